@@ -1,0 +1,37 @@
+#pragma once
+// Every message box and question of the program goes through this service,
+// so that tests can answer boxes without a user and never block.
+
+#include <QString>
+
+namespace platform {
+
+enum class MsgIcon { None, Exclamation, Critical, Question, Information };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Cancel, Yes, No };
+
+// The program's title: boxes without a title of their own carry it.
+QString App_Title();
+
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    // An empty title means the program's title.
+    virtual MsgAnswer Show(const QString& text, MsgButtons buttons, MsgIcon icon,
+                           const QString& title) = 0;
+};
+
+// The service in use. Until one is installed, a service that shows real
+// QMessageBox dialogs answers.
+MessageService& Messages();
+
+// Installs a service (not owned); nullptr goes back to the real dialogs.
+void Set_Message_Service(MessageService* service);
+
+// Shorthands for the usual boxes.
+MsgAnswer Msg_Box(const QString& text, MsgButtons buttons = MsgButtons::Ok,
+                  MsgIcon icon = MsgIcon::None, const QString& title = QString());
+void Warn(const QString& text, const QString& title = QString());     // exclamation, OK
+void Critical(const QString& text, const QString& title = QString()); // critical, OK
+
+} // namespace platform
