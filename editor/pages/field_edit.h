@@ -1,0 +1,173 @@
+#pragma once
+// The editing pattern shared by every text field of every page and dialog:
+//
+//  - the field admits only the characters of its character set (typing,
+//    paste, drop and input method alike); letters become upper-case where
+//    the set says so. Text put in by code with QLineEdit::setText is never
+//    altered;
+//  - gaining the focus selects the whole text;
+//  - leaving the field runs its check, whose result replaces the text; a
+//    check that cancels keeps the focus in the field unless the field is one
+//    that lets the focus move on;
+//  - an optional status hint is written into a label while the field (or any
+//    other control) has the focus;
+//  - a small up/down button beside numeric fields.
+//
+// A field is bound once, after its page or dialog has built it; the binding
+// object is a child of the QLineEdit and lives as long as it does.
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+class QLabel;
+class QToolButton;
+
+namespace pages {
+
+// A field check: takes the field's text, returns the text that replaces it
+// and sets cancel when the value had to be corrected (a warning box has then
+// been shown).
+using Field_Check = std::function<QString(const QString& text, bool& cancel)>;
+
+// Where the focus goes after a check that cancelled.
+enum class Focus_Rule {
+    Keep_Focus, // the focus returns to the field (the usual case)
+    Move_On,    // the corrected text stays, the focus goes where the user sent it
+};
+
+// The title of a field's boxes, read when the check runs (item captions may
+// change while the program runs).
+using Title_Source = std::function<QString()>;
+
+// A title source that reads a label's caption (empty once the label is gone).
+Title_Source Caption_Of(const QLabel* label);
+// A title source with a fixed text.
+Title_Source Fixed_Title(const QString& title);
+
+class Field_Edit final : public QObject {
+    Q_OBJECT
+public:
+    // Use Bind_Field; the object becomes a child of edit.
+    Field_Edit(QLineEdit* edit, int char_set);
+
+    QLineEdit* Edit() const { return edit_; }
+    int Char_Set() const { return char_set_; }
+    void Set_Char_Set(int char_set);
+
+    void Set_Check(Field_Check check, Focus_Rule rule = Focus_Rule::Keep_Focus);
+    bool Has_Check() const { return static_cast<bool>(check_); }
+    Focus_Rule Rule() const { return rule_; }
+
+    // Runs the check now and replaces the text by its result. Returns true
+    // when the check cancelled and the field keeps the focus (Keep_Focus);
+    // false when the value was good, when the field lets the focus move on,
+    // when the field has no check, or when this field's check is already
+    // running (no re-entry). Does not move the focus itself.
+    bool Validate();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void On_Focus_Out();
+
+    QLineEdit* edit_;
+    int char_set_;
+    Field_Check check_;
+    Focus_Rule rule_ = Focus_Rule::Keep_Focus;
+    bool running_ = false;
+};
+
+// Binds edit to a character set (index into core::Char_Sets) and, when given,
+// a check run on leaving the field. Binding an already bound field replaces
+// its set, check and rule. Returns the binding (owned by edit).
+Field_Edit* Bind_Field(QLineEdit* edit, int char_set, Field_Check check = {},
+                       Focus_Rule rule = Focus_Rule::Keep_Focus);
+
+// The binding of edit, or nullptr when it has none.
+Field_Edit* Find_Field(const QLineEdit* edit);
+
+// Runs the check of one field from code; the result as Field_Edit::Validate.
+// An unbound field returns false.
+bool Validate_Field(QLineEdit* edit);
+
+// What a window's ValidateControls does: runs the check of the bound field
+// that has (or last had) the focus inside window. Returns true when the
+// focus must stay in that field; the focus is then put back into it. Also
+// returns true while a field of window is waiting to get the focus back after
+// a check that cancelled on leaving (so an OK button clicked away from a bad
+// field does not act).
+bool Validate_Controls(QWidget* window);
+
+// Runs the check of every bound field inside root (in creation order) and
+// stops at the first that keeps the focus, which gets the focus. Returns true
+// when one kept it.
+bool Validate_All_Fields(QWidget* root);
+
+// Selects the whole text of the field (start 0, length = text length).
+void Select_Text(QLineEdit* edit);
+
+// While control has the focus, status shows hint; leaving clears status to "".
+// Works for text fields, combo boxes and any other focusable control.
+void Bind_Status_Hint(QWidget* control, QLabel* status, const QString& hint);
+
+// The character filter on its own, as a validator (used by Bind_Field; also
+// usable for an editable combo box's line edit). Characters outside the set
+// are dropped, lower-case letters of an upper-casing set become upper-case.
+QString Filter_Text(const QString& text, int char_set);
+
+// Common checks built from the core validators, titled by a title source.
+Field_Check String_Check(int char_set, Title_Source title);
+// mode 0: whole number, mode 1: one decimal.
+Field_Check Real_Check(int mode, const QString& default_text, double minimum, double maximum,
+                       Title_Source title);
+Field_Check Octal_Check(std::int32_t default_value, std::int32_t minimum, std::int32_t maximum,
+                        int width, Title_Source title);
+Field_Check Hex_Check(std::int32_t default_value, std::int32_t minimum, std::int32_t maximum,
+                      Title_Source title);
+Field_Check Hex_Except_Check(std::int32_t default_value, std::int32_t minimum,
+                             std::int32_t maximum, std::int32_t extra, Title_Source title);
+
+// A small vertical pair of up and down buttons beside a numeric field. The
+// caller names it (setObjectName("UpDown_30")). The buttons never take the
+// focus, so the field keeps it while the user clicks; they repeat while held.
+class Up_Down final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Up_Down(QWidget* parent = nullptr);
+
+    QToolButton* Up_Button() const { return up_; }
+    QToolButton* Down_Button() const { return down_; }
+
+    // Called with true for an up click, false for a down click.
+    void Set_Step(std::function<void(bool up)> step) { step_ = std::move(step); }
+
+signals:
+    void Stepped(bool up);
+
+private:
+    void Step(bool up);
+
+    QToolButton* up_;
+    QToolButton* down_;
+    std::function<void(bool up)> step_;
+};
+
+// Binds a spin button to a whole-number field: each click steps the field's
+// number by 1 within [minimum, maximum] and writes it into the field (a text
+// that is not a number steps from default_value). The field's check runs
+// when the focus leaves the field.
+void Bind_Whole_Step(Up_Down* spin, QLineEdit* edit, std::int32_t minimum, std::int32_t maximum,
+                     std::int32_t default_value);
+
+// Binds a spin button to a one-decimal field: each click writes
+// core::Step_Real of the field's text into it and then runs the field's own
+// check with a cancel flag of its own (the focus does not stay).
+void Bind_Real_Step(Up_Down* spin, QLineEdit* edit, const QString& default_text, double minimum,
+                    double maximum, Title_Source title);
+
+} // namespace pages
