@@ -5,6 +5,7 @@
 #include "editor/platform/big_endian.h"
 
 #include <array>
+#include <type_traits>
 
 namespace core {
 
