@@ -1,0 +1,423 @@
+#include "editor/pages/field_edit.h"
+
+#include "editor/core/char_sets.h"
+#include "editor/core/validation.h"
+#include "editor/core/value_helpers.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMimeData>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace pages {
+
+namespace {
+
+// A check is running somewhere (its box may be up): focus changes meanwhile
+// are the box's doing and run no other check.
+int g_checks_running = 0;
+
+// The field that a cancelled check is giving the focus back to. Until it has
+// it, no other field checks on losing the focus, so two bad fields can never
+// pull the focus back and forth.
+QPointer<QLineEdit> g_returning;
+
+struct Running_Guard {
+    bool& flag;
+    explicit Running_Guard(bool& f) : flag(f)
+    {
+        flag = true;
+        ++g_checks_running;
+    }
+    ~Running_Guard()
+    {
+        flag = false;
+        --g_checks_running;
+    }
+    Running_Guard(const Running_Guard&) = delete;
+    Running_Guard& operator=(const Running_Guard&) = delete;
+};
+
+// Index in the filtered text of a position in the original text.
+int Filtered_Position(const QString& text, int position, int char_set)
+{
+    const QString head = text.left(position);
+    return static_cast<int>(Filter_Text(head, char_set).size());
+}
+
+void Return_Focus(QLineEdit* edit)
+{
+    g_returning = edit;
+    QTimer::singleShot(0, edit, [edit] {
+        if (edit->isVisible() && edit->isEnabled())
+            edit->setFocus(Qt::OtherFocusReason);
+        g_returning = nullptr;
+    });
+}
+
+bool Focus_Change_Checks(const QFocusEvent* event)
+{
+    switch (event->reason()) {
+    case Qt::ActiveWindowFocusReason: // another window (or a box) took the focus
+    case Qt::PopupFocusReason:        // a menu or a list popped up
+        return false;
+    default:
+        return true;
+    }
+}
+
+class Status_Hint final : public QObject {
+public:
+    Status_Hint(QWidget* control, QLabel* status, const QString& hint)
+        : QObject(control), status_(status), hint_(hint)
+    {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (!status_)
+            return false;
+        if (event->type() == QEvent::FocusIn)
+            status_->setText(hint_);
+        else if (event->type() == QEvent::FocusOut)
+            status_->setText(QString());
+        return false;
+    }
+
+private:
+    QPointer<QLabel> status_;
+    QString hint_;
+};
+
+} // namespace
+
+QString Filter_Text(const QString& text, int char_set)
+{
+    const core::Char_Set& set = core::Char_Sets(char_set);
+    QString result;
+    result.reserve(text.size());
+    for (QChar c : text) {
+        if (set.To_Upper)
+            c = core::Upper_Char(c);
+        if (set.Admits(c))
+            result += c;
+    }
+    return result;
+}
+
+Title_Source Caption_Of(const QLabel* label)
+{
+    QPointer<const QLabel> guarded(label);
+    return [guarded] { return guarded ? guarded->text() : QString(); };
+}
+
+Title_Source Fixed_Title(const QString& title)
+{
+    return [title] { return title; };
+}
+
+// --- Field_Edit ---------------------------------------------------------------
+
+Field_Edit::Field_Edit(QLineEdit* edit, int char_set)
+    : QObject(edit), edit_(edit), char_set_(char_set)
+{
+    core::Char_Sets(char_set); // refuses a bad set number at once
+    edit->installEventFilter(this);
+
+    // Whatever reached the text by a user edit that the event filter did not
+    // see (context-menu paste, undo, input method) is filtered here.
+    connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const QString filtered = Filter_Text(text, char_set_);
+        if (filtered == text)
+            return;
+        const int cursor = Filtered_Position(text, edit_->cursorPosition(), char_set_);
+        edit_->setText(filtered);
+        edit_->setCursorPosition(cursor);
+    });
+}
+
+void Field_Edit::Set_Char_Set(int char_set)
+{
+    core::Char_Sets(char_set);
+    char_set_ = char_set;
+}
+
+void Field_Edit::Set_Check(Field_Check check, Focus_Rule rule)
+{
+    check_ = std::move(check);
+    rule_ = rule;
+}
+
+bool Field_Edit::Validate()
+{
+    if (!check_ || running_)
+        return false;
+    bool cancel = false;
+    {
+        Running_Guard guard(running_);
+        const QString text = edit_->text();
+        const QString result = check_(text, cancel);
+        if (result != text)
+            edit_->setText(result);
+    }
+    return cancel && rule_ == Focus_Rule::Keep_Focus;
+}
+
+void Field_Edit::On_Focus_Out()
+{
+    if (!check_ || running_ || g_checks_running > 0 || g_returning)
+        return;
+    if (!edit_->isEnabled())
+        return;
+    if (Validate())
+        Return_Focus(edit_);
+}
+
+bool Field_Edit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != edit_)
+        return false;
+
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (edit_->isReadOnly())
+            return false;
+        if (key->matches(QKeySequence::Paste)) {
+            const QClipboard* clipboard = QApplication::clipboard();
+            if (clipboard)
+                edit_->insert(Filter_Text(clipboard->text(), char_set_));
+            return true;
+        }
+        const QString typed = key->text();
+        if (typed.isEmpty())
+            return false;
+        // Control characters (backspace, Enter, Tab, control-key
+        // combinations) are editing commands, not text: the field handles them.
+        const bool control = std::any_of(typed.begin(), typed.end(),
+                                         [](QChar c) { return c.unicode() < 32 || c.unicode() == 127; });
+        if (control)
+            return false;
+        const QString filtered = Filter_Text(typed, char_set_);
+        if (filtered == typed)
+            return false;
+        if (!filtered.isEmpty())
+            edit_->insert(filtered);
+        return true; // swallowed, or inserted in its filtered form
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (edit_->isReadOnly() || !drop->mimeData() || !drop->mimeData()->hasText())
+            return false;
+        const QString text = drop->mimeData()->text();
+        const QString filtered = Filter_Text(text, char_set_);
+        if (filtered == text)
+            return false;
+        // Dropped at the drop position, like the field's own drop.
+        edit_->setCursorPosition(edit_->cursorPositionAt(drop->position().toPoint()));
+        edit_->insert(filtered);
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+        return true;
+    }
+    case QEvent::FocusIn:
+        Select_Text(edit_);
+        return false;
+    case QEvent::FocusOut:
+        if (Focus_Change_Checks(static_cast<QFocusEvent*>(event)))
+            On_Focus_Out();
+        return false;
+    default:
+        return false;
+    }
+}
+
+// --- free functions -------------------------------------------------------------
+
+Field_Edit* Find_Field(const QLineEdit* edit)
+{
+    if (!edit)
+        return nullptr;
+    return edit->findChild<Field_Edit*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+Field_Edit* Bind_Field(QLineEdit* edit, int char_set, Field_Check check, Focus_Rule rule)
+{
+    Field_Edit* field = Find_Field(edit);
+    if (field)
+        field->Set_Char_Set(char_set);
+    else
+        field = new Field_Edit(edit, char_set); // owned by edit
+    field->Set_Check(std::move(check), rule);
+    return field;
+}
+
+bool Validate_Field(QLineEdit* edit)
+{
+    Field_Edit* field = Find_Field(edit);
+    return field ? field->Validate() : false;
+}
+
+bool Validate_Controls(QWidget* window)
+{
+    if (!window)
+        return false;
+    if (g_returning && (g_returning == window || window->isAncestorOf(g_returning)))
+        return true;
+    auto* edit = qobject_cast<QLineEdit*>(window->focusWidget());
+    if (!edit || !window->isAncestorOf(edit))
+        return false;
+    Field_Edit* field = Find_Field(edit);
+    if (!field || !field->Validate())
+        return false;
+    edit->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+bool Validate_All_Fields(QWidget* root)
+{
+    if (!root)
+        return false;
+    const QList<QLineEdit*> edits = root->findChildren<QLineEdit*>();
+    for (QLineEdit* edit : edits) {
+        Field_Edit* field = Find_Field(edit);
+        if (field && field->Validate()) {
+            edit->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Select_Text(QLineEdit* edit)
+{
+    if (edit)
+        edit->setSelection(0, static_cast<int>(edit->text().size()));
+}
+
+void Bind_Status_Hint(QWidget* control, QLabel* status, const QString& hint)
+{
+    if (control && status)
+        new Status_Hint(control, status, hint); // owned by control
+}
+
+// --- checks ----------------------------------------------------------------------
+
+Field_Check String_Check(int char_set, Title_Source title)
+{
+    return [char_set, title = std::move(title)](const QString& text, bool& cancel) {
+        return core::Validate_String(text, char_set, title(), cancel);
+    };
+}
+
+Field_Check Real_Check(int mode, const QString& default_text, double minimum, double maximum,
+                       Title_Source title)
+{
+    return [=, title = std::move(title)](const QString& text, bool& cancel) {
+        return core::Validate_Real(mode, text, default_text, minimum, maximum, title(), cancel);
+    };
+}
+
+Field_Check Octal_Check(std::int32_t default_value, std::int32_t minimum, std::int32_t maximum,
+                        int width, Title_Source title)
+{
+    return [=, title = std::move(title)](const QString& text, bool& cancel) {
+        return core::Validate_Octal(text, default_value, minimum, maximum, title(), width, cancel);
+    };
+}
+
+Field_Check Hex_Check(std::int32_t default_value, std::int32_t minimum, std::int32_t maximum,
+                      Title_Source title)
+{
+    return [=, title = std::move(title)](const QString& text, bool& cancel) {
+        return core::Validate_Hex(text, default_value, minimum, maximum, title(), cancel);
+    };
+}
+
+Field_Check Hex_Except_Check(std::int32_t default_value, std::int32_t minimum,
+                             std::int32_t maximum, std::int32_t extra, Title_Source title)
+{
+    return [=, title = std::move(title)](const QString& text, bool& cancel) {
+        return core::Validate_Hex_Except(text, default_value, minimum, maximum, title(), extra,
+                                         cancel);
+    };
+}
+
+// --- Up_Down ---------------------------------------------------------------------
+
+Up_Down::Up_Down(QWidget* parent)
+    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    const struct {
+        QToolButton* button;
+        Qt::ArrowType arrow;
+        const char* name;
+        bool up;
+    } buttons[] = {{up_, Qt::UpArrow, "Up", true}, {down_, Qt::DownArrow, "Down", false}};
+    for (const auto& b : buttons) {
+        b.button->setObjectName(QString::fromLatin1(b.name));
+        b.button->setArrowType(b.arrow);
+        b.button->setFocusPolicy(Qt::NoFocus);
+        b.button->setAutoRepeat(true);
+        b.button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        const bool up = b.up;
+        connect(b.button, &QToolButton::clicked, this, [this, up] { Step(up); });
+        layout->addWidget(b.button);
+    }
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Up_Down::Step(bool up)
+{
+    if (step_)
+        step_(up);
+    emit Stepped(up);
+}
+
+void Bind_Whole_Step(Up_Down* spin, QLineEdit* edit, std::int32_t minimum, std::int32_t maximum,
+                     std::int32_t default_value)
+{
+    QPointer<QLineEdit> guarded(edit);
+    spin->Set_Step([guarded, minimum, maximum, default_value](bool up) {
+        if (!guarded)
+            return;
+        const std::optional<double> number = core::Parse_Number(guarded->text());
+        double value = number ? std::round(*number) : default_value;
+        value += up ? 1 : -1;
+        value = std::clamp(value, static_cast<double>(minimum), static_cast<double>(maximum));
+        guarded->setText(QString::number(static_cast<std::int64_t>(value)));
+    });
+}
+
+void Bind_Real_Step(Up_Down* spin, QLineEdit* edit, const QString& default_text, double minimum,
+                    double maximum, Title_Source title)
+{
+    QPointer<QLineEdit> guarded(edit);
+    spin->Set_Step([=](bool up) {
+        if (!guarded)
+            return;
+        guarded->setText(core::Step_Real(up, guarded->text(), default_text, minimum, maximum,
+                                         title ? title() : QString()));
+        // The field's own check formats the result; its cancel is its own, so
+        // the focus is not held.
+        if (Field_Edit* field = Find_Field(guarded))
+            field->Validate();
+    });
+}
+
+} // namespace pages
