@@ -1,9 +1,141 @@
 #pragma once
+// The editor's main window: start-up, the no-ORT and ORT-open states, menus,
+// page buttons, the version, file and SDU labels, the description and
+// part-number fields of both partitions, and the procedures through which the
+// rest of the program reaches the window.
 
+#include <QHash>
+#include <QList>
 #include <QMainWindow>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class ORT_Type_Dialog;
+class Page_Set;
+class QAction;
+class QCloseEvent;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 class MerivaneMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MerivaneMain(QWidget* parent = nullptr);
+    // The pages are created beforehand and outlive the window.
+    explicit MerivaneMain(Page_Set& pages, QWidget* parent = nullptr);
+    ~MerivaneMain() override;
+
+    // Program-wide state of the window that other forms read and write.
+    QString Current_File;
+    QString Data_Loader_Type_Text;
+    QString Software_Config_Text;
+    QString Build_Text;
+    bool Dual_SDU = false;
+
+    // Start-up: fills the program tables, resets to the no-ORT state, moves
+    // to the application folder, shows the window and runs New (which shows
+    // the type dialog modally).
+    void Form_Load();
+
+    // States.
+    void Reset_Main_Window();
+    void Enable_Menu_Items();
+    void Set_Visibility();
+    bool Is_ORT_Loaded() const;
+    // The window calls that end a new ORT or a conversion: Enable_Menu_Items,
+    // Set_Visibility, Set_Version_Label(TOOL_VERSION), Set_File_Label,
+    // Setup_ToolTips.
+    void Show_ORT_Open_State();
+
+    void Set_Version_Numbers(std::int32_t securedType, std::int32_t userType);
+    static bool Show_Secured_Partition();
+    static bool Show_User_Partition();
+    void Set_Version_Label(int toolVersion);
+    void Set_File_Label();
+    void Setup_ToolTips();
+    void Set_ORT_Description(const QString& securedText, const QString& userText);
+
+    static int get_TOOL_VERSION();
+    static int get_HEADER_SIZE();
+    QString get_Current_File() const { return Current_File; }
+    void set_Current_File(const QString& name) { Current_File = name; }
+    std::uint16_t get_Last_Saved_CRC() const { return last_saved_crc_; }
+    void set_Last_Saved_CRC(std::uint16_t crc) { last_saved_crc_ = crc; }
+
+    // The application folder with a trailing "/", as the file system gives it.
+    static QString app_path();
+    // Changes to the application folder; failures are ignored.
+    static void set_Working_Directory_AppPath();
+
+    // Runs ValidateControls on every page; false when a field kept the focus.
+    bool ValidatePageControls();
+    void Main_ValidateControls();
+    void HidePages();
+    void ChooseSoftwareConfigNumber();
+
+    // Sets the current file and loads it.
+    void Open_File(const QString& fileName);
+    void Load_File();
+
+    // Commands.
+    void mnuNew_Click();
+    void mnuExit_Click();
+    void mnuSingleSDU_Click();
+    void mnuDualSDU_Click();
+    void mnuAbout_Click();
+    void mnuHelpContents_Click();
+
+    // How the help document is opened; replaceable for tests. Returns false
+    // when it could not be shown.
+    using Document_Opener = std::function<bool(const QString& path)>;
+    void Set_Document_Opener(Document_Opener opener) { open_document_ = std::move(opener); }
+
+    // What a key press or double click in a part-number box runs (the
+    // part-number dialog). Without it the box takes the typed characters.
+    using PN_Editor = std::function<void(QLineEdit* box)>;
+    void Set_PN_Editor(PN_Editor editor) { pn_editor_ = std::move(editor); }
+
+    Page_Set& Pages() const { return pages_; }
+    ORT_Type_Dialog& Type_Dialog() const { return *type_dialog_; }
+    QAction* Menu_Action(const QString& name) const { return actions_.value(name); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Build_Menus();
+    void Build_Central();
+    void Build_Partition_Frames(QWidget* parent);
+    void Bind_Fields();
+    void Wire_Commands();
+    bool Close_ORT();
+    bool Check_ORT_Changed();
+
+    Page_Set& pages_;
+    ORT_Type_Dialog* type_dialog_ = nullptr;
+    QHash<QString, QAction*> actions_;
+    QList<QPushButton*> page_buttons_;
+    QGroupBox* frame_user_ = nullptr;
+    QGroupBox* frame_secured_ = nullptr;
+    QLineEdit* control_33_ = nullptr;
+    QLineEdit* control_86_ = nullptr;
+    QLineEdit* control_53_ = nullptr;
+    QLineEdit* control_87_ = nullptr;
+    QLabel* label_33_ = nullptr;
+    QLabel* label_86_ = nullptr;
+    QLabel* label_53_ = nullptr;
+    QLabel* label_87_ = nullptr;
+    QLabel* label_user_modified_ = nullptr;
+    QLabel* label_secure_modified_ = nullptr;
+    QLabel* status_description_u_ = nullptr;
+    QLabel* sdu_part_no_ = nullptr;
+    QLabel* version_label_ = nullptr;
+    QLabel* file_label_ = nullptr;
+    QLabel* sdu_label_ = nullptr;
+    std::uint16_t last_saved_crc_ = 0;
+    Document_Opener open_document_;
+    PN_Editor pn_editor_;
 };

@@ -1,0 +1,72 @@
+#pragma once
+// The fourteen item pages of the program, created once and kept for the
+// whole run. The main window and the partition code reach the pages through
+// one Page_Set handed to them by reference; a test builds its own.
+
+#include <array>
+#include <memory>
+
+class Page_Frame;
+class Page_General;
+class Page_Cabin;
+class Page_Dual;
+class Page_HSD_Cnfg;
+class Page_HSD_S64;
+class Page_HSD_SBB;
+class Page_Power;
+class Page_Cockpit_Voice;
+class Page_Cabin_Numbers;
+class Page_Cockpit_Numbers;
+class Page_Sat_GES;
+class Page_Transit_GES;
+class Page_Failure_Masks;
+class Page_PIMBIT;
+
+class Page_Set {
+public:
+    static constexpr int COUNT = 14;
+
+    // Creates all fourteen pages (hidden).
+    Page_Set();
+    ~Page_Set();
+    Page_Set(const Page_Set&) = delete;
+    Page_Set& operator=(const Page_Set&) = delete;
+
+    // Every page in menu order: General, Cabin, Dual, HSD configuration,
+    // HSD Swift64, HSD SwiftBroadband, Power, Cockpit Voice, Cabin Numbers,
+    // Cockpit Numbers, Sat/GES, Transit GES, Failure Masks, PIM/BIT.
+    const std::array<Page_Frame*, COUNT>& Pages() const { return all_; }
+    Page_Frame& operator[](int index) const { return *all_.at(static_cast<std::size_t>(index)); }
+
+    Page_General& General() const { return *general_; }
+    Page_Cabin& Cabin() const { return *cabin_; }
+    Page_Dual& Dual() const { return *dual_; }
+    Page_HSD_Cnfg& HSD_Cnfg() const { return *hsd_cnfg_; }
+    Page_HSD_S64& HSD_S64() const { return *hsd_s64_; }
+    Page_HSD_SBB& HSD_SBB() const { return *hsd_sbb_; }
+    Page_Power& Power() const { return *power_; }
+    Page_Cockpit_Voice& Cockpit_Voice() const { return *cockpit_voice_; }
+    Page_Cabin_Numbers& Cabin_Numbers() const { return *cabin_numbers_; }
+    Page_Cockpit_Numbers& Cockpit_Numbers() const { return *cockpit_numbers_; }
+    Page_Sat_GES& Sat_GES() const { return *sat_ges_; }
+    Page_Transit_GES& Transit_GES() const { return *transit_ges_; }
+    Page_Failure_Masks& Failure_Masks() const { return *failure_masks_; }
+    Page_PIMBIT& PIMBIT() const { return *pimbit_; }
+
+private:
+    std::unique_ptr<Page_General> general_;
+    std::unique_ptr<Page_Cabin> cabin_;
+    std::unique_ptr<Page_Dual> dual_;
+    std::unique_ptr<Page_HSD_Cnfg> hsd_cnfg_;
+    std::unique_ptr<Page_HSD_S64> hsd_s64_;
+    std::unique_ptr<Page_HSD_SBB> hsd_sbb_;
+    std::unique_ptr<Page_Power> power_;
+    std::unique_ptr<Page_Cockpit_Voice> cockpit_voice_;
+    std::unique_ptr<Page_Cabin_Numbers> cabin_numbers_;
+    std::unique_ptr<Page_Cockpit_Numbers> cockpit_numbers_;
+    std::unique_ptr<Page_Sat_GES> sat_ges_;
+    std::unique_ptr<Page_Transit_GES> transit_ges_;
+    std::unique_ptr<Page_Failure_Masks> failure_masks_;
+    std::unique_ptr<Page_PIMBIT> pimbit_;
+    std::array<Page_Frame*, COUNT> all_{};
+};

@@ -1,0 +1,117 @@
+#pragma once
+// The frame that every item page shares: a modeless top-level window that
+// lives for the whole run (closing it hides it), with a scroll area for its
+// items, a size grip, the partition frames `Frame_Secured` and `Frame_User`,
+// their status hint lines, and the procedures through which the main window
+// drives every page.
+//
+// A page derives from Page_Frame, puts its controls into Secured_Items(),
+// User_Items() (or Content_Items() for anything outside the two frames), and
+// overrides what differs on it:
+//   Setup_ToolTips(mode)        tooltips for the tooltip mode (default: keep)
+//   Write_Text_Output(lines)    its report section, one string per line
+//   Close_Action()              clears the status lines and hides the page
+//   Dual(bDual)                 shows Frame_SDU2 in dual mode, keeps Dual_Mode
+//   SetVisiblity(sec, user)     shows the frames and the page's main-window button
+//   ValidateControls()          validates the field that has the focus
+// ShowMe() shows the page and sizes it to its content.
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class QCloseEvent;
+class QGroupBox;
+class QLabel;
+class QScrollArea;
+class QVBoxLayout;
+
+// What the frame builds for one page.
+struct Page_Setup {
+    QString Name;             // object name, e.g. "Page_General"
+    QString Caption;          // window caption, also the report section title
+    QString Secured_Caption;  // caption of Frame_Secured; empty: the page has none
+    QString User_Caption;     // caption of Frame_User; empty: the page has none
+    QString Secured_Status;   // name of the secured status line; empty: none
+    QString User_Status;      // name of the user status line; empty: none
+    QString Secured_Tag;      // Tag of Frame_Secured ("Item 38"), may be empty
+    QString User_Tag;         // Tag of Frame_User ("Item 5"), may be empty
+};
+
+// The Tag of a control (label tags read "Item " and the number).
+void Set_Tag(QWidget* widget, const QString& tag);
+QString Tag(const QWidget* widget);
+
+// Object name of element `index` of a control array: "Control_49(3)".
+QString Array_Name(const QString& name, int index);
+
+class Page_Frame : public QWidget {
+    Q_OBJECT
+public:
+    explicit Page_Frame(const Page_Setup& setup);
+    ~Page_Frame() override;
+
+    Page_Frame(const Page_Frame&) = delete;
+    Page_Frame& operator=(const Page_Frame&) = delete;
+
+    // The page procedures, in their usual order.
+    virtual void Setup_ToolTips(int mode);
+    virtual void Write_Text_Output(QStringList& lines);
+    virtual void Close_Action();
+    virtual void Dual(bool bDual);
+    virtual void SetVisiblity(bool bSecured, bool bUser);
+    void ShowMe();
+
+    // Runs the validation of the field that has the focus on this page.
+    // Returns false when the field kept the focus (its value was corrected
+    // and the user has to look at it again).
+    virtual bool ValidateControls();
+
+    // The last value given to Dual (false until the first call).
+    bool Dual_Mode() const { return dual_mode_; }
+
+    // The button on the main window that shows this page.
+    void Set_Page_Button(QWidget* button) { page_button_ = button; }
+    QWidget* Page_Button() const { return page_button_; }
+
+    QGroupBox* Frame_Secured() const { return frame_secured_; }
+    QGroupBox* Frame_User() const { return frame_user_; }
+    QLabel* Status_Secured() const { return status_secured_; }
+    QLabel* Status_User() const { return status_user_; }
+    QScrollArea* Scroll_Area() const { return scroll_; }
+
+protected:
+    // Where the page puts its controls; null where the page has no such frame.
+    QVBoxLayout* Secured_Items() const { return secured_items_; }
+    QVBoxLayout* User_Items() const { return user_items_; }
+    // The scrolled content itself, holding the frames in order.
+    QVBoxLayout* Content_Items() const { return content_items_; }
+
+    // Pieces of the default procedures, for pages that differ in part.
+    void Set_Dual_Mode(bool bDual) { dual_mode_ = bDual; }
+    void Show_SDU2_Frames(bool visible);
+    void Set_Frame_Visible(QGroupBox* frame, bool visible);
+    void Set_Button_Visible(bool visible);
+    void Clear_Status_Lines();
+
+    // A close by the user runs ValidateControls first and keeps the page
+    // open when a field kept the focus; otherwise the page only hides.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QGroupBox* Make_Frame(const QString& name, const QString& caption, const QString& tag,
+                          const QString& status_name, QVBoxLayout*& items, QLabel*& status);
+    void Init_Scrolling();
+
+    QScrollArea* scroll_ = nullptr;
+    QVBoxLayout* content_items_ = nullptr;
+    QGroupBox* frame_secured_ = nullptr;
+    QGroupBox* frame_user_ = nullptr;
+    QVBoxLayout* secured_items_ = nullptr;
+    QVBoxLayout* user_items_ = nullptr;
+    QLabel* status_secured_ = nullptr;
+    QLabel* status_user_ = nullptr;
+    QPointer<QWidget> page_button_;
+    bool dual_mode_ = false;
+};
