@@ -4,6 +4,7 @@
 #include "editor/core/validation.h"
 #include "editor/core/value_helpers.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
@@ -59,6 +60,11 @@ void Return_Focus(QLineEdit* edit)
 {
     g_returning = edit;
     QTimer::singleShot(0, edit, [edit] {
+        // A button pressed to leave the field must not stay down (its
+        // release went to the warning box) nor act: the value was refused.
+        auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        if (button && button->isDown())
+            button->setDown(false);
         if (edit->isVisible() && edit->isEnabled())
             edit->setFocus(Qt::OtherFocusReason);
         g_returning = nullptr;
@@ -179,7 +185,9 @@ void Field_Edit::On_Focus_Out()
 {
     if (!check_ || running_ || g_checks_running > 0 || g_returning)
         return;
-    if (!edit_->isEnabled())
+    // A field that is being hidden or disabled loses the focus without
+    // being left by the user.
+    if (!edit_->isEnabled() || !edit_->isVisible())
         return;
     if (Validate())
         Return_Focus(edit_);
