@@ -137,6 +137,15 @@ QString Upper_Text(const QString& text)
     return result;
 }
 
+bool Text_In_Set(const QString& text, int char_set)
+{
+    const Char_Set& set = Char_Sets(char_set);
+    for (const QChar c : text)
+        if (!set.Admits(c))
+            return false;
+    return true;
+}
+
 int Filter_KeyAscii(int key_ascii, int char_set)
 {
     constexpr int BACKSPACE = 8;

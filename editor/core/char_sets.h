@@ -38,6 +38,10 @@ const std::array<std::int16_t, 16>& Pow2_Int();
 // are swallowed; letters of an upper-casing set come back upper-case.
 int Filter_KeyAscii(int key_ascii, int char_set);
 
+// True when every character of the text is one of the set's characters, as
+// the text stands (no upper-casing); an empty text is in every set.
+bool Text_In_Set(const QString& text, int char_set);
+
 // Upper-cases one character the way the fields do: ASCII letters always,
 // other characters only when their upper case is not an ASCII character.
 QChar Upper_Char(QChar c);

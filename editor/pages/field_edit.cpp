@@ -315,6 +315,12 @@ void Select_Text(QLineEdit* edit)
         edit->setSelection(0, static_cast<int>(edit->text().size()));
 }
 
+void Select_Text_Item(const QList<QLineEdit*>& array, int index)
+{
+    if (index >= 0 && index < array.size())
+        Select_Text(array[index]);
+}
+
 void Bind_Status_Hint(QWidget* control, QLabel* status, const QString& hint)
 {
     if (control && status)

@@ -17,6 +17,7 @@
 // object is a child of the QLineEdit and lives as long as it does.
 
 #include <QLineEdit>
+#include <QList>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -110,6 +111,8 @@ bool Validate_All_Fields(QWidget* root);
 
 // Selects the whole text of the field (start 0, length = text length).
 void Select_Text(QLineEdit* edit);
+// The same on element index of a control array; an index outside it does nothing.
+void Select_Text_Item(const QList<QLineEdit*>& array, int index);
 
 // While control has the focus, status shows hint; leaving clears status to "".
 // Works for text fields, combo boxes and any other focusable control.

@@ -115,3 +115,12 @@ TEST(FilterKeyAscii, NonAsciiLettersDoNotBecomeAsciiByUpperCasing)
     EXPECT_EQ(Filter_KeyAscii(0x017F, 11), 0);
     EXPECT_EQ(Upper_Text(QStringLiteral("abc\u00e9")), QStringLiteral("ABC\u00c9"));
 }
+
+TEST(CharSets, TextInSetChecksTheTextAsItStands)
+{
+    EXPECT_TRUE(Text_In_Set(QStringLiteral("0123"), 3));
+    EXPECT_FALSE(Text_In_Set(QStringLiteral("0128"), 3));
+    EXPECT_FALSE(Text_In_Set(QStringLiteral("ab"), 1)); // not upper-cased first
+    EXPECT_TRUE(Text_In_Set(QStringLiteral("AB"), 1));
+    EXPECT_TRUE(Text_In_Set(QString(), 4));
+}

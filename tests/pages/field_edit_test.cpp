@@ -166,6 +166,10 @@ TEST(FieldFocus, GainingFocusSelectsTheWholeText)
     form.second->setText(QStringLiteral("77"));
     Select_Text(form.second);
     EXPECT_EQ(form.second->selectedText(), "77");
+    form.second->deselect();
+    Select_Text_Item({form.first, form.second}, 1);
+    EXPECT_EQ(form.second->selectedText(), "77");
+    Select_Text_Item({form.first, form.second}, 2); // outside the array: nothing
 }
 
 TEST(FieldFocus, StatusHintFollowsTheFocus)
