@@ -183,7 +183,7 @@ void MerivaneMain::Build_Partition_Frames(QWidget* parent)
     control_86_ = Make_Field(frame_user_, "Control_86", PART_NUMBER_LENGTH,
                              QStringLiteral("Enter all of the USER part number or enter just the "
                                             "chars you want added to QZVcc for ARINC 665"));
-    control_86_->setText(QStringLiteral("Add part number here."));
+    control_86_->setPlaceholderText(QStringLiteral("Add part number here."));
     label_33_ = Make_Label(frame_user_, "Label_33", QStringLiteral("Description"),
                            QStringLiteral("Item 33"));
     control_33_ = Make_Field(frame_user_, "Control_33", DESCRIPTION_LENGTH,

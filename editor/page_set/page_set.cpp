@@ -1,20 +1,5 @@
 #include "editor/page_set/page_set.h"
 
-#include "editor/pages/page_cabin.h"
-#include "editor/pages/page_cockpit_voice.h"
-#include "editor/pages/page_dual.h"
-#include "editor/pages/page_general.h"
-#include "editor/pages/page_pimbit.h"
-#include "editor/pages/page_power.h"
-#include "editor/pages_hsd/page_hsd_cnfg.h"
-#include "editor/pages_hsd/page_hsd_s64.h"
-#include "editor/pages_hsd/page_hsd_sbb.h"
-#include "editor/pages_tables/page_cabin_numbers.h"
-#include "editor/pages_tables/page_cockpit_numbers.h"
-#include "editor/pages_tables/page_failure_masks.h"
-#include "editor/pages_tables/page_sat_ges.h"
-#include "editor/pages_tables/page_transit_ges.h"
-
 Page_Set::Page_Set()
     : general_(std::make_unique<Page_General>()),
       cabin_(std::make_unique<Page_Cabin>()),

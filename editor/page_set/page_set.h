@@ -6,21 +6,21 @@
 #include <array>
 #include <memory>
 
-class Page_Frame;
-class Page_General;
-class Page_Cabin;
-class Page_Dual;
-class Page_HSD_Cnfg;
-class Page_HSD_S64;
-class Page_HSD_SBB;
-class Page_Power;
-class Page_Cockpit_Voice;
-class Page_Cabin_Numbers;
-class Page_Cockpit_Numbers;
-class Page_Sat_GES;
-class Page_Transit_GES;
-class Page_Failure_Masks;
-class Page_PIMBIT;
+#include "editor/pages/page_cabin.h"
+#include "editor/pages/page_cockpit_voice.h"
+#include "editor/pages/page_dual.h"
+#include "editor/pages/page_frame.h"
+#include "editor/pages/page_general.h"
+#include "editor/pages/page_pimbit.h"
+#include "editor/pages/page_power.h"
+#include "editor/pages_hsd/page_hsd_cnfg.h"
+#include "editor/pages_hsd/page_hsd_s64.h"
+#include "editor/pages_hsd/page_hsd_sbb.h"
+#include "editor/pages_tables/page_cabin_numbers.h"
+#include "editor/pages_tables/page_cockpit_numbers.h"
+#include "editor/pages_tables/page_failure_masks.h"
+#include "editor/pages_tables/page_sat_ges.h"
+#include "editor/pages_tables/page_transit_ges.h"
 
 class Page_Set {
 public:
