@@ -329,10 +329,19 @@ void Bind_Status_Hint(QWidget* control, QLabel* status, const QString& hint)
 
 // --- checks ----------------------------------------------------------------------
 
+namespace {
+
+QString Title_Text(const Title_Source& title)
+{
+    return title ? title() : QString();
+}
+
+} // namespace
+
 Field_Check String_Check(int char_set, Title_Source title)
 {
     return [char_set, title = std::move(title)](const QString& text, bool& cancel) {
-        return core::Validate_String(text, char_set, title(), cancel);
+        return core::Validate_String(text, char_set, Title_Text(title), cancel);
     };
 }
 
@@ -340,7 +349,7 @@ Field_Check Real_Check(int mode, const QString& default_text, double minimum, do
                        Title_Source title)
 {
     return [=, title = std::move(title)](const QString& text, bool& cancel) {
-        return core::Validate_Real(mode, text, default_text, minimum, maximum, title(), cancel);
+        return core::Validate_Real(mode, text, default_text, minimum, maximum, Title_Text(title), cancel);
     };
 }
 
@@ -348,7 +357,7 @@ Field_Check Octal_Check(std::int32_t default_value, std::int32_t minimum, std::i
                         int width, Title_Source title)
 {
     return [=, title = std::move(title)](const QString& text, bool& cancel) {
-        return core::Validate_Octal(text, default_value, minimum, maximum, title(), width, cancel);
+        return core::Validate_Octal(text, default_value, minimum, maximum, Title_Text(title), width, cancel);
     };
 }
 
@@ -356,7 +365,7 @@ Field_Check Hex_Check(std::int32_t default_value, std::int32_t minimum, std::int
                       Title_Source title)
 {
     return [=, title = std::move(title)](const QString& text, bool& cancel) {
-        return core::Validate_Hex(text, default_value, minimum, maximum, title(), cancel);
+        return core::Validate_Hex(text, default_value, minimum, maximum, Title_Text(title), cancel);
     };
 }
 
@@ -364,7 +373,7 @@ Field_Check Hex_Except_Check(std::int32_t default_value, std::int32_t minimum,
                              std::int32_t maximum, std::int32_t extra, Title_Source title)
 {
     return [=, title = std::move(title)](const QString& text, bool& cancel) {
-        return core::Validate_Hex_Except(text, default_value, minimum, maximum, title(), extra,
+        return core::Validate_Hex_Except(text, default_value, minimum, maximum, Title_Text(title), extra,
                                          cancel);
     };
 }
@@ -426,7 +435,7 @@ void Bind_Real_Step(Up_Down* spin, QLineEdit* edit, const QString& default_text,
         if (!guarded)
             return;
         guarded->setText(core::Step_Real(up, guarded->text(), default_text, minimum, maximum,
-                                         title ? title() : QString()));
+                                         Title_Text(title)));
         // The field's own check formats the result; its cancel is its own, so
         // the focus is not held.
         if (Field_Edit* field = Find_Field(guarded))

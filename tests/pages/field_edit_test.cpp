@@ -453,3 +453,15 @@ TEST(FieldCheck, HidingOrDisablingTheFocusedFieldRunsNoCheck)
     EXPECT_EQ(form.first->text(), "x");
     EXPECT_EQ(form.second->text(), "y");
 }
+
+TEST(FieldCheck, AMissingTitleSourceGivesTheProgramTitle)
+{
+    ScriptedMessages msgs;
+    QLineEdit edit;
+    Bind_Field(&edit, 4, Real_Check(0, QStringLiteral("5"), 0, 9, Title_Source()));
+    edit.setText(QStringLiteral("x"));
+    EXPECT_TRUE(Validate_Field(&edit));
+    EXPECT_EQ(edit.text(), "5");
+    ASSERT_EQ(msgs.Boxes().size(), 1);
+    EXPECT_EQ(msgs.Boxes()[0].title, "");
+}
