@@ -265,3 +265,24 @@ TEST(LoadFileLayouts, FixedSizesAndLeadingWordCounts)
         EXPECT_EQ(next, size);
     }
 }
+
+TEST_F(LoadFiles, AFailedFinalRenameTakesBackTheFilesAlreadyInPlace)
+{
+    // A folder where CONFIG.LDR should go: every file is complete, but the
+    // last one cannot take its name.
+    ASSERT_TRUE(QDir(folder.Prefix()).mkdir("CONFIG.LDR"));
+    Prepare();
+    EXPECT_EQ(obj->write777Files(&vb), rc::RC_FALSE);
+    EXPECT_EQ(msgs.Texts(), QStringList{"Error writing CONFIG.LDR!"});
+    EXPECT_EQ(folder.Files(), (QStringList{"ABC58A6C.001", "ABC58A6C.TXT"}));
+}
+
+TEST_F(LoadFiles, AnImageTooLongForTheWordCountFieldIsRefused)
+{
+    QFile image(folder.Prefix() + "ABC58A6C.001");
+    ASSERT_TRUE(image.resize(2 * qint64(MAX_IMAGE_WORDS) + 1)); // one word too many
+    Prepare();
+    EXPECT_EQ(obj->write777Files(&vb), rc::RC_FALSE);
+    EXPECT_EQ(msgs.Texts(), QStringList{"Error calculating length of ORT file!"});
+    EXPECT_EQ(folder.Files(), (QStringList{"ABC58A6C.001", "ABC58A6C.TXT"}));
+}
