@@ -160,3 +160,17 @@ TEST_F(ByProgId, ComponentBoxesReachTheHostsMessageService)
     EXPECT_EQ(writer->setCallbackAdvise(a.get()), rc::RC_OK);
     EXPECT_EQ(writer->setCallbackAdvise(b.get()), rc::Code(0x80010047u));
 }
+
+TEST_F(ByProgId, IdleLibrariesAreFreedAndLoadAgainOnDemand)
+{
+    rc::Ref<IBoeingFileData> writer;
+    ASSERT_EQ(rc::Create_Instance("QUARNEL.BoeingFileData.1", writer, store), rc::RC_OK);
+    EXPECT_EQ(rc::Free_Unused_Libraries(), 0); // an object is alive
+    writer.reset();
+    EXPECT_EQ(rc::Free_Unused_Libraries(), 1);
+    EXPECT_EQ(rc::Free_Unused_Libraries(), 0);
+    ASSERT_EQ(rc::Create_Instance("quarnel.boeingfiledata", writer, store), rc::RC_OK);
+    Bool16 vb = 0;
+    EXPECT_EQ(writer->setManufacturerIdentifier(u"AB", &vb), rc::RC_FALSE);
+    EXPECT_EQ(msgs.Texts(), QStringList{"The Manuafcturer ID must contain 3 alphanumeric characters!"});
+}
