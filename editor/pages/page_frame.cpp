@@ -79,9 +79,9 @@ Page_Frame::Page_Frame(const Page_Setup& setup) : QWidget(nullptr, Qt::Window)
     auto* grip_row = new QHBoxLayout;
     grip_row->setContentsMargins(0, 0, 0, 0);
     grip_row->addStretch(1);
-    auto* grip = new QSizeGrip(this);
-    grip->setObjectName(QStringLiteral("PictureCorner"));
-    grip_row->addWidget(grip, 0, Qt::AlignBottom | Qt::AlignRight);
+    grip_ = new QSizeGrip(this);
+    grip_->setObjectName(QStringLiteral("PictureCorner"));
+    grip_row->addWidget(grip_, 0, Qt::AlignBottom | Qt::AlignRight);
     outer->addLayout(grip_row);
 }
 
@@ -198,8 +198,9 @@ void Page_Frame::Init_Scrolling()
     content->adjustSize();
     const QSize needed = content->sizeHint();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    // The grip's row lies below the scrolled area.
     QSize wanted(needed.width() + bar + CONTENT_MARGIN,
-                 needed.height() + bar + CONTENT_MARGIN);
+                 needed.height() + bar + CONTENT_MARGIN + grip_->sizeHint().height());
     if (const QScreen* screen = this->screen()) {
         const QRect free_area = screen->availableGeometry();
         const QSize frame_extra = frameGeometry().size() - geometry().size();

@@ -25,6 +25,7 @@ class QCloseEvent;
 class QGroupBox;
 class QLabel;
 class QScrollArea;
+class QSizeGrip;
 class QVBoxLayout;
 
 // What the frame builds for one page.
@@ -105,6 +106,7 @@ private:
     void Init_Scrolling();
 
     QScrollArea* scroll_ = nullptr;
+    QSizeGrip* grip_ = nullptr;
     QVBoxLayout* content_items_ = nullptr;
     QGroupBox* frame_secured_ = nullptr;
     QGroupBox* frame_user_ = nullptr;

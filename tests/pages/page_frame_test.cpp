@@ -327,3 +327,39 @@ TEST(PageFrame, ArrayNamesAndTags)
     Set_Tag(&label, QStringLiteral("Item 86"));
     EXPECT_EQ(Tag(&label), QStringLiteral("Item 86"));
 }
+
+TEST(PageFrame, ShrinkingBelowTheContentShowsTheNeededScrollBar)
+{
+    Test_Page page;
+    auto* wide = new QWidget;
+    wide->setMinimumSize(600, 40);
+    page.findChild<QWidget*>(QStringLiteral("Page_Content"))->layout()->addWidget(wide);
+    page.ShowMe();
+    QApplication::processEvents();
+    EXPECT_FALSE(page.Scroll_Area()->horizontalScrollBar()->isVisible());
+
+    page.resize(300, page.height());
+    QApplication::processEvents();
+    QScrollBar* bar = page.Scroll_Area()->horizontalScrollBar();
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_FALSE(page.Scroll_Area()->verticalScrollBar()->isVisible());
+    // Scrolled to the end, the content's right edge meets the viewport's.
+    bar->setValue(bar->maximum());
+    QWidget* content = page.Scroll_Area()->widget();
+    EXPECT_EQ(content->x() + content->width(), page.Scroll_Area()->viewport()->width());
+}
+
+TEST(PageFrame, TheSizeGripGoesAwayWhileThePageIsMaximized)
+{
+    Test_Page page;
+    page.ShowMe();
+    QApplication::processEvents();
+    auto* grip = page.findChild<QSizeGrip*>(QStringLiteral("PictureCorner"));
+    EXPECT_TRUE(grip->isVisible());
+    page.showMaximized();
+    QApplication::processEvents();
+    EXPECT_FALSE(grip->isVisible());
+    page.showNormal();
+    QApplication::processEvents();
+    EXPECT_TRUE(grip->isVisible());
+}
