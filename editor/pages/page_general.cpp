@@ -1,6 +1,35 @@
 #include "editor/pages/page_general.h"
 
+#include "editor/core/ort_types.h"
+#include "editor/pages/field_edit.h"
+#include "editor/pages/psid_row.h"
+#include "editor/pages/psid_table_dialog.h"
+#include "editor/platform/message_service.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 namespace {
+
+// Char_Sets entries of the fields.
+constexpr int SET_PRINTABLE = 0;
+constexpr int SET_UPPER_PRINTABLE = 1;
+constexpr int SET_DIGITS = 4;
+constexpr int SET_DIGITS_POINT = 6;
+
+constexpr int ADD = 1;
+constexpr int REPLACE = 2;
+
 Page_Setup Setup()
 {
     Page_Setup setup;
@@ -12,6 +41,515 @@ Page_Setup Setup()
     setup.User_Status = QStringLiteral("StatusBar_General_U");
     return setup;
 }
+
+QLabel* Make_Label(const QString& name, int index, const QString& caption, const QString& tag)
+{
+    auto* label = new QLabel(caption);
+    label->setObjectName(Array_Name(name, index));
+    if (!tag.isEmpty())
+        Set_Tag(label, tag);
+    return label;
+}
+
+QComboBox* Make_Combo(const QString& name, const QStringList& entries,
+                      const QString& tooltip = QString())
+{
+    auto* combo = new QComboBox;
+    combo->setObjectName(name);
+    combo->addItems(entries);
+    if (!tooltip.isEmpty())
+        combo->setToolTip(tooltip);
+    return combo;
+}
+
+QLineEdit* Make_Edit(const QString& name, int max_length, bool fixed_pitch = false)
+{
+    auto* edit = new QLineEdit;
+    edit->setObjectName(name);
+    edit->setMaxLength(max_length);
+    if (fixed_pitch)
+        edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return edit;
+}
+
+pages::Up_Down* Make_Spin(const QString& name)
+{
+    auto* spin = new pages::Up_Down;
+    spin->setObjectName(name);
+    return spin;
+}
+
+QWidget* Field_With_Spin(QLineEdit* edit, pages::Up_Down* spin)
+{
+    auto* box = new QWidget;
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(edit);
+    layout->addWidget(spin);
+    return box;
+}
+
+QPushButton* Make_Button(const QString& name, const QString& caption, const QString& tooltip)
+{
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setToolTip(tooltip);
+    return button;
+}
+
+// The hint of items 51 and 52: only a standard ORT (secured airframer level
+// 0) has one; it is decided each time the control gains the focus.
+class WSC_Hint final : public QObject {
+public:
+    WSC_Hint(QWidget* control, QLabel* status) : QObject(control), status_(status)
+    {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (!status_)
+            return false;
+        if (event->type() == QEvent::FocusIn) {
+            const bool standard = core::Versions().Secured_Current.Airframer_Level == 0;
+            status_->setText(standard ? QStringLiteral("No SATCOM effect with WSC") : QString());
+        } else if (event->type() == QEvent::FocusOut) {
+            status_->setText(QString());
+        }
+        return false;
+    }
+
+private:
+    QPointer<QLabel> status_;
+};
+
+QString Entry(const QComboBox* combo)
+{
+    return combo->currentText(); // "" when no entry is selected
+}
+
 } // namespace
 
-Page_General::Page_General() : Page_Frame(Setup()) {}
+Page_General::Page_General() : Page_Frame(Setup())
+{
+    Build_Secured();
+    Build_User();
+    Setup_ToolTips(0);
+}
+
+void Page_General::Build_Secured()
+{
+    const QString l0 = QStringLiteral("Label_Sec_L0");
+    struct Label_Row {
+        int index;
+        const char* caption;
+        const char* tag;
+    };
+    const Label_Row rows[] = {
+        {0, "Startup Log-On Policy", "Item 1"},
+        {1, "Noise Insertion Level", "Item 18"},
+        {2, "Default Assumed Global Beam Initial C-Channel EIRP", "Item 30"},
+        {3, "HGA Retry Period: Ground", "Item 47"},
+        {4, "HGA Retry Period: Air", "Item 47"},
+        {5, "SCDU Channel Label Suffixes", "Item 52"},
+        {6, "ORT File Loading Restrictions", "Item 54"},
+        {8, "SCDU SATCOM Subsystem Prompts", "Item 51"},
+        {9, "dBW", ""},
+        {10, "Minutes", ""},
+        {11, "Minutes", ""},
+        {12, "RFU Installed", "Item 27"},
+    };
+    for (const Label_Row& row : rows)
+        Label_Sec_L0[row.index] = Make_Label(l0, row.index, QString::fromLatin1(row.caption),
+                                             QString::fromLatin1(row.tag));
+    Label_Sec_L1[0] = Make_Label(QStringLiteral("Label_Sec_L1"), 0,
+                                 QStringLiteral("Aero-H Only Operation"), QStringLiteral("Item 60"));
+
+    const QStringList disabled_enabled{QStringLiteral("Disabled"), QStringLiteral("Enabled")};
+    Control_01 = Make_Combo(QStringLiteral("Control_01"),
+                            {QStringLiteral("Automatic"), QStringLiteral("Commanded")});
+    Control_18 = Make_Combo(QStringLiteral("Control_18"),
+                            {QStringLiteral("Off"), QStringLiteral("-60 dBm0"),
+                             QStringLiteral("-50 dBm0"), QStringLiteral("-40 dBm0")},
+                            QStringLiteral("Default: -50 dBm0"));
+    Control_30 = Make_Edit(QStringLiteral("Control_30"), 4);
+    UpDown_30 = Make_Spin(QStringLiteral("UpDown_30"));
+    Control_47a = Make_Edit(QStringLiteral("Control_47a"), 3);
+    UpDown_47a = Make_Spin(QStringLiteral("UpDown_47a"));
+    Control_47b = Make_Edit(QStringLiteral("Control_47b"), 3);
+    UpDown_47b = Make_Spin(QStringLiteral("UpDown_47b"));
+    Control_52 = Make_Combo(QStringLiteral("Control_52"),
+                            {QStringLiteral("'1' and '2'"), QStringLiteral("'L' and 'R'")});
+    Control_54 = Make_Combo(QStringLiteral("Control_54"),
+                            {QStringLiteral("None"), QStringLiteral("Composite Disallowed"),
+                             QStringLiteral("Uplink Disallowed"),
+                             QStringLiteral("Composite and Uplink Disallowed")});
+    Control_60 = Make_Combo(QStringLiteral("Control_60"), disabled_enabled,
+                            QStringLiteral("Default: Disabled"));
+
+    const QStringList no_yes{QStringLiteral("No"), QStringLiteral("Yes")};
+    Control_27a = Make_Combo(QStringLiteral("Control_27a"), no_yes, QStringLiteral("Default: No"));
+    Control_27b = Make_Combo(QStringLiteral("Control_27b"), no_yes, QStringLiteral("Default: No"));
+    Control_51a = Make_Edit(QStringLiteral("Control_51a"), 6, true);
+    Control_51b = Make_Edit(QStringLiteral("Control_51b"), 6, true);
+
+    // Field checks.
+    const pages::Title_Source title_30 = pages::Caption_Of(Label_Sec_L0[2]);
+    pages::Bind_Field(Control_30, SET_DIGITS_POINT,
+                      pages::Real_Check(1, QStringLiteral("4.0"), 0.0, 25.5, title_30));
+    pages::Bind_Real_Step(UpDown_30, Control_30, QStringLiteral("4.0"), 0.0, 25.5, title_30);
+    pages::Bind_Field(Control_47a, SET_DIGITS,
+                      pages::Real_Check(0, QStringLiteral("5"), 0, 255,
+                                        pages::Caption_Of(Label_Sec_L0[3])));
+    pages::Bind_Whole_Step(UpDown_47a, Control_47a, 0, 255, 5);
+    pages::Bind_Field(Control_47b, SET_DIGITS,
+                      pages::Real_Check(0, QStringLiteral("30"), 0, 255,
+                                        pages::Caption_Of(Label_Sec_L0[4])));
+    pages::Bind_Whole_Step(UpDown_47b, Control_47b, 0, 255, 30);
+    for (QLineEdit* prompt : {Control_51a, Control_51b})
+        pages::Bind_Field(prompt, SET_UPPER_PRINTABLE,
+                          pages::String_Check(SET_UPPER_PRINTABLE,
+                                              pages::Caption_Of(Label_Sec_L0[8])));
+    for (QWidget* control : {static_cast<QWidget*>(Control_51a),
+                             static_cast<QWidget*>(Control_51b),
+                             static_cast<QWidget*>(Control_52)})
+        new WSC_Hint(control, Status_Secured()); // owned by the control
+
+    // Layout: label, value, unit.
+    auto* grid = new QGridLayout;
+    int line = 0;
+    const auto add = [&](QLabel* label, QWidget* value, QLabel* unit = nullptr) {
+        grid->addWidget(label, line, 0);
+        grid->addWidget(value, line, 1);
+        if (unit)
+            grid->addWidget(unit, line, 2);
+        ++line;
+    };
+    add(Label_Sec_L0[0], Control_01);
+    add(Label_Sec_L0[1], Control_18);
+    add(Label_Sec_L0[2], Field_With_Spin(Control_30, UpDown_30), Label_Sec_L0[9]);
+    add(Label_Sec_L0[3], Field_With_Spin(Control_47a, UpDown_47a), Label_Sec_L0[10]);
+    add(Label_Sec_L0[4], Field_With_Spin(Control_47b, UpDown_47b), Label_Sec_L0[11]);
+    add(Label_Sec_L0[5], Control_52);
+    add(Label_Sec_L0[6], Control_54);
+    add(Label_Sec_L1[0], Control_60);
+    Secured_Items()->addLayout(grid);
+
+    // The per-SDU items: their labels, then one column per SDU.
+    auto* sdu_row = new QHBoxLayout;
+    auto* labels = new QVBoxLayout;
+    labels->addStretch(1);
+    labels->addWidget(Label_Sec_L0[8]);
+    labels->addWidget(Label_Sec_L0[12]);
+    sdu_row->addLayout(labels);
+    const auto sdu_frame = [](const QString& name, const QString& caption, QLineEdit* prompt,
+                              QComboBox* rfu) {
+        auto* frame = new QGroupBox(caption);
+        frame->setObjectName(name);
+        auto* layout = new QVBoxLayout(frame);
+        layout->addWidget(prompt);
+        layout->addWidget(rfu);
+        return frame;
+    };
+    Frame_SDU1[0] = sdu_frame(Array_Name(QStringLiteral("Frame_SDU1"), 0), QStringLiteral("SDU 1"),
+                              Control_51a, Control_27a);
+    Frame_SDU2 = sdu_frame(QStringLiteral("Frame_SDU2"), QStringLiteral("SDU 2"), Control_51b,
+                           Control_27b);
+    sdu_row->addWidget(Frame_SDU1[0]);
+    sdu_row->addWidget(Frame_SDU2);
+    sdu_row->addStretch(1);
+    Secured_Items()->addLayout(sdu_row);
+}
+
+void Page_General::Build_User()
+{
+    const QString lu = QStringLiteral("Label_General_U");
+    struct Label_Row {
+        int index;
+        const char* caption;
+        const char* tag;
+    };
+    const Label_Row rows[] = {
+        {0, "Maintenance Page Access", "Item 4"},
+        {1, "Airline Code", "Item 34"},
+        {2, "High Rate Data Transmit Support", "Item 40"},
+        {3, "Global", ""},
+        {4, "Spot", ""},
+        {5, "Suppress AES Position Reporting", "Item 58"},
+        {6, "HSD Preemption Preferences", "Item 61"},
+    };
+    for (const Label_Row& row : rows)
+        Label_General_U[row.index] = Make_Label(lu, row.index, QString::fromLatin1(row.caption),
+                                                QString::fromLatin1(row.tag));
+
+    Control_04 = Make_Combo(QStringLiteral("Control_04"),
+                            {QStringLiteral("Never"), QStringLiteral("Always"),
+                             QStringLiteral("On Ground Only")});
+    Control_34 = Make_Edit(QStringLiteral("Control_34"), 4, true);
+    Control_40a = Make_Combo(QStringLiteral("Control_40a"),
+                             {QStringLiteral("Disabled"), QStringLiteral("Enabled")},
+                             QStringLiteral("Default: Disabled"));
+    Control_40b = Make_Combo(QStringLiteral("Control_40b"),
+                             {QStringLiteral("Disable"), QStringLiteral("Enabled")},
+                             QStringLiteral("Default: Enabled"));
+    Control_58 = Make_Combo(QStringLiteral("Control_58"),
+                            {QStringLiteral("Disabled"), QStringLiteral("Enabled")},
+                            QStringLiteral("Default: Disabled"));
+    Control_61 = Make_Combo(QStringLiteral("Control_61"),
+                            {QStringLiteral("0: C-P4 > MPDS > ISDN"),
+                             QStringLiteral("1: C-P4 > ISDN > MPDS"),
+                             QStringLiteral("2: MPDS > C-P4 > ISDN"),
+                             QStringLiteral("3: MPDS > ISDN > C-P4"),
+                             QStringLiteral("4: ISDN > C-P4 > MPDS"),
+                             QStringLiteral("5: ISDN > MPDS > C-P4")},
+                            QStringLiteral("Default: 4: ISDN > C-P4 > MPDS"));
+
+    pages::Bind_Field(Control_34, SET_PRINTABLE,
+                      pages::String_Check(SET_PRINTABLE, pages::Caption_Of(Label_General_U[1])));
+    pages::Bind_Status_Hint(Control_34, Status_User(),
+                            QStringLiteral("Superceded by Central Maintenance Data if present"));
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(Label_General_U[0], 0, 0);
+    grid->addWidget(Control_04, 0, 2);
+    grid->addWidget(Label_General_U[1], 1, 0);
+    grid->addWidget(Control_34, 1, 2);
+    grid->addWidget(Label_General_U[2], 2, 0);
+    grid->addWidget(Label_General_U[3], 2, 1);
+    grid->addWidget(Control_40a, 2, 2);
+    grid->addWidget(Label_General_U[4], 3, 1);
+    grid->addWidget(Control_40b, 3, 2);
+    grid->addWidget(Label_General_U[5], 4, 0);
+    grid->addWidget(Control_58, 4, 2);
+    grid->addWidget(Label_General_U[6], 5, 0);
+    grid->addWidget(Control_61, 5, 2);
+    User_Items()->addLayout(grid);
+
+    Build_PSID_Table();
+}
+
+void Page_General::Build_PSID_Table()
+{
+    Frame_PsidSupFreq = new QGroupBox(QStringLiteral("PSID Supplementary Frequencies"));
+    Frame_PsidSupFreq->setObjectName(QStringLiteral("Frame_PsidSupFreq"));
+    Set_Tag(Frame_PsidSupFreq, QStringLiteral("Item 78"));
+
+    Control_78 = new QListWidget;
+    Control_78->setObjectName(QStringLiteral("Control_78"));
+    Control_78->setToolTip(QStringLiteral("PSID Table"));
+    Control_78->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Control_78->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    Control_78_Add = Make_Button(QStringLiteral("Control_78_Add"), QStringLiteral("Add"),
+                                 QStringLiteral("Add a new Sat entry"));
+    Control_78_Edit = Make_Button(QStringLiteral("Control_78_Edit"), QStringLiteral("Edit"),
+                                  QStringLiteral("Edit currently selected Sat entry"));
+    Control_78_Delete = Make_Button(QStringLiteral("Control_78_Delete"), QStringLiteral("Delete"),
+                                    QStringLiteral("Delete currently selected Sat entry"));
+    const QString by_name = QStringLiteral("Sort by Sat Name");
+    Control_78_Sort_Sat = Make_Button(QStringLiteral("Control_78_Sort_Sat"), QStringLiteral("Sat"),
+                                      QStringLiteral("Sort by Sat ID"));
+    Control_78_Sort_Table_Revision = Make_Button(QStringLiteral("Control_78_Sort_Table_Revision"),
+                                                 QStringLiteral("Table Rev"), by_name);
+    Control_78_Sort_PSID1 =
+        Make_Button(QStringLiteral("Control_78_Sort_PSID1"), QStringLiteral("PSID-1"), by_name);
+    Control_78_Sort_PSID2 =
+        Make_Button(QStringLiteral("Control_78_Sort_PSID2"), QStringLiteral("PSID-2"), by_name);
+
+    connect(Control_78_Add, &QPushButton::clicked, this, &Page_General::Control_78_Add_Click);
+    connect(Control_78_Edit, &QPushButton::clicked, this, &Page_General::Control_78_Edit_Click);
+    connect(Control_78_Delete, &QPushButton::clicked, this,
+            &Page_General::Control_78_Delete_Click);
+
+    auto* headings = new QHBoxLayout;
+    headings->setSpacing(0);
+    for (QPushButton* heading : {Control_78_Sort_Sat, Control_78_Sort_Table_Revision,
+                                 Control_78_Sort_PSID1, Control_78_Sort_PSID2}) {
+        heading->setFocusPolicy(Qt::NoFocus);
+        headings->addWidget(heading);
+    }
+    auto* commands = new QVBoxLayout;
+    commands->addWidget(Control_78_Add);
+    commands->addWidget(Control_78_Edit);
+    commands->addWidget(Control_78_Delete);
+    commands->addStretch(1);
+
+    auto* list_column = new QVBoxLayout;
+    list_column->setSpacing(0);
+    list_column->addLayout(headings);
+    list_column->addWidget(Control_78);
+    auto* layout = new QHBoxLayout(Frame_PsidSupFreq);
+    layout->addLayout(list_column, 1);
+    layout->addLayout(commands);
+    User_Items()->addWidget(Frame_PsidSupFreq);
+}
+
+void Page_General::Setup_ToolTips(int mode)
+{
+    struct Tip_Row {
+        QWidget* control;
+        QString fixed; // mode 2
+        QString mixed; // mode 1
+        QString standard;
+    };
+    const QString nm = QStringLiteral(" (Non-Modifiable)");
+    const QString t30 = QStringLiteral("Default: 4.0 / Range: 0.0 to 25.5");
+    const QString t47a = QStringLiteral("Default: 5 / Range: 0 to 255");
+    const QString t47b = QStringLiteral("Default: 30 / Range: 0 to 255");
+    const QString t51a = QStringLiteral("Default: \"<SAT\"");
+    const QString t51b = QStringLiteral("Default: \"<SAT-2\"");
+    const QString t52 = QStringLiteral("Default: '1' and '2'");
+    const QString t54 = QStringLiteral("Default: Composite and Uplink Disallowed");
+    const Tip_Row rows[] = {
+        {Control_01, QStringLiteral("Default: Automatic") + nm, QStringLiteral("Default: Automatic"),
+         QStringLiteral("Default: Automatic")},
+        {Control_04, QStringLiteral("Default: Never") + nm, QStringLiteral("Non-Modifiable"),
+         QStringLiteral("Default: On Ground Only")},
+        {Control_30, t30 + nm, t30, t30},
+        {Control_47a, t47a + nm, t47a, t47a},
+        {Control_47b, t47b + nm, t47b, t47b},
+        {Control_51a, t51a + nm, t51a, t51a},
+        {Control_51b, t51b + nm, t51b, t51b},
+        {Control_52, t52 + nm, t52, t52},
+        {Control_54, t54, t54, QStringLiteral("Default: None")},
+    };
+    for (const Tip_Row& row : rows)
+        row.control->setToolTip(mode == 2 ? row.fixed : mode == 1 ? row.mixed : row.standard);
+}
+
+void Page_General::Write_Text_Output(QStringList& lines)
+{
+    const auto single = [&](const QLabel* label, const QString& value) {
+        lines << label->text() + QStringLiteral(": ") + value;
+    };
+    const auto with_unit = [&](const QLabel* label, const QLineEdit* edit, const QLabel* unit) {
+        lines << label->text() + QStringLiteral(": ") + edit->text() + QLatin1Char(' ') +
+                     unit->text();
+    };
+    const auto per_sdu = [&](const QLabel* label, const QString& sdu1, const QString& sdu2) {
+        lines << label->text() + QStringLiteral(", SDU 1: ") + sdu1;
+        if (Dual_Mode())
+            lines << label->text() + QStringLiteral(", SDU 2: ") + sdu2;
+    };
+    const auto sub = [&](const QLabel* label, const QLabel* sub_label, const QString& value) {
+        lines << label->text() + QStringLiteral(", ") + sub_label->text() + QStringLiteral(": ") +
+                     value;
+    };
+
+    if (show_secured_) {
+        const bool level_0 = core::Versions().Secured_Current.Feature_Level == 0;
+        single(Label_Sec_L0[0], Entry(Control_01));
+        single(Label_Sec_L0[1], Entry(Control_18));
+        with_unit(Label_Sec_L0[2], Control_30, Label_Sec_L0[9]);
+        with_unit(Label_Sec_L0[3], Control_47a, Label_Sec_L0[10]);
+        with_unit(Label_Sec_L0[4], Control_47b, Label_Sec_L0[11]);
+        single(Label_Sec_L0[5], Entry(Control_52));
+        single(Label_Sec_L0[6], Entry(Control_54));
+        if (!level_0)
+            single(Label_Sec_L1[0], Entry(Control_60));
+        per_sdu(Label_Sec_L0[8], Control_51a->text(), Control_51b->text());
+        if (level_0)
+            per_sdu(Label_Sec_L0[12], Entry(Control_27a), Entry(Control_27b));
+    }
+    if (show_user_) {
+        single(Label_General_U[0], Entry(Control_04));
+        single(Label_General_U[1], Control_34->text());
+        sub(Label_General_U[2], Label_General_U[3], Entry(Control_40a));
+        sub(Label_General_U[2], Label_General_U[4], Entry(Control_40b));
+        single(Label_General_U[5], Entry(Control_58));
+        if (core::Versions().User_Current.Feature_Level != 0)
+            single(Label_General_U[6], Entry(Control_61));
+    }
+}
+
+void Page_General::Write_Text_Output_PSID(QStringList& lines) const
+{
+    QStringList rows;
+    for (int i = 0; i < Control_78->count(); ++i)
+        rows << Control_78->item(i)->text();
+    lines << pages::PSID_Report_Lines(rows);
+}
+
+void Page_General::SetVisiblity(bool bSecured, bool bUser)
+{
+    show_secured_ = bSecured;
+    show_user_ = bUser;
+    Page_Frame::SetVisiblity(bSecured, bUser);
+}
+
+namespace {
+
+// The selected row of a single-selection list, or -1.
+int Selected_Row(const QListWidget* list)
+{
+    const QListWidgetItem* item = list->currentItem();
+    return item && item->isSelected() ? list->currentRow() : -1;
+}
+
+} // namespace
+
+void Page_General::Control_78_Add_Click()
+{
+    if (Control_78->count() >= pages::PSID_TABLE_ROWS) {
+        platform::Warn(QStringLiteral("No more entries available"));
+        return;
+    }
+    Add_Or_Replace_PSID_Row(PSID_Table_Dialog::Add_Sat(this), ADD);
+}
+
+void Page_General::Control_78_Edit_Click()
+{
+    const int row = Selected_Row(Control_78);
+    if (row < 0)
+        return;
+    Add_Or_Replace_PSID_Row(PSID_Table_Dialog::Edit_Sat(Control_78->item(row)->text(), this),
+                            REPLACE);
+}
+
+void Page_General::Control_78_Delete_Click()
+{
+    const int row = Selected_Row(Control_78);
+    if (row < 0)
+        return;
+    const platform::MsgAnswer answer =
+        platform::Msg_Box(QStringLiteral("Continue?"), platform::MsgButtons::YesNo,
+                          platform::MsgIcon::None, QStringLiteral("Delete PSID Entry"));
+    if (answer == platform::MsgAnswer::Yes)
+        delete Control_78->takeItem(row);
+}
+
+void Page_General::Add_Or_Replace_PSID_Row(const QString& compact, int mode)
+{
+    if (compact.isEmpty())
+        return;
+    const pages::PSID_Fields fields = pages::Split_PSID_Compact(compact);
+    const int selected = Selected_Row(Control_78);
+    if (mode == REPLACE && selected < 0)
+        return;
+
+    int existing = -1;
+    for (int i = 0; i < Control_78->count() && existing < 0; ++i)
+        if (pages::PSID_Row_Sat_ID(Control_78->item(i)->text()) == fields.Sat_ID)
+            existing = i;
+    if (existing >= 0) {
+        const bool same_row =
+            mode == REPLACE &&
+            pages::PSID_Row_Sat_ID(Control_78->item(selected)->text()) == fields.Sat_ID;
+        if (!same_row) {
+            platform::Critical(QStringLiteral("This Sat is already defined. Please choose another."));
+            if (mode == ADD)
+                Control_78_Add_Click();
+            else // the user keeps what was entered and chooses another Sat ID
+                Add_Or_Replace_PSID_Row(PSID_Table_Dialog::Edit_Entered(compact, this), REPLACE);
+            return;
+        }
+    }
+
+    const QString row = pages::Make_PSID_Row(fields);
+    if (mode == ADD)
+        Control_78->addItem(row);
+    else
+        Control_78->item(selected)->setText(row);
+}

@@ -1,8 +1,38 @@
 #include "editor/pages/page_pimbit.h"
 
 #include "editor/core/ort_types.h"
+#include "editor/core/value_helpers.h"
+#include "editor/pages/field_edit.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QVariant>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
+
+// Char_Sets entries of the fields.
+constexpr int SET_DIGITS = 4;
+constexpr int SET_DIGITS_POINT = 6;
+constexpr int SET_MINUS_DIGITS = 7;
+
+// Elevations: 0.0 to 90.0 degrees, stepped by half a degree (in tenths).
+constexpr double ELEVATION_MINIMUM = 0.0;
+constexpr double ELEVATION_MAXIMUM = 90.0;
+constexpr int ELEVATION_STEP_TENTHS = 5;
+
+// The page's own feature level: the items exist from level 5 on.
+constexpr int PIMBIT_FEATURE_LEVEL = 5;
+
+const char* const SPIN_VALUE = "Value";
+
 Page_Setup Setup()
 {
     Page_Setup setup;
@@ -11,14 +41,327 @@ Page_Setup Setup()
     setup.User_Caption = QStringLiteral("PIMBIT User Options");
     return setup;
 }
+
+QGroupBox* Make_Item_Frame(const QString& name, const QString& caption, const QString& tag)
+{
+    auto* frame = new QGroupBox(caption);
+    frame->setObjectName(name);
+    Set_Tag(frame, tag);
+    return frame;
+}
+
+QLabel* Make_Label(const QString& name, const QString& caption)
+{
+    auto* label = new QLabel(caption);
+    label->setObjectName(name);
+    return label;
+}
+
+QLineEdit* Make_Edit(const QString& name, int max_length, const QString& text,
+                     const QString& tooltip)
+{
+    auto* edit = new QLineEdit(text);
+    edit->setObjectName(name);
+    edit->setMaxLength(max_length);
+    edit->setToolTip(tooltip);
+    return edit;
+}
+
+pages::Up_Down* Make_Spin(const QString& name)
+{
+    auto* spin = new pages::Up_Down;
+    spin->setObjectName(name);
+    return spin;
+}
+
+QWidget* Field_With_Spin(QLineEdit* edit, pages::Up_Down* spin)
+{
+    auto* box = new QWidget;
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(edit);
+    layout->addWidget(spin);
+    return box;
+}
+
+// The title of an element's boxes: the frame's caption, a separator and the
+// element's label caption, read when the check runs.
+pages::Title_Source Element_Title(const QGroupBox* frame, const QString& separator,
+                                  const QLabel* label)
+{
+    QPointer<const QGroupBox> guarded_frame(frame);
+    QPointer<const QLabel> guarded_label(label);
+    return [guarded_frame, guarded_label, separator] {
+        if (!guarded_frame || !guarded_label)
+            return QString();
+        return guarded_frame->title() + separator + guarded_label->text();
+    };
+}
+
+QString Design_Tip(const QString& default_text, int minimum, int maximum)
+{
+    return QStringLiteral("Default: ") + default_text + QStringLiteral(" /  Range ") +
+           QString::number(minimum) + QStringLiteral(" to ") + QString::number(maximum);
+}
+
+// A whole-number field with its spin button: the check's result and each
+// click also become the spin button's value.
+void Bind_Whole(QLineEdit* edit, pages::Up_Down* spin, int char_set, std::int32_t default_value,
+                std::int32_t minimum, std::int32_t maximum, pages::Title_Source title)
+{
+    const pages::Field_Check check = pages::Real_Check(0, QString::number(default_value), minimum,
+                                                       maximum, std::move(title));
+    QPointer<pages::Up_Down> guarded(spin);
+    pages::Bind_Field(edit, char_set, [check, guarded](const QString& text, bool& cancel) {
+        const QString result = check(text, cancel);
+        if (guarded)
+            Page_PIMBIT::Set_Spin_Value(guarded, result.toInt());
+        return result;
+    });
+    pages::Bind_Whole_Step(spin, edit, minimum, maximum, default_value);
+    QObject::connect(spin, &pages::Up_Down::Stepped, edit,
+                     [edit, spin] { Page_PIMBIT::Set_Spin_Value(spin, edit->text().toInt()); });
+    Page_PIMBIT::Set_Spin_Value(spin, edit->text().toInt());
+}
+
+// An elevation field: one decimal, rounded to the half degree the record
+// holds; its spin button counts in tenths and steps from what the field shows.
+void Bind_Elevation(QLineEdit* edit, pages::Up_Down* spin, const QString& default_text,
+                    pages::Title_Source title)
+{
+    const pages::Field_Check check = pages::Real_Check(1, default_text, ELEVATION_MINIMUM,
+                                                       ELEVATION_MAXIMUM, std::move(title));
+    QPointer<pages::Up_Down> guarded_spin(spin);
+    pages::Bind_Field(edit, SET_DIGITS_POINT,
+                      [check, guarded_spin](const QString& text, bool& cancel) {
+                          const QString checked = check(text, cancel);
+                          const std::optional<double> value = core::Parse_Number(checked);
+                          if (!value)
+                              return checked;
+                          const int tenths = Page_PIMBIT::Elevation_Tenths(*value);
+                          if (guarded_spin)
+                              Page_PIMBIT::Set_Spin_Value(guarded_spin, tenths);
+                          return core::Format_Fixed(tenths / 10.0, 1);
+                      });
+    QPointer<QLineEdit> guarded_edit(edit);
+    spin->Set_Step([guarded_edit, guarded_spin](bool up) {
+        if (!guarded_edit || !guarded_spin)
+            return;
+        // Step from the value the field shows (checked first, so a loaded or
+        // typed value counts, rounded as the record holds it).
+        pages::Validate_Field(guarded_edit);
+        const std::optional<double> value = core::Parse_Number(guarded_edit->text());
+        const int from = value ? Page_PIMBIT::Elevation_Tenths(*value)
+                               : Page_PIMBIT::Spin_Value(guarded_spin);
+        const int to = std::clamp(from + (up ? ELEVATION_STEP_TENTHS : -ELEVATION_STEP_TENTHS),
+                                  static_cast<int>(ELEVATION_MINIMUM * 10),
+                                  static_cast<int>(ELEVATION_MAXIMUM * 10));
+        Page_PIMBIT::Set_Spin_Value(guarded_spin, to);
+        guarded_edit->setText(core::Format_Fixed(to / 10.0, 1));
+    });
+    if (const std::optional<double> value = core::Parse_Number(edit->text()))
+        Page_PIMBIT::Set_Spin_Value(spin, Page_PIMBIT::Elevation_Tenths(*value));
+}
+
 } // namespace
 
-Page_PIMBIT::Page_PIMBIT() : Page_Frame(Setup()) {}
+int Page_PIMBIT::Spin_Value(const pages::Up_Down* spin)
+{
+    return spin ? spin->property(SPIN_VALUE).toInt() : 0;
+}
+
+void Page_PIMBIT::Set_Spin_Value(pages::Up_Down* spin, int value)
+{
+    if (spin)
+        spin->setProperty(SPIN_VALUE, value);
+}
+
+int Page_PIMBIT::Elevation_Tenths(double degrees)
+{
+    // First to the one decimal the field shows, then to the nearest half
+    // degree (a whole number of tenths is never half-way between two
+    // multiples of 5).
+    const double tenths = std::round(degrees * 10.0);
+    return static_cast<int>(std::lround(tenths / ELEVATION_STEP_TENTHS)) * ELEVATION_STEP_TENTHS;
+}
+
+Page_PIMBIT::Page_PIMBIT() : Page_Frame(Setup())
+{
+    Build_103();
+    Build_104();
+    Build_105();
+    Build_106();
+    Build_107();
+}
+
+void Page_PIMBIT::Build_103()
+{
+    Frame_103 = Make_Item_Frame(QStringLiteral("Frame_103"), QStringLiteral("SQI Fault Thresholds"),
+                           QStringLiteral("Item 103"));
+    const char* const orders[] = {"7th IM", "9th IM", "11th IM", "13th IM",
+                                  "15th IM", "17th IM", "19th IM"};
+    const QString label_name = QStringLiteral("Label_User_L5_103");
+    auto* grid = new QGridLayout(Frame_103);
+    Label_User_L5_103[7] =
+        Make_Label(Array_Name(label_name, 7), QStringLiteral("Intermodulation Product Orders"));
+    grid->addWidget(Label_User_L5_103[7], 0, 0, 1, 2);
+    for (int i = 0; i < User_Mod::COUNT_103; ++i) {
+        const auto index = static_cast<std::int16_t>(i);
+        const QString text = QString::number(User_Mod::Default_103(index));
+        Label_User_L5_103[i] = Make_Label(Array_Name(label_name, i), QString::fromLatin1(orders[i]));
+        Control_103[i] = Make_Edit(Array_Name(QStringLiteral("Control_103"), i), 3, text,
+                                   Design_Tip(text, 70, 255));
+        UpDown_103[i] = Make_Spin(Array_Name(QStringLiteral("UpDown_103"), i));
+        Bind_Whole(Control_103[i], UpDown_103[i], SET_DIGITS, User_Mod::Default_103(index), 70, 255,
+                   Element_Title(Frame_103, QStringLiteral(", "), Label_User_L5_103[i]));
+        grid->addWidget(Label_User_L5_103[i], i + 1, 0);
+        grid->addWidget(Field_With_Spin(Control_103[i], UpDown_103[i]), i + 1, 1);
+    }
+    User_Items()->addWidget(Frame_103);
+}
+
+void Page_PIMBIT::Build_104()
+{
+    Frame_104 = Make_Item_Frame(QStringLiteral("Frame_104"),
+                           QStringLiteral("Antenna Beam Faults Required"),
+                           QStringLiteral("Item 104"));
+    const char* const angles[] = {"Low Angle", "High Angle", "Any Angle"};
+    const int most[] = {3, 3, 6};
+    auto* grid = new QGridLayout(Frame_104);
+    for (int i = 0; i < User_Mod::COUNT_104; ++i) {
+        Label_User_L5_104[i] = Make_Label(Array_Name(QStringLiteral("Label_User_L5_104"), i),
+                                          QString::fromLatin1(angles[i]));
+        auto* combo = new QComboBox;
+        combo->setObjectName(Array_Name(QStringLiteral("Control_104"), i));
+        combo->addItem(QStringLiteral("Not Applicable"));
+        for (int n = 1; n <= most[i]; ++n)
+            combo->addItem(QStringLiteral("Minimum of ") + QString::number(n));
+        combo->setCurrentIndex(User_Mod::Default_104(static_cast<std::int16_t>(i)));
+        combo->setToolTip(QStringLiteral("Default: ") + combo->currentText());
+        Control_104[i] = combo;
+        grid->addWidget(Label_User_L5_104[i], i, 0);
+        grid->addWidget(combo, i, 1);
+    }
+    User_Items()->addWidget(Frame_104);
+}
+
+void Page_PIMBIT::Build_105()
+{
+    Frame_105 = Make_Item_Frame(QStringLiteral("Frame_105"), QStringLiteral("Data Invalid Thresholds"),
+                           QStringLiteral("Item 105"));
+    const char* const captions[] = {
+        "A",
+        "B",
+        "C",
+        "D",
+        "(Min SQI for each of a triplet sample to indicate external pollution)",
+        "(Max SQI for each of a triplet sample to indicate excessive noise)",
+        "(max SQI difference between individual samples within a triplet for A and B)",
+        "(max SQI difference between 1st and 3rd samples in a triplet)",
+        "SQI thresholds for determination of invalid data",
+    };
+    const QString label_name = QStringLiteral("Label_User_L5_105");
+    for (int i = 0; i < static_cast<int>(Label_User_L5_105.size()); ++i)
+        Label_User_L5_105[i] = Make_Label(Array_Name(label_name, i), QString::fromLatin1(captions[i]));
+
+    auto* grid = new QGridLayout(Frame_105);
+    grid->addWidget(Label_User_L5_105[8], 0, 0, 1, 3);
+    for (int i = 0; i < User_Mod::COUNT_105; ++i) {
+        const auto index = static_cast<std::int16_t>(i);
+        const QString text = QString::number(User_Mod::Default_105(index));
+        Control_105[i] = Make_Edit(Array_Name(QStringLiteral("Control_105"), i), 3, text,
+                                   Design_Tip(text, 0, 255));
+        UpDown_105[i] = Make_Spin(Array_Name(QStringLiteral("UpDown_105"), i));
+        Bind_Whole(Control_105[i], UpDown_105[i], SET_DIGITS, User_Mod::Default_105(index), 0, 255,
+                   Element_Title(Frame_105, QStringLiteral(" - "), Label_User_L5_105[i]));
+        grid->addWidget(Label_User_L5_105[i], i + 1, 0);
+        grid->addWidget(Field_With_Spin(Control_105[i], UpDown_105[i]), i + 1, 1);
+        grid->addWidget(Label_User_L5_105[i + 4], i + 1, 2);
+    }
+    User_Items()->addWidget(Frame_105);
+}
+
+void Page_PIMBIT::Build_106()
+{
+    Frame_106 = Make_Item_Frame(QStringLiteral("Frame_106"), QStringLiteral("Antenna Beam Angles"),
+                           QStringLiteral("Item 106"));
+    auto* grid = new QGridLayout(Frame_106);
+    int line = 0;
+    for (int i = 0; i < User_Mod::COUNT_106_AZ; ++i) {
+        const auto index = static_cast<std::int16_t>(i);
+        const auto default_value = static_cast<std::int32_t>(User_Mod::Default_106_Az(index));
+        const QString text = QString::number(default_value);
+        Label_User_L5_106_Az[i] = Make_Label(Array_Name(QStringLiteral("Label_User_L5_106_Az"), i),
+                                             QStringLiteral("Azimuth - ") + QString::number(i + 1));
+        Control_106_Az[i] = Make_Edit(Array_Name(QStringLiteral("Control_106_Az"), i), 3, text,
+                                      Design_Tip(text, -99, 99));
+        UpDown_106_Az[i] = Make_Spin(Array_Name(QStringLiteral("UpDown_106_Az"), i));
+        Bind_Whole(Control_106_Az[i], UpDown_106_Az[i], SET_MINUS_DIGITS, default_value, -99, 99,
+                   Element_Title(Frame_106, QStringLiteral(", "), Label_User_L5_106_Az[i]));
+        grid->addWidget(Label_User_L5_106_Az[i], line, 0);
+        grid->addWidget(Field_With_Spin(Control_106_Az[i], UpDown_106_Az[i]), line, 1);
+        ++line;
+    }
+    for (int i = 0; i < User_Mod::COUNT_106_EL; ++i) {
+        const QString text =
+            core::Format_Shortest(User_Mod::Default_106_El(static_cast<std::int16_t>(i)));
+        Label_User_L5_106_El[i] =
+            Make_Label(Array_Name(QStringLiteral("Label_User_L5_106_El"), i),
+                       QStringLiteral("Elevation - ") + QString::number(i + 1));
+        Control_106_El[i] = Make_Edit(Array_Name(QStringLiteral("Control_106_El"), i), 4, text,
+                                      Design_Tip(text, 0, 90));
+        UpDown_106_El[i] = Make_Spin(Array_Name(QStringLiteral("UpDown_106_El"), i));
+        Bind_Elevation(Control_106_El[i], UpDown_106_El[i], text,
+                       Element_Title(Frame_106, QStringLiteral(", "), Label_User_L5_106_El[i]));
+        grid->addWidget(Label_User_L5_106_El[i], line, 0);
+        grid->addWidget(Field_With_Spin(Control_106_El[i], UpDown_106_El[i]), line, 1);
+        ++line;
+    }
+    User_Items()->addWidget(Frame_106);
+}
+
+void Page_PIMBIT::Build_107()
+{
+    Label_User_L5_107 =
+        Make_Label(QStringLiteral("Label_User_L5_107"), QStringLiteral("Sample Discard Ratio"));
+    Set_Tag(Label_User_L5_107, QStringLiteral("Item 107"));
+    Control_107 = Make_Edit(QStringLiteral("Control_107"), 2, QStringLiteral("1"),
+                            Design_Tip(QStringLiteral("1"), 0, 99));
+    UpDown_107 = Make_Spin(QStringLiteral("UpDown_107"));
+    Bind_Whole(Control_107, UpDown_107, SET_DIGITS, 1, 0, 99, pages::Caption_Of(Label_User_L5_107));
+    auto* row = new QHBoxLayout;
+    row->addWidget(Label_User_L5_107);
+    row->addWidget(Field_With_Spin(Control_107, UpDown_107));
+    row->addStretch(1);
+    User_Items()->addLayout(row);
+}
+
+void Page_PIMBIT::Write_Text_Output(QStringList& lines)
+{
+    if (core::Versions().User_Current.Feature_Level < PIMBIT_FEATURE_LEVEL)
+        return;
+    const auto line = [&](const QGroupBox* frame, const QLabel* label, const QString& value) {
+        lines << frame->title() + QLatin1Char(' ') + label->text() + QStringLiteral(": ") + value;
+    };
+    for (int i = 0; i < User_Mod::COUNT_103; ++i)
+        line(Frame_103, Label_User_L5_103[i], Control_103[i]->text());
+    for (int i = 0; i < User_Mod::COUNT_104; ++i)
+        line(Frame_104, Label_User_L5_104[i], Control_104[i]->currentText());
+    for (int i = 0; i < User_Mod::COUNT_105; ++i)
+        line(Frame_105, Label_User_L5_105[i], Control_105[i]->text());
+    for (int i = 0; i < User_Mod::COUNT_106_AZ; ++i)
+        line(Frame_106, Label_User_L5_106_Az[i], Control_106_Az[i]->text());
+    for (int i = 0; i < User_Mod::COUNT_106_EL; ++i)
+        line(Frame_106, Label_User_L5_106_El[i], Control_106_El[i]->text());
+    lines << Label_User_L5_107->text() + QStringLiteral(": ") + Control_107->text();
+}
 
 void Page_PIMBIT::SetVisiblity(bool /*bSecured*/, bool bUser)
 {
     Set_Frame_Visible(Frame_User(), true);
-    Set_Button_Visible(bUser && core::Versions().User_Current.Feature_Level > 4);
+    Set_Button_Visible(bUser &&
+                       core::Versions().User_Current.Feature_Level >= PIMBIT_FEATURE_LEVEL);
 }
 
 void Page_PIMBIT::Dual(bool /*bDual*/)

@@ -1,0 +1,187 @@
+#include "editor/pages/psid_table_dialog.h"
+
+#include "editor/pages/field_edit.h"
+#include "editor/pages/page_frame.h"
+#include "editor/platform/message_service.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int SAT_ID_DEFAULT = 0;
+constexpr int SAT_ID_MAXIMUM = 63; // octal 77
+constexpr int PSID_DEFAULT = 0x1770;
+constexpr int PSID_MINIMUM = 0x1770;
+constexpr int PSID_MAXIMUM = 0x4C90;
+constexpr int PSID_NONE = 0; // allowed outside the range
+
+// Char_Sets entries of the fields.
+constexpr int SET_OCTAL = 3;
+constexpr int SET_DECIMAL = 4;
+constexpr int SET_HEX = 5;
+
+QLabel* Make_Label(const QString& name, const QString& caption)
+{
+    auto* label = new QLabel(caption);
+    label->setObjectName(name);
+    Set_Tag(label, QStringLiteral("Item 78"));
+    return label;
+}
+
+QLineEdit* Make_Field(const QString& name, int max_length, const QString& tooltip)
+{
+    auto* edit = new QLineEdit;
+    edit->setObjectName(name);
+    edit->setMaxLength(max_length);
+    edit->setToolTip(tooltip);
+    return edit;
+}
+
+// Value of a hex field; a text that is no hex number counts as 0.
+int Hex_Value(const QString& text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 16);
+    return ok ? value : 0;
+}
+
+} // namespace
+
+PSID_Table_Dialog::PSID_Table_Dialog(QWidget* owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("PSID_Table_Dialog"));
+    setWindowTitle(QStringLiteral("PSID Information"));
+    setModal(true);
+
+    const QString psid_tip = QStringLiteral("Range: 1770x to 4C90x or 0000x");
+    Label_Sat_ID = Make_Label(QStringLiteral("Label_Sat_ID"), QStringLiteral("SAT ID"));
+    Control_Sat_ID = Make_Field(QStringLiteral("Control_Sat_ID"), 2,
+                                QStringLiteral("Range: 0 - 76 (octal)"));
+    Label_Table_Revision =
+        Make_Label(QStringLiteral("Label_Table_Revision"), QStringLiteral("Table Revision"));
+    Control_Table_Revision =
+        Make_Field(QStringLiteral("Control_Table_Revision"), 3, QStringLiteral("Range: 0 - 255"));
+    Label_PSID_1 = Make_Label(QStringLiteral("Label_PSID_1"), QStringLiteral("PSID-1"));
+    Control_PSID_1 = Make_Field(QStringLiteral("Control_PSID_1"), 4, psid_tip);
+    Label_PSID_2 = Make_Label(QStringLiteral("Label_PSID_2"), QStringLiteral("PSID-2"));
+    Control_PSID_2 = Make_Field(QStringLiteral("Control_PSID_2"), 4, psid_tip);
+    for (int i = 0; i < 2; ++i) {
+        Label_Hex[i] = new QLabel(QStringLiteral("0x"));
+        Label_Hex[i]->setObjectName(Array_Name(QStringLiteral("Label_Hex"), i));
+    }
+
+    pages::Bind_Field(Control_Sat_ID, SET_OCTAL,
+                      pages::Octal_Check(SAT_ID_DEFAULT, 0, SAT_ID_MAXIMUM, 2,
+                                         pages::Fixed_Title(QStringLiteral("Sat ID"))));
+    pages::Bind_Field(Control_Table_Revision, SET_DECIMAL,
+                      pages::Real_Check(0, QStringLiteral("0"), 0, 255,
+                                        pages::Fixed_Title(QStringLiteral("Table Revision"))));
+    pages::Bind_Field(Control_PSID_1, SET_HEX,
+                      pages::Hex_Except_Check(PSID_DEFAULT, PSID_MINIMUM, PSID_MAXIMUM, PSID_NONE,
+                                              pages::Fixed_Title(QStringLiteral("PSID-1"))),
+                      pages::Focus_Rule::Move_On);
+    pages::Bind_Field(Control_PSID_2, SET_HEX,
+                      pages::Hex_Except_Check(PSID_DEFAULT, PSID_MINIMUM, PSID_MAXIMUM, PSID_NONE,
+                                              pages::Fixed_Title(QStringLiteral("PSID-2"))),
+                      pages::Focus_Rule::Move_On);
+
+    OKButton = new QPushButton(QStringLiteral("OK"));
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"));
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    connect(OKButton, &QPushButton::clicked, this, &PSID_Table_Dialog::OK_Click);
+    connect(CancelButton, &QPushButton::clicked, this, &PSID_Table_Dialog::Cancel_Click);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(Label_Sat_ID, 0, 0);
+    grid->addWidget(Control_Sat_ID, 0, 2);
+    grid->addWidget(Label_Table_Revision, 1, 0);
+    grid->addWidget(Control_Table_Revision, 1, 2);
+    grid->addWidget(Label_PSID_1, 2, 0);
+    grid->addWidget(Label_Hex[0], 2, 1);
+    grid->addWidget(Control_PSID_1, 2, 2);
+    grid->addWidget(Label_PSID_2, 3, 0);
+    grid->addWidget(Label_Hex[1], 3, 1);
+    grid->addWidget(Control_PSID_2, 3, 2);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(OKButton);
+    buttons->addWidget(CancelButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void PSID_Table_Dialog::Fill(const pages::PSID_Fields& fields)
+{
+    result_.clear();
+    Control_Sat_ID->setText(fields.Sat_ID);
+    Control_Table_Revision->setText(fields.Revision.trimmed());
+    Control_PSID_1->setText(fields.PSID_1);
+    Control_PSID_2->setText(fields.PSID_2);
+}
+
+void PSID_Table_Dialog::Fill_Presets()
+{
+    Fill({QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1770"),
+          QStringLiteral("1770")});
+}
+
+void PSID_Table_Dialog::OK_Click()
+{
+    // The field that has the focus is checked first; a correction that
+    // keeps the focus keeps the dialog open.
+    if (pages::Validate_Controls(this))
+        return;
+    if (Hex_Value(Control_PSID_1->text()) == 0 && Hex_Value(Control_PSID_2->text()) == 0) {
+        platform::Msg_Box(QStringLiteral("At least one PSID must be non-zero"));
+        return;
+    }
+    result_ = pages::Make_PSID_Compact({Control_Sat_ID->text(), Control_Table_Revision->text(),
+                                        Control_PSID_1->text(), Control_PSID_2->text()});
+    accept();
+}
+
+void PSID_Table_Dialog::Cancel_Click()
+{
+    result_.clear();
+    reject();
+}
+
+QString PSID_Table_Dialog::Run()
+{
+    // Any way of closing but OK leaves the result empty.
+    if (exec() != QDialog::Accepted)
+        result_.clear();
+    return result_;
+}
+
+QString PSID_Table_Dialog::Add_Sat(QWidget* owner)
+{
+    PSID_Table_Dialog dialog(owner);
+    dialog.Fill_Presets();
+    return dialog.Run();
+}
+
+QString PSID_Table_Dialog::Edit_Sat(const QString& row, QWidget* owner)
+{
+    PSID_Table_Dialog dialog(owner);
+    dialog.Fill(pages::Split_PSID_Row(row));
+    return dialog.Run();
+}
+
+QString PSID_Table_Dialog::Edit_Entered(const QString& compact, QWidget* owner)
+{
+    PSID_Table_Dialog dialog(owner);
+    dialog.Fill(pages::Split_PSID_Compact(compact));
+    return dialog.Run();
+}
