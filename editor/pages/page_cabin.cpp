@@ -1,8 +1,190 @@
 #include "editor/pages/page_cabin.h"
 
+#include "editor/core/char_sets.h"
+#include "editor/core/ort_types.h"
+#include "editor/core/text_helpers.h"
+#include "editor/core/validation.h"
+#include "editor/core/value_helpers.h"
+#include "editor/pages/field_edit.h"
+#include "editor/platform/message_service.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QVBoxLayout>
+#include <QVariant>
+
+#include <optional>
+
 namespace {
-Page_Setup Setup()
+
+using Combo_Member = QComboBox* Page_Cabin::*;
+using Edit_Member = QLineEdit* Page_Cabin::*;
+using Spin_Member = pages::Up_Down* Page_Cabin::*;
+
+// Character sets: decimal digits; "-" and decimal digits.
+constexpr int SET_DIGITS = 4;
+constexpr int SET_SIGNED_DIGITS = 7;
+
+constexpr int CODE_LENGTH = 4;
+const char* const NO_TERMINAL = "-1";
+const char* const HINT_13 = "May have no effect, see Help";
+
+const struct {
+    const char* caption;
+    const char* tag;
+} USER_LABELS[11] = {
+    {"Ground-to-Air Circuit-Mode Data", "Item 10"},
+    {"Ground-to-Air Calls", "Item 13"},
+    {"Preferred APHONE Call Routing", "Item 21"},
+    {"APHONE Outgoing Call Barring Level", "Item 24"},
+    {"Call Barring Security Code", "Item 25"},
+    {"APHONE 1", "Item 45"},
+    {"Called Terminal ID", "Item 45"},
+    {"Assignment Type", "Item 45"},
+    {"APHONE 2", "Item 45"},
+    {"Called Terminal ID", "Item 45"},
+    {"Assignment Type", "Item 45"},
+};
+
+// The combo boxes: entries separated by "|", in list-index order.
+const struct {
+    Combo_Member combo;
+    const char* name;
+    const char* entries;
+    const char* tooltip;
+} COMBOS[] = {
+    {&Page_Cabin::Control_23a, "Control_23a", "Not Allowed|Allowed", "Default: Allowed"},
+    {&Page_Cabin::Control_23b, "Control_23b", "Not Allowed|Allowed", "Default: Allowed"},
+    {&Page_Cabin::Control_10, "Control_10", "Not Allowed|Allowed", "Default: Not Allowed"},
+    {&Page_Cabin::Control_13, "Control_13", "Not Allowed|Analog Phone|Digital Phone|Headset", "Default: Headset"},
+    {&Page_Cabin::Control_21a, "Control_21a", "None|Channel 1|Channel 2", "Default: Channel 2"},
+    {&Page_Cabin::Control_21b, "Control_21b", "None|Channel 1|Channel 2", "Default: Channel 2"},
+    {&Page_Cabin::Control_24a, "Control_24a", "0: None|1: Short/Stored|2: All", "Default: 0: None"},
+    {&Page_Cabin::Control_24b, "Control_24b", "0: None|1: Short/Stored|2: All", "Default: 0: None"},
+    {&Page_Cabin::Control_45_1b1, "Control_45_1b1", "Not Exclusive|Exclusive", "Default: Not Exclusive"},
+    {&Page_Cabin::Control_45_1b2, "Control_45_1b2", "Not Exclusive|Exclusive", "Default: Not Exclusive"},
+    {&Page_Cabin::Control_45_2b1, "Control_45_2b1", "Not Exclusive|Exclusive", "Default: Not Exclusive"},
+    {&Page_Cabin::Control_45_2b2, "Control_45_2b2", "Not Exclusive|Exclusive", "Default: Not Exclusive"},
+};
+
+// The text fields with their spin buttons (none for the security codes).
+const struct {
+    Edit_Member edit;
+    Spin_Member spin;
+    const char* name;
+    const char* spin_name;
+    const char* initial;
+    int length;
+    const char* tooltip;
+} FIELDS[] = {
+    {&Page_Cabin::Control_59, &Page_Cabin::UpDown_59, "Control_59", "UpDown_59", "56", 3,
+     "Default: 56 / Range 0 to 255"},
+    {&Page_Cabin::Control_25a, nullptr, "Control_25a", nullptr, "6839", CODE_LENGTH, "Default: 6839"},
+    {&Page_Cabin::Control_25b, nullptr, "Control_25b", nullptr, "6839", CODE_LENGTH, "Default: 6839"},
+    {&Page_Cabin::Control_45_1a1, &Page_Cabin::UpDown_45_1a1, "Control_45_1a1", "UpDown_45_1a1", NO_TERMINAL, 3,
+     "Default: -1 / Range: -1 to 999"},
+    {&Page_Cabin::Control_45_1a2, &Page_Cabin::UpDown_45_1a2, "Control_45_1a2", "UpDown_45_1a2", NO_TERMINAL, 3,
+     "Default: -1 / Range: -1 to 999"},
+    {&Page_Cabin::Control_45_2a1, &Page_Cabin::UpDown_45_2a1, "Control_45_2a1", "UpDown_45_2a1", NO_TERMINAL, 3,
+     "Default: -1 / Range: -1 to 999"},
+    {&Page_Cabin::Control_45_2a2, &Page_Cabin::UpDown_45_2a2, "Control_45_2a2", "UpDown_45_2a2", NO_TERMINAL, 3,
+     "Default: -1 / Range: -1 to 999"},
+};
+
+// Item 45 by SDU and APHONE: terminal ID, its assignment type, the label of its APHONE.
+const struct {
+    Edit_Member edit;
+    Spin_Member spin;
+    Combo_Member type;
+    int aphone_label;
+} TERMINALS[4] = {
+    {&Page_Cabin::Control_45_1a1, &Page_Cabin::UpDown_45_1a1, &Page_Cabin::Control_45_1b1, 5},
+    {&Page_Cabin::Control_45_1a2, &Page_Cabin::UpDown_45_1a2, &Page_Cabin::Control_45_1b2, 8},
+    {&Page_Cabin::Control_45_2a1, &Page_Cabin::UpDown_45_2a1, &Page_Cabin::Control_45_2b1, 5},
+    {&Page_Cabin::Control_45_2a2, &Page_Cabin::UpDown_45_2a2, &Page_Cabin::Control_45_2b2, 8},
+};
+
+void Set_Spin_Value(pages::Up_Down* spin, int value)
 {
+    if (spin)
+        spin->setProperty("Value", value);
+}
+
+void Follow_Text(pages::Up_Down* spin, const QString& text)
+{
+    if (const std::optional<double> value = core::Parse_Number(text))
+        Set_Spin_Value(spin, static_cast<int>(*value));
+}
+
+// The assignment-type rule of one terminal: "-1" resets the type to
+// "Not Exclusive" and disables it; any other ID enables it as it stands.
+void Assignment_Rule(const QString& terminal_text, QComboBox* type)
+{
+    if (!type)
+        return;
+    if (terminal_text == QLatin1String(NO_TERMINAL)) {
+        type->setCurrentIndex(0);
+        type->setEnabled(false);
+    } else {
+        type->setEnabled(true);
+    }
+}
+
+QLabel* Make_Label(const QString& name, int index, const char* caption, const char* tag)
+{
+    auto* label = new QLabel(QString::fromLatin1(caption));
+    label->setObjectName(Array_Name(name, index));
+    Set_Tag(label, QString::fromLatin1(tag));
+    return label;
+}
+
+QGroupBox* Make_SDU_Frame(const char* name, int index, const char* caption)
+{
+    auto* frame = new QGroupBox(QString::fromLatin1(caption));
+    frame->setObjectName(Array_Name(QString::fromLatin1(name), index));
+    return frame;
+}
+
+// A field and its spin button side by side.
+QWidget* Field_With_Spin(QLineEdit* edit, pages::Up_Down* spin)
+{
+    auto* pair = new QWidget;
+    auto* layout = new QHBoxLayout(pair);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(edit);
+    layout->addWidget(spin);
+    layout->addStretch(1);
+    return pair;
+}
+
+} // namespace
+
+QString Validate_Security_Code(const QString& text, const QString& caption, bool& cancel)
+{
+    bool bad_character = false;
+    QString code = core::Validate_String(text, SET_DIGITS, caption, bad_character);
+    if (bad_character) {
+        // A code is digits only: what the box named is not kept.
+        code.removeIf([](QChar c) { return !core::Char_Sets(SET_DIGITS).Admits(c); });
+        cancel = true;
+    }
+    if (code.size() < CODE_LENGTH) {
+        platform::Warn(QStringLiteral("Must be exactly 4 digits"), caption);
+        cancel = true;
+        code = core::Pad_Zeros(code, CODE_LENGTH);
+    }
+    return code;
+}
+
+Page_Cabin::Page_Cabin() : Page_Frame([] {
     Page_Setup setup;
     setup.Name = QStringLiteral("Page_Cabin");
     setup.Caption = QStringLiteral("Cabin APHONE Presets");
@@ -10,7 +192,266 @@ Page_Setup Setup()
     setup.User_Caption = QStringLiteral("Cabin User Options");
     setup.User_Status = QStringLiteral("StatusBar_Cabin_U");
     return setup;
+}())
+{
+    Build_Controls();
+    Build_Secured();
+    Build_User();
+    Bind_Fields();
+    Apply_Assignment_Type_Rule();
 }
-} // namespace
 
-Page_Cabin::Page_Cabin() : Page_Frame(Setup()) {}
+void Page_Cabin::Build_Controls()
+{
+    Label_Sec_L0[0] = Make_Label(QStringLiteral("Label_Sec_L0"), 0, "APHONE System Management Commands", "Item 23");
+    Label_Sec_L1[0] = Make_Label(QStringLiteral("Label_Sec_L1"), 0, "APHONE Audio Level Setting", "Item 59");
+    for (std::size_t i = 0; i < Label_User_L0.size(); ++i)
+        Label_User_L0[i] = Make_Label(QStringLiteral("Label_User_L0"), static_cast<int>(i), USER_LABELS[i].caption,
+                                      USER_LABELS[i].tag);
+
+    for (const auto& row : COMBOS) {
+        auto* combo = new QComboBox;
+        combo->setObjectName(QString::fromLatin1(row.name));
+        combo->addItems(QString::fromLatin1(row.entries).split(QLatin1Char('|')));
+        combo->setCurrentIndex(-1); // nothing selected until the partition code sets it
+        combo->setToolTip(QString::fromLatin1(row.tooltip));
+        this->*row.combo = combo;
+    }
+    for (const auto& row : FIELDS) {
+        auto* edit = new QLineEdit(QString::fromLatin1(row.initial));
+        edit->setObjectName(QString::fromLatin1(row.name));
+        edit->setMaxLength(row.length);
+        edit->setToolTip(QString::fromLatin1(row.tooltip));
+        edit->setFixedWidth(QFontMetrics(edit->font()).horizontalAdvance(QLatin1Char('0')) * (row.length + 2) + 12);
+        this->*row.edit = edit;
+        if (row.spin) {
+            auto* spin = new pages::Up_Down;
+            spin->setObjectName(QString::fromLatin1(row.spin_name));
+            Follow_Text(spin, edit->text());
+            this->*row.spin = spin;
+        }
+    }
+    // The security codes are shown in a fixed-pitch font.
+    QFont fixed(QStringLiteral("Courier New"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    for (QLineEdit* code : {Control_25a, Control_25b}) {
+        code->setFont(fixed);
+        code->setFixedWidth(QFontMetrics(fixed).horizontalAdvance(QLatin1Char('0')) * (CODE_LENGTH + 2) + 12);
+    }
+    // The hidden second value of item 59.
+    Set_Tag(Control_59, QStringLiteral("128"));
+}
+
+void Page_Cabin::Build_Secured()
+{
+    Frame_SDU1[0] = Make_SDU_Frame("Frame_SDU1", 0, "SDU 1");
+    Frame_SDU2[0] = Make_SDU_Frame("Frame_SDU2", 0, "SDU 2");
+    (new QVBoxLayout(Frame_SDU1[0]))->addWidget(Control_23a);
+    (new QVBoxLayout(Frame_SDU2[0]))->addWidget(Control_23b);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(Label_Sec_L0[0], 0, 0);
+    grid->addWidget(Frame_SDU1[0], 0, 1);
+    grid->addWidget(Frame_SDU2[0], 0, 2);
+    grid->addWidget(Label_Sec_L1[0], 1, 0);
+    grid->addWidget(Field_With_Spin(Control_59, UpDown_59), 1, 1);
+    grid->setColumnStretch(3, 1);
+    Secured_Items()->addLayout(grid);
+}
+
+void Page_Cabin::Build_User()
+{
+    auto* grid = new QGridLayout;
+    grid->addWidget(Label_User_L0[0], 0, 0);
+    grid->addWidget(Control_10, 0, 1);
+    grid->addWidget(Label_User_L0[1], 1, 0);
+    grid->addWidget(Control_13, 1, 1);
+    grid->setColumnStretch(2, 1);
+    User_Items()->addLayout(grid);
+
+    // The per-SDU items: row labels on the left, one column per SDU; all
+    // rows share one height so that labels and controls line up.
+    const int height = Control_21a->sizeHint().height();
+    auto* labels = new QVBoxLayout;
+    labels->addSpacing(height);
+    for (std::size_t i = 2; i < Label_User_L0.size(); ++i) {
+        Label_User_L0[i]->setFixedHeight(height);
+        labels->addWidget(Label_User_L0[i]);
+    }
+    labels->addStretch(1);
+
+    const auto make_column = [height](QGroupBox* frame, QComboBox* routing, QComboBox* barring, QLineEdit* code,
+                                      QWidget* terminal1, QComboBox* type1, QWidget* terminal2, QComboBox* type2) {
+        auto* column = new QVBoxLayout(frame);
+        const auto add = [&](QWidget* control) {
+            control->setFixedHeight(height);
+            column->addWidget(control);
+        };
+        add(routing);
+        add(barring);
+        add(code);
+        column->addSpacing(height + column->spacing());
+        add(terminal1);
+        add(type1);
+        column->addSpacing(height + column->spacing());
+        add(terminal2);
+        add(type2);
+    };
+    Frame_SDU1[1] = Make_SDU_Frame("Frame_SDU1", 1, "SDU 1");
+    Frame_SDU2[1] = Make_SDU_Frame("Frame_SDU2", 1, "SDU 2");
+    make_column(Frame_SDU1[1], Control_21a, Control_24a, Control_25a, Field_With_Spin(Control_45_1a1, UpDown_45_1a1),
+                Control_45_1b1, Field_With_Spin(Control_45_1a2, UpDown_45_1a2), Control_45_1b2);
+    make_column(Frame_SDU2[1], Control_21b, Control_24b, Control_25b, Field_With_Spin(Control_45_2a1, UpDown_45_2a1),
+                Control_45_2b1, Field_With_Spin(Control_45_2a2, UpDown_45_2a2), Control_45_2b2);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(labels);
+    columns->addWidget(Frame_SDU1[1], 0, Qt::AlignTop);
+    columns->addWidget(Frame_SDU2[1], 0, Qt::AlignTop);
+    columns->addStretch(1);
+    User_Items()->addLayout(columns);
+}
+
+void Page_Cabin::Bind_Fields()
+{
+    pages::Bind_Status_Hint(Control_13, Status_User(), QString::fromLatin1(HINT_13));
+
+    // Every check on this page lets the focus move on.
+    const auto move_on = pages::Focus_Rule::Move_On;
+
+    const pages::Field_Check level_check =
+        pages::Real_Check(0, QStringLiteral("56"), 0, 255, pages::Caption_Of(Label_Sec_L1[0]));
+    const QPointer<pages::Up_Down> level_spin(UpDown_59);
+    pages::Bind_Field(
+        Control_59, SET_DIGITS,
+        [level_check, level_spin](const QString& text, bool& cancel) {
+            const QString result = level_check(text, cancel);
+            Follow_Text(level_spin, result);
+            return result;
+        },
+        move_on);
+    pages::Bind_Whole_Step(UpDown_59, Control_59, 0, 255, 56);
+    const QPointer<QLineEdit> level_field(Control_59);
+    connect(UpDown_59, &pages::Up_Down::Stepped, UpDown_59, [level_field, level_spin] {
+        if (level_field)
+            Follow_Text(level_spin, level_field->text());
+    });
+
+    const pages::Title_Source code_title = pages::Caption_Of(Label_User_L0[4]);
+    for (QLineEdit* code : {Control_25a, Control_25b}) {
+        pages::Bind_Field(
+            code, SET_DIGITS,
+            [code_title](const QString& text, bool& cancel) {
+                return Validate_Security_Code(text, code_title(), cancel);
+            },
+            move_on);
+    }
+
+    for (const auto& terminal : TERMINALS)
+        Bind_Terminal(this->*terminal.edit, this->*terminal.spin, this->*terminal.type, terminal.aphone_label);
+}
+
+void Page_Cabin::Bind_Terminal(QLineEdit* edit, pages::Up_Down* spin, QComboBox* type, int aphone_label)
+{
+    const pages::Title_Source aphone = pages::Caption_Of(Label_User_L0[static_cast<std::size_t>(aphone_label)]);
+    const pages::Title_Source terminal = pages::Caption_Of(Label_User_L0[static_cast<std::size_t>(aphone_label + 1)]);
+    const pages::Field_Check check = pages::Real_Check(0, QString::fromLatin1(NO_TERMINAL), -1, 999,
+                                                       [aphone, terminal] {
+                                                           return aphone() + QStringLiteral(": ") + terminal();
+                                                       });
+    const QPointer<pages::Up_Down> guarded_spin(spin);
+    const QPointer<QComboBox> guarded_type(type);
+    pages::Bind_Field(
+        edit, SET_SIGNED_DIGITS,
+        [check, guarded_spin, guarded_type](const QString& text, bool& cancel) {
+            const QString result = check(text, cancel);
+            Follow_Text(guarded_spin, result);
+            Assignment_Rule(result, guarded_type);
+            return result;
+        },
+        pages::Focus_Rule::Move_On);
+
+    pages::Bind_Whole_Step(spin, edit, -1, 999, -1);
+    // A click applies the assignment-type rule to the new text at once.
+    const QPointer<QLineEdit> field(edit);
+    connect(spin, &pages::Up_Down::Stepped, spin, [field, guarded_spin, guarded_type] {
+        if (!field)
+            return;
+        Follow_Text(guarded_spin, field->text());
+        Assignment_Rule(field->text(), guarded_type);
+    });
+}
+
+void Page_Cabin::Apply_Assignment_Type_Rule()
+{
+    for (const auto& terminal : TERMINALS)
+        (this->*terminal.type)->setEnabled((this->*terminal.edit)->text() != QLatin1String(NO_TERMINAL));
+}
+
+void Page_Cabin::Setup_ToolTips(int mode)
+{
+    // Item 13 reads "Not Allowed" from mode 1 upwards; item 23 has its own
+    // text in modes 1 and 2 only.
+    Control_13->setToolTip(mode >= 1 ? QStringLiteral("Default: Not Allowed") : QStringLiteral("Default: Headset"));
+    const QString item_23 = mode == 2   ? QStringLiteral("Default: Not Allowed (Non-Modifiable)")
+                            : mode == 1 ? QStringLiteral("Default: Not Allowed")
+                                        : QStringLiteral("Default: Allowed");
+    Control_23a->setToolTip(item_23);
+    Control_23b->setToolTip(item_23);
+}
+
+void Page_Cabin::Write_Text_Output(QStringList& lines)
+{
+    const auto user = [this](int index) { return Label_User_L0[static_cast<std::size_t>(index)]->text(); };
+    const QString colon = QStringLiteral(": ");
+    const QString sdu1 = QStringLiteral(", SDU 1: ");
+    const QString sdu2 = QStringLiteral(", SDU 2: ");
+    const bool dual = Dual_Mode();
+
+    if (show_secured_) {
+        if (core::Versions().Secured_Current.Feature_Level != 0)
+            lines << Label_Sec_L1[0]->text() + colon + Control_59->text();
+        lines << Label_Sec_L0[0]->text() + sdu1 + Control_23a->currentText();
+        if (dual)
+            lines << Label_Sec_L0[0]->text() + sdu2 + Control_23b->currentText();
+    }
+    if (!show_user_)
+        return;
+
+    lines << user(0) + colon + Control_10->currentText();
+    lines << user(1) + colon + Control_13->currentText();
+    const struct {
+        int label;
+        QString sdu1_value;
+        QString sdu2_value;
+    } per_sdu[] = {
+        {2, Control_21a->currentText(), Control_21b->currentText()},
+        {3, Control_24a->currentText(), Control_24b->currentText()},
+        {4, Control_25a->text(), Control_25b->text()},
+    };
+    for (const auto& item : per_sdu) {
+        lines << user(item.label) + sdu1 + item.sdu1_value;
+        if (dual)
+            lines << user(item.label) + sdu2 + item.sdu2_value;
+    }
+
+    // Item 45: APHONE label, ": SDU n, ", field label, ": ", value.
+    const auto aphone_lines = [&](int aphone_label, int sdu, const QLineEdit* terminal, const QComboBox* type) {
+        const QString head = user(aphone_label) + QStringLiteral(": SDU ") + QString::number(sdu) + QStringLiteral(", ");
+        lines << head + user(aphone_label + 1) + colon + terminal->text();
+        lines << head + user(aphone_label + 2) + colon + type->currentText();
+    };
+    aphone_lines(5, 1, Control_45_1a1, Control_45_1b1);
+    if (dual)
+        aphone_lines(5, 2, Control_45_2a1, Control_45_2b1);
+    aphone_lines(8, 1, Control_45_1a2, Control_45_1b2);
+    if (dual)
+        aphone_lines(8, 2, Control_45_2a2, Control_45_2b2);
+}
+
+void Page_Cabin::SetVisiblity(bool bSecured, bool bUser)
+{
+    show_secured_ = bSecured;
+    show_user_ = bUser;
+    Page_Frame::SetVisiblity(bSecured, bUser);
+}

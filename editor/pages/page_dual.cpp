@@ -1,8 +1,103 @@
 #include "editor/pages/page_dual.h"
 
+#include "editor/core/ort_types.h"
+#include "editor/core/value_helpers.h"
+#include "editor/pages/field_edit.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QVBoxLayout>
+#include <QVariant>
+
+#include <functional>
+#include <optional>
+
 namespace {
-Page_Setup Setup()
+
+constexpr int SET_DIGITS = 4;
+constexpr int WEIGHT_MIN = 0;
+constexpr int WEIGHT_MAX = 99;
+
+const char* const HINT_WSC = "No SATCOM effect with WSC";
+const char* const TOOLTIP_50 = "Default: Presented";
+const char* const NON_MODIFIABLE = " (Non-Modifiable)";
+
+const struct {
+    const char* caption;
+    const char* tag;
+} SECURED_LABELS[3] = {
+    {"Cockpit Channel Interface Type", "Item 48"},
+    {"\"Disable/Re-enable Other SATCOM\" SCDU Prompts", "Item 50"},
+    {"Access to Zero Preference GESs", "Item 56"},
+};
+
+const char* const USER_LABELS[7] = {
+    "Mastery Handover Algorithm Weighting",
+    "Cockpit Voice",
+    "Cabin Circuit-Mode Voice/Fax/Data",
+    "Cockpit Packet- Mode Data (Low)",
+    "Cockpit Packet- Mode Data (High)",
+    "Cabin Packet- Mode Data (Low)",
+    "Cabin Packet- Mode Data (High)",
+};
+
+// The design tooltips of the six weightings, as they were written.
+const char* const WEIGHT_TOOLTIPS[6] = {
+    "Default: 6 / Range: 0 to 99", "Default: 2 / Range 0 to 99",  "Default: 5 / Range: 0 to 99",
+    "Default: 6 / Range 0 to 99",  "Default: 1 / Range 0 to 99", "Default: 2 / Range: 0 to 99",
+};
+
+const struct {
+    QComboBox* Page_Dual::*combo;
+    const char* name;
+    const char* entries[2];
+    const char* tooltip;
+} COMBOS[3] = {
+    {&Page_Dual::Control_48, "Control_48", {"Fixed", "Shared"}, "Default: Fixed"},
+    {&Page_Dual::Control_50, "Control_50", {"Presented", "Suppressed"}, TOOLTIP_50},
+    {&Page_Dual::Control_56, "Control_56", {"Disallowed", "Allowed"}, "Default: Disallowed"},
+};
+
+// A status hint whose text is decided when the control gains the focus.
+class Focus_Hint final : public QObject {
+public:
+    Focus_Hint(QWidget* control, QLabel* status, std::function<QString()> hint)
+        : QObject(control), status_(status), hint_(std::move(hint))
+    {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (!status_)
+            return false;
+        if (event->type() == QEvent::FocusIn)
+            status_->setText(hint_());
+        else if (event->type() == QEvent::FocusOut)
+            status_->setText(QString());
+        return false;
+    }
+
+private:
+    QPointer<QLabel> status_;
+    std::function<QString()> hint_;
+};
+
+void Set_Spin_Value(pages::Up_Down* spin, int value)
 {
+    if (spin)
+        spin->setProperty("Value", value);
+}
+
+} // namespace
+
+Page_Dual::Page_Dual() : Page_Frame([] {
     Page_Setup setup;
     setup.Name = QStringLiteral("Page_Dual");
     setup.Caption = QStringLiteral("Dual Presets");
@@ -10,12 +105,127 @@ Page_Setup Setup()
     setup.User_Caption = QStringLiteral("Dual SATCOM User Options");
     setup.Secured_Status = QStringLiteral("StatusBar_Dual_S");
     return setup;
+}())
+{
+    Build_Secured();
+    Build_User();
 }
-} // namespace
 
-Page_Dual::Page_Dual() : Page_Frame(Setup()) {}
+void Page_Dual::Build_Secured()
+{
+    auto* grid = new QGridLayout;
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new QLabel(QString::fromLatin1(SECURED_LABELS[i].caption));
+        label->setObjectName(Array_Name(QStringLiteral("Label_Sec_L0"), i));
+        Set_Tag(label, QString::fromLatin1(SECURED_LABELS[i].tag));
+        Label_Sec_L0[static_cast<std::size_t>(i)] = label;
+
+        auto* combo = new QComboBox;
+        combo->setObjectName(QString::fromLatin1(COMBOS[i].name));
+        for (const char* entry : COMBOS[i].entries)
+            combo->addItem(QString::fromLatin1(entry));
+        combo->setCurrentIndex(-1);
+        combo->setToolTip(QString::fromLatin1(COMBOS[i].tooltip));
+        this->*COMBOS[i].combo = combo;
+
+        grid->addWidget(label, i, 0);
+        grid->addWidget(combo, i, 1);
+    }
+    grid->setColumnStretch(2, 1);
+    Secured_Items()->addLayout(grid);
+
+    // The prompt setting has no effect with a WSC (standard airframer level).
+    new Focus_Hint(Control_50, Status_Secured(), [] {
+        return core::Versions().Secured_Current.Airframer_Level > 0 ? QString()
+                                                                   : QString::fromLatin1(HINT_WSC);
+    });
+}
+
+void Page_Dual::Build_User()
+{
+    for (int i = 0; i < 7; ++i) {
+        auto* label = new QLabel(QString::fromLatin1(USER_LABELS[i]));
+        label->setObjectName(Array_Name(QStringLiteral("Label_User_L0"), i));
+        Set_Tag(label, QStringLiteral("Item 49"));
+        Label_User_L0[static_cast<std::size_t>(i)] = label;
+    }
+    auto* grid = new QGridLayout;
+    grid->addWidget(Label_User_L0[0], 0, 0, 1, 3);
+    for (std::size_t i = 0; i < Control_49.size(); ++i) {
+        const int index = static_cast<int>(i);
+        const int default_value = Default_Item49[i];
+        const QString default_text = QString::number(default_value);
+
+        auto* edit = new QLineEdit(default_text);
+        edit->setObjectName(Array_Name(QStringLiteral("Control_49"), index));
+        edit->setMaxLength(2);
+        edit->setFixedWidth(QFontMetrics(edit->font()).horizontalAdvance(QLatin1Char('0')) * 4 + 12);
+        edit->setToolTip(QString::fromLatin1(WEIGHT_TOOLTIPS[i]));
+        auto* spin = new pages::Up_Down;
+        spin->setObjectName(Array_Name(QStringLiteral("UpDown_49"), index));
+        Set_Spin_Value(spin, default_value);
+        Control_49[i] = edit;
+        UpDown_49[i] = spin;
+
+        // Titled with the traffic name alone; the corrected value stands and
+        // the focus moves on. The spin button follows the result.
+        const pages::Field_Check check = pages::Real_Check(0, default_text, WEIGHT_MIN, WEIGHT_MAX,
+                                                           pages::Caption_Of(Label_User_L0[i + 1]));
+        const QPointer<pages::Up_Down> guarded(spin);
+        pages::Bind_Field(
+            edit, SET_DIGITS,
+            [check, guarded](const QString& text, bool& cancel) {
+                const QString result = check(text, cancel);
+                if (const std::optional<double> value = core::Parse_Number(result))
+                    Set_Spin_Value(guarded, static_cast<int>(*value));
+                return result;
+            },
+            pages::Focus_Rule::Move_On);
+        pages::Bind_Whole_Step(spin, edit, WEIGHT_MIN, WEIGHT_MAX, default_value);
+        const QPointer<QLineEdit> field(edit);
+        connect(spin, &pages::Up_Down::Stepped, spin, [field, guarded] {
+            if (!field)
+                return;
+            if (const std::optional<double> value = core::Parse_Number(field->text()))
+                Set_Spin_Value(guarded, static_cast<int>(*value));
+        });
+
+        grid->addWidget(Label_User_L0[i + 1], index + 1, 0);
+        grid->addWidget(edit, index + 1, 1);
+        grid->addWidget(spin, index + 1, 2);
+    }
+    grid->setColumnStretch(3, 1);
+    User_Items()->addLayout(grid);
+}
+
+void Page_Dual::Setup_ToolTips(int mode)
+{
+    Control_50->setToolTip(QString::fromLatin1(TOOLTIP_50) +
+                           (mode == 2 ? QString::fromLatin1(NON_MODIFIABLE) : QString()));
+}
+
+void Page_Dual::Write_Text_Output(QStringList& lines)
+{
+    const QString separator = QStringLiteral(": ");
+    if (show_secured_) {
+        for (std::size_t i = 0; i < Label_Sec_L0.size(); ++i)
+            lines << Label_Sec_L0[i]->text() + separator + (this->*COMBOS[i].combo)->currentText();
+    }
+    if (show_user_) {
+        for (std::size_t i = 0; i < Control_49.size(); ++i)
+            lines << Label_User_L0[0]->text() + QStringLiteral(", ") + Label_User_L0[i + 1]->text() +
+                         separator + Control_49[i]->text();
+    }
+}
 
 void Page_Dual::Dual(bool /*bDual*/)
 {
     // The page has no SDU column and keeps no Dual_Mode.
+}
+
+void Page_Dual::SetVisiblity(bool bSecured, bool bUser)
+{
+    show_secured_ = bSecured;
+    show_user_ = bUser;
+    Page_Frame::SetVisiblity(bSecured, bUser);
 }

@@ -1,17 +1,395 @@
 #include "editor/pages/page_power.h"
 
+#include "editor/core/value_helpers.h"
+#include "editor/pages/field_edit.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QVBoxLayout>
+#include <QVariant>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
 namespace {
-Page_Setup Setup()
+
+using Edit_Member = QLineEdit* Page_Power::*;
+using Spin_Member = pages::Up_Down* Page_Power::*;
+
+constexpr int NONE = -1;
+
+// Character sets of the fields: decimal digits; digits, "." and "-".
+constexpr int SET_DIGITS = 4;
+constexpr int SET_SIGNED_REAL = 8;
+
+// Item 29 spin buttons count tenths within this range.
+constexpr int TENTHS_MIN = -120;
+constexpr int TENTHS_MAX = 190;
+
+struct Label_Row {
+    const char* caption;
+    const char* tag; // nullptr: a unit label
+};
+
+// Label_Sec_L0 by index.
+const Label_Row LABELS[27] = {
+    {"Tx Gain Threshold", "Item 22"},
+    {"HGA Only", "Item 22"},
+    {"dBic", nullptr},
+    {"IGA Only", "Item 22"},
+    {"dBic", nullptr},
+    {"Elevation Handover Threshold", "Item 39"},
+    {"Degrees", nullptr},
+    {"EIRP Overdraft Checking Priority", "Item 44"},
+    {"L-Band Reference Offset Calibration Thresholds", "Item 57"},
+    {"With IRS", "Item 57"},
+    {"Hz", nullptr},
+    {"Without IRS", "Item 57"},
+    {"Hz", nullptr},
+    {"Default HPA Backoff Limits", "Item 28"},
+    {"Class C", "Item 28"},
+    {"dB", nullptr},
+    {"dB", nullptr},
+    {"Linear", "Item 28"},
+    {"dB", nullptr},
+    {"dB", nullptr},
+    {"HPA Minimum Reportable Actual Power Output", "Item 29"},
+    {"Class C", "Item 29"},
+    {"dBW", nullptr},
+    {"dBW", nullptr},
+    {"Linear", "Item 29"},
+    {"dBW", nullptr},
+    {"dBW", nullptr},
+};
+
+// One text field with its spin button, check and tooltip.
+struct Field_Row {
+    Edit_Member edit;
+    Spin_Member spin;
+    const char* name;
+    const char* spin_name;
+    bool tenths;              // one decimal, spin counts tenths (item 29)
+    const char* default_text; // default of the check
+    double minimum;
+    double maximum;
+    int length;        // most characters the field takes
+    int title_first;   // label whose caption starts the box title
+    int title_second;  // label appended after ": ", or NONE
+    const char* tooltip; // standard tooltip
+    bool fixable;        // mode 2 marks it "(Non-Modifiable)"
+};
+
+const Field_Row FIELDS[] = {
+    {&Page_Power::Control_22a, &Page_Power::UpDown_22a, "Control_22a", "UpDown_22a", false, "7", 0, 31, 2, 0, 1,
+     "Default: 7 / Range: 0 to 31", true},
+    {&Page_Power::Control_22b, &Page_Power::UpDown_22b, "Control_22b", "UpDown_22b", false, "0", 0, 31, 2, 0, 3,
+     "Default: 0 / Range: 0 to 31", true},
+    {&Page_Power::Control_39, &Page_Power::UpDown_39, "Control_39", "UpDown_39", false, "5", 0, 90, 2, 5, NONE,
+     "Default: 5 / Range: 0 to 90", false},
+    {&Page_Power::Control_57a, &Page_Power::UpDown_57a, "Control_57a", "UpDown_57a", false, "250", 0, 65535, 5, 9,
+     NONE, "Default: 250 / Range: 0 to 65535", true},
+    {&Page_Power::Control_57b, &Page_Power::UpDown_57b, "Control_57b", "UpDown_57b", false, "2000", 0, 65535, 5, 11,
+     NONE, "Default: 2000 / Range: 0 to 65535", true},
+    {&Page_Power::Control_28a1, &Page_Power::UpDown_28a1, "Control_28a1", "UpDown_28a1", false, "16", 0, 31, 2, 13,
+     14, "Default: 16 / Range: 0 to 31", true},
+    {&Page_Power::Control_28a2, &Page_Power::UpDown_28a2, "Control_28a2", "UpDown_28a2", false, "16", 0, 31, 2, 13,
+     14, "Default: 16 / Range: 0 to 31", true},
+    {&Page_Power::Control_28b1, &Page_Power::UpDown_28b1, "Control_28b1", "UpDown_28b1", false, "25", 0, 31, 2, 13,
+     17, "Default: 25 / Range: 0 to 31", true},
+    {&Page_Power::Control_28b2, &Page_Power::UpDown_28b2, "Control_28b2", "UpDown_28b2", false, "25", 0, 31, 2, 13,
+     17, "Default: 25 / Range: 0 to 31", true},
+    {&Page_Power::Control_29a1, &Page_Power::UpDown_29a1, "Control_29a1", "UpDown_29a1", true, "8", -12.0, 19.0, 5,
+     20, 21, "Default: 8.0 / Range: -12.0 to 19.0", true},
+    {&Page_Power::Control_29a2, &Page_Power::UpDown_29a2, "Control_29a2", "UpDown_29a2", true, "8", -12.0, 19.0, 5,
+     20, 21, "Default: 8.0 / Range: -12.0 to 19.0", true},
+    {&Page_Power::Control_29b1, &Page_Power::UpDown_29b1, "Control_29b1", "UpDown_29b1", true, "-5", -12.0, 19.0, 5,
+     20, 24, "Default: -5.0 / Range: -12.0 to 19.0", true},
+    {&Page_Power::Control_29b2, &Page_Power::UpDown_29b2, "Control_29b2", "UpDown_29b2", true, "-5", -12.0, 19.0, 5,
+     20, 24, "Default: -5.0 / Range: -12.0 to 19.0", true},
+};
+
+const char* const TOOLTIP_44 = "Default: Priority 2";
+const char* const NON_MODIFIABLE = " (Non-Modifiable)";
+
+// Item 44: entry texts and the record values attached to them.
+const struct {
+    const char* text;
+    int value;
+} PRIORITIES[] = {{"Priority 1", 15}, {"Priority 2", 12}, {"Priority 3", 10}, {"Priority 4", 9}};
+
+// One report line: caption [", " sub | ": SDU n, " sub] ": " value [" " unit].
+struct Report_Row {
+    int item_label;
+    int value_label; // NONE: no sub-label
+    int sdu;         // 0: not per SDU; 2: only in dual-SDU mode
+    Edit_Member edit; // nullptr: the selected entry of Control_44
+    int unit;         // NONE: no unit
+};
+
+const Report_Row REPORT[] = {
+    {0, 1, 0, &Page_Power::Control_22a, 2},
+    {0, 3, 0, &Page_Power::Control_22b, 4},
+    {5, NONE, 0, &Page_Power::Control_39, 6},
+    {7, NONE, 0, nullptr, NONE},
+    {8, 9, 0, &Page_Power::Control_57a, 10},
+    {8, 11, 0, &Page_Power::Control_57b, 12},
+    {13, 14, 1, &Page_Power::Control_28a1, 15},
+    {13, 17, 1, &Page_Power::Control_28b1, 18},
+    {13, 14, 2, &Page_Power::Control_28a2, 16},
+    {13, 17, 2, &Page_Power::Control_28b2, 19},
+    {20, 21, 1, &Page_Power::Control_29a1, 22},
+    {20, 24, 1, &Page_Power::Control_29b1, 25},
+    {20, 21, 2, &Page_Power::Control_29a2, 23},
+    {20, 24, 2, &Page_Power::Control_29b2, 26},
+};
+
+void Set_Spin_Value(pages::Up_Down* spin, int value)
 {
+    if (spin)
+        spin->setProperty("Value", value);
+}
+
+int Spin_Value(const pages::Up_Down* spin)
+{
+    return spin->property("Value").toInt();
+}
+
+// The whole number (or the tenths) of a field's text, clamped to the range;
+// nothing when the text is not a number.
+std::optional<int> Field_Number(const QString& text, bool tenths, double minimum, double maximum)
+{
+    const std::optional<double> number = core::Parse_Number(text);
+    if (!number)
+        return std::nullopt;
+    const double scale = tenths ? 10.0 : 1.0;
+    const double value = std::clamp(*number * scale, minimum * scale, maximum * scale);
+    return static_cast<int>(std::lround(value));
+}
+
+int Field_Width(const QLineEdit* edit, int length)
+{
+    const QFontMetrics metrics(edit->font());
+    return metrics.horizontalAdvance(QLatin1Char('0')) * (length + 2) + 12;
+}
+
+QLabel* Value_Row_Label(QLabel* label, int height)
+{
+    label->setFixedHeight(height);
+    return label;
+}
+
+} // namespace
+
+Page_Power::Page_Power() : Page_Frame([] {
     Page_Setup setup;
     setup.Name = QStringLiteral("Page_Power");
     setup.Caption = QStringLiteral("Power Control Presets");
     setup.Secured_Caption = QStringLiteral("Power Secured Options");
     return setup;
-}
-} // namespace
+}())
+{
+    for (std::size_t i = 0; i < Label_Sec_L0.size(); ++i) {
+        auto* label = new QLabel(QString::fromLatin1(LABELS[i].caption));
+        label->setObjectName(Array_Name(QStringLiteral("Label_Sec_L0"), static_cast<int>(i)));
+        if (LABELS[i].tag)
+            Set_Tag(label, QString::fromLatin1(LABELS[i].tag));
+        Label_Sec_L0[i] = label;
+    }
+    for (const Field_Row& row : FIELDS) {
+        auto* edit = new QLineEdit;
+        edit->setObjectName(QString::fromLatin1(row.name));
+        edit->setMaxLength(row.length);
+        edit->setFixedWidth(Field_Width(edit, row.length));
+        edit->setToolTip(QString::fromLatin1(row.tooltip));
+        this->*row.edit = edit;
+        auto* spin = new pages::Up_Down;
+        spin->setObjectName(QString::fromLatin1(row.spin_name));
+        this->*row.spin = spin;
+    }
+    Control_44 = new QComboBox;
+    Control_44->setObjectName(QStringLiteral("Control_44"));
+    for (const auto& entry : PRIORITIES)
+        Control_44->addItem(QString::fromLatin1(entry.text), entry.value);
+    Control_44->setCurrentIndex(-1);
+    Control_44->setToolTip(QString::fromLatin1(TOOLTIP_44));
 
-Page_Power::Page_Power() : Page_Frame(Setup()) {}
+    Build_Upper_Items();
+    Build_SDU_Items();
+    Bind_Fields();
+}
+
+void Page_Power::Build_Upper_Items()
+{
+    auto* grid = new QGridLayout;
+    int row = 0;
+    const auto field_row = [&](int label, QLineEdit* edit, pages::Up_Down* spin, int unit) {
+        grid->addWidget(Label_Sec_L0[label], row, 0);
+        grid->addWidget(edit, row, 1);
+        grid->addWidget(spin, row, 2);
+        grid->addWidget(Label_Sec_L0[unit], row, 3);
+        ++row;
+    };
+    const auto heading = [&](int label) { grid->addWidget(Label_Sec_L0[label], row++, 0, 1, 4); };
+
+    heading(0);
+    field_row(1, Control_22a, UpDown_22a, 2);
+    field_row(3, Control_22b, UpDown_22b, 4);
+    field_row(5, Control_39, UpDown_39, 6);
+    grid->addWidget(Label_Sec_L0[7], row, 0);
+    grid->addWidget(Control_44, row++, 1, 1, 3);
+    heading(8);
+    field_row(9, Control_57a, UpDown_57a, 10);
+    field_row(11, Control_57b, UpDown_57b, 12);
+    grid->setColumnStretch(4, 1);
+    Secured_Items()->addLayout(grid);
+}
+
+void Page_Power::Build_SDU_Items()
+{
+    // Row labels on the left, one column per SDU; rows share one height so
+    // that labels and fields line up.
+    const int height = Control_28a1->sizeHint().height();
+    auto* row_labels = new QVBoxLayout;
+    row_labels->addSpacing(height);
+    for (int label : {13, 14, 17, 20, 21, 24})
+        row_labels->addWidget(Value_Row_Label(Label_Sec_L0[static_cast<std::size_t>(label)], height));
+    row_labels->addStretch(1);
+
+    const auto make_column = [&](const char* name, const char* caption, QLineEdit* a28,
+                                 pages::Up_Down* s28a, int u28a, QLineEdit* b28, pages::Up_Down* s28b,
+                                 int u28b, QLineEdit* a29, pages::Up_Down* s29a, int u29a, QLineEdit* b29,
+                                 pages::Up_Down* s29b, int u29b) {
+        auto* frame = new QGroupBox(QString::fromLatin1(caption));
+        frame->setObjectName(QString::fromLatin1(name));
+        auto* grid = new QGridLayout(frame);
+        grid->setRowMinimumHeight(0, height);
+        grid->setRowMinimumHeight(3, height);
+        const auto place = [&](int r, QLineEdit* edit, pages::Up_Down* spin, int unit) {
+            grid->addWidget(edit, r, 0);
+            grid->addWidget(spin, r, 1);
+            grid->addWidget(Value_Row_Label(Label_Sec_L0[static_cast<std::size_t>(unit)], height), r, 2);
+        };
+        place(1, a28, s28a, u28a);
+        place(2, b28, s28b, u28b);
+        place(4, a29, s29a, u29a);
+        place(5, b29, s29b, u29b);
+        return frame;
+    };
+    Frame_SDU1 = make_column("Frame_SDU1", "SDU 1", Control_28a1, UpDown_28a1, 15, Control_28b1, UpDown_28b1, 18,
+                             Control_29a1, UpDown_29a1, 22, Control_29b1, UpDown_29b1, 25);
+    Frame_SDU2 = make_column("Frame_SDU2", "SDU 2", Control_28a2, UpDown_28a2, 16, Control_28b2, UpDown_28b2, 19,
+                             Control_29a2, UpDown_29a2, 23, Control_29b2, UpDown_29b2, 26);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(row_labels);
+    columns->addWidget(Frame_SDU1, 0, Qt::AlignTop);
+    columns->addWidget(Frame_SDU2, 0, Qt::AlignTop);
+    columns->addStretch(1);
+    Secured_Items()->addLayout(columns);
+}
+
+void Page_Power::Bind_Fields()
+{
+    for (const Field_Row& row : FIELDS) {
+        QLineEdit* edit = this->*row.edit;
+        pages::Up_Down* spin = this->*row.spin;
+        const QString default_text = QString::fromLatin1(row.default_text);
+
+        // The title is read from the labels whenever a box is shown.
+        const pages::Title_Source first = pages::Caption_Of(Label_Sec_L0[static_cast<std::size_t>(row.title_first)]);
+        const pages::Title_Source second =
+            row.title_second == NONE ? pages::Title_Source()
+                                     : pages::Caption_Of(Label_Sec_L0[static_cast<std::size_t>(row.title_second)]);
+        const pages::Title_Source title = [first, second] {
+            return second ? first() + QStringLiteral(": ") + second() : first();
+        };
+
+        // After each check the spin button takes the field's value.
+        const pages::Field_Check check =
+            pages::Real_Check(row.tenths ? 1 : 0, default_text, row.minimum, row.maximum, title);
+        const QPointer<pages::Up_Down> guarded(spin);
+        const bool tenths = row.tenths;
+        const double minimum = row.minimum;
+        const double maximum = row.maximum;
+        pages::Bind_Field(
+            edit, row.tenths ? SET_SIGNED_REAL : SET_DIGITS,
+            [check, guarded, tenths, minimum, maximum](const QString& text, bool& cancel) {
+                const QString result = check(text, cancel);
+                if (const std::optional<int> value = Field_Number(result, tenths, minimum, maximum))
+                    Set_Spin_Value(guarded, *value);
+                return result;
+            },
+            pages::Focus_Rule::Move_On);
+
+        const std::optional<int> initial = Field_Number(default_text, tenths, minimum, maximum);
+        edit->setText(core::Format_Fixed(*initial / (tenths ? 10.0 : 1.0), tenths ? 1 : 0));
+        Set_Spin_Value(spin, *initial);
+
+        const QPointer<QLineEdit> field(edit);
+        if (tenths) {
+            // Steps a tenth from the value the field shows (the spin's own
+            // value only when the field holds no number) and writes the
+            // result with one decimal.
+            spin->Set_Step([field, guarded](bool up) {
+                if (!field || !guarded)
+                    return;
+                const int from = Field_Number(field->text(), true, TENTHS_MIN / 10.0, TENTHS_MAX / 10.0)
+                                     .value_or(Spin_Value(guarded));
+                const int value = std::clamp(from + (up ? 1 : -1), TENTHS_MIN, TENTHS_MAX);
+                Set_Spin_Value(guarded, value);
+                field->setText(core::Format_Fixed(value / 10.0, 1));
+            });
+        } else {
+            pages::Bind_Whole_Step(spin, edit, static_cast<std::int32_t>(row.minimum),
+                                   static_cast<std::int32_t>(row.maximum), *initial);
+            connect(spin, &pages::Up_Down::Stepped, spin, [field, guarded, minimum, maximum] {
+                if (!field)
+                    return;
+                if (const std::optional<int> value = Field_Number(field->text(), false, minimum, maximum))
+                    Set_Spin_Value(guarded, *value);
+            });
+        }
+    }
+}
+
+void Page_Power::Setup_ToolTips(int mode)
+{
+    // Item 39 is not fixed by the ORT type and keeps its tooltip.
+    const QString suffix = mode == 2 ? QString::fromLatin1(NON_MODIFIABLE) : QString();
+    for (const Field_Row& row : FIELDS) {
+        if (row.fixable)
+            (this->*row.edit)->setToolTip(QString::fromLatin1(row.tooltip) + suffix);
+    }
+    Control_44->setToolTip(QString::fromLatin1(TOOLTIP_44) + suffix);
+}
+
+void Page_Power::Write_Text_Output(QStringList& lines)
+{
+    // The main window calls this page only while the secured partition is shown.
+    const auto caption = [this](int index) { return Label_Sec_L0[static_cast<std::size_t>(index)]->text(); };
+    for (const Report_Row& row : REPORT) {
+        if (row.sdu == 2 && !Dual_Mode())
+            continue;
+        QString line = caption(row.item_label);
+        if (row.sdu > 0)
+            line += QStringLiteral(": SDU ") + QString::number(row.sdu) + QStringLiteral(", ") +
+                    caption(row.value_label);
+        else if (row.value_label != NONE)
+            line += QStringLiteral(", ") + caption(row.value_label);
+        line += QStringLiteral(": ");
+        line += row.edit ? (this->*row.edit)->text() : Control_44->currentText();
+        if (row.unit != NONE)
+            line += QLatin1Char(' ') + caption(row.unit);
+        lines << line;
+    }
+}
 
 void Page_Power::SetVisiblity(bool bSecured, bool /*bUser*/)
 {
