@@ -1,5 +1,15 @@
 #include "editor/pages_tables/page_failure_masks.h"
 
+#include "editor/pages_tables/failure_entry_dialog.h"
+#include "editor/platform/message_service.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 namespace {
 Page_Setup Setup()
 {
@@ -10,12 +20,52 @@ Page_Setup Setup()
     setup.Secured_Tag = QStringLiteral("Item 38");
     return setup;
 }
+
+QPushButton* Make_Button(const char* name, const char* caption)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption));
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
 } // namespace
 
-Page_Failure_Masks::Page_Failure_Masks() : Page_Frame(Setup()) {}
+Page_Failure_Masks::Page_Failure_Masks() : Page_Frame(Setup())
+{
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    Failure_Label = new QLabel(QStringLiteral("Level1   SRU   Failure   Type"));
+    Failure_Label->setObjectName(QStringLiteral("Failure_Label"));
+    Failure_Label->setFont(fixed);
+    UnderLine_Label = new QLabel(QStringLiteral("______   ___   _______   ____________"));
+    UnderLine_Label->setObjectName(QStringLiteral("UnderLine_Label"));
+    UnderLine_Label->setFont(fixed);
+
+    Control_38 = new QListWidget;
+    Control_38->setObjectName(QStringLiteral("Control_38"));
+    Control_38->setFont(fixed);
+    Control_38->setMinimumWidth(320);
+
+    Control_38_Add = Make_Button("Control_38_Add", "Add");
+    Control_38_Delete = Make_Button("Control_38_Delete", "Delete");
+    Control_38_Modify = Make_Button("Control_38_Modify", "Modify");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Control_38_Add);
+    buttons->addWidget(Control_38_Delete);
+    buttons->addWidget(Control_38_Modify);
+    buttons->addStretch(1);
+    Secured_Items()->addWidget(Failure_Label);
+    Secured_Items()->addWidget(UnderLine_Label);
+    Secured_Items()->addWidget(Control_38, 1);
+    Secured_Items()->addLayout(buttons);
+
+    connect(Control_38_Add, &QPushButton::clicked, this, &Page_Failure_Masks::Control_38_Add_Click);
+    connect(Control_38_Delete, &QPushButton::clicked, this, &Page_Failure_Masks::Control_38_Delete_Click);
+    connect(Control_38_Modify, &QPushButton::clicked, this, &Page_Failure_Masks::Control_38_Modify_Click);
+}
 
 void Page_Failure_Masks::SetVisiblity(bool bSecured, bool /*bUser*/)
 {
+    show_secured_ = bSecured;
     Set_Frame_Visible(Frame_Secured(), true);
     Set_Button_Visible(bSecured);
 }
@@ -23,4 +73,65 @@ void Page_Failure_Masks::SetVisiblity(bool bSecured, bool /*bUser*/)
 void Page_Failure_Masks::Dual(bool /*bDual*/)
 {
     // The masks have no SDU 2 part.
+}
+
+void Page_Failure_Masks::Clear_Lists()
+{
+    Control_38->clear();
+}
+
+bool Page_Failure_Masks::Selection_Made()
+{
+    const int row = Control_38->currentRow();
+    if (row >= 0 && row < Control_38->count())
+        return true;
+    if (Control_38->count() > 0)
+        platform::Warn(QStringLiteral("Select entry first"));
+    return false;
+}
+
+void Page_Failure_Masks::Control_38_Add_Click()
+{
+    if (Control_38->count() >= FAILURE_MASKS_MAX) {
+        platform::Warn(QStringLiteral("Limit of 50 Failure Masks"), QStringLiteral("No Entries Available"));
+        return;
+    }
+    const QString line = Failure_Entry_Dialog::Add_Entry(this);
+    if (!line.isEmpty())
+        Control_38->addItem(line);
+}
+
+void Page_Failure_Masks::Control_38_Delete_Click()
+{
+    if (!Selection_Made())
+        return;
+    delete Control_38->takeItem(Control_38->currentRow());
+}
+
+void Page_Failure_Masks::Control_38_Modify_Click()
+{
+    if (!Selection_Made())
+        return;
+    QListWidgetItem* item = Control_38->item(Control_38->currentRow());
+    const QString line = Failure_Entry_Dialog::Modify_Entry(item->text(), this);
+    if (!line.isEmpty())
+        item->setText(line);
+}
+
+void Page_Failure_Masks::Write_Text_Output(QStringList& lines)
+{
+    if (!show_secured_)
+        return;
+    if (Control_38->count() > 0) {
+        lines << QStringLiteral("FAILURE MASKS:") << QString() << Failure_Label->text()
+              << QString(36, QLatin1Char('-'));
+        for (int i = 0; i < Control_38->count(); ++i) {
+            const QString line = Control_38->item(i)->text();
+            if (!line.isEmpty())
+                lines << line;
+        }
+    } else {
+        lines << QStringLiteral("No Failure Masks");
+    }
+    lines << QString() << QString();
 }

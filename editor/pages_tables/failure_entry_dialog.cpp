@@ -1,0 +1,160 @@
+#include "editor/pages_tables/failure_entry_dialog.h"
+
+#include "editor/core/failure_mask.h"
+#include "editor/pages/field_edit.h"
+#include "editor/pages/page_frame.h"
+#include "editor/platform/message_service.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* Make_Label(QWidget* parent, const char* name, const char* caption)
+{
+    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    Set_Tag(label, QStringLiteral("Item 38"));
+    return label;
+}
+
+QLineEdit* Make_Field(QWidget* parent, const char* name, int length, const char* tooltip)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setMaxLength(length);
+    edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    edit->setToolTip(QString::fromLatin1(tooltip));
+    return edit;
+}
+
+} // namespace
+
+Failure_Entry_Dialog::Failure_Entry_Dialog(QWidget* owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("Failure_Entry_Dialog"));
+    setWindowTitle(QStringLiteral("Add a Failure Mask"));
+    setModal(true);
+
+    Level1_Label = Make_Label(this, "Level1_Label", "Level 1 Code");
+    SRU_Label = Make_Label(this, "SRU_Label", "SRU Code");
+    Failure_Label = Make_Label(this, "Failure_Label", "Failure Code");
+    Mask_Label = Make_Label(this, "Mask_Label", "Mask Type");
+
+    Control_Level1 = Make_Field(this, "Control_Level1", 2, "Range: 00 - FF (hex)");
+    pages::Bind_Field(Control_Level1, 5, pages::Hex_Check(0, 0, 255, pages::Caption_Of(Level1_Label)));
+    Control_SRUCode = Make_Field(this, "Control_SRUCode", 1, "Range: 0-9, A-Z");
+    pages::Bind_Field(Control_SRUCode, 11, pages::String_Check(11, pages::Caption_Of(SRU_Label)));
+    Control_FailCode = Make_Field(this, "Control_FailCode", 2, "Range: 00 - FF (hex)");
+    pages::Bind_Field(Control_FailCode, 5, pages::Hex_Check(0, 0, 255, pages::Caption_Of(Failure_Label)));
+
+    Control_Mask = new QComboBox(this);
+    Control_Mask->setObjectName(QStringLiteral("Control_Mask"));
+    Control_Mask->addItems({core::MASK_TYPE_INDICTMENT, core::MASK_TYPE_FAILURE});
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(Level1_Label, 0, 0);
+    grid->addWidget(Control_Level1, 0, 1);
+    grid->addWidget(SRU_Label, 1, 0);
+    grid->addWidget(Control_SRUCode, 1, 1);
+    grid->addWidget(Failure_Label, 2, 0);
+    grid->addWidget(Control_FailCode, 2, 1);
+    grid->addWidget(Mask_Label, 3, 0);
+    grid->addWidget(Control_Mask, 3, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(OKButton);
+    buttons->addWidget(CancelButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    connect(OKButton, &QPushButton::clicked, this, &Failure_Entry_Dialog::OKButton_Click);
+    connect(CancelButton, &QPushButton::clicked, this, &Failure_Entry_Dialog::CancelButton_Click);
+}
+
+void Failure_Entry_Dialog::Prepare_Add()
+{
+    result_.clear();
+    Control_Level1->setText(QStringLiteral("00"));
+    Control_SRUCode->setText(QStringLiteral("0"));
+    Control_FailCode->setText(QStringLiteral("00"));
+    Control_Mask->setCurrentIndex(0);
+}
+
+void Failure_Entry_Dialog::Prepare_Modify(const QString& entry)
+{
+    result_.clear();
+    Control_Level1->setText(core::Get_Level1_Code(entry));
+    Control_SRUCode->setText(core::Get_SRU_Code(entry));
+    Control_FailCode->setText(core::Get_Fail_Code(entry));
+    Control_Mask->setCurrentIndex(core::Get_Mask_Type(entry) == core::MASK_TYPE_INDICTMENT ? 0 : 1);
+}
+
+void Failure_Entry_Dialog::OKButton_Click()
+{
+    if (pages::Validate_Controls(this))
+        return;
+    const struct {
+        const QLineEdit* field;
+        const char* message;
+    } required[] = {
+        {Control_Level1, "Enter a valid Level 1 Code."},
+        {Control_FailCode, "Enter a valid Fail Code."},
+        {Control_SRUCode, "Enter a valid SRU Code."},
+    };
+    for (const auto& r : required) {
+        if (r.field->text().isEmpty()) {
+            platform::Msg_Box(QString::fromLatin1(r.message), platform::MsgButtons::Ok, platform::MsgIcon::None,
+                              QString());
+            return;
+        }
+    }
+    const QString mask = Control_Mask->currentIndex() == 0 ? core::MASK_TYPE_INDICTMENT : core::MASK_TYPE_FAILURE;
+    result_ = core::Format_Failure_Entry(Control_Level1->text(), Control_SRUCode->text(),
+                                         Control_FailCode->text(), mask);
+    accept();
+}
+
+void Failure_Entry_Dialog::CancelButton_Click()
+{
+    reject();
+}
+
+void Failure_Entry_Dialog::reject()
+{
+    result_.clear();
+    QDialog::reject();
+}
+
+QString Failure_Entry_Dialog::Run()
+{
+    exec();
+    return result() == QDialog::Accepted ? result_ : QString();
+}
+
+QString Failure_Entry_Dialog::Add_Entry(QWidget* owner)
+{
+    Failure_Entry_Dialog dialog(owner);
+    dialog.Prepare_Add();
+    return dialog.Run();
+}
+
+QString Failure_Entry_Dialog::Modify_Entry(const QString& entry, QWidget* owner)
+{
+    Failure_Entry_Dialog dialog(owner);
+    dialog.Prepare_Modify(entry);
+    return dialog.Run();
+}

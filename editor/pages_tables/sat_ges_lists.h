@@ -1,0 +1,31 @@
+#pragma once
+// What the table pages do with their list boxes: read and refill them, keep
+// NUL padding out of their lines, and the direction tags of the sort buttons.
+
+#include <QString>
+#include <QStringList>
+
+class QListWidget;
+class QWidget;
+
+namespace sat_ges {
+
+// The texts of every line, in list order.
+QStringList List_Lines(const QListWidget* list);
+// Replaces every line of the list by the texts.
+void Set_List_Lines(QListWidget* list, const QStringList& lines);
+
+// Every line put into the list from now on (added or replaced, by the page
+// or by the code that loads an ORT) keeps only the part before its first NUL.
+void Keep_Text_Before_Nul(QListWidget* list);
+
+// A sort button's Tag holds the direction of its next sort: true (ascending)
+// when it reads as the number 1. Negates the Tag ("1" <-> "-1").
+bool Take_Sort_Direction(QWidget* button);
+
+// The satellite lines sorted by a column (0 to 4), ascending or descending,
+// each line rebuilt whole. Nothing when a line's Sat ID cannot be read (the
+// table is then left as it is).
+bool Sort_Sat_Lines(const QStringList& lines, int column, bool ascending, QStringList& sorted);
+
+} // namespace sat_ges

@@ -1,0 +1,242 @@
+#include "editor/pages_tables/sat_table_dialog.h"
+
+#include "editor/core/validation.h"
+#include "editor/core/value_helpers.h"
+#include "editor/pages/field_edit.h"
+#include "editor/pages/page_frame.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int LNG_TENTHS_MIN = -1800;
+constexpr int LNG_TENTHS_MAX = 1795;
+constexpr int LNG_TENTHS_STEP = 5;
+constexpr double LNG_FIELD_MIN = -180.0;
+constexpr double LNG_FIELD_MAX = 179.5;
+
+QLabel* Make_Label(QWidget* parent, const QString& name, const char* caption)
+{
+    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QString Tenths_Text(int tenths)
+{
+    return core::Format_Fixed(tenths / 10.0, 1);
+}
+
+} // namespace
+
+Sat_Table_Dialog::Sat_Table_Dialog(QWidget* owner) : QDialog(owner)
+{
+    using namespace modSat_Table_Dialog;
+    setObjectName(QStringLiteral("Sat_Table_Dialog"));
+    setWindowTitle(QStringLiteral("Satellite Information"));
+    setModal(true);
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+
+    Label_Sat_ID = Make_Label(this, QStringLiteral("Label_Sat_ID"), "SAT ID");
+    Control_Sat_ID = new QLineEdit(this);
+    Control_Sat_ID->setObjectName(QStringLiteral("Control_Sat_ID"));
+    Control_Sat_ID->setMaxLength(2);
+    Control_Sat_ID->setFont(fixed);
+    Control_Sat_ID->setToolTip(QStringLiteral("Range: 0 - 76 (octal)"));
+    pages::Bind_Field(Control_Sat_ID, 3,
+                      pages::Octal_Check(0, 0, 62, 2, pages::Caption_Of(Label_Sat_ID)));
+
+    // The name admits no blank: the table line is split at blanks.
+    Label_Sat_Name = Make_Label(this, QStringLiteral("Label_Sat_Name"), "Sat Name");
+    Control_Sat_Name = new QLineEdit(this);
+    Control_Sat_Name->setObjectName(QStringLiteral("Control_Sat_Name"));
+    Control_Sat_Name->setMaxLength(SAT_NAME_MAX);
+    Control_Sat_Name->setFont(fixed);
+    pages::Bind_Field(Control_Sat_Name, 14,
+                      pages::String_Check(14, pages::Caption_Of(Label_Sat_Name)));
+
+    Frame_91 = new QGroupBox(this);
+    Frame_91->setObjectName(QStringLiteral("Frame_91"));
+    Set_Tag(Frame_91, QStringLiteral("Item 91"));
+    Label_91 = Make_Label(Frame_91, QStringLiteral("Label_91"), "Preference Selection");
+    Control_91 = new QComboBox(Frame_91);
+    Control_91->setObjectName(QStringLiteral("Control_91"));
+    Control_91->addItems({QStringLiteral("Not Considered (0)"), QStringLiteral("Considered (1)")});
+    Control_91->setToolTip(QStringLiteral("Default: Considered (1)"));
+    auto* frame_91 = new QHBoxLayout(Frame_91);
+    frame_91->addWidget(Label_91);
+    frame_91->addWidget(Control_91, 1);
+
+    Frame_95 = new QGroupBox(this);
+    Frame_95->setObjectName(QStringLiteral("Frame_95"));
+    Set_Tag(Frame_95, QStringLiteral("Item 95"));
+    const char* const lng_labels[3] = {"Services Offered", "Sat Longitude", "degrees"};
+    for (int i = 0; i < 3; ++i)
+        Label_95[i] = Make_Label(Frame_95, Array_Name(QStringLiteral("Label_95"), i), lng_labels[i]);
+    auto* frame_95 = new QGridLayout(Frame_95);
+    frame_95->addWidget(Label_95[0], 0, 0, 1, 3);
+    for (int k = 0; k < SAT_SERVICE_COUNT; ++k) {
+        auto* box = new QCheckBox(QString::fromLatin1(Sat_Services()[k].Caption), Frame_95);
+        box->setObjectName(Array_Name(QStringLiteral("Control_95_Srv"), k));
+        Set_Tag(box, QString::fromLatin1(Sat_Services()[k].Code));
+        Control_95_Srv[k] = box;
+        frame_95->addWidget(box, 1 + k / 3, k % 3);
+    }
+    Control_95_Lng = new QLineEdit(QStringLiteral("0.0"), Frame_95);
+    Control_95_Lng->setObjectName(QStringLiteral("Control_95_Lng"));
+    Control_95_Lng->setToolTip(QStringLiteral("Range: -180 to 180"));
+    pages::Bind_Field(Control_95_Lng, 8, [this](const QString& text, bool& cancel) {
+        return Check_Longitude(text, cancel);
+    });
+    UpDown_95_Lng = new pages::Up_Down(Frame_95);
+    UpDown_95_Lng->setObjectName(QStringLiteral("UpDown_95_Lng"));
+    UpDown_95_Lng->Set_Step([this](bool up) {
+        Set_Longitude_Tenths(lng_tenths_ + (up ? LNG_TENTHS_STEP : -LNG_TENTHS_STEP));
+        Control_95_Lng->setText(Tenths_Text(lng_tenths_));
+    });
+    auto* lng_row = new QHBoxLayout;
+    lng_row->addWidget(Label_95[1]);
+    lng_row->addWidget(Control_95_Lng);
+    lng_row->addWidget(UpDown_95_Lng);
+    lng_row->addWidget(Label_95[2]);
+    frame_95->addLayout(lng_row, 3, 0, 1, 3);
+
+    Label1 = Make_Label(this, QStringLiteral("Label1"),
+                        "To set the longitude, also select a service, otherwise the default "
+                        "longitude will be stored.");
+    Label1->setWordWrap(true);
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(Label_Sat_ID, 0, 0);
+    fields->addWidget(Control_Sat_ID, 0, 1);
+    fields->addWidget(Label_Sat_Name, 1, 0);
+    fields->addWidget(Control_Sat_Name, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(OKButton);
+    buttons->addWidget(CancelButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(Frame_91);
+    layout->addWidget(Frame_95);
+    layout->addWidget(Label1);
+    layout->addLayout(buttons);
+
+    connect(OKButton, &QPushButton::clicked, this, &Sat_Table_Dialog::OKButton_Click);
+    connect(CancelButton, &QPushButton::clicked, this, &Sat_Table_Dialog::CancelButton_Click);
+}
+
+void Sat_Table_Dialog::Set_Longitude_Tenths(int tenths)
+{
+    lng_tenths_ = std::clamp(tenths, LNG_TENTHS_MIN, LNG_TENTHS_MAX);
+}
+
+QString Sat_Table_Dialog::Check_Longitude(const QString& text, bool& cancel)
+{
+    const QString result = core::Validate_Real(1, text, QStringLiteral("0"), LNG_FIELD_MIN,
+                                               LNG_FIELD_MAX, Label_95[1]->text(), cancel);
+    // The spin button follows, on the nearest half degree.
+    const double value = core::Parse_Number(result).value_or(0.0);
+    Set_Longitude_Tenths(static_cast<int>(std::lround(value * 2.0)) * LNG_TENTHS_STEP);
+    return result;
+}
+
+void Sat_Table_Dialog::Clear_Fields()
+{
+    Control_Sat_ID->clear();
+    Control_Sat_Name->clear();
+    Control_95_Lng->clear();
+    Control_91->setCurrentIndex(1);
+    for (QCheckBox* box : Control_95_Srv)
+        box->setChecked(false);
+    Set_Longitude_Tenths(0);
+}
+
+void Sat_Table_Dialog::Load_Row(const modSat_Table_Dialog::Sat_Row& row)
+{
+    using namespace modSat_Table_Dialog;
+    Control_Sat_ID->setText(Sat_ID_Text(row.Sat_ID));
+    Control_Sat_Name->setText(row.Name);
+    Control_91->setCurrentIndex((row.Pref < 0 || row.Pref > 1) ? 1 : row.Pref);
+    for (int k = 0; k < SAT_SERVICE_COUNT; ++k)
+        Control_95_Srv[k]->setChecked((row.Services >> k) & 1);
+    const QString lng = core::Format_Fixed(QString::number(row.Longitude, 'g', 9).toDouble(), 1);
+    Control_95_Lng->setText(lng);
+    Set_Longitude_Tenths(static_cast<int>(std::lround(core::Parse_Number(lng).value_or(0.0) * 10.0)));
+}
+
+modSat_Table_Dialog::Sat_Row Sat_Table_Dialog::Read_Row() const
+{
+    using namespace modSat_Table_Dialog;
+    Sat_Row row;
+    bool ok = false;
+    const int id = Control_Sat_ID->text().toInt(&ok, 8);
+    row.Sat_ID = (ok && id >= 0 && id <= SAT_ID_MAX) ? static_cast<std::int16_t>(id) : std::int16_t{0};
+    row.Name = Control_Sat_Name->text();
+    row.Pref = static_cast<std::int16_t>(Control_91->currentIndex() < 0 ? 1 : Control_91->currentIndex());
+    int services = 0;
+    for (int k = 0; k < SAT_SERVICE_COUNT; ++k)
+        if (Control_95_Srv[k]->isChecked())
+            services |= 1 << k;
+    row.Services = static_cast<std::int16_t>(services);
+    row.Longitude = static_cast<float>(Leading_Number(Control_95_Lng->text()).value_or(0.0));
+    return row;
+}
+
+void Sat_Table_Dialog::OKButton_Click()
+{
+    if (pages::Validate_Controls(this))
+        return;
+    accept();
+}
+
+void Sat_Table_Dialog::CancelButton_Click()
+{
+    reject();
+}
+
+void Sat_Table_Dialog::reject()
+{
+    Control_Sat_ID->clear();
+    Control_Sat_Name->clear();
+    Control_91->setCurrentIndex(1);
+    for (QCheckBox* box : Control_95_Srv)
+        box->setChecked(false);
+    Control_95_Lng->setText(QStringLiteral("0.0"));
+    QDialog::reject();
+}
+
+namespace modSat_Table_Dialog {
+
+void Sat_Dialog_To_Row(Sat_Table_Dialog& dialog, Sat_Row& row)
+{
+    dialog.Clear_Fields();
+    dialog.exec();
+    row = dialog.Read_Row();
+}
+
+void Sat_Row_To_Dialog(Sat_Table_Dialog& dialog, Sat_Row& row)
+{
+    dialog.Load_Row(row);
+    dialog.exec();
+    row = dialog.Read_Row();
+}
+
+} // namespace modSat_Table_Dialog

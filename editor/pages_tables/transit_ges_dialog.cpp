@@ -1,0 +1,67 @@
+#include "editor/pages_tables/transit_ges_dialog.h"
+
+#include "editor/pages/field_edit.h"
+#include "editor/pages/page_frame.h"
+#include "editor/pages_tables/page_transit_ges.h"
+#include "editor/pages_tables/transit_ges_cell.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Transit_GES_Dialog::Transit_GES_Dialog(Page_Transit_GES& page) : QDialog(&page), page_(page)
+{
+    setObjectName(QStringLiteral("Transit_GES_Dialog"));
+    setModal(true);
+
+    Transit_Label = new QLabel(QStringLiteral("Enter Octal GES Value"), this);
+    Transit_Label->setObjectName(QStringLiteral("Transit_Label"));
+    Set_Tag(Transit_Label, QStringLiteral("Item 41"));
+
+    Transit_GES_Text = new QLineEdit(this);
+    Transit_GES_Text->setObjectName(QStringLiteral("Transit_GES_Text"));
+    Transit_GES_Text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Transit_GES_Text->setMaxLength(3);
+    Transit_GES_Text->setToolTip(QStringLiteral("Range: 0 - 377 (octal)"));
+    pages::Bind_Field(Transit_GES_Text, 3,
+                      pages::Octal_Check(0, 0, 255, 3, pages::Fixed_Title(QStringLiteral("Octal GES"))));
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(OKButton);
+    buttons->addWidget(CancelButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Transit_Label);
+    layout->addWidget(Transit_GES_Text);
+    layout->addLayout(buttons);
+
+    connect(OKButton, &QPushButton::clicked, this, &Transit_GES_Dialog::OKButton_Click);
+    connect(CancelButton, &QPushButton::clicked, this, &Transit_GES_Dialog::CancelButton_Click);
+
+    Transit_GES_Text->setText(transit::Transit_GES_Cell(page_.Get_Sel_GES()));
+    setWindowTitle(page_.Get_41_Title());
+    pages::Select_Text(Transit_GES_Text);
+}
+
+void Transit_GES_Dialog::OKButton_Click()
+{
+    // The one field is checked even when the focus is elsewhere.
+    if (pages::Validate_Controls(this) || pages::Validate_Field(Transit_GES_Text))
+        return;
+    page_.Set_Sel_GES(transit::Transit_GES_Value(Transit_GES_Text->text()));
+    accept();
+}
+
+void Transit_GES_Dialog::CancelButton_Click()
+{
+    reject();
+}
