@@ -18,7 +18,7 @@ void Show(const QString& text, platform::MsgIcon icon, const QString& title)
                          static_cast<int>(platform::MsgButtons::Ok), static_cast<int>(icon));
         return;
     }
-    platform::Msg_Box(text, platform::MsgButtons::Ok, icon, title);
+    platform::Msg_Box_Unowned(text, platform::MsgButtons::Ok, icon, title);
 }
 
 } // namespace

@@ -16,7 +16,8 @@ Pause_Service& Pause_Slot()
 
 int Host_Show_Box(const char16_t* text, const char16_t* title, int buttons, int icon)
 {
-    const MsgAnswer answer = Msg_Box(From_BStr(text), static_cast<MsgButtons>(buttons),
+    // The component's boxes have no owner window.
+    const MsgAnswer answer = Msg_Box_Unowned(From_BStr(text), static_cast<MsgButtons>(buttons),
                                      static_cast<MsgIcon>(icon), From_BStr(title));
     return static_cast<int>(answer);
 }

@@ -14,7 +14,20 @@ public:
     MsgAnswer Show(const QString& text, MsgButtons buttons, MsgIcon icon,
                    const QString& title) override
     {
-        QMessageBox box(QApplication::activeWindow());
+        return Show_Box(QApplication::activeWindow(), text, buttons, icon, title);
+    }
+
+    MsgAnswer Show_Unowned(const QString& text, MsgButtons buttons, MsgIcon icon,
+                           const QString& title) override
+    {
+        return Show_Box(nullptr, text, buttons, icon, title);
+    }
+
+private:
+    static MsgAnswer Show_Box(QWidget* owner, const QString& text, MsgButtons buttons,
+                              MsgIcon icon, const QString& title)
+    {
+        QMessageBox box(owner);
         box.setWindowTitle(title.isEmpty() ? App_Title() : title);
         box.setText(text);
         switch (icon) {
@@ -53,6 +66,12 @@ void Set_Message_Service(MessageService* service) { g_service = service; }
 MsgAnswer Msg_Box(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
 {
     return Messages().Show(text, buttons, icon, title);
+}
+
+MsgAnswer Msg_Box_Unowned(const QString& text, MsgButtons buttons, MsgIcon icon,
+                          const QString& title)
+{
+    return Messages().Show_Unowned(text, buttons, icon, title);
 }
 
 void Warn(const QString& text, const QString& title)

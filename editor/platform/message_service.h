@@ -19,6 +19,13 @@ public:
     // An empty title means the program's title.
     virtual MsgAnswer Show(const QString& text, MsgButtons buttons, MsgIcon icon,
                            const QString& title) = 0;
+    // A box with no owner window (the writer component's own boxes). A
+    // service that does not tell the two apart shows it like any other.
+    virtual MsgAnswer Show_Unowned(const QString& text, MsgButtons buttons, MsgIcon icon,
+                                   const QString& title)
+    {
+        return Show(text, buttons, icon, title);
+    }
 };
 
 // The service in use. Until one is installed, a service that shows real
@@ -31,6 +38,8 @@ void Set_Message_Service(MessageService* service);
 // Shorthands for the usual boxes.
 MsgAnswer Msg_Box(const QString& text, MsgButtons buttons = MsgButtons::Ok,
                   MsgIcon icon = MsgIcon::None, const QString& title = QString());
+MsgAnswer Msg_Box_Unowned(const QString& text, MsgButtons buttons, MsgIcon icon,
+                          const QString& title);
 void Warn(const QString& text, const QString& title = QString());     // exclamation, OK
 void Critical(const QString& text, const QString& title = QString()); // critical, OK
 

@@ -23,6 +23,15 @@ platform::MsgAnswer ScriptedMessages::Show(const QString& text, platform::MsgBut
     return a;
 }
 
+platform::MsgAnswer ScriptedMessages::Show_Unowned(const QString& text,
+                                                   platform::MsgButtons buttons,
+                                                   platform::MsgIcon icon, const QString& title)
+{
+    const platform::MsgAnswer a = Show(text, buttons, icon, title);
+    boxes_.last().unowned = true;
+    return a;
+}
+
 QStringList ScriptedMessages::Texts() const
 {
     QStringList out;

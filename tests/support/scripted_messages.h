@@ -19,6 +19,7 @@ struct Recorded_Box {
     QString title; // as the program passed it (empty = program's title)
     QString text;
     platform::MsgButtons buttons;
+    bool unowned = false; // shown without an owner window
 };
 
 class ScriptedMessages final : public platform::MessageService {
@@ -33,6 +34,8 @@ public:
 
     platform::MsgAnswer Show(const QString& text, platform::MsgButtons buttons,
                              platform::MsgIcon icon, const QString& title) override;
+    platform::MsgAnswer Show_Unowned(const QString& text, platform::MsgButtons buttons,
+                                     platform::MsgIcon icon, const QString& title) override;
 
     const QList<Recorded_Box>& Boxes() const { return boxes_; }
     QStringList Texts() const;

@@ -152,6 +152,7 @@ TEST_F(ByProgId, ComponentBoxesReachTheHostsMessageService)
     ASSERT_EQ(msgs.Boxes().size(), 1);
     EXPECT_EQ(msgs.Boxes()[0].text, "Invalid character 'I', 'O', 'Q', or 'Z'");
     EXPECT_EQ(msgs.Boxes()[0].title, "ERROR");
+    EXPECT_TRUE(msgs.Boxes()[0].unowned); // through the host, still without an owner
     EXPECT_EQ(msgs.Boxes()[0].icon, platform::MsgIcon::Exclamation);
     // Failing results the editor turns into its "Error: " box.
     EXPECT_EQ(writer->validateFileData(&vb), rc::Code(0x800104B1u));

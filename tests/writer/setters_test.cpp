@@ -22,6 +22,7 @@ struct Setters : ::testing::Test {
         ASSERT_EQ(msgs.Boxes().size(), 1) << text.toStdString();
         EXPECT_EQ(msgs.Boxes()[0].text, text);
         EXPECT_EQ(msgs.Boxes()[0].title, "ERROR");
+        EXPECT_TRUE(msgs.Boxes()[0].unowned);
         EXPECT_EQ(msgs.Boxes()[0].icon, platform::MsgIcon::Exclamation);
         EXPECT_EQ(msgs.Boxes()[0].buttons, platform::MsgButtons::Ok);
         msgs.Clear();
