@@ -1,8 +1,38 @@
 #include "editor/pages_hsd/page_hsd_cnfg.h"
 
 #include "editor/core/ort_types.h"
+#include "editor/core/validation.h"
+#include "editor/core/value_helpers.h"
+#include "editor/pages/field_edit.h"
+#include "editor/pages_hsd/hsd_defaults.h"
+#include "editor/pages_hsd/hsd_field_helpers.h"
+#include "editor/platform/message_service.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 
 namespace {
+
+// Character sets of the fields.
+constexpr int SET_DECIMAL = 4;
+constexpr int SET_HEX = 5;
+constexpr int SET_REAL = 6;
+constexpr int SET_NAME = 13;
+
+// Free-text fields hold at most 15 characters.
+constexpr int NAME_LENGTH = 15;
+
+const char* const MSG_IP_UNIQUE = "IP Addresses must be unique, Setting to next available address";
+const char* const MSG_IP_COLLISION = "IP Address collision ERROR";
+const char* const MSG_PPPOE_SAME =
+    "PPPoE AC Name for SDU1 must not be the same as PPPoE AC Name for SDU2, Setting to Defaults";
+const char* const DEFAULT_PPPOE_1 = "DataIO";
+const char* const DEFAULT_PPPOE_2 = "DataIO-2";
+
 Page_Setup Setup()
 {
     Page_Setup setup;
@@ -11,19 +41,655 @@ Page_Setup Setup()
     setup.User_Caption = QStringLiteral("HSD Configuration User Options");
     return setup;
 }
+
+int User_Level()
+{
+    return core::Versions().User_Current.Feature_Level;
+}
+
+struct Label_Row {
+    int index;
+    const char* caption;
+    const char* tag; // nullptr: no tag (unit labels, separators)
+};
+
+// The item labels, array by array.
+constexpr Label_Row LABELS_L1[] = {
+    {0, "Ongoing HSD Call EIRP", "Item 62"},
+    {1, "dBW", nullptr},
+};
+constexpr Label_Row LABELS_L3[] = {
+    {0, "Min HSD Call EIRP", "Item 64"},
+    {1, "dBW", nullptr},
+    {2, "HSD Registration Preference", "Item 65"},
+    {4, "DHCP Address", "Item 75"},
+    {5, ".", nullptr},
+    {6, ".", nullptr},
+    {7, ".", nullptr},
+    {8, "MAC Address 1", "Item 68"},
+    {9, "MAC Address 2", "Item 68"},
+    {10, "Telnet Access", "Item 70"},
+    {11, "DHCP Server Access", "Item 71"},
+    {12, "DHCP IP Address Pool", "Item 76"},
+    {19, "IP Address", "Item 72"},
+    {20, "Subnet Mask", "Item 73"},
+    {21, "Default Gateway", "Item 74"},
+    {22, "PPPoE AC Name", "Item 69"},
+};
+constexpr Label_Row LABELS_L4[] = {
+    {0, "DHCP Client 2", "Item 79"},
+    {1, "DHCP Client 1", "Item 79"},
+    {2, "TFTP Software Upload", "Item 84"},
+    {4, "TELNET", "Item 81"},
+    {5, "Username", "Item 81"},
+    {6, "Password", "Item 81"},
+    {7, "Port Host Name", "Item 82"},
+    {8, "MIB Self-Test", "Item 88"},
+    {16, "CHAP/ PAP", "Item 85"},
+    {17, "Username", "Item 85"},
+    {18, "Password", "Item 85"},
+    {23, "Ethernet Duplex Mode", "Item 98"},
+    {27, "HSD Channel Preemption Preference", "Item 100"},
+};
+
+template <std::size_t N, std::size_t M>
+void Make_Labels(std::array<QLabel*, N>& array, const QString& name, const Label_Row (&rows)[M])
+{
+    for (const Label_Row& row : rows) {
+        auto* label = new QLabel(QString::fromLatin1(row.caption));
+        label->setObjectName(Array_Name(name, row.index));
+        if (row.tag)
+            Set_Tag(label, QString::fromLatin1(row.tag));
+        array[static_cast<std::size_t>(row.index)] = label;
+    }
+}
+
+QLineEdit* Make_Edit(const QString& name, int max_length)
+{
+    auto* edit = new QLineEdit;
+    edit->setObjectName(name);
+    if (max_length > 0)
+        edit->setMaxLength(max_length);
+    return edit;
+}
+
+const QStringList ALLOWED = {QStringLiteral("Disallowed"), QStringLiteral("Allowed")};
+const QStringList ENABLED = {QStringLiteral("Disabled"), QStringLiteral("Enabled")};
+
+QStringList Duplex_Entries()
+{
+    return {QStringLiteral("Port 1: Half Duplex, Port 2: Half Duplex"),
+            QStringLiteral("Port 1: Full Duplex,  Port 2: Half Duplex"),
+            QStringLiteral("Port 1: Half Duplex, Port 2: Full Duplex"),
+            QStringLiteral("Port 1: Full Duplex,  Port 2: Full Duplex")};
+}
+
+QString Combo_Text(const QComboBox* combo)
+{
+    return combo->currentIndex() < 0 ? QString() : combo->currentText();
+}
+
+template <std::size_t N>
+void Set_Tips(const std::array<QLineEdit*, N>& boxes, const QString& tip)
+{
+    for (QLineEdit* box : boxes)
+        box->setToolTip(tip);
+}
+
 } // namespace
 
-Page_HSD_Cnfg::Page_HSD_Cnfg() : Page_Frame(Setup()) {}
+Page_HSD_Cnfg::Page_HSD_Cnfg() : Page_Frame(Setup())
+{
+    Make_Labels(Label_User_L1, QStringLiteral("Label_User_L1"), LABELS_L1);
+    Make_Labels(Label_User_L3, QStringLiteral("Label_User_L3"), LABELS_L3);
+    Make_Labels(Label_User_L4, QStringLiteral("Label_User_L4"), LABELS_L4);
+    Build_General_Items();
+    auto* columns = new QHBoxLayout;
+    Build_SDU_Frame(0);
+    Build_SDU_Frame(1);
+    columns->addWidget(Frame_SDU1, 0, Qt::AlignTop);
+    columns->addWidget(Frame_SDU2, 0, Qt::AlignTop);
+    columns->addStretch(1);
+    User_Items()->addLayout(columns);
+    Bind_Fields();
+}
+
+void Page_HSD_Cnfg::Build_General_Items()
+{
+    Control_62 = Make_Edit(QStringLiteral("Control_62"), 0);
+    UpDown_62 = new pages::Up_Down;
+    UpDown_62->setObjectName(QStringLiteral("UpDown_62"));
+    Control_64 = Make_Edit(QStringLiteral("Control_64"), 0);
+    UpDown_64 = new pages::Up_Down;
+    UpDown_64->setObjectName(QStringLiteral("UpDown_64"));
+    Control_65 = hsd::Make_Combo(QStringLiteral("Control_65"),
+                                 {QStringLiteral("Automatic"), QStringLiteral("Swift64 Only"),
+                                  QStringLiteral("BGAN Only")});
+    for (int i = 0; i < 6; ++i) {
+        Control_68a[i] = Make_Edit(Array_Name(QStringLiteral("Control_68a"), i), 2);
+        Control_68b[i] = Make_Edit(Array_Name(QStringLiteral("Control_68b"), i), 2);
+    }
+    Control_70 = hsd::Make_Combo(QStringLiteral("Control_70"), ALLOWED);
+    Control_71 = hsd::Make_Combo(QStringLiteral("Control_71"), ALLOWED);
+    for (int i = 0; i < 4; ++i)
+        Control_75[i] = Make_Edit(Array_Name(QStringLiteral("Control_75"), i), 3);
+    Control_76 = Make_Edit(QStringLiteral("Control_76"), 0);
+    UpDown_76 = new pages::Up_Down;
+    UpDown_76->setObjectName(QStringLiteral("UpDown_76"));
+    Control_84 = hsd::Make_Combo(QStringLiteral("Control_84"), ENABLED);
+    Control_88 = hsd::Make_Combo(QStringLiteral("Control_88"), ALLOWED);
+    Control_100 = hsd::Make_Combo(QStringLiteral("Control_100"),
+                                  {QStringLiteral("Any Channel"), QStringLiteral("HSD Channel Card 1"),
+                                   QStringLiteral("HSD Channel Card 2")});
+
+    auto* grid = new QGridLayout;
+    int row = 0;
+    auto value_row = [&](QLabel* label, QWidget* control, QWidget* spin, QLabel* unit) {
+        grid->addWidget(label, row, 0);
+        auto* cell = new QHBoxLayout;
+        cell->addWidget(control);
+        if (spin)
+            cell->addWidget(spin);
+        if (unit)
+            cell->addWidget(unit);
+        cell->addStretch(1);
+        grid->addLayout(cell, row, 1);
+        ++row;
+    };
+    auto boxes_row = [&](QLabel* label, const auto& boxes, const std::array<QLabel*, 3>& dots) {
+        grid->addWidget(label, row, 0);
+        auto* cell = new QHBoxLayout;
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            boxes[i]->setMaximumWidth(48);
+            cell->addWidget(boxes[i]);
+            if (i < dots.size() && dots[i] && i + 1 < boxes.size())
+                cell->addWidget(dots[i]);
+        }
+        cell->addStretch(1);
+        grid->addLayout(cell, row, 1);
+        ++row;
+    };
+    const std::array<QLabel*, 3> no_dots{};
+    const std::array<QLabel*, 3> dhcp_dots{Label_User_L3[5], Label_User_L3[6], Label_User_L3[7]};
+    value_row(Label_User_L1[0], Control_62, UpDown_62, Label_User_L1[1]);
+    value_row(Label_User_L3[0], Control_64, UpDown_64, Label_User_L3[1]);
+    value_row(Label_User_L3[2], Control_65, nullptr, nullptr);
+    boxes_row(Label_User_L3[4], Control_75, dhcp_dots);
+    boxes_row(Label_User_L3[8], Control_68a, no_dots);
+    boxes_row(Label_User_L3[9], Control_68b, no_dots);
+    value_row(Label_User_L3[10], Control_70, nullptr, nullptr);
+    value_row(Label_User_L3[11], Control_71, nullptr, nullptr);
+    value_row(Label_User_L3[12], Control_76, UpDown_76, nullptr);
+    value_row(Label_User_L4[2], Control_84, nullptr, nullptr);
+    value_row(Label_User_L4[8], Control_88, nullptr, nullptr);
+    value_row(Label_User_L4[27], Control_100, nullptr, nullptr);
+    grid->setColumnStretch(2, 1);
+    User_Items()->addLayout(grid);
+}
+
+QGroupBox* Page_HSD_Cnfg::Build_Port_Frame(int sdu, int port)
+{
+    const QString sdu_letter = sdu == 0 ? QStringLiteral("a") : QStringLiteral("b");
+    const QString port_digit = QString::number(port);
+    auto* frame = new QGroupBox(QStringLiteral("Port ") + port_digit);
+    frame->setObjectName(Array_Name(port == 1 ? QStringLiteral("FrameIP1") : QStringLiteral("FrameIP2"), sdu));
+    auto* grid = new QGridLayout(frame);
+
+    const struct {
+        int item;
+        QLabel* named; // the item label where it sits in this frame
+        const char* caption;
+    } rows[] = {
+        {72, Label_User_L3[19], "IP Address"},
+        {73, Label_User_L3[20], "Subnet Mask"},
+        {74, Label_User_L3[21], "Default Gateway"},
+    };
+    const bool first_frame = sdu == 0 && port == 1;
+    // Separator labels: 9 per frame, frames in the order SDU 1 port 1, SDU 1
+    // port 2, SDU 2 port 1, SDU 2 port 2.
+    int dot = (sdu * 2 + (port - 1)) * 9;
+    int row = 0;
+    for (const auto& r : rows) {
+        const QString name = QStringLiteral("Control_") + QString::number(r.item) + sdu_letter
+                             + port_digit;
+        Octet_Boxes boxes{};
+        auto* cell = new QHBoxLayout;
+        for (int i = 0; i < 4; ++i) {
+            boxes[i] = Make_Edit(Array_Name(name, i), 3);
+            boxes[i]->setMaximumWidth(48);
+            cell->addWidget(boxes[i]);
+            if (i < 3) {
+                auto* label = new QLabel(QStringLiteral("."));
+                label->setObjectName(Array_Name(QStringLiteral("Label_HSD_U"), dot));
+                Label_HSD_U[static_cast<std::size_t>(dot++)] = label;
+                cell->addWidget(label);
+            }
+        }
+        cell->addStretch(1);
+        QLabel* caption = first_frame ? r.named : new QLabel(QString::fromLatin1(r.caption));
+        grid->addWidget(caption, row, 0);
+        grid->addLayout(cell, row, 1);
+        ++row;
+
+        Octet_Boxes* target = nullptr;
+        if (r.item == 72)
+            target = sdu == 0 ? (port == 1 ? &Control_72a1 : &Control_72a2)
+                              : (port == 1 ? &Control_72b1 : &Control_72b2);
+        else if (r.item == 73)
+            target = sdu == 0 ? (port == 1 ? &Control_73a1 : &Control_73a2)
+                              : (port == 1 ? &Control_73b1 : &Control_73b2);
+        else
+            target = sdu == 0 ? (port == 1 ? &Control_74a1 : &Control_74a2)
+                              : (port == 1 ? &Control_74b1 : &Control_74b2);
+        *target = boxes;
+    }
+
+    // Port host name: index 0 port 1, index 1 port 2.
+    SDU_Edits& host = sdu == 0 ? Control_82a : Control_82b;
+    QLineEdit* host_edit = hsd::Make_Fixed_Pitch_Edit(
+        Array_Name(sdu == 0 ? QStringLiteral("Control_82a") : QStringLiteral("Control_82b"), port - 1),
+        NAME_LENGTH);
+    host[static_cast<std::size_t>(port - 1)] = host_edit;
+    if (first_frame)
+        grid->addWidget(Label_User_L4[7], row, 0);
+    else if (port == 2)
+        grid->addWidget(new QLabel(QStringLiteral("Port Host Name")), row, 0);
+    grid->addWidget(host_edit, row, 1);
+    return frame;
+}
+
+void Page_HSD_Cnfg::Build_SDU_Frame(int sdu)
+{
+    const std::size_t i = static_cast<std::size_t>(sdu);
+    auto* frame = new QGroupBox(sdu == 0 ? QStringLiteral("SDU 1") : QStringLiteral("SDU 2"));
+    frame->setObjectName(sdu == 0 ? QStringLiteral("Frame_SDU1") : QStringLiteral("Frame_SDU2"));
+    (sdu == 0 ? Frame_SDU1 : Frame_SDU2) = frame;
+
+    FrameIP1[i] = Build_Port_Frame(sdu, 1);
+    FrameIP2[i] = Build_Port_Frame(sdu, 2);
+
+    Control_69[i] = hsd::Make_Fixed_Pitch_Edit(Array_Name(QStringLiteral("Control_69"), sdu), NAME_LENGTH);
+    Control_79_1[i] = hsd::Make_Combo(Array_Name(QStringLiteral("Control_79_1"), sdu), ENABLED);
+    Control_79_2[i] = hsd::Make_Combo(Array_Name(QStringLiteral("Control_79_2"), sdu), ENABLED);
+    Control_81user[i] = hsd::Make_Fixed_Pitch_Edit(Array_Name(QStringLiteral("Control_81user"), sdu), NAME_LENGTH);
+    Control_81pass[i] = hsd::Make_Fixed_Pitch_Edit(Array_Name(QStringLiteral("Control_81pass"), sdu), NAME_LENGTH);
+    Control_85user[i] = hsd::Make_Fixed_Pitch_Edit(Array_Name(QStringLiteral("Control_85user"), sdu), NAME_LENGTH);
+    Control_85pass[i] = hsd::Make_Fixed_Pitch_Edit(Array_Name(QStringLiteral("Control_85pass"), sdu), NAME_LENGTH);
+    Control_98[i] = hsd::Make_Combo(Array_Name(QStringLiteral("Control_98"), sdu), Duplex_Entries());
+
+    // SDU 1 carries the row captions; SDU 2 sits beside it row for row.
+    auto* grid = new QGridLayout(frame);
+    const bool captions = sdu == 0;
+    grid->addWidget(FrameIP1[i], 0, 0, 1, 3);
+    grid->addWidget(FrameIP2[i], 1, 0, 1, 3);
+    const struct {
+        QLabel* group;
+        QLabel* label;
+        QWidget* control;
+    } rows[] = {
+        {nullptr, Label_User_L3[22], Control_69[i]},
+        {nullptr, Label_User_L4[1], Control_79_1[i]},
+        {nullptr, Label_User_L4[0], Control_79_2[i]},
+        {Label_User_L4[4], Label_User_L4[5], Control_81user[i]},
+        {nullptr, Label_User_L4[6], Control_81pass[i]},
+        {Label_User_L4[16], Label_User_L4[17], Control_85user[i]},
+        {nullptr, Label_User_L4[18], Control_85pass[i]},
+        {nullptr, Label_User_L4[23], Control_98[i]},
+    };
+    int row = 2;
+    for (const auto& r : rows) {
+        if (captions) {
+            if (r.group)
+                grid->addWidget(r.group, row, 0);
+            grid->addWidget(r.label, row, 1);
+        }
+        grid->addWidget(r.control, row, 2);
+        ++row;
+    }
+}
+
+void Page_HSD_Cnfg::Bind_Fields()
+{
+    using pages::Focus_Rule;
+
+    // Items 62 and 64: one decimal, the spin buttons hold tenths.
+    const struct {
+        QLineEdit* edit;
+        pages::Up_Down* spin;
+        QLabel* title;
+        const char* default_text;
+        double maximum;
+        int initial;
+    } eirp[] = {
+        {Control_62, UpDown_62, Label_User_L1[0], "18", 25.0, 180},
+        {Control_64, UpDown_64, Label_User_L3[0], "16", 30.0, 160},
+    };
+    for (const auto& e : eirp) {
+        QLineEdit* edit = e.edit;
+        pages::Up_Down* spin = e.spin;
+        const double maximum = e.maximum;
+        const QString default_text = QString::fromLatin1(e.default_text);
+        const pages::Title_Source title = pages::Caption_Of(e.title);
+        pages::Bind_Field(
+            edit, SET_REAL,
+            [spin, maximum, default_text, title](const QString& text, bool& cancel) {
+                const QString result =
+                    core::Validate_Real(1, text, default_text, 0.0, maximum, title(), cancel);
+                hsd::Set_Spin_Value(spin, core::Real_To_Tenths(result, 0.0, maximum, 0));
+                return result;
+            },
+            Focus_Rule::Move_On);
+        hsd::Bind_Value_Spin(spin, 0, static_cast<int>(maximum * 10), e.initial, [edit](int value) {
+            edit->setText(core::Format_Fixed(value / 10.0, 1));
+        });
+    }
+
+    // Item 72 with the uniqueness rule; 73, 74 and 75 plain octets.
+    Bind_Address_Check(Control_72a1, &User_Mod::Default_72a1, QStringLiteral("IP Address SDU 1 Port 1"));
+    Bind_Address_Check(Control_72a2, &User_Mod::Default_72a2, QStringLiteral("IP Address SDU 1 Port 2"));
+    Bind_Address_Check(Control_72b1, &User_Mod::Default_72b1, QStringLiteral("IP Address SDU 2 Port 1"));
+    Bind_Address_Check(Control_72b2, &User_Mod::Default_72b2, QStringLiteral("IP Address SDU 2 Port 2"));
+    for (int i = 0; i < 4; ++i) {
+        const auto index = static_cast<std::int16_t>(i);
+        for (Octet_Boxes* boxes : {&Control_73a1, &Control_73a2, &Control_73b1, &Control_73b2})
+            pages::Bind_Field((*boxes)[i], SET_DECIMAL,
+                              pages::Real_Check(0, QString::number(User_Mod::Default_73(index)), 0,
+                                                255, pages::Caption_Of(Label_User_L3[20])),
+                              Focus_Rule::Move_On);
+        for (Octet_Boxes* boxes : {&Control_74a1, &Control_74a2, &Control_74b1, &Control_74b2})
+            pages::Bind_Field((*boxes)[i], SET_DECIMAL,
+                              pages::Real_Check(0, QStringLiteral("0"), 0, 255,
+                                                pages::Caption_Of(Label_User_L3[21])),
+                              Focus_Rule::Move_On);
+        pages::Bind_Field(Control_75[i], SET_DECIMAL,
+                          pages::Real_Check(0, QString::number(User_Mod::Default_75(index)), 0, 255,
+                                            pages::Caption_Of(Label_User_L3[4])),
+                          Focus_Rule::Move_On);
+    }
+
+    // Item 68: one hexadecimal octet per box.
+    for (int i = 0; i < 6; ++i) {
+        pages::Bind_Field(Control_68a[i], SET_HEX,
+                          pages::Hex_Check(0, 0, 255, pages::Caption_Of(Label_User_L3[8])),
+                          Focus_Rule::Move_On);
+        pages::Bind_Field(Control_68b[i], SET_HEX,
+                          pages::Hex_Check(0, 0, 255, pages::Caption_Of(Label_User_L3[9])),
+                          Focus_Rule::Move_On);
+    }
+
+    // Item 76 keeps the focus after a correction.
+    pages::Bind_Field(Control_76, SET_DECIMAL,
+                      pages::Real_Check(0, QStringLiteral("50"), 3, 250,
+                                        pages::Caption_Of(Label_User_L3[12])),
+                      Focus_Rule::Keep_Focus);
+    pages::Bind_Whole_Step(UpDown_76, Control_76, 3, 250, 50);
+
+    // Names and logins: the character set alone; the PPPoE names must differ.
+    for (int i = 0; i < 2; ++i) {
+        pages::Bind_Field(
+            Control_69[i], SET_NAME,
+            [this, i](const QString& text, bool& /*cancel*/) { return Check_PPPoE_Name(i, text); },
+            Focus_Rule::Move_On);
+        hsd::Keep_Text_In_Set(Control_69[i], SET_NAME);
+        for (QLineEdit* edit : {Control_81user[i], Control_81pass[i], Control_85user[i], Control_85pass[i]}) {
+            pages::Bind_Field(edit, SET_NAME);
+            hsd::Keep_Text_In_Set(edit, SET_NAME);
+        }
+        // The factory host names carry "_", which cannot be typed.
+        for (QLineEdit* edit : {Control_82a[i], Control_82b[i]}) {
+            pages::Bind_Field(edit, SET_NAME);
+            hsd::Keep_Text_In_Set(edit, SET_NAME, QStringLiteral("_"));
+        }
+    }
+
+    // Design-time tooltips; they stay for every tooltip mode.
+    Control_62->setToolTip(QStringLiteral("Default: 18.0 / Range: 0.0 to 25.0"));
+    Control_64->setToolTip(QStringLiteral("Default: 16.0 / Range: 0.0 to 30.0"));
+    Control_65->setToolTip(QStringLiteral("Default: Automatic"));
+    Set_Tips(Control_68a, QStringLiteral("00-00-00-00-00-00"));
+    Set_Tips(Control_68b, QStringLiteral("00-00-00-00-00-00"));
+    Control_69[0]->setToolTip(QStringLiteral("Default: DataIO"));
+    Control_69[1]->setToolTip(QStringLiteral("Default: DataIO-2"));
+    Control_70->setToolTip(QStringLiteral("Default: Allowed"));
+    Control_71->setToolTip(QStringLiteral("Default: Disallowed"));
+    Set_Tips(Control_72a1, QStringLiteral("Default: 192.168.0.1"));
+    Set_Tips(Control_72a2, QStringLiteral("Default: 192.168.1.1"));
+    Set_Tips(Control_72b1, QStringLiteral("Default: 192.168.0.2"));
+    Set_Tips(Control_72b2, QStringLiteral("Default: 192.168.1.2"));
+    for (const Octet_Boxes* boxes : {&Control_73a1, &Control_73a2, &Control_73b1, &Control_73b2})
+        Set_Tips(*boxes, QStringLiteral("Default: 255.255.255.0"));
+    for (const Octet_Boxes* boxes : {&Control_74a1, &Control_74a2, &Control_74b1, &Control_74b2})
+        Set_Tips(*boxes, QStringLiteral("Default: 0.0.0.0"));
+    Set_Tips(Control_75, QStringLiteral("Default: 192.168.0.100"));
+    Control_76->setToolTip(QStringLiteral("Default: 50 /  Range 3 to 250"));
+    for (int i = 0; i < 2; ++i) {
+        Control_79_1[i]->setToolTip(QStringLiteral("Default: Disabled"));
+        Control_79_2[i]->setToolTip(QStringLiteral("Default: Disabled"));
+        Control_81user[i]->setToolTip(QStringLiteral("Default: QUENDRALL"));
+        Control_85user[i]->setToolTip(QStringLiteral("Default: QUENDRALL"));
+        Control_81pass[i]->setToolTip(QStringLiteral("Default: BRELOX"));
+        Control_85pass[i]->setToolTip(QStringLiteral("Default: BRELOX"));
+        Control_98[i]->setToolTip(QStringLiteral("Default: Port 1: Half Duplex, Port 2: Half Duplex"));
+    }
+    Control_82a[0]->setToolTip(QStringLiteral("Default: HSDU1_P1"));
+    Control_82a[1]->setToolTip(QStringLiteral("Default: HSDU1_P2"));
+    Control_82b[0]->setToolTip(QStringLiteral("Default: HSDU2_P1"));
+    Control_82b[1]->setToolTip(QStringLiteral("Default: HSDU2_P2"));
+    Control_84->setToolTip(QStringLiteral("Default: Disabled"));
+    Control_88->setToolTip(QStringLiteral("Default: Disallowed"));
+    Control_100->setToolTip(QStringLiteral("Default: HSD Channel Card 2"));
+}
+
+void Page_HSD_Cnfg::Bind_Address_Check(Octet_Boxes& boxes,
+                                       std::uint8_t (*default_octet)(std::int16_t),
+                                       const QString& title)
+{
+    for (int i = 0; i < 4; ++i) {
+        pages::Bind_Field(
+            boxes[i], SET_DECIMAL,
+            [this, &boxes, i, default_octet, title](const QString& text, bool& /*cancel*/) {
+                return Check_IP_Octet(boxes, i, text, default_octet, title);
+            },
+            pages::Focus_Rule::Move_On);
+    }
+}
+
+// --- uniqueness rules -----------------------------------------------------------
+
+bool Page_HSD_Cnfg::Compare_IP(const Octet_Boxes& a, const Octet_Boxes& b) const
+{
+    if (&a == &b)
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i]->text() != b[i]->text())
+            return false;
+    }
+    return true;
+}
+
+bool Page_HSD_Cnfg::Is_IP_Unique(const Octet_Boxes& address) const
+{
+    bool unique = !Compare_IP(address, Control_72a1) && !Compare_IP(address, Control_72b1);
+    if (User_Level() > 3 && (Compare_IP(address, Control_72a2) || Compare_IP(address, Control_72b2)))
+        unique = false;
+    return unique;
+}
+
+QString Page_HSD_Cnfg::Next_Free_IP_Octet() const
+{
+    for (int n = 0; n <= 255; ++n) {
+        const QString candidate = QString::number(n);
+        bool taken = false;
+        for (const Octet_Boxes* boxes : {&Control_72a1, &Control_72a2, &Control_72b1, &Control_72b2}) {
+            if ((*boxes)[3]->text() == candidate)
+                taken = true;
+        }
+        if (!taken)
+            return candidate;
+    }
+    platform::Msg_Box(QString::fromLatin1(MSG_IP_COLLISION));
+    return QString();
+}
+
+QString Page_HSD_Cnfg::Check_IP_Octet(Octet_Boxes& boxes, int index, const QString& text,
+                                      std::uint8_t (*default_octet)(std::int16_t),
+                                      const QString& title)
+{
+    bool cancel = false; // the focus moves on whatever happens
+    const QString default_text = QString::number(default_octet(static_cast<std::int16_t>(index)));
+    boxes[index]->setText(core::Validate_Real(0, text, default_text, 0, 255, title, cancel));
+    if (!Is_IP_Unique(boxes)) {
+        boxes[3]->setText(Next_Free_IP_Octet());
+        platform::Warn(QString::fromLatin1(MSG_IP_UNIQUE), title);
+    }
+    return boxes[index]->text();
+}
+
+QString Page_HSD_Cnfg::Check_PPPoE_Name(int index, const QString& text)
+{
+    const QString other = Control_69[static_cast<std::size_t>(1 - index)]->text();
+    if (text != other)
+        return text;
+    Control_69[0]->setText(QString::fromLatin1(DEFAULT_PPPOE_1));
+    Control_69[1]->setText(QString::fromLatin1(DEFAULT_PPPOE_2));
+    platform::Warn(QString::fromLatin1(MSG_PPPOE_SAME), Label_User_L3[22]->text());
+    return Control_69[static_cast<std::size_t>(index)]->text();
+}
+
+// --- page procedures --------------------------------------------------------------
 
 void Page_HSD_Cnfg::SetVisiblity(bool /*bSecured*/, bool bUser)
 {
     Set_Frame_Visible(Frame_User(), true);
-    Set_Button_Visible(bUser && core::Versions().User_Current.Feature_Level > 0);
+    Set_Button_Visible(bUser && User_Level() > 0);
 }
 
 void Page_HSD_Cnfg::Dual(bool bDual)
 {
     // The SDU 2 column exists only from user feature level 3 on.
-    if (core::Versions().User_Current.Feature_Level > 2)
+    if (User_Level() > 2)
         Page_Frame::Dual(bDual);
+}
+
+void Page_HSD_Cnfg::Set_Level_Visibility(int feature_level)
+{
+    const bool l1 = feature_level > 0;
+    const bool l3 = feature_level > 2;
+    const bool l4 = feature_level > 3;
+    hsd::Show_Array(Label_User_L1, l1);
+    hsd::Show_All({Control_62, UpDown_62}, l1);
+    hsd::Show_Array(Label_User_L3, l3);
+    hsd::Show_All({Control_64, UpDown_64, Control_65, Control_70, Control_71, Control_76, UpDown_76,
+                   Frame_SDU1},
+                  l3);
+    hsd::Show_Array(Control_75, l3);
+    hsd::Show_Array(Control_68a, l3);
+    hsd::Show_Array(Control_68b, l3);
+    hsd::Show_All({Frame_SDU2}, l3 && Dual_Mode());
+    hsd::Show_Array(Label_User_L4, l4);
+    for (std::size_t i = 0; i < 2; ++i)
+        hsd::Show_All({Control_79_1[i], Control_79_2[i], FrameIP2[i], Control_81user[i],
+                       Control_81pass[i], Control_82a[i], Control_82b[i], Control_85user[i],
+                       Control_85pass[i], Control_98[i]},
+                      l4);
+    hsd::Show_All({Control_84, Control_88, Control_100}, l4);
+}
+
+void Page_HSD_Cnfg::Write_Text_Output(QStringList& lines)
+{
+    const int level = User_Level();
+    const bool dual = Dual_Mode();
+    const auto L1 = [this](int k) { return Label_User_L1[static_cast<std::size_t>(k)]->text(); };
+    const auto L3 = [this](int k) { return Label_User_L3[static_cast<std::size_t>(k)]->text(); };
+    const auto L4 = [this](int k) { return Label_User_L4[static_cast<std::size_t>(k)]->text(); };
+    const QString colon = QStringLiteral(": ");
+    const QString sdu1 = QStringLiteral(", SDU 1: ");
+    const QString sdu2 = QStringLiteral(", SDU 2: ");
+
+    if (level > 0)
+        lines << L1(0) + colon + Control_62->text() + QLatin1Char(' ') + L1(1);
+    if (level <= 2)
+        return;
+
+    lines << L3(0) + colon + Control_64->text() + QLatin1Char(' ') + L3(1);
+    lines << L3(2) + colon + Combo_Text(Control_65);
+    lines << L3(4) + colon + hsd::Join_Texts(Control_75, QStringLiteral("."));
+    lines << L3(8) + colon + hsd::Join_Texts(Control_68a, QStringLiteral("-"));
+    lines << L3(9) + colon + hsd::Join_Texts(Control_68b, QStringLiteral("-"));
+    lines << L3(10) + colon + Combo_Text(Control_70);
+    lines << L3(11) + colon + Combo_Text(Control_71);
+    lines << L3(12) + colon + Control_76->text();
+
+    if (level > 3) {
+        lines << L4(1) + sdu1 + Combo_Text(Control_79_1[0]);
+        lines << L4(0) + sdu1 + Combo_Text(Control_79_2[0]);
+        if (dual) {
+            lines << L4(1) + sdu2 + Combo_Text(Control_79_1[1]);
+            lines << L4(0) + sdu2 + Combo_Text(Control_79_2[1]);
+        }
+        lines << L4(2) + colon + Combo_Text(Control_84);
+        lines << L4(8) + colon + Combo_Text(Control_88);
+        lines << L4(27) + colon + Combo_Text(Control_100);
+    }
+
+    // Addresses: SDU 1 port 1 always, port 2 from level 4, SDU 2 in dual mode.
+    const struct {
+        int label;
+        const Octet_Boxes* a1;
+        const Octet_Boxes* a2;
+        const Octet_Boxes* b1;
+        const Octet_Boxes* b2;
+    } addresses[] = {
+        {19, &Control_72a1, &Control_72a2, &Control_72b1, &Control_72b2},
+        {20, &Control_73a1, &Control_73a2, &Control_73b1, &Control_73b2},
+        {21, &Control_74a1, &Control_74a2, &Control_74b1, &Control_74b2},
+    };
+    const QString dot = QStringLiteral(".");
+    for (const auto& item : addresses) {
+        const QString caption = L3(item.label);
+        lines << caption + QStringLiteral(", SDU 1 Port 1: ") + hsd::Join_Texts(*item.a1, dot);
+        if (level > 3)
+            lines << caption + QStringLiteral(", SDU 1 Port 2: ") + hsd::Join_Texts(*item.a2, dot);
+        if (dual) {
+            lines << caption + QStringLiteral(", SDU 2 Port 1: ") + hsd::Join_Texts(*item.b1, dot);
+            if (level > 3)
+                lines << caption + QStringLiteral(", SDU 2 Port 2: ") + hsd::Join_Texts(*item.b2, dot);
+        }
+    }
+
+    if (level > 3) {
+        lines << L4(7) + QStringLiteral(", SDU 1 Port 1: ") + Control_82a[0]->text();
+        lines << L4(7) + QStringLiteral(", SDU 1 Port 2: ") + Control_82a[1]->text();
+        if (dual) {
+            lines << L4(7) + QStringLiteral(", SDU 2 Port 1: ") + Control_82b[0]->text();
+            lines << L4(7) + QStringLiteral(", SDU 2 Port 2: ") + Control_82b[1]->text();
+        }
+    }
+
+    lines << L3(22) + sdu1 + Control_69[0]->text();
+    if (dual)
+        lines << L3(22) + sdu2 + Control_69[1]->text();
+
+    if (level > 3) {
+        const struct {
+            int group, user_label, pass_label;
+            const SDU_Edits* user;
+            const SDU_Edits* pass;
+        } logins[] = {
+            {4, 5, 6, &Control_81user, &Control_81pass},
+            {16, 17, 18, &Control_85user, &Control_85pass},
+        };
+        for (const auto& login : logins) {
+            const QString group = L4(login.group) + QLatin1Char(' ');
+            lines << group + L4(login.user_label) + sdu1 + (*login.user)[0]->text();
+            lines << group + L4(login.pass_label) + sdu1 + (*login.pass)[0]->text();
+            if (dual) {
+                lines << group + L4(login.user_label) + sdu2 + (*login.user)[1]->text();
+                lines << group + L4(login.pass_label) + sdu2 + (*login.pass)[1]->text();
+            }
+        }
+        lines << L4(23) + sdu1 + Combo_Text(Control_98[0]);
+        if (dual)
+            lines << L4(23) + sdu2 + Combo_Text(Control_98[1]);
+    }
 }

@@ -1,8 +1,22 @@
 #include "editor/pages_hsd/page_hsd_sbb.h"
 
 #include "editor/core/ort_types.h"
+#include "editor/pages/field_edit.h"
+#include "editor/pages_hsd/hsd_field_helpers.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 
 namespace {
+
+constexpr int SET_PRINTABLE = 0;
+constexpr int SET_DECIMAL = 4;
+constexpr int APN_LENGTH = 40;
+
 Page_Setup Setup()
 {
     Page_Setup setup;
@@ -11,19 +25,298 @@ Page_Setup Setup()
     setup.User_Caption = QStringLiteral("HSD SwiftBroadband User Options");
     return setup;
 }
+
+int User_Level()
+{
+    return core::Versions().User_Current.Feature_Level;
+}
+
+struct Label_Row {
+    int index;
+    const char* caption;
+    const char* tag; // nullptr: unit label without a tag
+};
+
+constexpr Label_Row LABELS_L3[] = {
+    {13, "Traffic Class", "Item 77"}, {14, "Bit Rates (kb/s)", "Item 77"},
+    {15, "Max", "Item 77"},           {16, "Guaranteed", "Item 77"},
+    {17, "Down", "Item 77"},          {18, "Up", "Item 77"},
+};
+constexpr Label_Row LABELS_L4[] = {
+    {3, "Access Point Name", "Item 80"},
+    {12, "BGAN Packet Data", "Item 90"},
+    {13, "Packets", "Item 90"},
+    {14, "Period", "Item 90"},
+    {15, "msec", nullptr},
+    {19, "Primary Context Loading", "Item 89"},
+    {24, "IP Header Compression", "Item 96"},
+    {25, "Ciphering Enabled", "Item 97"},
+    {26, "SBB Attachment Mode", "Item 99"},
+    {28, "LCP Authentication", "Item 101"},
+    {29, "Maximum SBB Streaming Bandwidth", "Item 102"},
+    {30, "kbps", nullptr},
+};
+
+template <std::size_t N, std::size_t M>
+void Make_Labels(std::array<QLabel*, N>& array, const QString& name, const Label_Row (&rows)[M])
+{
+    for (const Label_Row& row : rows) {
+        auto* label = new QLabel(QString::fromLatin1(row.caption));
+        label->setObjectName(Array_Name(name, row.index));
+        if (row.tag)
+            Set_Tag(label, QString::fromLatin1(row.tag));
+        array[static_cast<std::size_t>(row.index)] = label;
+    }
+}
+
+QLineEdit* Make_Edit(const QString& name, int max_length)
+{
+    auto* edit = new QLineEdit;
+    edit->setObjectName(name);
+    if (max_length > 0)
+        edit->setMaxLength(max_length);
+    return edit;
+}
+
+pages::Up_Down* Make_Spin(const QString& name)
+{
+    auto* spin = new pages::Up_Down;
+    spin->setObjectName(name);
+    return spin;
+}
+
+QString Combo_Text(const QComboBox* combo)
+{
+    return combo->currentIndex() < 0 ? QString() : combo->currentText();
+}
+
+QStringList Compression_Entries()
+{
+    QStringList entries{QStringLiteral("0: Disabled")};
+    int bytes = 512;
+    for (int i = 1; i <= 9; ++i, bytes *= 2)
+        entries << QString::number(i) + QStringLiteral(": Enabled, ") + QString::number(bytes)
+                       + QStringLiteral(" bytes");
+    return entries;
+}
+
 } // namespace
 
-Page_HSD_SBB::Page_HSD_SBB() : Page_Frame(Setup()) {}
+Page_HSD_SBB::Page_HSD_SBB() : Page_Frame(Setup())
+{
+    Make_Labels(Label_User_L3, QStringLiteral("Label_User_L3"), LABELS_L3);
+    Make_Labels(Label_User_L4, QStringLiteral("Label_User_L4"), LABELS_L4);
+    Build_Controls();
+    Build_Layout();
+    Bind_Fields();
+}
+
+void Page_HSD_SBB::Build_Controls()
+{
+    const QStringList enabled = {QStringLiteral("Disabled"), QStringLiteral("Enabled")};
+    Control_77a = hsd::Make_Combo(QStringLiteral("Control_77a"),
+                                  {QStringLiteral("Conversational"), QStringLiteral("Streaming"),
+                                   QStringLiteral("Interactive"), QStringLiteral("Background")});
+    for (int i = 0; i < 4; ++i)
+        Control_77b[i] = Make_Edit(Array_Name(QStringLiteral("Control_77b"), i), 5);
+    Control_80 = Make_Edit(QStringLiteral("Control_80"), APN_LENGTH);
+    for (int i = 0; i < 2; ++i)
+        Control_89[i] = hsd::Make_Combo(Array_Name(QStringLiteral("Control_89"), i),
+                                        {QStringLiteral("Share between channel cards"),
+                                         QStringLiteral("Fill channel card 1 first"),
+                                         QStringLiteral("Fill channel card 2 first")});
+    Control_90pac = Make_Edit(QStringLiteral("Control_90pac"), 0);
+    UpDown_90pac = Make_Spin(QStringLiteral("UpDown_90pac"));
+    Control_90per = Make_Edit(QStringLiteral("Control_90per"), 0);
+    UpDown_90per = Make_Spin(QStringLiteral("UpDown_90per"));
+    Control_96 = hsd::Make_Combo(QStringLiteral("Control_96"), Compression_Entries());
+    Control_97 = hsd::Make_Combo(QStringLiteral("Control_97"), enabled);
+    Control_99 = hsd::Make_Combo(QStringLiteral("Control_99"),
+                                 {QStringLiteral("No Automatic Attachment "),
+                                  QStringLiteral("Circuit Switched"), QStringLiteral("Packet Switched"),
+                                  QStringLiteral("Circuit & Packet Switched")});
+    Control_101 = hsd::Make_Combo(QStringLiteral("Control_101"), enabled);
+    Control_102 = Make_Edit(QStringLiteral("Control_102"), 0);
+    UpDown_102 = Make_Spin(QStringLiteral("UpDown_102"));
+}
+
+void Page_HSD_SBB::Build_Layout()
+{
+    // Item 77: traffic class and the four bit rates.
+    Frame_BGAN = new QGroupBox(QStringLiteral("BGAN PDP Session Parameters"));
+    Frame_BGAN->setObjectName(QStringLiteral("Frame_BGAN"));
+    Set_Tag(Frame_BGAN, QStringLiteral("Item 77"));
+    auto* bgan = new QGridLayout(Frame_BGAN);
+    bgan->addWidget(Label_User_L3[13], 0, 0);
+    bgan->addWidget(Control_77a, 0, 1, 1, 2);
+    bgan->addWidget(Label_User_L3[14], 1, 0);
+    bgan->addWidget(Label_User_L3[17], 1, 1);
+    bgan->addWidget(Label_User_L3[18], 1, 2);
+    bgan->addWidget(Label_User_L3[15], 2, 0);
+    bgan->addWidget(Control_77b[0], 2, 1);
+    bgan->addWidget(Control_77b[1], 2, 2);
+    bgan->addWidget(Label_User_L3[16], 3, 0);
+    bgan->addWidget(Control_77b[2], 3, 1);
+    bgan->addWidget(Control_77b[3], 3, 2);
+    User_Items()->addWidget(Frame_BGAN);
+
+    auto* grid = new QGridLayout;
+    int row = 0;
+    auto add_row = [&](QLabel* label, QWidget* control, QWidget* spin, QLabel* unit) {
+        grid->addWidget(label, row, 0);
+        auto* cell = new QHBoxLayout;
+        cell->addWidget(control);
+        if (spin)
+            cell->addWidget(spin);
+        if (unit)
+            cell->addWidget(unit);
+        cell->addStretch(1);
+        grid->addLayout(cell, row, 1);
+        ++row;
+    };
+    add_row(Label_User_L4[3], Control_80, nullptr, nullptr);
+    grid->addWidget(Label_User_L4[12], row++, 0);
+    add_row(Label_User_L4[13], Control_90pac, UpDown_90pac, nullptr);
+    add_row(Label_User_L4[14], Control_90per, UpDown_90per, Label_User_L4[15]);
+    add_row(Label_User_L4[24], Control_96, nullptr, nullptr);
+    add_row(Label_User_L4[25], Control_97, nullptr, nullptr);
+    add_row(Label_User_L4[26], Control_99, nullptr, nullptr);
+    add_row(Label_User_L4[28], Control_101, nullptr, nullptr);
+    add_row(Label_User_L4[29], Control_102, UpDown_102, Label_User_L4[30]);
+    grid->setColumnStretch(2, 1);
+    User_Items()->addLayout(grid);
+
+    // Item 89 per SDU.
+    auto* columns = new QHBoxLayout;
+    for (int i = 0; i < 2; ++i) {
+        auto* frame = new QGroupBox(i == 0 ? QStringLiteral("SDU 1") : QStringLiteral("SDU 2"));
+        frame->setObjectName(i == 0 ? QStringLiteral("Frame_SDU1") : QStringLiteral("Frame_SDU2"));
+        auto* layout = new QGridLayout(frame);
+        if (i == 0)
+            layout->addWidget(Label_User_L4[19], 0, 0);
+        layout->addWidget(Control_89[i], 0, 1);
+        (i == 0 ? Frame_SDU1 : Frame_SDU2) = frame;
+        columns->addWidget(frame, 0, Qt::AlignTop);
+    }
+    columns->addStretch(1);
+    User_Items()->addLayout(columns);
+}
+
+void Page_HSD_SBB::Bind_Fields()
+{
+    using pages::Focus_Rule;
+    for (QLineEdit* edit : Control_77b) {
+        pages::Bind_Field(edit, SET_DECIMAL,
+                          pages::Real_Check(0, QStringLiteral("0"), 0, 65535,
+                                            pages::Caption_Of(Label_User_L3[14])),
+                          Focus_Rule::Keep_Focus);
+        edit->setToolTip(QStringLiteral("Default: 0 / Range 0 to 65535"));
+    }
+
+    // Item 90: titles joined from two captions at the time of the check.
+    const struct {
+        QLineEdit* edit;
+        pages::Up_Down* spin;
+        QLabel* second;
+        const char* default_text;
+    } spins[] = {
+        {Control_90pac, UpDown_90pac, Label_User_L4[13], "0"},
+        {Control_90per, UpDown_90per, Label_User_L4[14], "0"},
+        {Control_102, UpDown_102, nullptr, "256"},
+    };
+    for (const auto& s : spins) {
+        pages::Title_Source title;
+        if (s.second) {
+            const pages::Title_Source first = pages::Caption_Of(Label_User_L4[12]);
+            const pages::Title_Source second = pages::Caption_Of(s.second);
+            title = [first, second] { return first() + QLatin1Char(' ') + second(); };
+        } else {
+            title = pages::Caption_Of(Label_User_L4[29]);
+        }
+        const QString default_text = QString::fromLatin1(s.default_text);
+        pages::Bind_Field(s.edit, SET_DECIMAL,
+                          pages::Real_Check(0, default_text, 0, 65535, title),
+                          Focus_Rule::Move_On);
+        // The spin button steps from the field's (validated) number.
+        pages::Bind_Whole_Step(s.spin, s.edit, 0, 65535, default_text.toInt());
+    }
+
+    // The access point name: any printable character, whatever puts it in.
+    pages::Bind_Field(Control_80, SET_PRINTABLE);
+    hsd::Keep_Text_In_Set(Control_80, SET_PRINTABLE);
+
+    // Design-time tooltips; they stay for every tooltip mode.
+    Control_77a->setToolTip(QStringLiteral("Default: Background"));
+    Control_80->setToolTip(QStringLiteral("Default: \"\""));
+    for (QComboBox* combo : Control_89)
+        combo->setToolTip(QStringLiteral("Default: Fill channel card 1 first"));
+    Control_90pac->setToolTip(QStringLiteral("Default: 0 /  Range 0 to 65535"));
+    Control_90per->setToolTip(QStringLiteral("Default: 0 /  Range 0 to 65535"));
+    Control_96->setToolTip(QStringLiteral("Default: 9 /  Range 0 to 9"));
+    Control_97->setToolTip(QStringLiteral("Default: Disabled"));
+    Control_101->setToolTip(QStringLiteral("Default: Disabled"));
+    Control_99->setToolTip(QStringLiteral("Default: Circuit & Packet Switched"));
+    Control_102->setToolTip(QStringLiteral("Default: 256 /  Range 0 to 65535"));
+}
 
 void Page_HSD_SBB::SetVisiblity(bool /*bSecured*/, bool bUser)
 {
     Set_Frame_Visible(Frame_User(), true);
-    Set_Button_Visible(bUser && core::Versions().User_Current.Feature_Level > 2);
+    Set_Button_Visible(bUser && User_Level() > 2);
 }
 
 void Page_HSD_SBB::Dual(bool bDual)
 {
     // The SDU 2 column exists only from user feature level 4 on.
-    if (core::Versions().User_Current.Feature_Level > 3)
+    if (User_Level() > 3)
         Page_Frame::Dual(bDual);
+}
+
+void Page_HSD_SBB::Set_Level_Visibility(int feature_level)
+{
+    const bool l3 = feature_level > 2;
+    const bool l4 = feature_level > 3;
+    hsd::Show_Array(Label_User_L3, l3);
+    hsd::Show_All({Frame_BGAN}, l3);
+    hsd::Show_Array(Label_User_L4, l4);
+    hsd::Show_All({Control_80, Frame_SDU1, Control_89[0], Control_89[1], Control_90pac,
+                   UpDown_90pac, Control_90per, UpDown_90per, Control_96, Control_97, Control_99,
+                   Control_101, Control_102, UpDown_102},
+                  l4);
+    hsd::Show_All({Frame_SDU2}, l4 && Dual_Mode());
+}
+
+void Page_HSD_SBB::Write_Text_Output(QStringList& lines)
+{
+    const int level = User_Level();
+    if (level <= 2)
+        return;
+    const auto L3 = [this](int k) { return Label_User_L3[static_cast<std::size_t>(k)]->text(); };
+    const auto L4 = [this](int k) { return Label_User_L4[static_cast<std::size_t>(k)]->text(); };
+    const QString colon = QStringLiteral(": ");
+    const QChar blank = QLatin1Char(' ');
+
+    if (level > 3) {
+        lines << L4(12) + blank + L4(13) + colon + Control_90pac->text();
+        lines << L4(12) + blank + L4(14) + colon + Control_90per->text() + blank + L4(15);
+        lines << L4(24) + colon + Combo_Text(Control_96);
+        lines << L4(25) + colon + Combo_Text(Control_97);
+        lines << L4(26) + colon + Combo_Text(Control_99);
+        lines << L4(28) + colon + Combo_Text(Control_101);
+        lines << L4(29) + colon + Control_102->text() + blank + L4(30);
+    }
+
+    lines << L3(13) + colon + Combo_Text(Control_77a);
+    // Bit rates: (max/guaranteed, down/up) in box order.
+    const int rate_labels[4][2] = {{15, 17}, {15, 18}, {16, 17}, {16, 18}};
+    for (std::size_t i = 0; i < 4; ++i)
+        lines << L3(14) + blank + L3(rate_labels[i][0]) + blank + L3(rate_labels[i][1]) + colon
+                     + Control_77b[i]->text() + QStringLiteral(" kb/s");
+
+    if (level > 3) {
+        lines << L4(3) + colon + Control_80->text();
+        lines << L4(19) + QStringLiteral(", SDU 1: ") + Combo_Text(Control_89[0]);
+        if (Dual_Mode())
+            lines << L4(19) + QStringLiteral(", SDU 2: ") + Combo_Text(Control_89[1]);
+    }
 }

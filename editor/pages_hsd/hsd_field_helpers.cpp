@@ -1,0 +1,109 @@
+#include "editor/pages_hsd/hsd_field_helpers.h"
+
+#include "editor/core/char_sets.h"
+#include "editor/pages/field_edit.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QPointer>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace hsd {
+
+namespace {
+const char* const SPIN_VALUE = "Value";
+const char* const SPIN_MIN = "Minimum";
+const char* const SPIN_MAX = "Maximum";
+} // namespace
+
+QString Clean_Free_Text(const QString& text, int char_set, const QString& code_extra)
+{
+    const qsizetype nul = text.indexOf(QChar(0));
+    const QString head = nul < 0 ? text : text.left(nul);
+    const core::Char_Set& set = core::Char_Sets(char_set);
+    QString result;
+    result.reserve(head.size());
+    for (QChar c : head) {
+        if (set.To_Upper)
+            c = core::Upper_Char(c);
+        if (set.Admits(c) || code_extra.contains(c))
+            result += c;
+    }
+    return result;
+}
+
+void Keep_Text_In_Set(QLineEdit* edit, int char_set, const QString& code_extra)
+{
+    QPointer<QLineEdit> guarded(edit);
+    QObject::connect(edit, &QLineEdit::textChanged, edit,
+                     [guarded, char_set, code_extra](const QString& text) {
+                         if (!guarded)
+                             return;
+                         const QString clean = Clean_Free_Text(text, char_set, code_extra);
+                         if (clean != text)
+                             guarded->setText(clean);
+                     });
+}
+
+void Bind_Value_Spin(pages::Up_Down* spin, int minimum, int maximum, int initial,
+                     std::function<void(int value)> on_change)
+{
+    spin->setProperty(SPIN_MIN, minimum);
+    spin->setProperty(SPIN_MAX, maximum);
+    Set_Spin_Value(spin, initial);
+    QPointer<pages::Up_Down> guarded(spin);
+    spin->Set_Step([guarded, on_change = std::move(on_change)](bool up) {
+        if (!guarded)
+            return;
+        const int before = Spin_Value(guarded);
+        Set_Spin_Value(guarded, before + (up ? 1 : -1));
+        const int after = Spin_Value(guarded);
+        if (after != before && on_change)
+            on_change(after);
+    });
+}
+
+int Spin_Value(const pages::Up_Down* spin)
+{
+    return spin->property(SPIN_VALUE).toInt();
+}
+
+void Set_Spin_Value(pages::Up_Down* spin, int value)
+{
+    const int minimum = spin->property(SPIN_MIN).toInt();
+    const int maximum = spin->property(SPIN_MAX).toInt();
+    spin->setProperty(SPIN_VALUE, std::clamp(value, minimum, std::max(minimum, maximum)));
+}
+
+QComboBox* Make_Combo(const QString& name, const QStringList& entries)
+{
+    auto* combo = new QComboBox;
+    combo->setObjectName(name);
+    combo->setEditable(false);
+    for (const QString& entry : entries)
+        combo->addItem(entry, 0);
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+QLineEdit* Make_Fixed_Pitch_Edit(const QString& name, int max_length)
+{
+    auto* edit = new QLineEdit;
+    edit->setObjectName(name);
+    edit->setMaxLength(max_length);
+    edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return edit;
+}
+
+void Show_All(std::initializer_list<QWidget*> widgets, bool visible)
+{
+    for (QWidget* widget : widgets) {
+        if (widget)
+            widget->setVisible(visible);
+    }
+}
+
+} // namespace hsd

@@ -1,0 +1,65 @@
+#pragma once
+// Small pieces the HSD pages share: free-text fields that keep to their
+// character set whatever puts text into them, spin buttons that hold a
+// value of their own, and building control arrays.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <initializer_list>
+
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+namespace pages {
+class Up_Down;
+}
+
+namespace hsd {
+
+// Text that enters a free-text field, also from code (a record field padded
+// with NULs), is cut at its first NUL and loses every character outside the
+// field's set. `code_extra` lists characters that only code may put in
+// (typing and pasting still follow the set alone).
+QString Clean_Free_Text(const QString& text, int char_set, const QString& code_extra = {});
+void Keep_Text_In_Set(QLineEdit* edit, int char_set, const QString& code_extra = {});
+
+// A spin button that holds a whole value within [minimum, maximum]; each
+// click steps it by 1 and hands the new value to on_change.
+void Bind_Value_Spin(pages::Up_Down* spin, int minimum, int maximum, int initial,
+                     std::function<void(int value)> on_change);
+int Spin_Value(const pages::Up_Down* spin);
+// Sets the value (clamped to the spin's range) without calling on_change.
+void Set_Spin_Value(pages::Up_Down* spin, int value);
+
+// A drop-down list (no typing) with the given entries, each carrying item
+// data 0, nothing selected.
+QComboBox* Make_Combo(const QString& name, const QStringList& entries);
+
+// A text box with a fixed-pitch font.
+QLineEdit* Make_Fixed_Pitch_Edit(const QString& name, int max_length);
+
+// Shows or hides every widget given (null entries are skipped).
+void Show_All(std::initializer_list<QWidget*> widgets, bool visible);
+
+template <typename Array>
+void Show_Array(const Array& widgets, bool visible)
+{
+    for (auto* widget : widgets) {
+        if (widget)
+            Show_All({widget}, visible);
+    }
+}
+
+// The texts of the boxes joined by the separator (box 0 first).
+template <typename Array>
+QString Join_Texts(const Array& boxes, const QString& separator)
+{
+    QStringList texts;
+    for (const auto* box : boxes)
+        texts << box->text();
+    return texts.join(separator);
+}
+
+} // namespace hsd

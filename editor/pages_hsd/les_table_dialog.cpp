@@ -1,0 +1,170 @@
+#include "editor/pages_hsd/les_table_dialog.h"
+
+#include "editor/pages/field_edit.h"
+#include "editor/pages_hsd/hsd_field_helpers.h"
+#include "editor/pages_hsd/les_line.h"
+#include "editor/platform/message_service.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int SET_OCTAL = 3;
+constexpr int SET_DECIMAL = 4;
+constexpr int SAT_MAXIMUM = 62; // octal 76
+constexpr int LES_MAXIMUM = 999;
+
+QLabel* Make_Label(const QString& name, const QString& caption)
+{
+    auto* label = new QLabel(caption);
+    label->setObjectName(name);
+    return label;
+}
+
+} // namespace
+
+LES_Table_Dialog::LES_Table_Dialog(QWidget* owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("LES_Table_Dialog"));
+    setWindowTitle(QStringLiteral("Dialog Caption"));
+    setModal(true);
+
+    Label_Sat_ID = Make_Label(QStringLiteral("Label_Sat_ID"), QStringLiteral("SAT ID"));
+    Label_LES_ID = Make_Label(QStringLiteral("Label_LES_ID"), QStringLiteral("LES ID"));
+    Label_Preference = Make_Label(QStringLiteral("Label_Preference"), QStringLiteral("Preference"));
+
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    Control_Sat_ID = new QLineEdit;
+    Control_Sat_ID->setObjectName(QStringLiteral("Control_Sat_ID"));
+    Control_Sat_ID->setMaxLength(2);
+    Control_Sat_ID->setFont(fixed);
+    Control_Sat_ID->setToolTip(QStringLiteral("Range: 0 - 76 (octal)"));
+    Control_LES_ID = new QLineEdit;
+    Control_LES_ID->setObjectName(QStringLiteral("Control_LES_ID"));
+    Control_LES_ID->setMaxLength(3);
+    Control_LES_ID->setFont(fixed);
+    Control_LES_ID->setToolTip(QStringLiteral("Range: 0 - 999"));
+
+    QStringList digits;
+    for (int i = 0; i <= 9; ++i)
+        digits << QString::number(i);
+    Control_Preference = hsd::Make_Combo(QStringLiteral("Control_Preference"), digits);
+
+    OKButton = new QPushButton(QStringLiteral("OK"));
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    OKButton->setAutoDefault(true);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"));
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    CancelButton->setAutoDefault(false);
+    // A click on Cancel leaves the focus where it is, so leaving never runs a
+    // field check first (Tab still reaches the button).
+    CancelButton->setFocusPolicy(Qt::TabFocus);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Label_Sat_ID, 0, 0);
+    grid->addWidget(Control_Sat_ID, 0, 1);
+    grid->addWidget(Label_LES_ID, 1, 0);
+    grid->addWidget(Control_LES_ID, 1, 1);
+    grid->addWidget(Label_Preference, 2, 0);
+    grid->addWidget(Control_Preference, 2, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(OKButton);
+    buttons->addWidget(CancelButton);
+    grid->addLayout(buttons, 3, 0, 1, 2);
+
+    setTabOrder(Control_Sat_ID, Control_LES_ID);
+    setTabOrder(Control_LES_ID, Control_Preference);
+    setTabOrder(Control_Preference, OKButton);
+    setTabOrder(OKButton, CancelButton);
+
+    pages::Bind_Field(Control_Sat_ID, SET_OCTAL,
+                      pages::Octal_Check(0, 0, SAT_MAXIMUM, 2, pages::Caption_Of(Label_Sat_ID)));
+    pages::Bind_Field(Control_LES_ID, SET_DECIMAL,
+                      pages::Real_Check(0, QStringLiteral("0"), 0, LES_MAXIMUM,
+                                        pages::Caption_Of(Label_LES_ID)));
+
+    connect(OKButton, &QPushButton::clicked, this, &LES_Table_Dialog::OK_Click);
+    connect(CancelButton, &QPushButton::clicked, this, &LES_Table_Dialog::Cancel_Click);
+}
+
+void LES_Table_Dialog::Prepare_Add()
+{
+    Control_Sat_ID->clear();
+    Control_LES_ID->clear();
+    Control_Preference->setCurrentIndex(1);
+    Control_Sat_ID->setFocus(Qt::OtherFocusReason);
+}
+
+void LES_Table_Dialog::Prepare_Edit(const QString& line)
+{
+    Control_Sat_ID->setText(hsd::LES_Sat(line));
+    Control_LES_ID->setText(hsd::LES_Id(line).trimmed());
+    const int preference = hsd::LES_Pref(line).toInt();
+    Control_Preference->setCurrentIndex(preference >= 0 && preference <= 9 ? preference : 0);
+    Control_Sat_ID->setFocus(Qt::OtherFocusReason);
+}
+
+void LES_Table_Dialog::OK_Click()
+{
+    // The field that has the focus is checked first (Enter does not leave it).
+    if (pages::Validate_Controls(this))
+        return;
+    if (Control_Sat_ID->text().isEmpty()) {
+        platform::Warn(QStringLiteral("Enter SAT ID in range of 0-76 octal"),
+                       QStringLiteral("SAT ID out of range"));
+        return;
+    }
+    if (Control_LES_ID->text().isEmpty()) {
+        platform::Warn(QStringLiteral("Enter LES ID in range of 0-999"),
+                       QStringLiteral("LES ID out of range"));
+        return;
+    }
+    result_ = hsd::Compact_LES_Entry(Control_Sat_ID->text(), Control_LES_ID->text(),
+                                     Control_Preference->currentText());
+    accept();
+}
+
+void LES_Table_Dialog::Cancel_Click()
+{
+    reject();
+}
+
+void LES_Table_Dialog::reject()
+{
+    // Cancel, Esc and the window's close box leave without a result.
+    result_.clear();
+    QDialog::reject();
+}
+
+namespace {
+
+QString Run(LES_Table_Dialog& dialog, const QString& caption)
+{
+    dialog.setWindowTitle(caption);
+    dialog.exec();
+    return dialog.Result();
+}
+
+} // namespace
+
+QString Add_LES(QWidget* owner, const QString& caption)
+{
+    LES_Table_Dialog dialog(owner);
+    dialog.Prepare_Add();
+    return Run(dialog, caption);
+}
+
+QString Edit_LES(QWidget* owner, const QString& caption, const QString& line)
+{
+    LES_Table_Dialog dialog(owner);
+    dialog.Prepare_Edit(line);
+    return Run(dialog, caption);
+}
