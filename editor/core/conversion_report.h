@@ -123,11 +123,12 @@ private:
 // --- report-line writers ----------------------------------------------------
 
 // A list item whose control already shows the default selection. An index
-// outside the list is replaced by the control's selection ("***" line);
-// otherwise a forced index that differs from the stored one replaces it
-// ("###" line), or, without one, a stored index that differs from the
-// selection gives a plain "Default:" entry. Finally the control's selection
-// is set to value.
+// outside the list is replaced by the forced index when one is given, else by
+// the control's selection ("***" line naming the new entry); otherwise a
+// forced index that differs from the stored one replaces it ("###" line), or,
+// without one, a stored index that differs from the selection gives a plain
+// "Default:" entry. Finally the control's selection is set to value (a forced
+// index outside the list throws std::out_of_range).
 void Report_List_Change(List_Control control, int& value, const QString& label,
                         std::optional<int> forced = std::nullopt);
 
@@ -141,8 +142,11 @@ std::int32_t Report_Number_Change(std::int32_t& value, const QString& label, std
 
 // A text box item. text is cut at its first character outside printable
 // ASCII, trimmed and (when the set says so) upper-cased in place; the text
-// cleaned by the set goes into the control (or the forced text when given)
-// and is returned.
+// cleaned by the set goes into the control and is returned. Characters
+// outside the set give a "***" line; a forced text always becomes the result
+// and gives a "###" line when it differs from the stored text; without one a
+// stored text that differs from a non-empty control text gives a plain
+// "Default:" entry.
 QString Report_Text_Change(QLineEdit* control, QString& text, const QString& label,
                            const Char_Set& char_set,
                            std::optional<QString> forced = std::nullopt);
