@@ -1,0 +1,94 @@
+#include "editor/user_partition/user_mod.h"
+
+#include "editor/core/ort_types.h"
+#include "editor/page_set/page_set.h"
+#include "editor/platform/message_service.h"
+
+namespace User_Mod {
+
+const Generation_Row* Generation_Of_Version(std::int32_t partition_version)
+{
+    for (const Generation_Row& row : Generations()) {
+        if (row.Partition_Version == partition_version)
+            return &row;
+    }
+    return nullptr;
+}
+
+const Generation_Row* Generation_Of_Type(std::int32_t ort_type)
+{
+    for (const Generation_Row& row : Generations()) {
+        if (row.Partition_Version == ort_type || row.Partition_Version + 1 == ort_type)
+            return &row;
+    }
+    return nullptr;
+}
+
+QByteArray* User_Record_For_Type(std::int32_t ort_type)
+{
+    const Generation_Row* row = Generation_Of_Type(ort_type);
+    return row ? &row->Record() : nullptr;
+}
+
+QString Unsupported_GUI_Text(std::int32_t ort_type)
+{
+    return QStringLiteral("User Update_GUI: Unsupported version: ") + QString::number(ort_type);
+}
+
+QString Unsupported_Data_Text(std::int32_t partition_version)
+{
+    return QStringLiteral("User Update_Data: Unsupported version: ")
+           + QString::number(partition_version);
+}
+
+namespace {
+
+bool Is_Secured_Only_Type(std::int32_t ort_type)
+{
+    return ort_type == 4 || ort_type == 7 || ort_type == 10 || ort_type == 13;
+}
+
+} // namespace
+
+void Update_GUI(Page_Set& pages)
+{
+    const std::int32_t loaded = core::Versions().User_Loaded.ORT_Type;
+    if (Is_Secured_Only_Type(loaded)) {
+        platform::Msg_Box(QString::fromLatin1(DEFAULT_VALUES_WARNING));
+        return;
+    }
+    const Generation_Row* row = Generation_Of_Type(loaded);
+    if (!row) {
+        platform::Msg_Box(Unsupported_GUI_Text(loaded));
+        return;
+    }
+    row->Update_GUI(pages);
+}
+
+void Update_Data(Page_Set& pages)
+{
+    const std::int32_t version = core::Versions().User_Current.Partition_Version;
+    const Generation_Row* row = Generation_Of_Version(version);
+    if (!row || !row->Update_Data) {
+        platform::Msg_Box(Unsupported_Data_Text(version));
+        throw Unsupported_Version_Error(version);
+    }
+    row->Update_Data(pages);
+}
+
+void Set_User_Defaults_New(Page_Set& pages)
+{
+    (void)pages;
+    if (core::Versions().User_Current.Partition_Version == core::PARTITION_ABSENT)
+        return;
+}
+
+void Convert_User(Page_Set& pages)
+{
+    if (core::Versions().User_Current.Partition_Version == core::PARTITION_ABSENT)
+        return;
+    Update_GUI(pages);
+    Update_Data(pages);
+}
+
+} // namespace User_Mod
