@@ -140,10 +140,10 @@ QString Get_Sat_Row(const Sat_Row& row, int first_column)
 
 bool Set_Sat_Row(Sat_Row& row, const QString& line, int first_column)
 {
+    // An empty line stands for a new row.
     row = Sat_Row{};
     const int first = Normal_Column(first_column);
-    const QString text = line.isEmpty() ? Get_Sat_Row(row, first) : line;
-    const QString collapsed = core::Collapse_Spaces(text);
+    const QString collapsed = core::Collapse_Spaces(line);
     const QStringList fields =
         collapsed.isEmpty() ? QStringList() : collapsed.split(QLatin1Char(' '));
 
