@@ -22,6 +22,26 @@
 #include "editor/pages_tables/page_sat_ges.h"
 #include "editor/pages_tables/page_transit_ges.h"
 
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// The main window's controls that the partition code reads and writes. The
+// main window fills them when it is created; a test may let the Page_Set
+// create stand-ins instead (Create_Stand_In_Main_Controls).
+struct Main_Controls {
+    QWidget* Window = nullptr;              // its caption
+    QLineEdit* Control_33 = nullptr;        // item 33, user description
+    QLineEdit* Control_53 = nullptr;        // item 53, secured description
+    QLineEdit* Control_86 = nullptr;        // item 86, user part number
+    QLabel* Label_86 = nullptr;
+    QLineEdit* Control_87 = nullptr;        // item 87, secured part number
+    QLabel* Label_87 = nullptr;
+    QLabel* Label_Secure_Modified = nullptr;
+    QLabel* Label_User_Modified = nullptr;
+    QWidget* ShowPIMBIT = nullptr;          // the PIM/BIT page button
+};
+
 class Page_Set {
 public:
     static constexpr int COUNT = 14;
@@ -53,6 +73,13 @@ public:
     Page_Failure_Masks& Failure_Masks() const { return *failure_masks_; }
     Page_PIMBIT& PIMBIT() const { return *pimbit_; }
 
+    // The main window's controls used by the partition code.
+    Main_Controls Main;
+
+    // Fills Main with hidden stand-in widgets owned by this Page_Set, named as
+    // the main window names its own (for tests without a main window).
+    void Create_Stand_In_Main_Controls();
+
 private:
     std::unique_ptr<Page_General> general_;
     std::unique_ptr<Page_Cabin> cabin_;
@@ -69,4 +96,5 @@ private:
     std::unique_ptr<Page_Failure_Masks> failure_masks_;
     std::unique_ptr<Page_PIMBIT> pimbit_;
     std::array<Page_Frame*, COUNT> all_{};
+    std::unique_ptr<QWidget> stand_in_main_;
 };
