@@ -1,0 +1,64 @@
+#pragma once
+// Helpers of the HSD page tests: the user version bytes for one test, typing
+// into a field, running the event loop, and driving a modal dialog.
+
+#include "editor/core/ort_types.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace hsdtest {
+
+// Sets the current user feature and airframer levels; restores all version
+// bytes when the test ends.
+struct User_Levels {
+    explicit User_Levels(int feature_level, int airframer_level = 0)
+    {
+        Set(feature_level, airframer_level);
+    }
+    ~User_Levels() { core::Reset_Versions(); }
+    User_Levels(const User_Levels&) = delete;
+    User_Levels& operator=(const User_Levels&) = delete;
+
+    static void Set(int feature_level, int airframer_level = 0)
+    {
+        core::Versions().User_Current.Feature_Level = static_cast<std::uint8_t>(feature_level);
+        core::Versions().User_Current.Airframer_Level = static_cast<std::uint8_t>(airframer_level);
+    }
+};
+
+inline void Type(QWidget* target, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(target, &press);
+    }
+}
+
+inline void Settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+// Runs `drive` on the modal dialog as soon as it is up (looked up again
+// until it appears). The dialog must be closed by `drive`.
+inline void When_Modal(std::function<void(QWidget* dialog)> drive)
+{
+    auto attempt = std::make_shared<std::function<void()>>();
+    *attempt = [drive, attempt] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog) {
+            QTimer::singleShot(0, *attempt);
+            return;
+        }
+        drive(dialog);
+    };
+    QTimer::singleShot(0, *attempt);
+}
+
+} // namespace hsdtest
