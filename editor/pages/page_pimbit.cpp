@@ -294,7 +294,7 @@ void Page_PIMBIT::Build_106()
         const QString text = QString::number(default_value);
         Label_User_L5_106_Az[i] = Make_Label(Array_Name(QStringLiteral("Label_User_L5_106_Az"), i),
                                              QStringLiteral("Azimuth - ") + QString::number(i + 1));
-        Control_106_Az[i] = Make_Edit(Array_Name(QStringLiteral("Control_106_Az"), i), 3, text,
+        Control_106_Az[i] = Make_Edit(Array_Name(QStringLiteral("Control_106_Az"), i), 4, text,
                                       Design_Tip(text, -99, 99));
         UpDown_106_Az[i] = Make_Spin(Array_Name(QStringLiteral("UpDown_106_Az"), i));
         Bind_Whole(Control_106_Az[i], UpDown_106_Az[i], SET_MINUS_DIGITS, default_value, -99, 99,
@@ -326,7 +326,7 @@ void Page_PIMBIT::Build_107()
     Label_User_L5_107 =
         Make_Label(QStringLiteral("Label_User_L5_107"), QStringLiteral("Sample Discard Ratio"));
     Set_Tag(Label_User_L5_107, QStringLiteral("Item 107"));
-    Control_107 = Make_Edit(QStringLiteral("Control_107"), 2, QStringLiteral("1"),
+    Control_107 = Make_Edit(QStringLiteral("Control_107"), 3, QStringLiteral("1"),
                             Design_Tip(QStringLiteral("1"), 0, 99));
     UpDown_107 = Make_Spin(QStringLiteral("UpDown_107"));
     Bind_Whole(Control_107, UpDown_107, SET_DIGITS, 1, 0, 99, pages::Caption_Of(Label_User_L5_107));
