@@ -24,7 +24,7 @@ const Generation_Row* Generation_Of_Type(std::int32_t ort_type)
     return nullptr;
 }
 
-QByteArray* User_Record_For_Type(std::int32_t ort_type)
+core::Record* User_Record_For_Type(std::int32_t ort_type)
 {
     const Generation_Row* row = Generation_Of_Type(ort_type);
     return row ? &row->Record() : nullptr;

@@ -10,7 +10,8 @@
 // generation without a row takes the "unsupported version" path of the
 // dispatchers.
 
-#include <QByteArray>
+#include "editor/core/record_layout.h"
+
 #include <QString>
 #include <cstdint>
 #include <span>
@@ -26,9 +27,9 @@ namespace User_Mod {
 using Update_GUI_Proc = void (*)(Page_Set& pages);
 // The save direction of one generation: the page controls into the record.
 using Update_Data_Proc = void (*)(Page_Set& pages);
-// The program-wide record of a generation (its bytes, record-size constant
-// plus one long).
-using Record_Bytes_Proc = QByteArray& (*)();
+// The program-wide record of a generation (record-size constant plus one
+// bytes long).
+using Record_Proc = core::Record& (*)();
 
 struct Generation_Row {
     // The user Partition_Version; the user-only file type equals it and the
@@ -36,7 +37,7 @@ struct Generation_Row {
     std::int32_t Partition_Version;
     Update_GUI_Proc Update_GUI;   // never null
     Update_Data_Proc Update_Data; // null: read only (never written)
-    Record_Bytes_Proc Record;     // never null
+    Record_Proc Record;           // never null
 };
 
 // Every generation the program knows, one row each (user_mod_generations.cpp).
@@ -51,7 +52,7 @@ const Generation_Row* Generation_Of_Type(std::int32_t ort_type);
 // when the type holds no user record of a known generation. The loader reads
 // the file's user bytes into it; the writers take the current generation's
 // record after Update_Data.
-QByteArray* User_Record_For_Type(std::int32_t ort_type);
+core::Record* User_Record_For_Type(std::int32_t ort_type);
 
 // Raised by Update_Data when the current user Partition_Version has no save
 // direction. The box naming the version has already been shown when this is
