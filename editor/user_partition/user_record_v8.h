@@ -9,7 +9,7 @@
 
 namespace User_Mod {
 
-constexpr int V8_LENGTH = Record_Size_V8 + 1; // 19320 bytes in the file
+constexpr int V8_LENGTH = core::User_Mod::Record_Size_V8 + 1; // 19320 bytes in the file
 
 // Table sizes.
 constexpr int V8_GES_ENTRIES = 128;
