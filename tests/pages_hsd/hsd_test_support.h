@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 namespace hsdtest {
 
@@ -45,20 +46,28 @@ inline void Settle()
         QCoreApplication::processEvents();
 }
 
-// Runs `drive` on the modal dialog as soon as it is up (looked up again
-// until it appears). The dialog must be closed by `drive`.
-inline void When_Modal(std::function<void(QWidget* dialog)> drive)
+// Runs `drive` on the modal dialog as soon as one is up (looked up again on
+// every pass of the event loop until it appears). `drive` must close it.
+// Setting the returned flag stops the search.
+inline std::shared_ptr<bool> When_Modal(std::function<void(QWidget* dialog)> drive)
 {
+    auto stop = std::make_shared<bool>(false);
     auto attempt = std::make_shared<std::function<void()>>();
-    *attempt = [drive, attempt] {
+    std::weak_ptr<std::function<void()>> weak = attempt;
+    *attempt = [drive, stop, weak] {
+        const auto self = weak.lock();
+        if (*stop || !self)
+            return;
         QWidget* dialog = QApplication::activeModalWidget();
         if (!dialog) {
-            QTimer::singleShot(0, *attempt);
+            QTimer::singleShot(0, [self] { (*self)(); });
             return;
         }
+        *stop = true;
         drive(dialog);
     };
-    QTimer::singleShot(0, *attempt);
+    QTimer::singleShot(0, [attempt] { (*attempt)(); });
+    return stop;
 }
 
 } // namespace hsdtest
