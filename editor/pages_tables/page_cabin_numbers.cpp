@@ -144,6 +144,12 @@ QGroupBox* Page_Cabin_Numbers::Make_SDU_Frame(int sdu)
             slot->setFont(font);
             slot->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QString(NUMBER_LENGTH + 2, QLatin1Char('0'))));
             tables::Set_Drop_Colour(slot, false);
+            // A number that comes NUL-padded shows only the part before the NUL.
+            connect(slot, &QLineEdit::textChanged, slot, [slot](const QString& text) {
+                const QString shown = core::Strip_At_Null(text);
+                if (shown != text)
+                    slot->setText(shown);
+            });
             // No warning: leaving a slot only puts its number into the stored form.
             pages::Bind_Field(
                 slot, NUMBER_SET,

@@ -279,6 +279,7 @@ TEST_F(CabinPage, SlotIsPutIntoItsStoredFormWhenLeft)
     pages::Validate_Field(slot);
     EXPECT_EQ(slot->text(), EMPTY);
     slot->setText(QStringLiteral("55") + QString(16, QChar(0)));
+    EXPECT_EQ(slot->text(), QStringLiteral("55"));
     pages::Validate_Field(slot);
     EXPECT_EQ(slot->text(), Number(QStringLiteral("55")));
     EXPECT_TRUE(messages.Boxes().isEmpty());
@@ -301,6 +302,7 @@ TEST_F(CabinPage, ReportSingleAndDual)
     for (int k = 1; k <= 9; ++k)
         expected << QStringLiteral("%1. %2 | %3").arg(k).arg(Number(QString::number(k)))
                         .arg(k == 3 ? QStringLiteral("44                ") : EMPTY);
+    EXPECT_EQ(Slot(0, 1, 3)->text(), QStringLiteral("44"));
     page->Dual(false);
     QStringList lines;
     page->Write_Text_Output(lines);
