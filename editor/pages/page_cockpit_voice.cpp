@@ -352,8 +352,11 @@ bool Page_Cockpit_Voice::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusOut && (watched == Control_31 || watched == Control_32)) {
         // Only a focus move inside the program's windows validates; a box,
         // a popup list or another application taking the focus does not.
+        // A combo box that is being hidden or disabled is not being left.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        const auto* combo = static_cast<QWidget*>(watched);
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && combo->isVisible() &&
+            combo->isEnabled())
             Check_Pairing(watched == Control_31 ? Leaving::Item_31 : Leaving::Item_32);
     }
     return Page_Frame::eventFilter(watched, event);
