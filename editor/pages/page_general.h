@@ -1,20 +1,16 @@
 #pragma once
 
+#include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
 
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QString>
 #include <array>
-
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
-
-namespace pages {
-class Up_Down;
-}
 
 // The page "General Presets": the general secured and user items and the
 // PSID supplementary-frequency table (item 78).

@@ -1,18 +1,14 @@
 #pragma once
 
+#include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
 #include "editor/pages/pimbit_defaults.h"
 
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <array>
-
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-
-namespace pages {
-class Up_Down;
-}
 
 // The page "PIMBIT Presets": the PIM/BIT thresholds and antenna beam items
 // 103 to 107 of user partitions with feature level 5 and above.
