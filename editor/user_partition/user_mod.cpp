@@ -3,6 +3,8 @@
 #include "editor/core/ort_types.h"
 #include "editor/page_set/page_set.h"
 #include "editor/platform/message_service.h"
+#include "editor/user_partition/user_defaults.h"
+#include "editor/user_partition/user_presentation.h"
 
 namespace User_Mod {
 
@@ -76,17 +78,42 @@ void Update_Data(Page_Set& pages)
     row->Update_Data(pages);
 }
 
+namespace {
+
+// The steps that a new and a converted ORT share.
+void Prepare_Controls(Page_Set& pages)
+{
+    Set_Default_Tables();
+    Set_Factory_Defaults(pages);
+    Set_User_Visibility(pages);
+    Set_User_Captions(pages);
+    Set_User_Enables(pages);
+}
+
+bool Has_User_Partition()
+{
+    return core::Versions().User_Current.Partition_Version != core::PARTITION_ABSENT;
+}
+
+} // namespace
+
 void Set_User_Defaults_New(Page_Set& pages)
 {
-    (void)pages;
-    if (core::Versions().User_Current.Partition_Version == core::PARTITION_ABSENT)
+    if (!Has_User_Partition())
         return;
+    // A new ORT owes nothing to a file opened earlier: bytes that the save
+    // leaves as the record held start as zeros.
+    if (const Generation_Row* row =
+            Generation_Of_Version(core::Versions().User_Current.Partition_Version))
+        row->Record().Clear();
+    Prepare_Controls(pages);
 }
 
 void Convert_User(Page_Set& pages)
 {
-    if (core::Versions().User_Current.Partition_Version == core::PARTITION_ABSENT)
+    if (!Has_User_Partition())
         return;
+    Prepare_Controls(pages);
     Update_GUI(pages);
     Update_Data(pages);
 }

@@ -2,6 +2,8 @@
 // more row here.
 
 #include "editor/user_partition/user_mod.h"
+#include "editor/user_partition/user_record_v8.h"
+#include "editor/user_partition/user_v8_io.h"
 
 #include <vector>
 
@@ -10,6 +12,7 @@ namespace User_Mod {
 std::span<const Generation_Row> Generations()
 {
     static const std::vector<Generation_Row> rows = {
+        {8, Update_GUI_V8, Update_Data_V8, User_Record_V8},
     };
     return rows;
 }

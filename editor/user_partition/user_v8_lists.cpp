@@ -1,0 +1,370 @@
+#include "editor/user_partition/user_v8_lists.h"
+
+#include "editor/core/conversion_report.h"
+#include "editor/core/text_helpers.h"
+#include "editor/core/value_helpers.h"
+#include "editor/pages_hsd/hsd_defaults.h"
+#include "editor/user_partition/user_record_v8.h"
+#include "editor/user_partition/user_v8_fields.h"
+
+namespace User_Mod {
+
+namespace {
+
+constexpr int RADIX_DECIMAL = 0;
+constexpr int RADIX_OCTAL = 1;
+constexpr int RADIX_HEX = 2;
+
+// Fill values of unused elements.
+constexpr int FILL_SAT_ID = 63;
+constexpr int FILL_GES_ID = 255;
+constexpr int FILL_GES_PREF = 1;
+constexpr int FILL_PRIORITY = 3;
+constexpr int FILL_LES_ID = 999;
+
+constexpr int GES_NAME_WIDTH = 15;
+constexpr int SAT_NAME_WIDTH = 6;
+constexpr int DIR_NAME_WIDTH = 15;
+constexpr int DIR_NUMBER_WIDTH = 19;
+
+// Checked ranges of the fields that shape a list line.
+constexpr int MAX_SAT_ID = 63;      // two octal digits
+constexpr int MAX_PSID_SAT_ID = 62;
+constexpr int MAX_DIGIT = 9;        // one-digit columns
+constexpr int MAX_LES_ID = 999;     // three-digit column
+
+void Check_Line_Count(const QStringList& lines, int size, const char* table)
+{
+    if (lines.size() > size)
+        throw core::Record_Error(QStringLiteral("%1 holds %2 lines, more than its %3 entries")
+                                     .arg(QLatin1String(table))
+                                     .arg(lines.size())
+                                     .arg(size));
+}
+
+QString Octal(std::int64_t value, int width)
+{
+    return core::Pad_Zeros(QString::number(value, 8), width);
+}
+
+std::int32_t Checked(std::int32_t value, const QString& label, std::int32_t minimum,
+                     std::int32_t maximum, std::int32_t default_value, int radix)
+{
+    return core::Report_Number_Change(value, label, minimum, maximum, default_value, radix);
+}
+
+QString Label(const char* head, const char* tail)
+{
+    return QLatin1String(head) + QLatin1String(tail);
+}
+
+} // namespace
+
+LES_Fields MPDS_Fields_V8()
+{
+    return {V8_MPDS_Sat, V8_MPDS_LES, V8_MPDS_Pref, V8_MPDS_Count, V8_MPDS_ENTRIES, "lxvii"};
+}
+
+LES_Fields MISDN_Fields_V8()
+{
+    return {V8_MISDN_Sat, V8_MISDN_LES, V8_MISDN_Pref, V8_MISDN_Count, V8_MISDN_ENTRIES, "lxvi"};
+}
+
+std::int32_t Column_Number(const QString& line, int first, int last, int base)
+{
+    const QString column = line.mid(first - 1, last - first + 1).trimmed();
+    if (column.isEmpty())
+        return 0;
+    bool ok = false;
+    const std::int32_t value = column.toInt(&ok, base);
+    if (!ok)
+        throw core::Record_Error(QStringLiteral("\"%1\" in the list line \"%2\" is no number")
+                                     .arg(column, line));
+    return value;
+}
+
+void Store_Padded(core::Record& record, int id, const QString& text, int index)
+{
+    const int width = record.Field(id).width;
+    record.Set_Text(id, core::Pad_Right_Spaces(text, width).left(width), index);
+}
+
+// --- save direction ---------------------------------------------------------
+
+void Write_GES_Table(core::Record& record, const QStringList& lines)
+{
+    Check_Line_Count(lines, V8_GES_ENTRIES, "The GES table");
+    for (int i = 0; i < V8_GES_ENTRIES; ++i) {
+        if (i < lines.size()) {
+            const QString& line = lines[i];
+            Put_Number(record, V8_GES_Sat, Column_Number(line, 1, 2, 8), i);
+            Put_Number(record, V8_GES_Id, Column_Number(line, 6, 8, 8), i);
+            Put_Number(record, V8_GES_Pref, Column_Number(line, 12, 12, 10), i);
+            record.Set_Text(V8_GES_Name, core::Make_Phone_Field(line.mid(15, 14), GES_NAME_WIDTH), i);
+        } else {
+            record.Set(V8_GES_Sat, FILL_SAT_ID, i);
+            record.Set(V8_GES_Id, FILL_GES_ID, i);
+            record.Set(V8_GES_Pref, FILL_GES_PREF, i);
+            record.Set_Text(V8_GES_Name, core::Make_Phone_Field(QString(), GES_NAME_WIDTH), i);
+        }
+    }
+    record.Set(V8_GES_Count, lines.size());
+}
+
+void Write_Sat_Table(core::Record& record, const QStringList& lines)
+{
+    Check_Line_Count(lines, V8_SAT_ENTRIES, "The satellite table");
+    for (int i = 0; i < V8_SAT_ENTRIES; ++i) {
+        if (i < lines.size()) {
+            Put_Number(record, V8_Sat_Id, Column_Number(lines[i], 1, 2, 8), i);
+            record.Set_Text(V8_Sat_Name, core::Make_Phone_Field(lines[i].mid(5, 5), SAT_NAME_WIDTH), i);
+        } else {
+            record.Set(V8_Sat_Id, FILL_SAT_ID, i);
+            record.Set_Text(V8_Sat_Name, core::Make_Phone_Field(QString(), SAT_NAME_WIDTH), i);
+        }
+    }
+    record.Set(V8_Sat_Count, lines.size());
+}
+
+void Write_Directory(core::Record& record, int category, const QStringList& lines)
+{
+    Check_Line_Count(lines, V8_DIRECTORY_ENTRIES, "A cockpit directory category");
+    for (int j = 0; j < V8_DIRECTORY_ENTRIES; ++j) {
+        const int element = category * V8_DIRECTORY_ENTRIES + j;
+        if (j < lines.size()) {
+            const QString& line = lines[j];
+            record.Set_Text(V8_Dir_Name, core::Make_Fixed_String(line.mid(0, 14), 14), element);
+            record.Set_Text(V8_Dir_Number, core::Make_Fixed_String(line.mid(18, 18), 18), element);
+            Put_Number(record, V8_Dir_Priority, Column_Number(line, 41, 41, 10), element);
+            record.Set(V8_Dir_Protected, line.right(3) == QLatin1String("Yes") ? 1 : 0, element);
+        } else {
+            record.Set_Text(V8_Dir_Name, core::Make_Phone_Field(QString(), DIR_NAME_WIDTH), element);
+            record.Set_Text(V8_Dir_Number, core::Make_Phone_Field(QString(), DIR_NUMBER_WIDTH),
+                            element);
+            record.Set(V8_Dir_Priority, FILL_PRIORITY, element);
+            record.Set(V8_Dir_Protected, 0, element);
+        }
+    }
+}
+
+void Write_LES_Table(core::Record& record, const LES_Fields& fields, const QStringList& lines)
+{
+    Check_Line_Count(lines, fields.Size, "An LES list");
+    for (int i = 0; i < fields.Size; ++i) {
+        if (i < lines.size()) {
+            const QString& line = lines[i];
+            Put_Number(record, fields.Sat, Column_Number(line, 1, 2, 8), i);
+            Put_Number(record, fields.LES, Column_Number(line, 5, 7, 10), i);
+            Put_Number(record, fields.Pref, Column_Number(line, 10, 10, 10), i);
+        } else {
+            record.Set(fields.Sat, FILL_SAT_ID, i);
+            record.Set(fields.LES, FILL_LES_ID, i);
+            record.Set(fields.Pref, 0, i);
+        }
+    }
+    record.Set(fields.Count, lines.size());
+}
+
+void Zero_LES_Table(core::Record& record, const LES_Fields& fields)
+{
+    for (int i = 0; i < fields.Size; ++i) {
+        record.Set(fields.Sat, 0, i);
+        record.Set(fields.LES, 0, i);
+        record.Set(fields.Pref, 0, i);
+    }
+    record.Set(fields.Count, 0);
+}
+
+void Write_PSID_Table(core::Record& record, const QStringList& lines)
+{
+    Check_Line_Count(lines, V8_PSID_ENTRIES, "The PSID table");
+    for (int i = 0; i < V8_PSID_ENTRIES; ++i) {
+        if (i < lines.size()) {
+            const QString& line = lines[i];
+            Put_Number(record, V8_PSID_Sat, Column_Number(line, 1, 2, 8), i);
+            Put_Number(record, V8_PSID_Revision, Column_Number(line, 8, 10, 10), i);
+            Put_Number(record, V8_PSID_1, Column_Number(line, 16, 19, 16), i);
+            Put_Number(record, V8_PSID_2, Column_Number(line, 23, 26, 16), i);
+        } else {
+            record.Set(V8_PSID_Sat, FILL_SAT_ID, i);
+            record.Set(V8_PSID_Revision, 0, i);
+            record.Set(V8_PSID_1, 0, i);
+            record.Set(V8_PSID_2, 0, i);
+        }
+    }
+    record.Set(V8_PSID_Count, lines.size());
+}
+
+namespace {
+
+struct Item_61_Code {
+    int A0;
+    int A2;
+    int B0;
+};
+
+constexpr Item_61_Code ITEM_61_CODES[] = {
+    {1, 1, 0}, {1, 1, 1}, {1, 0, 0}, {0, 0, 0}, {0, 1, 1}, {0, 0, 1},
+};
+constexpr int ITEM_61_ENTRIES = 6;
+constexpr int ITEM_61_OTHER_KEYS_INDEX = 4;
+
+} // namespace
+
+void Write_Item_61(core::Record& record, int index)
+{
+    if (index >= 0 && index < ITEM_61_ENTRIES) {
+        const Item_61_Code& code = ITEM_61_CODES[index];
+        record.Set(V8_Item_61_A, code.A0, 0);
+        record.Set(V8_Item_61_A, code.A2, 2);
+        record.Set(V8_Item_61_B, code.B0, 0);
+    }
+    record.Set(V8_Item_61_A, 1, 1);
+    record.Set(V8_Item_61_A, 1, 3);
+    record.Set(V8_Item_61_B, 1, 1);
+}
+
+int Item_61_Index(const core::Record& record)
+{
+    const std::int64_t key = record.Get(V8_Item_61_A, 2) * 2 + record.Get(V8_Item_61_A, 0) * 4
+                             + record.Get(V8_Item_61_B, 0);
+    for (int index = 0; index < ITEM_61_ENTRIES; ++index) {
+        const Item_61_Code& code = ITEM_61_CODES[index];
+        if (code.A2 * 2 + code.A0 * 4 + code.B0 == key)
+            return index;
+    }
+    return ITEM_61_OTHER_KEYS_INDEX;
+}
+
+namespace {
+constexpr int ITEM_14_IMMEDIATE_INDEX = 16;
+constexpr int ITEM_14_IMMEDIATE_STORED = 255;
+} // namespace
+
+std::int32_t Item_14_Stored(int index)
+{
+    return index == ITEM_14_IMMEDIATE_INDEX ? ITEM_14_IMMEDIATE_STORED : index;
+}
+
+int Item_14_Index(std::int32_t stored)
+{
+    return stored == ITEM_14_IMMEDIATE_STORED ? ITEM_14_IMMEDIATE_INDEX : stored;
+}
+
+// --- load direction ---------------------------------------------------------
+
+QStringList Read_GES_Lines(core::Record& record)
+{
+    std::int32_t count = static_cast<std::int32_t>(record.Get(V8_GES_Count));
+    count = Checked(count, QStringLiteral("ii-Size"), 0, V8_GES_ENTRIES, 0, RADIX_DECIMAL);
+    QStringList lines;
+    for (int i = 0; i < count; ++i) {
+        std::int32_t sat = static_cast<std::int32_t>(record.Get(V8_GES_Sat, i));
+        sat = Checked(sat, QStringLiteral("ii-SAT ID"), 0, MAX_SAT_ID, 0, RADIX_OCTAL);
+        std::int32_t pref = static_cast<std::int32_t>(record.Get(V8_GES_Pref, i));
+        pref = Checked(pref, QStringLiteral("ii-Preference"), 0, MAX_DIGIT, FILL_GES_PREF,
+                       RADIX_DECIMAL);
+        QString name = record.Get_Text(V8_GES_Name, i);
+        core::Report_Value_Change(name, QStringLiteral("ii - GES Name"), 17);
+        Store_Padded(record, V8_GES_Name, name, i);
+        const QString blanks = QStringLiteral("   ");
+        lines.append(Octal(sat, 2) + blanks + Octal(record.Get(V8_GES_Id, i), 3) + blanks
+                     + QString::number(pref) + blanks
+                     + core::Pad_Right_Spaces(name, GES_NAME_WIDTH));
+    }
+    return lines;
+}
+
+QStringList Read_Sat_Lines(const core::Record& record)
+{
+    std::int32_t count = static_cast<std::int32_t>(record.Get(V8_Sat_Count));
+    count = Checked(count, QStringLiteral("iii-Size"), 0, V8_SAT_ENTRIES, 0, RADIX_DECIMAL);
+    QStringList lines;
+    for (int i = 0; i < count; ++i) {
+        std::int32_t sat = static_cast<std::int32_t>(record.Get(V8_Sat_Id, i));
+        sat = Checked(sat, QStringLiteral("iii-SAT ID"), 0, MAX_SAT_ID, 0, RADIX_OCTAL);
+        lines.append(Octal(sat, 2) + QStringLiteral("   ")
+                     + core::Strip_At_Null(record.Get_Text(V8_Sat_Name, i)));
+    }
+    return lines;
+}
+
+QStringList Read_Directory_Lines(core::Record& record, int category, const QString& caption)
+{
+    QStringList lines;
+    for (int j = 0; j < V8_DIRECTORY_ENTRIES; ++j) {
+        const int element = category * V8_DIRECTORY_ENTRIES + j;
+        QString number = record.Get_Text(V8_Dir_Number, element);
+        if (number.startsWith(QLatin1Char('-')))
+            continue;
+        const QString where = caption + QStringLiteral(", ") + QString::number(j);
+        QString name = record.Get_Text(V8_Dir_Name, element);
+        const QString shown_name =
+            core::Report_Value_Change(name, QStringLiteral("v - Phone Name, ") + where, 17);
+        const QString shown_number =
+            core::Report_Value_Change(number, QStringLiteral("v - Phone Number, ") + where, 12);
+        Store_Padded(record, V8_Dir_Name, name, element);
+        Store_Padded(record, V8_Dir_Number, number, element);
+        std::int32_t priority = static_cast<std::int32_t>(record.Get(V8_Dir_Priority, element));
+        priority = Checked(priority, QStringLiteral("v - Priority, ") + where, 0, MAX_DIGIT,
+                           FILL_PRIORITY, RADIX_DECIMAL);
+        const bool is_protected = record.Get(V8_Dir_Protected, element) != 0;
+        lines.append(core::Pad_Right_Spaces(shown_name, 18) + core::Pad_Right_Spaces(shown_number, 22)
+                     + QString::number(priority) + QStringLiteral("    ")
+                     + (is_protected ? QStringLiteral("Yes") : QStringLiteral("No ")));
+    }
+    return lines;
+}
+
+QStringList Read_LES_Lines(const core::Record& record, const LES_Fields& fields)
+{
+    std::int32_t count = static_cast<std::int32_t>(record.Get(fields.Count));
+    count = Checked(count, Label(fields.Item, "-Size"), 0, fields.Size, 0, RADIX_DECIMAL);
+    QStringList lines;
+    for (int i = 0; i < count; ++i) {
+        std::int32_t sat = static_cast<std::int32_t>(record.Get(fields.Sat, i));
+        sat = Checked(sat, Label(fields.Item, "-SAT ID"), 0, MAX_SAT_ID, 0, RADIX_OCTAL);
+        std::int32_t les = static_cast<std::int32_t>(record.Get(fields.LES, i));
+        les = Checked(les, Label(fields.Item, "-LES ID"), 0, MAX_LES_ID, 0, RADIX_DECIMAL);
+        std::int32_t pref = static_cast<std::int32_t>(record.Get(fields.Pref, i));
+        pref = Checked(pref, Label(fields.Item, "-Preference"), 0, MAX_DIGIT, 0, RADIX_DECIMAL);
+        lines.append(Format_LES_Entry(Make_LES_Element(static_cast<std::uint8_t>(sat),
+                                                       static_cast<std::int16_t>(les),
+                                                       static_cast<std::uint8_t>(pref))));
+    }
+    return lines;
+}
+
+QStringList Read_PSID_Lines(core::Record& record)
+{
+    std::int32_t count = static_cast<std::int32_t>(record.Get(V8_PSID_Count));
+    count = Checked(count, QStringLiteral("lxxviii-Size"), 0, V8_PSID_ENTRIES, 0, RADIX_DECIMAL);
+    record.Set(V8_PSID_Count, count);
+    constexpr int PSID_MIN = 6000;
+    constexpr int PSID_MAX = 19600;
+    QStringList lines;
+    for (int i = 0; i < count; ++i) {
+        std::int32_t sat = static_cast<std::int32_t>(record.Get(V8_PSID_Sat, i));
+        sat = Checked(sat, QStringLiteral("lxxviii-SAT ID"), 0, MAX_PSID_SAT_ID, 0, RADIX_OCTAL);
+        std::int32_t revision = static_cast<std::int32_t>(record.Get(V8_PSID_Revision, i));
+        revision = Checked(revision, QStringLiteral("lxxviii-Table Revision"), 0, 255, 0,
+                           RADIX_DECIMAL);
+        std::int32_t psid_1 = static_cast<std::int32_t>(record.Get(V8_PSID_1, i));
+        if (psid_1 != 0)
+            psid_1 = Checked(psid_1, QStringLiteral("lxxviii-PSID 1"), PSID_MIN, PSID_MAX, PSID_MIN,
+                             RADIX_HEX);
+        std::int32_t psid_2 = static_cast<std::int32_t>(record.Get(V8_PSID_2, i));
+        if (psid_2 != 0)
+            psid_2 = Checked(psid_2, QStringLiteral("lxxviii-PSID 2"), PSID_MIN, PSID_MAX, PSID_MIN,
+                             RADIX_HEX);
+        const auto hex = [](std::int32_t value) {
+            return QStringLiteral("0x") + core::Pad_Zeros(QString::number(value, 16).toUpper(), 4);
+        };
+        lines.append(Octal(sat, 2) + QStringLiteral("     ")
+                     + core::Pad_Field(true, false, QString::number(revision), 3, QStringLiteral(" "))
+                     + QStringLiteral("   ") + hex(psid_1) + QStringLiteral(" ") + hex(psid_2));
+    }
+    return lines;
+}
+
+} // namespace User_Mod

@@ -1,0 +1,75 @@
+#pragma once
+// The list tables and coded items of the generation-8 user record, moved
+// between record elements and the list lines of the pages without widgets.
+// The same element layouts recur in the later user records, which call
+// these with their own field ids.
+//
+// Writers fill the used elements from the lines in list order and every
+// further element with the table's fill values; a line that cannot be read
+// or a list longer than its table raises core::Record_Error. Readers check
+// each stored count and the fields that shape a line, report and replace
+// what is out of range (conversion report) and return the list lines.
+
+#include "editor/core/record_layout.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace User_Mod {
+
+// Field ids of one LES table (items 66 and 67) within a record layout.
+struct LES_Fields {
+    int Sat;
+    int LES;
+    int Pref;
+    int Count;
+    int Size;            // elements of the table
+    const char* Item;    // report label head: "lxvii" or "lxvi"
+};
+LES_Fields MPDS_Fields_V8();
+LES_Fields MISDN_Fields_V8();
+
+// --- save direction -----------------------------------------------------------
+
+void Write_GES_Table(core::Record& record, const QStringList& lines);
+void Write_Sat_Table(core::Record& record, const QStringList& lines);
+// Category 0 to 3: elements category * 100 to category * 100 + 99.
+void Write_Directory(core::Record& record, int category, const QStringList& lines);
+void Write_LES_Table(core::Record& record, const LES_Fields& fields, const QStringList& lines);
+void Write_PSID_Table(core::Record& record, const QStringList& lines);
+// Every byte of an LES table and its count zero.
+void Zero_LES_Table(core::Record& record, const LES_Fields& fields);
+
+// Item 61: the list index (0 to 5) in bytes A0, A2 and B0; A1, A3 and B1
+// are always 1. An index outside 0 to 5 leaves A0, A2 and B0 as they were.
+void Write_Item_61(core::Record& record, int index);
+// The list index of the stored key A2 * 2 + A0 * 4 + B0.
+int Item_61_Index(const core::Record& record);
+
+// Item 14: "Immediate" (index 16) is stored as 255.
+std::int32_t Item_14_Stored(int index);
+int Item_14_Index(std::int32_t stored);
+
+// --- load direction -------------------------------------------------------------
+
+// GES lines of the stored elements; each name is cleaned through the report
+// and stored back blank-padded.
+QStringList Read_GES_Lines(core::Record& record);
+QStringList Read_Sat_Lines(const core::Record& record);
+// The Cockpit_Number_Lines of a category's used entries (number not
+// beginning with "-"); caption names the category in the report labels.
+// Names and numbers are cleaned and stored back blank-padded.
+QStringList Read_Directory_Lines(core::Record& record, int category, const QString& caption);
+QStringList Read_LES_Lines(const core::Record& record, const LES_Fields& fields);
+// The checked count is stored back into the record.
+QStringList Read_PSID_Lines(core::Record& record);
+
+// A record text field from a cleaned text: blanks up to the field width.
+void Store_Padded(core::Record& record, int id, const QString& text, int index = 0);
+
+// Reads characters first..last (counted from 1) of a line as a number in
+// the base; blanks around it are ignored, an empty column reads 0. Raises
+// core::Record_Error for anything else.
+std::int32_t Column_Number(const QString& line, int first, int last, int base);
+
+} // namespace User_Mod

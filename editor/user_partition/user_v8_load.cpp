@@ -1,0 +1,176 @@
+#include "editor/core/conversion_report.h"
+#include "editor/core/ort_types.h"
+#include "editor/core/text_helpers.h"
+#include "editor/core/value_helpers.h"
+#include "editor/page_set/page_set.h"
+#include "editor/pages_tables/sat_ges_lists.h"
+#include "editor/user_partition/user_record_v8.h"
+#include "editor/user_partition/user_v8_controls.h"
+#include "editor/user_partition/user_v8_io.h"
+#include "editor/user_partition/user_v8_lists.h"
+#include "editor/user_partition/user_v8_load_steps.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace User_Mod {
+
+namespace {
+
+// Character sets of the loaded texts.
+constexpr int SET_DESCRIPTION = 1;
+constexpr int SET_ITEM_34 = 0;
+constexpr int SET_DIGITS = 4;
+constexpr int SET_CABIN_NUMBER = 7;
+constexpr int SET_ITEM_69 = 13;
+
+constexpr int HSD_REVISION = 2;
+constexpr int HSD_FEATURE_LEVEL = 3;
+
+bool Rule_Holds(Load_Rule rule, int airframer_level)
+{
+    switch (rule) {
+    case Load_Rule::Always:
+        return true;
+    case Load_Rule::Airframer_0:
+        return airframer_level == 0;
+    case Load_Rule::Airframer_Below_2:
+        return airframer_level < 2;
+    }
+    return false;
+}
+
+void Set_Plain_Combos(Page_Set& pages, const core::Record& record, int airframer_level)
+{
+    for (const Combo_Field& row : V8_Plain_Combos()) {
+        if (Rule_Holds(row.Rule, airframer_level))
+            Set_Stored_Index(row.Combo(pages), record.Get(row.Field, row.Index),
+                             record.Field(row.Field).name);
+    }
+}
+
+void Load_HSD_Block(Page_Set& pages, core::Record& record)
+{
+    Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
+    cnfg.Control_64->setText(core::Format_Fixed(record.Get(V8_Item_64) / 10.0, 1));
+    Set_Stored_Index(cnfg.Control_65, record.Get(V8_Item_65), "Item_65");
+    for (const Octet_Row& row : V8_Octet_Rows(pages)) {
+        for (int i = 0; i < 4; ++i) {
+            QString text = QString::number(record.Get(row.Field, row.First + i));
+            core::Report_Text_Change((*row.Boxes)[static_cast<std::size_t>(i)], text,
+                                     QLatin1String(row.Label) + QString::number(i), SET_DIGITS);
+        }
+    }
+    for (int i = 0; i < 6; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        cnfg.Control_68a[at]->setText(QString::number(record.Get(V8_Item_68, i), 16).toUpper());
+        cnfg.Control_68b[at]->setText(QString::number(record.Get(V8_Item_68, 6 + i), 16).toUpper());
+    }
+    const char* labels_69[] = {"lxix - SDU 1", "lxix - SDU 2"};
+    for (int sdu = 0; sdu < 2; ++sdu) {
+        QString text = record.Get_Text(V8_Item_69, sdu);
+        core::Report_Text_Change(cnfg.Control_69[static_cast<std::size_t>(sdu)], text,
+                                 QLatin1String(labels_69[sdu]), SET_ITEM_69);
+        Store_Padded(record, V8_Item_69, text, sdu);
+    }
+    Set_Stored_Index(cnfg.Control_70, record.Get(V8_Item_70), "Item_70");
+    Set_Stored_Index(cnfg.Control_71, record.Get(V8_Item_71), "Item_71");
+    cnfg.Control_76->setText(QString::number(record.Get(V8_Item_76)));
+    Page_HSD_SBB& sbb = pages.HSD_SBB();
+    Set_Stored_Index(sbb.Control_77a, record.Get(V8_Item_77a), "Item_77a");
+    for (int i = 0; i < 4; ++i)
+        sbb.Control_77b[static_cast<std::size_t>(i)]->setText(QString::number(record.Get(V8_Item_77b, i)));
+    Replace_Lines(pages.HSD_S64().Control_67, Read_LES_Lines(record, MPDS_Fields_V8()));
+    Replace_Lines(pages.HSD_S64().Control_66, Read_LES_Lines(record, MISDN_Fields_V8()));
+}
+
+} // namespace
+
+void Update_GUI_V8(Page_Set& pages)
+{
+    core::Record& record = User_Record_V8();
+    const int airframer_level = core::Versions().User_Current.Airframer_Level;
+    Page_General& general = pages.General();
+
+    if (airframer_level == 0)
+        Report_Stored_Index(general.Control_04, record, V8_Item_04, 0, QStringLiteral("iv"));
+    QString item_34 = record.Get_Text(V8_Item_34);
+    core::Report_Text_Change(general.Control_34, item_34, QStringLiteral("xxxiv"), SET_ITEM_34);
+    Store_Padded(record, V8_Item_34, item_34);
+    Report_Stored_Index(general.Control_40a, record, V8_Item_40, 0, QStringLiteral("xl-a"));
+    Report_Stored_Index(general.Control_40b, record, V8_Item_40, 1, QStringLiteral("xl-b"));
+    Report_Stored_Index(general.Control_58, record, V8_Item_58, 0, QStringLiteral("lviii"));
+    for (const QString& line : Read_PSID_Lines(record))
+        general.Control_78->addItem(line);
+    Set_Stored_Index(general.Control_61, Item_61_Index(record), "Item_61");
+
+    Page_Cockpit_Voice& voice = pages.Cockpit_Voice();
+    if (airframer_level == 0)
+        Set_Stored_Index(voice.Control_14, Item_14_Index(static_cast<std::int32_t>(record.Get(V8_Item_14))),
+                         "Item_14");
+    Set_Stored_Index(voice.Control_20, record.Get(V8_Item_20) - 1, "Item_20");
+    Set_Plain_Combos(pages, record, airframer_level);
+    for (int i = 0; i < 6; ++i)
+        pages.Dual().Control_49[static_cast<std::size_t>(i)]->setText(
+            QString::number(record.Get(V8_Item_49, i)));
+
+    // Item 13 is the user's choice unless an airframer fixes it.
+    Page_Cabin& cabin = pages.Cabin();
+    if (airframer_level > 0)
+        Report_Stored_Index(cabin.Control_13, record, V8_Item_13, 0, QStringLiteral("xiii"), 0);
+    else
+        Report_Stored_Index(cabin.Control_13, record, V8_Item_13, 0, QStringLiteral("xiii"));
+
+    const std::array<QLineEdit*, 2> codes{cabin.Control_25a, cabin.Control_25b};
+    const char* labels_25[] = {"xxv-SDU 1", "xxv-SDU 2"};
+    for (int sdu = 0; sdu < 2; ++sdu) {
+        QString code = record.Get_Text(V8_Item_25, sdu);
+        core::Report_Text_Change(codes[static_cast<std::size_t>(sdu)], code,
+                                 QLatin1String(labels_25[sdu]), SET_DIGITS);
+        Store_Padded(record, V8_Item_25, code, sdu);
+    }
+    for (const Terminal& terminal : Terminals(pages)) {
+        terminal.Number->setText(QString::number(record.Get(V8_Item_45_Number, terminal.Element)));
+        Set_Stored_Index(terminal.Type, record.Get(V8_Item_45_Index, terminal.Element), "Item_45");
+    }
+    pages.HSD_Cnfg().Control_62->setText(core::Format_Fixed(record.Get(V8_Item_62) / 10.0, 1));
+
+    const core::ORT_Version_Info& loaded = core::Versions().User_Loaded;
+    if (loaded.Record_Revision == HSD_REVISION
+        && core::Versions().User_Current.Feature_Level >= HSD_FEATURE_LEVEL)
+        Load_HSD_Block(pages, record);
+
+    Replace_Lines(pages.Sat_GES().Control_02, Read_GES_Lines(record));
+    Replace_Lines(pages.Sat_GES().Control_03, Read_Sat_Lines(record));
+
+    Page_Cabin_Numbers& numbers = pages.Cabin_Numbers();
+    const bool shared[2] = {record.Get(V8_Item_26, 0) == 1, record.Get(V8_Item_26, 1) == 1};
+    numbers.Control_26a[shared[0] ? 1 : 0]->setChecked(true);
+    numbers.Control_26b[shared[1] ? 1 : 0]->setChecked(true);
+    for (const Cabin_Slot& slot : Cabin_Slots(pages)) {
+        QString text = record.Get_Text(V8_Cabin_Number, slot.Element);
+        core::Report_Text_Change(slot.Field, text, slot.Label, SET_CABIN_NUMBER);
+        Store_Padded(record, V8_Cabin_Number, text, slot.Element);
+    }
+    for (const Cabin_Slot& slot : Cabin_Slots(pages)) {
+        if (slot.Channel_B)
+            slot.Channel_B->setEnabled(!shared[slot.Sdu]);
+    }
+
+    Load_Directory(pages.Cockpit_Numbers(), record, airframer_level);
+
+    if (pages.Main.Control_33) {
+        QString description = record.Get_Text(V8_Description);
+        core::Report_Text_Change(pages.Main.Control_33, description, QStringLiteral("xxxiii"),
+                                 SET_DESCRIPTION);
+        Store_Padded(record, V8_Description, description);
+    }
+    if (pages.Main.Label_User_Modified)
+        pages.Main.Label_User_Modified->setVisible(record.Get(V8_Modified) != 0);
+}
+
+} // namespace User_Mod

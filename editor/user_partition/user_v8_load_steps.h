@@ -1,0 +1,34 @@
+#pragma once
+// Small steps of the load direction shared by the user record generations.
+
+#include "editor/core/record_layout.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+class Page_Cockpit_Numbers;
+class QComboBox;
+class QListWidget;
+
+namespace User_Mod {
+
+// Selects a stored list index in a combo box; an index outside the list is
+// an error of the load (core::Record_Error naming the field).
+void Set_Stored_Index(QComboBox* combo, std::int64_t value, const char* field);
+
+// A stored list index through the conversion report (out of range: the
+// control's selection; forced: that index).
+void Report_Stored_Index(QComboBox* combo, const core::Record& record, int id, int index,
+                         const QString& label, std::optional<int> forced = std::nullopt);
+
+// Empties a list and adds the lines.
+void Replace_Lines(QListWidget* list, const QStringList& lines);
+
+// Item 5 of a generation-8 layout: the category names (only when the user
+// Airframer_Level is 0) into the tab captions, then the used entries of
+// each category into its list; tab 0 is selected at the end.
+void Load_Directory(Page_Cockpit_Numbers& page, core::Record& record, int airframer_level);
+
+} // namespace User_Mod

@@ -1,0 +1,154 @@
+#include "editor/core/ort_types.h"
+#include "editor/core/text_helpers.h"
+#include "editor/core/value_helpers.h"
+#include "editor/page_set/page_set.h"
+#include "editor/pages_tables/sat_ges_lists.h"
+#include "editor/user_partition/user_record_v8.h"
+#include "editor/user_partition/user_v8_controls.h"
+#include "editor/user_partition/user_v8_fields.h"
+#include "editor/user_partition/user_v8_io.h"
+#include "editor/user_partition/user_v8_lists.h"
+#include "editor/pages/page_dual.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace User_Mod {
+
+namespace {
+
+constexpr int ITEM_62_DEFAULT_TENTHS = 180;
+constexpr int ITEM_64_DEFAULT_TENTHS = 160;
+constexpr int CABIN_FIELD_WIDTH = 18;
+constexpr int ITEM_25_LENGTH = 4;
+
+void Write_Lists_And_Items(Page_Set& pages, core::Record& record)
+{
+    Write_GES_Table(record, sat_ges::List_Lines(pages.Sat_GES().Control_02));
+    Write_Sat_Table(record, sat_ges::List_Lines(pages.Sat_GES().Control_03));
+    Put_Number(record, V8_Item_04, pages.General().Control_04->currentIndex());
+
+    Page_Cockpit_Numbers& cockpit = pages.Cockpit_Numbers();
+    for (int k = 0; k < V8_CATEGORIES; ++k)
+        Write_Directory(record, k, sat_ges::List_Lines(cockpit.Control_05[static_cast<std::size_t>(k)]));
+    for (int k = 0; k < V8_CATEGORIES; ++k) {
+        cockpit.Control_05_Tab->setCurrentIndex(k);
+        record.Set_Text(V8_Category_Name,
+                        core::Make_Fixed_String(cockpit.Control_05_Tab->tabText(k), 10), k);
+    }
+    cockpit.Control_05_Tab->setCurrentIndex(0);
+
+    for (const Combo_Field& row : V8_Plain_Combos())
+        Put_Number(record, row.Field, row.Combo(pages)->currentIndex(), row.Index);
+    for (const Combo_Field& row : V8_Reported_Combos())
+        Put_Number(record, row.Field, row.Combo(pages)->currentIndex(), row.Index);
+    Put_Number(record, V8_Item_14, Item_14_Stored(pages.Cockpit_Voice().Control_14->currentIndex()));
+    Put_Number(record, V8_Item_20, pages.Cockpit_Voice().Control_20->currentIndex() + 1);
+
+    // Item 16: the elements without a field first, then the 36 fields.
+    const QString none = core::Make_Fixed_String(QString(CABIN_FIELD_WIDTH, QLatin1Char('-')),
+                                                 CABIN_FIELD_WIDTH);
+    for (int element : {0, 1, 20, 21})
+        record.Set_Text(V8_Cabin_Number, none, element);
+    for (const Cabin_Slot& slot : Cabin_Slots(pages))
+        record.Set_Text(V8_Cabin_Number,
+                        core::Make_Fixed_String(slot.Field->text(), CABIN_FIELD_WIDTH), slot.Element);
+    record.Set(V8_Reserved_18480, 0);
+    record.Set(V8_Reserved_18486, 0);
+
+    const std::array<QLineEdit*, 2> codes{pages.Cabin().Control_25a, pages.Cabin().Control_25b};
+    for (int sdu = 0; sdu < 2; ++sdu) {
+        const QString code = codes[static_cast<std::size_t>(sdu)]->text();
+        record.Set_Text(V8_Item_25, code.left(ITEM_25_LENGTH).leftJustified(ITEM_25_LENGTH), sdu);
+    }
+    record.Set(V8_Item_26, pages.Cabin_Numbers().Control_26a[1]->isChecked() ? 1 : 0, 0);
+    record.Set(V8_Item_26, pages.Cabin_Numbers().Control_26b[1]->isChecked() ? 1 : 0, 1);
+
+    record.Set_Text(V8_Description, core::Make_Fixed_String(Description_Text(pages), 24));
+    record.Set_Text(V8_Item_34, core::Make_Fixed_String(pages.General().Control_34->text(), 4));
+    record.Set(V8_Modified, 0);
+
+    for (const Terminal& terminal : Terminals(pages)) {
+        record.Set(V8_Item_45_Number, core::Range_Default_Int(terminal.Number->text(), -1, 999, -1),
+                   terminal.Element);
+        Put_Number(record, V8_Item_45_Index, terminal.Type->currentIndex(), terminal.Element);
+    }
+    for (int i = 0; i < 6; ++i)
+        record.Set(V8_Item_49,
+                   core::Range_Default_Byte(pages.Dual().Control_49[static_cast<std::size_t>(i)]->text(),
+                                            0, 99, Default_Item49[static_cast<std::size_t>(i)]),
+                   i);
+    Write_Item_61(record, pages.General().Control_61->currentIndex());
+    record.Set(V8_Item_62, core::Real_To_Tenths(pages.HSD_Cnfg().Control_62->text(), 0.0, 25.0,
+                                                 ITEM_62_DEFAULT_TENTHS));
+    record.Set(V8_Constant_1, 1);
+    Write_PSID_Table(record, sat_ges::List_Lines(pages.General().Control_78));
+    record.Set_Raw(V8_Spare, QByteArray(V8_SPARE_LENGTH, '\0'));
+    record.Set(V8_Revision, core::Versions().User_Current.Record_Revision);
+}
+
+void Zero_HSD_Block(core::Record& record)
+{
+    QByteArray bytes = record.Bytes();
+    bytes.replace(V8_HSD_BEGIN, V8_HSD_END - V8_HSD_BEGIN, QByteArray(V8_HSD_END - V8_HSD_BEGIN, '\0'));
+    record.Set_Bytes(bytes);
+}
+
+void Write_HSD_Block(Page_Set& pages, core::Record& record)
+{
+    Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
+    record.Set(V8_Item_64, core::Real_To_Tenths(cnfg.Control_64->text(), 0.0, 30.0,
+                                                 ITEM_64_DEFAULT_TENTHS));
+    Put_Number(record, V8_Item_65, cnfg.Control_65->currentIndex());
+    Write_LES_Table(record, MPDS_Fields_V8(), sat_ges::List_Lines(pages.HSD_S64().Control_67));
+    Write_LES_Table(record, MISDN_Fields_V8(), sat_ges::List_Lines(pages.HSD_S64().Control_66));
+    for (int i = 0; i < 6; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        Put_Number(record, V8_Item_68, Text_Number(cnfg.Control_68a[at]->text(), 16, "Item_68"), i);
+        Put_Number(record, V8_Item_68, Text_Number(cnfg.Control_68b[at]->text(), 16, "Item_68"), 6 + i);
+    }
+    for (int sdu = 0; sdu < 2; ++sdu)
+        record.Set_Text(V8_Item_69, cnfg.Control_69[static_cast<std::size_t>(sdu)]->text(), sdu);
+    Put_Number(record, V8_Item_70, cnfg.Control_70->currentIndex());
+    Put_Number(record, V8_Item_71, cnfg.Control_71->currentIndex());
+    for (const Octet_Row& row : V8_Octet_Rows(pages)) {
+        for (int i = 0; i < 4; ++i)
+            Put_Number(record, row.Field,
+                       Text_Number((*row.Boxes)[static_cast<std::size_t>(i)]->text(), 10, row.Name),
+                       row.First + i);
+    }
+    Put_Number(record, V8_Item_76, Text_Number(cnfg.Control_76->text(), 10, "Item_76"));
+    Page_HSD_SBB& sbb = pages.HSD_SBB();
+    Put_Number(record, V8_Item_77a, sbb.Control_77a->currentIndex());
+    for (int i = 0; i < 4; ++i)
+        record.Set(V8_Item_77b,
+                   core::Range_Default_Long(sbb.Control_77b[static_cast<std::size_t>(i)]->text(), 0,
+                                            65535, 0),
+                   i);
+}
+
+} // namespace
+
+void Update_Data_V8(Page_Set& pages)
+{
+    // Written into a copy, so that a field that cannot be stored leaves the
+    // record as it was.
+    core::Record record = User_Record_V8();
+    Write_Lists_And_Items(pages, record);
+    switch (core::Versions().User_Current.Record_Revision) {
+    case 1:
+        Zero_HSD_Block(record);
+        break;
+    case 2:
+        Write_HSD_Block(pages, record);
+        break;
+    default:
+        break; // the block keeps what the record held
+    }
+    User_Record_V8().Set_Bytes(record.Bytes());
+}
+
+} // namespace User_Mod
