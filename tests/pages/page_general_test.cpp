@@ -522,7 +522,11 @@ TEST(PageGeneral, ReportDualSduHigherLevels)
     Page_General page;
     Fill_Report_Values(page);
     page.SetVisiblity(true, true);
+    page.Dual(false);
+    EXPECT_FALSE(page.Frame_SDU2->isVisibleTo(&page));
     page.Dual(true);
+    EXPECT_TRUE(page.Frame_SDU2->isVisibleTo(&page));
+    EXPECT_TRUE(page.Frame_SDU1[0]->isVisibleTo(&page));
     QStringList lines;
     page.Write_Text_Output(lines);
     const QStringList expected = QStringList{
