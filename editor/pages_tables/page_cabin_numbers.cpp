@@ -93,7 +93,9 @@ Page_Cabin_Numbers::Page_Cabin_Numbers() : Page_Frame(Setup())
             if (checked)
                 Separate_Click(sdu);
         });
-        connect(options[1], &QRadioButton::toggled, this, [this, sdu](bool checked) {
+        // Only the user's own click asks; "Shared" put in by code (a load, the
+        // defaults) never asks, copies or disables anything.
+        connect(options[1], &QRadioButton::clicked, this, [this, sdu](bool checked) {
             if (checked)
                 Shared_Click(sdu);
         });

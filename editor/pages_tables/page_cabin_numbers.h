@@ -32,8 +32,13 @@ public:
     void Write_Text_Output(QStringList& lines) override;
     void SetVisiblity(bool bSecured, bool bUser) override;
 
-    // The handlers of the item 26 options of an SDU (0: SDU 1, 1: SDU 2);
-    // they run whenever an option becomes selected, by the user or by code.
+    // The handlers of the item 26 options of an SDU (0: SDU 1, 1: SDU 2).
+    // Separate_Click runs whenever "Separate" becomes selected, by the user
+    // or by code: channel B is enabled. Shared_Click runs when the user
+    // clicks "Shared": while the page is shown and the type dialog is not,
+    // it asks, then copies channel A into channel B and disables channel B,
+    // or goes back to "Separate". "Shared" selected by code only makes
+    // channel B follow channel A.
     void Separate_Click(int sdu);
     void Shared_Click(int sdu);
 

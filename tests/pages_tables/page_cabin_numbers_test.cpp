@@ -195,13 +195,21 @@ TEST_F(CabinPage, SharedSetWhileLoadingAsksNothing)
     Slot(0, 0, 1)->setText(Number(QStringLiteral("6")));
     EXPECT_EQ(Slot(0, 1, 1)->text(), Number(QStringLiteral("6")));
 
-    // Visible page while the type dialog is up.
+    // Visible page: a value put in by code is no answer of the user.
     Show();
+    page->Control_26a[0]->setChecked(true);
+    page->Control_26a[1]->setChecked(true);
+    EXPECT_TRUE(messages.Boxes().isEmpty());
+    EXPECT_TRUE(Slot(0, 1, 1)->isEnabled());
+    EXPECT_TRUE(page->Control_26a[1]->isChecked());
+
+    // Visible page while the type dialog is up.
     QDialog type_dialog;
     type_dialog.setObjectName(QStringLiteral("ORT_Type_Dialog"));
     type_dialog.show();
-    page->Control_26b[1]->setChecked(true);
+    page->Control_26b[1]->click();
     EXPECT_TRUE(messages.Boxes().isEmpty());
+    EXPECT_TRUE(page->Control_26b[1]->isChecked());
     EXPECT_TRUE(Slot(1, 1, 1)->isEnabled());
 }
 
