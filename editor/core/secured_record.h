@@ -8,6 +8,7 @@
 // zone B (57-60) differ: item 6 and item 27 in generations 1 and 3, unused
 // NUL text in generations 2 and 4. The tails differ after byte 407.
 
+#include "editor/core/ort_types.h"
 #include "editor/core/record_layout.h"
 
 #include <cstdint>
@@ -60,10 +61,10 @@ inline constexpr int TRANSIT_CELLS = 44;
 inline constexpr int TRANSIT_BYTES = 52;
 
 // Lengths in the file: the record-size constant plus one.
-inline constexpr int LENGTH_V4 = 418;
-inline constexpr int LENGTH_V7 = 658;
-inline constexpr int LENGTH_V10 = 426;
-inline constexpr int LENGTH_V13 = 1170;
+inline constexpr int LENGTH_V4 = core::Secured_Mod::Record_Size_V4 + 1;
+inline constexpr int LENGTH_V7 = core::Secured_Mod::Record_Size_V7 + 1;
+inline constexpr int LENGTH_V10 = core::Secured_Mod::Record_Size_V10 + 1;
+inline constexpr int LENGTH_V13 = core::Secured_Mod::Record_Size_V13 + 1;
 
 Layout Layout_V4();
 Layout Layout_V7();

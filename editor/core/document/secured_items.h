@@ -1,0 +1,55 @@
+#pragma once
+// The secured items as one table: which record field each page control
+// fills, how its value is coded, its range and default, and when the load
+// direction reads it. Both directions walk this table.
+
+#include "editor/core/secured_record.h"
+
+#include <cstdint>
+#include <span>
+
+class Page_Set;
+class QWidget;
+
+namespace Secured_Mod {
+
+enum class Kind {
+    List,          // combo box: the selected index
+    Number,        // text box: a whole number
+    Tenths,        // text box: a real with one decimal, stored in tenths
+    Text,          // text box: upper-case text, NUL-padded
+    Priority,      // item 44: the value attached to the selected entry
+    Failure_Masks, // item 38: the lines of the failure-mask list
+    Transit,       // item 41: the captions of the 44 transit cells
+};
+
+// When the load direction reads a row (the levels of the current secured
+// version info decide).
+enum class Group {
+    Codec_RFU,     // items 6 and 27: generations 1 and 3, Feature_Level 0
+    Audio_Aero,    // items 59 and 60
+    Always,        // items 18, 39, 46, 48, 54, 56
+    Masks,         // item 38
+    Standard,      // Airframer_Level 0: items 31, 32, 43, 53
+    Editable,      // Airframer_Level below 2
+    Part_Number,   // generation 4, Airframer_Level below 2: item 87
+};
+
+struct Item_Row {
+    core::secured::Field field;
+    int index;                           // element of a repeated field
+    Kind kind;
+    Group group;
+    QWidget* (*control)(const Page_Set&);
+    const char* label;                   // conversion-report label
+    std::int32_t minimum = 0;            // numbers and tenths, in record units
+    std::int32_t maximum = 0;
+    std::int32_t default_value = 0;
+    int char_set = 0;                    // texts
+};
+
+// Every secured item, in the order the load direction visits them within a
+// group.
+std::span<const Item_Row> Items();
+
+} // namespace Secured_Mod
