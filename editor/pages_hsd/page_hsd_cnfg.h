@@ -10,6 +10,7 @@
 #include "editor/pages/page_frame.h"
 
 #include <array>
+#include <cstdint>
 
 class QComboBox;
 class QGroupBox;

@@ -6,6 +6,7 @@
 #include "hsd_test_support.h"
 #include "support/scripted_messages.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -607,4 +608,18 @@ TEST(PageHsdCnfg, ReportAtLevelFiveSingleSduAndEmptyCombos)
     EXPECT_EQ(lines[14], QStringLiteral("IP Address, SDU 1 Port 1: ..."));
     EXPECT_EQ(lines[15], QStringLiteral("IP Address, SDU 1 Port 2: ..."));
     EXPECT_EQ(lines.last(), QStringLiteral("Ethernet Duplex Mode, SDU 1: "));
+}
+
+TEST(PageHsdCnfg, PastedLoginTextKeepsToTheSet)
+{
+    Page_HSD_Cnfg page;
+    QClipboard* clipboard = QApplication::clipboard();
+    ASSERT_NE(clipboard, nullptr);
+    clipboard->setText(QStringLiteral("ad_min#1"));
+    QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+    QCoreApplication::sendEvent(page.Control_85user[1], &paste);
+    EXPECT_EQ(page.Control_85user[1]->text(), QStringLiteral("admin1"));
+    // Host names: no "_" by paste either.
+    QCoreApplication::sendEvent(page.Control_82a[1], &paste);
+    EXPECT_EQ(page.Control_82a[1]->text(), QStringLiteral("admin1"));
 }
