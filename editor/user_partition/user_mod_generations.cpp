@@ -2,6 +2,7 @@
 // more row here.
 
 #include "editor/user_partition/user_mod.h"
+#include "editor/user_partition/user_record_v14.h"
 #include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_v8_io.h"
 
@@ -13,6 +14,7 @@ std::span<const Generation_Row> Generations()
 {
     static const std::vector<Generation_Row> rows = {
         {8, Update_GUI_V8, Update_Data_V8, User_Record_V8},
+        {14, Update_GUI_V14, Update_Data_V14, User_Record_V14},
     };
     return rows;
 }

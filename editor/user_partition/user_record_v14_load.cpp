@@ -1,0 +1,480 @@
+// Load direction of the generation-14 user record: record -> page controls,
+// with conversion-report lines.
+
+#include "editor/core/conversion_report.h"
+#include "editor/core/ort_types.h"
+#include "editor/core/text_helpers.h"
+#include "editor/core/value_helpers.h"
+#include "editor/page_set/page_set.h"
+#include "editor/pages/field_edit.h"
+#include "editor/pages/psid_row.h"
+#include "editor/pages_hsd/hsd_defaults.h"
+#include "editor/pages_tables/ges_line.h"
+#include "editor/pages_tables/sat_row.h"
+#include "editor/user_partition/user_record_v14.h"
+#include "editor/user_partition/user_record_v14_layout.h"
+#include "editor/user_partition/user_v14_controls.h"
+#include "editor/user_partition/user_v14_convert.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace User_Mod {
+
+namespace {
+
+using core::Record;
+
+QString Name_Of(const Record& rec, int field)
+{
+    return QString::fromLatin1(rec.Field(field).name);
+}
+
+// Puts a stored list index into a combo box that must hold it (-1 clears the
+// selection); any other value refuses the load.
+void Set_List_Index(QComboBox* box, std::int64_t value, const QString& what)
+{
+    if (value < -1 || value >= box->count())
+        throw Record_Value_Error(ERROR_INVALID_VALUE, what);
+    box->setCurrentIndex(static_cast<int>(value));
+}
+
+// A table count that must lie in 0..capacity before the table is read.
+int Checked_Count(const Record& rec, int field, int capacity)
+{
+    const std::int64_t count = rec.Get(field);
+    if (count < 0 || count > capacity)
+        throw Record_Value_Error(ERROR_SUBSCRIPT, Name_Of(rec, field));
+    return static_cast<int>(count);
+}
+
+class V14_Loader {
+public:
+    V14_Loader(Page_Set& pages, Record& rec)
+        : pages_(pages), rec_(rec),
+          airframer_(core::Versions().User_Current.Airframer_Level),
+          loaded_revision_(core::Versions().User_Loaded.Record_Revision)
+    {
+    }
+
+    void Run();
+
+private:
+    bool Holds(V14_When when) const;
+    void Indexes(V14_Step step, int element = -1);
+    void Texts(V14_Step step, int element = -1);
+    void Text(const V14_Text_Row& row);
+    void PSID();
+    void Item_61();
+    void Item_45();
+    void HSD_Values();
+    void Addresses();
+    void LES(QListWidget* list, int sat, int les, int pref, int count, int entries,
+             const char* label);
+    void Per_SDU();
+    void Item_92();
+    void GES();
+    void Satellites();
+    void Satellite_Details();
+    void Cabin_Numbers();
+    void Directory();
+    void PIMBIT();
+
+    QString Value_Text(int field, int element, const QString& label, int char_set);
+
+    Page_Set& pages_;
+    Record& rec_;
+    int airframer_;
+    int loaded_revision_;
+};
+
+bool V14_Loader::Holds(V14_When when) const
+{
+    switch (when) {
+    case V14_When::Airframer_0: return airframer_ == 0;
+    case V14_When::Airframer_Below_2: return airframer_ < 2;
+    case V14_When::Airframer_1_Up: return airframer_ >= 1;
+    default: return true;
+    }
+}
+
+void V14_Loader::Indexes(V14_Step step, int element)
+{
+    for (const V14_Index_Row& row : V14_Index_Rows()) {
+        if (row.Step != step || (element >= 0 && row.Element != element) || !Holds(row.When))
+            continue;
+        QComboBox* box = row.Control(pages_);
+        const std::int64_t stored = Decode_Index(row.Coding, static_cast<int>(rec_.Get(row.Field, row.Element)));
+        if (row.Report_Label) {
+            int value = static_cast<int>(stored);
+            core::Report_List_Change(box, value, QString::fromLatin1(row.Report_Label));
+        } else {
+            Set_List_Index(box, stored, Name_Of(rec_, row.Field));
+        }
+    }
+}
+
+void V14_Loader::Text(const V14_Text_Row& row)
+{
+    QString text = rec_.Get_Text(row.Field, row.Element);
+    const QString cleaned = core::Report_Text_Change(row.Control(pages_), text,
+                                                     QString::fromLatin1(row.Report_Label), row.Char_Set);
+    rec_.Set_Text(row.Field, Blank_Padded(cleaned, rec_.Field(row.Field).width), row.Element);
+}
+
+void V14_Loader::Texts(V14_Step step, int element)
+{
+    for (const V14_Text_Row& row : V14_Text_Rows())
+        if (row.Step == step && (element < 0 || row.Element == element))
+            Text(row);
+}
+
+QString V14_Loader::Value_Text(int field, int element, const QString& label, int char_set)
+{
+    QString text = rec_.Get_Text(field, element);
+    const QString cleaned = core::Report_Value_Change(text, label, char_set);
+    rec_.Set_Text(field, Blank_Padded(cleaned, rec_.Field(field).width), element);
+    return cleaned;
+}
+
+void V14_Loader::PSID()
+{
+    std::int32_t count = static_cast<std::int32_t>(rec_.Get(V14_PSID_COUNT));
+    core::Report_Number_Change(count, QStringLiteral("lxxviii-Size"), 0, V14_PSID_ENTRIES, 0, 0);
+    rec_.Set(V14_PSID_COUNT, count);
+    QListWidget* list = pages_.General().Control_78;
+    for (int i = 0; i < count; ++i) {
+        std::int32_t sat = static_cast<std::int32_t>(rec_.Get(V14_PSID_SAT_ID, i));
+        std::int32_t revision = static_cast<std::int32_t>(rec_.Get(V14_PSID_REVISION, i));
+        std::int32_t psid_1 = static_cast<std::int32_t>(rec_.Get(V14_PSID_1, i));
+        std::int32_t psid_2 = static_cast<std::int32_t>(rec_.Get(V14_PSID_2, i));
+        core::Report_Number_Change(sat, QStringLiteral("lxxviii-SAT ID"), 0, 62, 0, 1);
+        core::Report_Number_Change(revision, QStringLiteral("lxxviii-Table Revision"), 0, 255, 0, 0);
+        if (psid_1 != 0)
+            core::Report_Number_Change(psid_1, QStringLiteral("lxxviii-PSID 1"), 6000, 19600, 6000, 2);
+        if (psid_2 != 0)
+            core::Report_Number_Change(psid_2, QStringLiteral("lxxviii-PSID 2"), 6000, 19600, 6000, 2);
+        pages::PSID_Values values;
+        values.Sat_ID = sat;
+        values.Revision = revision;
+        values.PSID_1 = static_cast<std::uint16_t>(psid_1);
+        values.PSID_2 = static_cast<std::uint16_t>(psid_2);
+        list->addItem(pages::Format_PSID_Row(values));
+    }
+}
+
+// The three flags decode as they are written, so all six orders come back.
+void V14_Loader::Item_61()
+{
+    Item61_Flags flags;
+    flags.A0 = static_cast<std::uint8_t>(rec_.Get(V14_ITEM_61_A, 0));
+    flags.A2 = static_cast<std::uint8_t>(rec_.Get(V14_ITEM_61_A, 2));
+    flags.B0 = static_cast<std::uint8_t>(rec_.Get(V14_ITEM_61_B, 0));
+    Set_List_Index(pages_.General().Control_61, Decode_Item61(flags), Name_Of(rec_, V14_ITEM_61_A));
+}
+
+void V14_Loader::Item_45()
+{
+    const Page_Cabin& cabin = pages_.Cabin();
+    const std::array<QLineEdit*, 4> numbers = {cabin.Control_45_1a1, cabin.Control_45_1a2,
+                                               cabin.Control_45_2a1, cabin.Control_45_2a2};
+    for (int k = 0; k < 4; ++k)
+        numbers[static_cast<std::size_t>(k)]->setText(QString::number(rec_.Get(V14_ITEM_45_NUMBER, k)));
+    Indexes(V14_Step::Item_45);
+}
+
+void V14_Loader::HSD_Values()
+{
+    Page_HSD_Cnfg& cnfg = pages_.HSD_Cnfg();
+    cnfg.Control_62->setText(core::Format_Fixed(static_cast<double>(rec_.Get(V14_ITEM_62)) / 10.0, 1));
+    cnfg.Control_64->setText(core::Format_Fixed(static_cast<double>(rec_.Get(V14_ITEM_64)) / 10.0, 1));
+    Indexes(V14_Step::Item_65);
+}
+
+void V14_Loader::Addresses()
+{
+    Page_HSD_Cnfg& cnfg = pages_.HSD_Cnfg();
+    const std::array<Page_HSD_Cnfg::Octet_Boxes*, V14_ADDRESSES> boxes = {
+        &cnfg.Control_72a1, &cnfg.Control_72a2, &cnfg.Control_72b1, &cnfg.Control_72b2,
+        &cnfg.Control_73a1, &cnfg.Control_73a2, &cnfg.Control_73b1, &cnfg.Control_73b2,
+        &cnfg.Control_74a1, &cnfg.Control_74a2, &cnfg.Control_74b1, &cnfg.Control_74b2,
+        &cnfg.Control_75,
+    };
+    static const std::array<const char*, V14_ADDRESSES> labels = {
+        "lxxii - SDU 1, Port 1, Part ",  "lxxii - SDU 1, Port 2, Part ",
+        "lxxii - SDU 2, Port 1, Part ",  "lxxii - SDU 2, Port 2, Part ",
+        "lxxiii - SDU 1, Port 1, Part ", "lxxiii - SDU 1, Port 2, Part ",
+        "lxxiii - SDU 2, Port 1, Part ", "lxxiii - SDU 2, Port 2, Part ",
+        "lxxiv - SDU 1, Port 1, Part ",  "lxxiv - SDU 1, Port 2, Part ",
+        "lxxiv - SDU 2, Port 1, Part ",  "lxxiv - SDU 2, Port 2, Part ",
+        "lxxv - Part ",
+    };
+    for (int p = 0; p < 4; ++p) {
+        for (int n = 0; n < V14_ADDRESSES; ++n) {
+            const QByteArray octets = rec_.Get_Raw(V14_ADDRESS, n);
+            QString text = QString::number(static_cast<std::uint8_t>(octets[p]));
+            core::Report_Text_Change((*boxes[static_cast<std::size_t>(n)])[static_cast<std::size_t>(p)], text,
+                                     QString::fromLatin1(labels[static_cast<std::size_t>(n)]) + QString::number(p), 4);
+        }
+    }
+}
+
+void V14_Loader::LES(QListWidget* list, int sat, int les, int pref, int count_field, int entries,
+                     const char* label)
+{
+    list->clear();
+    std::int32_t count = static_cast<std::int32_t>(rec_.Get(count_field));
+    core::Report_Number_Change(count, QString::fromLatin1(label), 0, entries, 0, 0);
+    rec_.Set(count_field, count);
+    for (int i = 0; i < count; ++i) {
+        const LES_Element element = Make_LES_Element(
+            static_cast<std::uint8_t>(rec_.Get(sat, i)), static_cast<std::int16_t>(rec_.Get(les, i)),
+            static_cast<std::uint8_t>(rec_.Get(pref, i)));
+        list->addItem(Format_LES_Entry(element));
+    }
+}
+
+void V14_Loader::Per_SDU()
+{
+    for (int s = 0; s < 2; ++s) {
+        Indexes(V14_Step::SDU_First, s);
+        Texts(V14_Step::SDU_Text, s);
+        Indexes(V14_Step::SDU_Last, s);
+    }
+}
+
+// Element numbers outside the control array go to its highest element.
+void V14_Loader::Item_92()
+{
+    auto& boxes = pages_.Sat_GES().Control_92;
+    const int highest = static_cast<int>(boxes.size()) - 1;
+    for (int i = 0; i < V14_ITEM_92_ENTRIES; ++i) {
+        const int j = core::Range_Default_Int(static_cast<double>(rec_.Get(V14_ITEM_92_INDEX, i)), 0,
+                                              static_cast<std::int16_t>(highest),
+                                              static_cast<std::int16_t>(highest));
+        Set_List_Index(boxes[static_cast<std::size_t>(j)], rec_.Get(V14_ITEM_92_PREF, i),
+                       Name_Of(rec_, V14_ITEM_92_PREF));
+    }
+}
+
+void V14_Loader::GES()
+{
+    QListWidget* list = pages_.Sat_GES().Control_02;
+    list->clear();
+    const int count = Checked_Count(rec_, V14_GES_COUNT, V14_GES_ENTRIES);
+    for (int i = 0; i < count; ++i) {
+        Value_Text(V14_GES_NAME, i, QStringLiteral("ii - GES Name"), 17);
+        list->addItem(ges::GES_Line(
+            core::Pad_Zeros(core::To_Octal(static_cast<std::int32_t>(rec_.Get(V14_GES_SAT_ID, i))), 2),
+            core::Pad_Zeros(core::To_Octal(static_cast<std::int32_t>(rec_.Get(V14_GES_ID, i))), 3),
+            QString::number(rec_.Get(V14_GES_PREF, i)), rec_.Get_Text(V14_GES_NAME, i)));
+    }
+}
+
+void V14_Loader::Satellites()
+{
+    QListWidget* list = pages_.Sat_GES().Control_03;
+    list->clear();
+    const int count = Checked_Count(rec_, V14_SAT_COUNT, V14_SAT_ENTRIES);
+    modSat_Table_Dialog::Sat_Row& row = modSat_Table_Dialog::Edit_Sat_Row();
+    for (int i = 0; i < count; ++i) {
+        const QString name = Value_Text(V14_SAT_NAME, i, QStringLiteral("iii - Sat Name"), 15);
+        row.Sat_ID = static_cast<std::int16_t>(rec_.Get(V14_SAT_ID, i));
+        row.Name = name;
+        row.Pref = static_cast<std::int16_t>(rec_.Get(V14_SAT_PREF_VALUE, i));
+        row.Services = 0;
+        row.Longitude = 0.0F;
+        list->addItem(modSat_Table_Dialog::Get_Sat_Row());
+    }
+}
+
+// Each service entry completes the line of its satellite; an entry whose
+// satellite has no line is passed over.
+void V14_Loader::Satellite_Details()
+{
+    QListWidget* list = pages_.Sat_GES().Control_03;
+    const int count = Checked_Count(rec_, V14_SERVICE_COUNT, V14_SAT_ENTRIES);
+    modSat_Table_Dialog::Sat_Row& row = modSat_Table_Dialog::Edit_Sat_Row();
+    for (int k = 0; k < count; ++k) {
+        const auto sat = static_cast<std::int16_t>(rec_.Get(V14_SERVICE_SAT_ID, k));
+        for (int i = 0; i < list->count(); ++i) {
+            modSat_Table_Dialog::Set_Sat_Row(list->item(i)->text());
+            if (row.Sat_ID != sat)
+                continue;
+            row.Services = static_cast<std::int16_t>(rec_.Get(V14_SERVICE_MASK, k));
+            row.Longitude = static_cast<float>(
+                Longitude_From_Code(static_cast<std::uint16_t>(rec_.Get(V14_SERVICE_LONGITUDE, k))));
+            list->item(i)->setText(modSat_Table_Dialog::Get_Sat_Row());
+            break;
+        }
+    }
+}
+
+void V14_Loader::Cabin_Numbers()
+{
+    Page_Cabin_Numbers& page = pages_.Cabin_Numbers();
+    const std::array<const Page_Cabin_Numbers::Option_Array*, 2> options = {&page.Control_26a,
+                                                                            &page.Control_26b};
+    for (int s = 0; s < 2; ++s)
+        (*options[static_cast<std::size_t>(s)])[rec_.Get(V14_ITEM_26, s) == 1 ? 1 : 0]->setChecked(true);
+
+    for (int i = 1; i <= Page_Cabin_Numbers::SLOT_COUNT; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        const struct {
+            QLineEdit* box;
+            int element;
+            const char* channel;
+            const char* sdu;
+        } cabin_slots[] = {
+            {page.Control_16_Sat1_ChA[at], 2 * i, "xvi - APHONE A, ", ", SDU 1"},
+            {page.Control_16_Sat1_ChB[at], 2 * i + 1, "xvi - APHONE B, ", ", SDU 1"},
+            {page.Control_16_Sat2_ChA[at], 20 + 2 * i, "xvi - APHONE A, ", ", SDU 2"},
+            {page.Control_16_Sat2_ChB[at], 21 + 2 * i, "xvi - APHONE B, ", ", SDU 2"},
+        };
+        for (const auto& slot : cabin_slots) {
+            QString text = rec_.Get_Text(V14_CABIN_NUMBER, slot.element);
+            const QString label = QString::fromLatin1(slot.channel) + QString::number(i)
+                                  + QString::fromLatin1(slot.sdu);
+            const QString cleaned = core::Report_Text_Change(slot.box, text, label, 7);
+            rec_.Set_Text(V14_CABIN_NUMBER, Blank_Padded(cleaned, 19), slot.element);
+        }
+        page.Control_16_Sat1_ChB[at]->setEnabled(page.Control_26a[0]->isChecked());
+        page.Control_16_Sat2_ChB[at]->setEnabled(page.Control_26b[0]->isChecked());
+    }
+}
+
+void V14_Loader::Directory()
+{
+    Page_Cockpit_Numbers& page = pages_.Cockpit_Numbers();
+    if (airframer_ == 0) {
+        for (int k = 0; k < V14_CATEGORIES; ++k) {
+            page.Control_05_Tab->setCurrentIndex(k);
+            page.Set_Category_Name(k, rec_.Get_Text(V14_CATEGORY_NAME, k));
+        }
+    }
+    for (int k = 0; k < V14_CATEGORIES; ++k) {
+        QListWidget* list = page.Control_05[static_cast<std::size_t>(k)];
+        list->clear();
+        const QString caption = page.Category_Name(k);
+        for (int j = 0; j < V14_DIRECTORY_PER_CATEGORY; ++j) {
+            const int entry = k * V14_DIRECTORY_PER_CATEGORY + j;
+            if (rec_.Get_Text(V14_DIR_NUMBER, entry).startsWith(QLatin1Char('-')))
+                continue;
+            const QString suffix = caption + QStringLiteral(", ") + QString::number(j);
+            const QString name = Value_Text(V14_DIR_NAME, entry, QStringLiteral("v - Phone Name, ") + suffix, 17);
+            const QString number = Value_Text(V14_DIR_NUMBER, entry, QStringLiteral("v - Phone Number, ") + suffix, 12);
+            list->addItem(core::Pad_Right_Spaces(name, 18) + core::Pad_Right_Spaces(number, 22)
+                          + QString::number(rec_.Get(V14_DIR_PRIORITY, entry)) + QStringLiteral("    ")
+                          + (rec_.Get(V14_DIR_PROTECTED, entry) != 0 ? QStringLiteral("Yes")
+                                                                     : QStringLiteral("No ")));
+        }
+    }
+    page.Control_05_Tab->setCurrentIndex(0);
+}
+
+// Only a record of revision 1 carries the PIM/BIT items. The spin buttons
+// follow the fields: whole numbers, the elevations in tenths of a degree.
+void V14_Loader::PIMBIT()
+{
+    if (loaded_revision_ != 1)
+        return;
+    Page_PIMBIT& page = pages_.PIMBIT();
+    const auto whole = [](QLineEdit* box, pages::Up_Down* spin, std::int64_t value) {
+        box->setText(QString::number(value));
+        Page_PIMBIT::Set_Spin_Value(spin, static_cast<int>(value));
+    };
+    for (int k = 0; k < COUNT_103; ++k)
+        whole(page.Control_103[static_cast<std::size_t>(k)], page.UpDown_103[static_cast<std::size_t>(k)], rec_.Get(V14_ITEM_103, k));
+    for (int k = 0; k < COUNT_104; ++k)
+        Set_List_Index(page.Control_104[static_cast<std::size_t>(k)], rec_.Get(V14_ITEM_104, k), Name_Of(rec_, V14_ITEM_104));
+    for (int k = 0; k < COUNT_105; ++k)
+        whole(page.Control_105[static_cast<std::size_t>(k)], page.UpDown_105[static_cast<std::size_t>(k)], rec_.Get(V14_ITEM_105, k));
+    for (int k = 0; k < COUNT_106_AZ; ++k)
+        whole(page.Control_106_Az[static_cast<std::size_t>(k)], page.UpDown_106_Az[static_cast<std::size_t>(k)], rec_.Get(V14_ITEM_106_AZ, k));
+    for (int k = 0; k < COUNT_106_EL; ++k) {
+        const auto halves = static_cast<std::int16_t>(rec_.Get(V14_ITEM_106_EL, k));
+        page.Control_106_El[static_cast<std::size_t>(k)]->setText(core::Format_Shortest(Elevation_From_Code(halves)));
+        Page_PIMBIT::Set_Spin_Value(page.UpDown_106_El[static_cast<std::size_t>(k)], halves * 5);
+    }
+    whole(page.Control_107, page.UpDown_107, rec_.Get(V14_ITEM_107));
+}
+
+void V14_Loader::Run()
+{
+    Indexes(V14_Step::Item_4);
+    Texts(V14_Step::Item_34);
+    Indexes(V14_Step::Items_40_58);
+    PSID();
+    Item_61();
+    Indexes(V14_Step::Voice);
+    Indexes(V14_Step::Item_63);
+    Page_Dual& dual = pages_.Dual();
+    for (int i = 0; i < 6; ++i)
+        dual.Control_49[static_cast<std::size_t>(i)]->setText(QString::number(rec_.Get(V14_ITEM_49, i)));
+    Indexes(V14_Step::Cabin);
+    Texts(V14_Step::Item_25);
+    Item_45();
+    HSD_Values();
+    Addresses();
+
+    Page_HSD_Cnfg& cnfg = pages_.HSD_Cnfg();
+    for (int i = 0; i < 6; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        cnfg.Control_68a[at]->setText(QString::number(static_cast<std::uint8_t>(rec_.Get_Raw(V14_ITEM_68, 0)[i]), 16).toUpper());
+        cnfg.Control_68b[at]->setText(QString::number(static_cast<std::uint8_t>(rec_.Get_Raw(V14_ITEM_68, 1)[i]), 16).toUpper());
+    }
+    Texts(V14_Step::Item_69);
+    Indexes(V14_Step::Items_70_71);
+    cnfg.Control_76->setText(QString::number(rec_.Get(V14_ITEM_76)));
+    Indexes(V14_Step::Item_77a);
+    Page_HSD_SBB& sbb = pages_.HSD_SBB();
+    for (int i = 0; i < 4; ++i)
+        sbb.Control_77b[static_cast<std::size_t>(i)]->setText(QString::number(rec_.Get(V14_ITEM_77B, i)));
+
+    LES(pages_.HSD_S64().Control_67, V14_MPDS_SAT_ID, V14_MPDS_LES_ID, V14_MPDS_PREF,
+        V14_MPDS_COUNT, V14_MPDS_ENTRIES, "lxvii-Size");
+    LES(pages_.HSD_S64().Control_66, V14_MISDN_SAT_ID, V14_MISDN_LES_ID, V14_MISDN_PREF,
+        V14_MISDN_COUNT, V14_MISDN_ENTRIES, "lxvi-Size");
+    Texts(V14_Step::Item_80);
+    Per_SDU();
+    Indexes(V14_Step::Items_84_88);
+    // Items 90 and 102 are unsigned 16-bit numbers.
+    sbb.Control_90pac->setText(QString::number(rec_.Get(V14_ITEM_90_PACKETS)));
+    sbb.Control_90per->setText(QString::number(rec_.Get(V14_ITEM_90_PERIOD)));
+    Item_92();
+    Indexes(V14_Step::Items_93_97);
+    pages_.Sat_GES().Control_94->setText(QString::number(rec_.Get(V14_ITEM_94)));
+    Indexes(V14_Step::Items_99_101);
+    sbb.Control_102->setText(QString::number(rec_.Get(V14_ITEM_102)));
+    pages_.Sat_GES().Control_108->setText(QString::number(rec_.Get(V14_ITEM_108)));
+
+    GES();
+    Satellites();
+    Satellite_Details();
+    Cabin_Numbers();
+    Directory();
+    Texts(V14_Step::Items_33_86);
+    pages_.Main.Label_User_Modified->setVisible(rec_.Get(V14_MODIFIED_FLAG) != 0);
+    PIMBIT();
+}
+
+} // namespace
+
+void Update_GUI_V14(Page_Set& pages)
+{
+    Record rec = User_Record_V14();
+    V14_Loader loader(pages, rec);
+    // Cleaned texts and checked counts go back into the record even when a
+    // later field refuses the load.
+    struct Write_Back {
+        Record& rec;
+        ~Write_Back() { User_Record_V14() = rec; }
+    } write_back{rec};
+    loader.Run();
+}
+
+} // namespace User_Mod

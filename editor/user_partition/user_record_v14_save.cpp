@@ -1,0 +1,373 @@
+// Save direction of the generation-14 user record: page controls -> record.
+
+#include "editor/core/ort_types.h"
+#include "editor/core/text_helpers.h"
+#include "editor/core/value_helpers.h"
+#include "editor/page_set/page_set.h"
+#include "editor/pages_tables/sat_row.h"
+#include "editor/user_partition/user_record_v14.h"
+#include "editor/user_partition/user_record_v14_layout.h"
+#include "editor/user_partition/user_v14_controls.h"
+#include "editor/user_partition/user_v14_convert.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace User_Mod {
+
+core::Record& User_Record_V14()
+{
+    static core::Record record(Layout_V14(), RECORD_LENGTH_V14);
+    return record;
+}
+
+void Reset_User_Record_V14()
+{
+    User_Record_V14().Clear();
+}
+
+namespace {
+
+QString Name_Of(const core::Record& rec, int field)
+{
+    return QString::fromLatin1(rec.Field(field).name);
+}
+
+// The lines of a list; more than `capacity` lines do not fit the record.
+QStringList List_Lines(const QListWidget* list, int capacity, const QString& what)
+{
+    if (list->count() > capacity)
+        throw Record_Value_Error(ERROR_SUBSCRIPT, what);
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+void Put_Index(core::Record& rec, int field, int element, const QComboBox* box,
+               V14_Index_Coding coding = V14_Index_Coding::Plain)
+{
+    const int stored = Encode_Index(coding, box->currentIndex());
+    // A byte field cannot hold "no selection".
+    if (rec.Field(field).width == 1 && (stored < 0 || stored > 255))
+        throw Record_Value_Error(ERROR_OVERFLOW, Name_Of(rec, field));
+    rec.Set(field, stored, element);
+}
+
+void Put_Text(core::Record& rec, int field, int element, const QString& text, V14_Text_Coding coding)
+{
+    const int width = rec.Field(field).width;
+    switch (coding) {
+    case V14_Text_Coding::Fixed:
+        rec.Set_Text(field, core::Make_Fixed_String(text, width - 1), element);
+        break;
+    case V14_Text_Coding::Blank_Padded:
+        rec.Set_Text(field, Blank_Padded(text, width), element);
+        break;
+    case V14_Text_Coding::Nul_Filled:
+        rec.Set_Text(field, Nul_Filled_16(text, Name_Of(rec, field)), element);
+        break;
+    }
+}
+
+void Save_GES(core::Record& rec, const Page_Set& pages)
+{
+    const QStringList lines = List_Lines(pages.Sat_GES().Control_02, V14_GES_ENTRIES, "GES table");
+    const QString what = Name_Of(rec, V14_GES_SAT_ID);
+    for (int i = 0; i < V14_GES_ENTRIES; ++i) {
+        if (i < lines.size()) {
+            const QString& line = lines[i];
+            rec.Set(V14_GES_SAT_ID, Octal_To_Whole(Columns(line, 1, 2), 255, what), i);
+            rec.Set(V14_GES_ID, Octal_To_Whole(Columns(line, 6, 8), 255, what), i);
+            rec.Set(V14_GES_PREF, Text_To_Byte(Columns(line, 12, 12), what), i);
+            rec.Set_Text(V14_GES_NAME, core::Make_Phone_Field(Columns(line, 16, 29), 15), i);
+        } else {
+            rec.Set(V14_GES_SAT_ID, 63, i);
+            rec.Set(V14_GES_ID, 255, i);
+            rec.Set(V14_GES_PREF, 1, i);
+            rec.Set_Text(V14_GES_NAME, core::Make_Phone_Field(QString(), 15), i);
+        }
+    }
+    rec.Set(V14_GES_COUNT, lines.size());
+}
+
+// The satellite table with its preference entries, both counts, and the
+// service table packed from entry 0 with the satellites that offer a service.
+void Save_Satellites(core::Record& rec, const Page_Set& pages)
+{
+    const QStringList lines =
+        List_Lines(pages.Sat_GES().Control_03, V14_SAT_ENTRIES, "satellite table");
+    int services = 0;
+    for (int i = 0; i < V14_SAT_ENTRIES; ++i) {
+        if (i < lines.size()) {
+            const modSat_Table_Dialog::Sat_Row row = modSat_Table_Dialog::Parse_Sat_Line(lines[i]);
+            rec.Set(V14_SAT_ID, row.Sat_ID, i);
+            rec.Set_Text(V14_SAT_NAME, core::Make_Phone_Field(row.Name, 6), i);
+            rec.Set(V14_SAT_PREF_ID, row.Sat_ID, i);
+            rec.Set(V14_SAT_PREF_VALUE, row.Pref, i);
+            if (row.Services != 0) {
+                rec.Set(V14_SERVICE_SAT_ID, row.Sat_ID, services);
+                rec.Set(V14_SERVICE_MASK, row.Services, services);
+                rec.Set(V14_SERVICE_LONGITUDE, Longitude_Code(row.Longitude), services);
+                ++services;
+            }
+        } else {
+            rec.Set(V14_SAT_ID, 63, i);
+            rec.Set_Text(V14_SAT_NAME, core::Make_Phone_Field(QString(), 6), i);
+            rec.Set(V14_SAT_PREF_ID, 63, i);
+            rec.Set(V14_SAT_PREF_VALUE, 0, i);
+        }
+    }
+    rec.Set(V14_SAT_COUNT, lines.size());
+    rec.Set(V14_SAT_COUNT_2, lines.size());
+    for (int j = services; j < V14_SAT_ENTRIES; ++j) {
+        rec.Set(V14_SERVICE_SAT_ID, 63, j);
+        rec.Set(V14_SERVICE_MASK, 0, j);
+        rec.Set(V14_SERVICE_LONGITUDE, 0, j);
+    }
+    rec.Set(V14_SERVICE_COUNT, services);
+}
+
+void Save_Directory(core::Record& rec, const Page_Set& pages)
+{
+    Page_Cockpit_Numbers& page = pages.Cockpit_Numbers();
+    for (int k = 0; k < V14_CATEGORIES; ++k) {
+        page.Control_05_Tab->setCurrentIndex(k);
+        rec.Set_Text(V14_CATEGORY_NAME, core::Make_Fixed_String(page.Category_Name(k), 10), k);
+    }
+    page.Control_05_Tab->setCurrentIndex(0);
+
+    const QString what = Name_Of(rec, V14_DIR_PRIORITY);
+    for (int k = 0; k < V14_CATEGORIES; ++k) {
+        const QStringList lines = List_Lines(page.Control_05[static_cast<std::size_t>(k)],
+                                             V14_DIRECTORY_PER_CATEGORY, "cockpit directory");
+        for (int j = 0; j < V14_DIRECTORY_PER_CATEGORY; ++j) {
+            const int entry = k * V14_DIRECTORY_PER_CATEGORY + j;
+            if (j < lines.size()) {
+                const QString& line = lines[j];
+                rec.Set_Text(V14_DIR_NAME, core::Make_Fixed_String(Columns(line, 1, 14), 14), entry);
+                rec.Set_Text(V14_DIR_NUMBER, core::Make_Fixed_String(Columns(line, 19, 36), 18),
+                             entry);
+                rec.Set(V14_DIR_PRIORITY, Text_To_Int16(Columns(line, 41, 41), what), entry);
+                rec.Set(V14_DIR_PROTECTED, line.right(3) == QLatin1String("Yes") ? 1 : 0, entry);
+            } else {
+                rec.Set_Text(V14_DIR_NAME, core::Make_Phone_Field(QString(), 15), entry);
+                rec.Set_Text(V14_DIR_NUMBER, core::Make_Phone_Field(QString(), 19), entry);
+                rec.Set(V14_DIR_PRIORITY, 3, entry);
+                rec.Set(V14_DIR_PROTECTED, 0, entry);
+            }
+        }
+    }
+}
+
+// Elements 0, 1, 20 and 21 have no field and hold 18 minus signs.
+void Save_Cabin_Numbers(core::Record& rec, const Page_Set& pages)
+{
+    const QString none = core::Make_Fixed_String(QString(18, QLatin1Char('-')), 18);
+    for (const int element : {0, 1, 20, 21})
+        rec.Set_Text(V14_CABIN_NUMBER, none, element);
+    const Page_Cabin_Numbers& page = pages.Cabin_Numbers();
+    for (int i = 1; i <= Page_Cabin_Numbers::SLOT_COUNT; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        rec.Set_Text(V14_CABIN_NUMBER, core::Make_Fixed_String(page.Control_16_Sat1_ChA[at]->text(), 18), 2 * i);
+        rec.Set_Text(V14_CABIN_NUMBER, core::Make_Fixed_String(page.Control_16_Sat1_ChB[at]->text(), 18), 2 * i + 1);
+        rec.Set_Text(V14_CABIN_NUMBER, core::Make_Fixed_String(page.Control_16_Sat2_ChA[at]->text(), 18), 20 + 2 * i);
+        rec.Set_Text(V14_CABIN_NUMBER, core::Make_Fixed_String(page.Control_16_Sat2_ChB[at]->text(), 18), 21 + 2 * i);
+    }
+    rec.Set(V14_ITEM_26, page.Control_26a[1]->isChecked() ? 1 : 0, 0);
+    rec.Set(V14_ITEM_26, page.Control_26b[1]->isChecked() ? 1 : 0, 1);
+}
+
+void Save_Head_Values(core::Record& rec, const Page_Set& pages)
+{
+    rec.Set(V14_RESERVED_1, 0);
+    rec.Set(V14_RESERVED_2, 0);
+    rec.Set(V14_MODIFIED_FLAG, 0);
+    rec.Set(V14_CONSTANT_1, 1);
+
+    const Page_Cabin& cabin = pages.Cabin();
+    const std::array<QLineEdit*, 4> numbers_45 = {cabin.Control_45_1a1, cabin.Control_45_1a2,
+                                                  cabin.Control_45_2a1, cabin.Control_45_2a2};
+    for (int k = 0; k < 4; ++k)
+        rec.Set(V14_ITEM_45_NUMBER,
+                core::Range_Default_Int(numbers_45[static_cast<std::size_t>(k)]->text(), -1, 999, -1), k);
+
+    const Page_Dual& dual = pages.Dual();
+    for (int i = 0; i < 6; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        rec.Set(V14_ITEM_49, core::Range_Default_Byte(dual.Control_49[at]->text(), 0, 99, Default_Item49[at]), i);
+    }
+
+    Item61_Flags flags;
+    flags.A0 = static_cast<std::uint8_t>(rec.Get(V14_ITEM_61_A, 0));
+    flags.A2 = static_cast<std::uint8_t>(rec.Get(V14_ITEM_61_A, 2));
+    flags.B0 = static_cast<std::uint8_t>(rec.Get(V14_ITEM_61_B, 0));
+    // An index outside the six orders leaves the three flags as they were.
+    Encode_Item61(pages.General().Control_61->currentIndex(), flags);
+    rec.Set(V14_ITEM_61_A, flags.A0, 0);
+    rec.Set(V14_ITEM_61_A, 1, 1);
+    rec.Set(V14_ITEM_61_A, flags.A2, 2);
+    rec.Set(V14_ITEM_61_A, 1, 3);
+    rec.Set(V14_ITEM_61_B, flags.B0, 0);
+    rec.Set(V14_ITEM_61_B, 1, 1);
+
+    rec.Set(V14_ITEM_62, core::Real_To_Tenths(pages.HSD_Cnfg().Control_62->text(), 0.0, 25.0, 18));
+}
+
+void Save_PSID(core::Record& rec, const Page_Set& pages)
+{
+    const QStringList lines =
+        List_Lines(pages.General().Control_78, V14_PSID_ENTRIES, "PSID table");
+    const QString what = Name_Of(rec, V14_PSID_SAT_ID);
+    for (int i = 0; i < V14_PSID_ENTRIES; ++i) {
+        if (i < lines.size()) {
+            const QString& line = lines[i];
+            rec.Set(V14_PSID_SAT_ID, Octal_To_Whole(Columns(line, 1, 2), 255, what), i);
+            rec.Set(V14_PSID_REVISION, Text_To_Int16(Columns(line, 8, 10), what), i);
+            rec.Set(V14_PSID_1, Hex_To_Whole(Columns(line, 16, 19), 0xFFFF, what), i);
+            rec.Set(V14_PSID_2, Hex_To_Whole(Columns(line, 23, 26), 0xFFFF, what), i);
+        } else {
+            rec.Set(V14_PSID_SAT_ID, 63, i);
+            rec.Set(V14_PSID_REVISION, 0, i);
+            rec.Set(V14_PSID_1, 0, i);
+            rec.Set(V14_PSID_2, 0, i);
+        }
+    }
+    rec.Set(V14_PSID_COUNT, lines.size());
+}
+
+struct LES_Fields {
+    int Sat_ID, LES_ID, Pref, Count;
+    int Entries;
+};
+
+void Save_LES(core::Record& rec, const QListWidget* list, const LES_Fields& f)
+{
+    const QStringList lines = List_Lines(list, f.Entries, Name_Of(rec, f.Count));
+    const QString what = Name_Of(rec, f.Sat_ID);
+    for (int i = 0; i < f.Entries; ++i) {
+        if (i < lines.size()) {
+            const QString& line = lines[i];
+            rec.Set(f.Sat_ID, Octal_To_Whole(Columns(line, 1, 2), 255, what), i);
+            rec.Set(f.LES_ID, Text_To_Int16(Columns(line, 5, 7), what), i);
+            rec.Set(f.Pref, Text_To_Byte(Columns(line, 10, 10), what), i);
+        } else {
+            rec.Set(f.Sat_ID, 63, i);
+            rec.Set(f.LES_ID, 999, i);
+            rec.Set(f.Pref, 0, i);
+        }
+    }
+    rec.Set(f.Count, lines.size());
+}
+
+void Save_HSD(core::Record& rec, const Page_Set& pages)
+{
+    const Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
+    rec.Set(V14_ITEM_64, core::Real_To_Tenths(cnfg.Control_64->text(), 0.0, 30.0, 16));
+
+    Save_LES(rec, pages.HSD_S64().Control_67,
+             {V14_MPDS_SAT_ID, V14_MPDS_LES_ID, V14_MPDS_PREF, V14_MPDS_COUNT, V14_MPDS_ENTRIES});
+    Save_LES(rec, pages.HSD_S64().Control_66,
+             {V14_MISDN_SAT_ID, V14_MISDN_LES_ID, V14_MISDN_PREF, V14_MISDN_COUNT, V14_MISDN_ENTRIES});
+
+    const QString mac = Name_Of(rec, V14_ITEM_68);
+    const std::array<const Page_HSD_Cnfg::MAC_Boxes*, 2> macs = {&cnfg.Control_68a, &cnfg.Control_68b};
+    for (int s = 0; s < 2; ++s) {
+        QByteArray bytes(6, '\0');
+        for (int k = 0; k < 6; ++k)
+            bytes[k] = static_cast<char>(Hex_To_Whole((*macs[static_cast<std::size_t>(s)])[static_cast<std::size_t>(k)]->text(), 255, mac));
+        rec.Set_Raw(V14_ITEM_68, bytes, s);
+    }
+
+    const std::array<const Page_HSD_Cnfg::Octet_Boxes*, V14_ADDRESSES> addresses = {
+        &cnfg.Control_72a1, &cnfg.Control_72a2, &cnfg.Control_72b1, &cnfg.Control_72b2,
+        &cnfg.Control_73a1, &cnfg.Control_73a2, &cnfg.Control_73b1, &cnfg.Control_73b2,
+        &cnfg.Control_74a1, &cnfg.Control_74a2, &cnfg.Control_74b1, &cnfg.Control_74b2,
+        &cnfg.Control_75,
+    };
+    const QString octet = Name_Of(rec, V14_ADDRESS);
+    for (int n = 0; n < V14_ADDRESSES; ++n) {
+        QByteArray bytes(4, '\0');
+        for (int k = 0; k < 4; ++k)
+            bytes[k] = static_cast<char>(Text_To_Byte((*addresses[static_cast<std::size_t>(n)])[static_cast<std::size_t>(k)]->text(), octet));
+        rec.Set_Raw(V14_ADDRESS, bytes, n);
+    }
+
+    rec.Set(V14_ITEM_76, Text_To_Byte(cnfg.Control_76->text(), Name_Of(rec, V14_ITEM_76)));
+    const Page_HSD_SBB& sbb = pages.HSD_SBB();
+    for (int k = 0; k < 4; ++k)
+        rec.Set(V14_ITEM_77B, core::Range_Default_Long(sbb.Control_77b[static_cast<std::size_t>(k)]->text(), 0, 65535, 0), k);
+    rec.Set(V14_ITEM_90_PACKETS, Text_To_Unsigned16(sbb.Control_90pac->text(), Name_Of(rec, V14_ITEM_90_PACKETS)));
+    rec.Set(V14_ITEM_90_PERIOD, Text_To_Unsigned16(sbb.Control_90per->text(), Name_Of(rec, V14_ITEM_90_PERIOD)));
+    rec.Set(V14_ITEM_102, Text_To_Unsigned16(sbb.Control_102->text(), Name_Of(rec, V14_ITEM_102)));
+}
+
+void Save_Sat_GES_Items(core::Record& rec, const Page_Set& pages)
+{
+    const Page_Sat_GES& page = pages.Sat_GES();
+    for (int j = 0; j < V14_ITEM_92_ENTRIES; ++j) {
+        rec.Set(V14_ITEM_92_INDEX, j, j);
+        Put_Index(rec, V14_ITEM_92_PREF, j, page.Control_92[static_cast<std::size_t>(j)]);
+    }
+    rec.Set(V14_ITEM_94, Text_To_Int16(page.Control_94->text(), Name_Of(rec, V14_ITEM_94)));
+    rec.Set(V14_ITEM_108, Text_To_Int16(page.Control_108->text(), Name_Of(rec, V14_ITEM_108)));
+}
+
+// Revision 0: zeros; 1: from the page; 2 and above: left as the record held it.
+void Save_PIMBIT(core::Record& rec, const Page_Set& pages, int revision)
+{
+    if (revision >= 2)
+        return;
+    if (revision == 0) {
+        for (const int field : {V14_ITEM_103, V14_ITEM_104, V14_ITEM_105, V14_ITEM_106_AZ,
+                                V14_ITEM_106_EL, V14_ITEM_107})
+            for (int k = 0; k < rec.Count_Of(field); ++k)
+                rec.Set(field, 0, k);
+        return;
+    }
+    const Page_PIMBIT& page = pages.PIMBIT();
+    for (int k = 0; k < COUNT_103; ++k)
+        rec.Set(V14_ITEM_103, Text_To_Byte(page.Control_103[static_cast<std::size_t>(k)]->text(), Name_Of(rec, V14_ITEM_103)), k);
+    for (int k = 0; k < COUNT_104; ++k)
+        Put_Index(rec, V14_ITEM_104, k, page.Control_104[static_cast<std::size_t>(k)]);
+    for (int k = 0; k < COUNT_105; ++k)
+        rec.Set(V14_ITEM_105, Text_To_Byte(page.Control_105[static_cast<std::size_t>(k)]->text(), Name_Of(rec, V14_ITEM_105)), k);
+    for (int k = 0; k < COUNT_106_AZ; ++k)
+        rec.Set(V14_ITEM_106_AZ, Text_To_Int16(page.Control_106_Az[static_cast<std::size_t>(k)]->text(), Name_Of(rec, V14_ITEM_106_AZ)), k);
+    for (int k = 0; k < COUNT_106_EL; ++k)
+        rec.Set(V14_ITEM_106_EL, Elevation_Code(page.Control_106_El[static_cast<std::size_t>(k)]->text(), Name_Of(rec, V14_ITEM_106_EL)), k);
+    rec.Set(V14_ITEM_107, Text_To_Byte(page.Control_107->text(), Name_Of(rec, V14_ITEM_107)));
+}
+
+} // namespace
+
+void Update_Data_V14(Page_Set& pages)
+{
+    // Built on a copy: a value that fails leaves the program's record as it was.
+    core::Record rec = User_Record_V14();
+
+    Save_GES(rec, pages);
+    Save_Satellites(rec, pages);
+    Save_Directory(rec, pages);
+    Save_Cabin_Numbers(rec, pages);
+    Save_Head_Values(rec, pages);
+    for (const V14_Index_Row& row : V14_Index_Rows())
+        Put_Index(rec, row.Field, row.Element, row.Control(pages), row.Coding);
+    for (const V14_Text_Row& row : V14_Text_Rows())
+        Put_Text(rec, row.Field, row.Element, row.Control(pages)->text(), row.Coding);
+    Save_PSID(rec, pages);
+    Save_HSD(rec, pages);
+    Save_Sat_GES_Items(rec, pages);
+
+    rec.Set_Raw(V14_SPARE, QByteArray(rec.Field(V14_SPARE).width, '\0'));
+    const int revision = core::Versions().User_Current.Record_Revision;
+    rec.Set(V14_REVISION, revision);
+    Save_PIMBIT(rec, pages, revision);
+
+    User_Record_V14() = rec;
+}
+
+} // namespace User_Mod
