@@ -188,8 +188,11 @@ void Page_HSD_Cnfg::Build_General_Items()
         grid->addWidget(label, row, 0);
         auto* cell = new QHBoxLayout;
         cell->addWidget(control);
-        if (spin)
+        if (spin) {
+            control->setMaximumWidth(70);
+            spin->setFixedHeight(control->sizeHint().height());
             cell->addWidget(spin);
+        }
         if (unit)
             cell->addWidget(unit);
         cell->addStretch(1);

@@ -117,9 +117,12 @@ void Page_HSD_SBB::Build_Controls()
     Control_77a = hsd::Make_Combo(QStringLiteral("Control_77a"),
                                   {QStringLiteral("Conversational"), QStringLiteral("Streaming"),
                                    QStringLiteral("Interactive"), QStringLiteral("Background")});
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         Control_77b[i] = Make_Edit(Array_Name(QStringLiteral("Control_77b"), i), 5);
+        Control_77b[i]->setMaximumWidth(80);
+    }
     Control_80 = Make_Edit(QStringLiteral("Control_80"), APN_LENGTH);
+    Control_80->setMinimumWidth(Control_80->fontMetrics().horizontalAdvance(QString(APN_LENGTH, QLatin1Char('m'))) / 2);
     for (int i = 0; i < 2; ++i)
         Control_89[i] = hsd::Make_Combo(Array_Name(QStringLiteral("Control_89"), i),
                                         {QStringLiteral("Share between channel cards"),
@@ -148,7 +151,8 @@ void Page_HSD_SBB::Build_Layout()
     Set_Tag(Frame_BGAN, QStringLiteral("Item 77"));
     auto* bgan = new QGridLayout(Frame_BGAN);
     bgan->addWidget(Label_User_L3[13], 0, 0);
-    bgan->addWidget(Control_77a, 0, 1, 1, 2);
+    bgan->addWidget(Control_77a, 0, 1, 1, 2, Qt::AlignLeft);
+    bgan->setColumnStretch(3, 1);
     bgan->addWidget(Label_User_L3[14], 1, 0);
     bgan->addWidget(Label_User_L3[17], 1, 1);
     bgan->addWidget(Label_User_L3[18], 1, 2);
@@ -166,8 +170,11 @@ void Page_HSD_SBB::Build_Layout()
         grid->addWidget(label, row, 0);
         auto* cell = new QHBoxLayout;
         cell->addWidget(control);
-        if (spin)
+        if (spin) {
+            control->setMaximumWidth(80);
+            spin->setFixedHeight(control->sizeHint().height());
             cell->addWidget(spin);
+        }
         if (unit)
             cell->addWidget(unit);
         cell->addStretch(1);
