@@ -1,0 +1,56 @@
+// Load direction of the generation-11 user record: User_Record_V11 into the
+// page controls, with the checks and conversion-report lines of each item.
+
+#include "editor/core/ort_types.h"
+#include "editor/core/value_helpers.h"
+#include "editor/page_set/page_set.h"
+#include "editor/user_partition/user_record_v11.h"
+#include "editor/user_partition/user_v11_controls.h"
+#include "editor/user_partition/user_v11_items.h"
+#include "editor/user_partition/user_v8_lists.h"
+#include "editor/user_partition/user_v8_load_steps.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace User_Mod {
+
+void Update_GUI_V11(Page_Set& pages)
+{
+    core::Record& record = User_Record_V11();
+    const core::ORT_Version_Info& current = core::Versions().User_Current;
+    const int airframer_level = current.Airframer_Level;
+    const bool features = current.Feature_Level != 0;
+    Page_General& general = pages.General();
+
+    if (airframer_level == 0)
+        Report_Stored_Index(general.Control_04, record, V8_Item_04, 0, QStringLiteral("iv"));
+    Load_Item_34(pages, record);
+    Load_Items_40_58(pages, record);
+    // The rows are added to what the list holds (the defaults leave it empty).
+    for (const QString& line : Read_PSID_Lines(record))
+        general.Control_78->addItem(line);
+    if (features)
+        Set_Stored_Index(general.Control_61, Item_61_Index_V11(record), "Item_61");
+
+    if (airframer_level == 0)
+        Load_Item_14(pages, record);
+    Load_Item_20(pages, record);
+    Set_Plain_Combos(pages, V11_Plain_Combos(), record, airframer_level);
+    Load_Item_49(pages, record);
+    if (airframer_level >= 1)
+        Report_Stored_Index(pages.Cabin().Control_13, record, V8_Item_13, 0, QStringLiteral("xiii"));
+    Load_Item_25(pages, record);
+    Load_Item_45(pages, record);
+    if (features)
+        pages.HSD_Cnfg().Control_62->setText(core::Format_Fixed(record.Get(V8_Item_62) / 10.0, 1));
+
+    Replace_Lines(pages.Sat_GES().Control_02, Read_GES_Lines(record));
+    Replace_Lines(pages.Sat_GES().Control_03, Read_Sat_Lines(record));
+    Load_Cabin_Numbers(pages, record);
+    Load_Short_Directory(pages, record, airframer_level);
+    Load_Description_And_Flag(pages, record);
+}
+
+} // namespace User_Mod

@@ -1,0 +1,163 @@
+// Save direction of the generation-11 user record: page controls into
+// User_Record_V11.
+
+#include "editor/core/conversion_report.h"
+#include "editor/core/ort_types.h"
+#include "editor/core/text_helpers.h"
+#include "editor/core/value_helpers.h"
+#include "editor/page_set/page_set.h"
+#include "editor/pages_tables/sat_ges_lists.h"
+#include "editor/user_partition/user_record_v11.h"
+#include "editor/user_partition/user_v11_items.h"
+#include "editor/user_partition/user_v11_short_head.h"
+#include "editor/user_partition/user_v8_controls.h"
+#include "editor/user_partition/user_v8_fields.h"
+#include "editor/user_partition/user_v8_lists.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace User_Mod {
+
+namespace {
+
+constexpr int ITEM_62_DEFAULT_TENTHS = 180; // the factory 18.0
+constexpr int CABIN_FIELD_WIDTH = 18;
+constexpr int ITEM_25_LENGTH = 4;
+constexpr int RADIX_DECIMAL = 0;
+
+// A category beyond the 25 entries of this generation keeps its first 25
+// lines, in the page as in the record, and the cut is reported.
+QStringList Category_Lines(Page_Cockpit_Numbers& page, int category)
+{
+    QListWidget* list = page.Control_05[static_cast<std::size_t>(category)];
+    QStringList lines = sat_ges::List_Lines(list);
+    if (lines.size() > SHORT_DIRECTORY_ENTRIES) {
+        std::int32_t count = static_cast<std::int32_t>(lines.size());
+        core::Report_Number_Change(count,
+                                   QStringLiteral("v - Category Size, ")
+                                       + page.Control_05_Tab->tabText(category),
+                                   0, SHORT_DIRECTORY_ENTRIES, SHORT_DIRECTORY_ENTRIES,
+                                   RADIX_DECIMAL);
+        while (list->count() > SHORT_DIRECTORY_ENTRIES)
+            delete list->takeItem(list->count() - 1);
+        lines = lines.mid(0, SHORT_DIRECTORY_ENTRIES);
+    }
+    return lines;
+}
+
+void Write_Directory_And_Names(Page_Set& pages, core::Record& record)
+{
+    Page_Cockpit_Numbers& cockpit = pages.Cockpit_Numbers();
+    for (int k = 0; k < V8_CATEGORIES; ++k) {
+        cockpit.Control_05_Tab->setCurrentIndex(k);
+        record.Set_Text(V8_Category_Name,
+                        core::Make_Fixed_String(cockpit.Control_05_Tab->tabText(k), 10), k);
+    }
+    cockpit.Control_05_Tab->setCurrentIndex(0);
+    for (int k = 0; k < V8_CATEGORIES; ++k)
+        Write_Short_Directory(record, k, Category_Lines(cockpit, k));
+}
+
+void Write_Cabin_Numbers(Page_Set& pages, core::Record& record)
+{
+    const QString none = core::Make_Fixed_String(QString(CABIN_FIELD_WIDTH, QLatin1Char('-')),
+                                                 CABIN_FIELD_WIDTH);
+    for (int element : {0, 1, 20, 21})
+        record.Set_Text(V8_Cabin_Number, none, element);
+    for (const Cabin_Slot& slot : Cabin_Slots(pages))
+        record.Set_Text(V8_Cabin_Number, core::Make_Fixed_String(slot.Field->text(), CABIN_FIELD_WIDTH),
+                        slot.Element);
+}
+
+void Write_Items_61_62(Page_Set& pages, core::Record& record)
+{
+    if (core::Versions().User_Current.Feature_Level != 0) {
+        Write_Item_61_V11(record, pages.General().Control_61->currentIndex());
+        record.Set(V8_Item_62, core::Real_To_Tenths(pages.HSD_Cnfg().Control_62->text(), 0.0, 25.0,
+                                                     ITEM_62_DEFAULT_TENTHS));
+        record.Set(V8_Constant_1, 1);
+    } else {
+        for (int i = 0; i < 4; ++i)
+            record.Set(V8_Item_61_A, 0, i);
+        record.Set(V8_Item_62, 0);
+        record.Set(V8_Constant_1, 0);
+    }
+}
+
+void Write_Record(Page_Set& pages, core::Record& record)
+{
+    Write_GES_Table(record, sat_ges::List_Lines(pages.Sat_GES().Control_02));
+    Write_Sat_Table(record, sat_ges::List_Lines(pages.Sat_GES().Control_03));
+    Put_Number(record, V8_Item_04, pages.General().Control_04->currentIndex());
+    Write_Directory_And_Names(pages, record);
+
+    Page_Cockpit_Voice& voice = pages.Cockpit_Voice();
+    Page_Cabin& cabin = pages.Cabin();
+    Put_Number(record, V8_Item_07, voice.Control_07->currentIndex());
+    Put_Number(record, V8_Item_10, cabin.Control_10->currentIndex());
+    Put_Number(record, V8_Item_13, cabin.Control_13->currentIndex());
+    Put_Number(record, V8_Item_14, Item_14_Stored(voice.Control_14->currentIndex()));
+    Put_Number(record, V8_Item_15, voice.Control_15->currentIndex());
+    Write_Cabin_Numbers(pages, record);
+
+    record.Set(V8_Reserved_18480, 0);
+    Put_Number(record, V8_Item_19, voice.Control_19a->currentIndex(), 0);
+    Put_Number(record, V8_Item_19, voice.Control_19b->currentIndex(), 1);
+    record.Set(V8_Reserved_18486, 0);
+    Put_Number(record, V8_Item_20, voice.Control_20->currentIndex() + 1);
+    Put_Number(record, V8_Item_21, cabin.Control_21a->currentIndex(), 0);
+    Put_Number(record, V8_Item_21, cabin.Control_21b->currentIndex(), 1);
+    Put_Number(record, V8_Item_24, cabin.Control_24a->currentIndex(), 0);
+    Put_Number(record, V8_Item_24, cabin.Control_24b->currentIndex(), 1);
+    const std::array<QLineEdit*, 2> codes{cabin.Control_25a, cabin.Control_25b};
+    for (int sdu = 0; sdu < 2; ++sdu)
+        record.Set_Text(V8_Item_25,
+                        codes[static_cast<std::size_t>(sdu)]->text().left(ITEM_25_LENGTH).leftJustified(
+                            ITEM_25_LENGTH),
+                        sdu);
+    record.Set(V8_Item_26, pages.Cabin_Numbers().Control_26a[1]->isChecked() ? 1 : 0, 0);
+    record.Set(V8_Item_26, pages.Cabin_Numbers().Control_26b[1]->isChecked() ? 1 : 0, 1);
+    record.Set_Text(V8_Description, core::Make_Fixed_String(Description_Text(pages), 24));
+    record.Set_Text(V8_Item_34, core::Make_Fixed_String(pages.General().Control_34->text(), 4));
+    Put_Number(record, V8_Item_35, voice.Control_35->currentIndex());
+    Put_Number(record, V8_Item_36, voice.Control_36->currentIndex());
+    record.Set(V8_Modified, 0);
+    Put_Number(record, V8_Item_40, pages.General().Control_40a->currentIndex(), 0);
+    Put_Number(record, V8_Item_40, pages.General().Control_40b->currentIndex(), 1);
+    for (const Terminal& terminal : Terminals(pages)) {
+        record.Set(V8_Item_45_Number, core::Range_Default_Int(terminal.Number->text(), -1, 999, -1),
+                   terminal.Element);
+        Put_Number(record, V8_Item_45_Index, terminal.Type->currentIndex(), terminal.Element);
+    }
+    for (int i = 0; i < 6; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        record.Set(V8_Item_49,
+                   core::Range_Default_Byte(pages.Dual().Control_49[at]->text(), 0, 99,
+                                            Default_Item49[at]),
+                   i);
+    }
+    Put_Number(record, V8_Item_58, pages.General().Control_58->currentIndex());
+
+    Write_Items_61_62(pages, record);
+    Write_PSID_Table(record, sat_ges::List_Lines(pages.General().Control_78));
+    record.Set_Raw(V11_Reserved_Text, QByteArray(2, '\0'));
+    record.Set_Raw(V8_Spare, QByteArray(V11_SPARE_LENGTH, '\0'));
+    record.Set(V8_Revision, core::Versions().User_Current.Record_Revision);
+}
+
+} // namespace
+
+void Update_Data_V11(Page_Set& pages)
+{
+    // Written into a copy, so that a field that cannot be stored leaves the
+    // record as it was.
+    core::Record record = User_Record_V11();
+    Write_Record(pages, record);
+    User_Record_V11().Set_Bytes(record.Bytes());
+}
+
+} // namespace User_Mod

@@ -1,0 +1,51 @@
+// Load direction of the generation-5 user record: User_Record_V5 into the
+// page controls, with the checks and conversion-report lines of each item.
+// Items the record does not hold keep what the controls held (the factory
+// defaults during a conversion).
+
+#include "editor/core/ort_types.h"
+#include "editor/core/value_helpers.h"
+#include "editor/page_set/page_set.h"
+#include "editor/user_partition/user_record_v5.h"
+#include "editor/user_partition/user_record_v8.h"
+#include "editor/user_partition/user_v11_controls.h"
+#include "editor/user_partition/user_v11_items.h"
+#include "editor/user_partition/user_v8_lists.h"
+#include "editor/user_partition/user_v8_load_steps.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace User_Mod {
+
+void Update_GUI_V5(Page_Set& pages)
+{
+    core::Record& record = User_Record_V5();
+    const int airframer_level = core::Versions().User_Current.Airframer_Level;
+    Page_General& general = pages.General();
+
+    if (airframer_level == 0)
+        Report_Stored_Index(general.Control_04, record, V8_Item_04, 0, QStringLiteral("iv"));
+    Load_Item_34(pages, record);
+    Load_Items_40_58(pages, record);
+    Set_Stored_Index(general.Control_61, Item_61_Index_Of_Code_V5(Item_61_Code_V5(record)), "Item_61");
+
+    if (airframer_level == 0)
+        Load_Item_14(pages, record);
+    Load_Item_20(pages, record);
+    Set_Plain_Combos(pages, V5_Plain_Combos(), record, airframer_level);
+    Load_Item_49(pages, record);
+    Report_Stored_Index(pages.Cabin().Control_13, record, V8_Item_13, 0, QStringLiteral("xiii"));
+    Load_Item_25(pages, record);
+    Load_Item_45(pages, record);
+    if (record.Get(V8_Constant_1) > 0)
+        pages.HSD_Cnfg().Control_62->setText(core::Format_Fixed(record.Get(V8_Item_62) / 10.0, 1));
+
+    Replace_Lines(pages.Sat_GES().Control_02, Read_GES_Lines(record));
+    Replace_Lines(pages.Sat_GES().Control_03, Read_Sat_Lines_V5(record));
+    Load_Cabin_Numbers(pages, record);
+    Load_Short_Directory(pages, record, airframer_level);
+    Load_Description_And_Flag(pages, record);
+}
+
+} // namespace User_Mod

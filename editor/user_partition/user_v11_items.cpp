@@ -1,0 +1,190 @@
+#include "editor/user_partition/user_v11_items.h"
+
+#include "editor/core/conversion_report.h"
+#include "editor/core/text_helpers.h"
+#include "editor/user_partition/user_record_v8.h"
+#include "editor/user_partition/user_v11_short_head.h"
+#include "editor/user_partition/user_v8_fields.h"
+#include "editor/user_partition/user_v8_lists.h"
+
+namespace User_Mod {
+
+namespace {
+
+constexpr int RADIX_DECIMAL = 0;
+constexpr int RADIX_OCTAL = 1;
+
+constexpr int FILL_PRIORITY = 3;
+constexpr int MAX_PRIORITY = 9;  // one-digit column
+constexpr int MAX_SAT_ID = 63;   // two octal digits
+
+constexpr int DIR_NAME_WIDTH = 15;
+constexpr int DIR_NUMBER_WIDTH = 19;
+constexpr int SAT_NAME_WIDTH = 6;
+
+constexpr int SET_NAME = 17;
+constexpr int SET_NUMBER = 12;
+constexpr int SET_SAT_NAME = 15;
+
+int Element_Of(int category, int entry)
+{
+    return category * SHORT_DIRECTORY_ENTRIES + entry;
+}
+
+std::int32_t Stored(const core::Record& record, int id, int index = 0)
+{
+    return static_cast<std::int32_t>(record.Get(id, index));
+}
+
+} // namespace
+
+void Write_Short_Directory(core::Record& record, int category, const QStringList& lines)
+{
+    if (lines.size() > SHORT_DIRECTORY_ENTRIES)
+        throw core::Record_Error(
+            QStringLiteral("Cockpit directory category %1 holds %2 lines, more than its %3 entries")
+                .arg(category)
+                .arg(lines.size())
+                .arg(SHORT_DIRECTORY_ENTRIES));
+    for (int j = 0; j < SHORT_DIRECTORY_ENTRIES; ++j) {
+        const int element = Element_Of(category, j);
+        if (j < lines.size()) {
+            const QString& line = lines[j];
+            record.Set_Text(V8_Dir_Name, core::Make_Fixed_String(line.mid(0, 14), 14), element);
+            record.Set_Text(V8_Dir_Number, core::Make_Fixed_String(line.mid(18, 18), 18), element);
+            Put_Number(record, V8_Dir_Priority, Column_Number(line, 41, 41, 10), element);
+            record.Set(V8_Dir_Protected, line.right(3) == QLatin1String("Yes") ? 1 : 0, element);
+        } else {
+            record.Set_Text(V8_Dir_Name, core::Make_Phone_Field(QString(), DIR_NAME_WIDTH), element);
+            record.Set_Text(V8_Dir_Number, core::Make_Phone_Field(QString(), DIR_NUMBER_WIDTH),
+                            element);
+            record.Set(V8_Dir_Priority, FILL_PRIORITY, element);
+            record.Set(V8_Dir_Protected, 0, element);
+        }
+    }
+}
+
+QStringList Read_Short_Directory(core::Record& record, int category, const QString& caption)
+{
+    QStringList lines;
+    for (int j = 0; j < SHORT_DIRECTORY_ENTRIES; ++j) {
+        const int element = Element_Of(category, j);
+        QString number = record.Get_Text(V8_Dir_Number, element);
+        if (number.startsWith(QLatin1Char('-')))
+            continue;
+        const QString where = caption + QStringLiteral(", ") + QString::number(j);
+        QString name = record.Get_Text(V8_Dir_Name, element);
+        const QString shown_name =
+            core::Report_Value_Change(name, QStringLiteral("v - Phone Name, ") + where, SET_NAME);
+        const QString shown_number =
+            core::Report_Value_Change(number, QStringLiteral("v - Phone Number, ") + where, SET_NUMBER);
+        Store_Padded(record, V8_Dir_Name, name, element);
+        Store_Padded(record, V8_Dir_Number, number, element);
+        std::int32_t priority = Stored(record, V8_Dir_Priority, element);
+        priority = core::Report_Number_Change(priority, QStringLiteral("v - Priority, ") + where, 0,
+                                              MAX_PRIORITY, FILL_PRIORITY, RADIX_DECIMAL);
+        const bool is_protected = record.Get(V8_Dir_Protected, element) != 0;
+        lines.append(core::Pad_Right_Spaces(shown_name, 18) + core::Pad_Right_Spaces(shown_number, 22)
+                     + QString::number(priority) + QStringLiteral("    ")
+                     + (is_protected ? QStringLiteral("Yes") : QStringLiteral("No ")));
+    }
+    return lines;
+}
+
+// --- item 61 ---------------------------------------------------------------------
+
+namespace {
+
+struct Flags_V11 {
+    int A;
+    int B;
+};
+constexpr Flags_V11 ITEM_61_V11[] = {{1, 1}, {1, 1}, {1, 0}, {0, 0}, {0, 1}, {0, 0}};
+constexpr int ITEM_61_ENTRIES = 6;
+constexpr int ITEM_61_OTHER_INDEX = 4;
+
+constexpr int V11_FLAG_A = 0; // element of the flag bytes at 7156
+constexpr int V11_FLAG_B = 2;
+
+} // namespace
+
+void Write_Item_61_V11(core::Record& record, int index)
+{
+    if (index >= 0 && index < ITEM_61_ENTRIES) {
+        record.Set(V8_Item_61_A, ITEM_61_V11[index].A, V11_FLAG_A);
+        record.Set(V8_Item_61_A, ITEM_61_V11[index].B, V11_FLAG_B);
+    }
+    record.Set(V8_Item_61_A, 1, 1);
+    record.Set(V8_Item_61_A, 1, 3);
+}
+
+int Item_61_Index_V11(const core::Record& record)
+{
+    const std::int64_t key =
+        2 * record.Get(V8_Item_61_A, V11_FLAG_B) + 4 * record.Get(V8_Item_61_A, V11_FLAG_A);
+    switch (key) {
+    case 6:
+        return 0;
+    case 4:
+        return 2;
+    case 0:
+        return 3;
+    default:
+        return ITEM_61_OTHER_INDEX;
+    }
+}
+
+int Item_61_Code_V5(const core::Record& record)
+{
+    const auto b = [&record](int i) {
+        return static_cast<int>(i < 4 ? record.Get(V8_Item_61_A, i) : record.Get(V8_Item_61_B, i - 4));
+    };
+    int code = 3;
+    if (b(1) == 1 && b(3) == 1)
+        code = b(0) * 4 + b(2) * 2;
+    if (b(5) == 1)
+        code += b(4);
+    return code;
+}
+
+int Item_61_Index_Of_Code_V5(int code)
+{
+    switch (code) {
+    case 0:
+        return 3;
+    case 1:
+        return 5;
+    case 4:
+        return 2;
+    case 6:
+        return 0;
+    case 7:
+        return 1;
+    default:
+        return ITEM_61_OTHER_INDEX;
+    }
+}
+
+// --- satellites of generation 5 --------------------------------------------------
+
+QStringList Read_Sat_Lines_V5(core::Record& record)
+{
+    std::int32_t count = Stored(record, V8_Sat_Count);
+    count = core::Report_Number_Change(count, QStringLiteral("iii-Size"), 0, V8_SAT_ENTRIES, 0,
+                                       RADIX_DECIMAL);
+    QStringList lines;
+    for (int i = 0; i < count; ++i) {
+        std::int32_t sat = Stored(record, V8_Sat_Id, i);
+        sat = core::Report_Number_Change(sat, QStringLiteral("iii-SAT ID"), 0, MAX_SAT_ID, 0,
+                                         RADIX_OCTAL);
+        QString name = record.Get_Text(V8_Sat_Name, i);
+        const QString cleaned =
+            core::Report_Value_Change(name, QStringLiteral("iii - Sat Name"), SET_SAT_NAME);
+        Store_Padded(record, V8_Sat_Name, cleaned, i);
+        lines.append(core::Pad_Zeros(QString::number(sat, 8), 2) + QStringLiteral("   ")
+                     + core::Pad_Right_Spaces(cleaned, SAT_NAME_WIDTH));
+    }
+    return lines;
+}
+
+} // namespace User_Mod
