@@ -121,8 +121,11 @@ void V14_Loader::Indexes(V14_Step step, int element)
 void V14_Loader::Text(const V14_Text_Row& row)
 {
     QString text = rec_.Get_Text(row.Field, row.Element);
+    core::Char_Set char_set = core::Char_Sets(row.Char_Set);
+    if (row.Extra_Allowed)
+        char_set.Allowed += QString::fromLatin1(row.Extra_Allowed);
     const QString cleaned = core::Report_Text_Change(row.Control(pages_), text,
-                                                     QString::fromLatin1(row.Report_Label), row.Char_Set);
+                                                     QString::fromLatin1(row.Report_Label), char_set);
     rec_.Set_Text(row.Field, Blank_Padded(cleaned, rec_.Field(row.Field).width), row.Element);
 }
 

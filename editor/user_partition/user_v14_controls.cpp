@@ -62,27 +62,28 @@ const std::array INDEX_ROWS = {
 };
 
 const std::array TEXT_ROWS = {
-    V14_Text_Row{V14_ITEM_34, 0, [](Page_Set& p) { return p.General().Control_34; }, T::Fixed, S::Item_34, "xxxiv", 0},
-    V14_Text_Row{V14_ITEM_25, 0, [](Page_Set& p) { return p.Cabin().Control_25a; }, T::Blank_Padded, S::Item_25, "xxv-SDU 1", 4},
-    V14_Text_Row{V14_ITEM_25, 1, [](Page_Set& p) { return p.Cabin().Control_25b; }, T::Blank_Padded, S::Item_25, "xxv-SDU 2", 4},
-    V14_Text_Row{V14_ITEM_69, 0, [](Page_Set& p) { return p.HSD_Cnfg().Control_69[0]; }, T::Nul_Filled, S::Item_69, "lxix - SDU 1", 13},
-    V14_Text_Row{V14_ITEM_69, 1, [](Page_Set& p) { return p.HSD_Cnfg().Control_69[1]; }, T::Nul_Filled, S::Item_69, "lxix - SDU 2", 13},
-    V14_Text_Row{V14_ITEM_80, 0, [](Page_Set& p) { return p.HSD_SBB().Control_80; }, T::Fixed, S::Item_80, "lxxx", 0},
-    // The SDUs of these labels are numbered 0 and 1.
-    V14_Text_Row{V14_ITEM_81_USER, 0, [](Page_Set& p) { return p.HSD_Cnfg().Control_81user[0]; }, T::Nul_Filled, S::SDU_Text, "lxxxi - SDU 0, Username", 13},
-    V14_Text_Row{V14_ITEM_81_PASS, 0, [](Page_Set& p) { return p.HSD_Cnfg().Control_81pass[0]; }, T::Nul_Filled, S::SDU_Text, "lxxxi - SDU 0, Password", 13},
-    V14_Text_Row{V14_ITEM_82A, 0, [](Page_Set& p) { return p.HSD_Cnfg().Control_82a[0]; }, T::Nul_Filled, S::SDU_Text, "lxxxii - SDU 1, Port 0", 13},
-    V14_Text_Row{V14_ITEM_82B, 0, [](Page_Set& p) { return p.HSD_Cnfg().Control_82b[0]; }, T::Nul_Filled, S::SDU_Text, "lxxxii - SDU 2, Port 0", 13},
-    V14_Text_Row{V14_ITEM_85_USER, 0, [](Page_Set& p) { return p.HSD_Cnfg().Control_85user[0]; }, T::Nul_Filled, S::SDU_Text, "lxxxv - SDU 0, Username", 13},
-    V14_Text_Row{V14_ITEM_85_PASS, 0, [](Page_Set& p) { return p.HSD_Cnfg().Control_85pass[0]; }, T::Nul_Filled, S::SDU_Text, "lxxxv - SDU 0, Password", 13},
-    V14_Text_Row{V14_ITEM_81_USER, 1, [](Page_Set& p) { return p.HSD_Cnfg().Control_81user[1]; }, T::Nul_Filled, S::SDU_Text, "lxxxi - SDU 1, Username", 13},
-    V14_Text_Row{V14_ITEM_81_PASS, 1, [](Page_Set& p) { return p.HSD_Cnfg().Control_81pass[1]; }, T::Nul_Filled, S::SDU_Text, "lxxxi - SDU 1, Password", 13},
-    V14_Text_Row{V14_ITEM_82A, 1, [](Page_Set& p) { return p.HSD_Cnfg().Control_82a[1]; }, T::Nul_Filled, S::SDU_Text, "lxxxii - SDU 1, Port 1", 13},
-    V14_Text_Row{V14_ITEM_82B, 1, [](Page_Set& p) { return p.HSD_Cnfg().Control_82b[1]; }, T::Nul_Filled, S::SDU_Text, "lxxxii - SDU 2, Port 1", 13},
-    V14_Text_Row{V14_ITEM_85_USER, 1, [](Page_Set& p) { return p.HSD_Cnfg().Control_85user[1]; }, T::Nul_Filled, S::SDU_Text, "lxxxv - SDU 1, Username", 13},
-    V14_Text_Row{V14_ITEM_85_PASS, 1, [](Page_Set& p) { return p.HSD_Cnfg().Control_85pass[1]; }, T::Nul_Filled, S::SDU_Text, "lxxxv - SDU 1, Password", 13},
-    V14_Text_Row{V14_DESCRIPTION_33, 0, [](Page_Set& p) { return p.Main.Control_33; }, T::Fixed, S::Items_33_86, "xxxiii", 1},
-    V14_Text_Row{V14_ITEM_86, 0, [](Page_Set& p) { return p.Main.Control_86; }, T::Fixed, S::Items_33_86, "lxxxvi", 11},
+    V14_Text_Row{V14_ITEM_34, 0, [](Page_Set& p) { return p.General().Control_34; }, T::Fixed, S::Item_34, "xxxiv", 0, nullptr},
+    V14_Text_Row{V14_ITEM_25, 0, [](Page_Set& p) { return p.Cabin().Control_25a; }, T::Blank_Padded, S::Item_25, "xxv-SDU 1", 4, nullptr},
+    V14_Text_Row{V14_ITEM_25, 1, [](Page_Set& p) { return p.Cabin().Control_25b; }, T::Blank_Padded, S::Item_25, "xxv-SDU 2", 4, nullptr},
+    V14_Text_Row{V14_ITEM_69, 0, [](Page_Set& p) { return p.HSD_Cnfg().Control_69[0]; }, T::Nul_Filled, S::Item_69, "lxix - SDU 1", 13, nullptr},
+    V14_Text_Row{V14_ITEM_69, 1, [](Page_Set& p) { return p.HSD_Cnfg().Control_69[1]; }, T::Nul_Filled, S::Item_69, "lxix - SDU 2", 13, nullptr},
+    V14_Text_Row{V14_ITEM_80, 0, [](Page_Set& p) { return p.HSD_SBB().Control_80; }, T::Fixed, S::Item_80, "lxxx", 0, nullptr},
+    // The SDUs of these labels are numbered 0 and 1. The host names keep the
+    // "_" of their factory values, which the page lets stand.
+    V14_Text_Row{V14_ITEM_81_USER, 0, [](Page_Set& p) { return p.HSD_Cnfg().Control_81user[0]; }, T::Nul_Filled, S::SDU_Text, "lxxxi - SDU 0, Username", 13, nullptr},
+    V14_Text_Row{V14_ITEM_81_PASS, 0, [](Page_Set& p) { return p.HSD_Cnfg().Control_81pass[0]; }, T::Nul_Filled, S::SDU_Text, "lxxxi - SDU 0, Password", 13, nullptr},
+    V14_Text_Row{V14_ITEM_82A, 0, [](Page_Set& p) { return p.HSD_Cnfg().Control_82a[0]; }, T::Nul_Filled, S::SDU_Text, "lxxxii - SDU 1, Port 0", 13, "_"},
+    V14_Text_Row{V14_ITEM_82B, 0, [](Page_Set& p) { return p.HSD_Cnfg().Control_82b[0]; }, T::Nul_Filled, S::SDU_Text, "lxxxii - SDU 2, Port 0", 13, "_"},
+    V14_Text_Row{V14_ITEM_85_USER, 0, [](Page_Set& p) { return p.HSD_Cnfg().Control_85user[0]; }, T::Nul_Filled, S::SDU_Text, "lxxxv - SDU 0, Username", 13, nullptr},
+    V14_Text_Row{V14_ITEM_85_PASS, 0, [](Page_Set& p) { return p.HSD_Cnfg().Control_85pass[0]; }, T::Nul_Filled, S::SDU_Text, "lxxxv - SDU 0, Password", 13, nullptr},
+    V14_Text_Row{V14_ITEM_81_USER, 1, [](Page_Set& p) { return p.HSD_Cnfg().Control_81user[1]; }, T::Nul_Filled, S::SDU_Text, "lxxxi - SDU 1, Username", 13, nullptr},
+    V14_Text_Row{V14_ITEM_81_PASS, 1, [](Page_Set& p) { return p.HSD_Cnfg().Control_81pass[1]; }, T::Nul_Filled, S::SDU_Text, "lxxxi - SDU 1, Password", 13, nullptr},
+    V14_Text_Row{V14_ITEM_82A, 1, [](Page_Set& p) { return p.HSD_Cnfg().Control_82a[1]; }, T::Nul_Filled, S::SDU_Text, "lxxxii - SDU 1, Port 1", 13, "_"},
+    V14_Text_Row{V14_ITEM_82B, 1, [](Page_Set& p) { return p.HSD_Cnfg().Control_82b[1]; }, T::Nul_Filled, S::SDU_Text, "lxxxii - SDU 2, Port 1", 13, "_"},
+    V14_Text_Row{V14_ITEM_85_USER, 1, [](Page_Set& p) { return p.HSD_Cnfg().Control_85user[1]; }, T::Nul_Filled, S::SDU_Text, "lxxxv - SDU 1, Username", 13, nullptr},
+    V14_Text_Row{V14_ITEM_85_PASS, 1, [](Page_Set& p) { return p.HSD_Cnfg().Control_85pass[1]; }, T::Nul_Filled, S::SDU_Text, "lxxxv - SDU 1, Password", 13, nullptr},
+    V14_Text_Row{V14_DESCRIPTION_33, 0, [](Page_Set& p) { return p.Main.Control_33; }, T::Fixed, S::Items_33_86, "xxxiii", 1, nullptr},
+    V14_Text_Row{V14_ITEM_86, 0, [](Page_Set& p) { return p.Main.Control_86; }, T::Fixed, S::Items_33_86, "lxxxvi", 11, nullptr},
 };
 // clang-format on
 

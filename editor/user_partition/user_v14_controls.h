@@ -74,6 +74,8 @@ struct V14_Text_Row {
     V14_Step Step;
     const char* Report_Label;
     int Char_Set;
+    // Characters the load admits beyond the set (nullptr: none).
+    const char* Extra_Allowed;
 };
 
 std::span<const V14_Index_Row> V14_Index_Rows();
