@@ -1,5 +1,6 @@
 #include "editor/main_window/merivane_main.h"
 
+#include "editor/core/document/default_sat_ges_merge.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/version_labels.h"
 #include "editor/main_window/main_menus.h"
@@ -74,7 +75,26 @@ MerivaneMain::MerivaneMain(Page_Set& pages, QWidget* parent)
     Bind_Fields();
     Wire_Commands();
     type_dialog_ = new ORT_Type_Dialog(*this);
+    Share_Controls();
     Reset_Main_Window();
+}
+
+void MerivaneMain::Share_Controls()
+{
+    Main_Controls& shared = pages_.Main;
+    shared.Window = this;
+    shared.Control_33 = control_33_;
+    shared.Control_53 = control_53_;
+    shared.Control_86 = control_86_;
+    shared.Label_86 = label_86_;
+    shared.Control_87 = control_87_;
+    shared.Label_87 = label_87_;
+    shared.Label_Secure_Modified = label_secure_modified_;
+    shared.Label_User_Modified = label_user_modified_;
+    shared.ShowPIMBIT = findChild<QPushButton*>(QStringLiteral("ShowPIMBIT"));
+    Page_Set& pages = pages_;
+    pages_.Sat_GES().Set_Update_Tables_Action(
+        [&pages] { Composite_Mod::Merge_Default_Sat_GES(pages); });
 }
 
 MerivaneMain::~MerivaneMain() = default;

@@ -110,6 +110,8 @@ private:
     void Build_Central();
     void Build_Partition_Frames(QWidget* parent);
     void Bind_Fields();
+    // Hands the controls the partition code writes to the page set.
+    void Share_Controls();
     void Wire_Commands();
     bool Close_ORT();
     bool Check_ORT_Changed();

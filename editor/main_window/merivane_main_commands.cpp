@@ -3,6 +3,7 @@
 #include "editor/main_window/merivane_main.h"
 
 #include "editor/core/char_sets.h"
+#include "editor/core/conversion_report.h"
 #include "editor/core/crc_utils.h"
 #include "editor/core/ort_types.h"
 #include "editor/main_window/about_dialog.h"
@@ -40,6 +41,8 @@ bool Open_With_Desktop(const QString& path)
 
 void MerivaneMain::Form_Load()
 {
+    // The conversion report lives in the start-up folder.
+    core::Init_Report_Path();
     Build_Text = QStringLiteral("(Build ") + QString::number(main_window::APP_REVISION) +
                  QLatin1Char(')');
     // The CRC routines read the tables that Init_Utils fills.

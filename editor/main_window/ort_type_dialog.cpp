@@ -180,6 +180,7 @@ void ORT_Type_Dialog::Take_Over_Choice()
     committed_ = *pending_;
     main_.Software_Config_Text = committed_.Software_Config_Text;
     main_window::Apply_Version_Info(committed_);
+    main_window::Apply_Chosen_Type(committed_);
 }
 
 void ORT_Type_Dialog::OK_Click()

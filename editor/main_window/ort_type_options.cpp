@@ -1,5 +1,7 @@
 #include "editor/main_window/ort_type_options.h"
 
+#include "editor/core/type_choice.h"
+
 namespace main_window {
 
 namespace {
@@ -96,6 +98,15 @@ void Apply_Version_Info(const Type_Choice& choice)
     core::Set_Version_Numbers(choice.Secured.Partition_Version, choice.User.Partition_Version);
     versions.Secured_Current.ORT_Type = versions.ORT_Type;
     versions.User_Current.ORT_Type = versions.ORT_Type;
+}
+
+void Apply_Chosen_Type(const Type_Choice& choice)
+{
+    core::Type_Choice& chosen = core::Chosen_Type();
+    chosen.Software_Config_Text = choice.Software_Config_Text;
+    chosen.RFU_Default_Index = choice.Model_Index;
+    chosen.Secured_Part_Number_Text = choice.Stored_Secured_PN;
+    chosen.User_Part_Number_Text.clear();
 }
 
 } // namespace main_window

@@ -76,4 +76,9 @@ Type_Choice Make_Type_Choice(const Type_Option& option, int column);
 // current records then carry the new ORT_Type. The loaded records are kept.
 void Apply_Version_Info(const Type_Choice& choice);
 
+// Writes what a choice gives the partition code into the program-wide
+// chosen type: the configuration text, the RFU default (the model index),
+// the configuration's secured part number and an empty user part number.
+void Apply_Chosen_Type(const Type_Choice& choice);
+
 } // namespace main_window
