@@ -95,6 +95,13 @@ bool Has_User_Partition()
     return core::Versions().User_Current.Partition_Version != core::PARTITION_ABSENT;
 }
 
+// The record of the current generation, or nullptr.
+core::Record* Current_Record()
+{
+    const Generation_Row* row = Generation_Of_Version(core::Versions().User_Current.Partition_Version);
+    return row ? &row->Record() : nullptr;
+}
+
 } // namespace
 
 void Set_User_Defaults_New(Page_Set& pages)
@@ -103,9 +110,8 @@ void Set_User_Defaults_New(Page_Set& pages)
         return;
     // A new ORT owes nothing to a file opened earlier: bytes that the save
     // leaves as the record held start as zeros.
-    if (const Generation_Row* row =
-            Generation_Of_Version(core::Versions().User_Current.Partition_Version))
-        row->Record().Clear();
+    if (core::Record* record = Current_Record())
+        record->Clear();
     Prepare_Controls(pages);
 }
 
@@ -113,6 +119,11 @@ void Convert_User(Page_Set& pages)
 {
     if (!Has_User_Partition())
         return;
+    // Only a file of the current generation fills the record that the save
+    // writes; converted from any other, it starts cleared like a new one.
+    core::Record* record = Current_Record();
+    if (record && User_Record_For_Type(core::Versions().User_Loaded.ORT_Type) != record)
+        record->Clear();
     Prepare_Controls(pages);
     Update_GUI(pages);
     Update_Data(pages);

@@ -78,9 +78,10 @@ private:
 void Set_User_Defaults_New(Page_Set& pages);
 
 // User items of an opened or converted ORT: the steps of
-// Set_User_Defaults_New (without clearing the record), then Update_GUI and
-// Update_Data. The conversion report, when one is open, gets the load
-// direction's lines.
+// Set_User_Defaults_New, then Update_GUI and Update_Data. The record of the
+// current generation is kept when the loaded file is of that generation (a
+// re-save keeps the bytes the save does not write) and cleared otherwise.
+// The conversion report, when one is open, gets the load direction's lines.
 void Convert_User(Page_Set& pages);
 
 // Load direction by the loaded user ORT_Type: 5/6, 8/9, 11/12, 14/15 their

@@ -103,3 +103,13 @@ TEST_F(UserModTest, NewOrtStartsFromAClearedRecord)
     const QByteArray block = User_Record_V8().Bytes().mid(V8_HSD_BEGIN, V8_HSD_END - V8_HSD_BEGIN);
     EXPECT_EQ(block, QByteArray(V8_HSD_END - V8_HSD_BEGIN, '\0'));
 }
+
+TEST_F(UserModTest, ConversionFromAnotherGenerationStartsFromAClearedRecord)
+{
+    User_Record_V8().Set_Bytes(QByteArray(V8_LENGTH, '\x5A'));
+    Set_User_Loaded(7, 0); // a secured-only file: no user record was read
+    Set_User_Current(8, 3, 5, 0);
+    Convert_User(*pages);
+    const QByteArray block = User_Record_V8().Bytes().mid(V8_HSD_BEGIN, V8_HSD_END - V8_HSD_BEGIN);
+    EXPECT_EQ(block, QByteArray(V8_HSD_END - V8_HSD_BEGIN, '\0'));
+}
