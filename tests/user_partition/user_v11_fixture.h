@@ -1,0 +1,59 @@
+#pragma once
+// The user-partition page fixture for the two short user records
+// (generations 11 and 5): both program-wide records cleared before and after
+// each test, byte access to the generation-11 record, and the report text.
+
+#include "editor/user_partition/user_mod.h"
+#include "editor/user_partition/user_record_v11.h"
+#include "editor/user_partition/user_record_v5.h"
+#include "user_fixture.h"
+
+namespace usertest {
+
+class ShortRecordTest : public UserPagesTest {
+protected:
+    ShortRecordTest()
+    {
+        User_Mod::User_Record_V11().Clear();
+        User_Mod::User_Record_V5().Clear();
+    }
+    ~ShortRecordTest() override
+    {
+        User_Mod::User_Record_V11().Clear();
+        User_Mod::User_Record_V5().Clear();
+    }
+
+    static QByteArray V11() { return User_Mod::User_Record_V11().Bytes(); }
+    static int V11_Byte(int offset) { return static_cast<std::uint8_t>(V11().at(offset)); }
+    static std::int64_t V11_Number(int offset, int width)
+    {
+        std::int64_t value = 0;
+        for (int i = 0; i < width; ++i)
+            value = (value << 8) | V11_Byte(offset + i);
+        return value;
+    }
+    static bool V11_Zero(int begin, int end)
+    {
+        return V11().mid(begin, end - begin) == QByteArray(end - begin, '\0');
+    }
+
+    // A generation-11 ORT of the given levels with the factory defaults.
+    void New_V11(int revision = 1, int feature = 5, int airframer = 0)
+    {
+        Set_User_Current(11, revision, feature, airframer);
+        User_Mod::Set_User_Defaults_New(*pages);
+    }
+
+    // The record as a loaded file of `type` into freshly defaulted pages of
+    // a generation-11 target, and back into the record.
+    void Reload_V11(int type = 11, int feature = 5, int airframer = 0, int revision = 1)
+    {
+        Set_User_Loaded(type, revision);
+        Set_User_Current(11, revision, feature, airframer);
+        User_Mod::Convert_User(*pages);
+    }
+
+    QString Report_Text() { return Report_Entries().join(QLatin1Char('\n')); }
+};
+
+} // namespace usertest
