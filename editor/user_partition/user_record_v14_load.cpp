@@ -108,9 +108,9 @@ void V14_Loader::Indexes(V14_Step step, int element)
         if (row.Step != step || (element >= 0 && row.Element != element) || !Holds(row.When))
             continue;
         QComboBox* box = row.Control(pages_);
-        const std::int64_t stored = Decode_Index(row.Coding, static_cast<int>(rec_.Get(row.Field, row.Element)));
+        const int stored = Decode_Index(row.Coding, static_cast<int>(rec_.Get(row.Field, row.Element)));
         if (row.Report_Label) {
-            int value = static_cast<int>(stored);
+            int value = stored;
             core::Report_List_Change(box, value, QString::fromLatin1(row.Report_Label));
         } else {
             Set_List_Index(box, stored, Name_Of(rec_, row.Field));
@@ -182,11 +182,9 @@ void V14_Loader::Item_61()
 
 void V14_Loader::Item_45()
 {
-    const Page_Cabin& cabin = pages_.Cabin();
-    const std::array<QLineEdit*, 4> numbers = {cabin.Control_45_1a1, cabin.Control_45_1a2,
-                                               cabin.Control_45_2a1, cabin.Control_45_2a2};
+    const std::array<QLineEdit*, 4> numbers = Item45_Number_Boxes(pages_);
     for (int k = 0; k < 4; ++k)
-        numbers[static_cast<std::size_t>(k)]->setText(QString::number(rec_.Get(V14_ITEM_45_NUMBER, k)));
+        At(numbers, k)->setText(QString::number(rec_.Get(V14_ITEM_45_NUMBER, k)));
     Indexes(V14_Step::Item_45);
 }
 
@@ -200,13 +198,7 @@ void V14_Loader::HSD_Values()
 
 void V14_Loader::Addresses()
 {
-    Page_HSD_Cnfg& cnfg = pages_.HSD_Cnfg();
-    const std::array<Page_HSD_Cnfg::Octet_Boxes*, V14_ADDRESSES> boxes = {
-        &cnfg.Control_72a1, &cnfg.Control_72a2, &cnfg.Control_72b1, &cnfg.Control_72b2,
-        &cnfg.Control_73a1, &cnfg.Control_73a2, &cnfg.Control_73b1, &cnfg.Control_73b2,
-        &cnfg.Control_74a1, &cnfg.Control_74a2, &cnfg.Control_74b1, &cnfg.Control_74b2,
-        &cnfg.Control_75,
-    };
+    const auto boxes = Address_Boxes(pages_);
     static const std::array<const char*, V14_ADDRESSES> labels = {
         "lxxii - SDU 1, Port 1, Part ",  "lxxii - SDU 1, Port 2, Part ",
         "lxxii - SDU 2, Port 1, Part ",  "lxxii - SDU 2, Port 2, Part ",
@@ -220,8 +212,8 @@ void V14_Loader::Addresses()
         for (int n = 0; n < V14_ADDRESSES; ++n) {
             const QByteArray octets = rec_.Get_Raw(V14_ADDRESS, n);
             QString text = QString::number(static_cast<std::uint8_t>(octets[p]));
-            core::Report_Text_Change((*boxes[static_cast<std::size_t>(n)])[static_cast<std::size_t>(p)], text,
-                                     QString::fromLatin1(labels[static_cast<std::size_t>(n)]) + QString::number(p), 4);
+            const QString label = QString::fromLatin1(At(labels, n)) + QString::number(p);
+            core::Report_Text_Change(At(*At(boxes, n), p), text, label, 4);
         }
     }
 }
@@ -259,7 +251,7 @@ void V14_Loader::Item_92()
         const int j = core::Range_Default_Int(static_cast<double>(rec_.Get(V14_ITEM_92_INDEX, i)), 0,
                                               static_cast<std::int16_t>(highest),
                                               static_cast<std::int16_t>(highest));
-        Set_List_Index(boxes[static_cast<std::size_t>(j)], rec_.Get(V14_ITEM_92_PREF, i),
+        Set_List_Index(At(boxes, j), rec_.Get(V14_ITEM_92_PREF, i),
                        Name_Of(rec_, V14_ITEM_92_PREF));
     }
 }
@@ -323,7 +315,7 @@ void V14_Loader::Cabin_Numbers()
     const std::array<const Page_Cabin_Numbers::Option_Array*, 2> options = {&page.Control_26a,
                                                                             &page.Control_26b};
     for (int s = 0; s < 2; ++s)
-        (*options[static_cast<std::size_t>(s)])[rec_.Get(V14_ITEM_26, s) == 1 ? 1 : 0]->setChecked(true);
+        At(*At(options, s), rec_.Get(V14_ITEM_26, s) == 1 ? 1 : 0)->setChecked(true);
 
     for (int i = 1; i <= Page_Cabin_Numbers::SLOT_COUNT; ++i) {
         const auto at = static_cast<std::size_t>(i);
@@ -360,7 +352,7 @@ void V14_Loader::Directory()
         }
     }
     for (int k = 0; k < V14_CATEGORIES; ++k) {
-        QListWidget* list = page.Control_05[static_cast<std::size_t>(k)];
+        QListWidget* list = At(page.Control_05, k);
         list->clear();
         const QString caption = page.Category_Name(k);
         for (int j = 0; j < V14_DIRECTORY_PER_CATEGORY; ++j) {
@@ -368,8 +360,10 @@ void V14_Loader::Directory()
             if (rec_.Get_Text(V14_DIR_NUMBER, entry).startsWith(QLatin1Char('-')))
                 continue;
             const QString suffix = caption + QStringLiteral(", ") + QString::number(j);
-            const QString name = Value_Text(V14_DIR_NAME, entry, QStringLiteral("v - Phone Name, ") + suffix, 17);
-            const QString number = Value_Text(V14_DIR_NUMBER, entry, QStringLiteral("v - Phone Number, ") + suffix, 12);
+            const QString name =
+                Value_Text(V14_DIR_NAME, entry, QStringLiteral("v - Phone Name, ") + suffix, 17);
+            const QString number =
+                Value_Text(V14_DIR_NUMBER, entry, QStringLiteral("v - Phone Number, ") + suffix, 12);
             list->addItem(core::Pad_Right_Spaces(name, 18) + core::Pad_Right_Spaces(number, 22)
                           + QString::number(rec_.Get(V14_DIR_PRIORITY, entry)) + QStringLiteral("    ")
                           + (rec_.Get(V14_DIR_PROTECTED, entry) != 0 ? QStringLiteral("Yes")
@@ -386,24 +380,25 @@ void V14_Loader::PIMBIT()
     if (loaded_revision_ != 1)
         return;
     Page_PIMBIT& page = pages_.PIMBIT();
-    const auto whole = [](QLineEdit* box, pages::Up_Down* spin, std::int64_t value) {
+    const auto whole = [this](QLineEdit* box, pages::Up_Down* spin, int field, int k) {
+        const std::int64_t value = rec_.Get(field, k);
         box->setText(QString::number(value));
         Page_PIMBIT::Set_Spin_Value(spin, static_cast<int>(value));
     };
     for (int k = 0; k < COUNT_103; ++k)
-        whole(page.Control_103[static_cast<std::size_t>(k)], page.UpDown_103[static_cast<std::size_t>(k)], rec_.Get(V14_ITEM_103, k));
+        whole(At(page.Control_103, k), At(page.UpDown_103, k), V14_ITEM_103, k);
     for (int k = 0; k < COUNT_104; ++k)
-        Set_List_Index(page.Control_104[static_cast<std::size_t>(k)], rec_.Get(V14_ITEM_104, k), Name_Of(rec_, V14_ITEM_104));
+        Set_List_Index(At(page.Control_104, k), rec_.Get(V14_ITEM_104, k), Name_Of(rec_, V14_ITEM_104));
     for (int k = 0; k < COUNT_105; ++k)
-        whole(page.Control_105[static_cast<std::size_t>(k)], page.UpDown_105[static_cast<std::size_t>(k)], rec_.Get(V14_ITEM_105, k));
+        whole(At(page.Control_105, k), At(page.UpDown_105, k), V14_ITEM_105, k);
     for (int k = 0; k < COUNT_106_AZ; ++k)
-        whole(page.Control_106_Az[static_cast<std::size_t>(k)], page.UpDown_106_Az[static_cast<std::size_t>(k)], rec_.Get(V14_ITEM_106_AZ, k));
+        whole(At(page.Control_106_Az, k), At(page.UpDown_106_Az, k), V14_ITEM_106_AZ, k);
     for (int k = 0; k < COUNT_106_EL; ++k) {
         const auto halves = static_cast<std::int16_t>(rec_.Get(V14_ITEM_106_EL, k));
-        page.Control_106_El[static_cast<std::size_t>(k)]->setText(core::Format_Shortest(Elevation_From_Code(halves)));
-        Page_PIMBIT::Set_Spin_Value(page.UpDown_106_El[static_cast<std::size_t>(k)], halves * 5);
+        At(page.Control_106_El, k)->setText(core::Format_Shortest(Elevation_From_Code(halves)));
+        Page_PIMBIT::Set_Spin_Value(At(page.UpDown_106_El, k), halves * 5);
     }
-    whole(page.Control_107, page.UpDown_107, rec_.Get(V14_ITEM_107));
+    whole(page.Control_107, page.UpDown_107, V14_ITEM_107, 0);
 }
 
 void V14_Loader::Run()
@@ -417,7 +412,7 @@ void V14_Loader::Run()
     Indexes(V14_Step::Item_63);
     Page_Dual& dual = pages_.Dual();
     for (int i = 0; i < 6; ++i)
-        dual.Control_49[static_cast<std::size_t>(i)]->setText(QString::number(rec_.Get(V14_ITEM_49, i)));
+        At(dual.Control_49, i)->setText(QString::number(rec_.Get(V14_ITEM_49, i)));
     Indexes(V14_Step::Cabin);
     Texts(V14_Step::Item_25);
     Item_45();
@@ -425,10 +420,11 @@ void V14_Loader::Run()
     Addresses();
 
     Page_HSD_Cnfg& cnfg = pages_.HSD_Cnfg();
-    for (int i = 0; i < 6; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        cnfg.Control_68a[at]->setText(QString::number(static_cast<std::uint8_t>(rec_.Get_Raw(V14_ITEM_68, 0)[i]), 16).toUpper());
-        cnfg.Control_68b[at]->setText(QString::number(static_cast<std::uint8_t>(rec_.Get_Raw(V14_ITEM_68, 1)[i]), 16).toUpper());
+    const std::array<Page_HSD_Cnfg::MAC_Boxes*, 2> macs = {&cnfg.Control_68a, &cnfg.Control_68b};
+    for (int s = 0; s < 2; ++s) {
+        const QByteArray bytes = rec_.Get_Raw(V14_ITEM_68, s);
+        for (int i = 0; i < 6; ++i)
+            At(*At(macs, s), i)->setText(QString::number(static_cast<std::uint8_t>(bytes[i]), 16).toUpper());
     }
     Texts(V14_Step::Item_69);
     Indexes(V14_Step::Items_70_71);
@@ -436,7 +432,7 @@ void V14_Loader::Run()
     Indexes(V14_Step::Item_77a);
     Page_HSD_SBB& sbb = pages_.HSD_SBB();
     for (int i = 0; i < 4; ++i)
-        sbb.Control_77b[static_cast<std::size_t>(i)]->setText(QString::number(rec_.Get(V14_ITEM_77B, i)));
+        At(sbb.Control_77b, i)->setText(QString::number(rec_.Get(V14_ITEM_77B, i)));
 
     LES(pages_.HSD_S64().Control_67, V14_MPDS_SAT_ID, V14_MPDS_LES_ID, V14_MPDS_PREF,
         V14_MPDS_COUNT, V14_MPDS_ENTRIES, "lxvii-Size");

@@ -57,6 +57,21 @@ void Put_Index(core::Record& rec, int field, int element, const QComboBox* box,
     rec.Set(field, stored, element);
 }
 
+using Text_Number = std::int32_t (*)(const QString& text, const QString& field);
+
+void Put_Number(core::Record& rec, int field, const QLineEdit* box, Text_Number convert, int element = 0)
+{
+    rec.Set(field, convert(box->text(), Name_Of(rec, field)), element);
+}
+
+// Element k of a text-box array into element k of the field.
+template <class Boxes>
+void Put_Numbers(core::Record& rec, int field, const Boxes& boxes, Text_Number convert)
+{
+    for (int k = 0; k < static_cast<int>(boxes.size()); ++k)
+        Put_Number(rec, field, At(boxes, k), convert, k);
+}
+
 void Put_Text(core::Record& rec, int field, int element, const QString& text, V14_Text_Coding coding)
 {
     const int width = rec.Field(field).width;
@@ -142,15 +157,14 @@ void Save_Directory(core::Record& rec, const Page_Set& pages)
 
     const QString what = Name_Of(rec, V14_DIR_PRIORITY);
     for (int k = 0; k < V14_CATEGORIES; ++k) {
-        const QStringList lines = List_Lines(page.Control_05[static_cast<std::size_t>(k)],
-                                             V14_DIRECTORY_PER_CATEGORY, "cockpit directory");
+        const QStringList lines = List_Lines(At(page.Control_05, k), V14_DIRECTORY_PER_CATEGORY,
+                                             QStringLiteral("cockpit directory"));
         for (int j = 0; j < V14_DIRECTORY_PER_CATEGORY; ++j) {
             const int entry = k * V14_DIRECTORY_PER_CATEGORY + j;
             if (j < lines.size()) {
                 const QString& line = lines[j];
                 rec.Set_Text(V14_DIR_NAME, core::Make_Fixed_String(Columns(line, 1, 14), 14), entry);
-                rec.Set_Text(V14_DIR_NUMBER, core::Make_Fixed_String(Columns(line, 19, 36), 18),
-                             entry);
+                rec.Set_Text(V14_DIR_NUMBER, core::Make_Fixed_String(Columns(line, 19, 36), 18), entry);
                 rec.Set(V14_DIR_PRIORITY, Text_To_Int16(Columns(line, 41, 41), what), entry);
                 rec.Set(V14_DIR_PROTECTED, line.right(3) == QLatin1String("Yes") ? 1 : 0, entry);
             } else {
@@ -170,36 +184,34 @@ void Save_Cabin_Numbers(core::Record& rec, const Page_Set& pages)
     for (const int element : {0, 1, 20, 21})
         rec.Set_Text(V14_CABIN_NUMBER, none, element);
     const Page_Cabin_Numbers& page = pages.Cabin_Numbers();
+    const auto put = [&rec](const QLineEdit* box, int element) {
+        rec.Set_Text(V14_CABIN_NUMBER, core::Make_Fixed_String(box->text(), 18), element);
+    };
     for (int i = 1; i <= Page_Cabin_Numbers::SLOT_COUNT; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        rec.Set_Text(V14_CABIN_NUMBER, core::Make_Fixed_String(page.Control_16_Sat1_ChA[at]->text(), 18), 2 * i);
-        rec.Set_Text(V14_CABIN_NUMBER, core::Make_Fixed_String(page.Control_16_Sat1_ChB[at]->text(), 18), 2 * i + 1);
-        rec.Set_Text(V14_CABIN_NUMBER, core::Make_Fixed_String(page.Control_16_Sat2_ChA[at]->text(), 18), 20 + 2 * i);
-        rec.Set_Text(V14_CABIN_NUMBER, core::Make_Fixed_String(page.Control_16_Sat2_ChB[at]->text(), 18), 21 + 2 * i);
+        put(At(page.Control_16_Sat1_ChA, i), 2 * i);
+        put(At(page.Control_16_Sat1_ChB, i), 2 * i + 1);
+        put(At(page.Control_16_Sat2_ChA, i), 20 + 2 * i);
+        put(At(page.Control_16_Sat2_ChB, i), 21 + 2 * i);
     }
     rec.Set(V14_ITEM_26, page.Control_26a[1]->isChecked() ? 1 : 0, 0);
     rec.Set(V14_ITEM_26, page.Control_26b[1]->isChecked() ? 1 : 0, 1);
 }
 
-void Save_Head_Values(core::Record& rec, const Page_Set& pages)
+void Save_Head_Values(core::Record& rec, Page_Set& pages)
 {
     rec.Set(V14_RESERVED_1, 0);
     rec.Set(V14_RESERVED_2, 0);
     rec.Set(V14_MODIFIED_FLAG, 0);
     rec.Set(V14_CONSTANT_1, 1);
 
-    const Page_Cabin& cabin = pages.Cabin();
-    const std::array<QLineEdit*, 4> numbers_45 = {cabin.Control_45_1a1, cabin.Control_45_1a2,
-                                                  cabin.Control_45_2a1, cabin.Control_45_2a2};
+    const std::array<QLineEdit*, 4> numbers_45 = Item45_Number_Boxes(pages);
     for (int k = 0; k < 4; ++k)
-        rec.Set(V14_ITEM_45_NUMBER,
-                core::Range_Default_Int(numbers_45[static_cast<std::size_t>(k)]->text(), -1, 999, -1), k);
+        rec.Set(V14_ITEM_45_NUMBER, core::Range_Default_Int(At(numbers_45, k)->text(), -1, 999, -1), k);
 
     const Page_Dual& dual = pages.Dual();
-    for (int i = 0; i < 6; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        rec.Set(V14_ITEM_49, core::Range_Default_Byte(dual.Control_49[at]->text(), 0, 99, Default_Item49[at]), i);
-    }
+    for (int i = 0; i < 6; ++i)
+        rec.Set(V14_ITEM_49,
+                core::Range_Default_Byte(At(dual.Control_49, i)->text(), 0, 99, At(Default_Item49, i)), i);
 
     Item61_Flags flags;
     flags.A0 = static_cast<std::uint8_t>(rec.Get(V14_ITEM_61_A, 0));
@@ -263,7 +275,7 @@ void Save_LES(core::Record& rec, const QListWidget* list, const LES_Fields& f)
     rec.Set(f.Count, lines.size());
 }
 
-void Save_HSD(core::Record& rec, const Page_Set& pages)
+void Save_HSD(core::Record& rec, Page_Set& pages)
 {
     const Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
     rec.Set(V14_ITEM_64, core::Real_To_Tenths(cnfg.Control_64->text(), 0.0, 30.0, 16));
@@ -273,36 +285,30 @@ void Save_HSD(core::Record& rec, const Page_Set& pages)
     Save_LES(rec, pages.HSD_S64().Control_66,
              {V14_MISDN_SAT_ID, V14_MISDN_LES_ID, V14_MISDN_PREF, V14_MISDN_COUNT, V14_MISDN_ENTRIES});
 
-    const QString mac = Name_Of(rec, V14_ITEM_68);
-    const std::array<const Page_HSD_Cnfg::MAC_Boxes*, 2> macs = {&cnfg.Control_68a, &cnfg.Control_68b};
-    for (int s = 0; s < 2; ++s) {
-        QByteArray bytes(6, '\0');
-        for (int k = 0; k < 6; ++k)
-            bytes[k] = static_cast<char>(Hex_To_Whole((*macs[static_cast<std::size_t>(s)])[static_cast<std::size_t>(k)]->text(), 255, mac));
-        rec.Set_Raw(V14_ITEM_68, bytes, s);
-    }
-
-    const std::array<const Page_HSD_Cnfg::Octet_Boxes*, V14_ADDRESSES> addresses = {
-        &cnfg.Control_72a1, &cnfg.Control_72a2, &cnfg.Control_72b1, &cnfg.Control_72b2,
-        &cnfg.Control_73a1, &cnfg.Control_73a2, &cnfg.Control_73b1, &cnfg.Control_73b2,
-        &cnfg.Control_74a1, &cnfg.Control_74a2, &cnfg.Control_74b1, &cnfg.Control_74b2,
-        &cnfg.Control_75,
+    // Each box of a MAC address holds one byte in hexadecimal, each box of
+    // an IPv4 address one octet in decimal.
+    const auto bytes_of = [&rec](const auto& boxes, int field, bool hex) {
+        QByteArray bytes(static_cast<qsizetype>(boxes.size()), '\0');
+        for (int k = 0; k < bytes.size(); ++k) {
+            const QString text = At(boxes, k)->text();
+            bytes[k] = static_cast<char>(hex ? Hex_To_Whole(text, 255, Name_Of(rec, field))
+                                             : Text_To_Byte(text, Name_Of(rec, field)));
+        }
+        return bytes;
     };
-    const QString octet = Name_Of(rec, V14_ADDRESS);
-    for (int n = 0; n < V14_ADDRESSES; ++n) {
-        QByteArray bytes(4, '\0');
-        for (int k = 0; k < 4; ++k)
-            bytes[k] = static_cast<char>(Text_To_Byte((*addresses[static_cast<std::size_t>(n)])[static_cast<std::size_t>(k)]->text(), octet));
-        rec.Set_Raw(V14_ADDRESS, bytes, n);
-    }
+    rec.Set_Raw(V14_ITEM_68, bytes_of(cnfg.Control_68a, V14_ITEM_68, true), 0);
+    rec.Set_Raw(V14_ITEM_68, bytes_of(cnfg.Control_68b, V14_ITEM_68, true), 1);
+    const auto addresses = Address_Boxes(pages);
+    for (int n = 0; n < V14_ADDRESSES; ++n)
+        rec.Set_Raw(V14_ADDRESS, bytes_of(*At(addresses, n), V14_ADDRESS, false), n);
 
-    rec.Set(V14_ITEM_76, Text_To_Byte(cnfg.Control_76->text(), Name_Of(rec, V14_ITEM_76)));
+    Put_Number(rec, V14_ITEM_76, cnfg.Control_76, Text_To_Byte);
     const Page_HSD_SBB& sbb = pages.HSD_SBB();
     for (int k = 0; k < 4; ++k)
-        rec.Set(V14_ITEM_77B, core::Range_Default_Long(sbb.Control_77b[static_cast<std::size_t>(k)]->text(), 0, 65535, 0), k);
-    rec.Set(V14_ITEM_90_PACKETS, Text_To_Unsigned16(sbb.Control_90pac->text(), Name_Of(rec, V14_ITEM_90_PACKETS)));
-    rec.Set(V14_ITEM_90_PERIOD, Text_To_Unsigned16(sbb.Control_90per->text(), Name_Of(rec, V14_ITEM_90_PERIOD)));
-    rec.Set(V14_ITEM_102, Text_To_Unsigned16(sbb.Control_102->text(), Name_Of(rec, V14_ITEM_102)));
+        rec.Set(V14_ITEM_77B, core::Range_Default_Long(At(sbb.Control_77b, k)->text(), 0, 65535, 0), k);
+    Put_Number(rec, V14_ITEM_90_PACKETS, sbb.Control_90pac, Text_To_Unsigned16);
+    Put_Number(rec, V14_ITEM_90_PERIOD, sbb.Control_90per, Text_To_Unsigned16);
+    Put_Number(rec, V14_ITEM_102, sbb.Control_102, Text_To_Unsigned16);
 }
 
 void Save_Sat_GES_Items(core::Record& rec, const Page_Set& pages)
@@ -310,10 +316,10 @@ void Save_Sat_GES_Items(core::Record& rec, const Page_Set& pages)
     const Page_Sat_GES& page = pages.Sat_GES();
     for (int j = 0; j < V14_ITEM_92_ENTRIES; ++j) {
         rec.Set(V14_ITEM_92_INDEX, j, j);
-        Put_Index(rec, V14_ITEM_92_PREF, j, page.Control_92[static_cast<std::size_t>(j)]);
+        Put_Index(rec, V14_ITEM_92_PREF, j, At(page.Control_92, j));
     }
-    rec.Set(V14_ITEM_94, Text_To_Int16(page.Control_94->text(), Name_Of(rec, V14_ITEM_94)));
-    rec.Set(V14_ITEM_108, Text_To_Int16(page.Control_108->text(), Name_Of(rec, V14_ITEM_108)));
+    Put_Number(rec, V14_ITEM_94, page.Control_94, Text_To_Int16);
+    Put_Number(rec, V14_ITEM_108, page.Control_108, Text_To_Int16);
 }
 
 // Revision 0: zeros; 1: from the page; 2 and above: left as the record held it.
@@ -329,17 +335,13 @@ void Save_PIMBIT(core::Record& rec, const Page_Set& pages, int revision)
         return;
     }
     const Page_PIMBIT& page = pages.PIMBIT();
-    for (int k = 0; k < COUNT_103; ++k)
-        rec.Set(V14_ITEM_103, Text_To_Byte(page.Control_103[static_cast<std::size_t>(k)]->text(), Name_Of(rec, V14_ITEM_103)), k);
+    Put_Numbers(rec, V14_ITEM_103, page.Control_103, Text_To_Byte);
     for (int k = 0; k < COUNT_104; ++k)
-        Put_Index(rec, V14_ITEM_104, k, page.Control_104[static_cast<std::size_t>(k)]);
-    for (int k = 0; k < COUNT_105; ++k)
-        rec.Set(V14_ITEM_105, Text_To_Byte(page.Control_105[static_cast<std::size_t>(k)]->text(), Name_Of(rec, V14_ITEM_105)), k);
-    for (int k = 0; k < COUNT_106_AZ; ++k)
-        rec.Set(V14_ITEM_106_AZ, Text_To_Int16(page.Control_106_Az[static_cast<std::size_t>(k)]->text(), Name_Of(rec, V14_ITEM_106_AZ)), k);
-    for (int k = 0; k < COUNT_106_EL; ++k)
-        rec.Set(V14_ITEM_106_EL, Elevation_Code(page.Control_106_El[static_cast<std::size_t>(k)]->text(), Name_Of(rec, V14_ITEM_106_EL)), k);
-    rec.Set(V14_ITEM_107, Text_To_Byte(page.Control_107->text(), Name_Of(rec, V14_ITEM_107)));
+        Put_Index(rec, V14_ITEM_104, k, At(page.Control_104, k));
+    Put_Numbers(rec, V14_ITEM_105, page.Control_105, Text_To_Byte);
+    Put_Numbers(rec, V14_ITEM_106_AZ, page.Control_106_Az, Text_To_Int16);
+    Put_Numbers(rec, V14_ITEM_106_EL, page.Control_106_El, Elevation_Code);
+    Put_Number(rec, V14_ITEM_107, page.Control_107, Text_To_Byte);
 }
 
 } // namespace

@@ -99,6 +99,21 @@ std::span<const V14_Text_Row> V14_Text_Rows()
     return TEXT_ROWS;
 }
 
+std::array<std::array<QLineEdit*, 4>*, 13> Address_Boxes(Page_Set& pages)
+{
+    Page_HSD_Cnfg& c = pages.HSD_Cnfg();
+    return {&c.Control_72a1, &c.Control_72a2, &c.Control_72b1, &c.Control_72b2,
+            &c.Control_73a1, &c.Control_73a2, &c.Control_73b1, &c.Control_73b2,
+            &c.Control_74a1, &c.Control_74a2, &c.Control_74b1, &c.Control_74b2,
+            &c.Control_75};
+}
+
+std::array<QLineEdit*, 4> Item45_Number_Boxes(Page_Set& pages)
+{
+    const Page_Cabin& c = pages.Cabin();
+    return {c.Control_45_1a1, c.Control_45_1a2, c.Control_45_2a1, c.Control_45_2a2};
+}
+
 int Encode_Index(V14_Index_Coding coding, int index)
 {
     switch (coding) {

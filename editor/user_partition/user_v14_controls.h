@@ -6,6 +6,8 @@
 // user_record_v14_load.cpp).
 
 #include <QString>
+#include <array>
+#include <cstddef>
 #include <span>
 
 class Page_Set;
@@ -80,6 +82,19 @@ struct V14_Text_Row {
 
 std::span<const V14_Index_Row> V14_Index_Rows();
 std::span<const V14_Text_Row> V14_Text_Rows();
+
+// The address fields of items 72 to 75 in record order (72a1, 72a2, 72b1,
+// 72b2, 73a1 ... 74b2, 75), each four octet boxes.
+std::array<std::array<QLineEdit*, 4>*, 13> Address_Boxes(Page_Set& pages);
+// The number boxes of item 45 in record order (1a1, 1a2, 2a1, 2a2).
+std::array<QLineEdit*, 4> Item45_Number_Boxes(Page_Set& pages);
+
+// Element k of a control array.
+template <class Array>
+decltype(auto) At(Array& array, int k)
+{
+    return array[static_cast<std::size_t>(k)];
+}
 
 // The stored index of a row's list index, and back.
 int Encode_Index(V14_Index_Coding coding, int index);
