@@ -6,6 +6,7 @@
 #include "editor/core/validation.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 #include "editor/platform/message_service.h"
 
 #include <QComboBox>
@@ -20,7 +21,6 @@
 #include <QVBoxLayout>
 #include <QVariant>
 
-#include <optional>
 
 namespace {
 
@@ -111,18 +111,6 @@ const struct {
     {&Page_Cabin::Control_45_2a2, &Page_Cabin::UpDown_45_2a2, &Page_Cabin::Control_45_2b2, 8},
 };
 
-void Set_Spin_Value(pages::Up_Down* spin, int value)
-{
-    if (spin)
-        spin->setProperty("Value", value);
-}
-
-void Follow_Text(pages::Up_Down* spin, const QString& text)
-{
-    if (const std::optional<double> value = core::Parse_Number(text))
-        Set_Spin_Value(spin, static_cast<int>(*value));
-}
-
 // The assignment-type rule of one terminal: "-1" resets the type to
 // "Not Exclusive" and disables it; any other ID enables it as it stands.
 void Assignment_Rule(const QString& terminal_text, QComboBox* type)
@@ -152,17 +140,10 @@ QGroupBox* Make_SDU_Frame(const char* name, int index, const char* caption)
     return frame;
 }
 
-// A field and its spin button side by side.
-QWidget* Field_With_Spin(QLineEdit* edit, pages::Up_Down* spin)
+// A field and its spin button side by side, kept to the left.
+QWidget* Spin_Pair(QLineEdit* edit, pages::Up_Down* spin)
 {
-    auto* pair = new QWidget;
-    auto* layout = new QHBoxLayout(pair);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(edit);
-    layout->addWidget(spin);
-    layout->addStretch(1);
-    return pair;
+    return pages::Field_With_Spin(edit, spin, true);
 }
 
 } // namespace
@@ -227,7 +208,7 @@ void Page_Cabin::Build_Controls()
         if (row.spin) {
             auto* spin = new pages::Up_Down;
             spin->setObjectName(QString::fromLatin1(row.spin_name));
-            Follow_Text(spin, edit->text());
+            pages::Follow_Number(spin, edit->text());
             this->*row.spin = spin;
         }
     }
@@ -254,7 +235,7 @@ void Page_Cabin::Build_Secured()
     grid->addWidget(Frame_SDU1[0], 0, 1);
     grid->addWidget(Frame_SDU2[0], 0, 2);
     grid->addWidget(Label_Sec_L1[0], 1, 0);
-    grid->addWidget(Field_With_Spin(Control_59, UpDown_59), 1, 1);
+    grid->addWidget(Spin_Pair(Control_59, UpDown_59), 1, 1);
     grid->setColumnStretch(3, 1);
     Secured_Items()->addLayout(grid);
 }
@@ -299,10 +280,10 @@ void Page_Cabin::Build_User()
     };
     Frame_SDU1[1] = Make_SDU_Frame("Frame_SDU1", 1, "SDU 1");
     Frame_SDU2[1] = Make_SDU_Frame("Frame_SDU2", 1, "SDU 2");
-    make_column(Frame_SDU1[1], Control_21a, Control_24a, Control_25a, Field_With_Spin(Control_45_1a1, UpDown_45_1a1),
-                Control_45_1b1, Field_With_Spin(Control_45_1a2, UpDown_45_1a2), Control_45_1b2);
-    make_column(Frame_SDU2[1], Control_21b, Control_24b, Control_25b, Field_With_Spin(Control_45_2a1, UpDown_45_2a1),
-                Control_45_2b1, Field_With_Spin(Control_45_2a2, UpDown_45_2a2), Control_45_2b2);
+    make_column(Frame_SDU1[1], Control_21a, Control_24a, Control_25a, Spin_Pair(Control_45_1a1, UpDown_45_1a1),
+                Control_45_1b1, Spin_Pair(Control_45_1a2, UpDown_45_1a2), Control_45_1b2);
+    make_column(Frame_SDU2[1], Control_21b, Control_24b, Control_25b, Spin_Pair(Control_45_2a1, UpDown_45_2a1),
+                Control_45_2b1, Spin_Pair(Control_45_2a2, UpDown_45_2a2), Control_45_2b2);
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(labels);
@@ -319,23 +300,9 @@ void Page_Cabin::Bind_Fields()
     // Every check on this page lets the focus move on.
     const auto move_on = pages::Focus_Rule::Move_On;
 
-    const pages::Field_Check level_check =
-        pages::Real_Check(0, QStringLiteral("56"), 0, 255, pages::Caption_Of(Label_Sec_L1[0]));
-    const QPointer<pages::Up_Down> level_spin(UpDown_59);
-    pages::Bind_Field(
-        Control_59, SET_DIGITS,
-        [level_check, level_spin](const QString& text, bool& cancel) {
-            const QString result = level_check(text, cancel);
-            Follow_Text(level_spin, result);
-            return result;
-        },
-        move_on);
-    pages::Bind_Whole_Step(UpDown_59, Control_59, 0, 255, 56);
-    const QPointer<QLineEdit> level_field(Control_59);
-    connect(UpDown_59, &pages::Up_Down::Stepped, UpDown_59, [level_field, level_spin] {
-        if (level_field)
-            Follow_Text(level_spin, level_field->text());
-    });
+    pages::Bind_Whole_Spin(Control_59, UpDown_59, SET_DIGITS,
+                           pages::Real_Check(0, QStringLiteral("56"), 0, 255, pages::Caption_Of(Label_Sec_L1[0])),
+                           move_on, 0, 255, 56);
 
     const pages::Title_Source code_title = pages::Caption_Of(Label_User_L0[4]);
     for (QLineEdit* code : {Control_25a, Control_25b}) {
@@ -359,27 +326,10 @@ void Page_Cabin::Bind_Terminal(QLineEdit* edit, pages::Up_Down* spin, QComboBox*
                                                        [aphone, terminal] {
                                                            return aphone() + QStringLiteral(": ") + terminal();
                                                        });
-    const QPointer<pages::Up_Down> guarded_spin(spin);
+    // A check and a click alike apply the assignment-type rule to the new text at once.
     const QPointer<QComboBox> guarded_type(type);
-    pages::Bind_Field(
-        edit, SET_SIGNED_DIGITS,
-        [check, guarded_spin, guarded_type](const QString& text, bool& cancel) {
-            const QString result = check(text, cancel);
-            Follow_Text(guarded_spin, result);
-            Assignment_Rule(result, guarded_type);
-            return result;
-        },
-        pages::Focus_Rule::Move_On);
-
-    pages::Bind_Whole_Step(spin, edit, -1, 999, -1);
-    // A click applies the assignment-type rule to the new text at once.
-    const QPointer<QLineEdit> field(edit);
-    connect(spin, &pages::Up_Down::Stepped, spin, [field, guarded_spin, guarded_type] {
-        if (!field)
-            return;
-        Follow_Text(guarded_spin, field->text());
-        Assignment_Rule(field->text(), guarded_type);
-    });
+    pages::Bind_Whole_Spin(edit, spin, SET_SIGNED_DIGITS, check, pages::Focus_Rule::Move_On, -1, 999, -1,
+                           [guarded_type](const QString& text) { Assignment_Rule(text, guarded_type); });
 }
 
 void Page_Cabin::Apply_Assignment_Type_Rule()

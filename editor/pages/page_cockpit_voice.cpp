@@ -3,6 +3,7 @@
 #include "editor/core/ort_types.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 #include "editor/platform/message_service.h"
 
 #include <QComboBox>
@@ -18,7 +19,6 @@
 #include <QVariant>
 
 #include <functional>
-#include <optional>
 
 namespace {
 
@@ -171,12 +171,6 @@ std::function<QString()> Hint_At_Level_0(bool secured, const char* hint)
     };
 }
 
-void Set_Spin_Value(pages::Up_Down* spin, int value)
-{
-    if (spin)
-        spin->setProperty("Value", value);
-}
-
 QLabel* Make_Label(const QString& name, int index, const char* caption, const char* tag)
 {
     auto* label = new QLabel(QString::fromLatin1(caption));
@@ -234,7 +228,7 @@ void Page_Cockpit_Voice::Build_Labels_And_Combos()
         this->*row.edit = edit;
         auto* spin = new pages::Up_Down;
         spin->setObjectName(QString::fromLatin1(row.spin_name));
-        Set_Spin_Value(spin, row.default_value);
+        pages::Set_Spin_Value(spin, row.default_value);
         this->*row.spin = spin;
     }
 }
@@ -318,22 +312,9 @@ void Page_Cockpit_Voice::Bind_Levels()
         const pages::Field_Check check =
             pages::Real_Check(0, QString::number(level.default_value), 0, LEVEL_MAX,
                               [group, own] { return group() + QStringLiteral(": ") + own(); });
-        const QPointer<pages::Up_Down> guarded(spin);
         // A corrected level keeps the focus; the spin button follows the result.
-        pages::Bind_Field(edit, SET_DIGITS, [check, guarded](const QString& text, bool& cancel) {
-            const QString result = check(text, cancel);
-            if (const std::optional<double> value = core::Parse_Number(result))
-                Set_Spin_Value(guarded, static_cast<int>(*value));
-            return result;
-        });
-        pages::Bind_Whole_Step(spin, edit, 0, LEVEL_MAX, level.default_value);
-        const QPointer<QLineEdit> field(edit);
-        connect(spin, &pages::Up_Down::Stepped, spin, [field, guarded] {
-            if (!field)
-                return;
-            if (const std::optional<double> value = core::Parse_Number(field->text()))
-                Set_Spin_Value(guarded, static_cast<int>(*value));
-        });
+        pages::Bind_Whole_Spin(edit, spin, SET_DIGITS, check, pages::Focus_Rule::Keep_Focus, 0, LEVEL_MAX,
+                               level.default_value);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "editor/core/ort_types.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -15,7 +16,6 @@
 #include <QVariant>
 
 #include <functional>
-#include <optional>
 
 namespace {
 
@@ -89,12 +89,6 @@ private:
     std::function<QString()> hint_;
 };
 
-void Set_Spin_Value(pages::Up_Down* spin, int value)
-{
-    if (spin)
-        spin->setProperty("Value", value);
-}
-
 } // namespace
 
 Page_Dual::Page_Dual() : Page_Frame([] {
@@ -163,7 +157,7 @@ void Page_Dual::Build_User()
         edit->setToolTip(QString::fromLatin1(WEIGHT_TOOLTIPS[i]));
         auto* spin = new pages::Up_Down;
         spin->setObjectName(Array_Name(QStringLiteral("UpDown_49"), index));
-        Set_Spin_Value(spin, default_value);
+        pages::Set_Spin_Value(spin, default_value);
         Control_49[i] = edit;
         UpDown_49[i] = spin;
 
@@ -171,24 +165,8 @@ void Page_Dual::Build_User()
         // the focus moves on. The spin button follows the result.
         const pages::Field_Check check = pages::Real_Check(0, default_text, WEIGHT_MIN, WEIGHT_MAX,
                                                            pages::Caption_Of(Label_User_L0[i + 1]));
-        const QPointer<pages::Up_Down> guarded(spin);
-        pages::Bind_Field(
-            edit, SET_DIGITS,
-            [check, guarded](const QString& text, bool& cancel) {
-                const QString result = check(text, cancel);
-                if (const std::optional<double> value = core::Parse_Number(result))
-                    Set_Spin_Value(guarded, static_cast<int>(*value));
-                return result;
-            },
-            pages::Focus_Rule::Move_On);
-        pages::Bind_Whole_Step(spin, edit, WEIGHT_MIN, WEIGHT_MAX, default_value);
-        const QPointer<QLineEdit> field(edit);
-        connect(spin, &pages::Up_Down::Stepped, spin, [field, guarded] {
-            if (!field)
-                return;
-            if (const std::optional<double> value = core::Parse_Number(field->text()))
-                Set_Spin_Value(guarded, static_cast<int>(*value));
-        });
+        pages::Bind_Whole_Spin(edit, spin, SET_DIGITS, check, pages::Focus_Rule::Move_On, WEIGHT_MIN, WEIGHT_MAX,
+                               default_value);
 
         grid->addWidget(Label_User_L0[i + 1], index + 1, 0);
         grid->addWidget(edit, index + 1, 1);

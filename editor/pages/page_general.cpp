@@ -2,6 +2,7 @@
 
 #include "editor/core/ort_types.h"
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 #include "editor/pages/psid_row.h"
 #include "editor/pages/psid_table_dialog.h"
 #include "editor/platform/message_service.h"
@@ -70,24 +71,6 @@ QLineEdit* Make_Edit(const QString& name, int max_length, bool fixed_pitch = fal
     if (fixed_pitch)
         edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     return edit;
-}
-
-pages::Up_Down* Make_Spin(const QString& name)
-{
-    auto* spin = new pages::Up_Down;
-    spin->setObjectName(name);
-    return spin;
-}
-
-QWidget* Field_With_Spin(QLineEdit* edit, pages::Up_Down* spin)
-{
-    auto* box = new QWidget;
-    auto* layout = new QHBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(edit);
-    layout->addWidget(spin);
-    return box;
 }
 
 QPushButton* Make_Button(const QString& name, const QString& caption, const QString& tooltip)
@@ -175,11 +158,11 @@ void Page_General::Build_Secured()
                              QStringLiteral("-50 dBm0"), QStringLiteral("-40 dBm0")},
                             QStringLiteral("Default: -50 dBm0"));
     Control_30 = Make_Edit(QStringLiteral("Control_30"), 4);
-    UpDown_30 = Make_Spin(QStringLiteral("UpDown_30"));
+    UpDown_30 = pages::Make_Spin(QStringLiteral("UpDown_30"));
     Control_47a = Make_Edit(QStringLiteral("Control_47a"), 3);
-    UpDown_47a = Make_Spin(QStringLiteral("UpDown_47a"));
+    UpDown_47a = pages::Make_Spin(QStringLiteral("UpDown_47a"));
     Control_47b = Make_Edit(QStringLiteral("Control_47b"), 3);
-    UpDown_47b = Make_Spin(QStringLiteral("UpDown_47b"));
+    UpDown_47b = pages::Make_Spin(QStringLiteral("UpDown_47b"));
     Control_52 = Make_Combo(QStringLiteral("Control_52"),
                             {QStringLiteral("'1' and '2'"), QStringLiteral("'L' and 'R'")});
     Control_54 = Make_Combo(QStringLiteral("Control_54"),
@@ -229,9 +212,9 @@ void Page_General::Build_Secured()
     };
     add(Label_Sec_L0[0], Control_01);
     add(Label_Sec_L0[1], Control_18);
-    add(Label_Sec_L0[2], Field_With_Spin(Control_30, UpDown_30), Label_Sec_L0[9]);
-    add(Label_Sec_L0[3], Field_With_Spin(Control_47a, UpDown_47a), Label_Sec_L0[10]);
-    add(Label_Sec_L0[4], Field_With_Spin(Control_47b, UpDown_47b), Label_Sec_L0[11]);
+    add(Label_Sec_L0[2], pages::Field_With_Spin(Control_30, UpDown_30), Label_Sec_L0[9]);
+    add(Label_Sec_L0[3], pages::Field_With_Spin(Control_47a, UpDown_47a), Label_Sec_L0[10]);
+    add(Label_Sec_L0[4], pages::Field_With_Spin(Control_47b, UpDown_47b), Label_Sec_L0[11]);
     add(Label_Sec_L0[5], Control_52);
     add(Label_Sec_L0[6], Control_54);
     add(Label_Sec_L1[0], Control_60);

@@ -3,6 +3,7 @@
 #include "editor/core/ort_types.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -30,8 +31,6 @@ constexpr int ELEVATION_STEP_TENTHS = 5;
 
 // The page's own feature level: the items exist from level 5 on.
 constexpr int PIMBIT_FEATURE_LEVEL = 5;
-
-const char* const SPIN_VALUE = "Value";
 
 Page_Setup Setup()
 {
@@ -67,24 +66,6 @@ QLineEdit* Make_Edit(const QString& name, int max_length, const QString& text,
     return edit;
 }
 
-pages::Up_Down* Make_Spin(const QString& name)
-{
-    auto* spin = new pages::Up_Down;
-    spin->setObjectName(name);
-    return spin;
-}
-
-QWidget* Field_With_Spin(QLineEdit* edit, pages::Up_Down* spin)
-{
-    auto* box = new QWidget;
-    auto* layout = new QHBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(edit);
-    layout->addWidget(spin);
-    return box;
-}
-
 // The title of an element's boxes: the frame's caption, a separator and the
 // element's label caption, read when the check runs.
 pages::Title_Source Element_Title(const QGroupBox* frame, const QString& separator,
@@ -112,17 +93,8 @@ void Bind_Whole(QLineEdit* edit, pages::Up_Down* spin, int char_set, std::int32_
 {
     const pages::Field_Check check = pages::Real_Check(0, QString::number(default_value), minimum,
                                                        maximum, std::move(title));
-    QPointer<pages::Up_Down> guarded(spin);
-    pages::Bind_Field(edit, char_set, [check, guarded](const QString& text, bool& cancel) {
-        const QString result = check(text, cancel);
-        if (guarded)
-            Page_PIMBIT::Set_Spin_Value(guarded, result.toInt());
-        return result;
-    });
-    pages::Bind_Whole_Step(spin, edit, minimum, maximum, default_value);
-    QObject::connect(spin, &pages::Up_Down::Stepped, edit,
-                     [edit, spin] { Page_PIMBIT::Set_Spin_Value(spin, edit->text().toInt()); });
-    Page_PIMBIT::Set_Spin_Value(spin, edit->text().toInt());
+    pages::Bind_Whole_Spin(edit, spin, char_set, check, pages::Focus_Rule::Keep_Focus, minimum, maximum,
+                           default_value);
 }
 
 // An elevation field: one decimal, rounded to the half degree the record
@@ -168,13 +140,12 @@ void Bind_Elevation(QLineEdit* edit, pages::Up_Down* spin, const QString& defaul
 
 int Page_PIMBIT::Spin_Value(const pages::Up_Down* spin)
 {
-    return spin ? spin->property(SPIN_VALUE).toInt() : 0;
+    return pages::Spin_Value(spin);
 }
 
 void Page_PIMBIT::Set_Spin_Value(pages::Up_Down* spin, int value)
 {
-    if (spin)
-        spin->setProperty(SPIN_VALUE, value);
+    pages::Set_Spin_Value(spin, value);
 }
 
 int Page_PIMBIT::Elevation_Tenths(double degrees)
@@ -212,11 +183,11 @@ void Page_PIMBIT::Build_103()
         Label_User_L5_103[i] = Make_Label(Array_Name(label_name, i), QString::fromLatin1(orders[i]));
         Control_103[i] = Make_Edit(Array_Name(QStringLiteral("Control_103"), i), 3, text,
                                    Design_Tip(text, 70, 255));
-        UpDown_103[i] = Make_Spin(Array_Name(QStringLiteral("UpDown_103"), i));
+        UpDown_103[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_103"), i));
         Bind_Whole(Control_103[i], UpDown_103[i], SET_DIGITS, User_Mod::Default_103(index), 70, 255,
                    Element_Title(Frame_103, QStringLiteral(", "), Label_User_L5_103[i]));
         grid->addWidget(Label_User_L5_103[i], i + 1, 0);
-        grid->addWidget(Field_With_Spin(Control_103[i], UpDown_103[i]), i + 1, 1);
+        grid->addWidget(pages::Field_With_Spin(Control_103[i], UpDown_103[i]), i + 1, 1);
     }
     User_Items()->addWidget(Frame_103);
 }
@@ -272,11 +243,11 @@ void Page_PIMBIT::Build_105()
         const QString text = QString::number(User_Mod::Default_105(index));
         Control_105[i] = Make_Edit(Array_Name(QStringLiteral("Control_105"), i), 3, text,
                                    Design_Tip(text, 0, 255));
-        UpDown_105[i] = Make_Spin(Array_Name(QStringLiteral("UpDown_105"), i));
+        UpDown_105[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_105"), i));
         Bind_Whole(Control_105[i], UpDown_105[i], SET_DIGITS, User_Mod::Default_105(index), 0, 255,
                    Element_Title(Frame_105, QStringLiteral(" - "), Label_User_L5_105[i]));
         grid->addWidget(Label_User_L5_105[i], i + 1, 0);
-        grid->addWidget(Field_With_Spin(Control_105[i], UpDown_105[i]), i + 1, 1);
+        grid->addWidget(pages::Field_With_Spin(Control_105[i], UpDown_105[i]), i + 1, 1);
         grid->addWidget(Label_User_L5_105[i + 4], i + 1, 2);
     }
     User_Items()->addWidget(Frame_105);
@@ -296,11 +267,11 @@ void Page_PIMBIT::Build_106()
                                              QStringLiteral("Azimuth - ") + QString::number(i + 1));
         Control_106_Az[i] = Make_Edit(Array_Name(QStringLiteral("Control_106_Az"), i), 4, text,
                                       Design_Tip(text, -99, 99));
-        UpDown_106_Az[i] = Make_Spin(Array_Name(QStringLiteral("UpDown_106_Az"), i));
+        UpDown_106_Az[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_106_Az"), i));
         Bind_Whole(Control_106_Az[i], UpDown_106_Az[i], SET_MINUS_DIGITS, default_value, -99, 99,
                    Element_Title(Frame_106, QStringLiteral(", "), Label_User_L5_106_Az[i]));
         grid->addWidget(Label_User_L5_106_Az[i], line, 0);
-        grid->addWidget(Field_With_Spin(Control_106_Az[i], UpDown_106_Az[i]), line, 1);
+        grid->addWidget(pages::Field_With_Spin(Control_106_Az[i], UpDown_106_Az[i]), line, 1);
         ++line;
     }
     for (int i = 0; i < User_Mod::COUNT_106_EL; ++i) {
@@ -311,11 +282,11 @@ void Page_PIMBIT::Build_106()
                        QStringLiteral("Elevation - ") + QString::number(i + 1));
         Control_106_El[i] = Make_Edit(Array_Name(QStringLiteral("Control_106_El"), i), 4, text,
                                       Design_Tip(text, 0, 90));
-        UpDown_106_El[i] = Make_Spin(Array_Name(QStringLiteral("UpDown_106_El"), i));
+        UpDown_106_El[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_106_El"), i));
         Bind_Elevation(Control_106_El[i], UpDown_106_El[i], text,
                        Element_Title(Frame_106, QStringLiteral(", "), Label_User_L5_106_El[i]));
         grid->addWidget(Label_User_L5_106_El[i], line, 0);
-        grid->addWidget(Field_With_Spin(Control_106_El[i], UpDown_106_El[i]), line, 1);
+        grid->addWidget(pages::Field_With_Spin(Control_106_El[i], UpDown_106_El[i]), line, 1);
         ++line;
     }
     User_Items()->addWidget(Frame_106);
@@ -328,11 +299,11 @@ void Page_PIMBIT::Build_107()
     Set_Tag(Label_User_L5_107, QStringLiteral("Item 107"));
     Control_107 = Make_Edit(QStringLiteral("Control_107"), 3, QStringLiteral("1"),
                             Design_Tip(QStringLiteral("1"), 0, 99));
-    UpDown_107 = Make_Spin(QStringLiteral("UpDown_107"));
+    UpDown_107 = pages::Make_Spin(QStringLiteral("UpDown_107"));
     Bind_Whole(Control_107, UpDown_107, SET_DIGITS, 1, 0, 99, pages::Caption_Of(Label_User_L5_107));
     auto* row = new QHBoxLayout;
     row->addWidget(Label_User_L5_107);
-    row->addWidget(Field_With_Spin(Control_107, UpDown_107));
+    row->addWidget(pages::Field_With_Spin(Control_107, UpDown_107));
     row->addStretch(1);
     User_Items()->addLayout(row);
 }

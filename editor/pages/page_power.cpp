@@ -2,6 +2,7 @@
 
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -149,17 +150,6 @@ const Report_Row REPORT[] = {
     {20, 21, 2, &Page_Power::Control_29a2, 23},
     {20, 24, 2, &Page_Power::Control_29b2, 26},
 };
-
-void Set_Spin_Value(pages::Up_Down* spin, int value)
-{
-    if (spin)
-        spin->setProperty("Value", value);
-}
-
-int Spin_Value(const pages::Up_Down* spin)
-{
-    return spin->property("Value").toInt();
-}
 
 // The whole number (or the tenths) of a field's text, clamped to the range;
 // nothing when the text is not a number.
@@ -323,14 +313,14 @@ void Page_Power::Bind_Fields()
             [check, guarded, tenths, minimum, maximum](const QString& text, bool& cancel) {
                 const QString result = check(text, cancel);
                 if (const std::optional<int> value = Field_Number(result, tenths, minimum, maximum))
-                    Set_Spin_Value(guarded, *value);
+                    pages::Set_Spin_Value(guarded, *value);
                 return result;
             },
             pages::Focus_Rule::Move_On);
 
         const std::optional<int> initial = Field_Number(default_text, tenths, minimum, maximum);
         edit->setText(core::Format_Fixed(*initial / (tenths ? 10.0 : 1.0), tenths ? 1 : 0));
-        Set_Spin_Value(spin, *initial);
+        pages::Set_Spin_Value(spin, *initial);
 
         const QPointer<QLineEdit> field(edit);
         if (tenths) {
@@ -341,9 +331,9 @@ void Page_Power::Bind_Fields()
                 if (!field || !guarded)
                     return;
                 const int from = Field_Number(field->text(), true, TENTHS_MIN / 10.0, TENTHS_MAX / 10.0)
-                                     .value_or(Spin_Value(guarded));
+                                     .value_or(pages::Spin_Value(guarded));
                 const int value = std::clamp(from + (up ? 1 : -1), TENTHS_MIN, TENTHS_MAX);
-                Set_Spin_Value(guarded, value);
+                pages::Set_Spin_Value(guarded, value);
                 field->setText(core::Format_Fixed(value / 10.0, 1));
             });
         } else {
@@ -353,7 +343,7 @@ void Page_Power::Bind_Fields()
                 if (!field)
                     return;
                 if (const std::optional<int> value = Field_Number(field->text(), false, minimum, maximum))
-                    Set_Spin_Value(guarded, *value);
+                    pages::Set_Spin_Value(guarded, *value);
             });
         }
     }

@@ -2,6 +2,7 @@
 
 #include "editor/core/char_sets.h"
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -14,7 +15,6 @@
 namespace hsd {
 
 namespace {
-const char* const SPIN_VALUE = "Value";
 const char* const SPIN_MIN = "Minimum";
 const char* const SPIN_MAX = "Maximum";
 } // namespace
@@ -53,29 +53,24 @@ void Bind_Value_Spin(pages::Up_Down* spin, int minimum, int maximum, int initial
 {
     spin->setProperty(SPIN_MIN, minimum);
     spin->setProperty(SPIN_MAX, maximum);
-    Set_Spin_Value(spin, initial);
+    hsd::Set_Spin_Value(spin, initial);
     QPointer<pages::Up_Down> guarded(spin);
     spin->Set_Step([guarded, on_change = std::move(on_change)](bool up) {
         if (!guarded)
             return;
-        const int before = Spin_Value(guarded);
-        Set_Spin_Value(guarded, before + (up ? 1 : -1));
-        const int after = Spin_Value(guarded);
+        const int before = pages::Spin_Value(guarded);
+        hsd::Set_Spin_Value(guarded, before + (up ? 1 : -1));
+        const int after = pages::Spin_Value(guarded);
         if (after != before && on_change)
             on_change(after);
     });
-}
-
-int Spin_Value(const pages::Up_Down* spin)
-{
-    return spin->property(SPIN_VALUE).toInt();
 }
 
 void Set_Spin_Value(pages::Up_Down* spin, int value)
 {
     const int minimum = spin->property(SPIN_MIN).toInt();
     const int maximum = spin->property(SPIN_MAX).toInt();
-    spin->setProperty(SPIN_VALUE, std::clamp(value, minimum, std::max(minimum, maximum)));
+    pages::Set_Spin_Value(spin, std::clamp(value, minimum, std::max(minimum, maximum)));
 }
 
 QComboBox* Make_Combo(const QString& name, const QStringList& entries)

@@ -3,6 +3,8 @@
 // character set whatever puts text into them, spin buttons that hold a
 // value of their own, and building control arrays.
 
+#include "editor/pages/page_widgets.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -11,10 +13,6 @@
 class QComboBox;
 class QLineEdit;
 class QWidget;
-
-namespace pages {
-class Up_Down;
-}
 
 namespace hsd {
 
@@ -29,7 +27,7 @@ void Keep_Text_In_Set(QLineEdit* edit, int char_set, const QString& code_extra =
 // click steps it by 1 and hands the new value to on_change.
 void Bind_Value_Spin(pages::Up_Down* spin, int minimum, int maximum, int initial,
                      std::function<void(int value)> on_change);
-int Spin_Value(const pages::Up_Down* spin);
+using pages::Spin_Value; // the value the spin button holds
 // Sets the value (clamped to the spin's range) without calling on_change.
 void Set_Spin_Value(pages::Up_Down* spin, int value);
 
