@@ -84,8 +84,8 @@ bool Focus_Change_Checks(const QFocusEvent* event)
 
 class Status_Hint final : public QObject {
 public:
-    Status_Hint(QWidget* control, QLabel* status, const QString& hint)
-        : QObject(control), status_(status), hint_(hint)
+    Status_Hint(QWidget* control, QLabel* status, std::function<QString()> hint)
+        : QObject(control), status_(status), hint_(std::move(hint))
     {
         control->installEventFilter(this);
     }
@@ -96,7 +96,7 @@ protected:
         if (!status_)
             return false;
         if (event->type() == QEvent::FocusIn)
-            status_->setText(hint_);
+            status_->setText(hint_());
         else if (event->type() == QEvent::FocusOut)
             status_->setText(QString());
         return false;
@@ -104,7 +104,7 @@ protected:
 
 private:
     QPointer<QLabel> status_;
-    QString hint_;
+    std::function<QString()> hint_;
 };
 
 } // namespace
@@ -323,8 +323,13 @@ void Select_Text_Item(const QList<QLineEdit*>& array, int index)
 
 void Bind_Status_Hint(QWidget* control, QLabel* status, const QString& hint)
 {
-    if (control && status)
-        new Status_Hint(control, status, hint); // owned by control
+    Bind_Status_Hint(control, status, [hint] { return hint; });
+}
+
+void Bind_Status_Hint(QWidget* control, QLabel* status, std::function<QString()> hint)
+{
+    if (control && status && hint)
+        new Status_Hint(control, status, std::move(hint)); // owned by control
 }
 
 // --- checks ----------------------------------------------------------------------

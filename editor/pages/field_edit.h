@@ -117,6 +117,8 @@ void Select_Text_Item(const QList<QLineEdit*>& array, int index);
 // While control has the focus, status shows hint; leaving clears status to "".
 // Works for text fields, combo boxes and any other focusable control.
 void Bind_Status_Hint(QWidget* control, QLabel* status, const QString& hint);
+// The same with a hint decided each time control gains the focus.
+void Bind_Status_Hint(QWidget* control, QLabel* status, std::function<QString()> hint);
 
 // The character filter on its own, as a validator (used by Bind_Field; also
 // usable for an editable combo box's line edit). Characters outside the set

@@ -14,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QVBoxLayout>
 #include <QVariant>
 
@@ -135,40 +134,10 @@ const struct {
     {"Control_36", "Default: Disable (Non-Modifiable)", "Default: Disable", "Default: Disable"},
 };
 
-// A status hint whose text is decided when the control gains the focus.
-class Focus_Hint final : public QObject {
-public:
-    Focus_Hint(QWidget* control, QLabel* status, std::function<QString()> hint)
-        : QObject(control), status_(status), hint_(std::move(hint))
-    {
-        control->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (!status_)
-            return false;
-        if (event->type() == QEvent::FocusIn)
-            status_->setText(hint_());
-        else if (event->type() == QEvent::FocusOut)
-            status_->setText(QString());
-        return false;
-    }
-
-private:
-    QPointer<QLabel> status_;
-    std::function<QString()> hint_;
-};
-
 // The hint shown only while the partition's airframer level is 0.
 std::function<QString()> Hint_At_Level_0(bool secured, const char* hint)
 {
-    return [=] {
-        const core::Version_State& versions = core::Versions();
-        const core::ORT_Version_Info& info = secured ? versions.Secured_Current : versions.User_Current;
-        return info.Airframer_Level > 0 ? QString() : QString::fromLatin1(hint);
-    };
+    return pages::Airframer_Level_0_Hint(secured, QString::fromLatin1(hint));
 }
 
 QLabel* Make_Label(const QString& name, int index, const char* caption, const char* tag)
@@ -320,11 +289,11 @@ void Page_Cockpit_Voice::Bind_Levels()
 
 void Page_Cockpit_Voice::Bind_Hints()
 {
-    new Focus_Hint(Control_31, Status_Secured(), Hint_At_Level_0(true, HINT_HELP));
-    new Focus_Hint(Control_32, Status_Secured(), Hint_At_Level_0(true, HINT_WSC));
-    new Focus_Hint(Control_42, Status_Secured(), Hint_At_Level_0(true, HINT_CHIME));
-    new Focus_Hint(Control_43, Status_Secured(), Hint_At_Level_0(true, HINT_WSC));
-    new Focus_Hint(Control_36, Status_User(), Hint_At_Level_0(false, HINT_WSC_USER));
+    pages::Bind_Status_Hint(Control_31, Status_Secured(), Hint_At_Level_0(true, HINT_HELP));
+    pages::Bind_Status_Hint(Control_32, Status_Secured(), Hint_At_Level_0(true, HINT_WSC));
+    pages::Bind_Status_Hint(Control_42, Status_Secured(), Hint_At_Level_0(true, HINT_CHIME));
+    pages::Bind_Status_Hint(Control_43, Status_Secured(), Hint_At_Level_0(true, HINT_WSC));
+    pages::Bind_Status_Hint(Control_36, Status_User(), Hint_At_Level_0(false, HINT_WSC_USER));
     pages::Bind_Status_Hint(Control_63, Status_User(), QString::fromLatin1(HINT_WSC_USER));
 }
 

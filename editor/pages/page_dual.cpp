@@ -6,16 +6,13 @@
 #include "editor/pages/page_widgets.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QVBoxLayout>
 #include <QVariant>
 
-#include <functional>
 
 namespace {
 
@@ -63,32 +60,6 @@ const struct {
     {&Page_Dual::Control_56, "Control_56", {"Disallowed", "Allowed"}, "Default: Disallowed"},
 };
 
-// A status hint whose text is decided when the control gains the focus.
-class Focus_Hint final : public QObject {
-public:
-    Focus_Hint(QWidget* control, QLabel* status, std::function<QString()> hint)
-        : QObject(control), status_(status), hint_(std::move(hint))
-    {
-        control->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (!status_)
-            return false;
-        if (event->type() == QEvent::FocusIn)
-            status_->setText(hint_());
-        else if (event->type() == QEvent::FocusOut)
-            status_->setText(QString());
-        return false;
-    }
-
-private:
-    QPointer<QLabel> status_;
-    std::function<QString()> hint_;
-};
-
 } // namespace
 
 Page_Dual::Page_Dual() : Page_Frame([] {
@@ -129,10 +100,8 @@ void Page_Dual::Build_Secured()
     Secured_Items()->addLayout(grid);
 
     // The prompt setting has no effect with a WSC (standard airframer level).
-    new Focus_Hint(Control_50, Status_Secured(), [] {
-        return core::Versions().Secured_Current.Airframer_Level > 0 ? QString()
-                                                                   : QString::fromLatin1(HINT_WSC);
-    });
+    pages::Bind_Status_Hint(Control_50, Status_Secured(),
+                            pages::Airframer_Level_0_Hint(true, QString::fromLatin1(HINT_WSC)));
 }
 
 void Page_Dual::Build_User()

@@ -8,7 +8,6 @@
 #include "editor/platform/message_service.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -80,33 +78,6 @@ QPushButton* Make_Button(const QString& name, const QString& caption, const QStr
     button->setToolTip(tooltip);
     return button;
 }
-
-// The hint of items 51 and 52: only a standard ORT (secured airframer level
-// 0) has one; it is decided each time the control gains the focus.
-class WSC_Hint final : public QObject {
-public:
-    WSC_Hint(QWidget* control, QLabel* status) : QObject(control), status_(status)
-    {
-        control->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (!status_)
-            return false;
-        if (event->type() == QEvent::FocusIn) {
-            const bool standard = core::Versions().Secured_Current.Airframer_Level == 0;
-            status_->setText(standard ? QStringLiteral("No SATCOM effect with WSC") : QString());
-        } else if (event->type() == QEvent::FocusOut) {
-            status_->setText(QString());
-        }
-        return false;
-    }
-
-private:
-    QPointer<QLabel> status_;
-};
 
 QString Entry(const QComboBox* combo)
 {
@@ -198,7 +169,9 @@ void Page_General::Build_Secured()
     for (QWidget* control : {static_cast<QWidget*>(Control_51a),
                              static_cast<QWidget*>(Control_51b),
                              static_cast<QWidget*>(Control_52)})
-        new WSC_Hint(control, Status_Secured()); // owned by the control
+        // Only a standard ORT (secured airframer level 0) has the hint.
+        pages::Bind_Status_Hint(control, Status_Secured(),
+                                pages::Airframer_Level_0_Hint(true, QStringLiteral("No SATCOM effect with WSC")));
 
     // Layout: label, value, unit.
     auto* grid = new QGridLayout;
