@@ -475,6 +475,33 @@ TEST_F(V14Test, CompositeRecordIsAFixedPointThroughTheConversion)
     EXPECT_TRUE(messages.Boxes().isEmpty());
 }
 
+// A new ORT of every airframer level and revision opens again unchanged,
+// but for the trailing blanks of the factory descriptions, which the load
+// trims.
+TEST_F(V14Test, NewOrtOfEveryLevelIsAFixedPoint)
+{
+    for (const int airframer : {0, 1, 2, 3, 4}) {
+        for (const int revision : {0, 1, 2}) {
+            SCOPED_TRACE(QStringLiteral("airframer %1 revision %2").arg(airframer).arg(revision).toStdString());
+            Set_Current(revision, 5, airframer);
+            Page_Set first;
+            first.Create_Stand_In_Main_Controls();
+            User_Mod::Set_User_Defaults_New(first);
+            User_Mod::Update_Data(first);
+            const QByteArray saved = Bytes();
+
+            Set_Loaded(airframer % 2 ? 15 : 14, revision);
+            Page_Set second;
+            second.Create_Stand_In_Main_Controls();
+            User_Mod::Convert_User(second);
+            const QByteArray description = saved.left(saved.indexOf('\0'));
+            EXPECT_EQ(Bytes().left(25), description.trimmed().leftJustified(25, '\0'));
+            EXPECT_EQ(Differences(saved.mid(25), Bytes().mid(25)), QStringList());
+        }
+    }
+    EXPECT_TRUE(messages.Boxes().isEmpty());
+}
+
 // The factory host names hold "_", which the page lets stand: a saved
 // default ORT opens again without a change or a report line.
 TEST_F(V14Test, FactoryValuesLoadWithoutReportLines)
