@@ -127,10 +127,7 @@ void Assignment_Rule(const QString& terminal_text, QComboBox* type)
 
 QLabel* Make_Label(const QString& name, int index, const char* caption, const char* tag)
 {
-    auto* label = new QLabel(QString::fromLatin1(caption));
-    label->setObjectName(Array_Name(name, index));
-    Set_Tag(label, QString::fromLatin1(tag));
-    return label;
+    return pages::Make_Label(Array_Name(name, index), QString::fromLatin1(caption), QString::fromLatin1(tag));
 }
 
 QGroupBox* Make_SDU_Frame(const char* name, int index, const char* caption)
@@ -190,24 +187,17 @@ void Page_Cabin::Build_Controls()
         Label_User_L0[i] = Make_Label(QStringLiteral("Label_User_L0"), static_cast<int>(i), USER_LABELS[i].caption,
                                       USER_LABELS[i].tag);
 
-    for (const auto& row : COMBOS) {
-        auto* combo = new QComboBox;
-        combo->setObjectName(QString::fromLatin1(row.name));
-        combo->addItems(QString::fromLatin1(row.entries).split(QLatin1Char('|')));
-        combo->setCurrentIndex(-1); // nothing selected until the partition code sets it
-        combo->setToolTip(QString::fromLatin1(row.tooltip));
-        this->*row.combo = combo;
-    }
+    for (const auto& row : COMBOS)
+        this->*row.combo = pages::Make_Combo(QString::fromLatin1(row.name),
+                                             QString::fromLatin1(row.entries).split(QLatin1Char('|')),
+                                             QString::fromLatin1(row.tooltip), pages::Combo_Start::No_Entry);
     for (const auto& row : FIELDS) {
-        auto* edit = new QLineEdit(QString::fromLatin1(row.initial));
-        edit->setObjectName(QString::fromLatin1(row.name));
-        edit->setMaxLength(row.length);
-        edit->setToolTip(QString::fromLatin1(row.tooltip));
+        QLineEdit* edit = pages::Make_Edit(QString::fromLatin1(row.name), row.length,
+                                           QString::fromLatin1(row.initial), QString::fromLatin1(row.tooltip));
         edit->setFixedWidth(QFontMetrics(edit->font()).horizontalAdvance(QLatin1Char('0')) * (row.length + 2) + 12);
         this->*row.edit = edit;
         if (row.spin) {
-            auto* spin = new pages::Up_Down;
-            spin->setObjectName(QString::fromLatin1(row.spin_name));
+            pages::Up_Down* spin = pages::Make_Spin(QString::fromLatin1(row.spin_name));
             pages::Follow_Number(spin, edit->text());
             this->*row.spin = spin;
         }

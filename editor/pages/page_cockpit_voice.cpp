@@ -142,10 +142,7 @@ std::function<QString()> Hint_At_Level_0(bool secured, const char* hint)
 
 QLabel* Make_Label(const QString& name, int index, const char* caption, const char* tag)
 {
-    auto* label = new QLabel(QString::fromLatin1(caption));
-    label->setObjectName(Array_Name(name, index));
-    Set_Tag(label, QString::fromLatin1(tag));
-    return label;
+    return pages::Make_Label(Array_Name(name, index), QString::fromLatin1(caption), QString::fromLatin1(tag));
 }
 
 } // namespace
@@ -180,23 +177,16 @@ void Page_Cockpit_Voice::Build_Labels_And_Combos()
                                       USER_LABELS[i].tag);
     Label_User_L2[0] = Make_Label(QStringLiteral("Label_User_L2"), 0, "WSC Manual Dialing", "Item 63");
 
-    for (const auto& row : COMBOS) {
-        auto* combo = new QComboBox;
-        combo->setObjectName(QString::fromLatin1(row.name));
-        combo->addItems(QString::fromLatin1(row.entries).split(QLatin1Char('|')));
-        combo->setCurrentIndex(-1); // nothing selected until the partition code sets it
-        combo->setToolTip(QString::fromLatin1(row.tooltip));
-        this->*row.combo = combo;
-    }
+    for (const auto& row : COMBOS)
+        this->*row.combo = pages::Make_Combo(QString::fromLatin1(row.name),
+                                             QString::fromLatin1(row.entries).split(QLatin1Char('|')),
+                                             QString::fromLatin1(row.tooltip), pages::Combo_Start::No_Entry);
     for (const auto& row : LEVELS) {
-        auto* edit = new QLineEdit(QString::number(row.default_value));
-        edit->setObjectName(QString::fromLatin1(row.name));
-        edit->setMaxLength(3);
+        QLineEdit* edit = pages::Make_Edit(QString::fromLatin1(row.name), 3, QString::number(row.default_value),
+                                           QString::fromLatin1(row.tooltip));
         edit->setFixedWidth(QFontMetrics(edit->font()).horizontalAdvance(QLatin1Char('0')) * 5 + 12);
-        edit->setToolTip(QString::fromLatin1(row.tooltip));
         this->*row.edit = edit;
-        auto* spin = new pages::Up_Down;
-        spin->setObjectName(QString::fromLatin1(row.spin_name));
+        pages::Up_Down* spin = pages::Make_Spin(QString::fromLatin1(row.spin_name));
         pages::Set_Spin_Value(spin, row.default_value);
         this->*row.spin = spin;
     }

@@ -80,17 +80,15 @@ void Page_Dual::Build_Secured()
 {
     auto* grid = new QGridLayout;
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(QString::fromLatin1(SECURED_LABELS[i].caption));
-        label->setObjectName(Array_Name(QStringLiteral("Label_Sec_L0"), i));
-        Set_Tag(label, QString::fromLatin1(SECURED_LABELS[i].tag));
+        QLabel* label = pages::Make_Label(Array_Name(QStringLiteral("Label_Sec_L0"), i),
+                                          QString::fromLatin1(SECURED_LABELS[i].caption),
+                                          QString::fromLatin1(SECURED_LABELS[i].tag));
         Label_Sec_L0[static_cast<std::size_t>(i)] = label;
 
-        auto* combo = new QComboBox;
-        combo->setObjectName(QString::fromLatin1(COMBOS[i].name));
-        for (const char* entry : COMBOS[i].entries)
-            combo->addItem(QString::fromLatin1(entry));
-        combo->setCurrentIndex(-1);
-        combo->setToolTip(QString::fromLatin1(COMBOS[i].tooltip));
+        QComboBox* combo = pages::Make_Combo(
+            QString::fromLatin1(COMBOS[i].name),
+            {QString::fromLatin1(COMBOS[i].entries[0]), QString::fromLatin1(COMBOS[i].entries[1])},
+            QString::fromLatin1(COMBOS[i].tooltip), pages::Combo_Start::No_Entry);
         this->*COMBOS[i].combo = combo;
 
         grid->addWidget(label, i, 0);
@@ -107,10 +105,9 @@ void Page_Dual::Build_Secured()
 void Page_Dual::Build_User()
 {
     for (int i = 0; i < 7; ++i) {
-        auto* label = new QLabel(QString::fromLatin1(USER_LABELS[i]));
-        label->setObjectName(Array_Name(QStringLiteral("Label_User_L0"), i));
-        Set_Tag(label, QStringLiteral("Item 49"));
-        Label_User_L0[static_cast<std::size_t>(i)] = label;
+        Label_User_L0[static_cast<std::size_t>(i)] =
+            pages::Make_Label(Array_Name(QStringLiteral("Label_User_L0"), i),
+                              QString::fromLatin1(USER_LABELS[i]), QStringLiteral("Item 49"));
     }
     auto* grid = new QGridLayout;
     grid->addWidget(Label_User_L0[0], 0, 0, 1, 3);
@@ -119,13 +116,10 @@ void Page_Dual::Build_User()
         const int default_value = Default_Item49[i];
         const QString default_text = QString::number(default_value);
 
-        auto* edit = new QLineEdit(default_text);
-        edit->setObjectName(Array_Name(QStringLiteral("Control_49"), index));
-        edit->setMaxLength(2);
+        QLineEdit* edit = pages::Make_Edit(Array_Name(QStringLiteral("Control_49"), index), 2, default_text,
+                                           QString::fromLatin1(WEIGHT_TOOLTIPS[i]));
         edit->setFixedWidth(QFontMetrics(edit->font()).horizontalAdvance(QLatin1Char('0')) * 4 + 12);
-        edit->setToolTip(QString::fromLatin1(WEIGHT_TOOLTIPS[i]));
-        auto* spin = new pages::Up_Down;
-        spin->setObjectName(Array_Name(QStringLiteral("UpDown_49"), index));
+        pages::Up_Down* spin = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_49"), index));
         pages::Set_Spin_Value(spin, default_value);
         Control_49[i] = edit;
         UpDown_49[i] = spin;

@@ -41,44 +41,6 @@ Page_Setup Setup()
     return setup;
 }
 
-QLabel* Make_Label(const QString& name, int index, const QString& caption, const QString& tag)
-{
-    auto* label = new QLabel(caption);
-    label->setObjectName(Array_Name(name, index));
-    if (!tag.isEmpty())
-        Set_Tag(label, tag);
-    return label;
-}
-
-QComboBox* Make_Combo(const QString& name, const QStringList& entries,
-                      const QString& tooltip = QString())
-{
-    auto* combo = new QComboBox;
-    combo->setObjectName(name);
-    combo->addItems(entries);
-    if (!tooltip.isEmpty())
-        combo->setToolTip(tooltip);
-    return combo;
-}
-
-QLineEdit* Make_Edit(const QString& name, int max_length, bool fixed_pitch = false)
-{
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    edit->setMaxLength(max_length);
-    if (fixed_pitch)
-        edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    return edit;
-}
-
-QPushButton* Make_Button(const QString& name, const QString& caption, const QString& tooltip)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setToolTip(tooltip);
-    return button;
-}
-
 QString Entry(const QComboBox* combo)
 {
     return combo->currentText(); // "" when no entry is selected
@@ -96,12 +58,7 @@ Page_General::Page_General() : Page_Frame(Setup())
 void Page_General::Build_Secured()
 {
     const QString l0 = QStringLiteral("Label_Sec_L0");
-    struct Label_Row {
-        int index;
-        const char* caption;
-        const char* tag;
-    };
-    const Label_Row rows[] = {
+    const pages::Label_Row rows[] = {
         {0, "Startup Log-On Policy", "Item 1"},
         {1, "Noise Insertion Level", "Item 18"},
         {2, "Default Assumed Global Beam Initial C-Channel EIRP", "Item 30"},
@@ -115,39 +72,37 @@ void Page_General::Build_Secured()
         {11, "Minutes", ""},
         {12, "RFU Installed", "Item 27"},
     };
-    for (const Label_Row& row : rows)
-        Label_Sec_L0[row.index] = Make_Label(l0, row.index, QString::fromLatin1(row.caption),
-                                             QString::fromLatin1(row.tag));
-    Label_Sec_L1[0] = Make_Label(QStringLiteral("Label_Sec_L1"), 0,
-                                 QStringLiteral("Aero-H Only Operation"), QStringLiteral("Item 60"));
+    pages::Make_Labels(Label_Sec_L0, l0, rows);
+    Label_Sec_L1[0] = pages::Make_Label(Array_Name(QStringLiteral("Label_Sec_L1"), 0),
+                                        QStringLiteral("Aero-H Only Operation"), QStringLiteral("Item 60"));
 
     const QStringList disabled_enabled{QStringLiteral("Disabled"), QStringLiteral("Enabled")};
-    Control_01 = Make_Combo(QStringLiteral("Control_01"),
+    Control_01 = pages::Make_Combo(QStringLiteral("Control_01"),
                             {QStringLiteral("Automatic"), QStringLiteral("Commanded")});
-    Control_18 = Make_Combo(QStringLiteral("Control_18"),
+    Control_18 = pages::Make_Combo(QStringLiteral("Control_18"),
                             {QStringLiteral("Off"), QStringLiteral("-60 dBm0"),
                              QStringLiteral("-50 dBm0"), QStringLiteral("-40 dBm0")},
                             QStringLiteral("Default: -50 dBm0"));
-    Control_30 = Make_Edit(QStringLiteral("Control_30"), 4);
+    Control_30 = pages::Make_Edit(QStringLiteral("Control_30"), 4);
     UpDown_30 = pages::Make_Spin(QStringLiteral("UpDown_30"));
-    Control_47a = Make_Edit(QStringLiteral("Control_47a"), 3);
+    Control_47a = pages::Make_Edit(QStringLiteral("Control_47a"), 3);
     UpDown_47a = pages::Make_Spin(QStringLiteral("UpDown_47a"));
-    Control_47b = Make_Edit(QStringLiteral("Control_47b"), 3);
+    Control_47b = pages::Make_Edit(QStringLiteral("Control_47b"), 3);
     UpDown_47b = pages::Make_Spin(QStringLiteral("UpDown_47b"));
-    Control_52 = Make_Combo(QStringLiteral("Control_52"),
+    Control_52 = pages::Make_Combo(QStringLiteral("Control_52"),
                             {QStringLiteral("'1' and '2'"), QStringLiteral("'L' and 'R'")});
-    Control_54 = Make_Combo(QStringLiteral("Control_54"),
+    Control_54 = pages::Make_Combo(QStringLiteral("Control_54"),
                             {QStringLiteral("None"), QStringLiteral("Composite Disallowed"),
                              QStringLiteral("Uplink Disallowed"),
                              QStringLiteral("Composite and Uplink Disallowed")});
-    Control_60 = Make_Combo(QStringLiteral("Control_60"), disabled_enabled,
+    Control_60 = pages::Make_Combo(QStringLiteral("Control_60"), disabled_enabled,
                             QStringLiteral("Default: Disabled"));
 
     const QStringList no_yes{QStringLiteral("No"), QStringLiteral("Yes")};
-    Control_27a = Make_Combo(QStringLiteral("Control_27a"), no_yes, QStringLiteral("Default: No"));
-    Control_27b = Make_Combo(QStringLiteral("Control_27b"), no_yes, QStringLiteral("Default: No"));
-    Control_51a = Make_Edit(QStringLiteral("Control_51a"), 6, true);
-    Control_51b = Make_Edit(QStringLiteral("Control_51b"), 6, true);
+    Control_27a = pages::Make_Combo(QStringLiteral("Control_27a"), no_yes, QStringLiteral("Default: No"));
+    Control_27b = pages::Make_Combo(QStringLiteral("Control_27b"), no_yes, QStringLiteral("Default: No"));
+    Control_51a = pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_51a"), 6);
+    Control_51b = pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_51b"), 6);
 
     // Field checks.
     const pages::Title_Source title_30 = pages::Caption_Of(Label_Sec_L0[2]);
@@ -222,12 +177,7 @@ void Page_General::Build_Secured()
 void Page_General::Build_User()
 {
     const QString lu = QStringLiteral("Label_General_U");
-    struct Label_Row {
-        int index;
-        const char* caption;
-        const char* tag;
-    };
-    const Label_Row rows[] = {
+    const pages::Label_Row rows[] = {
         {0, "Maintenance Page Access", "Item 4"},
         {1, "Airline Code", "Item 34"},
         {2, "High Rate Data Transmit Support", "Item 40"},
@@ -236,24 +186,22 @@ void Page_General::Build_User()
         {5, "Suppress AES Position Reporting", "Item 58"},
         {6, "HSD Preemption Preferences", "Item 61"},
     };
-    for (const Label_Row& row : rows)
-        Label_General_U[row.index] = Make_Label(lu, row.index, QString::fromLatin1(row.caption),
-                                                QString::fromLatin1(row.tag));
+    pages::Make_Labels(Label_General_U, lu, rows);
 
-    Control_04 = Make_Combo(QStringLiteral("Control_04"),
+    Control_04 = pages::Make_Combo(QStringLiteral("Control_04"),
                             {QStringLiteral("Never"), QStringLiteral("Always"),
                              QStringLiteral("On Ground Only")});
-    Control_34 = Make_Edit(QStringLiteral("Control_34"), 4, true);
-    Control_40a = Make_Combo(QStringLiteral("Control_40a"),
+    Control_34 = pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_34"), 4);
+    Control_40a = pages::Make_Combo(QStringLiteral("Control_40a"),
                              {QStringLiteral("Disabled"), QStringLiteral("Enabled")},
                              QStringLiteral("Default: Disabled"));
-    Control_40b = Make_Combo(QStringLiteral("Control_40b"),
+    Control_40b = pages::Make_Combo(QStringLiteral("Control_40b"),
                              {QStringLiteral("Disable"), QStringLiteral("Enabled")},
                              QStringLiteral("Default: Enabled"));
-    Control_58 = Make_Combo(QStringLiteral("Control_58"),
+    Control_58 = pages::Make_Combo(QStringLiteral("Control_58"),
                             {QStringLiteral("Disabled"), QStringLiteral("Enabled")},
                             QStringLiteral("Default: Disabled"));
-    Control_61 = Make_Combo(QStringLiteral("Control_61"),
+    Control_61 = pages::Make_Combo(QStringLiteral("Control_61"),
                             {QStringLiteral("0: C-P4 > MPDS > ISDN"),
                              QStringLiteral("1: C-P4 > ISDN > MPDS"),
                              QStringLiteral("2: MPDS > C-P4 > ISDN"),
@@ -298,21 +246,21 @@ void Page_General::Build_PSID_Table()
     Control_78->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     Control_78->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    Control_78_Add = Make_Button(QStringLiteral("Control_78_Add"), QStringLiteral("Add"),
+    Control_78_Add = pages::Make_Button(QStringLiteral("Control_78_Add"), QStringLiteral("Add"),
                                  QStringLiteral("Add a new Sat entry"));
-    Control_78_Edit = Make_Button(QStringLiteral("Control_78_Edit"), QStringLiteral("Edit"),
+    Control_78_Edit = pages::Make_Button(QStringLiteral("Control_78_Edit"), QStringLiteral("Edit"),
                                   QStringLiteral("Edit currently selected Sat entry"));
-    Control_78_Delete = Make_Button(QStringLiteral("Control_78_Delete"), QStringLiteral("Delete"),
+    Control_78_Delete = pages::Make_Button(QStringLiteral("Control_78_Delete"), QStringLiteral("Delete"),
                                     QStringLiteral("Delete currently selected Sat entry"));
     const QString by_name = QStringLiteral("Sort by Sat Name");
-    Control_78_Sort_Sat = Make_Button(QStringLiteral("Control_78_Sort_Sat"), QStringLiteral("Sat"),
+    Control_78_Sort_Sat = pages::Make_Button(QStringLiteral("Control_78_Sort_Sat"), QStringLiteral("Sat"),
                                       QStringLiteral("Sort by Sat ID"));
-    Control_78_Sort_Table_Revision = Make_Button(QStringLiteral("Control_78_Sort_Table_Revision"),
+    Control_78_Sort_Table_Revision = pages::Make_Button(QStringLiteral("Control_78_Sort_Table_Revision"),
                                                  QStringLiteral("Table Rev"), by_name);
     Control_78_Sort_PSID1 =
-        Make_Button(QStringLiteral("Control_78_Sort_PSID1"), QStringLiteral("PSID-1"), by_name);
+        pages::Make_Button(QStringLiteral("Control_78_Sort_PSID1"), QStringLiteral("PSID-1"), by_name);
     Control_78_Sort_PSID2 =
-        Make_Button(QStringLiteral("Control_78_Sort_PSID2"), QStringLiteral("PSID-2"), by_name);
+        pages::Make_Button(QStringLiteral("Control_78_Sort_PSID2"), QStringLiteral("PSID-2"), by_name);
 
     connect(Control_78_Add, &QPushButton::clicked, this, &Page_General::Control_78_Add_Click);
     connect(Control_78_Edit, &QPushButton::clicked, this, &Page_General::Control_78_Edit_Click);

@@ -49,23 +49,6 @@ QGroupBox* Make_Item_Frame(const QString& name, const QString& caption, const QS
     return frame;
 }
 
-QLabel* Make_Label(const QString& name, const QString& caption)
-{
-    auto* label = new QLabel(caption);
-    label->setObjectName(name);
-    return label;
-}
-
-QLineEdit* Make_Edit(const QString& name, int max_length, const QString& text,
-                     const QString& tooltip)
-{
-    auto* edit = new QLineEdit(text);
-    edit->setObjectName(name);
-    edit->setMaxLength(max_length);
-    edit->setToolTip(tooltip);
-    return edit;
-}
-
 // The title of an element's boxes: the frame's caption, a separator and the
 // element's label caption, read when the check runs.
 pages::Title_Source Element_Title(const QGroupBox* frame, const QString& separator,
@@ -175,13 +158,13 @@ void Page_PIMBIT::Build_103()
     const QString label_name = QStringLiteral("Label_User_L5_103");
     auto* grid = new QGridLayout(Frame_103);
     Label_User_L5_103[7] =
-        Make_Label(Array_Name(label_name, 7), QStringLiteral("Intermodulation Product Orders"));
+        pages::Make_Label(Array_Name(label_name, 7), QStringLiteral("Intermodulation Product Orders"));
     grid->addWidget(Label_User_L5_103[7], 0, 0, 1, 2);
     for (int i = 0; i < User_Mod::COUNT_103; ++i) {
         const auto index = static_cast<std::int16_t>(i);
         const QString text = QString::number(User_Mod::Default_103(index));
-        Label_User_L5_103[i] = Make_Label(Array_Name(label_name, i), QString::fromLatin1(orders[i]));
-        Control_103[i] = Make_Edit(Array_Name(QStringLiteral("Control_103"), i), 3, text,
+        Label_User_L5_103[i] = pages::Make_Label(Array_Name(label_name, i), QString::fromLatin1(orders[i]));
+        Control_103[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_103"), i), 3, text,
                                    Design_Tip(text, 70, 255));
         UpDown_103[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_103"), i));
         Bind_Whole(Control_103[i], UpDown_103[i], SET_DIGITS, User_Mod::Default_103(index), 70, 255,
@@ -201,7 +184,7 @@ void Page_PIMBIT::Build_104()
     const int most[] = {3, 3, 6};
     auto* grid = new QGridLayout(Frame_104);
     for (int i = 0; i < User_Mod::COUNT_104; ++i) {
-        Label_User_L5_104[i] = Make_Label(Array_Name(QStringLiteral("Label_User_L5_104"), i),
+        Label_User_L5_104[i] = pages::Make_Label(Array_Name(QStringLiteral("Label_User_L5_104"), i),
                                           QString::fromLatin1(angles[i]));
         auto* combo = new QComboBox;
         combo->setObjectName(Array_Name(QStringLiteral("Control_104"), i));
@@ -234,14 +217,14 @@ void Page_PIMBIT::Build_105()
     };
     const QString label_name = QStringLiteral("Label_User_L5_105");
     for (int i = 0; i < static_cast<int>(Label_User_L5_105.size()); ++i)
-        Label_User_L5_105[i] = Make_Label(Array_Name(label_name, i), QString::fromLatin1(captions[i]));
+        Label_User_L5_105[i] = pages::Make_Label(Array_Name(label_name, i), QString::fromLatin1(captions[i]));
 
     auto* grid = new QGridLayout(Frame_105);
     grid->addWidget(Label_User_L5_105[8], 0, 0, 1, 3);
     for (int i = 0; i < User_Mod::COUNT_105; ++i) {
         const auto index = static_cast<std::int16_t>(i);
         const QString text = QString::number(User_Mod::Default_105(index));
-        Control_105[i] = Make_Edit(Array_Name(QStringLiteral("Control_105"), i), 3, text,
+        Control_105[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_105"), i), 3, text,
                                    Design_Tip(text, 0, 255));
         UpDown_105[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_105"), i));
         Bind_Whole(Control_105[i], UpDown_105[i], SET_DIGITS, User_Mod::Default_105(index), 0, 255,
@@ -263,9 +246,9 @@ void Page_PIMBIT::Build_106()
         const auto index = static_cast<std::int16_t>(i);
         const auto default_value = static_cast<std::int32_t>(User_Mod::Default_106_Az(index));
         const QString text = QString::number(default_value);
-        Label_User_L5_106_Az[i] = Make_Label(Array_Name(QStringLiteral("Label_User_L5_106_Az"), i),
+        Label_User_L5_106_Az[i] = pages::Make_Label(Array_Name(QStringLiteral("Label_User_L5_106_Az"), i),
                                              QStringLiteral("Azimuth - ") + QString::number(i + 1));
-        Control_106_Az[i] = Make_Edit(Array_Name(QStringLiteral("Control_106_Az"), i), 4, text,
+        Control_106_Az[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_106_Az"), i), 4, text,
                                       Design_Tip(text, -99, 99));
         UpDown_106_Az[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_106_Az"), i));
         Bind_Whole(Control_106_Az[i], UpDown_106_Az[i], SET_MINUS_DIGITS, default_value, -99, 99,
@@ -278,9 +261,9 @@ void Page_PIMBIT::Build_106()
         const QString text =
             core::Format_Shortest(User_Mod::Default_106_El(static_cast<std::int16_t>(i)));
         Label_User_L5_106_El[i] =
-            Make_Label(Array_Name(QStringLiteral("Label_User_L5_106_El"), i),
+            pages::Make_Label(Array_Name(QStringLiteral("Label_User_L5_106_El"), i),
                        QStringLiteral("Elevation - ") + QString::number(i + 1));
-        Control_106_El[i] = Make_Edit(Array_Name(QStringLiteral("Control_106_El"), i), 4, text,
+        Control_106_El[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_106_El"), i), 4, text,
                                       Design_Tip(text, 0, 90));
         UpDown_106_El[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_106_El"), i));
         Bind_Elevation(Control_106_El[i], UpDown_106_El[i], text,
@@ -295,9 +278,9 @@ void Page_PIMBIT::Build_106()
 void Page_PIMBIT::Build_107()
 {
     Label_User_L5_107 =
-        Make_Label(QStringLiteral("Label_User_L5_107"), QStringLiteral("Sample Discard Ratio"));
+        pages::Make_Label(QStringLiteral("Label_User_L5_107"), QStringLiteral("Sample Discard Ratio"));
     Set_Tag(Label_User_L5_107, QStringLiteral("Item 107"));
-    Control_107 = Make_Edit(QStringLiteral("Control_107"), 3, QStringLiteral("1"),
+    Control_107 = pages::Make_Edit(QStringLiteral("Control_107"), 3, QStringLiteral("1"),
                             Design_Tip(QStringLiteral("1"), 0, 99));
     UpDown_107 = pages::Make_Spin(QStringLiteral("UpDown_107"));
     Bind_Whole(Control_107, UpDown_107, SET_DIGITS, 1, 0, 99, pages::Caption_Of(Label_User_L5_107));

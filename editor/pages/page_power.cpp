@@ -186,22 +186,16 @@ Page_Power::Page_Power() : Page_Frame([] {
 }())
 {
     for (std::size_t i = 0; i < Label_Sec_L0.size(); ++i) {
-        auto* label = new QLabel(QString::fromLatin1(LABELS[i].caption));
-        label->setObjectName(Array_Name(QStringLiteral("Label_Sec_L0"), static_cast<int>(i)));
-        if (LABELS[i].tag)
-            Set_Tag(label, QString::fromLatin1(LABELS[i].tag));
-        Label_Sec_L0[i] = label;
+        Label_Sec_L0[i] = pages::Make_Label(Array_Name(QStringLiteral("Label_Sec_L0"), static_cast<int>(i)),
+                                            QString::fromLatin1(LABELS[i].caption),
+                                            LABELS[i].tag ? QString::fromLatin1(LABELS[i].tag) : QString());
     }
     for (const Field_Row& row : FIELDS) {
-        auto* edit = new QLineEdit;
-        edit->setObjectName(QString::fromLatin1(row.name));
-        edit->setMaxLength(row.length);
+        QLineEdit* edit =
+            pages::Make_Edit(QString::fromLatin1(row.name), row.length, QString(), QString::fromLatin1(row.tooltip));
         edit->setFixedWidth(Field_Width(edit, row.length));
-        edit->setToolTip(QString::fromLatin1(row.tooltip));
         this->*row.edit = edit;
-        auto* spin = new pages::Up_Down;
-        spin->setObjectName(QString::fromLatin1(row.spin_name));
-        this->*row.spin = spin;
+        this->*row.spin = pages::Make_Spin(QString::fromLatin1(row.spin_name));
     }
     Control_44 = new QComboBox;
     Control_44->setObjectName(QStringLiteral("Control_44"));

@@ -126,6 +126,15 @@ void Bind_Whole_Spin(QLineEdit* edit, Up_Down* spin, int char_set, Field_Check c
     Follow_Number(spin, edit->text());
 }
 
+QPushButton* Make_Button(const QString& name, const QString& caption, const QString& tooltip)
+{
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    if (!tooltip.isEmpty())
+        button->setToolTip(tooltip);
+    return button;
+}
+
 std::function<QString()> Airframer_Level_0_Hint(bool secured, const QString& hint)
 {
     return [secured, hint] {

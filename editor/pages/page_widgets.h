@@ -52,8 +52,8 @@ enum class Combo_Start {
 
 // A drop-down list with the entries in list-index order; the tooltip is set
 // only when not empty.
-QComboBox* Make_Combo(const QString& name, const QStringList& entries, const QString& tooltip,
-                      Combo_Start start);
+QComboBox* Make_Combo(const QString& name, const QStringList& entries, const QString& tooltip = QString(),
+                      Combo_Start start = Combo_Start::First_Entry);
 
 // --- text fields and spin buttons ----------------------------------------------
 
@@ -90,6 +90,11 @@ void Follow_Number(Up_Down* spin, const QString& text);
 void Bind_Whole_Spin(QLineEdit* edit, Up_Down* spin, int char_set, Field_Check check, Focus_Rule rule,
                      int minimum, int maximum, int default_value,
                      std::function<void(const QString& text)> after = {});
+
+// --- buttons --------------------------------------------------------------------
+
+// A push button with its caption; the tooltip is set only when not empty.
+QPushButton* Make_Button(const QString& name, const QString& caption, const QString& tooltip = QString());
 
 // --- status hints ----------------------------------------------------------------
 

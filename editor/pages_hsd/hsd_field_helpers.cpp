@@ -84,15 +84,6 @@ QComboBox* Make_Combo(const QString& name, const QStringList& entries)
     return combo;
 }
 
-QLineEdit* Make_Fixed_Pitch_Edit(const QString& name, int max_length)
-{
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    edit->setMaxLength(max_length);
-    edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    return edit;
-}
-
 void Show_All(std::initializer_list<QWidget*> widgets, bool visible)
 {
     for (QWidget* widget : widgets) {

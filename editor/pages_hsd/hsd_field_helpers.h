@@ -36,7 +36,7 @@ void Set_Spin_Value(pages::Up_Down* spin, int value);
 QComboBox* Make_Combo(const QString& name, const QStringList& entries);
 
 // A text box with a fixed-pitch font.
-QLineEdit* Make_Fixed_Pitch_Edit(const QString& name, int max_length);
+using pages::Make_Fixed_Pitch_Edit;
 
 // Shows or hides every widget given (null entries are skipped).
 void Show_All(std::initializer_list<QWidget*> widgets, bool visible);

@@ -47,11 +47,7 @@ int User_Level()
     return core::Versions().User_Current.Feature_Level;
 }
 
-struct Label_Row {
-    int index;
-    const char* caption;
-    const char* tag; // nullptr: no tag (unit labels, separators)
-};
+using pages::Label_Row;
 
 // The item labels, array by array.
 constexpr Label_Row LABELS_L1[] = {
@@ -92,27 +88,6 @@ constexpr Label_Row LABELS_L4[] = {
     {27, "HSD Channel Preemption Preference", "Item 100"},
 };
 
-template <std::size_t N, std::size_t M>
-void Make_Labels(std::array<QLabel*, N>& array, const QString& name, const Label_Row (&rows)[M])
-{
-    for (const Label_Row& row : rows) {
-        auto* label = new QLabel(QString::fromLatin1(row.caption));
-        label->setObjectName(Array_Name(name, row.index));
-        if (row.tag)
-            Set_Tag(label, QString::fromLatin1(row.tag));
-        array[static_cast<std::size_t>(row.index)] = label;
-    }
-}
-
-QLineEdit* Make_Edit(const QString& name, int max_length)
-{
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    if (max_length > 0)
-        edit->setMaxLength(max_length);
-    return edit;
-}
-
 const QStringList ALLOWED = {QStringLiteral("Disallowed"), QStringLiteral("Allowed")};
 const QStringList ENABLED = {QStringLiteral("Disabled"), QStringLiteral("Enabled")};
 
@@ -140,9 +115,9 @@ void Set_Tips(const std::array<QLineEdit*, N>& boxes, const QString& tip)
 
 Page_HSD_Cnfg::Page_HSD_Cnfg() : Page_Frame(Setup())
 {
-    Make_Labels(Label_User_L1, QStringLiteral("Label_User_L1"), LABELS_L1);
-    Make_Labels(Label_User_L3, QStringLiteral("Label_User_L3"), LABELS_L3);
-    Make_Labels(Label_User_L4, QStringLiteral("Label_User_L4"), LABELS_L4);
+    pages::Make_Labels(Label_User_L1, QStringLiteral("Label_User_L1"), LABELS_L1);
+    pages::Make_Labels(Label_User_L3, QStringLiteral("Label_User_L3"), LABELS_L3);
+    pages::Make_Labels(Label_User_L4, QStringLiteral("Label_User_L4"), LABELS_L4);
     Build_General_Items();
     auto* columns = new QHBoxLayout;
     Build_SDU_Frame(0);
@@ -156,26 +131,23 @@ Page_HSD_Cnfg::Page_HSD_Cnfg() : Page_Frame(Setup())
 
 void Page_HSD_Cnfg::Build_General_Items()
 {
-    Control_62 = Make_Edit(QStringLiteral("Control_62"), 0);
-    UpDown_62 = new pages::Up_Down;
-    UpDown_62->setObjectName(QStringLiteral("UpDown_62"));
-    Control_64 = Make_Edit(QStringLiteral("Control_64"), 0);
-    UpDown_64 = new pages::Up_Down;
-    UpDown_64->setObjectName(QStringLiteral("UpDown_64"));
+    Control_62 = pages::Make_Edit(QStringLiteral("Control_62"), 0);
+    UpDown_62 = pages::Make_Spin(QStringLiteral("UpDown_62"));
+    Control_64 = pages::Make_Edit(QStringLiteral("Control_64"), 0);
+    UpDown_64 = pages::Make_Spin(QStringLiteral("UpDown_64"));
     Control_65 = hsd::Make_Combo(QStringLiteral("Control_65"),
                                  {QStringLiteral("Automatic"), QStringLiteral("Swift64 Only"),
                                   QStringLiteral("BGAN Only")});
     for (int i = 0; i < 6; ++i) {
-        Control_68a[i] = Make_Edit(Array_Name(QStringLiteral("Control_68a"), i), 2);
-        Control_68b[i] = Make_Edit(Array_Name(QStringLiteral("Control_68b"), i), 2);
+        Control_68a[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_68a"), i), 2);
+        Control_68b[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_68b"), i), 2);
     }
     Control_70 = hsd::Make_Combo(QStringLiteral("Control_70"), ALLOWED);
     Control_71 = hsd::Make_Combo(QStringLiteral("Control_71"), ALLOWED);
     for (int i = 0; i < 4; ++i)
-        Control_75[i] = Make_Edit(Array_Name(QStringLiteral("Control_75"), i), 3);
-    Control_76 = Make_Edit(QStringLiteral("Control_76"), 0);
-    UpDown_76 = new pages::Up_Down;
-    UpDown_76->setObjectName(QStringLiteral("UpDown_76"));
+        Control_75[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_75"), i), 3);
+    Control_76 = pages::Make_Edit(QStringLiteral("Control_76"), 0);
+    UpDown_76 = pages::Make_Spin(QStringLiteral("UpDown_76"));
     Control_84 = hsd::Make_Combo(QStringLiteral("Control_84"), ENABLED);
     Control_88 = hsd::Make_Combo(QStringLiteral("Control_88"), ALLOWED);
     Control_100 = hsd::Make_Combo(QStringLiteral("Control_100"),
@@ -258,7 +230,7 @@ QGroupBox* Page_HSD_Cnfg::Build_Port_Frame(int sdu, int port)
         Octet_Boxes boxes{};
         auto* cell = new QHBoxLayout;
         for (int i = 0; i < 4; ++i) {
-            boxes[i] = Make_Edit(Array_Name(name, i), 3);
+            boxes[i] = pages::Make_Edit(Array_Name(name, i), 3);
             boxes[i]->setMaximumWidth(48);
             cell->addWidget(boxes[i]);
             if (i < 3) {

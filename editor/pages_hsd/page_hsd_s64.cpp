@@ -79,13 +79,6 @@ void Column_Sort(QListWidget* list, QPushButton* button, hsd::LES_Column column)
     Set_Tag(button, QString::number(-direction));
 }
 
-QPushButton* Make_Button(const QString& name, const QString& caption)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    return button;
-}
-
 } // namespace
 
 Page_HSD_S64::Page_HSD_S64() : Page_Frame(Setup())
@@ -146,13 +139,13 @@ void Page_HSD_S64::Build_List(int index)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSortingEnabled(false);
 
-    QPushButton* add = Make_Button(prefix + QStringLiteral("_Add"), QStringLiteral("Add"));
-    QPushButton* edit = Make_Button(prefix + QStringLiteral("_Edit"), QStringLiteral("Edit"));
-    QPushButton* del = Make_Button(prefix + QStringLiteral("_Delete"), QStringLiteral("Delete"));
-    QPushButton* reset = Make_Button(prefix + QStringLiteral("_Reset"), QStringLiteral("Reset"));
-    QPushButton* sat = Make_Button(prefix + QStringLiteral("_Sort_Sat"), QStringLiteral("Sat"));
-    QPushButton* les = Make_Button(prefix + QStringLiteral("_Sort_LES"), QStringLiteral("LES"));
-    QPushButton* pref = Make_Button(prefix + QStringLiteral("_Sort_Pref"), QStringLiteral("Pref"));
+    QPushButton* add = pages::Make_Button(prefix + QStringLiteral("_Add"), QStringLiteral("Add"));
+    QPushButton* edit = pages::Make_Button(prefix + QStringLiteral("_Edit"), QStringLiteral("Edit"));
+    QPushButton* del = pages::Make_Button(prefix + QStringLiteral("_Delete"), QStringLiteral("Delete"));
+    QPushButton* reset = pages::Make_Button(prefix + QStringLiteral("_Reset"), QStringLiteral("Reset"));
+    QPushButton* sat = pages::Make_Button(prefix + QStringLiteral("_Sort_Sat"), QStringLiteral("Sat"));
+    QPushButton* les = pages::Make_Button(prefix + QStringLiteral("_Sort_LES"), QStringLiteral("LES"));
+    QPushButton* pref = pages::Make_Button(prefix + QStringLiteral("_Sort_Pref"), QStringLiteral("Pref"));
     if (misdn) {
         Control_66 = list;
         Control_66_Add = add;

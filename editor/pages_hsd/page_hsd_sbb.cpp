@@ -31,11 +31,7 @@ int User_Level()
     return core::Versions().User_Current.Feature_Level;
 }
 
-struct Label_Row {
-    int index;
-    const char* caption;
-    const char* tag; // nullptr: unit label without a tag
-};
+using pages::Label_Row;
 
 constexpr Label_Row LABELS_L3[] = {
     {13, "Traffic Class", "Item 77"}, {14, "Bit Rates (kb/s)", "Item 77"},
@@ -57,34 +53,6 @@ constexpr Label_Row LABELS_L4[] = {
     {30, "kbps", nullptr},
 };
 
-template <std::size_t N, std::size_t M>
-void Make_Labels(std::array<QLabel*, N>& array, const QString& name, const Label_Row (&rows)[M])
-{
-    for (const Label_Row& row : rows) {
-        auto* label = new QLabel(QString::fromLatin1(row.caption));
-        label->setObjectName(Array_Name(name, row.index));
-        if (row.tag)
-            Set_Tag(label, QString::fromLatin1(row.tag));
-        array[static_cast<std::size_t>(row.index)] = label;
-    }
-}
-
-QLineEdit* Make_Edit(const QString& name, int max_length)
-{
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    if (max_length > 0)
-        edit->setMaxLength(max_length);
-    return edit;
-}
-
-pages::Up_Down* Make_Spin(const QString& name)
-{
-    auto* spin = new pages::Up_Down;
-    spin->setObjectName(name);
-    return spin;
-}
-
 QString Combo_Text(const QComboBox* combo)
 {
     return combo->currentIndex() < 0 ? QString() : combo->currentText();
@@ -104,8 +72,8 @@ QStringList Compression_Entries()
 
 Page_HSD_SBB::Page_HSD_SBB() : Page_Frame(Setup())
 {
-    Make_Labels(Label_User_L3, QStringLiteral("Label_User_L3"), LABELS_L3);
-    Make_Labels(Label_User_L4, QStringLiteral("Label_User_L4"), LABELS_L4);
+    pages::Make_Labels(Label_User_L3, QStringLiteral("Label_User_L3"), LABELS_L3);
+    pages::Make_Labels(Label_User_L4, QStringLiteral("Label_User_L4"), LABELS_L4);
     Build_Controls();
     Build_Layout();
     Bind_Fields();
@@ -118,20 +86,20 @@ void Page_HSD_SBB::Build_Controls()
                                   {QStringLiteral("Conversational"), QStringLiteral("Streaming"),
                                    QStringLiteral("Interactive"), QStringLiteral("Background")});
     for (int i = 0; i < 4; ++i) {
-        Control_77b[i] = Make_Edit(Array_Name(QStringLiteral("Control_77b"), i), 5);
+        Control_77b[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_77b"), i), 5);
         Control_77b[i]->setMaximumWidth(80);
     }
-    Control_80 = Make_Edit(QStringLiteral("Control_80"), APN_LENGTH);
+    Control_80 = pages::Make_Edit(QStringLiteral("Control_80"), APN_LENGTH);
     Control_80->setMinimumWidth(Control_80->fontMetrics().horizontalAdvance(QString(APN_LENGTH, QLatin1Char('m'))) / 2);
     for (int i = 0; i < 2; ++i)
         Control_89[i] = hsd::Make_Combo(Array_Name(QStringLiteral("Control_89"), i),
                                         {QStringLiteral("Share between channel cards"),
                                          QStringLiteral("Fill channel card 1 first"),
                                          QStringLiteral("Fill channel card 2 first")});
-    Control_90pac = Make_Edit(QStringLiteral("Control_90pac"), 0);
-    UpDown_90pac = Make_Spin(QStringLiteral("UpDown_90pac"));
-    Control_90per = Make_Edit(QStringLiteral("Control_90per"), 0);
-    UpDown_90per = Make_Spin(QStringLiteral("UpDown_90per"));
+    Control_90pac = pages::Make_Edit(QStringLiteral("Control_90pac"), 0);
+    UpDown_90pac = pages::Make_Spin(QStringLiteral("UpDown_90pac"));
+    Control_90per = pages::Make_Edit(QStringLiteral("Control_90per"), 0);
+    UpDown_90per = pages::Make_Spin(QStringLiteral("UpDown_90per"));
     Control_96 = hsd::Make_Combo(QStringLiteral("Control_96"), Compression_Entries());
     Control_97 = hsd::Make_Combo(QStringLiteral("Control_97"), enabled);
     Control_99 = hsd::Make_Combo(QStringLiteral("Control_99"),
@@ -139,8 +107,8 @@ void Page_HSD_SBB::Build_Controls()
                                   QStringLiteral("Circuit Switched"), QStringLiteral("Packet Switched"),
                                   QStringLiteral("Circuit & Packet Switched")});
     Control_101 = hsd::Make_Combo(QStringLiteral("Control_101"), enabled);
-    Control_102 = Make_Edit(QStringLiteral("Control_102"), 0);
-    UpDown_102 = Make_Spin(QStringLiteral("UpDown_102"));
+    Control_102 = pages::Make_Edit(QStringLiteral("Control_102"), 0);
+    UpDown_102 = pages::Make_Spin(QStringLiteral("UpDown_102"));
 }
 
 void Page_HSD_SBB::Build_Layout()

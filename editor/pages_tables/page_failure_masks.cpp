@@ -1,5 +1,6 @@
 #include "editor/pages_tables/page_failure_masks.h"
 
+#include "editor/pages/page_widgets.h"
 #include "editor/pages_tables/failure_entry_dialog.h"
 #include "editor/platform/message_service.h"
 
@@ -21,12 +22,6 @@ Page_Setup Setup()
     return setup;
 }
 
-QPushButton* Make_Button(const char* name, const char* caption)
-{
-    auto* button = new QPushButton(QString::fromLatin1(caption));
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
 } // namespace
 
 Page_Failure_Masks::Page_Failure_Masks() : Page_Frame(Setup())
@@ -44,9 +39,9 @@ Page_Failure_Masks::Page_Failure_Masks() : Page_Frame(Setup())
     Control_38->setFont(fixed);
     Control_38->setMinimumWidth(320);
 
-    Control_38_Add = Make_Button("Control_38_Add", "Add");
-    Control_38_Delete = Make_Button("Control_38_Delete", "Delete");
-    Control_38_Modify = Make_Button("Control_38_Modify", "Modify");
+    Control_38_Add = pages::Make_Button(QStringLiteral("Control_38_Add"), QStringLiteral("Add"));
+    Control_38_Delete = pages::Make_Button(QStringLiteral("Control_38_Delete"), QStringLiteral("Delete"));
+    Control_38_Modify = pages::Make_Button(QStringLiteral("Control_38_Modify"), QStringLiteral("Modify"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Control_38_Add);

@@ -2,6 +2,7 @@
 
 #include "editor/core/ort_types.h"
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 #include "editor/pages_tables/ges_table_dialog.h"
 #include "editor/pages_tables/sat_ges_lists.h"
 #include "editor/pages_tables/sat_table_dialog.h"
@@ -35,10 +36,7 @@ Page_Setup Setup()
 
 QPushButton* Make_Button(const QString& name, const char* caption, const char* tooltip)
 {
-    auto* button = new QPushButton(QString::fromLatin1(caption));
-    button->setObjectName(name);
-    button->setToolTip(QString::fromLatin1(tooltip));
-    return button;
+    return pages::Make_Button(name, QString::fromLatin1(caption), QString::fromLatin1(tooltip));
 }
 
 QPushButton* Make_Sort_Button(const QString& name, const char* caption, const char* tooltip)
