@@ -244,6 +244,19 @@ void MerivaneMain::Wire_Commands()
                 [this, handler] { (this->*handler)(); });
     };
     wire("mnuNew", &MerivaneMain::mnuNew_Click);
+    wire("mnuOpen", &MerivaneMain::mnuOpen_Click);
+    wire("mnuOpenCmtAsciiHex", &MerivaneMain::mnuOpenCmtAsciiHex_Click);
+    wire("mnuConvert", &MerivaneMain::mnuConvert_Click);
+    wire("mnuSaveAsText", &MerivaneMain::mnuSaveAsText_Click);
+    wire("mnuClose", &MerivaneMain::mnuClose_Click);
+    wire("mnuFailureMasking", &MerivaneMain::mnuFailureMasking_Click);
+    const auto wire_save = [this](const char* name, bool (MerivaneMain::*handler)()) {
+        connect(actions_.value(QString::fromLatin1(name)), &QAction::triggered, this,
+                [this, handler] { (this->*handler)(); });
+    };
+    wire_save("mnuSave", &MerivaneMain::mnuSave_Click);
+    wire_save("mnuSaveAs", &MerivaneMain::mnuSaveAs_Click);
+    wire_save("mnuSaveCmtAsciiHex", &MerivaneMain::mnuSaveCmtAsciiHex_Click);
     wire("mnuExit", &MerivaneMain::mnuExit_Click);
     wire("mnuSingleSDU", &MerivaneMain::mnuSingleSDU_Click);
     wire("mnuDualSDU", &MerivaneMain::mnuDualSDU_Click);
@@ -414,16 +427,18 @@ void MerivaneMain::HidePages()
         page->hide();
 }
 
-void MerivaneMain::ChooseSoftwareConfigNumber()
+bool MerivaneMain::ChooseSoftwareConfigNumber()
 {
     for (Page_Frame* page : pages_.Pages()) {
         page->ValidateControls();
         page->hide();
     }
     type_dialog_->DisplayAll(false);
+    // The load converts the file itself; OK only chooses the target.
+    type_dialog_->Set_boolConvert(false);
     type_dialog_->setWindowTitle(QStringLiteral("Choose Configuration Number"));
     type_dialog_->Reselect_Remembered();
-    type_dialog_->exec();
+    return type_dialog_->exec() == QDialog::Accepted;
 }
 
 bool MerivaneMain::eventFilter(QObject* watched, QEvent* event)

@@ -9,7 +9,10 @@
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
+#include <exception>
 #include <functional>
+
+#include "editor/core/document/ort_loader.h"
 
 class ORT_Type_Dialog;
 class Page_Set;
@@ -73,14 +76,51 @@ public:
     bool ValidatePageControls();
     void Main_ValidateControls();
     void HidePages();
-    void ChooseSoftwareConfigNumber();
+    // Shows the type dialog so that the user chooses the target
+    // configuration; false when the dialog was cancelled.
+    bool ChooseSoftwareConfigNumber();
 
     // Sets the current file and loads it.
     void Open_File(const QString& fileName);
-    void Load_File();
+    // Loads Current_File; catches every error itself (one box, no ORT open).
+    Ort_Loader::Load_Result Load_File();
+    // The one box of a failed load.
+    void Error_Handler(int number, const QString& description, const QString& procedure);
+
+    // Writes the current ORT to fileName with the writer of the partition
+    // configuration and makes its CRC the saved baseline. False when the
+    // writer refused (its message shown, nothing written). File and
+    // partition errors pass to the caller; the old file is then unchanged.
+    bool Write_ORT(const QString& fileName);
+    // Copies the page controls into the records of `type`.
+    void Update_ORT_Data(std::int32_t type);
+    // True when the data differ from the saved baseline; the new CRC then
+    // becomes the baseline. Errors pass to the caller.
+    bool Check_ORT_Changed();
+    // The plain-text report of the current ORT; ortPath empty: Current_File.
+    // File errors pass to the caller.
+    void Write_Text_Output(const QString& textPath, const QString& ortPath = QString());
+
+    // The part-number step before Save, Save As, the CMT upload file and the
+    // upload disk: with a user Airframer_Level of 3 or more, runs the
+    // installed step with whether the data changed since the last save (the
+    // baseline does not move).
+    using PN_Step = std::function<void(bool changed)>;
+    void Set_PN_Step(PN_Step step) { pn_step_ = std::move(step); }
+    void Part_Number_Step();
 
     // Commands.
     void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuOpenCmtAsciiHex_Click();
+    void mnuConvert_Click();
+    // The save commands answer whether the ORT was written.
+    bool mnuSave_Click();
+    bool mnuSaveAs_Click();
+    bool mnuSaveCmtAsciiHex_Click();
+    void mnuSaveAsText_Click();
+    void mnuClose_Click();
+    void mnuFailureMasking_Click();
     void mnuExit_Click();
     void mnuSingleSDU_Click();
     void mnuDualSDU_Click();
@@ -113,8 +153,15 @@ private:
     // Hands the controls the partition code writes to the page set.
     void Share_Controls();
     void Wire_Commands();
+    // "Save before closing?": true when the user cancelled (or the save
+    // after Yes failed); otherwise the window is in the no-ORT state.
     bool Close_ORT();
-    bool Check_ORT_Changed();
+    // Writes the ORT as ASCII hex to hexPath (through hexPath + ".tmp").
+    bool Save_Ascii_Hex(const QString& hexPath, const QString& command);
+    // Shows the box of a failed command for the file `name`.
+    void Report_Command_Error(const QString& command, const QString& name,
+                              const std::exception_ptr& error);
+    friend class Main_Load_Window;
 
     Page_Set& pages_;
     ORT_Type_Dialog* type_dialog_ = nullptr;
@@ -138,6 +185,12 @@ private:
     QLabel* file_label_ = nullptr;
     QLabel* sdu_label_ = nullptr;
     std::uint16_t last_saved_crc_ = 0;
+    // The current file was chosen as an ASCII-hex file: a plain Save writes
+    // it in that form again.
+    bool current_is_ascii_hex_ = false;
+    bool loading_ = false;
+    int loads_started_ = 0;
+    PN_Step pn_step_;
     Document_Opener open_document_;
     PN_Editor pn_editor_;
 };

@@ -1,5 +1,5 @@
-// The main window's commands of this build: New, Exit and the close box,
-// Single and Dual SDU, About and Help, and the file steps they rely on.
+// The main window's start-up and its View and Help commands. The File
+// commands are in file_commands.cpp.
 #include "editor/main_window/merivane_main.h"
 
 #include "editor/core/char_sets.h"
@@ -55,72 +55,9 @@ void MerivaneMain::Form_Load()
     mnuNew_Click();
 }
 
-void MerivaneMain::mnuNew_Click()
-{
-    ValidatePageControls();
-    // A Cancel at the save question keeps the open ORT as it is.
-    if (Is_ORT_Loaded() && Close_ORT())
-        return;
-    core::Versions().ORT_Type = core::ORT_TYPE_NONE;
-    Current_File.clear();
-
-    type_dialog_->DisplayAll(false);
-    type_dialog_->Set_boolConvert(false);
-    type_dialog_->setWindowTitle(QStringLiteral("Create New ORT"));
-    type_dialog_->Reselect_Remembered();
-    type_dialog_->exec();
-
-    const std::int32_t type = core::Versions().ORT_Type;
-    if (type != 0 && type != core::ORT_TYPE_NONE)
-        Check_ORT_Changed(); // the new data become the baseline
-    else
-        Reset_Main_Window();
-}
-
-bool MerivaneMain::Close_ORT()
-{
-    const platform::MsgAnswer answer =
-        platform::Msg_Box(QStringLiteral("Save before closing?"), platform::MsgButtons::YesNoCancel,
-                          platform::MsgIcon::None, QStringLiteral("File closing"));
-    if (answer != platform::MsgAnswer::No)
-        return true; // Cancel; and this build cannot save yet, so Yes keeps the ORT too
-    Reset_Main_Window();
-    return false;
-}
-
-bool MerivaneMain::Check_ORT_Changed()
-{
-    // Without partition records there is nothing to compare yet.
-    return false;
-}
-
-void MerivaneMain::Open_File(const QString& fileName)
-{
-    Current_File = fileName;
-    const Wait_Cursor wait;
-    Load_File();
-}
-
-void MerivaneMain::Load_File()
-{
-    // Reading ORT files is not part of this build: refuse with one box and
-    // leave the window without an ORT.
-    platform::Critical(Current_File, QStringLiteral("Cannot open ORT file"));
-    core::Versions().ORT_Type = core::ORT_TYPE_NONE;
-    Reset_Main_Window();
-}
-
 void MerivaneMain::mnuExit_Click()
 {
     close();
-}
-
-void MerivaneMain::closeEvent(QCloseEvent* event)
-{
-    for (Page_Frame* page : pages_.Pages())
-        page->Close_Action();
-    type_dialog_->Close_Action();
-    event->accept();
 }
 
 void MerivaneMain::mnuSingleSDU_Click()
