@@ -2,6 +2,7 @@
 
 #include "editor/core/conversion_report.h"
 #include "editor/core/text_helpers.h"
+#include "editor/user_partition/user_record_v11.h"
 #include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_v11_short_head.h"
 #include "editor/user_partition/user_v8_fields.h"
@@ -103,16 +104,13 @@ constexpr Flags_V11 ITEM_61_V11[] = {{1, 1}, {1, 1}, {1, 0}, {0, 0}, {0, 1}, {0,
 constexpr int ITEM_61_ENTRIES = 6;
 constexpr int ITEM_61_OTHER_INDEX = 4;
 
-constexpr int V11_FLAG_A = 0; // element of the flag bytes at 7156
-constexpr int V11_FLAG_B = 2;
-
 } // namespace
 
 void Write_Item_61_V11(core::Record& record, int index)
 {
     if (index >= 0 && index < ITEM_61_ENTRIES) {
-        record.Set(V8_Item_61_A, ITEM_61_V11[index].A, V11_FLAG_A);
-        record.Set(V8_Item_61_A, ITEM_61_V11[index].B, V11_FLAG_B);
+        record.Set(V8_Item_61_A, ITEM_61_V11[index].A, V11_ITEM_61_A);
+        record.Set(V8_Item_61_A, ITEM_61_V11[index].B, V11_ITEM_61_B);
     }
     record.Set(V8_Item_61_A, 1, 1);
     record.Set(V8_Item_61_A, 1, 3);
@@ -121,7 +119,7 @@ void Write_Item_61_V11(core::Record& record, int index)
 int Item_61_Index_V11(const core::Record& record)
 {
     const std::int64_t key =
-        2 * record.Get(V8_Item_61_A, V11_FLAG_B) + 4 * record.Get(V8_Item_61_A, V11_FLAG_A);
+        2 * record.Get(V8_Item_61_A, V11_ITEM_61_B) + 4 * record.Get(V8_Item_61_A, V11_ITEM_61_A);
     switch (key) {
     case 6:
         return 0;

@@ -16,9 +16,6 @@ namespace User_Mod {
 inline constexpr int SHORT_DIRECTORY_ENTRIES = 25;
 inline constexpr int SHORT_HEAD_ROWS = 41;
 
-// Item 61 flag bytes at 7156 (field V8_Item_61_A, elements 0 to 3).
-inline constexpr int SHORT_ITEM_61_FLAGS = 4;
-
 namespace short_rows {
 using core::Enc;
 inline constexpr int SHORT_DIRECTORY_ELEMENTS = V8_CATEGORIES * SHORT_DIRECTORY_ENTRIES;
