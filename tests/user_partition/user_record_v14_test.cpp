@@ -626,6 +626,38 @@ TEST_F(V14Test, ReportedCountsAndItems)
     EXPECT_EQ(Bytes().mid(19246, 16), QByteArray("ab c") + QByteArray(12, ' '));
 }
 
+TEST_F(V14Test, ListLinesBuiltFromTheRecord)
+{
+    Edit_Pages(*pages);
+    User_Mod::Update_Data_V14(*pages);
+    QByteArray bytes = Bytes();
+    bytes.replace(33, 15, QByteArray("eik$") + QByteArray(11, '\0')); // GES name of entry 0
+    User_Mod::User_Record_V14().Set_Bytes(bytes);
+    Put_At(19589, 4, 3);           // a third service entry ...
+    Put_At(19525 + 8, 1, 9);       // ... for satellite 11 (octal), which has no line
+    Put_At(19525 + 9, 1, SBB);
+
+    Open_Report();
+    auto other = Make_Pages();
+    User_Mod::Update_GUI_V14(*other);
+    const QStringList entries = Report_Entries();
+
+    EXPECT_TRUE(entries.contains(QStringLiteral("*** Item ii - GES Name - Value out of range, was: EIK$")));
+    const QStringList ges = Lines(other->Sat_GES().Control_02);
+    ASSERT_EQ(ges.size(), 2);
+    EXPECT_EQ(ges[0], QStringLiteral("01   021   1   EIK            "));
+    EXPECT_EQ(ges[1], QStringLiteral("03   305   0   PERTH          "));
+    EXPECT_EQ(Lines(other->Sat_GES().Control_03),
+              (QStringList{Sat_Line(1, "AOR-W", 1, SBB | MPDS, -0.5F), Sat_Line(2, "POR", 0, 0, 0.0F),
+                           Sat_Line(3, "IOR", 1, ISDN, 180.0F)}));
+    EXPECT_EQ(other->Cockpit_Numbers().Control_05[1]->count(), 2);
+    EXPECT_EQ(Lines(other->Cockpit_Numbers().Control_05[1]).value(1),
+              QStringLiteral("MAINT").leftJustified(18) + QStringLiteral("99").leftJustified(22)
+                  + QStringLiteral("4    No "));
+    EXPECT_EQ(Lines(other->HSD_S64().Control_67), Lines(pages->HSD_S64().Control_67));
+    EXPECT_EQ(other->Cabin_Numbers().Control_16_Sat2_ChB[9]->text(), QStringLiteral("123-456"));
+}
+
 TEST_F(V14Test, AirframerLevelSkipsItemsAndReportsItem13)
 {
     Edit_Pages(*pages);
