@@ -2,6 +2,7 @@
 
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
+#include "editor/pages/page_widgets.h"
 #include "editor/platform/message_service.h"
 
 #include <QGridLayout>
@@ -27,10 +28,7 @@ constexpr int SET_HEX = 5;
 
 QLabel* Make_Label(const QString& name, const QString& caption)
 {
-    auto* label = new QLabel(caption);
-    label->setObjectName(name);
-    Set_Tag(label, QStringLiteral("Item 78"));
-    return label;
+    return pages::Make_Label(name, caption, QStringLiteral("Item 78"));
 }
 
 QLineEdit* Make_Field(const QString& name, int max_length, const QString& tooltip)
@@ -90,11 +88,9 @@ PSID_Table_Dialog::PSID_Table_Dialog(QWidget* owner) : QDialog(owner)
                                               pages::Fixed_Title(QStringLiteral("PSID-2"))),
                       pages::Focus_Rule::Move_On);
 
-    OKButton = new QPushButton(QStringLiteral("OK"));
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"));
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    const pages::OK_Cancel ok_cancel = pages::Make_OK_Cancel(nullptr);
+    OKButton = ok_cancel.OK;
+    CancelButton = ok_cancel.Cancel;
     connect(OKButton, &QPushButton::clicked, this, &PSID_Table_Dialog::OK_Click);
     connect(CancelButton, &QPushButton::clicked, this, &PSID_Table_Dialog::Cancel_Click);
 
@@ -110,10 +106,7 @@ PSID_Table_Dialog::PSID_Table_Dialog(QWidget* owner) : QDialog(owner)
     grid->addWidget(Label_Hex[1], 3, 1);
     grid->addWidget(Control_PSID_2, 3, 2);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
+    QHBoxLayout* buttons = ok_cancel.Row;
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

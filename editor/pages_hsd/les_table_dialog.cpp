@@ -1,6 +1,7 @@
 #include "editor/pages_hsd/les_table_dialog.h"
 
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 #include "editor/pages_hsd/hsd_field_helpers.h"
 #include "editor/pages_hsd/les_line.h"
 #include "editor/platform/message_service.h"
@@ -20,13 +21,6 @@ constexpr int SET_DECIMAL = 4;
 constexpr int SAT_MAXIMUM = 62; // octal 76
 constexpr int LES_MAXIMUM = 999;
 
-QLabel* Make_Label(const QString& name, const QString& caption)
-{
-    auto* label = new QLabel(caption);
-    label->setObjectName(name);
-    return label;
-}
-
 } // namespace
 
 LES_Table_Dialog::LES_Table_Dialog(QWidget* owner) : QDialog(owner)
@@ -35,9 +29,9 @@ LES_Table_Dialog::LES_Table_Dialog(QWidget* owner) : QDialog(owner)
     setWindowTitle(QStringLiteral("Dialog Caption"));
     setModal(true);
 
-    Label_Sat_ID = Make_Label(QStringLiteral("Label_Sat_ID"), QStringLiteral("SAT ID"));
-    Label_LES_ID = Make_Label(QStringLiteral("Label_LES_ID"), QStringLiteral("LES ID"));
-    Label_Preference = Make_Label(QStringLiteral("Label_Preference"), QStringLiteral("Preference"));
+    Label_Sat_ID = pages::Make_Label(QStringLiteral("Label_Sat_ID"), QStringLiteral("SAT ID"));
+    Label_LES_ID = pages::Make_Label(QStringLiteral("Label_LES_ID"), QStringLiteral("LES ID"));
+    Label_Preference = pages::Make_Label(QStringLiteral("Label_Preference"), QStringLiteral("Preference"));
 
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     Control_Sat_ID = new QLineEdit;
@@ -56,12 +50,10 @@ LES_Table_Dialog::LES_Table_Dialog(QWidget* owner) : QDialog(owner)
         digits << QString::number(i);
     Control_Preference = hsd::Make_Combo(QStringLiteral("Control_Preference"), digits);
 
-    OKButton = new QPushButton(QStringLiteral("OK"));
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setDefault(true);
+    const pages::OK_Cancel ok_cancel = pages::Make_OK_Cancel(nullptr);
+    OKButton = ok_cancel.OK;
     OKButton->setAutoDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"));
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    CancelButton = ok_cancel.Cancel;
     CancelButton->setAutoDefault(false);
     // A click on Cancel leaves the focus where it is, so leaving never runs a
     // field check first (Tab still reaches the button).
@@ -74,10 +66,7 @@ LES_Table_Dialog::LES_Table_Dialog(QWidget* owner) : QDialog(owner)
     grid->addWidget(Control_LES_ID, 1, 1);
     grid->addWidget(Label_Preference, 2, 0);
     grid->addWidget(Control_Preference, 2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
+    QHBoxLayout* buttons = ok_cancel.Row;
     grid->addLayout(buttons, 3, 0, 1, 2);
 
     setTabOrder(Control_Sat_ID, Control_LES_ID);

@@ -3,6 +3,7 @@
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
+#include "editor/pages/page_widgets.h"
 #include "editor/pages_tables/cockpit_limit.h"
 #include "editor/pages_tables/cockpit_number_line.h"
 #include "editor/platform/message_service.h"
@@ -69,11 +70,9 @@ Cockpit_Numbers_Dialog::Cockpit_Numbers_Dialog(QWidget* owner) : QDialog(owner)
     Control_Protected->setObjectName(QStringLiteral("Control_Protected"));
     Control_Protected->addItems({QStringLiteral("No"), QStringLiteral("Yes")});
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    const pages::OK_Cancel ok_cancel = pages::Make_OK_Cancel(this);
+    OKButton = ok_cancel.OK;
+    CancelButton = ok_cancel.Cancel;
     connect(OKButton, &QPushButton::clicked, this, &Cockpit_Numbers_Dialog::OK_Click);
     connect(CancelButton, &QPushButton::clicked, this, &Cockpit_Numbers_Dialog::Cancel_Click);
 
@@ -88,10 +87,7 @@ Cockpit_Numbers_Dialog::Cockpit_Numbers_Dialog(QWidget* owner) : QDialog(owner)
     grid->addWidget(Cockpit_Label[3], 3, 0);
     grid->addWidget(Control_Protected, 3, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
+    QHBoxLayout* buttons = ok_cancel.Row;
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

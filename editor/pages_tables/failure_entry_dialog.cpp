@@ -3,6 +3,7 @@
 #include "editor/core/failure_mask.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
+#include "editor/pages/page_widgets.h"
 #include "editor/platform/message_service.h"
 
 #include <QComboBox>
@@ -18,10 +19,8 @@ namespace {
 
 QLabel* Make_Label(QWidget* parent, const char* name, const char* caption)
 {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    Set_Tag(label, QStringLiteral("Item 38"));
-    return label;
+    return pages::Make_Label(QString::fromLatin1(name), QString::fromLatin1(caption), QStringLiteral("Item 38"),
+                             parent);
 }
 
 QLineEdit* Make_Field(QWidget* parent, const char* name, int length, const char* tooltip)
@@ -58,11 +57,9 @@ Failure_Entry_Dialog::Failure_Entry_Dialog(QWidget* owner) : QDialog(owner)
     Control_Mask->setObjectName(QStringLiteral("Control_Mask"));
     Control_Mask->addItems({core::MASK_TYPE_INDICTMENT, core::MASK_TYPE_FAILURE});
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    const pages::OK_Cancel ok_cancel = pages::Make_OK_Cancel(this);
+    OKButton = ok_cancel.OK;
+    CancelButton = ok_cancel.Cancel;
 
     auto* grid = new QGridLayout;
     grid->addWidget(Level1_Label, 0, 0);
@@ -73,10 +70,7 @@ Failure_Entry_Dialog::Failure_Entry_Dialog(QWidget* owner) : QDialog(owner)
     grid->addWidget(Control_FailCode, 2, 1);
     grid->addWidget(Mask_Label, 3, 0);
     grid->addWidget(Control_Mask, 3, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
+    QHBoxLayout* buttons = ok_cancel.Row;
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);

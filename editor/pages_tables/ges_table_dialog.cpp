@@ -1,6 +1,7 @@
 #include "editor/pages_tables/ges_table_dialog.h"
 
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 #include "editor/pages_tables/ges_line.h"
 #include "editor/platform/message_service.h"
 
@@ -17,9 +18,7 @@ namespace {
 
 QLabel* Make_Label(QWidget* parent, const char* name, const char* caption)
 {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
+    return pages::Make_Label(QString::fromLatin1(name), QString::fromLatin1(caption), QString(), parent);
 }
 
 } // namespace
@@ -60,11 +59,9 @@ GES_Table_Dialog::GES_Table_Dialog(QWidget* owner) : QDialog(owner)
     pages::Bind_Field(Control_GES_Name, 17,
                       pages::String_Check(17, pages::Caption_Of(Label_GES_Name)));
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    const pages::OK_Cancel ok_cancel = pages::Make_OK_Cancel(this);
+    OKButton = ok_cancel.OK;
+    CancelButton = ok_cancel.Cancel;
 
     auto* grid = new QGridLayout;
     grid->addWidget(Label_SAT_ID, 0, 0);
@@ -75,10 +72,7 @@ GES_Table_Dialog::GES_Table_Dialog(QWidget* owner) : QDialog(owner)
     grid->addWidget(Control_Preference, 2, 1);
     grid->addWidget(Label_GES_Name, 3, 0);
     grid->addWidget(Control_GES_Name, 3, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
+    QHBoxLayout* buttons = ok_cancel.Row;
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);

@@ -4,6 +4,7 @@
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
+#include "editor/pages/page_widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,9 +29,7 @@ constexpr double LNG_FIELD_MAX = 179.5;
 
 QLabel* Make_Label(QWidget* parent, const QString& name, const char* caption)
 {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
-    label->setObjectName(name);
-    return label;
+    return pages::Make_Label(name, QString::fromLatin1(caption), QString(), parent);
 }
 
 QString Tenths_Text(int tenths)
@@ -117,21 +116,16 @@ Sat_Table_Dialog::Sat_Table_Dialog(QWidget* owner) : QDialog(owner)
                         "longitude will be stored.");
     Label1->setWordWrap(true);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    const pages::OK_Cancel ok_cancel = pages::Make_OK_Cancel(this);
+    OKButton = ok_cancel.OK;
+    CancelButton = ok_cancel.Cancel;
 
     auto* fields = new QGridLayout;
     fields->addWidget(Label_Sat_ID, 0, 0);
     fields->addWidget(Control_Sat_ID, 0, 1);
     fields->addWidget(Label_Sat_Name, 1, 0);
     fields->addWidget(Control_Sat_Name, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
+    QHBoxLayout* buttons = ok_cancel.Row;
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(Frame_91);

@@ -2,6 +2,7 @@
 
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
+#include "editor/pages/page_widgets.h"
 #include "editor/pages_tables/page_transit_ges.h"
 #include "editor/pages_tables/transit_ges_cell.h"
 
@@ -29,16 +30,11 @@ Transit_GES_Dialog::Transit_GES_Dialog(Page_Transit_GES& page) : QDialog(&page),
     pages::Bind_Field(Transit_GES_Text, 3,
                       pages::Octal_Check(0, 0, 255, 3, pages::Fixed_Title(QStringLiteral("Octal GES"))));
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    const pages::OK_Cancel ok_cancel = pages::Make_OK_Cancel(this);
+    OKButton = ok_cancel.OK;
+    CancelButton = ok_cancel.Cancel;
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
+    QHBoxLayout* buttons = ok_cancel.Row;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Transit_Label);
     layout->addWidget(Transit_GES_Text);
