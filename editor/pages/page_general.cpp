@@ -370,10 +370,7 @@ void Page_General::Write_Text_Output(QStringList& lines)
 
 void Page_General::Write_Text_Output_PSID(QStringList& lines) const
 {
-    QStringList rows;
-    for (int i = 0; i < Control_78->count(); ++i)
-        rows << Control_78->item(i)->text();
-    lines << pages::PSID_Report_Lines(rows);
+    lines << pages::PSID_Report_Lines(pages::List_Lines(Control_78));
 }
 
 void Page_General::SetVisiblity(bool bSecured, bool bUser)

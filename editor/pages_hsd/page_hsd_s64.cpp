@@ -34,20 +34,6 @@ int User_Level()
     return core::Versions().User_Current.Feature_Level;
 }
 
-QStringList List_Lines(const QListWidget* list)
-{
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
-    return lines;
-}
-
-void Set_List_Lines(QListWidget* list, const QStringList& lines)
-{
-    list->clear();
-    list->addItems(lines);
-}
-
 // Row of the selected line, or -1.
 int Selected_Row(const QListWidget* list)
 {
@@ -66,7 +52,7 @@ void Canonical_Sort(QListWidget* list)
 {
     if (list->count() == 0)
         return;
-    Set_List_Lines(list, hsd::Canonical_LES_Order(List_Lines(list)));
+    pages::Set_List_Lines(list, hsd::Canonical_LES_Order(pages::List_Lines(list)));
 }
 
 // A column sort: the button's Tag holds the direction of its next sort.
@@ -75,7 +61,7 @@ void Column_Sort(QListWidget* list, QPushButton* button, hsd::LES_Column column)
     if (list->count() == 0)
         return;
     const int direction = Tag(button).toInt();
-    Set_List_Lines(list, hsd::Sort_LES_By_Column(List_Lines(list), column, direction == 1));
+    pages::Set_List_Lines(list, hsd::Sort_LES_By_Column(pages::List_Lines(list), column, direction == 1));
     Set_Tag(button, QString::number(-direction));
 }
 
@@ -216,7 +202,7 @@ void Page_HSD_S64::Insert_LES_Entry(QString& entry, int mode, QListWidget* list,
     if (entry.isEmpty())
         return;
     const int selected = Selected_Row(list);
-    if (hsd::Find_Sat_LES(List_Lines(list), entry) >= 0) {
+    if (hsd::Find_Sat_LES(pages::List_Lines(list), entry) >= 0) {
         // A pair already in the list is accepted only as the edited entry itself.
         const bool own_pair = mode == 2 && selected >= 0
                               && hsd::Find_Sat_LES({list->item(selected)->text()}, entry) == 0;
@@ -307,7 +293,7 @@ void Page_HSD_S64::Write_Text_Output(QStringList& lines)
     if (User_Level() <= 2)
         return;
     hsd::Append_LES_Table(lines, QStringLiteral("SWIFT64 MPDS LES PREFERENCES:"),
-                          List_Lines(Control_67), QStringLiteral("MPDS TABLE IS EMPTY"));
+                          pages::List_Lines(Control_67), QStringLiteral("MPDS TABLE IS EMPTY"));
     hsd::Append_LES_Table(lines, QStringLiteral("SWIFT64 M-ISDN LES PREFERENCES:"),
-                          List_Lines(Control_66), QStringLiteral("M-ISDN TABLE IS EMPTY"));
+                          pages::List_Lines(Control_66), QStringLiteral("M-ISDN TABLE IS EMPTY"));
 }

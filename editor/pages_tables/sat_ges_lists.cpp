@@ -27,20 +27,6 @@ void Cut_At_Nul(QListWidget* list, int first, int last)
 
 } // namespace
 
-QStringList List_Lines(const QListWidget* list)
-{
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
-    return lines;
-}
-
-void Set_List_Lines(QListWidget* list, const QStringList& lines)
-{
-    list->clear();
-    list->addItems(lines);
-}
-
 void Keep_Text_Before_Nul(QListWidget* list)
 {
     QAbstractItemModel* model = list->model();

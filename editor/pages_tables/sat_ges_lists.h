@@ -2,6 +2,8 @@
 // What the table pages do with their list boxes: read and refill them, keep
 // NUL padding out of their lines, and the direction tags of the sort buttons.
 
+#include "editor/pages/page_widgets.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,10 +12,9 @@ class QWidget;
 
 namespace sat_ges {
 
-// The texts of every line, in list order.
-QStringList List_Lines(const QListWidget* list);
-// Replaces every line of the list by the texts.
-void Set_List_Lines(QListWidget* list, const QStringList& lines);
+// The texts of every line, in list order; replacing every line by the texts.
+using pages::List_Lines;
+using pages::Set_List_Lines;
 
 // Every line put into the list from now on (added or replaced, by the page
 // or by the code that loads an ORT) keeps only the part before its first NUL.
