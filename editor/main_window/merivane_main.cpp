@@ -3,6 +3,7 @@
 #include "editor/core/document/default_sat_ges_merge.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/version_labels.h"
+#include "editor/main_window/disk_main_hooks.h"
 #include "editor/main_window/main_menus.h"
 #include "editor/main_window/ort_type_dialog.h"
 #include "editor/main_window/page_buttons.h"
@@ -76,6 +77,8 @@ MerivaneMain::MerivaneMain(Page_Set& pages, QWidget* parent)
     Wire_Commands();
     type_dialog_ = new ORT_Type_Dialog(*this);
     Share_Controls();
+    // Disks menu, part-number dialogs and upload-disk presets (disk_main_hooks.h).
+    main_window::Install_Disk_Commands(*this);
     Reset_Main_Window();
 }
 

@@ -1,0 +1,71 @@
+#include "editor/main_window/disk_folder_chooser.h"
+
+#include "editor/platform/file_dialog_service.h"
+#include "editor/platform/message_service.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace main_window {
+
+QString Target_Folder(const QString& path)
+{
+    return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
+}
+
+} // namespace main_window
+
+Disk_Folder_Chooser::Disk_Folder_Chooser(const QString& caption, QWidget* parent)
+    : QWidget(parent), caption_(caption), path_(QDir::currentPath())
+{
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(QStringLiteral("Label_Directory"));
+    directory_ = new QLineEdit(path_, this);
+    directory_->setObjectName(QStringLiteral("Directory_Selector"));
+    browse_ = new QPushButton(QStringLiteral("Browse..."), this);
+    browse_->setObjectName(QStringLiteral("Browse_Button"));
+    browse_->setAutoDefault(false);
+    auto* row = new QHBoxLayout;
+    row->addWidget(directory_, 1);
+    row->addWidget(browse_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label);
+    layout->addLayout(row);
+    connect(browse_, &QPushButton::clicked, this, [this] { Browse_Click(); });
+    connect(directory_, &QLineEdit::editingFinished, this, [this] { Directory_Edited(); });
+}
+
+QString Disk_Folder_Chooser::Path() const { return path_; }
+
+bool Disk_Folder_Chooser::Set_Path(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isDir()) {
+        platform::Msg_Box(QStringLiteral("Error: ") + QStringLiteral("Path not found: ") + path,
+                          platform::MsgButtons::Ok, platform::MsgIcon::Information);
+        directory_->setText(path_);
+        return false;
+    }
+    path_ = QDir::cleanPath(info.absoluteFilePath());
+    directory_->setText(path_);
+    return true;
+}
+
+void Disk_Folder_Chooser::Browse_Click()
+{
+    const QString chosen = platform::Get_Existing_Directory(caption_, path_);
+    if (!chosen.isEmpty())
+        Set_Path(chosen);
+}
+
+void Disk_Folder_Chooser::Directory_Edited()
+{
+    if (directory_->text() != path_)
+        Set_Path(directory_->text());
+}

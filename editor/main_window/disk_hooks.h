@@ -1,0 +1,34 @@
+#pragma once
+// What the disk dialogs and the part-number step need of the main window,
+// as plain function objects: the main window fills them with its own
+// procedures, tests with stand-ins.
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+namespace main_window {
+
+struct Disk_Hooks {
+    // Writes the current ORT to path; false on a file error, with its
+    // description (empty when the writer has shown its own message).
+    std::function<bool(const QString& path, QString& error)> Write_ORT;
+    // Writes the text report to text_path, naming ort_path in its header;
+    // false with a description on a file error.
+    std::function<bool(const QString& text_path, const QString& ort_path, QString& error)>
+        Write_Text_Output;
+    // The saved baseline (the main window's last saved CRC).
+    std::function<std::uint16_t()> Get_Last_Saved_CRC;
+    std::function<void(std::uint16_t)> Set_Last_Saved_CRC;
+    // The main window's part-number step (it shows the part-number dialog
+    // for airframer ORTs and leaves the baseline alone).
+    std::function<void()> Part_Number_Step;
+    // The data-loader type the text report prints.
+    std::function<void(const QString& caption)> Set_Data_Loader_Type;
+    // ValidateControls on every page.
+    std::function<void()> Validate_Pages;
+    // Makes the application folder the current folder again.
+    std::function<void()> Restore_App_Folder;
+};
+
+} // namespace main_window
