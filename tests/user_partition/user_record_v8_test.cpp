@@ -284,3 +284,38 @@ TEST(UserRecordV8Lists, DirectorySkipsUnusedAndShowsAnyProtectedFlag)
     ASSERT_EQ(lines.size(), 1);
     EXPECT_TRUE(lines[0].endsWith(QStringLiteral("Yes")));
 }
+
+TEST(UserRecordV8Lists, FullTablesHaveNoFillAndLoadBackWhole)
+{
+    core::Record record = Fresh();
+    QStringList ges;
+    for (int i = 0; i < V8_GES_ENTRIES; ++i)
+        ges.append(QStringLiteral("%1   %2   2   G%3")
+                       .arg(i % 64, 2, 8, QLatin1Char('0'))
+                       .arg(i, 3, 8, QLatin1Char('0'))
+                       .arg(i));
+    QStringList mpds;
+    for (int i = 0; i < V8_MPDS_ENTRIES; ++i)
+        mpds.append(QStringLiteral("%1  %2  %3").arg(i % 64, 2, 8, QLatin1Char('0')).arg(i * 11, 3).arg(i % 10));
+    const QStringList misdn = mpds.mid(0, V8_MISDN_ENTRIES);
+    Write_GES_Table(record, ges);
+    Write_LES_Table(record, MPDS_Fields_V8(), mpds);
+    Write_LES_Table(record, MISDN_Fields_V8(), misdn);
+    EXPECT_EQ(record.Get(V8_GES_Count), 128);
+    EXPECT_EQ(record.Get(V8_GES_Id, 127), 127);
+    EXPECT_EQ(record.Get(V8_GES_Pref, 127), 2);
+    EXPECT_EQ(record.Get(V8_MPDS_LES, 83), 83 * 11);
+
+    QStringList mpds_back;
+    QStringList misdn_back;
+    QStringList ges_back;
+    const QStringList entries = Reported([&] {
+        mpds_back = Read_LES_Lines(record, MPDS_Fields_V8());
+        misdn_back = Read_LES_Lines(record, MISDN_Fields_V8());
+        ges_back = Read_GES_Lines(record);
+    });
+    EXPECT_EQ(mpds_back, mpds);
+    EXPECT_EQ(misdn_back, misdn);
+    EXPECT_EQ(ges_back.size(), 128);
+    EXPECT_TRUE(entries.isEmpty()) << entries.join('\n').toStdString();
+}
