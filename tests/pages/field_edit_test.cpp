@@ -1,5 +1,6 @@
 #include "editor/pages/field_edit.h"
 
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QApplication>
@@ -20,15 +21,10 @@ using testsupport::ScriptedMessages;
 
 namespace {
 
-const QString DEFAULT_BOX = QStringLiteral("Value Out of Range, Setting to Default");
+using testsupport::Settle;
+using testsupport::Type;
 
-void Type(QWidget* target, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(target, &press);
-    }
-}
+const QString DEFAULT_BOX = QStringLiteral("Value Out of Range, Setting to Default");
 
 void Press(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QString& text = QString())
 {
@@ -45,12 +41,6 @@ void Drop(QLineEdit* target, const QString& text)
     QCoreApplication::sendEvent(target, &enter);
     QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &drop);
-}
-
-void Settle()
-{
-    for (int i = 0; i < 5; ++i)
-        QCoreApplication::processEvents();
 }
 
 // A window with two fields, a button and a caption label, active and shown.

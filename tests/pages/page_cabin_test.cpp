@@ -3,6 +3,7 @@
 #include "editor/core/ort_types.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_cabin.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QApplication>
@@ -17,36 +18,10 @@
 
 namespace {
 
-void Activate(QWidget* window)
-{
-    window->show();
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
-    QApplication::processEvents();
-}
-
-void Focus(QWidget* widget)
-{
-    widget->setFocus(Qt::TabFocusReason);
-    QApplication::processEvents();
-    QApplication::processEvents();
-}
-
-void Type(QWidget* target, const QString& text)
-{
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(target, &press);
-    }
-}
-
-QStringList Entries(const QComboBox* combo)
-{
-    QStringList entries;
-    for (int i = 0; i < combo->count(); ++i)
-        entries << combo->itemText(i);
-    return entries;
-}
+using testsupport::Activate;
+using testsupport::Entries;
+using testsupport::Focus;
+using testsupport::Type;
 
 class PageCabinTest : public ::testing::Test {
 protected:

@@ -4,6 +4,7 @@
 #include "editor/core/ort_types.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_cockpit_voice.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QApplication>
@@ -16,28 +17,9 @@
 
 namespace {
 
-void Activate(QWidget* window)
-{
-    window->show();
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
-    QApplication::processEvents();
-}
-
-void Focus(QWidget* widget)
-{
-    widget->setFocus(Qt::TabFocusReason);
-    QApplication::processEvents();
-    QApplication::processEvents();
-}
-
-QStringList Entries(const QComboBox* combo)
-{
-    QStringList entries;
-    for (int i = 0; i < combo->count(); ++i)
-        entries << combo->itemText(i);
-    return entries;
-}
+using testsupport::Activate;
+using testsupport::Entries;
+using testsupport::Focus;
 
 QStringList Split(const char* entries)
 {

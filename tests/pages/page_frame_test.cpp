@@ -2,6 +2,7 @@
 // procedures, scrolling and the focus rules of field validation.
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QApplication>
@@ -18,6 +19,9 @@
 #include <memory>
 
 namespace {
+
+using testsupport::Activate;
+using testsupport::Focus;
 
 Page_Setup Test_Setup()
 {
@@ -67,21 +71,6 @@ public:
     QLineEdit* move_on = nullptr;
     QLineEdit* other = nullptr;
 };
-
-void Activate(QWidget* window)
-{
-    window->show();
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
-    QApplication::processEvents();
-}
-
-void Focus(QWidget* widget)
-{
-    widget->setFocus(Qt::TabFocusReason);
-    QApplication::processEvents();
-    QApplication::processEvents();
-}
 
 QWidget* Child(const QWidget* page, const char* name)
 {

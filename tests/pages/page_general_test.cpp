@@ -4,6 +4,7 @@
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_general.h"
 #include "editor/pages/psid_table_dialog.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QApplication>
@@ -23,6 +24,11 @@
 
 namespace {
 
+using testsupport::Entries;
+using testsupport::Lines;
+using testsupport::Settle;
+using testsupport::Type;
+
 using platform::MsgAnswer;
 using platform::MsgIcon;
 using testsupport::ScriptedMessages;
@@ -30,20 +36,6 @@ using testsupport::ScriptedMessages;
 const QString DEFAULT_BOX = QStringLiteral("Value Out of Range, Setting to Default");
 const QString MAXIMUM_BOX = QStringLiteral("Value Out of Range, Setting to Maximum");
 const QString ITEM_30 = QStringLiteral("Default Assumed Global Beam Initial C-Channel EIRP");
-
-void Type(QWidget* target, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(target, &press);
-    }
-}
-
-void Settle()
-{
-    for (int i = 0; i < 5; ++i)
-        QCoreApplication::processEvents();
-}
 
 void Activate(QWidget* window)
 {
@@ -66,38 +58,11 @@ struct Versions_Guard {
 };
 
 // Answers the modal PSID dialogs that open while it lives, one step each.
-class Modal_Script {
-public:
-    using Step = std::function<void(PSID_Table_Dialog&)>;
-
-    explicit Modal_Script(std::deque<Step> steps) : steps_(std::move(steps))
+struct Modal_Script : testsupport::Modal_Script<PSID_Table_Dialog> {
+    explicit Modal_Script(std::deque<Step> steps)
+        : testsupport::Modal_Script<PSID_Table_Dialog>(std::move(steps), "PSID")
     {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-        timer_.start();
     }
-    ~Modal_Script() { EXPECT_TRUE(steps_.empty()) << steps_.size() << " dialog(s) never opened"; }
-
-private:
-    void Poll()
-    {
-        auto* dialog = qobject_cast<PSID_Table_Dialog*>(QApplication::activeModalWidget());
-        if (!dialog || dialog == handled_)
-            return;
-        handled_ = dialog;
-        if (steps_.empty()) {
-            ADD_FAILURE() << "unexpected PSID dialog";
-            dialog->reject();
-            return;
-        }
-        Step step = std::move(steps_.front());
-        steps_.pop_front();
-        step(*dialog);
-    }
-
-    std::deque<Step> steps_;
-    QTimer timer_;
-    QPointer<PSID_Table_Dialog> handled_;
 };
 
 QString Fields_Of(const PSID_Table_Dialog& d)
@@ -126,22 +91,6 @@ Modal_Script::Step Cancel(QStringList& seen)
         seen << Fields_Of(d);
         d.CancelButton->click();
     };
-}
-
-QStringList Rows(const QListWidget* list)
-{
-    QStringList rows;
-    for (int i = 0; i < list->count(); ++i)
-        rows << list->item(i)->text();
-    return rows;
-}
-
-QStringList Entries(const QComboBox* combo)
-{
-    QStringList entries;
-    for (int i = 0; i < combo->count(); ++i)
-        entries << combo->itemText(i);
-    return entries;
 }
 
 } // namespace
@@ -608,7 +557,7 @@ TEST(PageGeneral, PsidAddEditAndReport)
         page.Control_78_Add->click();
     }
     EXPECT_EQ(seen, (QStringList{"0|0|1770|1770", "0|0|1770|1770"}));
-    EXPECT_EQ(Rows(page.Control_78), (QStringList{"07      12   0x1770 0x0000",
+    EXPECT_EQ(Lines(page.Control_78), (QStringList{"07      12   0x1770 0x0000",
                                                    "01       5   0x1770 0x4C90"}));
 
     // Edit keeping the Sat ID replaces the selected row.
@@ -619,7 +568,7 @@ TEST(PageGeneral, PsidAddEditAndReport)
         page.Control_78_Edit->click();
     }
     EXPECT_EQ(seen, QStringList{"07|12|1770|0000"});
-    EXPECT_EQ(Rows(page.Control_78), (QStringList{"07      13   0x2000 0x0000",
+    EXPECT_EQ(Lines(page.Control_78), (QStringList{"07      13   0x2000 0x0000",
                                                    "01       5   0x1770 0x4C90"}));
 
     lines.clear();
@@ -646,7 +595,7 @@ TEST(PageGeneral, PsidCancelledDialogsChangeNothing)
         page.Control_78_Edit->click();
     }
     EXPECT_EQ(seen.size(), 2);
-    EXPECT_EQ(Rows(page.Control_78), QStringList{"07      12   0x1770 0x0000"});
+    EXPECT_EQ(Lines(page.Control_78), QStringList{"07      12   0x1770 0x0000"});
 
     // Edit and Delete without a selected row do nothing.
     page.Control_78->clearSelection();
@@ -698,7 +647,7 @@ TEST(PageGeneral, PsidAddingAnExistingSatIdReopensTheAddDialog)
     ASSERT_EQ(boxes.Boxes().size(), 1);
     EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("This Sat is already defined. Please choose another."));
     EXPECT_EQ(boxes.Boxes()[0].icon, MsgIcon::Critical);
-    EXPECT_EQ(Rows(page.Control_78), (QStringList{"07      12   0x1770 0x0000",
+    EXPECT_EQ(Lines(page.Control_78), (QStringList{"07      12   0x1770 0x0000",
                                                    "01       5   0x1770 0x4C90",
                                                    "02       9   0x2000 0x0000"}));
 }
@@ -720,7 +669,7 @@ TEST(PageGeneral, PsidEditToAnotherRowsSatIdReopensTheEditWithTheEntry)
     ASSERT_EQ(boxes.Boxes().size(), 1);
     EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("This Sat is already defined. Please choose another."));
     // The edited row is replaced, nothing is added.
-    EXPECT_EQ(Rows(page.Control_78), (QStringList{"07      12   0x1770 0x0000",
+    EXPECT_EQ(Lines(page.Control_78), (QStringList{"07      12   0x1770 0x0000",
                                                    "03       6   0x2000 0x0000"}));
 
     // Cancelling the reopened dialog leaves the row as it was.
@@ -732,7 +681,7 @@ TEST(PageGeneral, PsidEditToAnotherRowsSatIdReopensTheEditWithTheEntry)
     }
     EXPECT_EQ(seen, (QStringList{"03|6|2000|0000", "07|1|1770|0000"}));
     EXPECT_EQ(boxes.Boxes().size(), 1);
-    EXPECT_EQ(Rows(page.Control_78), (QStringList{"07      12   0x1770 0x0000",
+    EXPECT_EQ(Lines(page.Control_78), (QStringList{"07      12   0x1770 0x0000",
                                                    "03       6   0x2000 0x0000"}));
 }
 
@@ -754,5 +703,5 @@ TEST(PageGeneral, PsidDeleteAsksFirst)
 
     boxes.Answer(MsgAnswer::Yes);
     page.Control_78_Delete->click();
-    EXPECT_EQ(Rows(page.Control_78), QStringList{"01       5   0x1770 0x4C90"});
+    EXPECT_EQ(Lines(page.Control_78), QStringList{"01       5   0x1770 0x4C90"});
 }

@@ -4,6 +4,7 @@
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_pimbit.h"
 #include "editor/pages/pimbit_defaults.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QComboBox>
@@ -17,32 +18,19 @@
 
 namespace {
 
+using testsupport::Entries;
+using testsupport::Type;
+
 using testsupport::ScriptedMessages;
 
 const QString DEFAULT_BOX = QStringLiteral("Value Out of Range, Setting to Default");
 const QString MINIMUM_BOX = QStringLiteral("Value Out of Range, Setting to Minimum");
 const QString MAXIMUM_BOX = QStringLiteral("Value Out of Range, Setting to Maximum");
 
-void Type(QWidget* target, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(target, &press);
-    }
-}
-
 struct Versions_Guard {
     Versions_Guard() { core::Reset_Versions(); }
     ~Versions_Guard() { core::Reset_Versions(); }
 };
-
-QStringList Entries(const QComboBox* combo)
-{
-    QStringList entries;
-    for (int i = 0; i < combo->count(); ++i)
-        entries << combo->itemText(i);
-    return entries;
-}
 
 void Click(pages::Up_Down* spin, bool up)
 {

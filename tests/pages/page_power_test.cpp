@@ -2,6 +2,7 @@
 // spin buttons (tenths for item 29), tooltips per mode and the report.
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_power.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QApplication>
@@ -16,28 +17,9 @@
 
 namespace {
 
-void Activate(QWidget* window)
-{
-    window->show();
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
-    QApplication::processEvents();
-}
-
-void Focus(QWidget* widget)
-{
-    widget->setFocus(Qt::TabFocusReason);
-    QApplication::processEvents();
-    QApplication::processEvents();
-}
-
-void Type(QWidget* target, const QString& text)
-{
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(target, &press);
-    }
-}
+using testsupport::Activate;
+using testsupport::Focus;
+using testsupport::Type;
 
 int Value(const pages::Up_Down* spin)
 {

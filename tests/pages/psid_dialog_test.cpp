@@ -3,6 +3,7 @@
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
 #include "editor/pages/psid_table_dialog.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QApplication>
@@ -18,53 +19,16 @@
 
 namespace {
 
+using testsupport::Type;
+
 using testsupport::ScriptedMessages;
 
-void Type(QWidget* target, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(target, &press);
-    }
-}
-
 // Answers the modal PSID dialogs that open while it lives, one step each.
-class Modal_Script {
-public:
-    using Step = std::function<void(PSID_Table_Dialog&)>;
-
-    explicit Modal_Script(std::deque<Step> steps) : steps_(std::move(steps))
+struct Modal_Script : testsupport::Modal_Script<PSID_Table_Dialog> {
+    explicit Modal_Script(std::deque<Step> steps)
+        : testsupport::Modal_Script<PSID_Table_Dialog>(std::move(steps), "PSID")
     {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-        timer_.start();
     }
-    ~Modal_Script() { EXPECT_TRUE(steps_.empty()) << steps_.size() << " dialog(s) never opened"; }
-
-    int Handled() const { return handled_count_; }
-
-private:
-    void Poll()
-    {
-        auto* dialog = qobject_cast<PSID_Table_Dialog*>(QApplication::activeModalWidget());
-        if (!dialog || dialog == handled_)
-            return;
-        handled_ = dialog;
-        ++handled_count_;
-        if (steps_.empty()) {
-            ADD_FAILURE() << "unexpected PSID dialog";
-            dialog->reject();
-            return;
-        }
-        Step step = std::move(steps_.front());
-        steps_.pop_front();
-        step(*dialog);
-    }
-
-    std::deque<Step> steps_;
-    QTimer timer_;
-    QPointer<PSID_Table_Dialog> handled_;
-    int handled_count_ = 0;
 };
 
 void Set_Fields(PSID_Table_Dialog& dialog, const QString& sat, const QString& revision,

@@ -3,6 +3,7 @@
 // into a field, running the event loop, and driving a modal dialog.
 
 #include "editor/core/ort_types.h"
+#include "support/page_test_support.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -32,19 +33,8 @@ struct User_Levels {
     }
 };
 
-inline void Type(QWidget* target, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(target, &press);
-    }
-}
-
-inline void Settle()
-{
-    for (int i = 0; i < 5; ++i)
-        QCoreApplication::processEvents();
-}
+using testsupport::Settle;
+using testsupport::Type;
 
 // Runs `drive` on the modal dialog as soon as one is up (looked up again on
 // every pass of the event loop until it appears). `drive` must close it.

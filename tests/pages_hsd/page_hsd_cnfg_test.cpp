@@ -4,6 +4,7 @@
 #include "editor/pages_hsd/hsd_defaults.h"
 #include "editor/pages_hsd/hsd_field_helpers.h"
 #include "hsd_test_support.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QClipboard>
@@ -18,6 +19,8 @@ using hsdtest::User_Levels;
 using testsupport::ScriptedMessages;
 
 namespace {
+
+using testsupport::Entries;
 
 const QString MSG_DEFAULT = QStringLiteral("Value Out of Range, Setting to Default");
 const QString MSG_MAXIMUM = QStringLiteral("Value Out of Range, Setting to Maximum");
@@ -76,14 +79,6 @@ void Fill_Factory(Page_HSD_Cnfg& page)
     page.Control_84->setCurrentIndex(1);
     page.Control_88->setCurrentIndex(0);
     page.Control_100->setCurrentIndex(2);
-}
-
-QStringList Entries(const QComboBox* combo)
-{
-    QStringList entries;
-    for (int i = 0; i < combo->count(); ++i)
-        entries << combo->itemText(i);
-    return entries;
 }
 
 bool Shown(const Page_HSD_Cnfg& page, const QWidget* widget)

@@ -2,6 +2,7 @@
 
 #include "editor/pages_hsd/les_table_dialog.h"
 #include "hsd_test_support.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QComboBox>
@@ -16,6 +17,8 @@ using testsupport::ScriptedMessages;
 
 namespace {
 
+using testsupport::Lines;
+
 const QString MSG_DUPLICATE = QStringLiteral("This Sat/LES is already defined. Please choose another.");
 
 // (SAT, LES, preference) as a list line.
@@ -23,14 +26,6 @@ QString Line(const char* sat, int les, int pref)
 {
     return QString::fromLatin1(sat) + "  " + QString::number(les).rightJustified(3, ' ') + "  "
            + QString::number(pref);
-}
-
-QStringList Lines(const QListWidget* list)
-{
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
-    return lines;
 }
 
 void Set_Lines(QListWidget* list, const QStringList& lines)

@@ -2,6 +2,7 @@
 
 #include "editor/pages/field_edit.h"
 #include "hsd_test_support.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QComboBox>
@@ -16,13 +17,7 @@ using testsupport::ScriptedMessages;
 
 namespace {
 
-QStringList Entries(const QComboBox* combo)
-{
-    QStringList entries;
-    for (int i = 0; i < combo->count(); ++i)
-        entries << combo->itemText(i);
-    return entries;
-}
+using testsupport::Entries;
 
 void Fill_Factory(Page_HSD_SBB& page)
 {

@@ -4,6 +4,7 @@
 #include "editor/core/ort_types.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages_tables/cockpit_numbers_dialog.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QApplication>
@@ -17,21 +18,10 @@
 
 namespace {
 
+using testsupport::On_Modal;
+
 using platform::MsgButtons;
 using platform::MsgIcon;
-
-// Runs action on the dialog that the next modal showing puts up.
-void On_Modal(std::function<void(QWidget*)> action)
-{
-    QTimer::singleShot(0, [action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            ADD_FAILURE() << "no modal dialog";
-            return;
-        }
-        action(modal);
-    });
-}
 
 class CockpitDialog : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 #include "editor/pages_tables/ges_table_dialog.h"
 
 #include "editor/pages/field_edit.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QApplication>
@@ -23,17 +24,7 @@ const QString CHOICES = QStringLiteral("00   AOR-W01   AOR-E03   POR  ");
 // Runs step on the GES dialog once it is shown modally.
 void On_GES_Dialog(std::function<void(GES_Table_Dialog&)> step)
 {
-    QTimer::singleShot(0, [step] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* dialog = qobject_cast<GES_Table_Dialog*>(modal);
-        if (!dialog) {
-            ADD_FAILURE() << "the GES dialog is not shown";
-            if (modal)
-                modal->close();
-            return;
-        }
-        step(*dialog);
-    });
+    testsupport::On_Dialog(std::move(step), "the GES dialog");
 }
 
 } // namespace

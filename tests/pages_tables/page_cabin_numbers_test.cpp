@@ -4,6 +4,7 @@
 #include "editor/pages/field_edit.h"
 #include "editor/pages_tables/page_cabin_numbers.h"
 #include "editor/pages_tables/text_drop.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QApplication>
@@ -21,6 +22,9 @@
 
 namespace {
 
+using testsupport::Drag_Enter;
+using testsupport::Drop;
+
 using platform::MsgAnswer;
 using platform::MsgButtons;
 using platform::MsgIcon;
@@ -32,29 +36,10 @@ QString Number(const QString& digits)
     return digits + QString(18 - digits.size(), QLatin1Char('-'));
 }
 
-bool Drag_Enter(QWidget* target, const QString& text)
-{
-    QMimeData mime;
-    mime.setText(text);
-    QDragEnterEvent enter(QPoint(3, 3), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    return enter.isAccepted();
-}
-
 void Drag_Leave(QWidget* target)
 {
     QDragLeaveEvent leave;
     QApplication::sendEvent(target, &leave);
-}
-
-// A drop always follows the drag entering its target.
-void Drop(QWidget* target, const QString& text)
-{
-    Drag_Enter(target, text);
-    QMimeData mime;
-    mime.setText(text);
-    QDropEvent drop(QPointF(3, 3), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
 }
 
 class CabinPage : public ::testing::Test {

@@ -6,6 +6,7 @@
 #include "editor/pages_tables/page_cockpit_numbers.h"
 #include "editor/pages_tables/phone_category_dialog.h"
 #include "editor/pages_tables/text_drop.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QApplication>
@@ -27,22 +28,15 @@
 
 namespace {
 
+using testsupport::Drag_Enter;
+using testsupport::Drop;
+using testsupport::Lines;
+using testsupport::On_Modal;
+
 using platform::MsgAnswer;
 using platform::MsgButtons;
 using platform::MsgIcon;
 using tables::Cockpit_Column;
-
-void On_Modal(std::function<void(QWidget*)> action)
-{
-    QTimer::singleShot(0, [action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            ADD_FAILURE() << "no modal dialog";
-            return;
-        }
-        action(modal);
-    });
-}
 
 // For actions that must not open a dialog: closes one that does and fails.
 void Expect_No_Modal()
@@ -60,14 +54,6 @@ QString Entry(const QString& name, const QString& number = QStringLiteral("1"),
 {
     return name.leftJustified(18, QLatin1Char(' ')) + number.leftJustified(22, QLatin1Char(' ')) + priority +
            QStringLiteral("    ") + protection;
-}
-
-QStringList Lines(const QListWidget* list)
-{
-    QStringList lines;
-    for (int k = 0; k < list->count(); ++k)
-        lines << list->item(k)->text();
-    return lines;
 }
 
 class CockpitPage : public ::testing::Test {
@@ -384,25 +370,6 @@ TEST_F(CockpitPage, ProtectedSortLengthensDialogLines)
 }
 
 // --- dropped text ---
-
-bool Drag_Enter(QWidget* target, const QString& text)
-{
-    QMimeData mime;
-    mime.setText(text);
-    QDragEnterEvent enter(QPoint(3, 3), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    return enter.isAccepted();
-}
-
-// A drop always follows the drag entering its target.
-void Drop(QWidget* target, const QString& text)
-{
-    Drag_Enter(target, text);
-    QMimeData mime;
-    mime.setText(text);
-    QDropEvent drop(QPointF(3, 3), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-}
 
 TEST_F(CockpitPage, DragTurnsTheListYellowUntilItLeavesOrDrops)
 {

@@ -3,6 +3,7 @@
 #include "editor/pages_tables/page_failure_masks.h"
 
 #include "editor/pages_tables/failure_entry_dialog.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QApplication>
@@ -22,17 +23,7 @@ namespace {
 
 void On_Mask_Dialog(std::function<void(Failure_Entry_Dialog&)> step)
 {
-    QTimer::singleShot(0, [step] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* dialog = qobject_cast<Failure_Entry_Dialog*>(modal);
-        if (!dialog) {
-            ADD_FAILURE() << "the failure-mask dialog is not shown";
-            if (modal)
-                modal->close();
-            return;
-        }
-        step(*dialog);
-    });
+    testsupport::On_Dialog(std::move(step), "the failure-mask dialog");
 }
 
 QString Mask(int n)

@@ -8,6 +8,7 @@
 #include "editor/pages_tables/ges_table_dialog.h"
 #include "editor/pages_tables/sat_ges_lists.h"
 #include "editor/pages_tables/sat_table_dialog.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QApplication>
@@ -28,21 +29,7 @@ using testsupport::ScriptedMessages;
 
 namespace {
 
-template <class Dialog>
-void On_Dialog(std::function<void(Dialog&)> step)
-{
-    QTimer::singleShot(0, [step] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* dialog = qobject_cast<Dialog*>(modal);
-        if (!dialog) {
-            ADD_FAILURE() << "the expected dialog is not shown";
-            if (modal)
-                modal->close();
-            return;
-        }
-        step(*dialog);
-    });
-}
+using testsupport::On_Dialog;
 
 const QString SAT_00 = QStringLiteral("00   AOR-W      1   ----,---,----,----,----,---     0.0 ");
 const QString SAT_01 = QStringLiteral("01   AOR-E      1   ----,---,----,----,----,---     0.0 ");

@@ -4,6 +4,7 @@
 
 #include "editor/pages/field_edit.h"
 #include "editor/pages_tables/transit_ges_dialog.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QApplication>
@@ -22,17 +23,7 @@ namespace {
 
 void On_Transit_Dialog(std::function<void(Transit_GES_Dialog&)> step)
 {
-    QTimer::singleShot(0, [step] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* dialog = qobject_cast<Transit_GES_Dialog*>(modal);
-        if (!dialog) {
-            ADD_FAILURE() << "the transit GES dialog is not shown";
-            if (modal)
-                modal->close();
-            return;
-        }
-        step(*dialog);
-    });
+    testsupport::On_Dialog(std::move(step), "the transit GES dialog");
 }
 
 class PageTransitGESTest : public ::testing::Test {

@@ -1,6 +1,7 @@
 // The category name dialog: its result on OK (upper case, NUL-padded record
 // field), Cancel, the close box, Enter and Esc.
 #include "editor/pages_tables/phone_category_dialog.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QApplication>
@@ -15,17 +16,7 @@
 
 namespace {
 
-void On_Modal(std::function<void(QWidget*)> action)
-{
-    QTimer::singleShot(0, [action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            ADD_FAILURE() << "no modal dialog";
-            return;
-        }
-        action(modal);
-    });
-}
+using testsupport::On_Modal;
 
 void Press(QWidget* widget, int key)
 {

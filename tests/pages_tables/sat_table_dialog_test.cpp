@@ -4,6 +4,7 @@
 
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
 #include <QApplication>
@@ -25,17 +26,7 @@ namespace {
 
 void On_Sat_Dialog(std::function<void(Sat_Table_Dialog&)> step)
 {
-    QTimer::singleShot(0, [step] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* dialog = qobject_cast<Sat_Table_Dialog*>(modal);
-        if (!dialog) {
-            ADD_FAILURE() << "the satellite dialog is not shown";
-            if (modal)
-                modal->close();
-            return;
-        }
-        step(*dialog);
-    });
+    testsupport::On_Dialog(std::move(step), "the satellite dialog");
 }
 
 Sat_Row Sample()
