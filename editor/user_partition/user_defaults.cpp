@@ -95,10 +95,13 @@ void Merge_Default_Sat_GES(Page_Sat_GES& page)
     const int sat_before = static_cast<int>(sat_lines.size());
     const int ges_before = static_cast<int>(ges_lines.size());
     Merge_Default_Lines(sat_lines, ges_lines, core::Versions().User_Current.Feature_Level);
-    for (int i = sat_before; i < sat_lines.size(); ++i)
-        page.Control_03->addItem(sat_lines[i]);
-    for (int i = ges_before; i < ges_lines.size(); ++i)
-        page.Control_02->addItem(ges_lines[i]);
+    // A full table takes no more lines: the record holds no more entries.
+    const auto add = [](QListWidget* table, const QStringList& lines, int from, int limit) {
+        for (int i = from; i < lines.size() && table->count() < limit; ++i)
+            table->addItem(lines[i]);
+    };
+    add(page.Control_03, sat_lines, sat_before, Page_Sat_GES::SAT_TABLE_MAX);
+    add(page.Control_02, ges_lines, ges_before, Page_Sat_GES::GES_TABLE_MAX);
 
     Set_Tag(page.cmdSatTableSort[0], QStringLiteral("1"));
     page.cmdSatTableSort_Click(0);

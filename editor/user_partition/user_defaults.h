@@ -38,7 +38,8 @@ int Merge_Default_Lines(QStringList& sat_lines, QStringList& ges_lines, int feat
 // The merge on the Sat/GES page for the current user Feature_Level, after
 // which the satellite table is sorted by satellite id (its first sort
 // button's Tag set to "1" and the button's sort run) and the GES table by
-// satellite (its sort button's Tag set to "1" and its sort run).
+// satellite (its sort button's Tag set to "1" and its sort run). Lines
+// that would take a table beyond its record entries (16, 128) are left out.
 void Merge_Default_Sat_GES(Page_Sat_GES& page);
 
 } // namespace User_Mod

@@ -93,3 +93,18 @@ TEST(UserDefaultMerge, PageTablesEndSortedBySatellite)
     EXPECT_EQ(page.Control_02->count(), 12);
     core::Reset_Versions();
 }
+
+TEST(UserDefaultMerge, FullTablesTakeNoMoreLines)
+{
+    core::Reset_Versions();
+    core::Versions().User_Current.Feature_Level = 5;
+    Page_Sat_GES page;
+    for (int i = 0; i < Page_Sat_GES::SAT_TABLE_MAX - 1; ++i)
+        page.Control_03->addItem(QStringLiteral("%1   S%2").arg(010 + i, 2, 8, QLatin1Char('0')).arg(i));
+    for (int i = 0; i < Page_Sat_GES::GES_TABLE_MAX; ++i)
+        page.Control_02->addItem(QStringLiteral("17   %1   1   G").arg(i, 3, 8, QLatin1Char('0')));
+    Merge_Default_Sat_GES(page);
+    EXPECT_EQ(page.Control_03->count(), Page_Sat_GES::SAT_TABLE_MAX);
+    EXPECT_EQ(page.Control_02->count(), Page_Sat_GES::GES_TABLE_MAX);
+    core::Reset_Versions();
+}
