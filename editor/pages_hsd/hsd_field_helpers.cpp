@@ -1,6 +1,7 @@
 #include "editor/pages_hsd/hsd_field_helpers.h"
 
 #include "editor/core/char_sets.h"
+#include "editor/core/ort_types.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
 
@@ -82,6 +83,11 @@ QComboBox* Make_Combo(const QString& name, const QStringList& entries)
         combo->addItem(entry, 0);
     combo->setCurrentIndex(-1);
     return combo;
+}
+
+int User_Level()
+{
+    return core::Versions().User_Current.Feature_Level;
 }
 
 void Show_All(std::initializer_list<QWidget*> widgets, bool visible)

@@ -38,6 +38,9 @@ QComboBox* Make_Combo(const QString& name, const QStringList& entries);
 // A text box with a fixed-pitch font.
 using pages::Make_Fixed_Pitch_Edit;
 
+// The feature level of the user partition the pages show.
+int User_Level();
+
 // Shows or hides every widget given (null entries are skipped).
 void Show_All(std::initializer_list<QWidget*> widgets, bool visible);
 

@@ -42,11 +42,6 @@ Page_Setup Setup()
     return setup;
 }
 
-int User_Level()
-{
-    return core::Versions().User_Current.Feature_Level;
-}
-
 using pages::Label_Row;
 
 // The item labels, array by array.
@@ -485,7 +480,7 @@ bool Page_HSD_Cnfg::Compare_IP(const Octet_Boxes& a, const Octet_Boxes& b) const
 bool Page_HSD_Cnfg::Is_IP_Unique(const Octet_Boxes& address) const
 {
     bool unique = !Compare_IP(address, Control_72a1) && !Compare_IP(address, Control_72b1);
-    if (User_Level() > 3 && (Compare_IP(address, Control_72a2) || Compare_IP(address, Control_72b2)))
+    if (hsd::User_Level() > 3 && (Compare_IP(address, Control_72a2) || Compare_IP(address, Control_72b2)))
         unique = false;
     return unique;
 }
@@ -536,13 +531,13 @@ QString Page_HSD_Cnfg::Check_PPPoE_Name(int index, const QString& text)
 void Page_HSD_Cnfg::SetVisiblity(bool /*bSecured*/, bool bUser)
 {
     Set_Frame_Visible(Frame_User(), true);
-    Set_Button_Visible(bUser && User_Level() > 0);
+    Set_Button_Visible(bUser && hsd::User_Level() > 0);
 }
 
 void Page_HSD_Cnfg::Dual(bool bDual)
 {
     // The SDU 2 column exists only from user feature level 3 on.
-    if (User_Level() > 2)
+    if (hsd::User_Level() > 2)
         Page_Frame::Dual(bDual);
 }
 
@@ -572,7 +567,7 @@ void Page_HSD_Cnfg::Set_Level_Visibility(int feature_level)
 
 void Page_HSD_Cnfg::Write_Text_Output(QStringList& lines)
 {
-    const int level = User_Level();
+    const int level = hsd::User_Level();
     const bool dual = Dual_Mode();
     const auto L1 = [this](int k) { return Label_User_L1[static_cast<std::size_t>(k)]->text(); };
     const auto L3 = [this](int k) { return Label_User_L3[static_cast<std::size_t>(k)]->text(); };

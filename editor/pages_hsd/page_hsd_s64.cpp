@@ -29,11 +29,6 @@ Page_Setup Setup()
     return setup;
 }
 
-int User_Level()
-{
-    return core::Versions().User_Current.Feature_Level;
-}
-
 // Row of the selected line, or -1.
 int Selected_Row(const QListWidget* list)
 {
@@ -275,7 +270,7 @@ void Page_HSD_S64::Control_66_Sort()
 void Page_HSD_S64::SetVisiblity(bool /*bSecured*/, bool bUser)
 {
     Set_Frame_Visible(Frame_User(), true);
-    Set_Button_Visible(bUser && User_Level() > 2);
+    Set_Button_Visible(bUser && hsd::User_Level() > 2);
 }
 
 void Page_HSD_S64::Dual(bool /*bDual*/)
@@ -290,7 +285,7 @@ void Page_HSD_S64::Set_Level_Visibility(int feature_level)
 
 void Page_HSD_S64::Write_Text_Output(QStringList& lines)
 {
-    if (User_Level() <= 2)
+    if (hsd::User_Level() <= 2)
         return;
     hsd::Append_LES_Table(lines, QStringLiteral("SWIFT64 MPDS LES PREFERENCES:"),
                           pages::List_Lines(Control_67), QStringLiteral("MPDS TABLE IS EMPTY"));

@@ -26,11 +26,6 @@ Page_Setup Setup()
     return setup;
 }
 
-int User_Level()
-{
-    return core::Versions().User_Current.Feature_Level;
-}
-
 using pages::Label_Row;
 
 constexpr Label_Row LABELS_L3[] = {
@@ -237,13 +232,13 @@ void Page_HSD_SBB::Bind_Fields()
 void Page_HSD_SBB::SetVisiblity(bool /*bSecured*/, bool bUser)
 {
     Set_Frame_Visible(Frame_User(), true);
-    Set_Button_Visible(bUser && User_Level() > 2);
+    Set_Button_Visible(bUser && hsd::User_Level() > 2);
 }
 
 void Page_HSD_SBB::Dual(bool bDual)
 {
     // The SDU 2 column exists only from user feature level 4 on.
-    if (User_Level() > 3)
+    if (hsd::User_Level() > 3)
         Page_Frame::Dual(bDual);
 }
 
@@ -263,7 +258,7 @@ void Page_HSD_SBB::Set_Level_Visibility(int feature_level)
 
 void Page_HSD_SBB::Write_Text_Output(QStringList& lines)
 {
-    const int level = User_Level();
+    const int level = hsd::User_Level();
     if (level <= 2)
         return;
     const auto L3 = [this](int k) { return Label_User_L3[static_cast<std::size_t>(k)]->text(); };
