@@ -1,0 +1,204 @@
+// Open, Read data in from a CMT Download File and the load through the
+// main window: questions, boxes, labels, caption, the current file and the
+// no-ORT state after a refusal.
+#include "file_commands_fixture.h"
+
+#include "editor/core/ascii_hex.h"
+#include "editor/core/ort_file_header.h"
+#include "editor/user_partition/user_record_v5.h"
+#include "editor/pages/page_frame.h"
+
+using platform::MsgAnswer;
+
+namespace {
+
+// A user-only file of the oldest generation: every number 1, every text "A".
+QByteArray First_Generation_User_File()
+{
+    core::Record record(User_Mod::User_Record_V5_Layout(), User_Mod::V5_LENGTH);
+    for (const core::Field_Def& field : User_Mod::User_Record_V5_Layout())
+        for (int i = 0; i < field.count; ++i) {
+            if (field.enc == core::Enc::Text)
+                record.Set_Text(field.id, QStringLiteral("A"), i);
+            else if (field.enc != core::Enc::Bytes)
+                record.Set(field.id, 1, i);
+        }
+    return core::Build_ORT_File(5, record.Bytes(), QStringLiteral("01-JAN-24"));
+}
+
+class OpenFileTest : public FileCommandsTest {
+protected:
+    // A saved user ORT of type 14 and the window back in the no-ORT state.
+    void Saved_ORT(const QString& name)
+    {
+        New_14();
+        ASSERT_TRUE(Save_As(name));
+        boxes.Answer(MsgAnswer::No);
+        main->mnuClose_Click();
+        boxes.Clear();
+        ASSERT_FALSE(main->Is_ORT_Loaded());
+    }
+};
+
+} // namespace
+
+TEST_F(OpenFileTest, OpenAsksToSaveThenLoadsWithLabelsAndBaseline)
+{
+    Saved_ORT(QStringLiteral("a.cfg"));
+    New_14();
+    boxes.Answer(MsgAnswer::No);  // Save before closing?
+    files.Answer(Path(QStringLiteral("a.cfg")));
+    boxes.Answer(MsgAnswer::Yes); // the configuration question
+    main->mnuOpen_Click();
+
+    ASSERT_EQ(boxes.Boxes().size(), 2) << boxes.Texts().join(u'|').toStdString();
+    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Save before closing?"));
+    EXPECT_EQ(boxes.Boxes()[0].title, QStringLiteral("File closing"));
+    EXPECT_EQ(boxes.Boxes()[1].title, QStringLiteral("Correct SW Config Number?"));
+    EXPECT_TRUE(main->Is_ORT_Loaded());
+    EXPECT_EQ(main->Current_File, Path(QStringLiteral("a.cfg")));
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Merivane - ") + Path(QStringLiteral("a.cfg")));
+    EXPECT_EQ(Label("Control_Version_Label"), QStringLiteral("File Created by Merivane Version 5.3"));
+    EXPECT_EQ(Label("Control_File_Label"), QStringLiteral("File Version 14 (1): User Partition"));
+    EXPECT_FALSE(Changed_Without_Moving());
+    EXPECT_TRUE(Enabled("mnuSave"));
+}
+
+TEST_F(OpenFileTest, CancelAtTheSaveQuestionKeepsTheOpenORT)
+{
+    New_14();
+    Edit();
+    main->Current_File = Path(QStringLiteral("kept.cfg"));
+    boxes.Answer(MsgAnswer::Cancel);
+    main->mnuOpen_Click();
+    EXPECT_TRUE(files.Requests().isEmpty());
+    EXPECT_TRUE(main->Is_ORT_Loaded());
+    EXPECT_EQ(main->Current_File, Path(QStringLiteral("kept.cfg")));
+    EXPECT_EQ(main->Pages().Main.Control_33->text(), QStringLiteral("EDITED"));
+}
+
+TEST_F(OpenFileTest, RefusedFileEndsInTheNoORTStateWithOneBox)
+{
+    Write_All(Path(QStringLiteral("bad.cfg")), QByteArray(100, 'x'));
+    New_14();
+    boxes.Answer(MsgAnswer::No);
+    files.Answer(Path(QStringLiteral("bad.cfg")));
+    main->mnuOpen_Click();
+    ASSERT_EQ(boxes.Boxes().size(), 2);
+    EXPECT_EQ(boxes.Boxes()[1].text, QStringLiteral("Invalid file header"));
+    EXPECT_EQ(boxes.Boxes()[1].title, QStringLiteral("Load error"));
+    EXPECT_FALSE(main->Is_ORT_Loaded());
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Merivane"));
+    EXPECT_EQ(main->Current_File, Path(QStringLiteral("bad.cfg")));
+    EXPECT_FALSE(Enabled("mnuSave"));
+}
+
+TEST_F(OpenFileTest, MissingFileIsReportedByName)
+{
+    New_14();
+    boxes.Answer(MsgAnswer::No);
+    files.Answer(Path(QStringLiteral("none.cfg")));
+    main->mnuOpen_Click();
+    ASSERT_EQ(boxes.Boxes().size(), 2);
+    EXPECT_EQ(boxes.Boxes()[1].text, Path(QStringLiteral("none.cfg")));
+    EXPECT_EQ(boxes.Boxes()[1].title, QStringLiteral("File Does Not Exist"));
+    EXPECT_EQ(boxes.Boxes()[1].icon, platform::MsgIcon::Critical);
+}
+
+TEST_F(OpenFileTest, CancelledFileDialogIsSilent)
+{
+    New_14();
+    boxes.Answer(MsgAnswer::No);
+    files.Answer(QString());
+    main->mnuOpen_Click();
+    EXPECT_EQ(boxes.Boxes().size(), 1);
+}
+
+TEST_F(OpenFileTest, CancelledConfigurationChoiceStopsTheLoad)
+{
+    Saved_ORT(QStringLiteral("a.cfg"));
+    main->Current_File = Path(QStringLiteral("before.cfg"));
+    When_Type_Dialog_Shows([](ORT_Type_Dialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Choose Configuration Number"));
+        dialog.reject();
+    });
+    boxes.Answer(MsgAnswer::No); // not the correct configuration
+    main->Open_File(Path(QStringLiteral("a.cfg")));
+    EXPECT_EQ(boxes.Boxes().size(), 1); // the question only
+    EXPECT_FALSE(main->Is_ORT_Loaded());
+    EXPECT_EQ(main->Current_File, Path(QStringLiteral("before.cfg")));
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Merivane"));
+}
+
+TEST_F(OpenFileTest, CmtDownloadFileAsksToSaveAndLoadsItsBinaryCopy)
+{
+    Saved_ORT(QStringLiteral("a.cfg"));
+    const QString hex = Path(QStringLiteral("y.Hex"));
+    ASSERT_TRUE(core::Binary_To_Ascii(Path(QStringLiteral("a.cfg")), hex));
+    New_14();
+    boxes.Answer(MsgAnswer::No);
+    files.Answer(hex);
+    boxes.Answer(MsgAnswer::Yes);
+    main->mnuOpenCmtAsciiHex_Click();
+    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Save before closing?"));
+    EXPECT_TRUE(main->Is_ORT_Loaded());
+    EXPECT_EQ(main->Current_File, hex + QStringLiteral(".tmp"));
+    EXPECT_EQ(Read_All(hex + QStringLiteral(".tmp")), Read_All(Path(QStringLiteral("a.cfg"))));
+}
+
+TEST_F(OpenFileTest, CmtDownloadFileStopsWhenTheConversionFails)
+{
+    const QString hex = Path(QStringLiteral("bad.Hex"));
+    Write_All(hex, QByteArray("4F48!!\r\n"));
+    New_14();
+    main->Current_File = Path(QStringLiteral("x.cfg"));
+    boxes.Answer(MsgAnswer::No);
+    files.Answer(hex);
+    main->mnuOpenCmtAsciiHex_Click();
+    ASSERT_EQ(boxes.Boxes().size(), 2) << boxes.Texts().join(u'|').toStdString();
+    EXPECT_EQ(boxes.Boxes()[1].text, QStringLiteral("Overflow"));
+    EXPECT_FALSE(QFile::exists(hex + QStringLiteral(".tmp")));
+    EXPECT_EQ(main->Current_File, Path(QStringLiteral("x.cfg")));
+}
+
+TEST_F(OpenFileTest, CmtDownloadFileCancelAtTheSaveQuestionKeepsTheORT)
+{
+    New_14();
+    boxes.Answer(MsgAnswer::Cancel);
+    main->mnuOpenCmtAsciiHex_Click();
+    EXPECT_TRUE(files.Requests().isEmpty());
+    EXPECT_TRUE(main->Is_ORT_Loaded());
+}
+
+TEST_F(OpenFileTest, UnchangedGenerationTwoFileClosesWithoutAQuestion)
+{
+    New_ORT("Option_012", 1); // type 8
+    ASSERT_TRUE(Save_As(QStringLiteral("g8.cfg")));
+    boxes.Answer(MsgAnswer::No);
+    files.Answer(Path(QStringLiteral("g8.cfg")));
+    boxes.Answer(MsgAnswer::Yes);
+    main->mnuOpen_Click();
+    ASSERT_TRUE(main->Is_ORT_Loaded());
+    boxes.Clear();
+    EXPECT_TRUE(main->close());
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+}
+
+TEST_F(OpenFileTest, FirstGenerationFileAsksBeforeExitingEvenWithoutAnEdit)
+{
+    New_14();
+    Write_All(Path(QStringLiteral("g1.cfg")), First_Generation_User_File());
+    boxes.Answer(MsgAnswer::No);
+    files.Answer(Path(QStringLiteral("g1.cfg")));
+    boxes.Answer(MsgAnswer::Yes);
+    main->mnuOpen_Click();
+    ASSERT_TRUE(main->Is_ORT_Loaded()) << boxes.Texts().join(u'|').toStdString();
+    EXPECT_EQ(main->get_Last_Saved_CRC(), 0);
+    boxes.Clear();
+    boxes.Answer(MsgAnswer::Cancel);
+    EXPECT_FALSE(main->close());
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Save before exiting?"));
+    EXPECT_EQ(boxes.Boxes()[0].title, QStringLiteral("Program closing"));
+}
+
