@@ -41,6 +41,11 @@ class UserV11TypeTest : public UserV11Test, public ::testing::WithParamInterface
 TEST(UserV11Layout, FieldsLieInsideTheRecordWithoutOverlap)
 {
     EXPECT_EQ(core::Check_Layout(User_Record_V11_Layout(), V11_LENGTH), QString());
+    // Without overlap, fields whose widths add up to the length cover every byte.
+    int covered = 0;
+    for (const core::Field_Def& field : User_Record_V11_Layout())
+        covered += field.width * field.count;
+    EXPECT_EQ(covered, 7272);
     EXPECT_EQ(V11_LENGTH, 7272);
     const core::Record& record = User_Record_V11();
     EXPECT_EQ(record.Length(), 7272);

@@ -210,6 +210,11 @@ protected:
 TEST(UserV5Layout, FieldsLieInsideTheRecordWithoutOverlap)
 {
     EXPECT_EQ(core::Check_Layout(User_Record_V5_Layout(), V5_LENGTH), QString());
+    // Without overlap, fields whose widths add up to the length cover every byte.
+    int covered = 0;
+    for (const core::Field_Def& field : User_Record_V5_Layout())
+        covered += field.width * field.count;
+    EXPECT_EQ(covered, 7170);
     EXPECT_EQ(V5_LENGTH, 7170);
     const core::Record& record = User_Record_V5();
     EXPECT_EQ(record.Length(), 7170);
