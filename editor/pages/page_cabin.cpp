@@ -348,14 +348,14 @@ void Page_Cabin::Write_Text_Output(QStringList& lines)
     const QString sdu2 = QStringLiteral(", SDU 2: ");
     const bool dual = Dual_Mode();
 
-    if (show_secured_) {
+    if (Show_Secured()) {
         if (core::Versions().Secured_Current.Feature_Level != 0)
             lines << Label_Sec_L1[0]->text() + colon + Control_59->text();
         lines << Label_Sec_L0[0]->text() + sdu1 + Control_23a->currentText();
         if (dual)
             lines << Label_Sec_L0[0]->text() + sdu2 + Control_23b->currentText();
     }
-    if (!show_user_)
+    if (!Show_User())
         return;
 
     lines << user(0) + colon + Control_10->currentText();
@@ -387,11 +387,4 @@ void Page_Cabin::Write_Text_Output(QStringList& lines)
     aphone_lines(8, 1, Control_45_1a2, Control_45_1b2);
     if (dual)
         aphone_lines(8, 2, Control_45_2a2, Control_45_2b2);
-}
-
-void Page_Cabin::SetVisiblity(bool bSecured, bool bUser)
-{
-    show_secured_ = bSecured;
-    show_user_ = bUser;
-    Page_Frame::SetVisiblity(bSecured, bUser);
 }

@@ -43,7 +43,6 @@ public:
 
     void Setup_ToolTips(int mode) override;
     void Write_Text_Output(QStringList& lines) override;
-    void SetVisiblity(bool bSecured, bool bUser) override;
 
     // For the partition code after it has put loaded values into the page:
     // each assignment-type combo is enabled unless its terminal ID reads
@@ -92,6 +91,4 @@ private:
     void Bind_Fields();
     void Bind_Terminal(QLineEdit* edit, pages::Up_Down* spin, QComboBox* type, int aphone_label);
 
-    bool show_secured_ = false;
-    bool show_user_ = false;
 };

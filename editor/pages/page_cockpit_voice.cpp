@@ -324,7 +324,7 @@ bool Page_Cockpit_Voice::ValidateControls()
         return false;
     // A pair left behind by a load or by code is corrected as if item 31
     // were being left, unless item 32 holds the focus.
-    if (show_secured_)
+    if (Show_Secured())
         Check_Pairing(focusWidget() == Control_32 ? Leaving::Item_32 : Leaving::Item_31);
     return true;
 }
@@ -346,7 +346,7 @@ void Page_Cockpit_Voice::Write_Text_Output(QStringList& lines)
     const QString comma = QStringLiteral(", ");
     const core::Version_State& versions = core::Versions();
 
-    if (show_secured_) {
+    if (Show_Secured()) {
         lines << sec(0) + colon + Control_31->currentText();
         lines << sec(1) + colon + Control_32->currentText();
         lines << sec(2) + colon + Control_42->currentText();
@@ -363,7 +363,7 @@ void Page_Cockpit_Voice::Write_Text_Output(QStringList& lines)
             }
         }
     }
-    if (show_user_) {
+    if (Show_User()) {
         lines << user(0) + colon + Control_07->currentText();
         lines << user(1) + colon + Control_14->currentText();
         lines << user(2) + colon + Control_15->currentText();
@@ -382,11 +382,4 @@ void Page_Cockpit_Voice::Dual(bool bDual)
     // The SDU 2 column follows the SDU mode only at secured feature level 0.
     if (core::Versions().Secured_Current.Feature_Level == 0)
         Page_Frame::Dual(bDual);
-}
-
-void Page_Cockpit_Voice::SetVisiblity(bool bSecured, bool bUser)
-{
-    show_secured_ = bSecured;
-    show_user_ = bUser;
-    Page_Frame::SetVisiblity(bSecured, bUser);
 }

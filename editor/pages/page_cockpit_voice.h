@@ -35,7 +35,6 @@ public:
     void Setup_ToolTips(int mode) override;
     void Write_Text_Output(QStringList& lines) override;
     void Dual(bool bDual) override;
-    void SetVisiblity(bool bSecured, bool bUser) override;
     // Validates the focused field, then (while the secured partition is
     // shown) corrects a forbidden pair of items 31 and 32 with its box.
     bool ValidateControls() override;
@@ -89,7 +88,5 @@ private:
     // of a forbidden pair is corrected after a box.
     void Check_Pairing(Leaving leaving);
 
-    bool show_secured_ = false;
-    bool show_user_ = false;
     bool checking_pair_ = false;
 };

@@ -148,11 +148,11 @@ void Page_Dual::Setup_ToolTips(int mode)
 void Page_Dual::Write_Text_Output(QStringList& lines)
 {
     const QString separator = QStringLiteral(": ");
-    if (show_secured_) {
+    if (Show_Secured()) {
         for (std::size_t i = 0; i < Label_Sec_L0.size(); ++i)
             lines << Label_Sec_L0[i]->text() + separator + (this->*COMBOS[i].combo)->currentText();
     }
-    if (show_user_) {
+    if (Show_User()) {
         for (std::size_t i = 0; i < Control_49.size(); ++i)
             lines << Label_User_L0[0]->text() + QStringLiteral(", ") + Label_User_L0[i + 1]->text() +
                          separator + Control_49[i]->text();
@@ -162,11 +162,4 @@ void Page_Dual::Write_Text_Output(QStringList& lines)
 void Page_Dual::Dual(bool /*bDual*/)
 {
     // The page has no SDU column and keeps no Dual_Mode.
-}
-
-void Page_Dual::SetVisiblity(bool bSecured, bool bUser)
-{
-    show_secured_ = bSecured;
-    show_user_ = bUser;
-    Page_Frame::SetVisiblity(bSecured, bUser);
 }

@@ -36,7 +36,6 @@ public:
     void Setup_ToolTips(int mode) override;
     void Write_Text_Output(QStringList& lines) override;
     void Dual(bool bDual) override;
-    void SetVisiblity(bool bSecured, bool bUser) override;
 
     QComboBox* Control_48 = nullptr; // "Fixed", "Shared"
     QComboBox* Control_50 = nullptr; // "Presented", "Suppressed"
@@ -52,6 +51,4 @@ private:
     void Build_Secured();
     void Build_User();
 
-    bool show_secured_ = false;
-    bool show_user_ = false;
 };

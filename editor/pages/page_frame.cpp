@@ -128,6 +128,7 @@ void Page_Frame::Dual(bool bDual)
 
 void Page_Frame::SetVisiblity(bool bSecured, bool bUser)
 {
+    Set_Shown(bSecured, bUser);
     Set_Frame_Visible(frame_secured_, bSecured);
     Set_Frame_Visible(frame_user_, bUser);
     Set_Button_Visible(true);

@@ -12,7 +12,8 @@
 //   Write_Text_Output(lines)    its report section, one string per line
 //   Close_Action()              clears the status lines and hides the page
 //   Dual(bDual)                 shows Frame_SDU2 in dual mode, keeps Dual_Mode
-//   SetVisiblity(sec, user)     shows the frames and the page's main-window button
+//   SetVisiblity(sec, user)     shows the frames and the page's main-window button,
+//                               keeps Show_Secured and Show_User
 //   ValidateControls()          validates the field that has the focus
 // ShowMe() shows the page and sizes it to its content.
 
@@ -72,6 +73,12 @@ public:
     // The last value given to Dual (false until the first call).
     bool Dual_Mode() const { return dual_mode_; }
 
+    // The partitions shown, as the last SetVisiblity gave them (false until
+    // the first call). Recorded by Page_Frame::SetVisiblity; a page whose own
+    // SetVisiblity does not call it records them with Set_Shown.
+    bool Show_Secured() const { return show_secured_; }
+    bool Show_User() const { return show_user_; }
+
     // The button on the main window that shows this page.
     void Set_Page_Button(QWidget* button) { page_button_ = button; }
     QWidget* Page_Button() const { return page_button_; }
@@ -91,6 +98,11 @@ protected:
 
     // Pieces of the default procedures, for pages that differ in part.
     void Set_Dual_Mode(bool bDual) { dual_mode_ = bDual; }
+    void Set_Shown(bool bSecured, bool bUser)
+    {
+        show_secured_ = bSecured;
+        show_user_ = bUser;
+    }
     void Show_SDU2_Frames(bool visible);
     void Set_Frame_Visible(QGroupBox* frame, bool visible);
     void Set_Button_Visible(bool visible);
@@ -116,4 +128,6 @@ private:
     QLabel* status_user_ = nullptr;
     QPointer<QWidget> page_button_;
     bool dual_mode_ = false;
+    bool show_secured_ = false;
+    bool show_user_ = false;
 };

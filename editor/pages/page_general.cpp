@@ -342,7 +342,7 @@ void Page_General::Write_Text_Output(QStringList& lines)
                      value;
     };
 
-    if (show_secured_) {
+    if (Show_Secured()) {
         const bool level_0 = core::Versions().Secured_Current.Feature_Level == 0;
         single(Label_Sec_L0[0], Entry(Control_01));
         single(Label_Sec_L0[1], Entry(Control_18));
@@ -357,7 +357,7 @@ void Page_General::Write_Text_Output(QStringList& lines)
         if (level_0)
             per_sdu(Label_Sec_L0[12], Entry(Control_27a), Entry(Control_27b));
     }
-    if (show_user_) {
+    if (Show_User()) {
         single(Label_General_U[0], Entry(Control_04));
         single(Label_General_U[1], Control_34->text());
         sub(Label_General_U[2], Label_General_U[3], Entry(Control_40a));
@@ -371,13 +371,6 @@ void Page_General::Write_Text_Output(QStringList& lines)
 void Page_General::Write_Text_Output_PSID(QStringList& lines) const
 {
     lines << pages::PSID_Report_Lines(pages::List_Lines(Control_78));
-}
-
-void Page_General::SetVisiblity(bool bSecured, bool bUser)
-{
-    show_secured_ = bSecured;
-    show_user_ = bUser;
-    Page_Frame::SetVisiblity(bSecured, bUser);
 }
 
 namespace {

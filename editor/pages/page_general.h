@@ -23,7 +23,6 @@ public:
     void Write_Text_Output(QStringList& lines) override;
     // The PSID table section (printed under the caption of Frame_PsidSupFreq).
     void Write_Text_Output_PSID(QStringList& lines) const;
-    void SetVisiblity(bool bSecured, bool bUser) override;
 
     // The PSID list commands.
     void Control_78_Add_Click();
@@ -32,10 +31,6 @@ public:
     // mode 1 adds the compact row, mode 2 replaces the selected row with it;
     // an empty row (a cancelled dialog) does nothing.
     void Add_Or_Replace_PSID_Row(const QString& compact, int mode);
-
-    // The partitions shown, as the last SetVisiblity gave them.
-    bool Show_Secured() const { return show_secured_; }
-    bool Show_User() const { return show_user_; }
 
     // --- Frame_Secured -------------------------------------------------------
     // Members 0 to 6 and 8 to 12; there is no member 7 (nullptr).
@@ -82,6 +77,4 @@ private:
     void Build_User();
     void Build_PSID_Table();
 
-    bool show_secured_ = false;
-    bool show_user_ = false;
 };

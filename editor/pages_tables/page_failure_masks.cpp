@@ -58,9 +58,10 @@ Page_Failure_Masks::Page_Failure_Masks() : Page_Frame(Setup())
     connect(Control_38_Modify, &QPushButton::clicked, this, &Page_Failure_Masks::Control_38_Modify_Click);
 }
 
-void Page_Failure_Masks::SetVisiblity(bool bSecured, bool /*bUser*/)
+void Page_Failure_Masks::SetVisiblity(bool bSecured, bool bUser)
 {
-    show_secured_ = bSecured;
+    // The report section is written only while the secured partition is shown.
+    Set_Shown(bSecured, bUser);
     Set_Frame_Visible(Frame_Secured(), true);
     Set_Button_Visible(bSecured);
 }
@@ -115,7 +116,7 @@ void Page_Failure_Masks::Control_38_Modify_Click()
 
 void Page_Failure_Masks::Write_Text_Output(QStringList& lines)
 {
-    if (!show_secured_)
+    if (!Show_Secured())
         return;
     if (Control_38->count() > 0) {
         lines << QStringLiteral("FAILURE MASKS:") << QString() << Failure_Label->text()

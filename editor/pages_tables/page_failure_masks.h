@@ -24,10 +24,6 @@ public:
     // since loading adds the masks at the end.
     void Clear_Lists();
 
-    // Whether the secured partition is shown (the last SetVisiblity); the
-    // report section is written only then.
-    bool Show_Secured() const { return show_secured_; }
-
     void Control_38_Add_Click();
     void Control_38_Delete_Click();
     void Control_38_Modify_Click();
@@ -43,6 +39,4 @@ private:
     // True when a line is selected; otherwise tells the user to select one
     // (when there is any).
     bool Selection_Made();
-
-    bool show_secured_ = false;
 };
