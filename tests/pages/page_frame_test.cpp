@@ -277,6 +277,19 @@ TEST(PageFrame, SetVisiblityShowsTheFramesAndThePageButton)
     EXPECT_TRUE(page.Frame_User()->isHidden());
 }
 
+TEST(PageFrame, SetVisiblityKeepsWhichPartitionsAreShown)
+{
+    Test_Page page;
+    EXPECT_FALSE(page.Show_Secured());
+    EXPECT_FALSE(page.Show_User());
+    page.SetVisiblity(false, true);
+    EXPECT_FALSE(page.Show_Secured());
+    EXPECT_TRUE(page.Show_User());
+    page.SetVisiblity(true, false);
+    EXPECT_TRUE(page.Show_Secured());
+    EXPECT_FALSE(page.Show_User());
+}
+
 TEST(PageFrame, AllContentFitsWithoutScrollBars)
 {
     Test_Page page;
