@@ -7,7 +7,6 @@
 
 #include "editor/main_window/pn_check_form.h"
 
-#include <QPointer>
 #include <functional>
 
 class QLineEdit;
