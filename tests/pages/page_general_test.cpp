@@ -6,6 +6,7 @@
 #include "editor/pages/psid_table_dialog.h"
 #include "support/page_test_support.h"
 #include "support/scripted_messages.h"
+#include "support/versions_guard.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -51,11 +52,7 @@ void Focus(QWidget* widget)
     Settle();
 }
 
-// Resets the program-wide version state around each test.
-struct Versions_Guard {
-    Versions_Guard() { core::Reset_Versions(); }
-    ~Versions_Guard() { core::Reset_Versions(); }
-};
+using testsupport::Versions_Guard;
 
 // Answers the modal PSID dialogs that open while it lives, one step each.
 struct Modal_Script : testsupport::Modal_Script<PSID_Table_Dialog> {

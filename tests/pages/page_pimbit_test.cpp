@@ -6,6 +6,7 @@
 #include "editor/pages/pimbit_defaults.h"
 #include "support/page_test_support.h"
 #include "support/scripted_messages.h"
+#include "support/versions_guard.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -27,10 +28,7 @@ const QString DEFAULT_BOX = QStringLiteral("Value Out of Range, Setting to Defau
 const QString MINIMUM_BOX = QStringLiteral("Value Out of Range, Setting to Minimum");
 const QString MAXIMUM_BOX = QStringLiteral("Value Out of Range, Setting to Maximum");
 
-struct Versions_Guard {
-    Versions_Guard() { core::Reset_Versions(); }
-    ~Versions_Guard() { core::Reset_Versions(); }
-};
+using testsupport::Versions_Guard;
 
 void Click(pages::Up_Down* spin, bool up)
 {

@@ -6,6 +6,7 @@
 #include "editor/pages/page_widgets.h"
 #include "support/page_test_support.h"
 #include "support/scripted_messages.h"
+#include "support/versions_guard.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -21,10 +22,7 @@
 
 namespace {
 
-struct Versions_Guard {
-    Versions_Guard() { core::Reset_Versions(); }
-    ~Versions_Guard() { core::Reset_Versions(); }
-};
+using testsupport::Versions_Guard;
 
 void Send_Focus(QWidget* control, QEvent::Type type)
 {
