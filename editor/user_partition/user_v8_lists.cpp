@@ -265,7 +265,9 @@ QStringList Read_GES_Lines(core::Record& record)
         pref = Checked(pref, QStringLiteral("ii-Preference"), 0, MAX_DIGIT, FILL_GES_PREF,
                        RADIX_DECIMAL);
         QString name = record.Get_Text(V8_GES_Name, i);
-        core::Report_Value_Change(name, QStringLiteral("ii - GES Name"), 17);
+        // The cleaned text (characters outside the set replaced) is what the
+        // list line shows and what the record keeps.
+        name = core::Report_Value_Change(name, QStringLiteral("ii - GES Name"), 17);
         Store_Padded(record, V8_GES_Name, name, i);
         const QString blanks = QStringLiteral("   ");
         lines.append(Octal(sat, 2) + blanks + Octal(record.Get(V8_GES_Id, i), 3) + blanks
@@ -303,8 +305,8 @@ QStringList Read_Directory_Lines(core::Record& record, int category, const QStri
             core::Report_Value_Change(name, QStringLiteral("v - Phone Name, ") + where, 17);
         const QString shown_number =
             core::Report_Value_Change(number, QStringLiteral("v - Phone Number, ") + where, 12);
-        Store_Padded(record, V8_Dir_Name, name, element);
-        Store_Padded(record, V8_Dir_Number, number, element);
+        Store_Padded(record, V8_Dir_Name, shown_name, element);
+        Store_Padded(record, V8_Dir_Number, shown_number, element);
         std::int32_t priority = static_cast<std::int32_t>(record.Get(V8_Dir_Priority, element));
         priority = Checked(priority, QStringLiteral("v - Priority, ") + where, 0, MAX_DIGIT,
                            FILL_PRIORITY, RADIX_DECIMAL);

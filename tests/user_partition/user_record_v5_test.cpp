@@ -165,6 +165,9 @@ protected:
         EXPECT_EQ(pages->HSD_Cnfg().Control_62->text(), QStringLiteral("12.5"));
         EXPECT_EQ(pages->Sat_GES().Control_02->count(), 2);
         EXPECT_EQ(pages->Sat_GES().Control_02->item(0)->text().left(12), QStringLiteral("01   065   2"));
+        // A character outside the name's set is replaced in the line as in the report.
+        EXPECT_EQ(pages->Sat_GES().Control_02->item(1)->text().mid(15).trimmed(),
+                  QStringLiteral("GES TWO"));
         ASSERT_EQ(pages->Sat_GES().Control_03->count(), 2);
         EXPECT_EQ(pages->Sat_GES().Control_03->item(1)->text(), QStringLiteral("02   PO R  "));
         EXPECT_EQ(pages->Cabin_Numbers().Control_16_Sat1_ChA[3]->text(), QStringLiteral("12"));
