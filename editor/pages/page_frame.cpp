@@ -170,6 +170,12 @@ void Page_Frame::Set_Button_Visible(bool visible)
         page_button_->setVisible(visible);
 }
 
+void Page_Frame::Show_Own_Frame(QGroupBox* frame, bool button_visible)
+{
+    Set_Frame_Visible(frame, true);
+    Set_Button_Visible(button_visible);
+}
+
 void Page_Frame::Clear_Status_Lines()
 {
     if (status_secured_)

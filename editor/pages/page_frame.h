@@ -106,6 +106,10 @@ protected:
     void Show_SDU2_Frames(bool visible);
     void Set_Frame_Visible(QGroupBox* frame, bool visible);
     void Set_Button_Visible(bool visible);
+    // What a page of one partition does on SetVisiblity: its frame stays
+    // shown whatever the partitions; the page's button shows only while
+    // button_visible.
+    void Show_Own_Frame(QGroupBox* frame, bool button_visible);
     void Clear_Status_Lines();
 
     // A close by the user runs ValidateControls first and keeps the page

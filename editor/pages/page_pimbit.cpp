@@ -311,11 +311,10 @@ void Page_PIMBIT::Write_Text_Output(QStringList& lines)
     lines << Label_User_L5_107->text() + QStringLiteral(": ") + Control_107->text();
 }
 
-void Page_PIMBIT::SetVisiblity(bool /*bSecured*/, bool bUser)
+void Page_PIMBIT::SetVisiblity(bool bSecured, bool bUser)
 {
-    Set_Frame_Visible(Frame_User(), true);
-    Set_Button_Visible(bUser &&
-                       core::Versions().User_Current.Feature_Level >= PIMBIT_FEATURE_LEVEL);
+    Set_Shown(bSecured, bUser);
+    Show_Own_Frame(Frame_User(), bUser && core::Versions().User_Current.Feature_Level >= PIMBIT_FEATURE_LEVEL);
 }
 
 void Page_PIMBIT::Dual(bool /*bDual*/)

@@ -375,9 +375,9 @@ void Page_Power::Write_Text_Output(QStringList& lines)
     }
 }
 
-void Page_Power::SetVisiblity(bool bSecured, bool /*bUser*/)
+void Page_Power::SetVisiblity(bool bSecured, bool bUser)
 {
     // The page can be opened only while the secured partition is shown.
-    Set_Frame_Visible(Frame_Secured(), true);
-    Set_Button_Visible(bSecured);
+    Set_Shown(bSecured, bUser);
+    Show_Own_Frame(Frame_Secured(), bSecured);
 }

@@ -528,10 +528,10 @@ QString Page_HSD_Cnfg::Check_PPPoE_Name(int index, const QString& text)
 
 // --- page procedures --------------------------------------------------------------
 
-void Page_HSD_Cnfg::SetVisiblity(bool /*bSecured*/, bool bUser)
+void Page_HSD_Cnfg::SetVisiblity(bool bSecured, bool bUser)
 {
-    Set_Frame_Visible(Frame_User(), true);
-    Set_Button_Visible(bUser && hsd::User_Level() > 0);
+    Set_Shown(bSecured, bUser);
+    Show_Own_Frame(Frame_User(), bUser && hsd::User_Level() > 0);
 }
 
 void Page_HSD_Cnfg::Dual(bool bDual)

@@ -267,10 +267,10 @@ void Page_HSD_S64::Control_66_Sort()
 
 // --- page procedures ------------------------------------------------------------------
 
-void Page_HSD_S64::SetVisiblity(bool /*bSecured*/, bool bUser)
+void Page_HSD_S64::SetVisiblity(bool bSecured, bool bUser)
 {
-    Set_Frame_Visible(Frame_User(), true);
-    Set_Button_Visible(bUser && hsd::User_Level() > 2);
+    Set_Shown(bSecured, bUser);
+    Show_Own_Frame(Frame_User(), bUser && hsd::User_Level() > 2);
 }
 
 void Page_HSD_S64::Dual(bool /*bDual*/)

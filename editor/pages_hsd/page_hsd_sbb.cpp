@@ -229,10 +229,10 @@ void Page_HSD_SBB::Bind_Fields()
     Control_102->setToolTip(QStringLiteral("Default: 256 /  Range 0 to 65535"));
 }
 
-void Page_HSD_SBB::SetVisiblity(bool /*bSecured*/, bool bUser)
+void Page_HSD_SBB::SetVisiblity(bool bSecured, bool bUser)
 {
-    Set_Frame_Visible(Frame_User(), true);
-    Set_Button_Visible(bUser && hsd::User_Level() > 2);
+    Set_Shown(bSecured, bUser);
+    Show_Own_Frame(Frame_User(), bUser && hsd::User_Level() > 2);
 }
 
 void Page_HSD_SBB::Dual(bool bDual)

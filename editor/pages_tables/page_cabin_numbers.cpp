@@ -289,8 +289,8 @@ void Page_Cabin_Numbers::Write_Text_Output(QStringList& lines)
     }
 }
 
-void Page_Cabin_Numbers::SetVisiblity(bool /*bSecured*/, bool bUser)
+void Page_Cabin_Numbers::SetVisiblity(bool bSecured, bool bUser)
 {
-    Set_Frame_Visible(Frame_User(), true);
-    Set_Button_Visible(bUser);
+    Set_Shown(bSecured, bUser);
+    Show_Own_Frame(Frame_User(), bUser);
 }

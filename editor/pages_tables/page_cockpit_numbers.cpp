@@ -220,10 +220,10 @@ void Page_Cockpit_Numbers::Write_Text_Output(QStringList& lines)
     }
 }
 
-void Page_Cockpit_Numbers::SetVisiblity(bool /*bSecured*/, bool bUser)
+void Page_Cockpit_Numbers::SetVisiblity(bool bSecured, bool bUser)
 {
-    Set_Frame_Visible(Frame_User(), true);
-    Set_Button_Visible(bUser);
+    Set_Shown(bSecured, bUser);
+    Show_Own_Frame(Frame_User(), bUser);
 }
 
 void Page_Cockpit_Numbers::Dual(bool bDual)

@@ -62,8 +62,7 @@ void Page_Failure_Masks::SetVisiblity(bool bSecured, bool bUser)
 {
     // The report section is written only while the secured partition is shown.
     Set_Shown(bSecured, bUser);
-    Set_Frame_Visible(Frame_Secured(), true);
-    Set_Button_Visible(bSecured);
+    Show_Own_Frame(Frame_Secured(), bSecured);
 }
 
 void Page_Failure_Masks::Dual(bool /*bDual*/)

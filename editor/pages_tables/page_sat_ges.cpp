@@ -252,10 +252,10 @@ void Page_Sat_GES::Setup_ToolTips(int /*mode*/)
     // The tooltips of this page are the same for every mode.
 }
 
-void Page_Sat_GES::SetVisiblity(bool /*bSecured*/, bool bUser)
+void Page_Sat_GES::SetVisiblity(bool bSecured, bool bUser)
 {
-    Set_Frame_Visible(Frame_User(), true);
-    Set_Button_Visible(bUser);
+    Set_Shown(bSecured, bUser);
+    Show_Own_Frame(Frame_User(), bUser);
 }
 
 void Page_Sat_GES::Dual(bool /*bDual*/)

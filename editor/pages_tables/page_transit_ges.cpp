@@ -69,10 +69,10 @@ void Page_Transit_GES::Setup_ToolTips(int mode)
         cell->setToolTip(fixed ? QStringLiteral("Non-Modifiable") : QString());
 }
 
-void Page_Transit_GES::SetVisiblity(bool bSecured, bool /*bUser*/)
+void Page_Transit_GES::SetVisiblity(bool bSecured, bool bUser)
 {
-    Set_Frame_Visible(Frame_Secured(), true);
-    Set_Button_Visible(bSecured);
+    Set_Shown(bSecured, bUser);
+    Show_Own_Frame(Frame_Secured(), bSecured);
 }
 
 void Page_Transit_GES::Dual(bool /*bDual*/)
