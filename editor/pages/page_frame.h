@@ -74,8 +74,8 @@ public:
     bool Dual_Mode() const { return dual_mode_; }
 
     // The partitions shown, as the last SetVisiblity gave them (false until
-    // the first call). Recorded by Page_Frame::SetVisiblity; a page whose own
-    // SetVisiblity does not call it records them with Set_Shown.
+    // the first call). Page_Frame::SetVisiblity records them; every page whose
+    // own SetVisiblity does not call it records them with Set_Shown.
     bool Show_Secured() const { return show_secured_; }
     bool Show_User() const { return show_user_; }
 
