@@ -8,13 +8,11 @@ class Page_Set;
 
 namespace Composite_Mod {
 
-inline constexpr int SAT_TABLE_SIZE = 16;
-inline constexpr int GES_TABLE_SIZE = 128;
-
 // Adds every default satellite line whose satellite is missing (its first
 // 10 characters below user Feature_Level 4) and every default GES line whose
 // satellite and GES are missing, in default order, until a table holds its
-// maximum number of lines; then sorts both tables by satellite.
+// maximum number of lines (16 satellites, 128 GESs); then sorts both tables
+// by satellite.
 void Merge_Default_Sat_GES(Page_Sat_GES& page);
 void Merge_Default_Sat_GES(Page_Set& pages);
 

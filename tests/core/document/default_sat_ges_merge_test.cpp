@@ -89,8 +89,8 @@ TEST_F(SatGesMerge, MergeStopsAtTheTableSizes)
                                           QString::number(ges, 8).rightJustified(3, u'0') +
                                           QStringLiteral("   1   G"));
     Composite_Mod::Merge_Default_Sat_GES(P());
-    EXPECT_EQ(Sats().size(), Composite_Mod::SAT_TABLE_SIZE);
-    EXPECT_EQ(GESs().size(), Composite_Mod::GES_TABLE_SIZE);
+    EXPECT_EQ(Sats().size(), 16);
+    EXPECT_EQ(GESs().size(), 128);
     // The first defaults in their order are the ones that fitted.
     EXPECT_TRUE(Ids(Sats(), 2).contains(QStringLiteral("03")));
     EXPECT_FALSE(Ids(Sats(), 2).contains(QStringLiteral("04")));
