@@ -132,9 +132,7 @@ QLabel* Make_Label(const QString& name, int index, const char* caption, const ch
 
 QGroupBox* Make_SDU_Frame(const char* name, int index, const char* caption)
 {
-    auto* frame = new QGroupBox(QString::fromLatin1(caption));
-    frame->setObjectName(Array_Name(QString::fromLatin1(name), index));
-    return frame;
+    return pages::Make_Group(Array_Name(QString::fromLatin1(name), index), QString::fromLatin1(caption));
 }
 
 // A field and its spin button side by side, kept to the left.

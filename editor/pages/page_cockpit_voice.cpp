@@ -221,8 +221,7 @@ void Page_Cockpit_Voice::Build_Secured()
     }
     codec_labels->addStretch(1);
     const auto make_column = [](const char* name, const char* caption, QComboBox* codec1, QComboBox* codec2) {
-        auto* frame = new QGroupBox(QString::fromLatin1(caption));
-        frame->setObjectName(QString::fromLatin1(name));
+        QGroupBox* frame = pages::Make_Group(QString::fromLatin1(name), QString::fromLatin1(caption));
         auto* column = new QVBoxLayout(frame);
         column->addWidget(codec1);
         column->addWidget(codec2);

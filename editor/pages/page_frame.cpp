@@ -1,6 +1,7 @@
 #include "editor/pages/page_frame.h"
 
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -91,10 +92,7 @@ QGroupBox* Page_Frame::Make_Frame(const QString& name, const QString& caption,
                                   const QString& tag, const QString& status_name,
                                   QVBoxLayout*& items, QLabel*& status)
 {
-    auto* frame = new QGroupBox(caption);
-    frame->setObjectName(name);
-    if (!tag.isEmpty())
-        Set_Tag(frame, tag);
+    QGroupBox* frame = pages::Make_Group(name, caption, tag);
     auto* layout = new QVBoxLayout(frame);
     items = new QVBoxLayout;
     layout->addLayout(items);

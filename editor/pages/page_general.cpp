@@ -157,8 +157,7 @@ void Page_General::Build_Secured()
     sdu_row->addLayout(labels);
     const auto sdu_frame = [](const QString& name, const QString& caption, QLineEdit* prompt,
                               QComboBox* rfu) {
-        auto* frame = new QGroupBox(caption);
-        frame->setObjectName(name);
+        QGroupBox* frame = pages::Make_Group(name, caption);
         auto* layout = new QVBoxLayout(frame);
         layout->addWidget(prompt);
         layout->addWidget(rfu);
@@ -236,9 +235,9 @@ void Page_General::Build_User()
 
 void Page_General::Build_PSID_Table()
 {
-    Frame_PsidSupFreq = new QGroupBox(QStringLiteral("PSID Supplementary Frequencies"));
-    Frame_PsidSupFreq->setObjectName(QStringLiteral("Frame_PsidSupFreq"));
-    Set_Tag(Frame_PsidSupFreq, QStringLiteral("Item 78"));
+    Frame_PsidSupFreq = pages::Make_Group(QStringLiteral("Frame_PsidSupFreq"),
+                                          QStringLiteral("PSID Supplementary Frequencies"),
+                                          QStringLiteral("Item 78"));
 
     Control_78 = new QListWidget;
     Control_78->setObjectName(QStringLiteral("Control_78"));

@@ -41,14 +41,6 @@ Page_Setup Setup()
     return setup;
 }
 
-QGroupBox* Make_Item_Frame(const QString& name, const QString& caption, const QString& tag)
-{
-    auto* frame = new QGroupBox(caption);
-    frame->setObjectName(name);
-    Set_Tag(frame, tag);
-    return frame;
-}
-
 // The title of an element's boxes: the frame's caption, a separator and the
 // element's label caption, read when the check runs.
 pages::Title_Source Element_Title(const QGroupBox* frame, const QString& separator,
@@ -151,8 +143,8 @@ Page_PIMBIT::Page_PIMBIT() : Page_Frame(Setup())
 
 void Page_PIMBIT::Build_103()
 {
-    Frame_103 = Make_Item_Frame(QStringLiteral("Frame_103"), QStringLiteral("SQI Fault Thresholds"),
-                           QStringLiteral("Item 103"));
+    Frame_103 = pages::Make_Group(QStringLiteral("Frame_103"), QStringLiteral("SQI Fault Thresholds"),
+                                  QStringLiteral("Item 103"));
     const char* const orders[] = {"7th IM", "9th IM", "11th IM", "13th IM",
                                   "15th IM", "17th IM", "19th IM"};
     const QString label_name = QStringLiteral("Label_User_L5_103");
@@ -177,9 +169,8 @@ void Page_PIMBIT::Build_103()
 
 void Page_PIMBIT::Build_104()
 {
-    Frame_104 = Make_Item_Frame(QStringLiteral("Frame_104"),
-                           QStringLiteral("Antenna Beam Faults Required"),
-                           QStringLiteral("Item 104"));
+    Frame_104 = pages::Make_Group(QStringLiteral("Frame_104"), QStringLiteral("Antenna Beam Faults Required"),
+                                  QStringLiteral("Item 104"));
     const char* const angles[] = {"Low Angle", "High Angle", "Any Angle"};
     const int most[] = {3, 3, 6};
     auto* grid = new QGridLayout(Frame_104);
@@ -202,8 +193,8 @@ void Page_PIMBIT::Build_104()
 
 void Page_PIMBIT::Build_105()
 {
-    Frame_105 = Make_Item_Frame(QStringLiteral("Frame_105"), QStringLiteral("Data Invalid Thresholds"),
-                           QStringLiteral("Item 105"));
+    Frame_105 = pages::Make_Group(QStringLiteral("Frame_105"), QStringLiteral("Data Invalid Thresholds"),
+                                  QStringLiteral("Item 105"));
     const char* const captions[] = {
         "A",
         "B",
@@ -238,8 +229,8 @@ void Page_PIMBIT::Build_105()
 
 void Page_PIMBIT::Build_106()
 {
-    Frame_106 = Make_Item_Frame(QStringLiteral("Frame_106"), QStringLiteral("Antenna Beam Angles"),
-                           QStringLiteral("Item 106"));
+    Frame_106 = pages::Make_Group(QStringLiteral("Frame_106"), QStringLiteral("Antenna Beam Angles"),
+                                  QStringLiteral("Item 106"));
     auto* grid = new QGridLayout(Frame_106);
     int line = 0;
     for (int i = 0; i < User_Mod::COUNT_106_AZ; ++i) {

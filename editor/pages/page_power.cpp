@@ -250,8 +250,7 @@ void Page_Power::Build_SDU_Items()
                                  pages::Up_Down* s28a, int u28a, QLineEdit* b28, pages::Up_Down* s28b,
                                  int u28b, QLineEdit* a29, pages::Up_Down* s29a, int u29a, QLineEdit* b29,
                                  pages::Up_Down* s29b, int u29b) {
-        auto* frame = new QGroupBox(QString::fromLatin1(caption));
-        frame->setObjectName(QString::fromLatin1(name));
+        QGroupBox* frame = pages::Make_Group(QString::fromLatin1(name), QString::fromLatin1(caption));
         auto* grid = new QGridLayout(frame);
         grid->setRowMinimumHeight(0, height);
         grid->setRowMinimumHeight(3, height);

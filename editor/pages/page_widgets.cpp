@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,15 @@ QLabel* Make_Label(const QString& name, const QString& caption, const QString& t
     if (!tag.isEmpty())
         Set_Tag(label, tag);
     return label;
+}
+
+QGroupBox* Make_Group(const QString& name, const QString& caption, const QString& tag)
+{
+    auto* frame = new QGroupBox(caption);
+    frame->setObjectName(name);
+    if (!tag.isEmpty())
+        Set_Tag(frame, tag);
+    return frame;
 }
 
 QComboBox* Make_Combo(const QString& name, const QStringList& entries, const QString& tooltip,

@@ -13,6 +13,7 @@
 #include <functional>
 
 class QComboBox;
+class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -41,6 +42,12 @@ struct Label_Row {
 // the rows list; elements not listed stay as they are.
 template <typename Array, std::size_t M>
 void Make_Labels(Array& array, const QString& name, const Label_Row (&rows)[M]);
+
+// --- frames ---------------------------------------------------------------------
+
+// A frame (group box) named name with its caption; the Tag is set only when
+// tag is not empty.
+QGroupBox* Make_Group(const QString& name, const QString& caption, const QString& tag = QString());
 
 // --- drop-down lists ------------------------------------------------------------
 

@@ -4,6 +4,7 @@
 #include "editor/core/validation.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 #include "editor/pages_hsd/hsd_defaults.h"
 #include "editor/pages_hsd/hsd_field_helpers.h"
 #include "editor/platform/message_service.h"
@@ -201,8 +202,8 @@ QGroupBox* Page_HSD_Cnfg::Build_Port_Frame(int sdu, int port)
 {
     const QString sdu_letter = sdu == 0 ? QStringLiteral("a") : QStringLiteral("b");
     const QString port_digit = QString::number(port);
-    auto* frame = new QGroupBox(QStringLiteral("Port ") + port_digit);
-    frame->setObjectName(Array_Name(port == 1 ? QStringLiteral("FrameIP1") : QStringLiteral("FrameIP2"), sdu));
+    const QString frame_name = port == 1 ? QStringLiteral("FrameIP1") : QStringLiteral("FrameIP2");
+    QGroupBox* frame = pages::Make_Group(Array_Name(frame_name, sdu), QStringLiteral("Port ") + port_digit);
     auto* grid = new QGridLayout(frame);
 
     const struct {
@@ -271,8 +272,8 @@ QGroupBox* Page_HSD_Cnfg::Build_Port_Frame(int sdu, int port)
 void Page_HSD_Cnfg::Build_SDU_Frame(int sdu)
 {
     const std::size_t i = static_cast<std::size_t>(sdu);
-    auto* frame = new QGroupBox(sdu == 0 ? QStringLiteral("SDU 1") : QStringLiteral("SDU 2"));
-    frame->setObjectName(sdu == 0 ? QStringLiteral("Frame_SDU1") : QStringLiteral("Frame_SDU2"));
+    QGroupBox* frame = sdu == 0 ? pages::Make_Group(QStringLiteral("Frame_SDU1"), QStringLiteral("SDU 1"))
+                                : pages::Make_Group(QStringLiteral("Frame_SDU2"), QStringLiteral("SDU 2"));
     (sdu == 0 ? Frame_SDU1 : Frame_SDU2) = frame;
 
     FrameIP1[i] = Build_Port_Frame(sdu, 1);

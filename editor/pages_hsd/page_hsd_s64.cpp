@@ -1,6 +1,7 @@
 #include "editor/pages_hsd/page_hsd_s64.h"
 
 #include "editor/core/ort_types.h"
+#include "editor/pages/page_widgets.h"
 #include "editor/pages_hsd/hsd_defaults.h"
 #include "editor/pages_hsd/hsd_field_helpers.h"
 #include "editor/pages_hsd/les_line.h"
@@ -107,10 +108,10 @@ void Page_HSD_S64::Build_List(int index)
 {
     const bool misdn = index == 0;
     const QString item = misdn ? QStringLiteral("66") : QStringLiteral("67");
-    auto* frame = new QGroupBox(misdn ? QStringLiteral("Swift64 M-ISDN LES Preference")
-                                      : QStringLiteral("Swift64 MPDS LES Preference"));
-    frame->setObjectName(Array_Name(QStringLiteral("FrameLES"), index));
-    Set_Tag(frame, QStringLiteral("Item ") + item);
+    const QString caption = misdn ? QStringLiteral("Swift64 M-ISDN LES Preference")
+                                  : QStringLiteral("Swift64 MPDS LES Preference");
+    QGroupBox* frame =
+        pages::Make_Group(Array_Name(QStringLiteral("FrameLES"), index), caption, QStringLiteral("Item ") + item);
     FrameLES[static_cast<std::size_t>(index)] = frame;
 
     const QString prefix = QStringLiteral("Control_") + item;

@@ -2,6 +2,7 @@
 
 #include "editor/core/ort_types.h"
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 #include "editor/pages_hsd/hsd_field_helpers.h"
 
 #include <QComboBox>
@@ -109,9 +110,8 @@ void Page_HSD_SBB::Build_Controls()
 void Page_HSD_SBB::Build_Layout()
 {
     // Item 77: traffic class and the four bit rates.
-    Frame_BGAN = new QGroupBox(QStringLiteral("BGAN PDP Session Parameters"));
-    Frame_BGAN->setObjectName(QStringLiteral("Frame_BGAN"));
-    Set_Tag(Frame_BGAN, QStringLiteral("Item 77"));
+    Frame_BGAN = pages::Make_Group(QStringLiteral("Frame_BGAN"),
+                                   QStringLiteral("BGAN PDP Session Parameters"), QStringLiteral("Item 77"));
     auto* bgan = new QGridLayout(Frame_BGAN);
     bgan->addWidget(Label_User_L3[13], 0, 0);
     bgan->addWidget(Control_77a, 0, 1, 1, 2, Qt::AlignLeft);
@@ -159,8 +159,8 @@ void Page_HSD_SBB::Build_Layout()
     // Item 89 per SDU.
     auto* columns = new QHBoxLayout;
     for (int i = 0; i < 2; ++i) {
-        auto* frame = new QGroupBox(i == 0 ? QStringLiteral("SDU 1") : QStringLiteral("SDU 2"));
-        frame->setObjectName(i == 0 ? QStringLiteral("Frame_SDU1") : QStringLiteral("Frame_SDU2"));
+        QGroupBox* frame = i == 0 ? pages::Make_Group(QStringLiteral("Frame_SDU1"), QStringLiteral("SDU 1"))
+                                  : pages::Make_Group(QStringLiteral("Frame_SDU2"), QStringLiteral("SDU 2"));
         auto* layout = new QGridLayout(frame);
         if (i == 0)
             layout->addWidget(Label_User_L4[19], 0, 0);

@@ -3,6 +3,7 @@
 #include "editor/core/list_helpers.h"
 #include "editor/core/text_helpers.h"
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 #include "editor/pages_tables/text_drop.h"
 #include "editor/platform/message_service.h"
 
@@ -107,8 +108,8 @@ Page_Cabin_Numbers::Page_Cabin_Numbers() : Page_Frame(Setup())
 QGroupBox* Page_Cabin_Numbers::Make_SDU_Frame(int sdu)
 {
     const QString number = QString::number(sdu + 1);
-    auto* frame = new QGroupBox(QStringLiteral("SDU ") + number);
-    frame->setObjectName(QStringLiteral("Frame_SDU") + number);
+    QGroupBox* frame = pages::Make_Group(QStringLiteral("Frame_SDU") + number,
+                                         QStringLiteral("SDU ") + number);
 
     Option_Array& options = sdu == 0 ? Control_26a : Control_26b;
     const QString option_name = sdu == 0 ? QStringLiteral("Control_26a") : QStringLiteral("Control_26b");

@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,6 +72,17 @@ TEST(PageWidgets, LabelsCarryATagOnlyWhenGiven)
     EXPECT_EQ(labels[2]->objectName(), QStringLiteral("Label_User_L0(2)"));
     EXPECT_FALSE(labels[2]->property("Tag").isValid());
     EXPECT_FALSE(labels[3]->property("Tag").isValid());
+}
+
+TEST(PageWidgets, FramesCarryATagOnlyWhenGiven)
+{
+    std::unique_ptr<QGroupBox> item(
+        pages::Make_Group(QStringLiteral("Frame_103"), QStringLiteral("SQI Fault Thresholds"), QStringLiteral("Item 103")));
+    EXPECT_EQ(item->objectName(), QStringLiteral("Frame_103"));
+    EXPECT_EQ(item->title(), QStringLiteral("SQI Fault Thresholds"));
+    EXPECT_EQ(Tag(item.get()), QStringLiteral("Item 103"));
+    std::unique_ptr<QGroupBox> column(pages::Make_Group(QStringLiteral("Frame_SDU2"), QStringLiteral("SDU 2")));
+    EXPECT_FALSE(column->property("Tag").isValid());
 }
 
 TEST(PageWidgets, EditsKeepTheirOwnLimitForLengthZero)
