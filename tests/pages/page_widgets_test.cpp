@@ -76,8 +76,8 @@ TEST(PageWidgets, LabelsCarryATagOnlyWhenGiven)
 
 TEST(PageWidgets, FramesCarryATagOnlyWhenGiven)
 {
-    std::unique_ptr<QGroupBox> item(
-        pages::Make_Group(QStringLiteral("Frame_103"), QStringLiteral("SQI Fault Thresholds"), QStringLiteral("Item 103")));
+    std::unique_ptr<QGroupBox> item(pages::Make_Group(QStringLiteral("Frame_103"), QStringLiteral("SQI Fault Thresholds"),
+                                                      QStringLiteral("Item 103")));
     EXPECT_EQ(item->objectName(), QStringLiteral("Frame_103"));
     EXPECT_EQ(item->title(), QStringLiteral("SQI Fault Thresholds"));
     EXPECT_EQ(Tag(item.get()), QStringLiteral("Item 103"));
