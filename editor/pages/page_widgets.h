@@ -1,7 +1,8 @@
 #pragma once
 // Builders and small helpers that the item pages and their dialogs share:
-// labels carrying their Tag, drop-down lists, text fields, spin buttons that
-// keep a value of their own beside their field, the OK/Cancel row of a
+// labels and frames carrying their Tag, drop-down lists, text fields, spin
+// buttons that keep a value of their own beside their field, push buttons,
+// status hints that depend on the airframer level, the OK/Cancel row of a
 // dialog, and the texts of a list box.
 
 #include "editor/pages/field_edit.h"

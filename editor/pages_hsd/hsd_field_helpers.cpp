@@ -6,7 +6,6 @@
 #include "editor/pages/page_widgets.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QLineEdit>
 #include <QPointer>
 #include <QVariant>
