@@ -58,8 +58,10 @@ void Load_HSD_Block(Page_Set& pages, core::Record& record)
     Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
     cnfg.Control_64->setText(core::Format_Fixed(record.Get(V8_Item_64) / 10.0, 1));
     Set_Stored_Index(cnfg.Control_65, record.Get(V8_Item_65), "Item_65");
-    for (const Octet_Row& row : V8_Octet_Rows(pages)) {
-        for (int i = 0; i < 4; ++i) {
+    // Part by part: the first octet of every address, then the second, ...
+    const std::vector<Octet_Row> octet_rows = V8_Octet_Rows(pages);
+    for (int i = 0; i < 4; ++i) {
+        for (const Octet_Row& row : octet_rows) {
             QString text = QString::number(record.Get(row.Field, row.First + i));
             core::Report_Text_Change((*row.Boxes)[static_cast<std::size_t>(i)], text,
                                      QLatin1String(row.Label) + QString::number(i), SET_DIGITS);

@@ -404,3 +404,32 @@ TEST_F(ReviewV8Test, HandWrittenBytesReachTheControls)
     EXPECT_EQ(pages->Main.Control_33->text(), QStringLiteral("HELLO WORLD"));
     EXPECT_EQ(general.Control_34->text(), QStringLiteral("AB"));
 }
+
+TEST_F(ReviewV8Test, AddressesAreReportedPartByPart)
+{
+    New_Ort(2);
+    Update_Data_V8(*pages);
+    Put_Bytes(18576, QByteArray("\x01\x02\x00\x01", 4)); // item 72, SDU 1
+    Put_Bytes(18600, QByteArray("\x03\x04\x00\x64", 4)); // item 75
+    Open_Report();
+    Load();
+    const QStringList entries = Report_Entries();
+    const auto line_of = [&entries](const QString& label) {
+        for (int i = 0; i < entries.size(); ++i) {
+            if (entries[i].contains(label))
+                return i;
+        }
+        return -1;
+    };
+    const int item_72_part_0 = line_of(QStringLiteral("lxxii - SDU 1, Port 1, Part 0"));
+    const int item_75_part_0 = line_of(QStringLiteral("lxxv - Part 0"));
+    const int item_72_part_1 = line_of(QStringLiteral("lxxii - SDU 1, Port 1, Part 1"));
+    const int item_75_part_1 = line_of(QStringLiteral("lxxv - Part 1"));
+    ASSERT_GE(item_72_part_0, 0) << entries.join('\n').toStdString();
+    ASSERT_GE(item_75_part_1, 0) << entries.join('\n').toStdString();
+    EXPECT_LT(item_72_part_0, item_75_part_0);
+    EXPECT_LT(item_75_part_0, item_72_part_1);
+    EXPECT_LT(item_72_part_1, item_75_part_1);
+    EXPECT_EQ(pages->HSD_Cnfg().Control_72a1[1]->text(), QStringLiteral("2"));
+    EXPECT_EQ(pages->HSD_Cnfg().Control_75[0]->text(), QStringLiteral("3"));
+}
