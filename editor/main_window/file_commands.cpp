@@ -200,7 +200,6 @@ void MerivaneMain::Part_Number_Step()
 void MerivaneMain::Report_Command_Error(const QString& command, const QString& name,
                                         const std::exception_ptr& error)
 {
-    QApplication::restoreOverrideCursor();
     const bool asks_name = command == QLatin1String("mnuSaveAs") ||
                            command == QLatin1String("mnuSaveCmtAsciiHex") ||
                            command == QLatin1String("mnuOpenCmtAsciiHex");
@@ -394,15 +393,19 @@ bool MerivaneMain::Save_Ascii_Hex(const QString& hexPath, const QString& command
 {
     const QString scratch = hexPath + QStringLiteral(".tmp");
     const std::uint16_t crc_before = last_saved_crc_;
-    const Wait_Cursor wait;
     try {
+        const Wait_Cursor wait;
         if (!Write_ORT(scratch))
             return false;
     } catch (...) {
         Report_Command_Error(command, hexPath, std::current_exception());
         return false;
     }
-    const bool written = core::Binary_To_Ascii(scratch, hexPath);
+    bool written = false;
+    {
+        const Wait_Cursor wait;
+        written = core::Binary_To_Ascii(scratch, hexPath);
+    }
     QFile::remove(scratch);
     if (!written) {
         last_saved_crc_ = crc_before; // its box has been shown; nothing was saved

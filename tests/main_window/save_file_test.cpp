@@ -297,3 +297,22 @@ TEST_F(SaveFileTest, SaveSortsTheGESList)
     EXPECT_EQ(lines, sorted);
     EXPECT_NE(lines.first(), QStringLiteral("07   002   1   LAST"));
 }
+
+TEST_F(SaveFileTest, NoListOfAClosedORTReachesTheNextOne)
+{
+    New_14(2);
+    QListWidget* masks = main->Pages().Failure_Masks().Control_38;
+    const int mask_lines = masks->count();
+    masks->addItem(QStringLiteral(" 01       A     02        Failure"));
+    main->Pages().Cockpit_Numbers().Control_05[1]->addItem(QStringLiteral("OLD"));
+    main->Pages().General().Control_78->addItem(QStringLiteral("OLD"));
+    boxes.Answer(MsgAnswer::No);
+    main->mnuClose_Click();
+    EXPECT_EQ(masks->count(), 0);
+    New_14(2);
+    EXPECT_EQ(masks->count(), mask_lines);
+    EXPECT_TRUE(main->Pages().Cockpit_Numbers().Control_05[1]->findItems(
+        QStringLiteral("OLD"), Qt::MatchExactly).isEmpty());
+    EXPECT_TRUE(main->Pages().General().Control_78->findItems(
+        QStringLiteral("OLD"), Qt::MatchExactly).isEmpty());
+}

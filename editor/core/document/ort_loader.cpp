@@ -170,6 +170,9 @@ void Clear_Page_Lists(Page_Set& pages)
     pages.Failure_Masks().Clear_Lists();
     for (QListWidget* list : pages.Cockpit_Numbers().Control_05)
         list->clear();
+    pages.General().Control_78->clear();
+    pages.HSD_S64().Control_66->clear();
+    pages.HSD_S64().Control_67->clear();
 }
 
 Load_Result Load_File(const QString& path, Page_Set& pages, Load_Window& window)

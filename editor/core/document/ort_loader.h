@@ -59,7 +59,9 @@ void Show_Limited_Box(Limited_Box box);
 // before it is filled. Throws Load_Error 1 when data does not hold them.
 void Read_Records(std::int32_t type, const QByteArray& data);
 
-// Empties every page list that loading or converting fills by appending.
+// Empties every page list that loading, converting or a new ORT fills by
+// appending (failure masks, satellite and GES tables, cockpit directories,
+// PSID table, LES lists).
 void Clear_Page_Lists(Page_Set& pages);
 
 // What a load needs of the main window.
