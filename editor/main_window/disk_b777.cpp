@@ -1,21 +1,189 @@
 #include "editor/main_window/disk_b777.h"
 
+#include "editor/main_window/boeing777_callback.h"
+#include "editor/main_window/disk_writers.h"
+#include "editor/main_window/identifier_dialog_rules.h"
+#include "editor/platform/component_loader.h"
 #include "editor/platform/message_service.h"
+
+#include <QDialog>
+#include <cstdint>
 
 namespace main_window {
 
+namespace {
+
+namespace rc = platform::component;
+using quarnel::IBoeingFileData;
+
+// The critical box of a failing component call (or a component that cannot
+// be created): "Error: " and the result code.
+void Show_Run_Time_Error(rc::Result result)
+{
+    platform::Critical(QStringLiteral("Error: ") + rc::Result_Text(result));
+}
+
+// Shows the box of a failing result; true when the writer has to stop.
+bool Failed_Call(rc::Result result)
+{
+    if (rc::Succeeded(result))
+        return false;
+    Show_Run_Time_Error(result);
+    return true;
+}
+
+bool Answered_True(rc::Bool16 answer) { return answer == rc::BOOL16_TRUE; }
+
+// Writing the disk is not a save: the baseline goes back to what it was
+// once the image and its report are written (the report prints the CRC of
+// the image it names).
+class Baseline_Keeper {
+public:
+    explicit Baseline_Keeper(const Disk_Hooks& hooks) : hooks_(hooks)
+    {
+        if (hooks_.Get_Last_Saved_CRC)
+            saved_ = hooks_.Get_Last_Saved_CRC();
+    }
+    ~Baseline_Keeper()
+    {
+        if (hooks_.Set_Last_Saved_CRC)
+            hooks_.Set_Last_Saved_CRC(saved_);
+    }
+    Baseline_Keeper(const Baseline_Keeper&) = delete;
+    Baseline_Keeper& operator=(const Baseline_Keeper&) = delete;
+
+private:
+    const Disk_Hooks& hooks_;
+    std::uint16_t saved_ = 0;
+};
+
+// The ORT image and then its report, under the names the component reads.
+bool Write_Image_And_Report(const Disk_Hooks& hooks, const QString& image, const QString& report)
+{
+    const Baseline_Keeper keeper(hooks);
+    QString error;
+    const bool written = hooks.Write_ORT(image, error) &&
+                         hooks.Write_Text_Output(report, image, error);
+    if (!written && !error.isEmpty())
+        Report_Disk_Error(error, QString());
+    return written;
+}
+
+rc::Result Create_Writer(const B777_Services& services, rc::Ref<IBoeingFileData>& writer)
+{
+    if (services.Create_Writer)
+        return services.Create_Writer(writer);
+    return rc::Create_Instance(B777_Writer_ProgID(), writer,
+                               rc::Registration_Store(services.Store_Path));
+}
+
+// From the creation of the component to the load files. The component object
+// and the callback object are released when this returns, whichever way.
+bool Run_Component(const B777_Upload_Job& job, const B777_Identifier& id)
+{
+    const B777_Services& services = job.Services;
+    rc::Ref<IBoeingFileData> writer;
+    const rc::Result created = Create_Writer(services, writer);
+    if (Failed_Call(created))
+        return false;
+    if (!writer) {
+        Show_Run_Time_Error(rc::RC_POINTER);
+        return false;
+    }
+    const rc::Ref<Boeing777Callback> callback =
+        Boeing777Callback::Make(services.Set_ORT_Description);
+    if (Failed_Call(writer->setCallbackAdvise(callback.get())))
+        return false;
+
+    rc::Bool16 answer = rc::BOOL16_FALSE;
+    if (Failed_Call(writer->setProgressDialogOnOff(rc::BOOL16_TRUE, &answer)))
+        return false;
+    if (!Answered_True(answer))
+        platform::Critical(QStringLiteral("Error in setProgressDialogOnOff(...)"));
+
+    answer = rc::BOOL16_FALSE;
+    if (Failed_Call(writer->setUploadParameters(
+            rc::To_BStr(id.Disk_PN), rc::To_BStr(id.Data_PN), rc::To_BStr(id.Manuf_ID),
+            rc::To_BStr(id.Product_ID), rc::To_BStr(job.Folder), quarnel::B777, &answer)))
+        return false;
+    if (!Answered_True(answer)) {
+        platform::Critical(QStringLiteral("Error in setUploadParameters(...)"));
+        return false;
+    }
+
+    // The component hands the load part number to the callback before it
+    // checks its fields; a refusal puts the old descriptions back.
+    const ORT_Descriptions before =
+        services.Get_ORT_Description ? services.Get_ORT_Description() : ORT_Descriptions{};
+    answer = rc::BOOL16_FALSE;
+    const rc::Result validated = writer->validateFileData(&answer);
+    if (rc::Failed(validated) || !Answered_True(answer)) {
+        if (services.Get_ORT_Description)
+            services.Set_ORT_Description(before.Secured, before.User);
+        if (rc::Failed(validated))
+            Show_Run_Time_Error(validated);
+        else
+            platform::Critical(QStringLiteral("Error in validateFileData()"));
+        return false;
+    }
+
+    const QString base = id.Base_Name().toUpper();
+    const QString image = job.Folder + base + QStringLiteral(".001");
+    const QString report = job.Folder + base + QStringLiteral(".TXT");
+    if (!Write_Image_And_Report(*job.Hooks, image, report))
+        return false;
+
+    answer = rc::BOOL16_FALSE;
+    if (Failed_Call(writer->write777Files(&answer)))
+        return false;
+    if (!Answered_True(answer)) {
+        platform::Critical(QStringLiteral("Error in write777Files()"));
+        return false;
+    }
+    return true;
+}
+
+bool Is_Wired(const B777_Upload_Job& job)
+{
+    return job.Hooks && job.Hooks->Write_ORT && job.Hooks->Write_Text_Output &&
+           job.Services.Set_ORT_Description;
+}
+
+} // namespace
+
+QString B777_Writer_ProgID() { return QStringLiteral("QUARNEL.BoeingFileData.1"); }
+
 QString B777_Unavailable_Text()
 {
-    return QStringLiteral("Auto Mode - B777 AIMS upload disks are written by the upload-disk "
-                          "writer component, which is not part of this version of the program.");
+    return QStringLiteral("Auto Mode - B777 AIMS upload disks can only be written for the ORT "
+                          "open in the main window.");
 }
 
 bool Write_B777_Upload(const B777_Upload_Job& job)
 {
-    (void)job;
-    platform::Msg_Box(B777_Unavailable_Text(), platform::MsgButtons::Ok,
-                      platform::MsgIcon::Information, QStringLiteral("Create Upload Disk"));
-    return false;
+    if (!Is_Wired(job)) {
+        platform::Critical(B777_Unavailable_Text());
+        return false;
+    }
+
+    QDialog* const dialog = job.Upload_Dialog;
+    const bool was_shown = dialog && dialog->isVisible();
+    if (dialog)
+        dialog->hide();
+    const QString identifier = job.Ask_Identifier ? job.Ask_Identifier() : QString();
+    if (identifier.isEmpty()) {
+        if (was_shown)
+            dialog->show();
+        return false; // nothing is written
+    }
+    const std::optional<B777_Identifier> id = Split_B777_Identifier(identifier);
+    if (!id) {
+        platform::Critical(QStringLiteral("Error: not a Boeing 777 upload identifier"));
+        return false;
+    }
+
+    const Disk_Wait_Cursor wait;
+    return Run_Component(job, *id);
 }
 
 } // namespace main_window

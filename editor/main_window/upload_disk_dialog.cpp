@@ -149,6 +149,7 @@ bool Create_Upload_Disk_Dialog::Run_Writer(const QString& folder)
             return ask_ ? ask_(main_window::Identifier_Kind::B777) : QString();
         };
         job.Upload_Dialog = this;
+        job.Services = b777_; // Boeing 777 upload
         return main_window::Write_B777_Upload(job);
     }
     return Write_Loader_Disk(folder, loader_index_);

@@ -4,6 +4,7 @@
 // and keeps its choices between showings; the ORT type dialog presets them
 // when a software configuration is chosen.
 
+#include "editor/main_window/disk_b777.h"
 #include "editor/main_window/disk_hooks.h"
 #include "editor/main_window/identifier_dialog_rules.h"
 #include "editor/main_window/ort_type_options.h"
@@ -27,6 +28,11 @@ public:
 
     // Replaces the identifier dialog (tests).
     void Set_Identifier_Asker(Identifier_Asker asker) { ask_ = std::move(asker); }
+
+    // Boeing 777 upload: the main window's description fields and the store
+    // the writer component is found in (disk_b777_main.h installs them).
+    void Set_B777_Services(main_window::B777_Services services) { b777_ = std::move(services); }
+    const main_window::B777_Services& Get_B777_Services() const { return b777_; }
 
     Disk_Folder_Chooser* Folder() const { return folder_; }
     QRadioButton* Loader_File_Option(int index) const { return loader_options_.value(index); }
@@ -53,6 +59,7 @@ private:
 
     main_window::Disk_Hooks hooks_;
     Identifier_Asker ask_;
+    main_window::B777_Services b777_; // Boeing 777 upload
     Disk_Folder_Chooser* folder_ = nullptr;
     QButtonGroup* loader_group_ = nullptr;
     QButtonGroup* label_group_ = nullptr;
