@@ -267,3 +267,68 @@ TEST_F(ReviewV14Test, PimBitBlockAtItsOffsets)
     EXPECT_EQ(other->PIMBIT().Control_106_El[1]->text(), QStringLiteral("27.5"));
     EXPECT_EQ(other->PIMBIT().Control_107->text(), QStringLiteral("9"));
 }
+
+TEST_F(ReviewV14Test, HeadKeepsTheGenerationEightOffsets)
+{
+    Page_General& general = pages->General();
+    Page_Cockpit_Voice& voice = pages->Cockpit_Voice();
+    Page_Cabin& cabin = pages->Cabin();
+    struct Row {
+        QComboBox* box;
+        int offset;
+        int width;
+    };
+    const Row rows[] = {
+        {general.Control_04, 2454, 4},   {voice.Control_07, 17702, 4},     {cabin.Control_10, 17706, 2},
+        {voice.Control_15, 17716, 4},    {voice.Control_19a, 18482, 2},    {voice.Control_19b, 18484, 2},
+        {cabin.Control_21a, 18492, 4},   {cabin.Control_21b, 18496, 4},    {cabin.Control_24a, 18500, 4},
+        {cabin.Control_24b, 18504, 4},   {voice.Control_35, 18520, 4},     {voice.Control_36, 18524, 2},
+        {general.Control_40a, 18528, 2}, {general.Control_40b, 18530, 2},  {cabin.Control_45_1b2, 18538, 2},
+        {cabin.Control_45_2b1, 18542, 2}, {cabin.Control_45_2b2, 18546, 2}, {general.Control_58, 18554, 2},
+        {voice.Control_63, 18570, 1},
+    };
+    std::vector<int> chosen;
+    for (const Row& row : rows)
+        chosen.push_back(Pick(row.box, Other(row.box)));
+    const int item_13 = Pick(cabin.Control_13, Other(cabin.Control_13));
+    ASSERT_GE(general.Control_61->count(), 6);
+    general.Control_61->setCurrentIndex(5);
+    cabin.Control_25a->setText(QStringLiteral("9"));
+    cabin.Control_45_2a2->setText(QStringLiteral("-1"));
+    pages->Dual().Control_49[2]->setText(QStringLiteral("33"));
+    pages->Cabin_Numbers().Control_16_Sat2_ChA[4]->setText(QStringLiteral("1234"));
+
+    User_Mod::Update_Data_V14(*pages);
+    for (std::size_t i = 0; i < std::size(rows); ++i)
+        EXPECT_EQ(Number_At(rows[i].offset, rows[i].width), chosen[i]) << "offset " << rows[i].offset;
+    EXPECT_EQ(Number_At(17708, 4), item_13);
+    // Item 61 index 5: A0 0, A2 0, B0 1, the others 1.
+    EXPECT_EQ(Bytes().mid(18556, 4), QByteArray("\x00\x01\x00\x01", 4));
+    EXPECT_EQ(Bytes().mid(18568, 2), QByteArray("\x01\x01", 2));
+    EXPECT_EQ(Bytes().mid(18508, 4), QByteArray("9   "));
+    EXPECT_EQ(Number_At(18544, 2), 0xFFFF);
+    EXPECT_EQ(Byte_At(18550), 33);
+    EXPECT_EQ(Bytes().mid(17720 + 19 * 28, 19), Text_Field("1234", 19));
+
+    // And back: the same offsets into a second page set.
+    auto other = Make_Pages();
+    User_Mod::Update_GUI_V14(*other);
+    const Row back[] = {
+        {other->General().Control_04, 0, 0},       {other->Cockpit_Voice().Control_07, 0, 0},
+        {other->Cabin().Control_10, 0, 0},         {other->Cockpit_Voice().Control_15, 0, 0},
+        {other->Cockpit_Voice().Control_19a, 0, 0}, {other->Cockpit_Voice().Control_19b, 0, 0},
+        {other->Cabin().Control_21a, 0, 0},        {other->Cabin().Control_21b, 0, 0},
+        {other->Cabin().Control_24a, 0, 0},        {other->Cabin().Control_24b, 0, 0},
+        {other->Cockpit_Voice().Control_35, 0, 0}, {other->Cockpit_Voice().Control_36, 0, 0},
+        {other->General().Control_40a, 0, 0},      {other->General().Control_40b, 0, 0},
+        {other->Cabin().Control_45_1b2, 0, 0},     {other->Cabin().Control_45_2b1, 0, 0},
+        {other->Cabin().Control_45_2b2, 0, 0},     {other->General().Control_58, 0, 0},
+        {other->Cockpit_Voice().Control_63, 0, 0},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i)
+        EXPECT_EQ(back[i].box->currentIndex(), chosen[i]) << "offset " << rows[i].offset;
+    EXPECT_EQ(other->General().Control_61->currentIndex(), 5);
+    EXPECT_EQ(other->Cabin().Control_45_2a2->text(), QStringLiteral("-1"));
+    EXPECT_EQ(other->Dual().Control_49[2]->text(), QStringLiteral("33"));
+    EXPECT_EQ(other->Cabin_Numbers().Control_16_Sat2_ChA[4]->text(), QStringLiteral("1234"));
+}
