@@ -3,6 +3,7 @@
 #include "editor/core/document/default_sat_ges_merge.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/version_labels.h"
+#include "editor/main_window/disk_b777_main.h"
 #include "editor/main_window/disk_main_hooks.h"
 #include "editor/main_window/main_menus.h"
 #include "editor/main_window/ort_type_dialog.h"
@@ -79,6 +80,8 @@ MerivaneMain::MerivaneMain(Page_Set& pages, QWidget* parent)
     Share_Controls();
     // Disks menu, part-number dialogs and upload-disk presets (disk_main_hooks.h).
     main_window::Install_Disk_Commands(*this);
+    // Boeing 777 upload: description fields for the load part number (disk_b777_main.h).
+    main_window::Install_B777_Upload(*this);
     Reset_Main_Window();
 }
 
