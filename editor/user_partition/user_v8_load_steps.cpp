@@ -14,7 +14,8 @@ namespace User_Mod {
 
 void Set_Stored_Index(QComboBox* combo, std::int64_t value, const char* field)
 {
-    if (value < 0 || value >= combo->count())
+    // -1 is no selection, which the save writes for a combo box without one.
+    if (value < -1 || value >= combo->count())
         throw core::Record_Error(QStringLiteral("%1: stored list index %2 is outside the list")
                                      .arg(QLatin1String(field))
                                      .arg(value));

@@ -14,8 +14,9 @@ class QListWidget;
 
 namespace User_Mod {
 
-// Selects a stored list index in a combo box; an index outside the list is
-// an error of the load (core::Record_Error naming the field).
+// Selects a stored list index in a combo box (-1 clears the selection); an
+// index outside the list is an error of the load (core::Record_Error naming
+// the field).
 void Set_Stored_Index(QComboBox* combo, std::int64_t value, const char* field);
 
 // A stored list index through the conversion report (out of range: the

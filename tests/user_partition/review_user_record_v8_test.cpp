@@ -433,3 +433,24 @@ TEST_F(ReviewV8Test, AddressesAreReportedPartByPart)
     EXPECT_EQ(pages->HSD_Cnfg().Control_72a1[1]->text(), QStringLiteral("2"));
     EXPECT_EQ(pages->HSD_Cnfg().Control_75[0]->text(), QStringLiteral("3"));
 }
+
+TEST_F(ReviewV8Test, NoSelectionSurvivesTheRoundTrip)
+{
+    New_Ort(2);
+    pages->Cockpit_Voice().Control_07->setCurrentIndex(-1);
+    pages->Cockpit_Voice().Control_36->setCurrentIndex(-1);
+    pages->Cockpit_Voice().Control_20->setCurrentIndex(-1);
+    Update_Data_V8(*pages);
+    EXPECT_EQ(Number_At(17702, 4), 0xFFFFFFFF);
+    EXPECT_EQ(Number_At(18524, 2), 0xFFFF);
+    EXPECT_EQ(Number_At(18488, 4), 0); // index + 1
+
+    ASSERT_NO_THROW(Load());
+    EXPECT_EQ(pages->Cockpit_Voice().Control_07->currentIndex(), -1);
+    EXPECT_EQ(pages->Cockpit_Voice().Control_36->currentIndex(), -1);
+    EXPECT_EQ(pages->Cockpit_Voice().Control_20->currentIndex(), -1);
+
+    // Below -1 is no list index at all.
+    Put(17702, 4, -2);
+    EXPECT_THROW(Load(), core::Record_Error);
+}
