@@ -3,7 +3,10 @@
 // Items the record does not hold keep what the controls held (the factory
 // defaults during a conversion).
 
+#include "editor/core/char_sets.h"
+#include "editor/core/conversion_report.h"
 #include "editor/core/ort_types.h"
+#include "editor/core/text_helpers.h"
 #include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
 #include "editor/user_partition/user_record_v5.h"
@@ -17,6 +20,39 @@
 #include <QLineEdit>
 
 namespace User_Mod {
+
+namespace {
+
+constexpr int SET_ITEM_34 = 0;
+constexpr int SET_DESCRIPTION = 1;
+constexpr int SET_DIGITS = 4;
+constexpr int SET_CABIN_NUMBER = 7;
+
+// A text field of the record cleaned with its character set and stored back
+// blank-padded, as the control shows it.
+void Store_Cleaned(core::Record& record, int id, int index, int char_set)
+{
+    QString text = core::Strip_At_Null(record.Get_Text(id, index)).trimmed();
+    Store_Padded(record, id, core::Clean_Text(text, core::Char_Sets(char_set)), index);
+}
+
+// Generation 5 keeps the cleaned texts of items 34, 25, 16 and 33, not
+// the texts as they were before cleaning.
+void Store_Cleaned_Texts(const Page_Set& pages, core::Record& record)
+{
+    Store_Cleaned(record, V8_Item_34, 0, SET_ITEM_34);
+    Store_Cleaned(record, V8_Item_25, 0, SET_DIGITS);
+    Store_Cleaned(record, V8_Item_25, 1, SET_DIGITS);
+    for (int sdu = 0; sdu < 2; ++sdu)
+        for (int position = 1; position < 10; ++position)
+            for (int channel = 0; channel < 2; ++channel)
+                Store_Cleaned(record, V8_Cabin_Number, sdu * 20 + 2 * position + channel,
+                              SET_CABIN_NUMBER);
+    if (pages.Main.Control_33)
+        Store_Cleaned(record, V8_Description, 0, SET_DESCRIPTION);
+}
+
+} // namespace
 
 void Update_GUI_V5(Page_Set& pages)
 {
@@ -46,6 +82,7 @@ void Update_GUI_V5(Page_Set& pages)
     Load_Cabin_Numbers(pages, record);
     Load_Short_Directory(pages, record, airframer_level);
     Load_Description_And_Flag(pages, record);
+    Store_Cleaned_Texts(pages, record);
 }
 
 } // namespace User_Mod
