@@ -39,8 +39,8 @@ void Update_GUI_V11(Page_Set& pages)
     Load_Item_20(pages, record);
     Set_Plain_Combos(pages, V11_Plain_Combos(), record, airframer_level);
     Load_Item_49(pages, record);
-    if (airframer_level >= 1)
-        Report_Stored_Index(pages.Cabin().Control_13, record, V8_Item_13, 0, QStringLiteral("xiii"));
+    // Item 13 is the user's choice: read at every airframer level.
+    Report_Stored_Index(pages.Cabin().Control_13, record, V8_Item_13, 0, QStringLiteral("xiii"));
     Load_Item_25(pages, record);
     Load_Item_45(pages, record);
     if (features)

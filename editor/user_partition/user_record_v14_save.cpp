@@ -226,7 +226,7 @@ void Save_Head_Values(core::Record& rec, Page_Set& pages)
     rec.Set(V14_ITEM_61_B, flags.B0, 0);
     rec.Set(V14_ITEM_61_B, 1, 1);
 
-    rec.Set(V14_ITEM_62, core::Real_To_Tenths(pages.HSD_Cnfg().Control_62->text(), 0.0, 25.0, 18));
+    rec.Set(V14_ITEM_62, core::Real_To_Tenths(pages.HSD_Cnfg().Control_62->text(), 0.0, 25.0, 180));
 }
 
 void Save_PSID(core::Record& rec, const Page_Set& pages)
@@ -278,7 +278,7 @@ void Save_LES(core::Record& rec, const QListWidget* list, const LES_Fields& f)
 void Save_HSD(core::Record& rec, Page_Set& pages)
 {
     const Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
-    rec.Set(V14_ITEM_64, core::Real_To_Tenths(cnfg.Control_64->text(), 0.0, 30.0, 16));
+    rec.Set(V14_ITEM_64, core::Real_To_Tenths(cnfg.Control_64->text(), 0.0, 30.0, 160));
 
     Save_LES(rec, pages.HSD_S64().Control_67,
              {V14_MPDS_SAT_ID, V14_MPDS_LES_ID, V14_MPDS_PREF, V14_MPDS_COUNT, V14_MPDS_ENTRIES});

@@ -30,7 +30,7 @@ const std::array INDEX_ROWS = {
     V14_Index_Row{V14_ITEM_36, 0, [](Page_Set& p) { return p.Cockpit_Voice().Control_36; }, C::Plain, S::Voice, W::Airframer_Below_2, nullptr},
     V14_Index_Row{V14_ITEM_63, 0, [](Page_Set& p) { return p.Cockpit_Voice().Control_63; }, C::Plain, S::Item_63, W::Always, nullptr},
     V14_Index_Row{V14_ITEM_10, 0, [](Page_Set& p) { return p.Cabin().Control_10; }, C::Plain, S::Cabin, W::Always, nullptr},
-    V14_Index_Row{V14_ITEM_13, 0, [](Page_Set& p) { return p.Cabin().Control_13; }, C::Plain, S::Cabin, W::Airframer_1_Up, "xiii"},
+    V14_Index_Row{V14_ITEM_13, 0, [](Page_Set& p) { return p.Cabin().Control_13; }, C::Plain, S::Cabin, W::Always, "xiii"},
     V14_Index_Row{V14_ITEM_21, 0, [](Page_Set& p) { return p.Cabin().Control_21a; }, C::Plain, S::Cabin, W::Always, nullptr},
     V14_Index_Row{V14_ITEM_21, 1, [](Page_Set& p) { return p.Cabin().Control_21b; }, C::Plain, S::Cabin, W::Always, nullptr},
     V14_Index_Row{V14_ITEM_24, 0, [](Page_Set& p) { return p.Cabin().Control_24a; }, C::Plain, S::Cabin, W::Always, nullptr},

@@ -245,7 +245,7 @@ TEST_F(UserV11Test, AirframerLevelsDecideWhatIsLoaded)
 
     Reload_V11(11, 5, 0);
     EXPECT_EQ(pages->General().Control_04->currentIndex(), 1);
-    EXPECT_EQ(pages->Cabin().Control_13->currentIndex(), 3); // level 0 does not load item 13
+    EXPECT_EQ(pages->Cabin().Control_13->currentIndex(), 1); // the user's choice survives level 0
     EXPECT_EQ(pages->Cockpit_Voice().Control_14->currentIndex(), 5);
     EXPECT_EQ(pages->Cockpit_Numbers().Control_05_Tab->tabText(0), QStringLiteral("OWN"));
 

@@ -364,7 +364,7 @@ TEST_F(V14Test, ClampedAndFallbackNumbers)
     pages->Dual().Control_49[0]->setMaxLength(8);
     pages->Dual().Control_49[0]->setText(QStringLiteral("100"));
     User_Mod::Update_Data_V14(*pages);
-    EXPECT_EQ(Number_At(18571, 4), 16);
+    EXPECT_EQ(Number_At(18571, 4), 160); // the default 16.0 in tenths
     EXPECT_EQ(Number_At(18678, 2), 0);
     EXPECT_EQ(Number_At(18532, 2), 0xFFFF);
     EXPECT_EQ(Byte_At(18548), Default_Item49[0]);
