@@ -68,7 +68,9 @@ void Update_GUI_V5(Page_Set& pages)
 
     if (airframer_level == 0)
         Load_Item_14(pages, record);
-    Load_Item_20(pages, record);
+    // The oldest record stores item 20 as the list index itself (later
+    // generations store the index plus one).
+    Set_Stored_Index(pages.Cockpit_Voice().Control_20, record.Get(V8_Item_20), "Item_20");
     Set_Plain_Combos(pages, V5_Plain_Combos(), record, airframer_level);
     Load_Item_49(pages, record);
     Report_Stored_Index(pages.Cabin().Control_13, record, V8_Item_13, 0, QStringLiteral("xiii"));

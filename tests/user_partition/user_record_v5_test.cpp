@@ -101,7 +101,7 @@ QByteArray Old_Record()
     Put_Text(buf, Cabin_Offset(1, 9, 1), 19, "0044-5555");
     Put_16(buf, 7082, 0);
     Put_16(buf, 7084, 1);
-    Put_32(buf, 7088, 2); // item 20: index 1
+    Put_32(buf, 7088, 1); // item 20: index 1, stored as the index itself
     Put_32(buf, 7092, 1);
     Put_32(buf, 7096, 0);
     Put_32(buf, 7100, 2);
