@@ -34,29 +34,6 @@ bool Failed_Call(rc::Result result)
 
 bool Answered_True(rc::Bool16 answer) { return answer == rc::BOOL16_TRUE; }
 
-// Writing the disk is not a save: the baseline goes back to what it was
-// once the image and its report are written (the report prints the CRC of
-// the image it names).
-class Baseline_Keeper {
-public:
-    explicit Baseline_Keeper(const Disk_Hooks& hooks) : hooks_(hooks)
-    {
-        if (hooks_.Get_Last_Saved_CRC)
-            saved_ = hooks_.Get_Last_Saved_CRC();
-    }
-    ~Baseline_Keeper()
-    {
-        if (hooks_.Set_Last_Saved_CRC)
-            hooks_.Set_Last_Saved_CRC(saved_);
-    }
-    Baseline_Keeper(const Baseline_Keeper&) = delete;
-    Baseline_Keeper& operator=(const Baseline_Keeper&) = delete;
-
-private:
-    const Disk_Hooks& hooks_;
-    std::uint16_t saved_ = 0;
-};
-
 // The ORT image and then its report, under the names the component reads.
 bool Write_Image_And_Report(const Disk_Hooks& hooks, const QString& image, const QString& report)
 {

@@ -31,4 +31,27 @@ struct Disk_Hooks {
     std::function<void()> Restore_App_Folder;
 };
 
+// Writing a disk is not a save: the baseline goes back to what it was when
+// the disk set is done, however it ends (the disk's report prints the CRC of
+// the image written beside it).
+class Baseline_Keeper {
+public:
+    explicit Baseline_Keeper(const Disk_Hooks& hooks) : hooks_(hooks)
+    {
+        if (hooks_.Get_Last_Saved_CRC)
+            saved_ = hooks_.Get_Last_Saved_CRC();
+    }
+    ~Baseline_Keeper()
+    {
+        if (hooks_.Set_Last_Saved_CRC)
+            hooks_.Set_Last_Saved_CRC(saved_);
+    }
+    Baseline_Keeper(const Baseline_Keeper&) = delete;
+    Baseline_Keeper& operator=(const Baseline_Keeper&) = delete;
+
+private:
+    const Disk_Hooks& hooks_;
+    std::uint16_t saved_ = 0;
+};
+
 } // namespace main_window

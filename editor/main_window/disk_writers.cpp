@@ -25,27 +25,6 @@ constexpr Arinc_Label_Row LABEL_OPTIONS[] = {
     {"ARINC Label 231", "231"},
 };
 
-// Puts the baseline back when the disk set is done, however it ends.
-class Baseline_Keeper {
-public:
-    explicit Baseline_Keeper(const Disk_Hooks& hooks) : hooks_(hooks)
-    {
-        if (hooks_.Get_Last_Saved_CRC)
-            saved_ = hooks_.Get_Last_Saved_CRC();
-    }
-    ~Baseline_Keeper()
-    {
-        if (hooks_.Set_Last_Saved_CRC)
-            hooks_.Set_Last_Saved_CRC(saved_);
-    }
-    Baseline_Keeper(const Baseline_Keeper&) = delete;
-    Baseline_Keeper& operator=(const Baseline_Keeper&) = delete;
-
-private:
-    const Disk_Hooks& hooks_;
-    std::uint16_t saved_ = 0;
-};
-
 } // namespace
 
 std::span<const Loader_Option_Row> Loader_Options() { return LOADER_OPTIONS; }
