@@ -202,3 +202,19 @@ TEST_F(OpenFileTest, FirstGenerationFileAsksBeforeExitingEvenWithoutAnEdit)
     EXPECT_EQ(boxes.Boxes()[0].title, QStringLiteral("Program closing"));
 }
 
+
+TEST_F(OpenFileTest, TypeDialogOpenKeepsAFirstGenerationFileChanged)
+{
+    Write_All(Path(QStringLiteral("g1.cfg")), First_Generation_User_File());
+    files.Answer(Path(QStringLiteral("g1.cfg")));
+    boxes.Answer(MsgAnswer::Yes);
+    When_Type_Dialog_Shows([](ORT_Type_Dialog& dialog) {
+        dialog.Select_Option(dialog.Option(Row_Of("Option_135_AB"), 1));
+        dialog.Open_Click();
+    });
+    main->mnuNew_Click();
+    ASSERT_TRUE(main->Is_ORT_Loaded()) << boxes.Texts().join(u'|').toStdString();
+    EXPECT_EQ(main->Current_File, Path(QStringLiteral("g1.cfg")));
+    // New does not take a baseline over the one the load left.
+    EXPECT_EQ(main->get_Last_Saved_CRC(), 0);
+}
