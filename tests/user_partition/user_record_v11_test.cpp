@@ -148,7 +148,7 @@ TEST_P(UserV11TypeTest, RecordThroughThePagesIsAFixedPoint)
     pages->Cabin_Numbers().Control_16_Sat1_ChA[1]->setText(QStringLiteral("------------------"));
     pages->Dual().Control_49[5]->setText(QStringLiteral("99"));
     pages->HSD_Cnfg().Control_62->setText(QStringLiteral("24.5"));
-    pages->Sat_GES().Control_02->takeItem(0);
+    delete pages->Sat_GES().Control_02->takeItem(0);
     pages->Main.Control_33->setText(QStringLiteral("my ort"));
     Update_Data(*pages);
     const QByteArray saved = V11();

@@ -111,7 +111,7 @@ void Edit_Pages(Page_Set& p)
     sbb.Control_90per->setText(QStringLiteral("40000"));
     sbb.Control_102->setText(QStringLiteral("50000"));
     sbb.Control_99->setCurrentIndex(1);
-    p.HSD_S64().Control_67->takeItem(0);
+    delete p.HSD_S64().Control_67->takeItem(0);
     p.Sat_GES().Control_92[0]->setCurrentIndex(3);
     p.Sat_GES().Control_92[2]->setCurrentIndex(0);
     p.Sat_GES().Control_94->setText(QStringLiteral("12"));
