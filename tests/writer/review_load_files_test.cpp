@@ -239,3 +239,19 @@ TEST_F(ReviewLoadFiles, EmptyImageHasNoWords)
     EXPECT_EQ(hdr.mid(28, 3).toHex(), QByteArray("000000"));
     EXPECT_EQ(hdr.mid(50, 2).toHex(), QByteArray("ffff")); // CRC-16 of nothing is the start value
 }
+
+TEST_F(ReviewLoadFiles, PartNumbersGoInAsSingleBytesOfTheCodePage)
+{
+    // U+20AC is byte 0x80, U+00E9 byte 0xE9 in the single-byte code page.
+    const Case c{"PN-\x80-1", "\xE9t\xE9", "ABC", "58A6C", "ABC58A6C", "2378-ABC-58A-6C", QByteArray("r"),
+                 QByteArray("img")};
+    const QString base = QStringLiteral("ABC58A6C");
+    Write(folder.Prefix() + base + ".TXT", c.report);
+    Write(folder.Prefix() + base + ".001", c.image);
+    ASSERT_EQ(obj->setUploadParameters(u"PN-\u20AC-1", u"\u00E9t\u00E9", u"ABC", u"58A6C",
+                                       rc::To_BStr(folder.Prefix()), B777, &vb),
+              rc::RC_OK);
+    ASSERT_EQ(obj->validateFileData(&vb), rc::RC_OK);
+    ASSERT_EQ(obj->write777Files(&vb), rc::RC_OK);
+    Expect_Files(c);
+}
