@@ -1,0 +1,213 @@
+// The File commands checked from the outside: the exact questions and boxes
+// (text, title, icon, buttons), what a save writes and the baseline it
+// leaves, the CMT upload file's baseline, Save Text File As naming, and the
+// text report's header block through the window.
+#include "file_commands_fixture.h"
+
+#include "editor/core/ascii_hex.h"
+#include "editor/core/ort_file_header.h"
+#include "editor/core/text_helpers.h"
+#include "editor/pages/page_frame.h"
+#include "editor/pages/page_general.h"
+
+using platform::MsgAnswer;
+using platform::MsgButtons;
+using platform::MsgIcon;
+
+namespace {
+
+class ReviewFileCommands : public FileCommandsTest {
+protected:
+    void Expect_Box(int index, const QString& text, const QString& title, MsgIcon icon,
+                    MsgButtons buttons)
+    {
+        ASSERT_GT(boxes.Boxes().size(), index) << boxes.Texts().join(u'|').toStdString();
+        const testsupport::Recorded_Box& box = boxes.Boxes()[index];
+        EXPECT_EQ(box.text, text);
+        EXPECT_EQ(box.title, title);
+        EXPECT_EQ(box.icon, icon);
+        EXPECT_EQ(box.buttons, buttons);
+    }
+
+    QLineEdit* Field(const char* name) const
+    {
+        return main->findChild<QLineEdit*>(QString::fromLatin1(name));
+    }
+};
+
+std::uint16_t Stored_CRC(const QByteArray& file)
+{
+    return static_cast<std::uint16_t>((std::uint8_t(file[file.size() - 2]) << 8) |
+                                      std::uint8_t(file[file.size() - 1]));
+}
+
+} // namespace
+
+TEST_F(ReviewFileCommands, SaveBeforeClosingQuestionIsExact)
+{
+    New_14();
+    boxes.Answer(MsgAnswer::Cancel);
+    main->mnuClose_Click();
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    Expect_Box(0, QStringLiteral("Save before closing?"), QStringLiteral("File closing"),
+               MsgIcon::None, MsgButtons::YesNoCancel);
+    EXPECT_TRUE(main->Is_ORT_Loaded());
+}
+
+TEST_F(ReviewFileCommands, CloseIsAskedEvenRightAfterASave)
+{
+    New_14();
+    ASSERT_TRUE(Save_As(QStringLiteral("a.cfg")));
+    boxes.Answer(MsgAnswer::No);
+    main->mnuClose_Click();
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Save before closing?"));
+    EXPECT_FALSE(main->Is_ORT_Loaded());
+}
+
+TEST_F(ReviewFileCommands, SaveBeforeExitingQuestionIsExact)
+{
+    New_14();
+    Edit();
+    boxes.Answer(MsgAnswer::Cancel);
+    main->mnuExit_Click();
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    Expect_Box(0, QStringLiteral("Save before exiting?"), QStringLiteral("Program closing"),
+               MsgIcon::None, MsgButtons::YesNoCancel);
+    EXPECT_TRUE(main->Is_ORT_Loaded());
+    EXPECT_TRUE(Changed_Without_Moving());
+}
+
+TEST_F(ReviewFileCommands, FailureMaskingNeedsASecuredPartition)
+{
+    New_14(); // user only
+    main->mnuFailureMasking_Click();
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    Expect_Box(0, QStringLiteral("Failure Masking... is applicable to a secured partition only"),
+               QString(), MsgIcon::None, MsgButtons::Ok);
+    boxes.Clear();
+    New_14(2); // composite, type 15
+    ASSERT_EQ(core::Versions().ORT_Type, 15);
+    main->mnuFailureMasking_Click();
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+}
+
+TEST_F(ReviewFileCommands, SaveWritesHeaderDataCRCAndTakesTheBaseline)
+{
+    New_14(2);
+    ASSERT_TRUE(Save_As(QStringLiteral("c.cfg")));
+    Edit();
+    ASSERT_TRUE(main->mnuSave_Click());
+    const QByteArray file = Read_All(Path(QStringLiteral("c.cfg")));
+    ASSERT_EQ(file.size(), 22582);
+    EXPECT_EQ(file.left(28), QByteArray("OHQUENDRALL/ZELKO 6240100-15"));
+    EXPECT_EQ(file.mid(28, 2), QByteArray("\x00\x2C", 2));
+    EXPECT_EQ(file.mid(30, 9), core::Get_Date_Stamp().toLatin1());
+    EXPECT_EQ(std::uint8_t(file[39]), 36);
+    EXPECT_EQ(file.mid(40, 4), QByteArray("\x00\x00\x58\x08", 4)); // 22536
+    EXPECT_EQ(Stored_CRC(file), core::Calc_CRC16(file.mid(44, 22536)));
+    EXPECT_EQ(main->get_Last_Saved_CRC(), Stored_CRC(file));
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Merivane - ") + Path(QStringLiteral("c.cfg")));
+    EXPECT_TRUE(file.contains("EDITED"));
+    EXPECT_FALSE(Changed_Without_Moving());
+}
+
+TEST_F(ReviewFileCommands, SaveOntoAFolderReportsTheCommandErrorAndChangesNothing)
+{
+    New_14();
+    ASSERT_TRUE(Save_As(QStringLiteral("a.cfg")));
+    const std::uint16_t crc = main->get_Last_Saved_CRC();
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.cfg")));
+    main->Current_File = Path(QStringLiteral("folder.cfg"));
+    main->setWindowTitle(QStringLiteral("before"));
+    Edit();
+    EXPECT_FALSE(main->mnuSave_Click());
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    Expect_Box(0, QStringLiteral("mnuSave Error type: 75, Path/File access error"), QString(),
+               MsgIcon::None, MsgButtons::Ok);
+    EXPECT_EQ(main->get_Last_Saved_CRC(), crc);
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("before"));
+    EXPECT_EQ(main->Current_File, Path(QStringLiteral("folder.cfg")));
+}
+
+TEST_F(ReviewFileCommands, CmtUploadFileTakesTheWritersCRCAsTheBaseline)
+{
+    New_14();
+    Edit();
+    files.Answer(Path(QStringLiteral("up.Hex")));
+    ASSERT_TRUE(main->mnuSaveCmtAsciiHex_Click());
+    EXPECT_EQ(main->Current_File, Path(QStringLiteral("up.Hex")));
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Merivane - ") + Path(QStringLiteral("up.Hex")));
+    const core::Ascii_Hex_Decode_Result decoded =
+        core::Decode_Ascii_Hex(Read_All(Path(QStringLiteral("up.Hex"))));
+    ASSERT_EQ(decoded.Bytes.size(), 44 + 21366 + 2);
+    EXPECT_EQ(main->get_Last_Saved_CRC(), Stored_CRC(decoded.Bytes));
+    EXPECT_FALSE(Changed_Without_Moving());
+}
+
+TEST_F(ReviewFileCommands, SaveTextFileAsWithoutAnOldExtensionNamesTheORTCfg)
+{
+    New_14();
+    ASSERT_TRUE(Save_As(QStringLiteral("plain")));
+    ASSERT_EQ(core::Get_Extension(main->Current_File), QString());
+    files.Answer(Path(QStringLiteral("rep.txt")));
+    main->mnuSaveAsText_Click();
+    EXPECT_EQ(main->Current_File, Path(QStringLiteral("rep.cfg")));
+    EXPECT_EQ(main->get_Last_Saved_CRC(), 0);
+    EXPECT_TRUE(Read_All(Path(QStringLiteral("rep.txt")))
+                    .contains(("ORT FILE NAME: " + Path(QStringLiteral("rep.cfg")) + "\r\n").toLatin1()));
+    // A cancelled dialog changes nothing.
+    files.Answer(QString());
+    main->mnuSaveAsText_Click();
+    EXPECT_EQ(main->Current_File, Path(QStringLiteral("rep.cfg")));
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+}
+
+TEST_F(ReviewFileCommands, ReportHeaderBlockThroughTheWindow)
+{
+    New_14(2); // composite, type 15
+    core::Versions().Secured_Current.Feature_Level = 2;
+    Field("Control_87")->setText(QStringLiteral("SPN"));
+    Field("Control_53")->setText(QStringLiteral("SDESC"));
+    Field("Control_86")->setText(QStringLiteral("UPN"));
+    Field("Control_33")->setText(QStringLiteral("UDESC"));
+    main->set_Last_Saved_CRC(0xFFFF);
+    main->Data_Loader_Type_Text = QStringLiteral("DLT");
+    main->Software_Config_Text = QStringLiteral("SCT");
+    const QString path = Path(QStringLiteral("h.txt"));
+    main->Write_Text_Output(path, QStringLiteral("/o/x.cfg"));
+    const QStringList lines = QString::fromLatin1(Read_All(path)).split(QStringLiteral("\r\n"));
+    const QString rule(40, QLatin1Char('='));
+    const QString revision =
+        QString::number(core::Versions().Secured_Current.Record_Revision, 16).toUpper() +
+        QLatin1Char('/') + QString::number(core::Versions().User_Current.Record_Revision, 16).toUpper();
+    const QStringList expected = {
+        QStringLiteral("QUENDRALL/MORVIK ORT FILE PARAMETERS"),
+        QStringLiteral("REPORT DATE: ") + core::Get_Date_Stamp(),
+        QString(),
+        rule,
+        QStringLiteral("ORT CREATED BY: Merivane 5.3, KT6650382-107"),
+        QStringLiteral("ORT FILE NAME: /o/x.cfg"),
+        QStringLiteral("Secured ORT Part Number: SPN"),
+        QStringLiteral("Secured ORT Description: SDESC"),
+        QStringLiteral("User ORT Part Number: UPN"),
+        QStringLiteral("User ORT Description: UDESC"),
+        QStringLiteral("ORT FILE FORMAT VERSION: 15 (") + revision + QLatin1Char(')'),
+        QString(),
+        QStringLiteral("Data Loader Type: DLT"),
+        QStringLiteral("SDU Part Number: SCT"),
+        QStringLiteral("ORT CRC: FFFF"),
+        rule,
+        QString(),
+        QString(),
+        rule,
+        QStringLiteral("==== ORT OPTIONS:"),
+        rule,
+        QString(),
+        rule,
+        QStringLiteral("==== ") + main->Pages().General().windowTitle(),
+        rule,
+    };
+    ASSERT_GE(lines.size(), expected.size());
+    EXPECT_EQ(lines.mid(0, expected.size()), expected);
+}
