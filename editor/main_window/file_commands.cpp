@@ -306,9 +306,12 @@ void MerivaneMain::mnuOpenCmtAsciiHex_Click()
     }
     if (!binary)
         return;
+    const QString caption_before = windowTitle();
     setWindowTitle(Caption_For(name));
     // The binary file beside the hex file becomes the current file.
     Open_File(*binary);
+    if (Current_File != *binary)
+        setWindowTitle(caption_before); // the load was cancelled: nothing changed
 }
 
 void MerivaneMain::mnuConvert_Click()

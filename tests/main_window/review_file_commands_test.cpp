@@ -211,3 +211,24 @@ TEST_F(ReviewFileCommands, ReportHeaderBlockThroughTheWindow)
     ASSERT_GE(lines.size(), expected.size());
     EXPECT_EQ(lines.mid(0, expected.size()), expected);
 }
+
+TEST_F(ReviewFileCommands, CancelledConfigurationChoiceAfterACmtDownloadFileLeavesNoHexCaption)
+{
+    New_14();
+    ASSERT_TRUE(Save_As(QStringLiteral("a.cfg")));
+    const QString hex = Path(QStringLiteral("y.Hex"));
+    ASSERT_TRUE(core::Binary_To_Ascii(Path(QStringLiteral("a.cfg")), hex));
+    boxes.Answer(MsgAnswer::No); // Save before closing?
+    main->mnuClose_Click();
+    ASSERT_FALSE(main->Is_ORT_Loaded());
+    const QString caption = main->windowTitle();
+    main->Current_File = Path(QStringLiteral("before.cfg"));
+
+    files.Answer(hex);
+    boxes.Answer(MsgAnswer::No); // not the correct configuration
+    When_Type_Dialog_Shows([](ORT_Type_Dialog& dialog) { dialog.reject(); });
+    main->mnuOpenCmtAsciiHex_Click();
+    EXPECT_FALSE(main->Is_ORT_Loaded());
+    EXPECT_EQ(main->Current_File, Path(QStringLiteral("before.cfg")));
+    EXPECT_EQ(main->windowTitle(), caption);
+}
