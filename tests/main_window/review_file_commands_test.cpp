@@ -232,3 +232,53 @@ TEST_F(ReviewFileCommands, CancelledConfigurationChoiceAfterACmtDownloadFileLeav
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("before.cfg")));
     EXPECT_EQ(main->windowTitle(), caption);
 }
+
+TEST_F(ReviewFileCommands, NewAndConvertShowTheTypeDialogWithTheirCaptions)
+{
+    QString caption;
+    When_Type_Dialog_Shows([&caption](ORT_Type_Dialog& dialog) {
+        caption = dialog.windowTitle();
+        dialog.reject();
+    });
+    main->mnuNew_Click(); // no ORT open: no question
+    EXPECT_EQ(caption, QStringLiteral("Create New ORT"));
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+    EXPECT_FALSE(main->Is_ORT_Loaded());
+    EXPECT_EQ(main->Current_File, QString());
+
+    New_14();
+    caption.clear();
+    When_Type_Dialog_Shows([&caption](ORT_Type_Dialog& dialog) {
+        caption = dialog.windowTitle();
+        dialog.reject();
+    });
+    main->mnuConvert_Click();
+    EXPECT_EQ(caption, QStringLiteral("Convert ORT"));
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+}
+
+TEST_F(ReviewFileCommands, ExitWithoutAnORTAsksNothing)
+{
+    ASSERT_FALSE(main->Is_ORT_Loaded());
+    EXPECT_TRUE(main->close());
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+}
+
+TEST_F(ReviewFileCommands, SaveAsOntoAFolderIsTheCommandsOwnErrorAndKeepsTheFile)
+{
+    New_14();
+    ASSERT_TRUE(Save_As(QStringLiteral("a.cfg")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("f.cfg")));
+    EXPECT_FALSE(Save_As(QStringLiteral("f.cfg")));
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    Expect_Box(0, QStringLiteral("mnuSaveAs Error type: 75, Path/File access error"), QString(),
+               MsgIcon::None, MsgButtons::Ok);
+    EXPECT_EQ(main->Current_File, Path(QStringLiteral("a.cfg")));
+    // Into a missing folder: "Invalid File Name" naming the chosen file.
+    boxes.Clear();
+    EXPECT_FALSE(Save_As(QStringLiteral("nowhere/b.cfg")));
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    Expect_Box(0, Path(QStringLiteral("nowhere/b.cfg")), QStringLiteral("Invalid File Name"),
+               MsgIcon::Critical, MsgButtons::Ok);
+    EXPECT_EQ(main->Current_File, Path(QStringLiteral("a.cfg")));
+}
