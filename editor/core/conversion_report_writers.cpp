@@ -63,18 +63,6 @@ void Report(Shape shape, const QString& label, const QString& old_value,
     report->Print(text);
 }
 
-// Blanks (only blanks) removed at both ends.
-QString Trim_Blanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
 } // namespace
 
 void Report_List_Change(List_Control control, int& value, const QString& label,

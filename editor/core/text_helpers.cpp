@@ -13,18 +13,6 @@ bool Printable(QChar c)
     return c.unicode() >= 32 && c.unicode() <= 126;
 }
 
-// Only blanks are trimmed, as in every fixed-width field.
-QString Trim_Blanks(const QString& text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text[start] == QLatin1Char(' '))
-        ++start;
-    while (end > start && text[end - 1] == QLatin1Char(' '))
-        --end;
-    return text.mid(start, end - start);
-}
-
 // Index where the file-name part of a path starts.
 qsizetype Name_Start(const QString& path)
 {
@@ -110,6 +98,17 @@ QString Sanitize_String(const QString& text, int char_set)
         if (c.unicode() != 8 && !set.Admits(c))
             c = replacement;
     return result;
+}
+
+QString Trim_Blanks(const QString& text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text[start] == QLatin1Char(' '))
+        ++start;
+    while (end > start && text[end - 1] == QLatin1Char(' '))
+        --end;
+    return text.mid(start, end - start);
 }
 
 QString Collapse_Spaces(const QString& text)

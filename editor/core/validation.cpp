@@ -23,17 +23,6 @@ void Range_Box(const char* message, const QString& title, bool& cancel)
     cancel = true;
 }
 
-QString Trim_Blanks(const QString& text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text[start] == QLatin1Char(' '))
-        ++start;
-    while (end > start && text[end - 1] == QLatin1Char(' '))
-        --end;
-    return text.mid(start, end - start);
-}
-
 // Reads digits of the given radix (all already checked) as a number; a
 // number beyond 64 bits saturates, which every caller treats as too large.
 std::int64_t Read_Digits(const QString& digits, int radix)
