@@ -5,7 +5,6 @@
 #include "editor/core/value_helpers.h"
 #include "editor/platform/message_service.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace core {
@@ -38,12 +37,6 @@ std::int64_t Read_Digits(const QString& digits, int radix)
     return value;
 }
 
-bool All_In_Set(const QString& text, int char_set)
-{
-    const Char_Set& set = Char_Sets(char_set);
-    return std::all_of(text.begin(), text.end(), [&set](QChar c) { return set.Admits(c); });
-}
-
 // The hex text read as a 32-bit signed number: up to 8 significant digits
 // give the 32-bit pattern; more do not fit and count as too large.
 std::optional<std::int32_t> Read_Hex32(const QString& digits)
@@ -59,7 +52,7 @@ QString Check_Hex(const QString& text, std::int32_t default_value, std::int32_t 
                   bool& cancel)
 {
     const QString upper = Upper_Text(text);
-    if (upper.isEmpty() || !All_In_Set(upper, 5)) {
+    if (upper.isEmpty() || !Text_In_Set(upper, 5)) {
         Range_Box(MSG_SET_DEFAULT, title, cancel);
         return To_Hex(default_value);
     }
