@@ -1,5 +1,7 @@
 #include "editor/core/failure_mask.h"
 
+#include "editor/core/text_helpers.h"
+
 namespace core {
 
 namespace {
@@ -14,16 +16,9 @@ constexpr std::uint32_t SRU_FLAG = 1u << 26;
 constexpr std::uint32_t TYPE_INDICTMENT_BIT = 1u << 24;
 constexpr std::uint32_t TYPE_FAILURE_BIT = 1u << 25;
 
-QString pad_zeros(const QString& text, qsizetype width)
-{
-    if (text.size() >= width)
-        return text;
-    return QString(width - text.size(), QLatin1Char('0')) + text;
-}
-
 QString hex_byte(std::uint32_t value)
 {
-    return pad_zeros(QString::number(value & 0xFF, 16).toUpper(), 2);
+    return Pad_Zeros(QString::number(value & 0xFF, 16).toUpper(), 2);
 }
 
 int hex_digit(QChar c)
@@ -107,8 +102,8 @@ std::uint32_t Text_To_Failure_Entry(const QString& line)
 QString Format_Failure_Entry(const QString& level1, const QString& sru, const QString& fail,
                              const QString& mask_type)
 {
-    return QLatin1Char(' ') + pad_zeros(level1, 2) + QString(7, QLatin1Char(' ')) + sru.toUpper()
-           + QString(5, QLatin1Char(' ')) + pad_zeros(fail, 2) + QString(8, QLatin1Char(' ')) + mask_type;
+    return QLatin1Char(' ') + Pad_Zeros(level1, 2) + QString(7, QLatin1Char(' ')) + sru.toUpper()
+           + QString(5, QLatin1Char(' ')) + Pad_Zeros(fail, 2) + QString(8, QLatin1Char(' ')) + mask_type;
 }
 
 QString Get_Level1_Code(const QString& line) { return line.mid(LEVEL1_POS, 2); }
