@@ -52,12 +52,6 @@ std::int32_t Get_Record_Length(std::int32_t type)
     return row->secured_size + row->user_size;
 }
 
-std::int32_t Secured_Record_Size(std::int32_t type)
-{
-    const Type_Row* row = find_type(type);
-    return row ? row->secured_size : 0;
-}
-
 std::int32_t User_Record_Size(std::int32_t type)
 {
     const Type_Row* row = find_type(type);
@@ -65,8 +59,6 @@ std::int32_t User_Record_Size(std::int32_t type)
 }
 
 bool Is_Writable_Type(std::int32_t type) { return type >= 7 && type <= 15; }
-
-bool Is_Known_Type(std::int32_t type) { return find_type(type) != nullptr; }
 
 void Set_Version_Numbers(std::int32_t secured_version, std::int32_t user_version)
 {

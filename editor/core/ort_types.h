@@ -68,15 +68,12 @@ constexpr std::int32_t Record_Size_V15 = 22535;
 // 0 for a value that is no ORT type.
 std::int32_t Get_Record_Length(std::int32_t type);
 
-// Secured and user record size constants of a type's generation, or 0 where
-// the type carries no record of that partition.
-std::int32_t Secured_Record_Size(std::int32_t type);
+// User record size constant of a type's generation, or 0 where the type
+// carries no user record.
 std::int32_t User_Record_Size(std::int32_t type);
 
 // True for the types a writer produces (7 to 15).
 bool Is_Writable_Type(std::int32_t type);
-// True for every type the loader knows (4 to 15).
-bool Is_Known_Type(std::int32_t type);
 
 // Sets Partition_Config and the current ORT_Type from the two partition
 // versions that the type dialog chose.
