@@ -1,6 +1,7 @@
 #include "editor/core/version_labels.h"
 
 #include "editor/core/ort_types.h"
+#include "editor/core/value_helpers.h"
 
 namespace core {
 
@@ -20,11 +21,6 @@ constexpr Version_Row VERSION_TABLE[] = {
 };
 
 constexpr int SDU_TOOL_VERSION = 32;
-
-QString revision_text(std::uint8_t revision)
-{
-    return QString::number(revision, 16).toUpper();
-}
 
 } // namespace
 
@@ -53,14 +49,14 @@ QString File_Label_Text()
     label += QString::number(v.ORT_Type);
     switch (v.Partition_Config) {
     case PARTITION_SECURED:
-        label += QStringLiteral(" (") + revision_text(v.Secured_Current.Record_Revision) + QLatin1Char(')');
+        label += QStringLiteral(" (") + To_Hex(v.Secured_Current.Record_Revision) + QLatin1Char(')');
         break;
     case PARTITION_USER:
-        label += QStringLiteral(" (") + revision_text(v.User_Current.Record_Revision) + QLatin1Char(')');
+        label += QStringLiteral(" (") + To_Hex(v.User_Current.Record_Revision) + QLatin1Char(')');
         break;
     case PARTITION_COMPOSITE:
-        label += QStringLiteral(" (") + revision_text(v.Secured_Current.Record_Revision) + QLatin1Char('/')
-                 + revision_text(v.User_Current.Record_Revision) + QLatin1Char(')');
+        label += QStringLiteral(" (") + To_Hex(v.Secured_Current.Record_Revision) + QLatin1Char('/')
+                 + To_Hex(v.User_Current.Record_Revision) + QLatin1Char(')');
         break;
     default:
         break;
