@@ -46,9 +46,11 @@ private:
             break;
         }
         switch (box.exec()) {
+        case QMessageBox::Ok: return MsgAnswer::Ok;
         case QMessageBox::Yes: return MsgAnswer::Yes;
         case QMessageBox::No: return MsgAnswer::No;
         case QMessageBox::Cancel: return MsgAnswer::Cancel;
+        // Closed without a button: an OK-only box still answers OK.
         default: return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
         }
     }
