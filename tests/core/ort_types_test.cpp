@@ -1,13 +1,14 @@
 #include "editor/core/ort_types.h"
 
+#include "support/versions_guard.h"
+
 #include <gtest/gtest.h>
 
 using namespace core;
 
 namespace {
 struct VersionsFixture : ::testing::Test {
-    void SetUp() override { Reset_Versions(); }
-    void TearDown() override { Reset_Versions(); }
+    testsupport::Versions_Guard versions_;
 };
 } // namespace
 

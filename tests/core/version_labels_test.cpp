@@ -2,14 +2,15 @@
 
 #include "editor/core/ort_types.h"
 
+#include "support/versions_guard.h"
+
 #include <gtest/gtest.h>
 
 using namespace core;
 
 namespace {
 struct FileLabel : ::testing::Test {
-    void SetUp() override { Reset_Versions(); }
-    void TearDown() override { Reset_Versions(); }
+    testsupport::Versions_Guard versions_;
 
     static void set(int type, int config, int secured_revision, int user_revision)
     {
