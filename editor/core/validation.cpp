@@ -84,12 +84,9 @@ QString Validate_String(const QString& text, int char_set, const QString& title,
         cleaned = Upper_Text(cleaned);
     cleaned.removeIf([](QChar c) { return c.unicode() < 32 || c.unicode() > 126; });
 
-    for (const QChar c : cleaned) {
-        if (!set.Admits(c)) {
-            platform::Warn(title + QString::fromLatin1(MSG_INVALID_CHARACTER), QString());
-            cancel = true;
-            break;
-        }
+    if (!Text_In_Set(cleaned, char_set)) {
+        platform::Warn(title + QString::fromLatin1(MSG_INVALID_CHARACTER), QString());
+        cancel = true;
     }
     return cleaned;
 }
