@@ -98,6 +98,29 @@ constexpr auto LAYOUT_V13 = With_Body(Join(ZONES_UNUSED, TAIL_V13));
 Record_Set g_records{Record(LAYOUT_V4, LENGTH_V4), Record(LAYOUT_V7, LENGTH_V7),
                      Record(LAYOUT_V10, LENGTH_V10), Record(LAYOUT_V13, LENGTH_V13)};
 
+// One row per generation: its layout, length and program-wide record.
+struct Version_Row {
+    std::int32_t version;
+    Layout layout;
+    int length;
+    Record Record_Set::*record;
+};
+
+constexpr Version_Row VERSIONS[] = {
+    {4, LAYOUT_V4, LENGTH_V4, &Record_Set::V4},
+    {7, LAYOUT_V7, LENGTH_V7, &Record_Set::V7},
+    {10, LAYOUT_V10, LENGTH_V10, &Record_Set::V10},
+    {13, LAYOUT_V13, LENGTH_V13, &Record_Set::V13},
+};
+
+const Version_Row* Find_Version(std::int32_t partition_version)
+{
+    for (const Version_Row& row : VERSIONS)
+        if (row.version == partition_version)
+            return &row;
+    return nullptr;
+}
+
 } // namespace
 
 Layout Layout_V4() { return LAYOUT_V4; }
@@ -107,24 +130,14 @@ Layout Layout_V13() { return LAYOUT_V13; }
 
 Layout Layout_Of_Version(std::int32_t partition_version)
 {
-    switch (partition_version) {
-    case 4: return LAYOUT_V4;
-    case 7: return LAYOUT_V7;
-    case 10: return LAYOUT_V10;
-    case 13: return LAYOUT_V13;
-    default: return {};
-    }
+    const Version_Row* row = Find_Version(partition_version);
+    return row ? row->layout : Layout{};
 }
 
 int Length_Of_Version(std::int32_t partition_version)
 {
-    switch (partition_version) {
-    case 4: return LENGTH_V4;
-    case 7: return LENGTH_V7;
-    case 10: return LENGTH_V10;
-    case 13: return LENGTH_V13;
-    default: return 0;
-    }
+    const Version_Row* row = Find_Version(partition_version);
+    return row ? row->length : 0;
 }
 
 std::int32_t Version_Of_Type(std::int32_t ort_type)
@@ -142,21 +155,14 @@ Record_Set& Records() { return g_records; }
 
 void Reset_Records()
 {
-    g_records.V4.Clear();
-    g_records.V7.Clear();
-    g_records.V10.Clear();
-    g_records.V13.Clear();
+    for (const Version_Row& row : VERSIONS)
+        (g_records.*row.record).Clear();
 }
 
 Record* Record_Of_Version(std::int32_t partition_version)
 {
-    switch (partition_version) {
-    case 4: return &g_records.V4;
-    case 7: return &g_records.V7;
-    case 10: return &g_records.V10;
-    case 13: return &g_records.V13;
-    default: return nullptr;
-    }
+    const Version_Row* row = Find_Version(partition_version);
+    return row ? &(g_records.*row->record) : nullptr;
 }
 
 Record* Record_For_Type(std::int32_t ort_type)
