@@ -6,6 +6,7 @@
 #include "editor/pages_tables/cockpit_number_line.h"
 #include "editor/user_partition/user_mod.h"
 #include "editor/user_partition/user_record_v11.h"
+#include "record_bytes.h"
 #include "user_v11_fixture.h"
 
 #include <QComboBox>
@@ -15,41 +16,24 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include <algorithm>
-
 using namespace User_Mod;
 using usertest::Set_User_Current;
 using usertest::Set_User_Loaded;
+using usertest::Other;
+using usertest::Pick;
+using usertest::Text_Field;
 
 namespace {
 
 class ReviewV11Test : public usertest::ShortRecordTest {
 protected:
-    static int Pick(QComboBox* box, int wanted)
-    {
-        box->setCurrentIndex(std::min(wanted, box->count() - 1));
-        return box->currentIndex();
-    }
-    static int Other(const QComboBox* box) { return (box->currentIndex() + 1) % box->count(); }
-
-    static QByteArray Text_Field(const char* text, int width)
-    {
-        QByteArray bytes(text);
-        bytes.append(QByteArray(width - bytes.size(), '\0'));
-        return bytes;
-    }
     static void Put(int offset, int width, std::int64_t value)
     {
-        QByteArray bytes = V11();
-        for (int i = width - 1; i >= 0; --i, value >>= 8)
-            bytes[offset + i] = static_cast<char>(value & 0xFF);
-        User_Record_V11().Set_Bytes(bytes);
+        usertest::Put_Number_Into(User_Record_V11(), offset, width, value);
     }
     static void Put_Bytes(int offset, const QByteArray& field)
     {
-        QByteArray bytes = V11();
-        bytes.replace(offset, field.size(), field);
-        User_Record_V11().Set_Bytes(bytes);
+        usertest::Put_Field_Into(User_Record_V11(), offset, field);
     }
 
     // The record as a loaded type-11 file into defaulted pages.

@@ -3,6 +3,7 @@
 // the tail of high-speed-data, satellite-service and PIM/BIT items) through
 // the real save, and hand-written bytes through the real load.
 
+#include "record_bytes.h"
 #include "user_v14_fixture.h"
 
 #include "editor/pages_hsd/hsd_defaults.h"
@@ -13,34 +14,20 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include <algorithm>
-
 using namespace v14test;
 using User_Mod::Format_LES_Entry;
 using User_Mod::Make_LES_Element;
+using usertest::Other;
+using usertest::Pick;
+using usertest::Text_Field;
 
 namespace {
 
 class ReviewV14Test : public V14Test {
 protected:
-    static int Pick(QComboBox* box, int wanted)
-    {
-        box->setCurrentIndex(std::min(wanted, box->count() - 1));
-        return box->currentIndex();
-    }
-    static int Other(const QComboBox* box) { return (box->currentIndex() + 1) % box->count(); }
-
-    static QByteArray Text_Field(const char* text, int width)
-    {
-        QByteArray bytes(text);
-        bytes.append(QByteArray(width - bytes.size(), '\0'));
-        return bytes;
-    }
     static void Put_Bytes(int offset, const QByteArray& field)
     {
-        QByteArray bytes = Bytes();
-        bytes.replace(offset, field.size(), field);
-        User_Mod::User_Record_V14().Set_Bytes(bytes);
+        usertest::Put_Field_Into(User_Mod::User_Record_V14(), offset, field);
     }
 };
 

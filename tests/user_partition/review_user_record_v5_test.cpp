@@ -4,6 +4,7 @@
 // the record blank-padded.
 
 #include "editor/user_partition/user_record_v5.h"
+#include "record_bytes.h"
 #include "user_v11_fixture.h"
 
 #include <QComboBox>
@@ -16,14 +17,9 @@
 using namespace User_Mod;
 using usertest::Set_User_Current;
 using usertest::Set_User_Loaded;
+using usertest::Put_Number;
 
 namespace {
-
-void Put(QByteArray& b, int at, int width, std::int64_t value)
-{
-    for (int i = width - 1; i >= 0; --i, value >>= 8)
-        b[at + i] = static_cast<char>(value & 0xFF);
-}
 
 void Put_Text(QByteArray& b, int at, const char* text)
 {
@@ -44,7 +40,7 @@ QByteArray Empty_Record()
     for (int element = 0; element < 40; ++element)
         Put_Text(b, 6320 + 19 * element, "------------------");
     // Item 20: 1 is a list index that every reading of the field accepts.
-    Put(b, 7088, 4, 1);
+    Put_Number(b, 7088, 4, 1);
     return b;
 }
 
@@ -68,34 +64,34 @@ protected:
 TEST_F(ReviewV5Test, ListIndexesAndNumbersFromTheirOffsets)
 {
     QByteArray b = Empty_Record();
-    Put(b, 2454, 4, 1);   // item 4
-    Put(b, 6302, 4, 2);   // item 7
-    Put(b, 6306, 2, 1);   // item 10
-    Put(b, 6308, 4, 1);   // item 13
-    Put(b, 6312, 4, 15);  // item 14
-    Put(b, 6316, 4, 1);   // item 15
-    Put(b, 7080, 2, 0x7777); // reserved, not read
-    Put(b, 7082, 2, 1);   // item 19 SDU 1
-    Put(b, 7084, 2, 0);   // item 19 SDU 2
-    Put(b, 7086, 2, 0x7777);
-    Put(b, 7092, 4, 1);   // item 21
-    Put(b, 7096, 4, 0);
-    Put(b, 7100, 4, 0);   // item 24
-    Put(b, 7104, 4, 1);
-    Put(b, 7120, 4, 1);   // item 35
-    Put(b, 7124, 2, 1);   // item 36
-    Put(b, 7128, 2, 0);   // item 40
-    Put(b, 7130, 2, 1);
+    Put_Number(b, 2454, 4, 1);   // item 4
+    Put_Number(b, 6302, 4, 2);   // item 7
+    Put_Number(b, 6306, 2, 1);   // item 10
+    Put_Number(b, 6308, 4, 1);   // item 13
+    Put_Number(b, 6312, 4, 15);  // item 14
+    Put_Number(b, 6316, 4, 1);   // item 15
+    Put_Number(b, 7080, 2, 0x7777); // reserved, not read
+    Put_Number(b, 7082, 2, 1);   // item 19 SDU 1
+    Put_Number(b, 7084, 2, 0);   // item 19 SDU 2
+    Put_Number(b, 7086, 2, 0x7777);
+    Put_Number(b, 7092, 4, 1);   // item 21
+    Put_Number(b, 7096, 4, 0);
+    Put_Number(b, 7100, 4, 0);   // item 24
+    Put_Number(b, 7104, 4, 1);
+    Put_Number(b, 7120, 4, 1);   // item 35
+    Put_Number(b, 7124, 2, 1);   // item 36
+    Put_Number(b, 7128, 2, 0);   // item 40
+    Put_Number(b, 7130, 2, 1);
     const int item_45[4][2] = {{0xFFFF, 1}, {12, 0}, {999, 1}, {0xFFFE, 0}};
     for (int i = 0; i < 4; ++i) {
-        Put(b, 7132 + 4 * i, 2, item_45[i][0]);
-        Put(b, 7134 + 4 * i, 2, item_45[i][1]);
+        Put_Number(b, 7132 + 4 * i, 2, item_45[i][0]);
+        Put_Number(b, 7134 + 4 * i, 2, item_45[i][1]);
     }
     for (int i = 0; i < 6; ++i)
         b[7148 + i] = static_cast<char>(i == 5 ? 99 : i + 1);
-    Put(b, 7154, 2, 1);   // item 58
-    Put(b, 7160, 4, -15); // item 62 in tenths
-    Put(b, 7164, 4, 1);
+    Put_Number(b, 7154, 2, 1);   // item 58
+    Put_Number(b, 7160, 4, -15); // item 62 in tenths
+    Put_Number(b, 7164, 4, 1);
     Load(b);
 
     Page_Cockpit_Voice& voice = pages->Cockpit_Voice();
@@ -167,14 +163,14 @@ TEST_F(ReviewV5Test, Item62OnlyWithAPositivePresenceFlag)
 {
     for (const std::int64_t flag : {std::int64_t{0}, std::int64_t{-1}, std::int64_t{0x80000000}}) {
         QByteArray b = Empty_Record();
-        Put(b, 7160, 4, 99);
-        Put(b, 7164, 4, flag);
+        Put_Number(b, 7160, 4, 99);
+        Put_Number(b, 7164, 4, flag);
         Load(b);
         EXPECT_NE(pages->HSD_Cnfg().Control_62->text(), QStringLiteral("9.9")) << flag;
     }
     QByteArray b = Empty_Record();
-    Put(b, 7160, 4, 99);
-    Put(b, 7164, 4, 2);
+    Put_Number(b, 7160, 4, 99);
+    Put_Number(b, 7164, 4, 2);
     Load(b);
     EXPECT_EQ(pages->HSD_Cnfg().Control_62->text(), QStringLiteral("9.9"));
 }
@@ -194,13 +190,13 @@ TEST_F(ReviewV5Test, GesAndSatelliteLinesAndNamesStoredBackBlankPadded)
     b[ges + 1] = static_cast<char>(0345);
     b[ges + 2] = 7;
     Put_Text(b, ges + 3, "third~ges");
-    Put(b, 2334, 4, 3);
+    Put_Number(b, 2334, 4, 3);
     // Entry 1 of the satellite table, 7 bytes from 2338.
     b[2338] = 1;
     Put_Text(b, 2339, "A");
     b[2345] = 033;
     Put_Text(b, 2346, "sat-b");
-    Put(b, 2450, 4, 2);
+    Put_Number(b, 2450, 4, 2);
     Load(b);
 
     QListWidget* ges_list = pages->Sat_GES().Control_02;
@@ -226,8 +222,8 @@ TEST_F(ReviewV5Test, DirectoryCategoriesTextsAndCabinNumbers)
     Put_Text(b, purser + 15, "12345");
     for (int i = 5; i < 19; ++i)
         b[purser + 15 + i] = '\0';
-    Put(b, purser + 34, 2, 4);
-    Put(b, purser + 36, 2, 0x8000); // any non-zero protection
+    Put_Number(b, purser + 34, 2, 4);
+    Put_Number(b, purser + 36, 2, 0x8000); // any non-zero protection
     // An entry whose number holds only NULs is listed too.
     const int blank = Directory_At(3, 24);
     for (int i = 0; i < 38; ++i)
@@ -240,9 +236,9 @@ TEST_F(ReviewV5Test, DirectoryCategoriesTextsAndCabinNumbers)
     b.replace(Cabin_At(0, 9, 0), 19, QByteArray(19, '\0'));
     Put_Text(b, Cabin_At(1, 4, 1), "0044-55");
     Put_Text(b, Cabin_At(0, 9, 0), "12 34");
-    Put(b, 7116, 2, 1);
-    Put(b, 7118, 2, 2);
-    Put(b, 7126, 2, 0x0100);
+    Put_Number(b, 7116, 2, 1);
+    Put_Number(b, 7118, 2, 2);
+    Put_Number(b, 7126, 2, 0x0100);
     Load(b);
 
     Page_Cockpit_Numbers& cockpit = pages->Cockpit_Numbers();

@@ -9,6 +9,7 @@
 #include "editor/pages_tables/ges_line.h"
 #include "editor/user_partition/user_mod.h"
 #include "editor/user_partition/user_v8_io.h"
+#include "record_bytes.h"
 #include "user_fixture.h"
 
 #include <QComboBox>
@@ -18,11 +19,12 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include <algorithm>
-
 using namespace User_Mod;
 using usertest::Set_User_Current;
 using usertest::Set_User_Loaded;
+using usertest::Other;
+using usertest::Pick;
+using usertest::Text_Field;
 
 namespace {
 
@@ -34,34 +36,13 @@ protected:
         Set_User_Defaults_New(*pages);
     }
 
-    // Selects `wanted` (or the last entry of a shorter list); the index chosen.
-    static int Pick(QComboBox* box, int wanted)
-    {
-        box->setCurrentIndex(std::min(wanted, box->count() - 1));
-        return box->currentIndex();
-    }
-    // An index of the list other than the one selected now.
-    static int Other(const QComboBox* box) { return (box->currentIndex() + 1) % box->count(); }
-
-    static QByteArray Text_Field(const char* text, int width)
-    {
-        QByteArray bytes(text);
-        bytes.append(QByteArray(width - bytes.size(), '\0'));
-        return bytes;
-    }
-
     static void Put(int offset, int width, std::int64_t value)
     {
-        QByteArray bytes = User_Record_V8().Bytes();
-        for (int i = width - 1; i >= 0; --i, value >>= 8)
-            bytes[offset + i] = static_cast<char>(value & 0xFF);
-        User_Record_V8().Set_Bytes(bytes);
+        usertest::Put_Number_Into(User_Record_V8(), offset, width, value);
     }
     static void Put_Bytes(int offset, const QByteArray& field)
     {
-        QByteArray bytes = User_Record_V8().Bytes();
-        bytes.replace(offset, field.size(), field);
-        User_Record_V8().Set_Bytes(bytes);
+        usertest::Put_Field_Into(User_Record_V8(), offset, field);
     }
 
     // The record as a loaded type-8 file of revision 2 into defaulted pages.
