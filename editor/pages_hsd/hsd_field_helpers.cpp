@@ -75,12 +75,9 @@ void Set_Spin_Value(pages::Up_Down* spin, int value)
 
 QComboBox* Make_Combo(const QString& name, const QStringList& entries)
 {
-    auto* combo = new QComboBox;
-    combo->setObjectName(name);
-    combo->setEditable(false);
-    for (const QString& entry : entries)
-        combo->addItem(entry, 0);
-    combo->setCurrentIndex(-1);
+    QComboBox* combo = pages::Make_Combo(name, entries, QString(), pages::Combo_Start::No_Entry);
+    for (int i = 0; i < combo->count(); ++i)
+        combo->setItemData(i, 0);
     return combo;
 }
 
