@@ -3,6 +3,7 @@
 #include "editor/core/char_sets.h"
 #include "editor/core/text_helpers.h"
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 
 #include <QEvent>
 #include <QFont>
@@ -62,11 +63,11 @@ Phone_Category_Dialog::Phone_Category_Dialog(QWidget* owner) : QDialog(owner)
 
     // Enter and Esc are handled by the dialog itself, whichever control has
     // the focus, so no button reacts to Enter on its own.
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
+    const pages::OK_Cancel ok_cancel = pages::Make_OK_Cancel(this);
+    OKButton = ok_cancel.OK;
+    OKButton->setDefault(false);
     OKButton->setAutoDefault(false);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    CancelButton = ok_cancel.Cancel;
     CancelButton->setAutoDefault(false);
     connect(OKButton, &QPushButton::clicked, this, &Phone_Category_Dialog::OK_Click);
     connect(CancelButton, &QPushButton::clicked, this, &Phone_Category_Dialog::Cancel_Click);
@@ -74,13 +75,9 @@ Phone_Category_Dialog::Phone_Category_Dialog(QWidget* owner) : QDialog(owner)
     auto* row = new QHBoxLayout;
     row->addWidget(Label_Cat_Name);
     row->addWidget(Control_Category_Name);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
-    layout->addLayout(buttons);
+    layout->addLayout(ok_cancel.Row);
 }
 
 void Phone_Category_Dialog::Prepare(const QString& name)
