@@ -31,15 +31,6 @@ QLabel* Make_Label(const QString& name, const QString& caption)
     return pages::Make_Label(name, caption, QStringLiteral("Item 78"));
 }
 
-QLineEdit* Make_Field(const QString& name, int max_length, const QString& tooltip)
-{
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    edit->setMaxLength(max_length);
-    edit->setToolTip(tooltip);
-    return edit;
-}
-
 // Value of a hex field; a text that is no hex number counts as 0.
 int Hex_Value(const QString& text)
 {
@@ -58,16 +49,16 @@ PSID_Table_Dialog::PSID_Table_Dialog(QWidget* owner) : QDialog(owner)
 
     const QString psid_tip = QStringLiteral("Range: 1770x to 4C90x or 0000x");
     Label_Sat_ID = Make_Label(QStringLiteral("Label_Sat_ID"), QStringLiteral("SAT ID"));
-    Control_Sat_ID = Make_Field(QStringLiteral("Control_Sat_ID"), 2,
-                                QStringLiteral("Range: 0 - 76 (octal)"));
+    Control_Sat_ID = pages::Make_Edit(QStringLiteral("Control_Sat_ID"), 2, QString(),
+                                      QStringLiteral("Range: 0 - 76 (octal)"));
     Label_Table_Revision =
         Make_Label(QStringLiteral("Label_Table_Revision"), QStringLiteral("Table Revision"));
-    Control_Table_Revision =
-        Make_Field(QStringLiteral("Control_Table_Revision"), 3, QStringLiteral("Range: 0 - 255"));
+    Control_Table_Revision = pages::Make_Edit(QStringLiteral("Control_Table_Revision"), 3, QString(),
+                                              QStringLiteral("Range: 0 - 255"));
     Label_PSID_1 = Make_Label(QStringLiteral("Label_PSID_1"), QStringLiteral("PSID-1"));
-    Control_PSID_1 = Make_Field(QStringLiteral("Control_PSID_1"), 4, psid_tip);
+    Control_PSID_1 = pages::Make_Edit(QStringLiteral("Control_PSID_1"), 4, QString(), psid_tip);
     Label_PSID_2 = Make_Label(QStringLiteral("Label_PSID_2"), QStringLiteral("PSID-2"));
-    Control_PSID_2 = Make_Field(QStringLiteral("Control_PSID_2"), 4, psid_tip);
+    Control_PSID_2 = pages::Make_Edit(QStringLiteral("Control_PSID_2"), 4, QString(), psid_tip);
     for (int i = 0; i < 2; ++i) {
         Label_Hex[i] = new QLabel(QStringLiteral("0x"));
         Label_Hex[i]->setObjectName(Array_Name(QStringLiteral("Label_Hex"), i));
