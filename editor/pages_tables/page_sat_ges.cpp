@@ -102,9 +102,8 @@ Page_Sat_GES::~Page_Sat_GES() = default;
 
 void Page_Sat_GES::Build_GES_Frame()
 {
-    Frame_GES = new QGroupBox(QStringLiteral("GES Table"));
-    Frame_GES->setObjectName(QStringLiteral("Frame_GES"));
-    Set_Tag(Frame_GES, QStringLiteral("Item 2"));
+    Frame_GES =
+        pages::Make_Group(QStringLiteral("Frame_GES"), QStringLiteral("GES Table"), QStringLiteral("Item 2"));
     Control_02 = Make_Table("Control_02", "GES Name Table");
 
     Control_02_Add = Make_Button(QStringLiteral("Control_02_Add"), "Add", "Add a new GES entry");
@@ -135,9 +134,8 @@ void Page_Sat_GES::Build_GES_Frame()
 
 void Page_Sat_GES::Build_Sat_Frame()
 {
-    Frame_Sat = new QGroupBox(QStringLiteral("Satellite Table"));
-    Frame_Sat->setObjectName(QStringLiteral("Frame_Sat"));
-    Set_Tag(Frame_Sat, QStringLiteral("Item 2"));
+    Frame_Sat =
+        pages::Make_Group(QStringLiteral("Frame_Sat"), QStringLiteral("Satellite Table"), QStringLiteral("Item 2"));
     Control_03 = Make_Table("Control_03", "Satellite Name Table");
 
     Control_03_Add = Make_Button(QStringLiteral("Control_03_Add"), "Add", "Add a new Sat entry");
@@ -171,25 +169,22 @@ void Page_Sat_GES::Build_Sat_Frame()
 void Page_Sat_GES::Build_Items()
 {
     auto label = [this](int index, const char* caption) {
-        auto* l = new QLabel(QString::fromLatin1(caption));
-        l->setObjectName(Array_Name(QStringLiteral("Label_User_L4"), index));
+        QLabel* l =
+            pages::Make_Label(Array_Name(QStringLiteral("Label_User_L4"), index), QString::fromLatin1(caption));
         Label_User_L4[static_cast<std::size_t>(index)] = l;
         return l;
     };
     const QStringList preferences = {QStringLiteral("0 - Least Preferred"), QStringLiteral("1"),
                                      QStringLiteral("2"), QStringLiteral("3 - Most Preferred")};
 
-    Frame_92 = new QGroupBox(QStringLiteral("Service Preferences"));
-    Frame_92->setObjectName(QStringLiteral("Frame_92"));
-    Set_Tag(Frame_92, QStringLiteral("Item 92"));
+    Frame_92 = pages::Make_Group(QStringLiteral("Frame_92"), QStringLiteral("Service Preferences"),
+                                 QStringLiteral("Item 92"));
     auto* grid_92 = new QGridLayout(Frame_92);
     const int label_92[3] = {20, 21, 22};
     const char* const captions_92[3] = {"Classic Aero", "Aero + Swift64", "Aero + SwiftBroadband"};
     for (int i = 0; i < 3; ++i) {
-        auto* combo = new QComboBox;
-        combo->setObjectName(Array_Name(QStringLiteral("Control_92"), i));
-        combo->addItems(preferences);
-        combo->setToolTip(QStringLiteral("Default: ") + QString::number(i + 1));
+        QComboBox* combo = pages::Make_Combo(Array_Name(QStringLiteral("Control_92"), i), preferences,
+                                             QStringLiteral("Default: ") + QString::number(i + 1));
         Control_92[static_cast<std::size_t>(i)] = combo;
         grid_92->addWidget(label(label_92[i], captions_92[i]), i, 0);
         grid_92->addWidget(combo, i, 1);
@@ -197,10 +192,9 @@ void Page_Sat_GES::Build_Items()
     User_Items()->addWidget(Frame_92);
 
     auto* grid = new QGridLayout;
-    Control_93 = new QComboBox;
-    Control_93->setObjectName(QStringLiteral("Control_93"));
-    Control_93->addItems({QStringLiteral("Disallowed"), QStringLiteral("Allowed")});
-    Control_93->setToolTip(QStringLiteral("Default: Allowed"));
+    Control_93 = pages::Make_Combo(QStringLiteral("Control_93"),
+                                   {QStringLiteral("Disallowed"), QStringLiteral("Allowed")},
+                                   QStringLiteral("Default: Allowed"));
     grid->addWidget(label(11, "Handover Based on Service Preferences"), 0, 0);
     grid->addWidget(Control_93, 0, 1);
 
@@ -220,13 +214,10 @@ void Page_Sat_GES::Build_Items()
     int row = 1;
     for (const Minutes_Item& item : items) {
         QLabel* caption = label(item.label_index, item.caption);
-        item.edit = new QLineEdit;
-        item.edit->setObjectName(QString::fromLatin1(item.name));
-        item.edit->setMaxLength(2);
-        item.edit->setToolTip(QStringLiteral("Default: 5 /  Range 1 to 30"));
+        item.edit = pages::Make_Edit(QString::fromLatin1(item.name), 2, QString(),
+                                     QStringLiteral("Default: 5 /  Range 1 to 30"));
         pages::Bind_Field(item.edit, 4, pages::Real_Check(0, QStringLiteral("5"), 1, 30, pages::Caption_Of(caption)));
-        item.spin = new pages::Up_Down;
-        item.spin->setObjectName(QString::fromLatin1(item.spin_name));
+        item.spin = pages::Make_Spin(QString::fromLatin1(item.spin_name));
         pages::Bind_Whole_Step(item.spin, item.edit, 1, 30, 5);
         auto* value = new QHBoxLayout;
         value->addWidget(item.edit);
