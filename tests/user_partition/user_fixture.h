@@ -9,6 +9,7 @@
 #include "editor/core/type_choice.h"
 #include "editor/page_set/page_set.h"
 #include "editor/user_partition/user_record_v8.h"
+#include "record_bytes.h"
 #include "support/scripted_messages.h"
 
 #include <QDate>
@@ -38,24 +39,10 @@ inline void Set_User_Loaded(std::int32_t type, int revision)
     info.Record_Revision = static_cast<std::uint8_t>(revision);
 }
 
-class UserPagesTest : public ::testing::Test {
+// Message boxes recorded, and a conversion report opened into a temporary
+// folder and read back line by line.
+class ReportTest : public ::testing::Test {
 protected:
-    UserPagesTest()
-    {
-        core::Reset_Versions();
-        core::Reset_Chosen_Type();
-        User_Mod::User_Record_V8().Clear();
-        pages = std::make_unique<Page_Set>();
-        pages->Create_Stand_In_Main_Controls();
-    }
-    ~UserPagesTest() override
-    {
-        report.reset();
-        core::Reset_Versions();
-        core::Reset_Chosen_Type();
-        User_Mod::User_Record_V8().Clear();
-    }
-
     void Open_Report()
     {
         report.emplace(dir.filePath(QStringLiteral("report.txt")), QDate(2026, 12, 8));
@@ -76,20 +63,34 @@ protected:
         return lines.mid(9);
     }
 
-    QByteArray Bytes() const { return User_Mod::User_Record_V8().Bytes(); }
-    int Byte_At(int offset) const { return static_cast<std::uint8_t>(Bytes().at(offset)); }
-    std::int64_t Number_At(int offset, int width) const
-    {
-        std::int64_t value = 0;
-        for (int i = 0; i < width; ++i)
-            value = (value << 8) | Byte_At(offset + i);
-        return value;
-    }
-
     testsupport::ScriptedMessages messages;
     QTemporaryDir dir;
-    std::unique_ptr<Page_Set> pages;
     std::optional<core::Conversion_Report> report;
+};
+
+class UserPagesTest : public ReportTest {
+protected:
+    UserPagesTest()
+    {
+        core::Reset_Versions();
+        core::Reset_Chosen_Type();
+        User_Mod::User_Record_V8().Clear();
+        pages = std::make_unique<Page_Set>();
+        pages->Create_Stand_In_Main_Controls();
+    }
+    ~UserPagesTest() override
+    {
+        report.reset();
+        core::Reset_Versions();
+        core::Reset_Chosen_Type();
+        User_Mod::User_Record_V8().Clear();
+    }
+
+    QByteArray Bytes() const { return User_Mod::User_Record_V8().Bytes(); }
+    int Byte_At(int offset) const { return static_cast<std::uint8_t>(Bytes().at(offset)); }
+    std::int64_t Number_At(int offset, int width) const { return Number_In(Bytes(), offset, width); }
+
+    std::unique_ptr<Page_Set> pages;
 };
 
 } // namespace usertest

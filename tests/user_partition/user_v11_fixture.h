@@ -25,13 +25,7 @@ protected:
 
     static QByteArray V11() { return User_Mod::User_Record_V11().Bytes(); }
     static int V11_Byte(int offset) { return static_cast<std::uint8_t>(V11().at(offset)); }
-    static std::int64_t V11_Number(int offset, int width)
-    {
-        std::int64_t value = 0;
-        for (int i = 0; i < width; ++i)
-            value = (value << 8) | V11_Byte(offset + i);
-        return value;
-    }
+    static std::int64_t V11_Number(int offset, int width) { return Number_In(V11(), offset, width); }
     static bool V11_Zero(int begin, int end)
     {
         return V11().mid(begin, end - begin) == QByteArray(end - begin, '\0');
