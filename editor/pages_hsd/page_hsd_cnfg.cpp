@@ -95,11 +95,6 @@ QStringList Duplex_Entries()
             QStringLiteral("Port 1: Full Duplex,  Port 2: Full Duplex")};
 }
 
-QString Combo_Text(const QComboBox* combo)
-{
-    return combo->currentIndex() < 0 ? QString() : combo->currentText();
-}
-
 template <std::size_t N>
 void Set_Tips(const std::array<QLineEdit*, N>& boxes, const QString& tip)
 {
@@ -583,24 +578,24 @@ void Page_HSD_Cnfg::Write_Text_Output(QStringList& lines)
         return;
 
     lines << L3(0) + colon + Control_64->text() + QLatin1Char(' ') + L3(1);
-    lines << L3(2) + colon + Combo_Text(Control_65);
+    lines << L3(2) + colon + Control_65->currentText();
     lines << L3(4) + colon + hsd::Join_Texts(Control_75, QStringLiteral("."));
     lines << L3(8) + colon + hsd::Join_Texts(Control_68a, QStringLiteral("-"));
     lines << L3(9) + colon + hsd::Join_Texts(Control_68b, QStringLiteral("-"));
-    lines << L3(10) + colon + Combo_Text(Control_70);
-    lines << L3(11) + colon + Combo_Text(Control_71);
+    lines << L3(10) + colon + Control_70->currentText();
+    lines << L3(11) + colon + Control_71->currentText();
     lines << L3(12) + colon + Control_76->text();
 
     if (level > 3) {
-        lines << L4(1) + sdu1 + Combo_Text(Control_79_1[0]);
-        lines << L4(0) + sdu1 + Combo_Text(Control_79_2[0]);
+        lines << L4(1) + sdu1 + Control_79_1[0]->currentText();
+        lines << L4(0) + sdu1 + Control_79_2[0]->currentText();
         if (dual) {
-            lines << L4(1) + sdu2 + Combo_Text(Control_79_1[1]);
-            lines << L4(0) + sdu2 + Combo_Text(Control_79_2[1]);
+            lines << L4(1) + sdu2 + Control_79_1[1]->currentText();
+            lines << L4(0) + sdu2 + Control_79_2[1]->currentText();
         }
-        lines << L4(2) + colon + Combo_Text(Control_84);
-        lines << L4(8) + colon + Combo_Text(Control_88);
-        lines << L4(27) + colon + Combo_Text(Control_100);
+        lines << L4(2) + colon + Control_84->currentText();
+        lines << L4(8) + colon + Control_88->currentText();
+        lines << L4(27) + colon + Control_100->currentText();
     }
 
     // Addresses: SDU 1 port 1 always, port 2 from level 4, SDU 2 in dual mode.
@@ -659,8 +654,8 @@ void Page_HSD_Cnfg::Write_Text_Output(QStringList& lines)
                 lines << group + L4(login.pass_label) + sdu2 + (*login.pass)[1]->text();
             }
         }
-        lines << L4(23) + sdu1 + Combo_Text(Control_98[0]);
+        lines << L4(23) + sdu1 + Control_98[0]->currentText();
         if (dual)
-            lines << L4(23) + sdu2 + Combo_Text(Control_98[1]);
+            lines << L4(23) + sdu2 + Control_98[1]->currentText();
     }
 }
