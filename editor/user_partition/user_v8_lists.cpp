@@ -165,16 +165,6 @@ void Write_LES_Table(core::Record& record, const LES_Fields& fields, const QStri
     record.Set(fields.Count, lines.size());
 }
 
-void Zero_LES_Table(core::Record& record, const LES_Fields& fields)
-{
-    for (int i = 0; i < fields.Size; ++i) {
-        record.Set(fields.Sat, 0, i);
-        record.Set(fields.LES, 0, i);
-        record.Set(fields.Pref, 0, i);
-    }
-    record.Set(fields.Count, 0);
-}
-
 void Write_PSID_Table(core::Record& record, const QStringList& lines)
 {
     Check_Line_Count(lines, V8_PSID_ENTRIES, "The PSID table");

@@ -37,8 +37,6 @@ void Write_Sat_Table(core::Record& record, const QStringList& lines);
 void Write_Directory(core::Record& record, int category, const QStringList& lines);
 void Write_LES_Table(core::Record& record, const LES_Fields& fields, const QStringList& lines);
 void Write_PSID_Table(core::Record& record, const QStringList& lines);
-// Every byte of an LES table and its count zero.
-void Zero_LES_Table(core::Record& record, const LES_Fields& fields);
 
 // Item 61: the list index (0 to 5) in bytes A0, A2 and B0; A1, A3 and B1
 // are always 1. An index outside 0 to 5 leaves A0, A2 and B0 as they were.
