@@ -226,12 +226,6 @@ void Page_Cockpit_Numbers::SetVisiblity(bool bSecured, bool bUser)
     Show_Own_Frame(Frame_User(), bUser);
 }
 
-void Page_Cockpit_Numbers::Dual(bool bDual)
-{
-    // No per-SDU items: only the mode is kept.
-    Set_Dual_Mode(bDual);
-}
-
 void Page_Cockpit_Numbers::Control_05_Add_Click()
 {
     QListWidget* list = Current_List();

@@ -29,7 +29,6 @@ public:
     void Setup_ToolTips(int mode) override;
     void Write_Text_Output(QStringList& lines) override;
     void SetVisiblity(bool bSecured, bool bUser) override;
-    void Dual(bool bDual) override;
 
     // The category name of tab index as shown (the part before a NUL), and
     // setting it (a NUL-padded record field shows without its padding).
