@@ -97,7 +97,6 @@ protected:
     QVBoxLayout* Content_Items() const { return content_items_; }
 
     // Pieces of the default procedures, for pages that differ in part.
-    void Set_Dual_Mode(bool bDual) { dual_mode_ = bDual; }
     void Set_Shown(bool bSecured, bool bUser)
     {
         show_secured_ = bSecured;
