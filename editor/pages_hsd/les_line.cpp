@@ -1,9 +1,7 @@
 #include "editor/pages_hsd/les_line.h"
 
-#include "editor/core/list_helpers.h"
 #include "editor/core/text_helpers.h"
-
-#include <algorithm>
+#include "editor/pages/key_sort.h"
 
 namespace hsd {
 
@@ -93,32 +91,19 @@ QString Line_From_Key(const QString& key, LES_Column column)
 
 QStringList Sort_LES_By_Column(const QStringList& lines, LES_Column column, bool ascending)
 {
-    QStringList keys;
-    keys.reserve(lines.size());
-    for (const QString& line : lines)
-        keys << LES_Sort_Key(line, column);
-    keys = core::Merge_Sort(keys);
-    if (!ascending)
-        std::reverse(keys.begin(), keys.end());
-    QStringList result;
-    result.reserve(keys.size());
-    for (const QString& key : keys)
-        result << Line_From_Key(key, column);
-    return result;
+    return pages::Sort_By_Key(
+        lines, ascending, [column](const QString& line) { return LES_Sort_Key(line, column); },
+        [column](const QString& key) { return Line_From_Key(key, column); });
 }
 
 QStringList Canonical_LES_Order(const QStringList& lines)
 {
-    QStringList keys;
-    keys.reserve(lines.size());
-    for (const QString& line : lines)
-        keys << LES_Sat(line) + Invert_Preference(LES_Pref(line)) + LES_Id(line);
-    keys = core::Merge_Sort(keys);
-    QStringList result;
-    result.reserve(keys.size());
-    for (const QString& key : keys)
-        result << LES_Line(key.mid(0, 2), key.mid(3, 3), Invert_Preference(key.mid(2, 1)));
-    return result;
+    return pages::Sort_By_Key(
+        lines, true,
+        [](const QString& line) { return LES_Sat(line) + Invert_Preference(LES_Pref(line)) + LES_Id(line); },
+        [](const QString& key) {
+            return LES_Line(key.mid(0, 2), key.mid(3, 3), Invert_Preference(key.mid(2, 1)));
+        });
 }
 
 void Append_LES_Table(QStringList& out, const QString& title, const QStringList& lines,
