@@ -1,7 +1,7 @@
 #include "editor/pages_tables/cockpit_number_line.h"
 
-#include "editor/core/list_helpers.h"
 #include "editor/core/text_helpers.h"
+#include "editor/pages/key_sort.h"
 
 #include <array>
 #include <vector>
@@ -128,20 +128,9 @@ QString Cockpit_Line_From_Key(const QString& key, Cockpit_Column column)
 
 QStringList Sort_Cockpit_Lines(const QStringList& lines, Cockpit_Column column, bool ascending)
 {
-    QStringList keys;
-    keys.reserve(lines.size());
-    for (const QString& line : lines)
-        keys.append(Cockpit_Sort_Key(line, column));
-    const QStringList sorted = core::Merge_Sort(keys);
-    QStringList result;
-    result.reserve(sorted.size());
-    for (const QString& key : sorted) {
-        if (ascending)
-            result.append(Cockpit_Line_From_Key(key, column));
-        else
-            result.prepend(Cockpit_Line_From_Key(key, column));
-    }
-    return result;
+    return pages::Sort_By_Key(
+        lines, ascending, [column](const QString& line) { return Cockpit_Sort_Key(line, column); },
+        [column](const QString& key) { return Cockpit_Line_From_Key(key, column); });
 }
 
 QString Cockpit_Report_Heading()

@@ -1,10 +1,8 @@
 #include "editor/pages_tables/ges_line.h"
 
 #include "editor/core/char_sets.h"
-#include "editor/core/list_helpers.h"
 #include "editor/core/text_helpers.h"
-
-#include <algorithm>
+#include "editor/pages/key_sort.h"
 
 namespace ges {
 
@@ -105,16 +103,9 @@ QString GES_Line_From_Key(const QString& key, GES_Sort column)
 
 QStringList Sort_GES_Lines(const QStringList& lines, GES_Sort column, bool ascending)
 {
-    QStringList keys;
-    for (const QString& line : lines)
-        keys << GES_Sort_Key(line, column);
-    QStringList sorted = core::Merge_Sort(keys);
-    if (!ascending)
-        std::reverse(sorted.begin(), sorted.end());
-    QStringList result;
-    for (const QString& key : sorted)
-        result << GES_Line_From_Key(key, column);
-    return result;
+    return pages::Sort_By_Key(
+        lines, ascending, [column](const QString& line) { return GES_Sort_Key(line, column); },
+        [column](const QString& key) { return GES_Line_From_Key(key, column); });
 }
 
 } // namespace ges
