@@ -61,29 +61,6 @@ const std::vector<Combo_Field>& V5_Plain_Combos()
     return rows;
 }
 
-bool Load_Rule_Holds(Load_Rule rule, int airframer_level)
-{
-    switch (rule) {
-    case Load_Rule::Always:
-        return true;
-    case Load_Rule::Airframer_0:
-        return airframer_level == 0;
-    case Load_Rule::Airframer_Below_2:
-        return airframer_level < 2;
-    }
-    return false;
-}
-
-void Set_Plain_Combos(Page_Set& pages, const std::vector<Combo_Field>& rows,
-                      const core::Record& record, int airframer_level)
-{
-    for (const Combo_Field& row : rows) {
-        if (Load_Rule_Holds(row.Rule, airframer_level))
-            Set_Stored_Index(row.Combo(pages), record.Get(row.Field, row.Index),
-                             record.Field(row.Field).name);
-    }
-}
-
 void Load_Item_14(Page_Set& pages, const core::Record& record)
 {
     Set_Stored_Index(pages.Cockpit_Voice().Control_14,

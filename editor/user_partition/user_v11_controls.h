@@ -17,12 +17,6 @@ namespace User_Mod {
 const std::vector<Combo_Field>& V11_Plain_Combos();
 const std::vector<Combo_Field>& V5_Plain_Combos();
 
-bool Load_Rule_Holds(Load_Rule rule, int airframer_level);
-// Sets the list index of each row whose rule holds; an index that the
-// control cannot take raises core::Record_Error.
-void Set_Plain_Combos(Page_Set& pages, const std::vector<Combo_Field>& rows,
-                      const core::Record& record, int airframer_level);
-
 // Item 14 ("Immediate" stored as 255) into its combo box.
 void Load_Item_14(Page_Set& pages, const core::Record& record);
 // Item 20 (stored as the list index + 1) into its combo box.

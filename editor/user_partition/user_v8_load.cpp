@@ -31,28 +31,6 @@ constexpr int SET_ITEM_69 = 13;
 constexpr int HSD_REVISION = 2;
 constexpr int HSD_FEATURE_LEVEL = 3;
 
-bool Rule_Holds(Load_Rule rule, int airframer_level)
-{
-    switch (rule) {
-    case Load_Rule::Always:
-        return true;
-    case Load_Rule::Airframer_0:
-        return airframer_level == 0;
-    case Load_Rule::Airframer_Below_2:
-        return airframer_level < 2;
-    }
-    return false;
-}
-
-void Set_Plain_Combos(Page_Set& pages, const core::Record& record, int airframer_level)
-{
-    for (const Combo_Field& row : V8_Plain_Combos()) {
-        if (Rule_Holds(row.Rule, airframer_level))
-            Set_Stored_Index(row.Combo(pages), record.Get(row.Field, row.Index),
-                             record.Field(row.Field).name);
-    }
-}
-
 void Load_HSD_Block(Page_Set& pages, core::Record& record)
 {
     Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
@@ -115,7 +93,7 @@ void Update_GUI_V8(Page_Set& pages)
         Set_Stored_Index(voice.Control_14, Item_14_Index(static_cast<std::int32_t>(record.Get(V8_Item_14))),
                          "Item_14");
     Set_Stored_Index(voice.Control_20, record.Get(V8_Item_20) - 1, "Item_20");
-    Set_Plain_Combos(pages, record, airframer_level);
+    Set_Plain_Combos(pages, V8_Plain_Combos(), record, airframer_level);
     for (int i = 0; i < 6; ++i)
         pages.Dual().Control_49[static_cast<std::size_t>(i)]->setText(
             QString::number(record.Get(V8_Item_49, i)));

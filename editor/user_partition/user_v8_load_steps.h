@@ -2,13 +2,16 @@
 // Small steps of the load direction shared by the user record generations.
 
 #include "editor/core/record_layout.h"
+#include "editor/user_partition/user_v8_controls.h"
 
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class Page_Cockpit_Numbers;
+class Page_Set;
 class QComboBox;
 class QListWidget;
 
@@ -18,6 +21,11 @@ namespace User_Mod {
 // index outside the list is an error of the load (core::Record_Error naming
 // the field).
 void Set_Stored_Index(QComboBox* combo, std::int64_t value, const char* field);
+
+// Sets the list index of each row whose load rule holds; an index that the
+// control cannot take raises core::Record_Error.
+void Set_Plain_Combos(Page_Set& pages, const std::vector<Combo_Field>& rows,
+                      const core::Record& record, int airframer_level);
 
 // A stored list index through the conversion report (out of range: the
 // control's selection; forced: that index).
