@@ -3,6 +3,7 @@
 #include "editor/main_window/boeing777_callback.h"
 #include "editor/main_window/disk_writers.h"
 #include "editor/main_window/identifier_dialog_rules.h"
+#include "editor/main_window/wait_cursor.h"
 #include "editor/platform/component_loader.h"
 #include "editor/platform/message_service.h"
 
@@ -159,7 +160,7 @@ bool Write_B777_Upload(const B777_Upload_Job& job)
         return false;
     }
 
-    const Disk_Wait_Cursor wait;
+    const Wait_Cursor wait;
     return Run_Component(job, *id);
 }
 

@@ -2,7 +2,6 @@
 
 #include "editor/platform/message_service.h"
 
-#include <QApplication>
 
 namespace main_window {
 
@@ -58,8 +57,5 @@ void Report_Disk_Error(const QString& error, const QString& title)
 {
     platform::Critical(QStringLiteral("Error: ") + error, title);
 }
-
-Disk_Wait_Cursor::Disk_Wait_Cursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-Disk_Wait_Cursor::~Disk_Wait_Cursor() { QApplication::restoreOverrideCursor(); }
 
 } // namespace main_window

@@ -56,13 +56,4 @@ bool Write_Disk_Set(const Disk_Hooks& hooks, const QString& folder, Config_Ldr_V
 // The critical box of a failed disk write.
 void Report_Disk_Error(const QString& error, const QString& title);
 
-// Shows the hourglass for the life of the object.
-class Disk_Wait_Cursor {
-public:
-    Disk_Wait_Cursor();
-    ~Disk_Wait_Cursor();
-    Disk_Wait_Cursor(const Disk_Wait_Cursor&) = delete;
-    Disk_Wait_Cursor& operator=(const Disk_Wait_Cursor&) = delete;
-};
-
 } // namespace main_window

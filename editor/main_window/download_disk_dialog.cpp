@@ -3,6 +3,7 @@
 #include "editor/main_window/config_ldr.h"
 #include "editor/main_window/disk_folder_chooser.h"
 #include "editor/main_window/disk_writers.h"
+#include "editor/main_window/wait_cursor.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -46,7 +47,7 @@ void Create_Download_Disk_Dialog::OKButton_Click()
     QString error;
     bool written = false;
     {
-        const main_window::Disk_Wait_Cursor wait;
+        const main_window::Wait_Cursor wait;
         written = main_window::Write_Config_Ldr(folder_->Target(),
                                                 main_window::Config_Ldr_Variant::Download,
                                                 QString(), QString(), error);

@@ -14,6 +14,7 @@
 #include "editor/core/text_helpers.h"
 #include "editor/main_window/ort_type_dialog.h"
 #include "editor/main_window/text_report.h"
+#include "editor/main_window/wait_cursor.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages/page_frame.h"
 #include "editor/platform/file_dialog_service.h"
@@ -21,7 +22,6 @@
 #include "editor/user_partition/user_mod.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -31,14 +31,7 @@
 
 namespace {
 
-// Shows the hourglass for the life of the object.
-class Wait_Cursor {
-public:
-    Wait_Cursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Wait_Cursor() { QApplication::restoreOverrideCursor(); }
-    Wait_Cursor(const Wait_Cursor&) = delete;
-    Wait_Cursor& operator=(const Wait_Cursor&) = delete;
-};
+using main_window::Wait_Cursor;
 
 // The filters of the file dialogs; the first entry is the one selected.
 const QString ORT_FILTER = QStringLiteral(

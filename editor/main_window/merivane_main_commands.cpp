@@ -9,12 +9,12 @@
 #include "editor/main_window/about_dialog.h"
 #include "editor/main_window/app_info.h"
 #include "editor/main_window/ort_type_dialog.h"
+#include "editor/main_window/wait_cursor.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages/page_frame.h"
 #include "editor/platform/message_service.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -22,15 +22,6 @@
 #include <QUrl>
 
 namespace {
-
-// Shows the hourglass for the life of the object.
-class Wait_Cursor {
-public:
-    Wait_Cursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Wait_Cursor() { QApplication::restoreOverrideCursor(); }
-    Wait_Cursor(const Wait_Cursor&) = delete;
-    Wait_Cursor& operator=(const Wait_Cursor&) = delete;
-};
 
 bool Open_With_Desktop(const QString& path)
 {
@@ -91,7 +82,7 @@ void MerivaneMain::mnuHelpContents_Click()
     const QString path = app_path() + QStringLiteral("items.pdf");
     bool shown = false;
     {
-        const Wait_Cursor wait;
+        const main_window::Wait_Cursor wait;
         shown = open_document_ ? open_document_(path) : Open_With_Desktop(path);
     }
     if (!shown)

@@ -4,6 +4,7 @@
 #include "editor/main_window/disk_folder_chooser.h"
 #include "editor/main_window/disk_writers.h"
 #include "editor/main_window/identifier_dialog.h"
+#include "editor/main_window/wait_cursor.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -130,7 +131,7 @@ bool Create_Upload_Disk_Dialog::Write_Loader_Disk(const QString& folder, int ind
     QString error;
     bool written = false;
     {
-        const main_window::Disk_Wait_Cursor wait;
+        const main_window::Wait_Cursor wait;
         written = main_window::Write_Disk_Set(hooks_, folder, row.Variant, arinc_label_, ort_name,
                                               report_name, error);
     }
