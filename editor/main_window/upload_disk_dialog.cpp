@@ -5,6 +5,7 @@
 #include "editor/main_window/disk_writers.h"
 #include "editor/main_window/identifier_dialog.h"
 #include "editor/main_window/wait_cursor.h"
+#include "editor/pages/page_frame.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -14,12 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString Element_Name(const char* array, int index)
-{
-    return QString::fromLatin1(array) + QLatin1Char('(') + QString::number(index) +
-           QLatin1Char(')');
-}
 
 QPushButton* Make_Button(QWidget* parent, const char* name, const char* caption)
 {
@@ -48,7 +43,7 @@ Create_Upload_Disk_Dialog::Create_Upload_Disk_Dialog(main_window::Disk_Hooks hoo
     int index = 0;
     for (const main_window::Loader_Option_Row& row : main_window::Loader_Options()) {
         auto* option = new QRadioButton(QString::fromLatin1(row.Caption), loader_frame);
-        option->setObjectName(Element_Name("Loader_File_Option", index));
+        option->setObjectName(Array_Name(QStringLiteral("Loader_File_Option"), index));
         loader_group_->addButton(option, index);
         loader_layout->addWidget(option);
         loader_options_ << option;
@@ -62,7 +57,7 @@ Create_Upload_Disk_Dialog::Create_Upload_Disk_Dialog(main_window::Disk_Hooks hoo
     index = 0;
     for (const main_window::Arinc_Label_Row& row : main_window::Arinc_Label_Options()) {
         auto* option = new QRadioButton(QString::fromLatin1(row.Caption), label_frame);
-        option->setObjectName(Element_Name("optArincLabel", index));
+        option->setObjectName(Array_Name(QStringLiteral("optArincLabel"), index));
         label_group_->addButton(option, index);
         label_layout->addWidget(option);
         label_options_ << option;
