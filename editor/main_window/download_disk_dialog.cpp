@@ -1,6 +1,7 @@
 #include "editor/main_window/download_disk_dialog.h"
 
 #include "editor/main_window/config_ldr.h"
+#include "editor/main_window/dialog_buttons.h"
 #include "editor/main_window/disk_folder_chooser.h"
 #include "editor/main_window/disk_writers.h"
 #include "editor/main_window/wait_cursor.h"
@@ -8,18 +9,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QPushButton* Make_Button(QWidget* parent, const char* name, const char* caption)
-{
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
 
 Create_Download_Disk_Dialog::Create_Download_Disk_Dialog(main_window::Disk_Hooks hooks,
                                                          QWidget* owner)
@@ -29,17 +18,12 @@ Create_Download_Disk_Dialog::Create_Download_Disk_Dialog(main_window::Disk_Hooks
     setWindowTitle(QStringLiteral("Create Download Disk"));
     setModal(true);
     folder_ = new Disk_Folder_Chooser(QStringLiteral("Select Directory to Create Download Disk"), this);
-    QPushButton* ok = Make_Button(this, "OKButton", "OK");
-    QPushButton* cancel = Make_Button(this, "CancelButton", "Cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const main_window::Dialog_Buttons buttons = main_window::Make_Dialog_Buttons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(folder_);
-    layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, [this] { OKButton_Click(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
+    layout->addLayout(buttons.Row);
+    connect(buttons.OK, &QPushButton::clicked, this, [this] { OKButton_Click(); });
+    connect(buttons.Cancel, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
 }
 
 void Create_Download_Disk_Dialog::OKButton_Click()

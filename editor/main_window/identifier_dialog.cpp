@@ -1,5 +1,6 @@
 #include "editor/main_window/identifier_dialog.h"
 
+#include "editor/main_window/dialog_buttons.h"
 #include "editor/pages/field_edit.h"
 #include "editor/platform/message_service.h"
 
@@ -45,21 +46,12 @@ Identifier_Dialog::Identifier_Dialog(QWidget* owner) : QDialog(owner)
         b777_rows_ << findChild<QLabel*>(QString::fromLatin1(label));
     b777_rows_ << data_pn_ << disk_pn_ << manuf_id_ << product_id_;
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setAutoDefault(false);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    cancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const main_window::Dialog_Buttons buttons = main_window::Make_Dialog_Buttons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, [this] { OKButton_Click(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
+    layout->addLayout(buttons.Row);
+    connect(buttons.OK, &QPushButton::clicked, this, [this] { OKButton_Click(); });
+    connect(buttons.Cancel, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
 }
 
 QLineEdit* Identifier_Dialog::Add_Field(const char* field_name, const char* label_name,

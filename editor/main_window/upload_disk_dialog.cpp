@@ -1,5 +1,6 @@
 #include "editor/main_window/upload_disk_dialog.h"
 
+#include "editor/main_window/dialog_buttons.h"
 #include "editor/main_window/disk_b777.h"
 #include "editor/main_window/disk_folder_chooser.h"
 #include "editor/main_window/disk_writers.h"
@@ -13,18 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QPushButton* Make_Button(QWidget* parent, const char* name, const char* caption)
-{
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
 
 Create_Upload_Disk_Dialog::Create_Upload_Disk_Dialog(main_window::Disk_Hooks hooks, QWidget* owner)
     : QDialog(owner), hooks_(std::move(hooks))
@@ -64,26 +53,21 @@ Create_Upload_Disk_Dialog::Create_Upload_Disk_Dialog(main_window::Disk_Hooks hoo
         ++index;
     }
 
-    QPushButton* ok = Make_Button(this, "OKButton", "OK");
-    QPushButton* cancel = Make_Button(this, "CancelButton", "Cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const main_window::Dialog_Buttons buttons = main_window::Make_Dialog_Buttons(this);
     auto* frames = new QHBoxLayout;
     frames->addWidget(loader_frame);
     frames->addWidget(label_frame);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(folder_);
     layout->addLayout(frames);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
 
     connect(loader_group_, &QButtonGroup::idClicked, this,
             [this](int id) { Loader_File_Option_Click(id); });
     connect(label_group_, &QButtonGroup::idClicked, this,
             [this](int id) { optArincLabel_Click(id); });
-    connect(ok, &QPushButton::clicked, this, [this] { OKButton_Click(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
+    connect(buttons.OK, &QPushButton::clicked, this, [this] { OKButton_Click(); });
+    connect(buttons.Cancel, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
 }
 
 void Create_Upload_Disk_Dialog::Loader_File_Option_Click(int index)
