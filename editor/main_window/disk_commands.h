@@ -23,7 +23,6 @@ public:
     PN_Formal_Dialog& Formal_Dialog() const { return *formal_; }
     PN_Casual_Dialog& Casual_Dialog() const { return *casual_; }
     Create_Upload_Disk_Dialog& Upload_Dialog() const { return *upload_; }
-    Create_Download_Disk_Dialog& Download_Dialog() const { return *download_; }
 
     // The dialog of the main window's part-number step: ChangePN when the
     // data changed since the last save, else ConfirmPN.

@@ -23,7 +23,6 @@ public:
     explicit Disk_Folder_Chooser(const QString& caption, QWidget* parent = nullptr);
 
     QLineEdit* Directory_Selector() const { return directory_; }
-    QPushButton* Browse_Button() const { return browse_; }
 
     // The folder list's path, made absolute.
     QString Path() const;

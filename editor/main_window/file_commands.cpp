@@ -114,11 +114,6 @@ Ort_Loader::Load_Result MerivaneMain::Load_File()
     return result;
 }
 
-void MerivaneMain::Error_Handler(int number, const QString& description, const QString& procedure)
-{
-    Ort_Loader::Error_Handler(number, description, procedure, Current_File);
-}
-
 bool MerivaneMain::Write_ORT(const QString& fileName)
 {
     const std::optional<std::uint16_t> crc = Ort_Writer::Write_ORT(pages_, fileName);

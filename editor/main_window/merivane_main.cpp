@@ -424,11 +424,6 @@ bool MerivaneMain::ValidatePageControls()
     return all_good;
 }
 
-void MerivaneMain::Main_ValidateControls()
-{
-    pages::Validate_Controls(this);
-}
-
 void MerivaneMain::HidePages()
 {
     for (Page_Frame* page : pages_.Pages())

@@ -62,8 +62,6 @@ public:
 
     static int get_TOOL_VERSION();
     static int get_HEADER_SIZE();
-    QString get_Current_File() const { return Current_File; }
-    void set_Current_File(const QString& name) { Current_File = name; }
     std::uint16_t get_Last_Saved_CRC() const { return last_saved_crc_; }
     void set_Last_Saved_CRC(std::uint16_t crc) { last_saved_crc_ = crc; }
 
@@ -74,7 +72,6 @@ public:
 
     // Runs ValidateControls on every page; false when a field kept the focus.
     bool ValidatePageControls();
-    void Main_ValidateControls();
     void HidePages();
     // Shows the type dialog so that the user chooses the target
     // configuration; false when the dialog was cancelled.
@@ -84,8 +81,6 @@ public:
     void Open_File(const QString& fileName);
     // Loads Current_File; catches every error itself (one box, no ORT open).
     Ort_Loader::Load_Result Load_File();
-    // The one box of a failed load.
-    void Error_Handler(int number, const QString& description, const QString& procedure);
 
     // Writes the current ORT to fileName with the writer of the partition
     // configuration and makes its CRC the saved baseline. False when the

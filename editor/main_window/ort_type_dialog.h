@@ -32,7 +32,6 @@ public:
     // Hides the dialog; it lives for the whole run.
     void Close_Action();
     void Set_boolConvert(bool flag) { convert_mode_ = flag; }
-    bool Convert_Mode() const { return convert_mode_; }
     // Copies each partition's current version record whole into its loaded
     // record, so that a conversion starts from the data as they are now.
     void Set_ConvertFromVersion();

@@ -44,7 +44,6 @@ protected:
     // full fields (or the cleared form where allowed). When a field is
     // short, its warning shows, it gets the focus, and false is returned.
     bool Compose_For_Close();
-    bool Cleared_Form_Allowed() const { return cleared_form_allowed_; }
 
 private:
     // Validates a field's text in place; cancel is set for a character
