@@ -1,13 +1,16 @@
 #pragma once
 // Helpers of the HSD page tests: the user version bytes for one test, typing
-// into a field, running the event loop, and driving a modal dialog.
+// into a field, running the event loop, driving a modal dialog, and a page's
+// report section.
 
 #include "editor/core/ort_types.h"
+#include "editor/pages/page_frame.h"
 #include "support/page_test_support.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -35,6 +38,14 @@ struct User_Levels {
 
 using testsupport::Settle;
 using testsupport::Type;
+
+// The report section the page writes.
+inline QStringList Report(Page_Frame& page)
+{
+    QStringList lines;
+    page.Write_Text_Output(lines);
+    return lines;
+}
 
 // Runs `drive` on the modal dialog as soon as one is up (looked up again on
 // every pass of the event loop until it appears). `drive` must close it.

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 using hsdtest::User_Levels;
+using hsdtest::Report;
 using testsupport::ScriptedMessages;
 
 namespace {
@@ -84,13 +85,6 @@ void Fill_Factory(Page_HSD_Cnfg& page)
 bool Shown(const Page_HSD_Cnfg& page, const QWidget* widget)
 {
     return widget->isVisibleTo(&page);
-}
-
-QStringList Report(Page_HSD_Cnfg& page)
-{
-    QStringList lines;
-    page.Write_Text_Output(lines);
-    return lines;
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 using hsdtest::User_Levels;
+using hsdtest::Report;
 using testsupport::ScriptedMessages;
 
 namespace {
@@ -58,13 +59,6 @@ void Answer_Dialog(const char* sat, const char* les, int pref, QString* caption 
             dialog->Control_Preference->setCurrentIndex(pref);
         dialog->OKButton->click();
     });
-}
-
-QStringList Report(Page_HSD_S64& page)
-{
-    QStringList lines;
-    page.Write_Text_Output(lines);
-    return lines;
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 using hsdtest::User_Levels;
+using hsdtest::Report;
 using testsupport::ScriptedMessages;
 
 namespace {
@@ -34,13 +35,6 @@ void Fill_Factory(Page_HSD_SBB& page)
     page.Control_99->setCurrentIndex(3);
     page.Control_101->setCurrentIndex(0);
     page.Control_102->setText("256");
-}
-
-QStringList Report(Page_HSD_SBB& page)
-{
-    QStringList lines;
-    page.Write_Text_Output(lines);
-    return lines;
 }
 
 const QStringList BIT_RATE_LINES = {
