@@ -19,8 +19,6 @@ constexpr int FILL_PRIORITY = 3;
 constexpr int MAX_PRIORITY = 9;  // one-digit column
 constexpr int MAX_SAT_ID = 63;   // two octal digits
 
-constexpr int DIR_NAME_WIDTH = 15;
-constexpr int DIR_NUMBER_WIDTH = 19;
 constexpr int SAT_NAME_WIDTH = 6;
 
 constexpr int SET_NAME = 17;
@@ -47,22 +45,7 @@ void Write_Short_Directory(core::Record& record, int category, const QStringList
                 .arg(category)
                 .arg(lines.size())
                 .arg(SHORT_DIRECTORY_ENTRIES));
-    for (int j = 0; j < SHORT_DIRECTORY_ENTRIES; ++j) {
-        const int element = Element_Of(category, j);
-        if (j < lines.size()) {
-            const QString& line = lines[j];
-            record.Set_Text(V8_Dir_Name, core::Make_Fixed_String(line.mid(0, 14), 14), element);
-            record.Set_Text(V8_Dir_Number, core::Make_Fixed_String(line.mid(18, 18), 18), element);
-            Put_Number(record, V8_Dir_Priority, Column_Number(line, 41, 41, 10), element);
-            record.Set(V8_Dir_Protected, line.right(3) == QLatin1String("Yes") ? 1 : 0, element);
-        } else {
-            record.Set_Text(V8_Dir_Name, core::Make_Phone_Field(QString(), DIR_NAME_WIDTH), element);
-            record.Set_Text(V8_Dir_Number, core::Make_Phone_Field(QString(), DIR_NUMBER_WIDTH),
-                            element);
-            record.Set(V8_Dir_Priority, FILL_PRIORITY, element);
-            record.Set(V8_Dir_Protected, 0, element);
-        }
-    }
+    Write_Directory_Entries(record, Element_Of(category, 0), SHORT_DIRECTORY_ENTRIES, lines);
 }
 
 QStringList Read_Short_Directory(core::Record& record, int category, const QString& caption)

@@ -126,11 +126,11 @@ void Write_Sat_Table(core::Record& record, const QStringList& lines)
     record.Set(V8_Sat_Count, lines.size());
 }
 
-void Write_Directory(core::Record& record, int category, const QStringList& lines)
+void Write_Directory_Entries(core::Record& record, int first_element, int entries,
+                             const QStringList& lines)
 {
-    Check_Line_Count(lines, V8_DIRECTORY_ENTRIES, "A cockpit directory category");
-    for (int j = 0; j < V8_DIRECTORY_ENTRIES; ++j) {
-        const int element = category * V8_DIRECTORY_ENTRIES + j;
+    for (int j = 0; j < entries; ++j) {
+        const int element = first_element + j;
         if (j < lines.size()) {
             const QString& line = lines[j];
             record.Set_Text(V8_Dir_Name, core::Make_Fixed_String(line.mid(0, 14), 14), element);
@@ -145,6 +145,12 @@ void Write_Directory(core::Record& record, int category, const QStringList& line
             record.Set(V8_Dir_Protected, 0, element);
         }
     }
+}
+
+void Write_Directory(core::Record& record, int category, const QStringList& lines)
+{
+    Check_Line_Count(lines, V8_DIRECTORY_ENTRIES, "A cockpit directory category");
+    Write_Directory_Entries(record, category * V8_DIRECTORY_ENTRIES, V8_DIRECTORY_ENTRIES, lines);
 }
 
 void Write_LES_Table(core::Record& record, const LES_Fields& fields, const QStringList& lines)

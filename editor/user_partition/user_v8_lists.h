@@ -33,6 +33,10 @@ LES_Fields MISDN_Fields_V8();
 
 void Write_GES_Table(core::Record& record, const QStringList& lines);
 void Write_Sat_Table(core::Record& record, const QStringList& lines);
+// The directory lines into the `entries` elements from `first_element`,
+// unused elements filled; the caller checks the line count.
+void Write_Directory_Entries(core::Record& record, int first_element, int entries,
+                             const QStringList& lines);
 // Category 0 to 3: elements category * 100 to category * 100 + 99.
 void Write_Directory(core::Record& record, int category, const QStringList& lines);
 void Write_LES_Table(core::Record& record, const LES_Fields& fields, const QStringList& lines);
