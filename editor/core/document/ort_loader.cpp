@@ -7,6 +7,7 @@
 #include "editor/core/ort_types.h"
 #include "editor/core/secured_record.h"
 #include "editor/page_set/page_set.h"
+#include "editor/platform/big_endian.h"
 #include "editor/platform/message_service.h"
 #include "editor/user_partition/user_mod.h"
 
@@ -26,13 +27,6 @@ const QString CRLF2 = QStringLiteral("\r\n\r\n");
 bool Is_One_Of(std::int32_t value, std::initializer_list<std::int32_t> set)
 {
     return std::find(set.begin(), set.end(), value) != set.end();
-}
-
-// The CRC stored after the data, high byte first.
-std::uint16_t Stored_CRC(const QByteArray& file, qsizetype at)
-{
-    return static_cast<std::uint16_t>((static_cast<std::uint8_t>(file[at]) << 8) |
-                                      static_cast<std::uint8_t>(file[at + 1]));
 }
 
 } // namespace
@@ -89,7 +83,7 @@ Checked_File Check_ORT_File(const QByteArray& file)
     if (file.size() < core::ORT_HEADER_LENGTH + length + core::ORT_CRC_LENGTH)
         throw File_Error(INPUT_PAST_END);
     out.Data = file.mid(core::ORT_HEADER_LENGTH, length);
-    out.Stored_CRC = Stored_CRC(file, core::ORT_HEADER_LENGTH + length);
+    out.Stored_CRC = platform::Get_U16(file, core::ORT_HEADER_LENGTH + length);
     if (core::Calc_CRC16(out.Data) != out.Stored_CRC)
         throw Load_Error(CRC_FAILED);
     return out;
