@@ -47,15 +47,15 @@ std::int32_t Checked_Number(const Record& record, const Item_Row& row)
                                       row.default_value, 0);
 }
 
+// The entries carry the values the record stores (the save direction stores
+// the selected entry's value); the field is 32 bits wide.
 void Load_Priority(const Record& record, const Item_Row& row, const Page_Set& pages)
 {
-    static constexpr std::int32_t VALUES[] = {15, 12, 10, 9};
-    const std::int64_t value = record.Get(row.field, row.index);
-    for (int index = 0; index < 4; ++index) {
-        if (VALUES[index] == value) {
-            core::List_Control(Control_Of<QComboBox>(row, pages)).Set_Index(index);
-            return;
-        }
+    QComboBox* box = Control_Of<QComboBox>(row, pages);
+    const int index = box->findData(static_cast<int>(record.Get(row.field, row.index)));
+    if (index >= 0) {
+        box->setCurrentIndex(index);
+        return;
     }
     platform::Msg_Box(QStringLiteral("Item 44"), platform::MsgButtons::Ok,
                       platform::MsgIcon::Critical, QStringLiteral("Invalid ORT Value"));
@@ -153,10 +153,10 @@ void Update_GUI(Page_Set& pages)
 {
     const std::int32_t type = core::Versions().Secured_Loaded.ORT_Type;
     switch (type) {
-    case 4: case 6: Update_GUI_V4(pages); break;
-    case 7: case 9: Update_GUI_V7(pages); break;
-    case 10: case 12: Update_GUI_V10(pages); break;
-    case 13: case 15: Update_GUI_V13(pages); break;
+    case 4: case 6: Load_Generation(pages, Records().V4, true, false); break;
+    case 7: case 9: Load_Generation(pages, Records().V7, false, false); break;
+    case 10: case 12: Load_Generation(pages, Records().V10, true, false); break;
+    case 13: case 15: Load_Generation(pages, Records().V13, false, true); break;
     case 5: case 8: case 11: case 14:
         platform::Msg_Box(QString::fromLatin1(DEFAULT_VALUES_WARNING));
         break;
@@ -166,10 +166,5 @@ void Update_GUI(Page_Set& pages)
         break;
     }
 }
-
-void Update_GUI_V4(Page_Set& pages) { Load_Generation(pages, Records().V4, true, false); }
-void Update_GUI_V7(Page_Set& pages) { Load_Generation(pages, Records().V7, false, false); }
-void Update_GUI_V10(Page_Set& pages) { Load_Generation(pages, Records().V10, true, false); }
-void Update_GUI_V13(Page_Set& pages) { Load_Generation(pages, Records().V13, false, true); }
 
 } // namespace Secured_Mod
