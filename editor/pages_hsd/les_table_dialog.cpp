@@ -7,7 +7,6 @@
 #include "editor/platform/message_service.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,16 +32,9 @@ LES_Table_Dialog::LES_Table_Dialog(QWidget* owner) : QDialog(owner)
     Label_LES_ID = pages::Make_Label(QStringLiteral("Label_LES_ID"), QStringLiteral("LES ID"));
     Label_Preference = pages::Make_Label(QStringLiteral("Label_Preference"), QStringLiteral("Preference"));
 
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    Control_Sat_ID = new QLineEdit;
-    Control_Sat_ID->setObjectName(QStringLiteral("Control_Sat_ID"));
-    Control_Sat_ID->setMaxLength(2);
-    Control_Sat_ID->setFont(fixed);
+    Control_Sat_ID = pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_Sat_ID"), 2);
     Control_Sat_ID->setToolTip(QStringLiteral("Range: 0 - 76 (octal)"));
-    Control_LES_ID = new QLineEdit;
-    Control_LES_ID->setObjectName(QStringLiteral("Control_LES_ID"));
-    Control_LES_ID->setMaxLength(3);
-    Control_LES_ID->setFont(fixed);
+    Control_LES_ID = pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_LES_ID"), 3);
     Control_LES_ID->setToolTip(QStringLiteral("Range: 0 - 999"));
 
     QStringList digits;
