@@ -38,9 +38,6 @@ private:
 // record cannot hold throws Secured_Data_Error (or the failure-mask codec's
 // error) and leaves the record as it was.
 void Update_Data(Page_Set& pages);
-void Update_Data_V7(Page_Set& pages);
-void Update_Data_V10(Page_Set& pages);
-void Update_Data_V13(Page_Set& pages);
 
 // --- load direction ----------------------------------------------------------
 
@@ -50,10 +47,6 @@ void Update_Data_V13(Page_Set& pages);
 // "Secure Update_GUI: Unsupported version: " with the type. A stored list
 // index the control does not offer throws std::out_of_range.
 void Update_GUI(Page_Set& pages);
-void Update_GUI_V4(Page_Set& pages);
-void Update_GUI_V7(Page_Set& pages);
-void Update_GUI_V10(Page_Set& pages);
-void Update_GUI_V13(Page_Set& pages);
 
 // --- preparation -------------------------------------------------------------
 

@@ -180,18 +180,14 @@ void Update_Data(Page_Set& pages)
 {
     const std::int32_t version = core::Versions().Secured_Current.Partition_Version;
     switch (version) {
-    case 7: Update_Data_V7(pages); break;
-    case 10: Update_Data_V10(pages); break;
-    case 13: Update_Data_V13(pages); break;
+    case 7:
+    case 10:
+    case 13: Fill_Record(pages, version); break;
     default:
         platform::Msg_Box(QStringLiteral("Secured Update_Data: Unsupported version: ") +
                           QString::number(version));
         break;
     }
 }
-
-void Update_Data_V7(Page_Set& pages) { Fill_Record(pages, 7); }
-void Update_Data_V10(Page_Set& pages) { Fill_Record(pages, 10); }
-void Update_Data_V13(Page_Set& pages) { Fill_Record(pages, 13); }
 
 } // namespace Secured_Mod
