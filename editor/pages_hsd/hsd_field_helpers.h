@@ -35,9 +35,6 @@ void Set_Spin_Value(pages::Up_Down* spin, int value);
 // data 0, nothing selected.
 QComboBox* Make_Combo(const QString& name, const QStringList& entries);
 
-// A text box with a fixed-pitch font.
-using pages::Make_Fixed_Pitch_Edit;
-
 // The feature level of the user partition the pages show.
 int User_Level();
 

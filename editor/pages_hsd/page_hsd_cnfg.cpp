@@ -252,7 +252,7 @@ QGroupBox* Page_HSD_Cnfg::Build_Port_Frame(int sdu, int port)
 
     // Port host name: index 0 port 1, index 1 port 2.
     SDU_Edits& host = sdu == 0 ? Control_82a : Control_82b;
-    QLineEdit* host_edit = hsd::Make_Fixed_Pitch_Edit(
+    QLineEdit* host_edit = pages::Make_Fixed_Pitch_Edit(
         Array_Name(sdu == 0 ? QStringLiteral("Control_82a") : QStringLiteral("Control_82b"), port - 1),
         NAME_LENGTH);
     host[static_cast<std::size_t>(port - 1)] = host_edit;
@@ -274,13 +274,13 @@ void Page_HSD_Cnfg::Build_SDU_Frame(int sdu)
     FrameIP1[i] = Build_Port_Frame(sdu, 1);
     FrameIP2[i] = Build_Port_Frame(sdu, 2);
 
-    Control_69[i] = hsd::Make_Fixed_Pitch_Edit(Array_Name(QStringLiteral("Control_69"), sdu), NAME_LENGTH);
+    Control_69[i] = pages::Make_Fixed_Pitch_Edit(Array_Name(QStringLiteral("Control_69"), sdu), NAME_LENGTH);
     Control_79_1[i] = hsd::Make_Combo(Array_Name(QStringLiteral("Control_79_1"), sdu), ENABLED);
     Control_79_2[i] = hsd::Make_Combo(Array_Name(QStringLiteral("Control_79_2"), sdu), ENABLED);
-    Control_81user[i] = hsd::Make_Fixed_Pitch_Edit(Array_Name(QStringLiteral("Control_81user"), sdu), NAME_LENGTH);
-    Control_81pass[i] = hsd::Make_Fixed_Pitch_Edit(Array_Name(QStringLiteral("Control_81pass"), sdu), NAME_LENGTH);
-    Control_85user[i] = hsd::Make_Fixed_Pitch_Edit(Array_Name(QStringLiteral("Control_85user"), sdu), NAME_LENGTH);
-    Control_85pass[i] = hsd::Make_Fixed_Pitch_Edit(Array_Name(QStringLiteral("Control_85pass"), sdu), NAME_LENGTH);
+    Control_81user[i] = pages::Make_Fixed_Pitch_Edit(Array_Name(QStringLiteral("Control_81user"), sdu), NAME_LENGTH);
+    Control_81pass[i] = pages::Make_Fixed_Pitch_Edit(Array_Name(QStringLiteral("Control_81pass"), sdu), NAME_LENGTH);
+    Control_85user[i] = pages::Make_Fixed_Pitch_Edit(Array_Name(QStringLiteral("Control_85user"), sdu), NAME_LENGTH);
+    Control_85pass[i] = pages::Make_Fixed_Pitch_Edit(Array_Name(QStringLiteral("Control_85pass"), sdu), NAME_LENGTH);
     Control_98[i] = hsd::Make_Combo(Array_Name(QStringLiteral("Control_98"), sdu), Duplex_Entries());
 
     // SDU 1 carries the row captions; SDU 2 sits beside it row for row.
