@@ -17,6 +17,8 @@
 using namespace User_Mod;
 using usertest::Set_User_Current;
 using usertest::Set_User_Loaded;
+using usertest::Cabin_Offset;
+using usertest::Directory_Offset;
 using usertest::Put_Number;
 
 namespace {
@@ -26,9 +28,6 @@ void Put_Text(QByteArray& b, int at, const char* text)
     for (int i = 0; text[i]; ++i)
         b[at + i] = text[i];
 }
-
-int Directory_At(int category, int entry) { return 2458 + 38 * (category * 25 + entry); }
-int Cabin_At(int sdu, int position, int channel) { return 6320 + 19 * (sdu * 20 + 2 * position + channel); }
 
 // Every directory entry and cabin number unassigned, so that only what a
 // test puts in is listed.
@@ -217,7 +216,7 @@ TEST_F(ReviewV5Test, DirectoryCategoriesTextsAndCabinNumbers)
     const char* categories[] = {"COCKPIT", "CABIN", "PURSER", "OTHER"};
     for (int k = 0; k < 4; ++k)
         Put_Text(b, 6258 + 11 * k, categories[k]);
-    const int purser = Directory_At(1, 3);
+    const int purser = Directory_Offset(1, 3);
     Put_Text(b, purser, "purser");
     Put_Text(b, purser + 15, "12345");
     for (int i = 5; i < 19; ++i)
@@ -225,17 +224,17 @@ TEST_F(ReviewV5Test, DirectoryCategoriesTextsAndCabinNumbers)
     Put_Number(b, purser + 34, 2, 4);
     Put_Number(b, purser + 36, 2, 0x8000); // any non-zero protection
     // An entry whose number holds only NULs is listed too.
-    const int blank = Directory_At(3, 24);
+    const int blank = Directory_Offset(3, 24);
     for (int i = 0; i < 38; ++i)
         b[blank + i] = '\0';
     Put_Text(b, 0, "desc five");
     Put_Text(b, 25, "ab1");
     Put_Text(b, 7108, "1234");
     Put_Text(b, 7112, "5a6");
-    b.replace(Cabin_At(1, 4, 1), 19, QByteArray(19, '\0'));
-    b.replace(Cabin_At(0, 9, 0), 19, QByteArray(19, '\0'));
-    Put_Text(b, Cabin_At(1, 4, 1), "0044-55");
-    Put_Text(b, Cabin_At(0, 9, 0), "12 34");
+    b.replace(Cabin_Offset(1, 4, 1), 19, QByteArray(19, '\0'));
+    b.replace(Cabin_Offset(0, 9, 0), 19, QByteArray(19, '\0'));
+    Put_Text(b, Cabin_Offset(1, 4, 1), "0044-55");
+    Put_Text(b, Cabin_Offset(0, 9, 0), "12 34");
     Put_Number(b, 7116, 2, 1);
     Put_Number(b, 7118, 2, 2);
     Put_Number(b, 7126, 2, 0x0100);
@@ -264,7 +263,7 @@ TEST_F(ReviewV5Test, DirectoryCategoriesTextsAndCabinNumbers)
     Page_Cabin_Numbers& numbers = pages->Cabin_Numbers();
     EXPECT_EQ(numbers.Control_16_Sat2_ChB[4]->text(), QStringLiteral("0044-55"));
     EXPECT_EQ(numbers.Control_16_Sat1_ChA[9]->text(), QStringLiteral("1234"));
-    EXPECT_EQ(Stored(Cabin_At(0, 9, 0), 19), QByteArray("1234               "));
+    EXPECT_EQ(Stored(Cabin_Offset(0, 9, 0), 19), QByteArray("1234               "));
     EXPECT_TRUE(numbers.Control_26a[1]->isChecked());
     EXPECT_TRUE(numbers.Control_26b[0]->isChecked());
     EXPECT_FALSE(numbers.Control_16_Sat1_ChB[1]->isEnabled());

@@ -17,6 +17,8 @@
 using namespace User_Mod;
 using usertest::Set_User_Current;
 using usertest::Set_User_Loaded;
+using usertest::Cabin_Offset;
+using usertest::Directory_Offset;
 
 namespace {
 
@@ -36,16 +38,6 @@ void Put_16(QByteArray& buf, int offset, int value)
 void Put_32(QByteArray& buf, int offset, int value)
 {
     platform::Put_U32(buf, offset, static_cast<std::uint32_t>(value));
-}
-
-int Cabin_Offset(int sdu, int position, int channel)
-{
-    return 6320 + 19 * (sdu * 20 + 2 * position + channel);
-}
-
-int Directory_Offset(int category, int entry)
-{
-    return 2458 + 38 * (category * 25 + entry);
 }
 
 // A generation-5 user record as the oldest units wrote it, byte by byte.

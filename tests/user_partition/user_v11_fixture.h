@@ -10,6 +10,17 @@
 
 namespace usertest {
 
+// Offsets in both short records: an entry of the 25-entry cockpit directory
+// and a cabin number (SDU 0 or 1, position, channel A 0 or B 1).
+inline int Directory_Offset(int category, int entry)
+{
+    return 2458 + 38 * (category * 25 + entry);
+}
+inline int Cabin_Offset(int sdu, int position, int channel)
+{
+    return 6320 + 19 * (sdu * 20 + 2 * position + channel);
+}
+
 class ShortRecordTest : public UserPagesTest {
 protected:
     ShortRecordTest()
