@@ -185,8 +185,7 @@ void Page_Cabin_Numbers::Make_Drop_Target(int sdu, int channel)
         handlers.Accepts = [this, sdu] { return !Is_Shared(sdu); };
     handlers.Highlight = [this, sdu, channel](bool dragging) { Highlight_Empty(sdu, channel, dragging); };
     handlers.Drop = [this, sdu, channel](const QStringList& pieces) { Drop_Text(sdu, channel, pieces); };
-    drop_targets_[static_cast<std::size_t>(sdu * 2 + channel)] =
-        new tables::Text_Drop_Target(widgets, std::move(handlers), this);
+    new tables::Text_Drop_Target(widgets, std::move(handlers), this);
 }
 
 const Page_Cabin_Numbers::Slot_Array& Page_Cabin_Numbers::Slots(int sdu, int channel) const

@@ -15,10 +15,6 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-namespace tables {
-class Text_Drop_Target;
-}
-
 class Page_Cabin_Numbers : public Page_Frame {
     Q_OBJECT
 public:
@@ -67,6 +63,4 @@ private:
     void Highlight_Empty(int sdu, int channel, bool dragging);
     bool Is_Shared(int sdu) const;
     Slot_Array& Slot_Ref(int sdu, int channel);
-
-    std::array<tables::Text_Drop_Target*, 4> drop_targets_{};
 };

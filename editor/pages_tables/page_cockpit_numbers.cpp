@@ -170,8 +170,7 @@ QWidget* Page_Cockpit_Numbers::Make_Category_Tab(int index)
     tables::Drop_Handlers handlers;
     handlers.Highlight = [list](bool dragging) { tables::Set_Drop_Colour(list, dragging); };
     handlers.Drop = [this, index](const QStringList& pieces) { Drop_Text(index, pieces); };
-    drop_targets_[static_cast<std::size_t>(index)] =
-        new tables::Text_Drop_Target({list->viewport()}, std::move(handlers), list);
+    new tables::Text_Drop_Target({list->viewport()}, std::move(handlers), list);
 
     auto* layout = new QVBoxLayout(tab);
     layout->addLayout(sort_row);

@@ -15,10 +15,6 @@ class QListWidget;
 class QPushButton;
 class QTabWidget;
 
-namespace tables {
-class Text_Drop_Target;
-}
-
 class Page_Cockpit_Numbers : public Page_Frame {
     Q_OBJECT
 public:
@@ -64,6 +60,4 @@ public:
 private:
     QWidget* Make_Category_Tab(int index);
     QPushButton* Sort_Button(tables::Cockpit_Column column, int index) const;
-
-    std::array<tables::Text_Drop_Target*, CATEGORY_COUNT> drop_targets_{};
 };
