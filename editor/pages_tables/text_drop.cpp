@@ -44,7 +44,6 @@ Text_Drop_Target::Text_Drop_Target(const QList<QWidget*>& widgets, Drop_Handlers
     : QObject(parent), handlers_(std::move(handlers))
 {
     for (QWidget* widget : widgets) {
-        widgets_.append(widget);
         widget->setAcceptDrops(true);
         widget->installEventFilter(this);
     }

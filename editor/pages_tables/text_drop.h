@@ -10,7 +10,6 @@
 #include <QColor>
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -54,15 +53,12 @@ class Text_Drop_Target final : public QObject {
 public:
     Text_Drop_Target(const QList<QWidget*>& widgets, Drop_Handlers handlers, QObject* parent);
 
-    const QList<QPointer<QWidget>>& Widgets() const { return widgets_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool Takes_Text() const;
 
-    QList<QPointer<QWidget>> widgets_;
     Drop_Handlers handlers_;
 };
 
