@@ -1,6 +1,7 @@
 #include "editor/core/document/ver_conv.h"
 
 #include "editor/core/conversion_report.h"
+#include "editor/core/document/ort_loader_errors.h"
 #include "editor/core/document/secured_mod.h"
 #include "editor/core/failure_mask.h"
 #include "editor/core/record_layout.h"
@@ -27,9 +28,7 @@ void Convert_ORT(Page_Set& pages)
 namespace {
 
 // Numbers in the range the error box has always shown for these failures.
-constexpr int TYPE_MISMATCH = 13;
 constexpr int INVALID_PROPERTY_VALUE = 380;
-constexpr int PATH_FILE_ACCESS_ERROR = 75;
 constexpr int INVALID_PROCEDURE_CALL = 5;
 
 } // namespace
@@ -39,12 +38,12 @@ int Error_Number(const std::exception& error)
     if (dynamic_cast<const core::Failure_Entry_Error*>(&error))
         return core::Failure_Entry_Error::Number;
     if (dynamic_cast<const core::Conversion_Report_Error*>(&error))
-        return PATH_FILE_ACCESS_ERROR;
+        return Ort_Loader::PATH_FILE_ACCESS;
     if (dynamic_cast<const std::out_of_range*>(&error) ||
         dynamic_cast<const Secured_Mod::Secured_Data_Error*>(&error))
         return INVALID_PROPERTY_VALUE;
     if (dynamic_cast<const core::Record_Error*>(&error))
-        return TYPE_MISMATCH;
+        return Ort_Loader::TYPE_MISMATCH;
     return INVALID_PROCEDURE_CALL;
 }
 
