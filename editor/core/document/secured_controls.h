@@ -10,6 +10,9 @@
 
 namespace Secured_Mod {
 
+// The row's label as the conversion report and the refusals show it.
+inline QString Label_Of(const Item_Row& row) { return QString::fromLatin1(row.label); }
+
 template <class T>
 T* Control_Of(const Item_Row& row, const Page_Set& pages)
 {

@@ -25,8 +25,6 @@ namespace {
 using core::Record;
 using namespace core::secured;
 
-QString Label_Of(const Item_Row& row) { return QString::fromLatin1(row.label); }
-
 // A stored list index the list does not offer is refused (out_of_range).
 void Load_List(const Record& record, const Item_Row& row, const Page_Set& pages)
 {

@@ -35,8 +35,6 @@ bool Has_Field(core::Layout layout, Field field)
                        [field](const core::Field_Def& def) { return def.id == field; });
 }
 
-QString Label_Of(const Item_Row& row) { return QString::fromLatin1(row.label); }
-
 std::int64_t List_Index(const Record& record, const Item_Row& row, const Page_Set& pages)
 {
     const int index = Control_Of<QComboBox>(row, pages)->currentIndex();
