@@ -11,9 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
-#include <QTabWidget>
 
 namespace User_Mod {
 
@@ -130,22 +128,6 @@ void Load_Cabin_Numbers(Page_Set& pages, core::Record& record)
         if (slot.Channel_B)
             slot.Channel_B->setEnabled(!shared[slot.Sdu]);
     }
-}
-
-void Load_Short_Directory(Page_Set& pages, core::Record& record, int airframer_level)
-{
-    Page_Cockpit_Numbers& page = pages.Cockpit_Numbers();
-    QTabWidget* tabs = page.Control_05_Tab;
-    if (airframer_level == 0) {
-        for (int k = 0; k < V8_CATEGORIES; ++k) {
-            tabs->setCurrentIndex(k);
-            tabs->setTabText(k, core::Strip_At_Null(record.Get_Text(V8_Category_Name, k)));
-        }
-    }
-    for (int k = 0; k < V8_CATEGORIES; ++k)
-        Replace_Lines(page.Control_05[static_cast<std::size_t>(k)],
-                      Read_Short_Directory(record, k, tabs->tabText(k)));
-    tabs->setCurrentIndex(0);
 }
 
 void Load_Description_And_Flag(Page_Set& pages, core::Record& record)

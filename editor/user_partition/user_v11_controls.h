@@ -38,9 +38,6 @@ void Load_Item_45(Page_Set& pages, const core::Record& record);
 // (cleaned texts stored back), then the channel-B boxes of an SDU enabled
 // exactly when its numbers are separate.
 void Load_Cabin_Numbers(Page_Set& pages, core::Record& record);
-// The category names into the tab captions (only when airframer_level is
-// 0), the used entries of each category into its list, tab 0 selected.
-void Load_Short_Directory(Page_Set& pages, core::Record& record, int airframer_level);
 // Item 33 through the report (cleaned text stored back) and the user
 // modified label; both only when the page set has the main-window controls.
 void Load_Description_And_Flag(Page_Set& pages, core::Record& record);

@@ -141,7 +141,7 @@ void Update_GUI_V8(Page_Set& pages)
             slot.Channel_B->setEnabled(!shared[slot.Sdu]);
     }
 
-    Load_Directory(pages.Cockpit_Numbers(), record, airframer_level);
+    Load_Directory(pages.Cockpit_Numbers(), record, airframer_level, Read_Directory_Lines);
 
     if (pages.Main.Control_33) {
         QString description = record.Get_Text(V8_Description);

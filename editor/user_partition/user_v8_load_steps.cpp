@@ -64,7 +64,8 @@ void Replace_Lines(QListWidget* list, const QStringList& lines)
     list->addItems(lines);
 }
 
-void Load_Directory(Page_Cockpit_Numbers& page, core::Record& record, int airframer_level)
+void Load_Directory(Page_Cockpit_Numbers& page, core::Record& record, int airframer_level,
+                    Directory_Reader read_lines)
 {
     QTabWidget* tabs = page.Control_05_Tab;
     if (airframer_level == 0) {
@@ -76,7 +77,7 @@ void Load_Directory(Page_Cockpit_Numbers& page, core::Record& record, int airfra
     for (int k = 0; k < V8_CATEGORIES; ++k) {
         const QString caption = tabs->tabText(k);
         Replace_Lines(page.Control_05[static_cast<std::size_t>(k)],
-                      Read_Directory_Lines(record, k, caption));
+                      read_lines(record, k, caption));
     }
     tabs->setCurrentIndex(0);
 }
