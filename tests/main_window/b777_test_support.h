@@ -4,12 +4,12 @@
 // window as two strings, and an independent CRC-16/CCITT-FALSE.
 
 #include "editor/main_window/disk_b777.h"
+#include "test_files.h"
 #include "editor/platform/component_object.h"
 #include "editor/platform/component_ref.h"
 #include "writer/quarnel_interfaces.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QStringList>
 #include <cstdint>
 #include <memory>
@@ -177,12 +177,6 @@ inline std::uint32_t Get_BE(const QByteArray& bytes, int offset, int width)
     for (int i = 0; i < width; ++i)
         value = (value << 8) | static_cast<std::uint8_t>(bytes.at(offset + i));
     return value;
-}
-
-inline QByteArray Read_File(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 } // namespace b777_test

@@ -128,7 +128,7 @@ TEST_F(B777_Upload_Test, Calls_In_Order_And_Files_Named_By_The_Identifier)
     EXPECT_EQ(fields.sets, QStringList{kLoadPN + QLatin1Char('|') + kLoadPN});
     // The report names the image and was written while the baseline held
     // its CRC; afterwards the baseline is back.
-    EXPECT_EQ(Disk_Test_Host::Read(Folder() + QStringLiteral("ABC58A6C.TXT")),
+    EXPECT_EQ(Read_File(Folder() + QStringLiteral("ABC58A6C.TXT")),
               (QStringLiteral("ORT File: ") + image + QStringLiteral("\r\nORT CRC: BEEF\r\n")).toLatin1());
     EXPECT_EQ(host.baseline, 0x1111);
     EXPECT_EQ(log.created, 1);

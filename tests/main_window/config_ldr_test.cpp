@@ -1,5 +1,6 @@
 // The four config.ldr variants byte for byte, and writing the file.
 #include "editor/main_window/config_ldr.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,12 +10,6 @@
 using main_window::Config_Ldr_Variant;
 
 namespace {
-
-QByteArray Read_All(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 TEST(Config_Ldr, Download_Variant)
 {
@@ -112,7 +107,7 @@ TEST(Config_Ldr, Written_Afresh_Into_The_Folder)
     ASSERT_TRUE(main_window::Write_Config_Ldr(folder, Config_Ldr_Variant::Download, QString(),
                                               QString(), error));
     EXPECT_TRUE(error.isEmpty());
-    EXPECT_EQ(Read_All(folder + QStringLiteral("config.ldr")),
+    EXPECT_EQ(Read_File(folder + QStringLiteral("config.ldr")),
               main_window::Config_Ldr_Bytes(Config_Ldr_Variant::Download));
 }
 

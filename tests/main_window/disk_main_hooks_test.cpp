@@ -2,6 +2,7 @@
 // upload disk written by the window's own writers without moving its saved
 // baseline, the presets of the type dialog and the part-number dialogs.
 #include "main_window_fixture.h"
+#include "test_files.h"
 
 #include "editor/main_window/config_ldr.h"
 #include "editor/main_window/disk_commands.h"
@@ -14,7 +15,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -26,12 +26,6 @@ namespace {
 int Row_Of(const char* option_name)
 {
     return main_window::Find_Type_Option(QString::fromLatin1(option_name));
-}
-
-QByteArray Read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 TEST(Disk_Guarded_Write, Errors_Become_Descriptions)
@@ -106,10 +100,10 @@ TEST_F(Disk_Main_Test, Upload_Disk_Does_Not_Move_The_Saved_Baseline)
     EXPECT_TRUE(boxes.Boxes().isEmpty()) << boxes.Texts().join(QLatin1Char('|')).toStdString();
 
     const QString folder = QDir::cleanPath(dir.path()) + QLatin1Char('/');
-    EXPECT_EQ(Read(folder + QStringLiteral("config.ldr")),
+    EXPECT_EQ(Read_File(folder + QStringLiteral("config.ldr")),
               main_window::Config_Ldr_Bytes(main_window::Config_Ldr_Variant::Download));
-    EXPECT_GT(Read(folder + QStringLiteral("sdu_ort.tab")).size(), 0);
-    const QByteArray report = Read(folder + QStringLiteral("sdu_ort.txt"));
+    EXPECT_GT(Read_File(folder + QStringLiteral("sdu_ort.tab")).size(), 0);
+    const QByteArray report = Read_File(folder + QStringLiteral("sdu_ort.txt"));
     EXPECT_TRUE(report.contains((folder + QStringLiteral("sdu_ort.tab")).toLatin1()));
     EXPECT_TRUE(report.contains("Control Mode"));
     EXPECT_EQ(main->get_Last_Saved_CRC(), 0x1234);

@@ -5,6 +5,7 @@
 // window's writer does.
 
 #include "editor/main_window/disk_hooks.h"
+#include "test_files.h"
 
 #include <QFile>
 #include <QStringList>
@@ -23,12 +24,6 @@ struct Disk_Test_Host {
     QString ort_error;    // non-empty: Write_ORT fails with it
     QString report_error; // non-empty: Write_Text_Output fails with it
     std::function<void()> part_number_step;
-
-    static QByteArray Read(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
 
     static bool Write(const QString& path, const QByteArray& bytes, QString& error)
     {

@@ -38,7 +38,7 @@ TEST_F(Download_Disk_Test, OK_Writes_The_Download_File)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(Files(), QStringList{QStringLiteral("config.ldr")});
     // The same nine lines as the control-mode upload disk.
-    EXPECT_EQ(Disk_Test_Host::Read(dir.filePath(QStringLiteral("config.ldr"))),
+    EXPECT_EQ(Read_File(dir.filePath(QStringLiteral("config.ldr"))),
               main_window::Config_Ldr_Bytes(main_window::Config_Ldr_Variant::Download));
     EXPECT_EQ(host.app_folder_restored, 1);
     EXPECT_TRUE(host.calls.isEmpty());

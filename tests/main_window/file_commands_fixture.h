@@ -4,6 +4,7 @@
 // and edit ORTs through the window's own commands.
 
 #include "main_window_fixture.h"
+#include "test_files.h"
 
 #include "editor/core/conversion_report.h"
 #include "editor/core/crc_utils.h"
@@ -61,12 +62,6 @@ protected:
     {
         files.Answer(Path(name));
         return main->mnuSaveAs_Click();
-    }
-
-    static QByteArray Read_All(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     static void Write_All(const QString& path, const QByteArray& bytes)

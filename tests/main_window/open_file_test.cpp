@@ -143,7 +143,7 @@ TEST_F(OpenFileTest, CmtDownloadFileAsksToSaveAndLoadsItsBinaryCopy)
     EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Save before closing?"));
     EXPECT_TRUE(main->Is_ORT_Loaded());
     EXPECT_EQ(main->Current_File, hex + QStringLiteral(".tmp"));
-    EXPECT_EQ(Read_All(hex + QStringLiteral(".tmp")), Read_All(Path(QStringLiteral("a.cfg"))));
+    EXPECT_EQ(Read_File(hex + QStringLiteral(".tmp")), Read_File(Path(QStringLiteral("a.cfg"))));
 }
 
 TEST_F(OpenFileTest, CmtDownloadFileStopsWhenTheConversionFails)

@@ -81,7 +81,7 @@ protected:
         dialog.Folder()->Set_Path(dir.path());
     }
 
-    QByteArray Config() const { return Disk_Test_Host::Read(dir.filePath(QStringLiteral("config.ldr"))); }
+    QByteArray Config() const { return Read_File(dir.filePath(QStringLiteral("config.ldr"))); }
     QStringList Files() const
     {
         QStringList names = QDir(dir.path()).entryList(QDir::Files);
@@ -119,7 +119,7 @@ TEST(Review_Download, Nine_Lines_Then_The_End_Mark)
     dialog.Folder()->Set_Path(dir.path());
     dialog.OKButton_Click();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("config.ldr")});
-    EXPECT_EQ(Disk_Test_Host::Read(dir.filePath(QStringLiteral("config.ldr"))), kDownload);
+    EXPECT_EQ(Read_File(dir.filePath(QStringLiteral("config.ldr"))), kDownload);
 }
 
 TEST_F(Review_Upload, Control_Mode_Is_The_Download_File)

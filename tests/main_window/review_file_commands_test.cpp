@@ -98,7 +98,7 @@ TEST_F(ReviewFileCommands, SaveWritesHeaderDataCRCAndTakesTheBaseline)
     ASSERT_TRUE(Save_As(QStringLiteral("c.cfg")));
     Edit();
     ASSERT_TRUE(main->mnuSave_Click());
-    const QByteArray file = Read_All(Path(QStringLiteral("c.cfg")));
+    const QByteArray file = Read_File(Path(QStringLiteral("c.cfg")));
     ASSERT_EQ(file.size(), 22582);
     EXPECT_EQ(file.left(28), QByteArray("OHQUENDRALL/ZELKO 6240100-15"));
     EXPECT_EQ(file.mid(28, 2), QByteArray("\x00\x2C", 2));
@@ -139,7 +139,7 @@ TEST_F(ReviewFileCommands, CmtUploadFileTakesTheWritersCRCAsTheBaseline)
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("up.Hex")));
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Merivane - ") + Path(QStringLiteral("up.Hex")));
     const core::Ascii_Hex_Decode_Result decoded =
-        core::Decode_Ascii_Hex(Read_All(Path(QStringLiteral("up.Hex"))));
+        core::Decode_Ascii_Hex(Read_File(Path(QStringLiteral("up.Hex"))));
     ASSERT_EQ(decoded.Bytes.size(), 44 + 21366 + 2);
     EXPECT_EQ(main->get_Last_Saved_CRC(), Stored_CRC(decoded.Bytes));
     EXPECT_FALSE(Changed_Without_Moving());
@@ -154,7 +154,7 @@ TEST_F(ReviewFileCommands, SaveTextFileAsWithoutAnOldExtensionNamesTheORTCfg)
     main->mnuSaveAsText_Click();
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("rep.cfg")));
     EXPECT_EQ(main->get_Last_Saved_CRC(), 0);
-    EXPECT_TRUE(Read_All(Path(QStringLiteral("rep.txt")))
+    EXPECT_TRUE(Read_File(Path(QStringLiteral("rep.txt")))
                     .contains(("ORT FILE NAME: " + Path(QStringLiteral("rep.cfg")) + "\r\n").toLatin1()));
     // A cancelled dialog changes nothing.
     files.Answer(QString());
@@ -176,7 +176,7 @@ TEST_F(ReviewFileCommands, ReportHeaderBlockThroughTheWindow)
     main->Software_Config_Text = QStringLiteral("SCT");
     const QString path = Path(QStringLiteral("h.txt"));
     main->Write_Text_Output(path, QStringLiteral("/o/x.cfg"));
-    const QStringList lines = QString::fromLatin1(Read_All(path)).split(QStringLiteral("\r\n"));
+    const QStringList lines = QString::fromLatin1(Read_File(path)).split(QStringLiteral("\r\n"));
     const QString rule(40, QLatin1Char('='));
     const QString revision =
         QString::number(core::Versions().Secured_Current.Record_Revision, 16).toUpper() +

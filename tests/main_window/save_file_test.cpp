@@ -35,7 +35,7 @@ TEST_F(SaveFileTest, SaveAsWritesTakesTheNameAndTheBaseline)
     // A name without an extension keeps it without one when there is none to add.
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("s")));
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Merivane - ") + Path(QStringLiteral("s")));
-    const QByteArray file = Read_All(Path(QStringLiteral("s")));
+    const QByteArray file = Read_File(Path(QStringLiteral("s")));
     ASSERT_EQ(file.size(), 44 + 21366 + 2);
     EXPECT_EQ(main->get_Last_Saved_CRC(), core::Calc_CRC16(file.mid(44, 21366)));
     EXPECT_FALSE(Changed_Without_Moving());
@@ -91,7 +91,7 @@ TEST_F(SaveFileTest, CmtUploadFileIsHexAndAPlainSaveKeepsItHex)
     ASSERT_TRUE(main->mnuSaveCmtAsciiHex_Click());
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("up.Hex")));
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("up.Hex.tmp"))));
-    const QByteArray hex = Read_All(Path(QStringLiteral("up.Hex")));
+    const QByteArray hex = Read_File(Path(QStringLiteral("up.Hex")));
     EXPECT_TRUE(hex.startsWith("4F48")); // "OH"
     const core::Ascii_Hex_Decode_Result decoded = core::Decode_Ascii_Hex(hex);
     ASSERT_TRUE(decoded.Ok);
@@ -100,7 +100,7 @@ TEST_F(SaveFileTest, CmtUploadFileIsHexAndAPlainSaveKeepsItHex)
 
     Edit();
     ASSERT_TRUE(main->mnuSave_Click());
-    const QByteArray again = Read_All(Path(QStringLiteral("up.Hex")));
+    const QByteArray again = Read_File(Path(QStringLiteral("up.Hex")));
     EXPECT_TRUE(again.startsWith("4F48"));
     EXPECT_NE(again, hex);
     EXPECT_TRUE(core::Decode_Ascii_Hex(again).Bytes.contains("EDITED"));
@@ -121,7 +121,7 @@ TEST_F(SaveFileTest, CloseAlwaysAsksAndFollowsTheAnswer)
     boxes.Answer(MsgAnswer::Yes);
     main->mnuClose_Click();
     EXPECT_FALSE(main->Is_ORT_Loaded());
-    EXPECT_TRUE(Read_All(Path(QStringLiteral("a.cfg"))).contains("EDITED"));
+    EXPECT_TRUE(Read_File(Path(QStringLiteral("a.cfg"))).contains("EDITED"));
     // No closes without saving.
     New_14();
     boxes.Answer(MsgAnswer::No);
@@ -171,7 +171,7 @@ TEST_F(SaveFileTest, NewWithAnOpenORT)
     files.Answer(Path(QStringLiteral("b.cfg")));
     When_Type_Dialog_Shows([](ORT_Type_Dialog& dialog) { dialog.reject(); });
     main->mnuNew_Click();
-    EXPECT_TRUE(Read_All(Path(QStringLiteral("b.cfg"))).contains("EDITED"));
+    EXPECT_TRUE(Read_File(Path(QStringLiteral("b.cfg"))).contains("EDITED"));
     EXPECT_FALSE(main->Is_ORT_Loaded()); // the dialog was cancelled
     // No and a choice in the dialog: a new ORT with its baseline.
     New_14();
@@ -210,7 +210,7 @@ TEST_F(SaveFileTest, CloseBoxAsksOnlyForAChangedORT)
     boxes.Answer(MsgAnswer::Yes);
     files.Answer(Path(QStringLiteral("exit.cfg")));
     EXPECT_TRUE(main->close());
-    EXPECT_TRUE(Read_All(Path(QStringLiteral("exit.cfg"))).contains("EDITED"));
+    EXPECT_TRUE(Read_File(Path(QStringLiteral("exit.cfg"))).contains("EDITED"));
 }
 
 TEST_F(SaveFileTest, CloseBoxNoClosesWithoutSaving)

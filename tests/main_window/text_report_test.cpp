@@ -122,7 +122,7 @@ protected:
     {
         const QString path = Path(QStringLiteral("r.txt"));
         main->Write_Text_Output(path, ort_path);
-        const QByteArray bytes = Read_All(path);
+        const QByteArray bytes = Read_File(path);
         EXPECT_TRUE(bytes.endsWith("\r\n"));
         QStringList lines = QString::fromLatin1(bytes).split(QStringLiteral("\r\n"));
         lines.removeLast();
@@ -210,7 +210,7 @@ TEST_F(TextReportTest, SaveTextFileAsNamesTheORTAfterTheReport)
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("r/report.cfg")));
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Merivane - ") + Path(QStringLiteral("r/report.cfg")));
     EXPECT_EQ(main->get_Last_Saved_CRC(), 0);
-    const QByteArray report = Read_All(Path(QStringLiteral("r/report.txt")));
+    const QByteArray report = Read_File(Path(QStringLiteral("r/report.txt")));
     EXPECT_TRUE(report.contains(("ORT FILE NAME: " + Path(QStringLiteral("r/report.cfg"))).toLatin1()));
     EXPECT_TRUE(report.startsWith("QUENDRALL/MORVIK ORT FILE PARAMETERS\r\n"));
 }

@@ -109,13 +109,13 @@ TEST_F(Upload_Disk_Test, Control_Mode_Disk)
     EXPECT_TRUE(asked.isEmpty());
     EXPECT_EQ(Files(), (QStringList{QStringLiteral("config.ldr"), QStringLiteral("sdu_ort.tab"),
                                     QStringLiteral("sdu_ort.txt")}));
-    EXPECT_EQ(Disk_Test_Host::Read(File("config.ldr")),
+    EXPECT_EQ(Read_File(File("config.ldr")),
               main_window::Config_Ldr_Bytes(Config_Ldr_Variant::Download));
     EXPECT_EQ(host.calls, (QStringList{QStringLiteral("ORT ") + File("sdu_ort.tab"),
                                        QStringLiteral("TXT ") + File("sdu_ort.txt")}));
     // The report names the disk's ORT file and its CRC; the saved baseline
     // is the same as before.
-    EXPECT_EQ(Disk_Test_Host::Read(File("sdu_ort.txt")),
+    EXPECT_EQ(Read_File(File("sdu_ort.txt")),
               (QStringLiteral("ORT File: ") + File("sdu_ort.tab") + QStringLiteral("\r\nORT CRC: BEEF\r\n"))
                   .toLatin1());
     EXPECT_EQ(host.baseline, 0x1111);
@@ -131,12 +131,12 @@ TEST_F(Upload_Disk_Test, SFIM_Disk)
     EXPECT_EQ(asked, (QList<Identifier_Kind>{Identifier_Kind::SFIM}));
     EXPECT_EQ(Files(), (QStringList{QStringLiteral("ABC.cfg"), QStringLiteral("ABC.txt"),
                                     QStringLiteral("config.ldr")}));
-    const QByteArray config = Disk_Test_Host::Read(File("config.ldr"));
+    const QByteArray config = Read_File(File("config.ldr"));
     EXPECT_EQ(config, main_window::Config_Ldr_Bytes(Config_Ldr_Variant::SFIM, QStringLiteral("307"),
                                                     QStringLiteral("ABC.cfg")));
     EXPECT_EQ(config.split('\n').at(5), QByteArray("T2F=ABC.cfg, F\r"));
     EXPECT_TRUE(config.endsWith("TDO=2\r\n\x1A"));
-    EXPECT_EQ(Disk_Test_Host::Read(File("ABC.cfg")), QByteArray("ORT-IMAGE"));
+    EXPECT_EQ(Read_File(File("ABC.cfg")), QByteArray("ORT-IMAGE"));
     EXPECT_EQ(host.baseline, 0x1111);
 }
 
@@ -147,7 +147,7 @@ TEST_F(Upload_Disk_Test, ARINC_665_Disk)
     dialog.OKButton_Click();
     EXPECT_EQ(finished, 1);
     EXPECT_EQ(asked, (QList<Identifier_Kind>{Identifier_Kind::Auto}));
-    const QByteArray config = Disk_Test_Host::Read(File("config.ldr"));
+    const QByteArray config = Read_File(File("config.ldr"));
     EXPECT_EQ(config.split('\n').at(4), QByteArray("B1D=1H,1H,231\r"));
     EXPECT_TRUE(config.endsWith("B1T=PN665.cfg,F\r\n"));
     EXPECT_TRUE(QFile::exists(File("PN665.cfg")));
@@ -161,7 +161,7 @@ TEST_F(Upload_Disk_Test, Other_Loaders_Disk)
     dialog.OKButton_Click();
     EXPECT_EQ(finished, 1);
     EXPECT_EQ(asked, (QList<Identifier_Kind>{Identifier_Kind::Auto}));
-    EXPECT_EQ(Disk_Test_Host::Read(File("config.ldr")),
+    EXPECT_EQ(Read_File(File("config.ldr")),
               main_window::Config_Ldr_Bytes(Config_Ldr_Variant::Other_Loaders,
                                             QStringLiteral("231"), QStringLiteral("ABC.cfg")));
 }
