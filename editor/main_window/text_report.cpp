@@ -1,6 +1,7 @@
 #include "editor/main_window/text_report.h"
 
 #include "editor/core/ort_types.h"
+#include "editor/core/value_helpers.h"
 #include "editor/main_window/app_info.h"
 #include "editor/page_set/page_set.h"
 
@@ -12,19 +13,14 @@ namespace {
 
 const QString RULE(40, QLatin1Char('='));
 
-QString Hex_Revision(int revision)
-{
-    return QString::number(revision, 16).toUpper();
-}
-
 QString Revision_Text(const Report_Header& header)
 {
     switch (header.Partition_Config) {
-    case core::PARTITION_SECURED: return Hex_Revision(header.Secured_Revision);
-    case core::PARTITION_USER: return Hex_Revision(header.User_Revision);
+    case core::PARTITION_SECURED: return core::To_Hex(header.Secured_Revision);
+    case core::PARTITION_USER: return core::To_Hex(header.User_Revision);
     default:
-        return Hex_Revision(header.Secured_Revision) + QLatin1Char('/') +
-               Hex_Revision(header.User_Revision);
+        return core::To_Hex(header.Secured_Revision) + QLatin1Char('/') +
+               core::To_Hex(header.User_Revision);
     }
 }
 
