@@ -40,6 +40,12 @@ QString File_Error_Description(int number)
     }
 }
 
+QString Unknown_Error_Text(int number, const QString& description, const QString& procedure)
+{
+    return QStringLiteral("Unknown Error in ") + procedure + QStringLiteral(": #") +
+           QString::number(number) + QStringLiteral(", ") + description;
+}
+
 Load_Error_Box Error_Box(int number, const QString& description, const QString& procedure,
                          const QString& current_file)
 {
@@ -55,9 +61,7 @@ Load_Error_Box Error_Box(int number, const QString& description, const QString& 
     case PERMISSION_DENIED:
         return {current_file, QStringLiteral("File Already Open or In Use"), true};
     default:
-        return {QStringLiteral("Unknown Error in ") + procedure + QStringLiteral(": #") +
-                    QString::number(number) + QStringLiteral(", ") + description,
-                QString(), false};
+        return {Unknown_Error_Text(number, description, procedure), QString(), false};
     }
 }
 

@@ -62,6 +62,9 @@ public:
 // The platform's description of a file error number ("File not found").
 QString File_Error_Description(int number);
 
+// "Unknown Error in " + procedure + ": #" + number + ", " + description.
+QString Unknown_Error_Text(int number, const QString& description, const QString& procedure);
+
 // The box a failed load ends in. procedure names the failing procedure
 // ("MerivaneMain.Load_File"); current_file is the file that failed.
 struct Load_Error_Box {

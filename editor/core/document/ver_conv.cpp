@@ -60,8 +60,7 @@ QString Error_Description(const std::exception& error)
 
 QString Unknown_Error_Text(const QString& procedure, const std::exception& error)
 {
-    return QStringLiteral("Unknown Error in ") + procedure + QStringLiteral(": #") +
-           QString::number(Error_Number(error)) + QStringLiteral(", ") + Error_Description(error);
+    return Ort_Loader::Unknown_Error_Text(Error_Number(error), Error_Description(error), procedure);
 }
 
 } // namespace modVerConv
