@@ -2,6 +2,7 @@
 
 #include "editor/core/validation.h"
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,13 +15,6 @@ namespace {
 
 const QString MAN_CODE_CAPTION = QStringLiteral("Manufacturer's Code");
 const QString PRODUCT_ID_CAPTION = QStringLiteral("Product Identifier");
-
-QLabel* Named_Label(QWidget* parent, const char* name, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
 
 QLineEdit* Named_Field(QWidget* parent, const char* name, int max_length)
 {
@@ -48,19 +42,20 @@ PN_Dialog_Form::PN_Dialog_Form(bool cleared_form_allowed, QWidget* owner)
     setWindowTitle(main_window::PN_Dialog_Caption());
     setModal(true);
 
-    label_info_ = Named_Label(this, "Label_Info", QString());
+    label_info_ = pages::Make_Label(QStringLiteral("Label_Info"), QString(), QString(), this);
     label_info_->setWordWrap(true);
-    auto* label_pn = Named_Label(this, "Label_PartNum", QStringLiteral("ARINC 665 Part Number"));
+    auto* label_pn = pages::Make_Label(QStringLiteral("Label_PartNum"),
+                                       QStringLiteral("ARINC 665 Part Number"), QString(), this);
     arinc665_pn_ = Named_Field(this, "Arinc665_PN", main_window::PN_LENGTH);
     arinc665_pn_->setReadOnly(true);
     arinc665_pn_->setFocusPolicy(Qt::NoFocus);
-    auto* label_man = Named_Label(this, "Label_ManCode", MAN_CODE_CAPTION);
+    auto* label_man = pages::Make_Label(QStringLiteral("Label_ManCode"), MAN_CODE_CAPTION, QString(), this);
     man_code_ = Named_Field(this, "ManufacturersCode", PN_MAN_CODE_LENGTH);
     man_code_->setToolTip(QStringLiteral("Must be 3 characters"));
-    auto* label_prod = Named_Label(this, "Label_ProdId", PRODUCT_ID_CAPTION);
+    auto* label_prod = pages::Make_Label(QStringLiteral("Label_ProdId"), PRODUCT_ID_CAPTION, QString(), this);
     product_id_ = Named_Field(this, "ProductId", PN_PRODUCT_ID_LENGTH);
     product_id_->setToolTip(QStringLiteral("Must be 10 characters"));
-    label_warning_ = Named_Label(this, "Label_Warning", QString());
+    label_warning_ = pages::Make_Label(QStringLiteral("Label_Warning"), QString(), QString(), this);
     make_button_ = Named_Button(this, "MakeArinc665_PN", QStringLiteral("Make ARINC 665 PN"));
     close_button_ = Named_Button(this, "CloseButton", QStringLiteral("Close"));
 
