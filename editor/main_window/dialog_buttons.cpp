@@ -5,23 +5,19 @@
 
 namespace main_window {
 
-namespace {
-
-QPushButton* Make_Button(QWidget* parent, const char* name, const char* caption)
+QPushButton* Make_Dialog_Button(QWidget* parent, const char* name, const QString& caption)
 {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     return button;
 }
 
-} // namespace
-
 Dialog_Buttons Make_Dialog_Buttons(QWidget* dialog)
 {
     Dialog_Buttons buttons{};
-    buttons.OK = Make_Button(dialog, "OKButton", "OK");
-    buttons.Cancel = Make_Button(dialog, "CancelButton", "Cancel");
+    buttons.OK = Make_Dialog_Button(dialog, "OKButton", QStringLiteral("OK"));
+    buttons.Cancel = Make_Dialog_Button(dialog, "CancelButton", QStringLiteral("Cancel"));
     buttons.Row = new QHBoxLayout;
     buttons.Row->addStretch(1);
     buttons.Row->addWidget(buttons.OK);

@@ -1,5 +1,6 @@
 #include "editor/main_window/disk_folder_chooser.h"
 
+#include "editor/main_window/dialog_buttons.h"
 #include "editor/platform/file_dialog_service.h"
 #include "editor/platform/message_service.h"
 
@@ -27,9 +28,7 @@ Disk_Folder_Chooser::Disk_Folder_Chooser(const QString& caption, QWidget* parent
     label->setObjectName(QStringLiteral("Label_Directory"));
     directory_ = new QLineEdit(path_, this);
     directory_->setObjectName(QStringLiteral("Directory_Selector"));
-    browse_ = new QPushButton(QStringLiteral("Browse..."), this);
-    browse_->setObjectName(QStringLiteral("Browse_Button"));
-    browse_->setAutoDefault(false);
+    browse_ = main_window::Make_Dialog_Button(this, "Browse_Button", QStringLiteral("Browse..."));
     auto* row = new QHBoxLayout;
     row->addWidget(directory_, 1);
     row->addWidget(browse_);

@@ -1,5 +1,7 @@
 #include "editor/main_window/pn_casual_dialog.h"
 
+#include "editor/main_window/dialog_buttons.h"
+
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,9 +10,7 @@
 PN_Casual_Dialog::PN_Casual_Dialog(QWidget* owner) : PN_Dialog_Form(true, owner)
 {
     setObjectName(QStringLiteral("PN_Casual_Dialog"));
-    clear_button_ = new QPushButton(QStringLiteral("Clear"), this);
-    clear_button_->setObjectName(QStringLiteral("cmdClear"));
-    clear_button_->setAutoDefault(false);
+    clear_button_ = main_window::Make_Dialog_Button(this, "cmdClear", QStringLiteral("Clear"));
     // Beside Make ARINC 665 PN, in the button row at the foot of the form.
     if (auto* rows = qobject_cast<QBoxLayout*>(layout())) {
         if (auto* buttons = qobject_cast<QBoxLayout*>(rows->itemAt(rows->count() - 1)->layout()))

@@ -1,6 +1,7 @@
 #include "editor/main_window/pn_check_form.h"
 
 #include "editor/core/validation.h"
+#include "editor/main_window/dialog_buttons.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
 
@@ -22,14 +23,6 @@ QLineEdit* Named_Field(QWidget* parent, const char* name, int max_length)
     field->setObjectName(QString::fromLatin1(name));
     field->setMaxLength(max_length);
     return field;
-}
-
-QPushButton* Named_Button(QWidget* parent, const char* name, const QString& text)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
 }
 
 } // namespace
@@ -56,8 +49,9 @@ PN_Dialog_Form::PN_Dialog_Form(bool cleared_form_allowed, QWidget* owner)
     product_id_ = Named_Field(this, "ProductId", PN_PRODUCT_ID_LENGTH);
     product_id_->setToolTip(QStringLiteral("Must be 10 characters"));
     label_warning_ = pages::Make_Label(QStringLiteral("Label_Warning"), QString(), QString(), this);
-    make_button_ = Named_Button(this, "MakeArinc665_PN", QStringLiteral("Make ARINC 665 PN"));
-    close_button_ = Named_Button(this, "CloseButton", QStringLiteral("Close"));
+    make_button_ =
+        main_window::Make_Dialog_Button(this, "MakeArinc665_PN", QStringLiteral("Make ARINC 665 PN"));
+    close_button_ = main_window::Make_Dialog_Button(this, "CloseButton", QStringLiteral("Close"));
 
     pages::Bind_Field(man_code_, main_window::PN_MAN_CODE_SET,
                       [this](const QString& text, bool& cancel) { return Check_Man_Code(text, cancel); });
