@@ -46,8 +46,7 @@ QByteArray Read_ORT_Bytes(const QString& path)
         throw File_Error(PATH_FILE_ACCESS);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw File_Error(file.error() == QFileDevice::PermissionsError ? PERMISSION_DENIED
-                                                                        : PATH_FILE_ACCESS);
+        throw Device_Error(file, PATH_FILE_ACCESS);
     const QByteArray bytes = file.read(Max_File_Length());
     if (file.error() != QFileDevice::NoError)
         throw File_Error(DEVICE_IO_ERROR);

@@ -2,6 +2,8 @@
 
 #include "editor/platform/message_service.h"
 
+#include <QFileDevice>
+
 namespace Ort_Loader {
 
 namespace {
@@ -24,6 +26,12 @@ QString Load_Description(int code)
 Load_Error::Load_Error(int code) : Numbered_Error(code, Load_Description(code)) {}
 
 File_Error::File_Error(int number) : Numbered_Error(number, File_Error_Description(number)) {}
+
+File_Error Device_Error(const QFileDevice& file, int otherwise)
+{
+    return File_Error(file.error() == QFileDevice::PermissionsError ? PERMISSION_DENIED
+                                                                     : otherwise);
+}
 
 QString File_Error_Description(int number)
 {

@@ -9,6 +9,8 @@
 #include <QString>
 #include <stdexcept>
 
+class QFileDevice;
+
 namespace Ort_Loader {
 
 // The loader's own error codes.
@@ -58,6 +60,10 @@ class File_Error : public Numbered_Error {
 public:
     explicit File_Error(int number);
 };
+
+// The failure of an opened file: 70 when permission was refused, else
+// `otherwise`.
+File_Error Device_Error(const QFileDevice& file, int otherwise);
 
 // The platform's description of a file error number ("File not found").
 QString File_Error_Description(int number);

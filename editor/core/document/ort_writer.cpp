@@ -87,17 +87,13 @@ void Replace_File(const QString& path, const QByteArray& bytes)
         throw File_Error(Ort_Loader::PATH_FILE_ACCESS);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw File_Error(file.error() == QFileDevice::PermissionsError
-                             ? Ort_Loader::PERMISSION_DENIED
-                             : Ort_Loader::PATH_FILE_ACCESS);
+        throw Ort_Loader::Device_Error(file, Ort_Loader::PATH_FILE_ACCESS);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         throw File_Error(Ort_Loader::DEVICE_IO_ERROR);
     }
     if (!file.commit())
-        throw File_Error(file.error() == QFileDevice::PermissionsError
-                             ? Ort_Loader::PERMISSION_DENIED
-                             : Ort_Loader::DEVICE_IO_ERROR);
+        throw Ort_Loader::Device_Error(file, Ort_Loader::DEVICE_IO_ERROR);
 }
 
 std::optional<std::uint16_t> Write_Version_Secured(Page_Set& pages, const QString& path)
