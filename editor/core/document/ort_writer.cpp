@@ -16,18 +16,12 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <array>
-#include <initializer_list>
 
 namespace Ort_Writer {
 
 namespace {
 
 using Ort_Loader::File_Error;
-
-bool Is_One_Of(std::int32_t value, std::initializer_list<std::int32_t> set)
-{
-    return std::find(set.begin(), set.end(), value) != set.end();
-}
 
 // One writer: the values it accepts (each is also the file type it writes)
 // and the message for any other.
@@ -40,10 +34,15 @@ constexpr Writer_Row SECURED_WRITER{{7, 10, 13}, "Write_Version_Secured"};
 constexpr Writer_Row USER_WRITER{{8, 11, 14}, "Write_Out"};
 constexpr Writer_Row COMPOSITE_WRITER{{9, 12, 15}, "Write_ORT"};
 
+bool Accepts(const Writer_Row& writer, std::int32_t value)
+{
+    return std::find(writer.Values.begin(), writer.Values.end(), value) != writer.Values.end();
+}
+
 std::optional<std::uint16_t> Write(const Writer_Row& writer, std::int32_t value, Page_Set& pages,
                                    const QString& path)
 {
-    if (std::find(writer.Values.begin(), writer.Values.end(), value) == writer.Values.end()) {
+    if (!Accepts(writer, value)) {
         platform::Msg_Box(QString::fromLatin1(writer.Name) +
                           QStringLiteral("(...) Invalid ORT Version: ") + QString::number(value));
         return std::nullopt;
@@ -58,11 +57,11 @@ std::optional<std::uint16_t> Write(const Writer_Row& writer, std::int32_t value,
 
 void Update_ORT_Data(Page_Set& pages, std::int32_t type)
 {
-    if (Is_One_Of(type, {7, 10, 13})) {
+    if (Accepts(SECURED_WRITER, type)) {
         Secured_Mod::Update_Data(pages);
-    } else if (Is_One_Of(type, {8, 11, 14})) {
+    } else if (Accepts(USER_WRITER, type)) {
         User_Mod::Update_Data(pages);
-    } else if (Is_One_Of(type, {9, 12, 15})) {
+    } else if (Accepts(COMPOSITE_WRITER, type)) {
         Secured_Mod::Update_Data(pages);
         User_Mod::Update_Data(pages);
     }
