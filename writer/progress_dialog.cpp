@@ -1,9 +1,12 @@
 #include "writer/progress_dialog.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QScreen>
+#include <QThread>
+#include <QWindow>
 #include <new>
 
 namespace quarnel {
@@ -18,6 +21,31 @@ QRect Dialog_Units(const QFont& font, int x, int y, int w, int h)
     const double ux = fm.averageCharWidth() / 4.0;
     const double uy = fm.height() / 8.0;
     return QRect(qRound(x * ux), qRound(y * uy), qRound(w * ux), qRound(h * uy));
+}
+
+// The longest wait for the window system to put a new window on the screen.
+constexpr int EXPOSE_LIMIT_MS = 2000;
+
+// The thread is held right after a status change, so nothing would reach the
+// screen by itself: let the window system map and expose the window (user
+// input stays queued), then paint it and pass the drawing on at once.
+void Paint_Now(QWidget& window)
+{
+    if (!window.isVisible())
+        return;
+    QElapsedTimer waited;
+    waited.start();
+    const auto exposed = [&window] {
+        const QWindow* handle = window.windowHandle();
+        return handle && handle->isExposed();
+    };
+    while (!exposed() && waited.elapsed() < EXPOSE_LIMIT_MS) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!exposed())
+            QThread::msleep(1);
+    }
+    window.repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace
@@ -47,7 +75,7 @@ CProgressDialog::CProgressDialog(const QString& status, const QString& caption, 
 void CProgressDialog::setStatus(const QString& text, int milliseconds)
 {
     status_->setText(text);
-    status_->repaint();
+    Paint_Now(*this);
     if (pause_)
         pause_(milliseconds);
 }
@@ -74,7 +102,7 @@ std::unique_ptr<CProgressDialog> Open_Progress_Window(Pause_Function pause,
         return nullptr;
     }
     window->show();
-    window->repaint();
+    Paint_Now(*window);
     return window;
 }
 

@@ -106,7 +106,13 @@ Header_Parse_Result Parse_Header(const QByteArray& bytes)
 
 std::optional<std::int32_t> Header_Type_Number(const ORT_File_Header& header)
 {
-    const QString text = header.ORT_Type_Text.trimmed();
+    // Only ordinary blanks around the digits are ignored; a tab, a line
+    // break or a no-break space makes the text no number.
+    QStringView text(header.ORT_Type_Text);
+    while (text.startsWith(QLatin1Char(' ')))
+        text = text.mid(1);
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
     if (text.isEmpty())
         return std::nullopt;
     std::int32_t value = 0;

@@ -133,8 +133,8 @@ TEST(OrtFileHeader, TypeTextAsNumber)
         h.ORT_Type_Text = text;
         EXPECT_EQ(Header_Type_Number(h), value) << text;
     }
-    for (const char* text : {"AB", "", "  ", "1A", "-1", "+7", "0x"}) {
-        h.ORT_Type_Text = text;
+    for (const char* text : {"AB", "", "  ", "1A", "-1", "+7", "0x", "\t7", "7\r", "\n7", "\xA0" "7"}) {
+        h.ORT_Type_Text = QString::fromLatin1(text);
         EXPECT_FALSE(Header_Type_Number(h).has_value()) << text;
     }
 }

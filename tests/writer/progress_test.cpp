@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using namespace quarnel;
@@ -82,6 +83,34 @@ TEST_F(Progress, EveryStepIsShownAndPausedThenTheWindowCloses)
     EXPECT_EQ(total, 8500);
     EXPECT_EQ(Visible_Progress_Window(), nullptr);
     EXPECT_TRUE(msgs.Boxes().isEmpty());
+}
+
+// Each status must be on the screen while the thread is held: the window is
+// exposed and its status line painted with that text before the pause.
+TEST_F(Progress, EachStatusIsPaintedBeforeItsPause)
+{
+    struct Paint_Watch : QObject {
+        QString painted;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint && watched->objectName() == "Status_203")
+                painted = static_cast<QLabel*>(watched)->text();
+            return false;
+        }
+    } watch;
+    qApp->installEventFilter(&watch);
+    std::vector<std::pair<QString, bool>> seen; // painted text, window exposed
+    obj->Set_Pause_Function([&](int) {
+        const CProgressDialog* w = Visible_Progress_Window();
+        seen.emplace_back(watch.painted, w && w->windowHandle() && w->windowHandle()->isExposed());
+        EXPECT_EQ(watch.painted, w ? w->Status() : QString());
+    });
+    obj->setProgressDialogOnOff(rc::BOOL16_TRUE, &vb);
+    ASSERT_EQ(obj->write777Files(&vb), rc::RC_OK);
+    qApp->removeEventFilter(&watch);
+    ASSERT_EQ(seen.size(), 16u);
+    for (const auto& [text, exposed] : seen)
+        EXPECT_TRUE(exposed) << text.toStdString();
 }
 
 TEST_F(Progress, WithTheFlagOffThereIsNoWindowAndNoPause)
