@@ -90,6 +90,11 @@ private:
 
 // --- document procedures -------------------------------------------------------
 
+bool MerivaneMain::Close_Before_Opening()
+{
+    return !Is_ORT_Loaded() || !Close_ORT();
+}
+
 void MerivaneMain::Open_File(const QString& fileName)
 {
     if (loading_)
@@ -229,7 +234,7 @@ void MerivaneMain::mnuNew_Click()
     // open ORT as it is.
     const QString file_before = Current_File;
     Current_File.clear();
-    if (Is_ORT_Loaded() && Close_ORT()) {
+    if (!Close_Before_Opening()) {
         Current_File = file_before;
         return;
     }
@@ -262,7 +267,7 @@ void MerivaneMain::mnuNew_Click()
 void MerivaneMain::mnuOpen_Click()
 {
     ValidatePageControls();
-    if (Is_ORT_Loaded() && Close_ORT())
+    if (!Close_Before_Opening())
         return;
     const QString name = platform::Get_Open_File_Name(QStringLiteral("Open"), ORT_FILTER,
                                                       QFileInfo(Current_File).absolutePath());
@@ -279,7 +284,7 @@ void MerivaneMain::mnuOpen_Click()
 void MerivaneMain::mnuOpenCmtAsciiHex_Click()
 {
     ValidatePageControls();
-    if (Is_ORT_Loaded() && Close_ORT())
+    if (!Close_Before_Opening())
         return;
     const QString name = platform::Get_Open_File_Name(QStringLiteral("Open"), HEX_FILTER,
                                                       QFileInfo(Current_File).absolutePath());

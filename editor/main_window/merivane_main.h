@@ -77,6 +77,10 @@ public:
     // configuration; false when the dialog was cancelled.
     bool ChooseSoftwareConfigNumber();
 
+    // Before a file replaces the open ORT: "Save before closing?" when an
+    // ORT is open. False when the user cancelled (or the save after Yes
+    // failed): the ORT stays open with its edits.
+    bool Close_Before_Opening();
     // Sets the current file and loads it.
     void Open_File(const QString& fileName);
     // Loads Current_File; catches every error itself (one box, no ORT open).

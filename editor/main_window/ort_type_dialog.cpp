@@ -199,6 +199,10 @@ void ORT_Type_Dialog::Open_Click()
 {
     if (!pending_)
         return;
+    // As File > Open: the open ORT is offered for saving first; Cancel keeps
+    // it, its edits and the configuration it was made for.
+    if (!main_.Close_Before_Opening())
+        return;
     const QString name = platform::Get_Open_File_Name(QStringLiteral("Open"), ORT_FILTER);
     main_.set_Working_Directory_AppPath();
     if (name.isEmpty())

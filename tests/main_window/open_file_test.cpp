@@ -218,3 +218,28 @@ TEST_F(OpenFileTest, TypeDialogOpenKeepsAFirstGenerationFileChanged)
     // New does not take a baseline over the one the load left.
     EXPECT_EQ(main->get_Last_Saved_CRC(), 0);
 }
+
+TEST_F(OpenFileTest, TypeDialogOpenAsksToSaveAnOpenORTAndCancelKeepsEverything)
+{
+    New_ORT("Option_012", 1);
+    Edit();
+    main->Current_File = Path(QStringLiteral("kept.cfg"));
+    const std::int32_t type_before = core::Versions().ORT_Type;
+    boxes.Answer(MsgAnswer::Cancel); // Save before closing?
+    When_Type_Dialog_Shows([this](ORT_Type_Dialog& dialog) {
+        dialog.Select_Option(dialog.Option(Row_Of("Option_135_AB"), 1));
+        dialog.Open_Click();
+    });
+    main->mnuConvert_Click();
+
+    ASSERT_EQ(boxes.Boxes().size(), 1) << boxes.Texts().join(u'|').toStdString();
+    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Save before closing?"));
+    EXPECT_EQ(boxes.Boxes()[0].title, QStringLiteral("File closing"));
+    EXPECT_TRUE(files.Requests().isEmpty());
+    EXPECT_TRUE(main->Is_ORT_Loaded());
+    EXPECT_EQ(main->Current_File, Path(QStringLiteral("kept.cfg")));
+    EXPECT_EQ(main->Pages().Main.Control_33->text(), QStringLiteral("EDITED"));
+    EXPECT_EQ(core::Versions().ORT_Type, type_before);
+    EXPECT_EQ(main->Type_Dialog().Remembered_Option(),
+              main->Type_Dialog().Option(Row_Of("Option_012"), 1));
+}
