@@ -75,8 +75,10 @@ public:
     }
     bool Choose_Configuration() override { return main_.ChooseSoftwareConfigNumber(); }
     QString Software_Config_Text() const override { return main_.Software_Config_Text; }
-    void Show_Loaded(int tool_version) override
+    void Show_Loaded(int tool_version, bool limited) override
     {
+        // A file used only in part must not be overwritten by a plain Save.
+        main_.save_needs_name_ = limited;
         main_.Show_ORT_Open_State();
         main_.Set_Version_Label(tool_version);
         main_.Set_File_Label();
@@ -331,7 +333,7 @@ void MerivaneMain::mnuConvert_Click()
 bool MerivaneMain::mnuSave_Click()
 {
     ValidatePageControls();
-    if (Current_File.isEmpty())
+    if (Current_File.isEmpty() || save_needs_name_)
         return mnuSaveAs_Click();
     Part_Number_Step();
     if (current_is_ascii_hex_)
@@ -364,6 +366,7 @@ bool MerivaneMain::mnuSaveAs_Click()
             return false;
         Current_File = name;
         current_is_ascii_hex_ = false;
+        save_needs_name_ = false;
         setWindowTitle(Caption_For(Current_File));
         Check_ORT_Changed();
     } catch (...) {
@@ -410,6 +413,7 @@ bool MerivaneMain::Save_Ascii_Hex(const QString& hexPath, const QString& command
     // The writer's CRC is the new baseline.
     Current_File = hexPath;
     current_is_ascii_hex_ = true;
+    save_needs_name_ = false;
     setWindowTitle(Caption_For(Current_File));
     return true;
 }

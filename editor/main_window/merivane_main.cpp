@@ -282,6 +282,7 @@ void MerivaneMain::Reset_Main_Window()
     actions_.value(QStringLiteral("mnuFailureMasking"))->setVisible(false);
     status_description_u_->clear();
     setWindowTitle(QStringLiteral("Merivane"));
+    save_needs_name_ = false;
     sdu_part_no_->clear();
     for (Page_Frame* page : pages_.Pages())
         page->Close_Action();

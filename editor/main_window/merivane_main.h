@@ -187,6 +187,9 @@ private:
     // The current file was chosen as an ASCII-hex file: a plain Save writes
     // it in that form again.
     bool current_is_ascii_hex_ = false;
+    // The current file was used only in part when it was opened: Save asks
+    // for a name instead of replacing it.
+    bool save_needs_name_ = false;
     bool loading_ = false;
     int loads_started_ = 0;
     PN_Step pn_step_;

@@ -243,3 +243,35 @@ TEST_F(OpenFileTest, TypeDialogOpenAsksToSaveAnOpenORTAndCancelKeepsEverything)
     EXPECT_EQ(main->Type_Dialog().Remembered_Option(),
               main->Type_Dialog().Option(Row_Of("Option_012"), 1));
 }
+
+TEST_F(OpenFileTest, SaveAfterALimitedLoadAsksForANameInsteadOfReplacingTheFile)
+{
+    New_14(2); // composite
+    ASSERT_TRUE(Save_As(QStringLiteral("c.cfg")));
+    const QByteArray composite = Read_File(Path(QStringLiteral("c.cfg")));
+    New_14(1); // the user target; the composite file goes away unsaved
+    boxes.Answer(MsgAnswer::No);  // Save before closing?
+    files.Answer(Path(QStringLiteral("c.cfg")));
+    boxes.Answer(MsgAnswer::Yes); // the configuration question
+    main->mnuOpen_Click();
+    ASSERT_TRUE(main->Is_ORT_Loaded());
+    ASSERT_EQ(boxes.Boxes().last().title, QStringLiteral("Limited Data Loading"));
+    const qsizetype requests = files.Requests().size();
+
+    // Save, and the Yes of the closing question, go through Save As.
+    files.Answer(QString()); // the Save As dialog is cancelled
+    EXPECT_FALSE(main->mnuSave_Click());
+    files.Answer(QString());
+    boxes.Answer(MsgAnswer::Yes);
+    main->mnuClose_Click();
+    ASSERT_EQ(files.Requests().size(), requests + 2);
+    EXPECT_EQ(files.Requests().last().title, QStringLiteral("Save As"));
+    EXPECT_TRUE(main->Is_ORT_Loaded());
+    EXPECT_EQ(Read_File(Path(QStringLiteral("c.cfg"))), composite);
+
+    // The same name chosen in Save As is the user's own choice.
+    ASSERT_TRUE(Save_As(QStringLiteral("c.cfg")));
+    EXPECT_EQ(Read_File(Path(QStringLiteral("c.cfg"))).size(), 44 + 21366 + 2);
+    EXPECT_TRUE(main->mnuSave_Click());
+    EXPECT_EQ(files.Requests().size(), requests + 3);
+}

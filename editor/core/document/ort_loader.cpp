@@ -193,12 +193,13 @@ Load_Result Load_File(const QString& path, Page_Set& pages, Load_Window& window)
         if (answer == platform::MsgAnswer::No && !window.Choose_Configuration())
             return cancel();
 
-        Show_Limited_Box(Route_Type(file.Type, core::Versions().Partition_Config));
+        const Limited_Box limited = Route_Type(file.Type, core::Versions().Partition_Config);
+        Show_Limited_Box(limited);
         Read_Records(file.Type, file.Data);
         core::Set_Loaded_Versions(file.Type, file.Data);
         Clear_Page_Lists(pages);
         modVerConv::Convert_ORT(pages);
-        window.Show_Loaded(file.Header.Tool_Version);
+        window.Show_Loaded(file.Header.Tool_Version, limited != Limited_Box::None);
 
         if (file.Type >= 4 && file.Type <= 6)
             window.Last_Saved_CRC() = 0; // a first-generation file counts as changed

@@ -76,8 +76,9 @@ public:
     virtual bool Choose_Configuration() = 0;
     virtual QString Software_Config_Text() const = 0;
     // After the conversion: the ORT-open state, then the version label with
-    // the file's tool version and the file label.
-    virtual void Show_Loaded(int tool_version) = 0;
+    // the file's tool version and the file label. `limited` tells that only
+    // part of the file was used (a "Limited Data Loading" box was shown).
+    virtual void Show_Loaded(int tool_version, bool limited) = 0;
     // The no-ORT state.
     virtual void Reset() = 0;
     virtual std::uint16_t& Last_Saved_CRC() = 0;

@@ -40,10 +40,11 @@ public:
         return choose ? choose() : true;
     }
     QString Software_Config_Text() const override { return config_text; }
-    void Show_Loaded(int tool_version) override
+    void Show_Loaded(int tool_version, bool limited) override
     {
         ++shown;
         shown_tool_version = tool_version;
+        shown_limited = limited;
     }
     void Reset() override
     {
@@ -58,6 +59,7 @@ public:
     QString config_text = QStringLiteral("6240118-xx012");
     int choose_calls = 0;
     int shown = 0;
+    bool shown_limited = false;
     int shown_tool_version = -1;
     int resets = 0;
     std::uint16_t crc = 0;
