@@ -15,7 +15,7 @@
 namespace {
 
 constexpr int SAT_ID_DEFAULT = 0;
-constexpr int SAT_ID_MAXIMUM = 63; // octal 77
+constexpr int SAT_ID_MAXIMUM = 62; // octal 76; 77 marks an empty slot in the record
 constexpr int PSID_DEFAULT = 0x1770;
 constexpr int PSID_MINIMUM = 0x1770;
 constexpr int PSID_MAXIMUM = 0x4C90;

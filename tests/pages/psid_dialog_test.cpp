@@ -165,10 +165,20 @@ TEST(PsidDialog, SatIdAndRevisionHoldTheFocusWhenCorrected)
 {
     ScriptedMessages boxes;
     PSID_Table_Dialog dialog;
-    dialog.Control_Sat_ID->setText(QStringLiteral("77"));
+    dialog.Control_Sat_ID->setText(QStringLiteral("76"));
     EXPECT_FALSE(pages::Validate_Field(dialog.Control_Sat_ID));
-    EXPECT_EQ(dialog.Control_Sat_ID->text(), QStringLiteral("77"));
+    EXPECT_EQ(dialog.Control_Sat_ID->text(), QStringLiteral("76"));
     EXPECT_TRUE(boxes.Boxes().isEmpty());
+
+    // Octal 77 marks an empty slot in the record: the range ends at 76.
+    dialog.Control_Sat_ID->setText(QStringLiteral("77"));
+    EXPECT_TRUE(pages::Validate_Field(dialog.Control_Sat_ID));
+    EXPECT_EQ(dialog.Control_Sat_ID->text(), QStringLiteral("76"));
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Value Out of Range, Setting to Maximum"));
+    EXPECT_EQ(boxes.Boxes()[0].title, QStringLiteral("Sat ID"));
+
+    boxes.Clear();
 
     // A character outside the octal digits: the character box, then the default.
     dialog.Control_Sat_ID->setText(QStringLiteral("8"));
