@@ -101,6 +101,22 @@ bool Is_Protected_Line(const QString& line)
     return line.mid(45, 3) == QLatin1String("Yes");
 }
 
+bool Is_Unused_Number(const QString& number)
+{
+    return core::Trim_Blanks(number).startsWith(QLatin1Char('-'));
+}
+
+QString Unused_Number_Message()
+{
+    return QStringLiteral("Phone number must not begin with \"-\"!");
+}
+
+QString Unused_Number_Drop_Message(int count)
+{
+    return Unused_Number_Message() + QLatin1Char(' ') + QString::number(count) +
+           QStringLiteral(" were not added.");
+}
+
 QString Normalize_Cockpit_Line(const QString& line)
 {
     if (All_Printable(line))

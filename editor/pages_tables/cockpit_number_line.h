@@ -37,6 +37,16 @@ Cockpit_Entry Read_Cockpit_Line(const QString& line);
 // True when columns 46-48 read "Yes".
 bool Is_Protected_Line(const QString& line);
 
+// True when a number begins with "-" once its leading blanks are trimmed
+// (the loader trims them too): a stored entry whose number begins with "-"
+// is an unused one and is not loaded, so no entry may take such a number.
+bool Is_Unused_Number(const QString& number);
+
+// The refusals of a number that begins with "-": in the entry dialog, and
+// for dropped lines, of which count were not added.
+QString Unused_Number_Message();
+QString Unused_Number_Drop_Message(int count);
+
 // A line whose name or number column came NUL-padded keeps only the part
 // before the first NUL of each column, blank-padded to the column width;
 // other characters after a NUL at the end are dropped. Lines without such

@@ -135,6 +135,10 @@ void Cockpit_Numbers_Dialog::OK_Click()
         platform::Msg_Box(QStringLiteral("Must specify phone number!"));
         return;
     }
+    if (tables::Is_Unused_Number(Control_Number->text())) {
+        platform::Warn(tables::Unused_Number_Message());
+        return;
+    }
     result_ = tables::Cockpit_Number_Line(Control_Name->text(), Control_Number->text(),
                                           Control_Priority->currentIndex() + 1,
                                           Control_Protected->currentIndex() != 0);

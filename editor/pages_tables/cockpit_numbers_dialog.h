@@ -26,7 +26,7 @@ public:
     const QString& Result() const { return result_; }
 
     // The buttons' actions (OK keeps the dialog open when the number is empty
-    // or a field had to be corrected).
+    // or begins with "-", or a field had to be corrected).
     void OK_Click();
     void Cancel_Click();
 

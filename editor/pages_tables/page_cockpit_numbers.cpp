@@ -312,13 +312,24 @@ int Page_Cockpit_Numbers::Drop_Text(int index, const QStringList& pieces)
     tables::Set_Drop_Colour(list, false);
     const int first = Selected_Index(list) + 1;
     int added = 0;
+    int refused = 0;
+    bool full = false;
     for (const QString& piece : pieces) {
         if (list->count() >= tables::Max_Cockpit_Numbers()) {
-            platform::Warn(tables::Drop_Full_Message(added));
-            return added;
+            full = true;
+            break;
         }
-        list->insertItem(first + added, core::Parse_Phone_Entry(piece));
+        const QString line = core::Parse_Phone_Entry(piece);
+        if (tables::Is_Unused_Number(tables::Read_Cockpit_Line(line).Number)) {
+            ++refused;
+            continue;
+        }
+        list->insertItem(first + added, line);
         ++added;
     }
+    if (full)
+        platform::Warn(tables::Drop_Full_Message(added));
+    if (refused > 0)
+        platform::Warn(tables::Unused_Number_Drop_Message(refused));
     return added;
 }

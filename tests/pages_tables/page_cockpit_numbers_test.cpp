@@ -421,6 +421,43 @@ TEST_F(CockpitPage, DropStopsWhenRoomRunsOut)
     EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("No more entries available. 0 were added.")});
 }
 
+// A stored entry whose number begins with "-" is an unused one and is not
+// loaded: neither the entry dialog nor a drop may make such an entry.
+TEST_F(CockpitPage, NumbersBeginningWithMinusAreRefused)
+{
+    Fill(0, 2);
+    Select(0, 0);
+    const QString refusal = QStringLiteral("Phone number must not begin with \"-\"!");
+    bool stayed_open = false;
+    On_Modal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<Cockpit_Numbers_Dialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->Control_Name->setText(QStringLiteral("OPS"));
+        dialog->Control_Number->setText(QStringLiteral("  -5 55"));
+        dialog->OK_Click();
+        stayed_open = dialog->isVisible() && dialog->Result().isEmpty() &&
+                      dialog->Control_Number->text() == QStringLiteral("  -5 55");
+        modal->close();
+    });
+    page->Control_05_Edit_Click();
+    EXPECT_TRUE(stayed_open);
+    ASSERT_EQ(messages.Boxes().size(), 1);
+    EXPECT_EQ(messages.Boxes()[0].text, refusal);
+    EXPECT_EQ(messages.Boxes()[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(messages.Boxes()[0].buttons, MsgButtons::Ok);
+    EXPECT_TRUE(messages.Boxes()[0].title.isEmpty());
+    EXPECT_EQ(Lines(List(0)), (QStringList{Entry(QStringLiteral("N000")), Entry(QStringLiteral("N001"))}));
+
+    // Dropped lines with such a number are skipped, and one box counts them.
+    messages.Clear();
+    Drop(List(0)->viewport(), QStringLiteral("A\t-5 55\r\nB\t5 55\r\nC\t -7\t1\r\n"));
+    EXPECT_EQ(Lines(List(0)), (QStringList{Entry(QStringLiteral("N000")),
+                                           Entry(QStringLiteral("B"), QStringLiteral("5 55")),
+                                           Entry(QStringLiteral("N001"))}));
+    EXPECT_EQ(messages.Texts(), QStringList{refusal + QStringLiteral(" 2 were not added.")});
+    EXPECT_EQ(messages.Boxes()[0].icon, MsgIcon::Exclamation);
+}
+
 // --- report ---
 
 TEST_F(CockpitPage, ReportSectionLineByLine)
