@@ -80,14 +80,20 @@ void Update_Data(Page_Set& pages)
 
 namespace {
 
-// The steps that a new and a converted ORT share.
-void Prepare_Controls(Page_Set& pages)
+// The steps that a new and an opened or converted ORT share: the controls
+// start from the factory defaults, `load` (when given) puts the loaded
+// record into them, and last the enables that follow from the values shown
+// are settled.
+void Show_User_Items(Page_Set& pages, Update_GUI_Proc load)
 {
     Set_Default_Tables();
     Set_Factory_Defaults(pages);
     Set_User_Visibility(pages);
     Set_User_Captions(pages);
     Set_User_Enables(pages);
+    if (load)
+        load(pages);
+    pages.Cabin().Apply_Assignment_Type_Rule();
 }
 
 bool Has_User_Partition()
@@ -112,7 +118,7 @@ void Set_User_Defaults_New(Page_Set& pages)
     // leaves as the record held start as zeros.
     if (core::Record* record = Current_Record())
         record->Clear();
-    Prepare_Controls(pages);
+    Show_User_Items(pages, nullptr);
 }
 
 void Convert_User(Page_Set& pages)
@@ -124,8 +130,7 @@ void Convert_User(Page_Set& pages)
     core::Record* record = Current_Record();
     if (record && User_Record_For_Type(core::Versions().User_Loaded.ORT_Type) != record)
         record->Clear();
-    Prepare_Controls(pages);
-    Update_GUI(pages);
+    Show_User_Items(pages, Update_GUI);
     Update_Data(pages);
 }
 

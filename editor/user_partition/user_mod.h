@@ -73,14 +73,16 @@ private:
 
 // User items of a new ORT: nothing when the current user Partition_Version
 // is 99; otherwise the default tables, the factory defaults, visibility,
-// captions and enables. The record of the current generation starts from a
-// cleared record.
+// captions and enables, and last each item-45 assignment type enabled
+// exactly when its terminal ID is not -1. The record of the current
+// generation starts from a cleared record.
 void Set_User_Defaults_New(Page_Set& pages);
 
 // User items of an opened or converted ORT: the steps of
-// Set_User_Defaults_New, then Update_GUI and Update_Data. The record of the
-// current generation is kept when the loaded file is of that generation (a
-// re-save keeps the bytes the save does not write) and cleared otherwise.
+// Set_User_Defaults_New with Update_GUI run before the item-45 enables are
+// settled, then Update_Data. The record of the current generation is kept
+// when the loaded file is of that generation (a re-save keeps the bytes the
+// save does not write) and cleared otherwise.
 // The conversion report, when one is open, gets the load direction's lines.
 void Convert_User(Page_Set& pages);
 

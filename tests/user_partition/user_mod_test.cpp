@@ -113,3 +113,20 @@ TEST_F(UserModTest, ConversionFromAnotherGenerationStartsFromAClearedRecord)
     const QByteArray block = User_Record_V8().Bytes().mid(V8_HSD_BEGIN, V8_HSD_END - V8_HSD_BEGIN);
     EXPECT_EQ(block, QByteArray(V8_HSD_END - V8_HSD_BEGIN, '\0'));
 }
+
+TEST_F(UserModTest, LoadedTerminalIdEnablesItsAssignmentType)
+{
+    // SDU 1, APHONE 1: terminal 5, "Exclusive"; the other terminals none.
+    for (int element = 0; element < 4; ++element)
+        User_Record_V8().Set(V8_Item_45_Number, element == 0 ? 5 : -1, element);
+    User_Record_V8().Set(V8_Item_45_Index, 1, 0);
+    Set_User_Loaded(8, 2);
+    Set_User_Current(8, 2, 5, 0);
+    Convert_User(*pages);
+    const Page_Cabin& cabin = pages->Cabin();
+    EXPECT_EQ(cabin.Control_45_1a1->text(), QStringLiteral("5"));
+    EXPECT_EQ(cabin.Control_45_1b1->currentText(), QStringLiteral("Exclusive"));
+    EXPECT_TRUE(cabin.Control_45_1b1->isEnabled());
+    for (const QComboBox* type : {cabin.Control_45_1b2, cabin.Control_45_2b1, cabin.Control_45_2b2})
+        EXPECT_FALSE(type->isEnabled());
+}
