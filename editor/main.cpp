@@ -3,8 +3,13 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 int main(int argc, char** argv)
 {
+    // A save past the file-size limit then fails with a full-disk error
+    // instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     Page_Set pages;
     MerivaneMain window(pages);

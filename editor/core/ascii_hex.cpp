@@ -1,10 +1,10 @@
 #include "editor/core/ascii_hex.h"
 
+#include "editor/platform/atomic_file.h"
 #include "editor/platform/message_service.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace core {
 
@@ -60,24 +60,27 @@ std::optional<Ascii_Hex_Error> open_input(QFile& file)
     return std::nullopt;
 }
 
-std::optional<Ascii_Hex_Error> open_output(QSaveFile& file)
+// The error of a failed step of the output: a full disk; a folder, a
+// read-only file or a file that cannot be created; any other failed write.
+std::optional<Ascii_Hex_Error> output_error(const platform::File_Write_Result& result)
 {
-    // A read-only target is refused rather than replaced behind its back.
-    const QFileInfo info(file.fileName());
-    if (info.isDir() || (info.exists() && !info.isWritable()) || !file.open(QIODevice::WriteOnly))
+    if (result.Ok())
+        return std::nullopt;
+    if (result.Disk_Full())
+        return Disk_Full_Error();
+    if (result.Step == platform::File_Write_Step::Not_Writable ||
+        result.Step == platform::File_Write_Step::Open)
         return Access_Error();
-    return std::nullopt;
+    return Io_Error();
 }
 
-std::optional<Ascii_Hex_Error> write_all(QSaveFile& file, const QByteArray& bytes)
+std::optional<Ascii_Hex_Error> write_all(platform::Atomic_File& file, const QByteArray& bytes)
 {
-    if (file.write(bytes) != bytes.size())
-        return Io_Error();
-    return std::nullopt;
+    return output_error(file.Write(bytes));
 }
 
 // Streams the binary file into the hex file.
-std::optional<Ascii_Hex_Error> convert_to_ascii(QFile& in, QSaveFile& out)
+std::optional<Ascii_Hex_Error> convert_to_ascii(QFile& in, platform::Atomic_File& out)
 {
     QByteArray pending;
     QByteArray text;
@@ -100,7 +103,7 @@ std::optional<Ascii_Hex_Error> convert_to_ascii(QFile& in, QSaveFile& out)
 }
 
 // Streams the hex file into the binary file until the reader stops.
-std::optional<Ascii_Hex_Error> convert_to_binary(QFile& in, QSaveFile& out)
+std::optional<Ascii_Hex_Error> convert_to_binary(QFile& in, platform::Atomic_File& out)
 {
     Ascii_Hex_Decoder decoder;
     QByteArray bytes;
@@ -121,24 +124,23 @@ std::optional<Ascii_Hex_Error> convert_to_binary(QFile& in, QSaveFile& out)
     return std::nullopt;
 }
 
-using Converter = std::optional<Ascii_Hex_Error> (*)(QFile&, QSaveFile&);
+using Converter = std::optional<Ascii_Hex_Error> (*)(QFile&, platform::Atomic_File&);
 
 // Runs one conversion from in_path into a fresh out_path; the output replaces
 // out_path only when everything succeeded.
 bool convert_file(const QString& in_path, const QString& out_path, Converter convert)
 {
     QFile in(in_path);
-    QSaveFile out(out_path);
+    platform::Atomic_File out(out_path); // not committed: removed, the target stays
     std::optional<Ascii_Hex_Error> error = open_input(in);
     if (!error)
-        error = open_output(out);
+        error = output_error(out.Open());
     if (!error)
         error = convert(in, out);
     in.close();
-    if (!error && !out.commit())
-        error = Io_Error();
+    if (!error)
+        error = output_error(out.Commit());
     if (error) {
-        out.cancelWriting(); // the temporary file is removed, the target stays
         show_error(*error);
         return false;
     }
@@ -150,6 +152,7 @@ bool convert_file(const QString& in_path, const QString& out_path, Converter con
 Ascii_Hex_Error Overflow_Error() { return {6, QStringLiteral("Overflow")}; }
 Ascii_Hex_Error File_Not_Found_Error() { return {53, QStringLiteral("File not found")}; }
 Ascii_Hex_Error Io_Error() { return {57, QStringLiteral("Device I/O error")}; }
+Ascii_Hex_Error Disk_Full_Error() { return {61, QStringLiteral("Disk full")}; }
 Ascii_Hex_Error Access_Error() { return {75, QStringLiteral("Path/File access error")}; }
 
 QByteArray Encode_Ascii_Hex(const QByteArray& binary)

@@ -1,6 +1,8 @@
 #include "editor/main_window/config_ldr.h"
 
-#include <QSaveFile>
+#include "editor/core/document/ort_loader_errors.h"
+#include "editor/platform/atomic_file.h"
+
 #include <span>
 
 namespace main_window {
@@ -85,9 +87,10 @@ QByteArray Config_Ldr_Bytes(Config_Ldr_Variant variant, const QString& label,
 
 bool Write_Disk_File(const QString& path, const QByteArray& bytes, QString& error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + file.errorString();
+    const platform::File_Write_Result result = platform::Write_Whole_File(path, bytes);
+    if (!result.Ok()) {
+        error = QStringLiteral("Cannot write ") + path + QStringLiteral(": ") +
+                Ort_Loader::Write_Error(result).Description();
         return false;
     }
     return true;

@@ -37,8 +37,9 @@ QByteArray Config_Ldr_Bytes(Config_Ldr_Variant variant, const QString& label = Q
 bool Write_Config_Ldr(const QString& folder, Config_Ldr_Variant variant, const QString& label,
                       const QString& file_name, QString& error);
 
-// Writes bytes to path, replacing the file. On failure returns false and sets
-// error to a description naming the file.
+// Writes bytes to path, replacing the file whole; a failure leaves the old
+// file as it was. On failure returns false and sets error to a description
+// naming the file and the file error ("Cannot write /disk/config.ldr: Disk full").
 bool Write_Disk_File(const QString& path, const QByteArray& bytes, QString& error);
 
 } // namespace main_window

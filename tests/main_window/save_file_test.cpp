@@ -9,11 +9,41 @@
 
 #include <QListWidget>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using platform::MsgAnswer;
 
 namespace {
 
 class SaveFileTest : public FileCommandsTest {};
+
+// A file-size limit for the process while it lives, with SIGXFSZ ignored so
+// that a write past it fails with EFBIG as the editor's own start-up arranges.
+class File_Size_Limit {
+public:
+    explicit File_Size_Limit(rlim_t bytes)
+    {
+        old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old_limit_);
+        rlimit limit = old_limit_;
+        limit.rlim_cur = bytes;
+        set_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~File_Size_Limit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old_limit_);
+        std::signal(SIGXFSZ, old_handler_);
+    }
+    File_Size_Limit(const File_Size_Limit&) = delete;
+    File_Size_Limit& operator=(const File_Size_Limit&) = delete;
+    bool Set() const { return set_; }
+
+private:
+    rlimit old_limit_{};
+    void (*old_handler_)(int) = SIG_DFL;
+    bool set_ = false;
+};
 
 } // namespace
 
@@ -82,6 +112,27 @@ TEST_F(SaveFileTest, FailedSaveLeavesTheOldFileCaptionAndBaseline)
     EXPECT_EQ(main->get_Last_Saved_CRC(), crc);
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("sub/a.cfg")));
     EXPECT_TRUE(QFileInfo(Path(QStringLiteral("sub/a.cfg"))).isDir());
+}
+
+TEST_F(SaveFileTest, FullDiskIsReportedAsDiskFullAndKeepsTheOldFile)
+{
+    New_14();
+    ASSERT_TRUE(Save_As(QStringLiteral("a.cfg")));
+    const QByteArray old = Read_File(Path(QStringLiteral("a.cfg")));
+    const std::uint16_t crc = main->get_Last_Saved_CRC();
+    Edit();
+    {
+        // The file-size limit stands in for a full disk: same error, same outcome.
+        const File_Size_Limit limit(4096);
+        ASSERT_TRUE(limit.Set());
+        EXPECT_FALSE(main->mnuSave_Click());
+    }
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("mnuSave Error type: 61, Disk full"));
+    EXPECT_EQ(Read_File(Path(QStringLiteral("a.cfg"))), old);
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("a.cfg?*")}, QDir::AllEntries | QDir::Hidden),
+              QStringList());
+    EXPECT_EQ(main->get_Last_Saved_CRC(), crc);
 }
 
 TEST_F(SaveFileTest, CmtUploadFileIsHexAndAPlainSaveKeepsItHex)

@@ -1,5 +1,6 @@
 #include "editor/core/document/ort_loader_errors.h"
 
+#include "editor/platform/atomic_file.h"
 #include "editor/platform/message_service.h"
 
 #include <QFileDevice>
@@ -31,6 +32,20 @@ File_Error Device_Error(const QFileDevice& file, int otherwise)
 {
     return File_Error(file.error() == QFileDevice::PermissionsError ? PERMISSION_DENIED
                                                                      : otherwise);
+}
+
+File_Error Write_Error(const platform::File_Write_Result& result)
+{
+    using platform::File_Write_Step;
+    if (result.Disk_Full())
+        return File_Error(DISK_FULL);
+    if (result.Step == File_Write_Step::Not_Writable)
+        return File_Error(PATH_FILE_ACCESS);
+    if (result.Permission_Refused())
+        return File_Error(PERMISSION_DENIED);
+    if (result.Step == File_Write_Step::Open)
+        return File_Error(result.Folder_Missing() ? PATH_NOT_FOUND : PATH_FILE_ACCESS);
+    return File_Error(DEVICE_IO_ERROR);
 }
 
 QString File_Error_Description(int number)

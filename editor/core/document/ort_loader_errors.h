@@ -11,6 +11,10 @@
 
 class QFileDevice;
 
+namespace platform {
+struct File_Write_Result;
+}
+
 namespace Ort_Loader {
 
 // The loader's own error codes.
@@ -64,6 +68,12 @@ public:
 // The failure of an opened file: 70 when permission was refused, else
 // `otherwise`.
 File_Error Device_Error(const QFileDevice& file, int otherwise);
+
+// The failure of a file replacement: 61 a full disk, quota or file-size
+// limit; 70 refused permission; 76 a folder that does not exist; 75 a target
+// that cannot be replaced or a file that cannot be created; 57 any other
+// failed write.
+File_Error Write_Error(const platform::File_Write_Result& result);
 
 // The platform's description of a file error number ("File not found").
 QString File_Error_Description(int number);

@@ -8,20 +8,16 @@
 #include "editor/core/secured_record.h"
 #include "editor/core/text_helpers.h"
 #include "editor/page_set/page_set.h"
+#include "editor/platform/atomic_file.h"
 #include "editor/platform/message_service.h"
 #include "editor/user_partition/user_mod.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 
 namespace Ort_Writer {
 
 namespace {
-
-using Ort_Loader::File_Error;
 
 // One writer: the values it accepts (each is also the file type it writes)
 // and the message for any other.
@@ -79,20 +75,9 @@ QByteArray Records_Data(std::int32_t type)
 
 void Replace_File(const QString& path, const QByteArray& bytes)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.absoluteDir().exists())
-        throw File_Error(Ort_Loader::PATH_NOT_FOUND);
-    if (info.isDir())
-        throw File_Error(Ort_Loader::PATH_FILE_ACCESS);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Ort_Loader::Device_Error(file, Ort_Loader::PATH_FILE_ACCESS);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        throw File_Error(Ort_Loader::DEVICE_IO_ERROR);
-    }
-    if (!file.commit())
-        throw Ort_Loader::Device_Error(file, Ort_Loader::DEVICE_IO_ERROR);
+    const platform::File_Write_Result result = platform::Write_Whole_File(path, bytes);
+    if (!result.Ok())
+        throw Ort_Loader::Write_Error(result);
 }
 
 std::optional<std::uint16_t> Write_Version_Secured(Page_Set& pages, const QString& path)

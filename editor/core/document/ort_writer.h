@@ -25,8 +25,8 @@ void Update_ORT_Data(Page_Set& pages, std::int32_t type);
 QByteArray Records_Data(std::int32_t type);
 
 // Replaces `path` whole with `bytes`. Throws Ort_Loader::File_Error (76 a
-// folder that does not exist, 70 no permission, 75 not a file, 57 a failed
-// write); the old file is then unchanged.
+// folder that does not exist, 70 no permission, 75 not a file, 61 a full
+// disk, 57 any other failed write); the old file is then unchanged.
 void Replace_File(const QString& path, const QByteArray& bytes);
 
 // The three writers. Each returns the CRC it wrote, or nothing when its
