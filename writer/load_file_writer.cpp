@@ -5,7 +5,10 @@
 #include "writer/load_file_layouts.h"
 #include "writer/load_part_number.h"
 
+#include "editor/platform/atomic_file.h"
+
 #include <QFile>
+#include <algorithm>
 #include <filesystem>
 #include <new>
 #include <optional>
@@ -65,25 +68,6 @@ private:
     std::vector<Output> outputs_;
 };
 
-bool Write_New(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-bool Append(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Append) && f.write(bytes) == bytes.size();
-}
-
-// Opens for update without truncating and writes bytes at offset.
-bool Patch(const QString& path, qint64 offset, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadWrite) && f.seek(offset) && f.write(bytes) == bytes.size();
-}
-
 // The given ranges of a file, concatenated; nothing when it cannot be read.
 std::optional<QByteArray> Read_Ranges(const QString& path, std::span<const Byte_Range> ranges)
 {
@@ -124,6 +108,32 @@ std::optional<QByteArray> Read_Whole(const QString& path, Read_Failure* failure)
         *failure = Read_Failure::Memory;
         return std::nullopt;
     }
+}
+
+// Every step replaces its file whole, so a failed step (a full disk among
+// them) leaves the file as the step before wrote it, or no file at all.
+bool Write_New(const QString& path, const QByteArray& bytes)
+{
+    return platform::Write_Whole_File(path, bytes).Ok();
+}
+
+bool Append(const QString& path, const QByteArray& bytes)
+{
+    Read_Failure failure;
+    const auto old = Read_Whole(path, &failure);
+    return old && Write_New(path, *old + bytes);
+}
+
+// Writes bytes over the file's bytes at offset; the file grows when they
+// reach past its end.
+bool Patch(const QString& path, qint64 offset, const QByteArray& bytes)
+{
+    Read_Failure failure;
+    auto old = Read_Whole(path, &failure);
+    if (!old || offset < 0 || offset > old->size())
+        return false;
+    old->replace(offset, std::min<qint64>(bytes.size(), old->size() - offset), bytes);
+    return Write_New(path, *old);
 }
 
 QByteArray U16(std::uint16_t v)
