@@ -33,7 +33,7 @@ constexpr int SET_DIGITS = 4;
 constexpr int SET_SIGNED_DIGITS = 7;
 
 constexpr int CODE_LENGTH = 4;
-const char* const NO_TERMINAL = "-1";
+const char* const NO_TERMINAL = "-1"; // NO_TERMINAL_ID as the field shows it
 const char* const HINT_13 = "May have no effect, see Help";
 
 const struct {
@@ -310,13 +310,15 @@ void Page_Cabin::Bind_Terminal(QLineEdit* edit, pages::Up_Down* spin, QComboBox*
 {
     const pages::Title_Source aphone = pages::Caption_Of(Label_User_L0[static_cast<std::size_t>(aphone_label)]);
     const pages::Title_Source terminal = pages::Caption_Of(Label_User_L0[static_cast<std::size_t>(aphone_label + 1)]);
-    const pages::Field_Check check = pages::Real_Check(0, QString::fromLatin1(NO_TERMINAL), -1, 999,
+    const pages::Field_Check check = pages::Real_Check(0, QString::fromLatin1(NO_TERMINAL), TERMINAL_ID_MINIMUM,
+                                                       TERMINAL_ID_MAXIMUM,
                                                        [aphone, terminal] {
                                                            return aphone() + QStringLiteral(": ") + terminal();
                                                        });
     // A check and a click alike apply the assignment-type rule to the new text at once.
     const QPointer<QComboBox> guarded_type(type);
-    pages::Bind_Whole_Spin(edit, spin, SET_SIGNED_DIGITS, check, pages::Focus_Rule::Move_On, -1, 999, -1,
+    pages::Bind_Whole_Spin(edit, spin, SET_SIGNED_DIGITS, check, pages::Focus_Rule::Move_On, TERMINAL_ID_MINIMUM,
+                           TERMINAL_ID_MAXIMUM, NO_TERMINAL_ID,
                            [guarded_type](const QString& text) { Assignment_Rule(text, guarded_type); });
 }
 

@@ -29,6 +29,12 @@ namespace pages {
 class Up_Down;
 }
 
+// Item 45's called terminal ID: a whole number from TERMINAL_ID_MINIMUM to
+// TERMINAL_ID_MAXIMUM; NO_TERMINAL_ID, the default, means none.
+inline constexpr int TERMINAL_ID_MINIMUM = -1;
+inline constexpr int TERMINAL_ID_MAXIMUM = 999;
+inline constexpr int NO_TERMINAL_ID = TERMINAL_ID_MINIMUM;
+
 // The check of a call-barring security code: digits only, exactly four.
 // A character other than a digit gives the invalid-character box (titled
 // with the program's title) and is dropped; a code that is then shorter than

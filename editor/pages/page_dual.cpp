@@ -17,8 +17,6 @@
 namespace {
 
 constexpr int SET_DIGITS = 4;
-constexpr int WEIGHT_MIN = 0;
-constexpr int WEIGHT_MAX = 99;
 
 const char* const HINT_WSC = "No SATCOM effect with WSC";
 const char* const TOOLTIP_50 = "Default: Presented";
@@ -126,10 +124,10 @@ void Page_Dual::Build_User()
 
         // Titled with the traffic name alone; the corrected value stands and
         // the focus moves on. The spin button follows the result.
-        const pages::Field_Check check = pages::Real_Check(0, default_text, WEIGHT_MIN, WEIGHT_MAX,
+        const pages::Field_Check check = pages::Real_Check(0, default_text, ITEM49_MINIMUM, ITEM49_MAXIMUM,
                                                            pages::Caption_Of(Label_User_L0[i + 1]));
-        pages::Bind_Whole_Spin(edit, spin, SET_DIGITS, check, pages::Focus_Rule::Move_On, WEIGHT_MIN, WEIGHT_MAX,
-                               default_value);
+        pages::Bind_Whole_Spin(edit, spin, SET_DIGITS, check, pages::Focus_Rule::Move_On, ITEM49_MINIMUM,
+                               ITEM49_MAXIMUM, default_value);
 
         grid->addWidget(Label_User_L0[i + 1], index + 1, 0);
         grid->addWidget(edit, index + 1, 1);

@@ -27,6 +27,9 @@ class Up_Down;
 // checks of Page_Dual.Control_49 fall back to them; the user factory defaults
 // write them into the fields.
 inline constexpr std::array<std::uint8_t, 6> Default_Item49{6, 2, 5, 6, 1, 2};
+// The range of each item-49 weighting.
+inline constexpr int ITEM49_MINIMUM = 0;
+inline constexpr int ITEM49_MAXIMUM = 99;
 
 class Page_Dual : public Page_Frame {
     Q_OBJECT

@@ -25,8 +25,8 @@ constexpr int SET_DIGITS_POINT = 6;
 constexpr int SET_MINUS_DIGITS = 7;
 
 // Elevations: 0.0 to 90.0 degrees, stepped by half a degree (in tenths).
-constexpr double ELEVATION_MINIMUM = 0.0;
-constexpr double ELEVATION_MAXIMUM = 90.0;
+constexpr double ELEVATION_MINIMUM = User_Mod::MINIMUM_106_EL;
+constexpr double ELEVATION_MAXIMUM = User_Mod::MAXIMUM_106_EL;
 constexpr int ELEVATION_STEP_TENTHS = 5;
 
 // The page's own feature level: the items exist from level 5 on.
@@ -157,10 +157,10 @@ void Page_PIMBIT::Build_103()
         const QString text = QString::number(User_Mod::Default_103(index));
         Label_User_L5_103[i] = pages::Make_Label(Array_Name(label_name, i), QString::fromLatin1(orders[i]));
         Control_103[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_103"), i), 3, text,
-                                   Design_Tip(text, 70, 255));
+                                   Design_Tip(text, User_Mod::MINIMUM_103, User_Mod::MAXIMUM_103));
         UpDown_103[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_103"), i));
-        Bind_Whole(Control_103[i], UpDown_103[i], SET_DIGITS, User_Mod::Default_103(index), 70, 255,
-                   Element_Title(Frame_103, QStringLiteral(", "), Label_User_L5_103[i]));
+        Bind_Whole(Control_103[i], UpDown_103[i], SET_DIGITS, User_Mod::Default_103(index), User_Mod::MINIMUM_103,
+                   User_Mod::MAXIMUM_103, Element_Title(Frame_103, QStringLiteral(", "), Label_User_L5_103[i]));
         grid->addWidget(Label_User_L5_103[i], i + 1, 0);
         grid->addWidget(pages::Field_With_Spin(Control_103[i], UpDown_103[i]), i + 1, 1);
     }
@@ -240,10 +240,10 @@ void Page_PIMBIT::Build_106()
         Label_User_L5_106_Az[i] = pages::Make_Label(Array_Name(QStringLiteral("Label_User_L5_106_Az"), i),
                                              QStringLiteral("Azimuth - ") + QString::number(i + 1));
         Control_106_Az[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_106_Az"), i), 4, text,
-                                      Design_Tip(text, -99, 99));
+                                      Design_Tip(text, User_Mod::MINIMUM_106_AZ, User_Mod::MAXIMUM_106_AZ));
         UpDown_106_Az[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_106_Az"), i));
-        Bind_Whole(Control_106_Az[i], UpDown_106_Az[i], SET_MINUS_DIGITS, default_value, -99, 99,
-                   Element_Title(Frame_106, QStringLiteral(", "), Label_User_L5_106_Az[i]));
+        Bind_Whole(Control_106_Az[i], UpDown_106_Az[i], SET_MINUS_DIGITS, default_value, User_Mod::MINIMUM_106_AZ,
+                   User_Mod::MAXIMUM_106_AZ, Element_Title(Frame_106, QStringLiteral(", "), Label_User_L5_106_Az[i]));
         grid->addWidget(Label_User_L5_106_Az[i], line, 0);
         grid->addWidget(pages::Field_With_Spin(Control_106_Az[i], UpDown_106_Az[i]), line, 1);
         ++line;
@@ -255,7 +255,8 @@ void Page_PIMBIT::Build_106()
             pages::Make_Label(Array_Name(QStringLiteral("Label_User_L5_106_El"), i),
                        QStringLiteral("Elevation - ") + QString::number(i + 1));
         Control_106_El[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_106_El"), i), 4, text,
-                                      Design_Tip(text, 0, 90));
+                                      Design_Tip(text, static_cast<int>(ELEVATION_MINIMUM),
+                                                 static_cast<int>(ELEVATION_MAXIMUM)));
         UpDown_106_El[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_106_El"), i));
         Bind_Elevation(Control_106_El[i], UpDown_106_El[i], text,
                        Element_Title(Frame_106, QStringLiteral(", "), Label_User_L5_106_El[i]));
@@ -271,10 +272,12 @@ void Page_PIMBIT::Build_107()
     Label_User_L5_107 =
         pages::Make_Label(QStringLiteral("Label_User_L5_107"), QStringLiteral("Sample Discard Ratio"));
     Set_Tag(Label_User_L5_107, QStringLiteral("Item 107"));
-    Control_107 = pages::Make_Edit(QStringLiteral("Control_107"), 3, QStringLiteral("1"),
-                            Design_Tip(QStringLiteral("1"), 0, 99));
+    const QString default_107 = QString::number(User_Mod::DEFAULT_107);
+    Control_107 = pages::Make_Edit(QStringLiteral("Control_107"), 3, default_107,
+                            Design_Tip(default_107, User_Mod::MINIMUM_107, User_Mod::MAXIMUM_107));
     UpDown_107 = pages::Make_Spin(QStringLiteral("UpDown_107"));
-    Bind_Whole(Control_107, UpDown_107, SET_DIGITS, 1, 0, 99, pages::Caption_Of(Label_User_L5_107));
+    Bind_Whole(Control_107, UpDown_107, SET_DIGITS, User_Mod::DEFAULT_107, User_Mod::MINIMUM_107,
+               User_Mod::MAXIMUM_107, pages::Caption_Of(Label_User_L5_107));
     auto* row = new QHBoxLayout;
     row->addWidget(Label_User_L5_107);
     row->addWidget(pages::Field_With_Spin(Control_107, UpDown_107));

@@ -36,6 +36,20 @@ const LES_Table& Default_MPDS_LES();
 // preference in decimal. Longer numbers are not cut.
 QString Format_LES_Entry(const LES_Element& element);
 
+// Items 62 and 64 (ongoing and minimum HSD call EIRP) in tenths, as the
+// record holds them: from EIRP_MINIMUM_TENTHS to the item's maximum, with
+// the factory default.
+constexpr int EIRP_MINIMUM_TENTHS = 0;
+constexpr int ITEM_62_MAXIMUM_TENTHS = 250;
+constexpr int ITEM_62_DEFAULT_TENTHS = 180;
+constexpr int ITEM_64_MAXIMUM_TENTHS = 300;
+constexpr int ITEM_64_DEFAULT_TENTHS = 160;
+
+// Item 76, the DHCP IP address pool: range and factory default.
+constexpr int ITEM_76_MINIMUM = 3;
+constexpr int ITEM_76_MAXIMUM = 250;
+constexpr int ITEM_76_DEFAULT = 50;
+
 // Default octet of box `index` (0 first octet .. 3 last) of an address; an
 // index outside 0..3 gives 0.
 std::uint8_t Default_72a1(std::int16_t index); // IP address SDU 1 port 1

@@ -323,31 +323,30 @@ void Page_HSD_Cnfg::Bind_Fields()
         QLineEdit* edit;
         pages::Up_Down* spin;
         QLabel* title;
-        const char* default_text;
-        double maximum;
-        int initial;
+        int default_tenths;
+        int maximum_tenths;
     } eirp[] = {
-        {Control_62, UpDown_62, Label_User_L1[0], "18", 25.0, 180},
-        {Control_64, UpDown_64, Label_User_L3[0], "16", 30.0, 160},
+        {Control_62, UpDown_62, Label_User_L1[0], User_Mod::ITEM_62_DEFAULT_TENTHS, User_Mod::ITEM_62_MAXIMUM_TENTHS},
+        {Control_64, UpDown_64, Label_User_L3[0], User_Mod::ITEM_64_DEFAULT_TENTHS, User_Mod::ITEM_64_MAXIMUM_TENTHS},
     };
     for (const auto& e : eirp) {
         QLineEdit* edit = e.edit;
         pages::Up_Down* spin = e.spin;
-        const double maximum = e.maximum;
-        const QString default_text = QString::fromLatin1(e.default_text);
+        const double minimum = User_Mod::EIRP_MINIMUM_TENTHS / 10.0;
+        const double maximum = e.maximum_tenths / 10.0;
+        const QString default_text = QString::number(e.default_tenths / 10.0);
         const pages::Title_Source title = pages::Caption_Of(e.title);
         pages::Bind_Field(
             edit, SET_REAL,
-            [spin, maximum, default_text, title](const QString& text, bool& cancel) {
+            [spin, minimum, maximum, default_text, title](const QString& text, bool& cancel) {
                 const QString result =
-                    core::Validate_Real(1, text, default_text, 0.0, maximum, title(), cancel);
-                hsd::Set_Spin_Value(spin, core::Real_To_Tenths(result, 0.0, maximum, 0));
+                    core::Validate_Real(1, text, default_text, minimum, maximum, title(), cancel);
+                hsd::Set_Spin_Value(spin, core::Real_To_Tenths(result, minimum, maximum, 0));
                 return result;
             },
             Focus_Rule::Move_On);
-        hsd::Bind_Value_Spin(spin, 0, static_cast<int>(maximum * 10), e.initial, [edit](int value) {
-            edit->setText(core::Format_Fixed(value / 10.0, 1));
-        });
+        hsd::Bind_Value_Spin(spin, User_Mod::EIRP_MINIMUM_TENTHS, e.maximum_tenths, e.default_tenths,
+                             [edit](int value) { edit->setText(core::Format_Fixed(value / 10.0, 1)); });
     }
 
     // Item 72 with the uniqueness rule; 73, 74 and 75 plain octets.
@@ -385,10 +384,11 @@ void Page_HSD_Cnfg::Bind_Fields()
 
     // Item 76 keeps the focus after a correction.
     pages::Bind_Field(Control_76, SET_DECIMAL,
-                      pages::Real_Check(0, QStringLiteral("50"), 3, 250,
-                                        pages::Caption_Of(Label_User_L3[12])),
+                      pages::Real_Check(0, QString::number(User_Mod::ITEM_76_DEFAULT), User_Mod::ITEM_76_MINIMUM,
+                                        User_Mod::ITEM_76_MAXIMUM, pages::Caption_Of(Label_User_L3[12])),
                       Focus_Rule::Keep_Focus);
-    pages::Bind_Whole_Step(UpDown_76, Control_76, 3, 250, 50);
+    pages::Bind_Whole_Step(UpDown_76, Control_76, User_Mod::ITEM_76_MINIMUM, User_Mod::ITEM_76_MAXIMUM,
+                           User_Mod::ITEM_76_DEFAULT);
 
     // Names and logins: the character set alone; the PPPoE names must differ.
     for (int i = 0; i < 2; ++i) {

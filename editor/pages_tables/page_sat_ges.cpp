@@ -216,9 +216,12 @@ void Page_Sat_GES::Build_Items()
         QLabel* caption = label(item.label_index, item.caption);
         item.edit = pages::Make_Edit(QString::fromLatin1(item.name), 2, QString(),
                                      QStringLiteral("Default: 5 /  Range 1 to 30"));
-        pages::Bind_Field(item.edit, 4, pages::Real_Check(0, QStringLiteral("5"), 1, 30, pages::Caption_Of(caption)));
+        pages::Bind_Field(item.edit, 4,
+                          pages::Real_Check(0, QString::number(RECOVERY_MINUTES_DEFAULT), RECOVERY_MINUTES_MINIMUM,
+                                            RECOVERY_MINUTES_MAXIMUM, pages::Caption_Of(caption)));
         item.spin = pages::Make_Spin(QString::fromLatin1(item.spin_name));
-        pages::Bind_Whole_Step(item.spin, item.edit, 1, 30, 5);
+        pages::Bind_Whole_Step(item.spin, item.edit, RECOVERY_MINUTES_MINIMUM, RECOVERY_MINUTES_MAXIMUM,
+                               RECOVERY_MINUTES_DEFAULT);
         auto* value = new QHBoxLayout;
         value->addWidget(item.edit);
         value->addWidget(item.spin);

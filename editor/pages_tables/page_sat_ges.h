@@ -28,6 +28,10 @@ class Page_Sat_GES : public Page_Frame {
 public:
     static constexpr int SAT_TABLE_MAX = 16;
     static constexpr int GES_TABLE_MAX = ges::GES_TABLE_MAX;
+    // The two recovery timeouts (items 94 and 108), in minutes.
+    static constexpr int RECOVERY_MINUTES_MINIMUM = 1;
+    static constexpr int RECOVERY_MINUTES_MAXIMUM = 30;
+    static constexpr int RECOVERY_MINUTES_DEFAULT = 5;
 
     Page_Sat_GES();
     ~Page_Sat_GES() override;

@@ -89,7 +89,7 @@ void Cabin_Defaults(Page_Cabin& page)
     };
     for (const auto& row : rows) {
         for (QLineEdit* id : row.id)
-            id->setText(QStringLiteral("-1"));
+            id->setText(QString::number(NO_TERMINAL_ID));
         for (QComboBox* type : row.type) {
             type->setCurrentIndex(0);
             type->setEnabled(false);
@@ -99,8 +99,8 @@ void Cabin_Defaults(Page_Cabin& page)
 
 void HSD_Defaults(Page_HSD_Cnfg& cnfg, Page_HSD_SBB& sbb, Page_HSD_S64& s64)
 {
-    cnfg.Control_62->setText(QStringLiteral("18.0"));
-    cnfg.Control_64->setText(QStringLiteral("16.0"));
+    cnfg.Control_62->setText(core::Format_Fixed(ITEM_62_DEFAULT_TENTHS / 10.0, 1));
+    cnfg.Control_64->setText(core::Format_Fixed(ITEM_64_DEFAULT_TENTHS / 10.0, 1));
     Set_Tag(cnfg.Control_64, QStringLiteral("1"));
     cnfg.Control_65->setCurrentIndex(0);
     for (int i = 0; i < 4; ++i) {
@@ -123,7 +123,7 @@ void HSD_Defaults(Page_HSD_Cnfg& cnfg, Page_HSD_SBB& sbb, Page_HSD_S64& s64)
     cnfg.Control_69[0]->setText(QStringLiteral("DataIO"));
     cnfg.Control_69[1]->setText(QStringLiteral("DataIO-2"));
     Apply({{cnfg.Control_70, 1}, {cnfg.Control_71, 0}});
-    cnfg.Control_76->setText(QStringLiteral("50"));
+    cnfg.Control_76->setText(QString::number(ITEM_76_DEFAULT));
     sbb.Control_77a->setCurrentIndex(3);
     for (QLineEdit* box : sbb.Control_77b)
         box->setText(QStringLiteral("0"));
@@ -152,7 +152,7 @@ void Sat_GES_Items_Defaults(Page_Sat_GES& page)
 {
     Apply({{page.Control_92[0], 1}, {page.Control_92[1], 2}, {page.Control_92[2], 3},
            {page.Control_93, 1}});
-    page.Control_94->setText(QStringLiteral("5"));
+    page.Control_94->setText(QString::number(Page_Sat_GES::RECOVERY_MINUTES_DEFAULT));
 }
 
 void SBB_Late_Defaults(Page_HSD_SBB& sbb, Page_HSD_Cnfg& cnfg)
@@ -208,7 +208,7 @@ void PIMBIT_Defaults(Page_PIMBIT& page)
         Page_PIMBIT::Set_Spin_Value(page.UpDown_106_El[static_cast<std::size_t>(i)],
                                     static_cast<int>(std::lround(degrees * 10.0)));
     }
-    page.Control_107->setText(QStringLiteral("1"));
+    page.Control_107->setText(QString::number(DEFAULT_107));
 }
 
 // --- visibility ---------------------------------------------------------------
@@ -250,7 +250,7 @@ void Set_Factory_Defaults(Page_Set& pages)
     if (pages.Main.Control_86)
         pages.Main.Control_86->setText(core::Chosen_Type().User_Part_Number_Text);
     Reset_Sat_GES_Lists(pages);
-    pages.Sat_GES().Control_108->setText(QStringLiteral("5"));
+    pages.Sat_GES().Control_108->setText(QString::number(Page_Sat_GES::RECOVERY_MINUTES_DEFAULT));
     Cabin_Numbers_Defaults(pages.Cabin_Numbers());
     Cockpit_Numbers_Defaults(pages.Cockpit_Numbers());
     PIMBIT_Defaults(pages.PIMBIT());

@@ -2,8 +2,8 @@
 // page controls, with the checks and conversion-report lines of each item.
 
 #include "editor/core/ort_types.h"
-#include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
+#include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v11.h"
 #include "editor/user_partition/user_v11_controls.h"
 #include "editor/user_partition/user_v11_items.h"
@@ -44,7 +44,7 @@ void Update_GUI_V11(Page_Set& pages)
     Load_Item_25(pages, record);
     Load_Item_45(pages, record);
     if (features)
-        pages.HSD_Cnfg().Control_62->setText(core::Format_Fixed(record.Get(V8_Item_62) / 10.0, 1));
+        Load_Item_62(pages, record.Get(V8_Item_62));
 
     Replace_Lines(pages.Sat_GES().Control_02, Read_GES_Lines(record));
     Replace_Lines(pages.Sat_GES().Control_03, Read_Sat_Lines(record));

@@ -7,6 +7,7 @@
 #include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages_tables/sat_ges_lists.h"
+#include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v11.h"
 #include "editor/user_partition/user_v11_items.h"
 #include "editor/user_partition/user_v11_short_head.h"
@@ -24,7 +25,6 @@ namespace User_Mod {
 
 namespace {
 
-constexpr int ITEM_62_DEFAULT_TENTHS = 180; // the factory 18.0
 constexpr int CABIN_FIELD_WIDTH = 18;
 constexpr int ITEM_25_LENGTH = 4;
 constexpr int RADIX_DECIMAL = 0;
@@ -77,8 +77,7 @@ void Write_Items_61_62(Page_Set& pages, core::Record& record)
 {
     if (core::Versions().User_Current.Feature_Level != 0) {
         Write_Item_61_V11(record, pages.General().Control_61->currentIndex());
-        record.Set(V8_Item_62, core::Real_To_Tenths(pages.HSD_Cnfg().Control_62->text(), 0.0, 25.0,
-                                                     ITEM_62_DEFAULT_TENTHS));
+        record.Set(V8_Item_62, Item_62_Tenths(pages.HSD_Cnfg().Control_62->text()));
         record.Set(V8_Constant_1, 1);
     } else {
         for (int i = 0; i < 4; ++i)
@@ -129,17 +128,11 @@ void Write_Record(Page_Set& pages, core::Record& record)
     Put_Number(record, V8_Item_40, pages.General().Control_40a->currentIndex(), 0);
     Put_Number(record, V8_Item_40, pages.General().Control_40b->currentIndex(), 1);
     for (const Terminal& terminal : Terminals(pages)) {
-        record.Set(V8_Item_45_Number, core::Range_Default_Int(terminal.Number->text(), -1, 999, -1),
-                   terminal.Element);
+        record.Set(V8_Item_45_Number, Terminal_ID_Of(terminal.Number->text()), terminal.Element);
         Put_Number(record, V8_Item_45_Index, terminal.Type->currentIndex(), terminal.Element);
     }
-    for (int i = 0; i < 6; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        record.Set(V8_Item_49,
-                   core::Range_Default_Byte(pages.Dual().Control_49[at]->text(), 0, 99,
-                                            Default_Item49[at]),
-                   i);
-    }
+    for (int i = 0; i < 6; ++i)
+        record.Set(V8_Item_49, Weighting_Of(pages.Dual().Control_49[static_cast<std::size_t>(i)]->text(), i), i);
     Put_Number(record, V8_Item_58, pages.General().Control_58->currentIndex());
 
     Write_Items_61_62(pages, record);

@@ -11,6 +11,7 @@
 #include "editor/pages_hsd/hsd_defaults.h"
 #include "editor/pages_tables/ges_line.h"
 #include "editor/pages_tables/sat_row.h"
+#include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v14.h"
 #include "editor/user_partition/user_record_v14_layout.h"
 #include "editor/user_partition/user_v14_controls.h"
@@ -42,6 +43,11 @@ void Set_List_Index(QComboBox* box, std::int64_t value, const QString& what)
         throw Record_Value_Error(ERROR_INVALID_VALUE, what);
     box->setCurrentIndex(static_cast<int>(value));
 }
+
+// Items 94 and 108: recovery timeouts in minutes.
+constexpr Number_Range RECOVERY_MINUTES = {Page_Sat_GES::RECOVERY_MINUTES_MINIMUM,
+                                           Page_Sat_GES::RECOVERY_MINUTES_MAXIMUM,
+                                           Page_Sat_GES::RECOVERY_MINUTES_DEFAULT};
 
 // A table count that must lie in 0..capacity before the table is read.
 int Checked_Count(const Record& rec, int field, int capacity)
@@ -184,15 +190,14 @@ void V14_Loader::Item_45()
 {
     const std::array<QLineEdit*, 4> numbers = Item45_Number_Boxes(pages_);
     for (int k = 0; k < 4; ++k)
-        At(numbers, k)->setText(QString::number(rec_.Get(V14_ITEM_45_NUMBER, k)));
+        Load_Terminal_ID(At(numbers, k), rec_.Get(V14_ITEM_45_NUMBER, k), k);
     Indexes(V14_Step::Item_45);
 }
 
 void V14_Loader::HSD_Values()
 {
-    Page_HSD_Cnfg& cnfg = pages_.HSD_Cnfg();
-    cnfg.Control_62->setText(core::Format_Fixed(static_cast<double>(rec_.Get(V14_ITEM_62)) / 10.0, 1));
-    cnfg.Control_64->setText(core::Format_Fixed(static_cast<double>(rec_.Get(V14_ITEM_64)) / 10.0, 1));
+    Load_Item_62(pages_, rec_.Get(V14_ITEM_62));
+    Load_Item_64(pages_, rec_.Get(V14_ITEM_64));
     Indexes(V14_Step::Item_65);
 }
 
@@ -375,30 +380,45 @@ void V14_Loader::Directory()
 
 // Only a record of revision 1 carries the PIM/BIT items. The spin buttons
 // follow the fields: whole numbers, the elevations in tenths of a degree.
+// A number outside its field's range loads as the element's default; the
+// stored bytes of item 105 always lie in its range.
 void V14_Loader::PIMBIT()
 {
     if (loaded_revision_ != 1)
         return;
     Page_PIMBIT& page = pages_.PIMBIT();
-    const auto whole = [this](QLineEdit* box, pages::Up_Down* spin, int field, int k) {
-        const std::int64_t value = rec_.Get(field, k);
-        box->setText(QString::number(value));
-        Page_PIMBIT::Set_Spin_Value(spin, static_cast<int>(value));
+    const auto whole = [this](QLineEdit* box, pages::Up_Down* spin, int field, int k, const QString& label,
+                              const Number_Range& range) {
+        Page_PIMBIT::Set_Spin_Value(spin, Load_Number(box, rec_.Get(field, k), label, range));
     };
+    const auto element = [](const char* label, int k) { return QString::fromLatin1(label) + QString::number(k); };
     for (int k = 0; k < COUNT_103; ++k)
-        whole(At(page.Control_103, k), At(page.UpDown_103, k), V14_ITEM_103, k);
+        whole(At(page.Control_103, k), At(page.UpDown_103, k), V14_ITEM_103, k, element("ciii-", k),
+              {MINIMUM_103, MAXIMUM_103, Default_103(static_cast<std::int16_t>(k))});
     for (int k = 0; k < COUNT_104; ++k)
         Set_List_Index(At(page.Control_104, k), rec_.Get(V14_ITEM_104, k), Name_Of(rec_, V14_ITEM_104));
-    for (int k = 0; k < COUNT_105; ++k)
-        whole(At(page.Control_105, k), At(page.UpDown_105, k), V14_ITEM_105, k);
+    for (int k = 0; k < COUNT_105; ++k) {
+        const auto value = static_cast<int>(rec_.Get(V14_ITEM_105, k));
+        At(page.Control_105, k)->setText(QString::number(value));
+        Page_PIMBIT::Set_Spin_Value(At(page.UpDown_105, k), value);
+    }
     for (int k = 0; k < COUNT_106_AZ; ++k)
-        whole(At(page.Control_106_Az, k), At(page.UpDown_106_Az, k), V14_ITEM_106_AZ, k);
+        whole(At(page.Control_106_Az, k), At(page.UpDown_106_Az, k), V14_ITEM_106_AZ, k,
+              element("cvi-Azimuth ", k),
+              {MINIMUM_106_AZ, MAXIMUM_106_AZ,
+               static_cast<std::int32_t>(Default_106_Az(static_cast<std::int16_t>(k)))});
     for (int k = 0; k < COUNT_106_EL; ++k) {
-        const auto halves = static_cast<std::int16_t>(rec_.Get(V14_ITEM_106_EL, k));
+        const Number_Range halves_range = {
+            static_cast<std::int32_t>(Elevation_Halves(MINIMUM_106_EL)),
+            static_cast<std::int32_t>(Elevation_Halves(MAXIMUM_106_EL)),
+            static_cast<std::int32_t>(Elevation_Halves(Default_106_El(static_cast<std::int16_t>(k))))};
+        const auto halves = static_cast<std::int16_t>(
+            Checked_Number(rec_.Get(V14_ITEM_106_EL, k), element("cvi-Elevation ", k), halves_range));
         At(page.Control_106_El, k)->setText(core::Format_Shortest(Elevation_From_Code(halves)));
         Page_PIMBIT::Set_Spin_Value(At(page.UpDown_106_El, k), halves * 5);
     }
-    whole(page.Control_107, page.UpDown_107, V14_ITEM_107, 0);
+    whole(page.Control_107, page.UpDown_107, V14_ITEM_107, 0, QStringLiteral("cvii"),
+          {MINIMUM_107, MAXIMUM_107, DEFAULT_107});
 }
 
 void V14_Loader::Run()
@@ -412,7 +432,7 @@ void V14_Loader::Run()
     Indexes(V14_Step::Item_63);
     Page_Dual& dual = pages_.Dual();
     for (int i = 0; i < 6; ++i)
-        At(dual.Control_49, i)->setText(QString::number(rec_.Get(V14_ITEM_49, i)));
+        Load_Weighting(At(dual.Control_49, i), rec_.Get(V14_ITEM_49, i), i);
     Indexes(V14_Step::Cabin);
     Texts(V14_Step::Item_25);
     Item_45();
@@ -428,7 +448,7 @@ void V14_Loader::Run()
     }
     Texts(V14_Step::Item_69);
     Indexes(V14_Step::Items_70_71);
-    cnfg.Control_76->setText(QString::number(rec_.Get(V14_ITEM_76)));
+    Load_Item_76(pages_, rec_.Get(V14_ITEM_76));
     Indexes(V14_Step::Item_77a);
     Page_HSD_SBB& sbb = pages_.HSD_SBB();
     for (int i = 0; i < 4; ++i)
@@ -446,10 +466,10 @@ void V14_Loader::Run()
     sbb.Control_90per->setText(QString::number(rec_.Get(V14_ITEM_90_PERIOD)));
     Item_92();
     Indexes(V14_Step::Items_93_97);
-    pages_.Sat_GES().Control_94->setText(QString::number(rec_.Get(V14_ITEM_94)));
+    Load_Number(pages_.Sat_GES().Control_94, rec_.Get(V14_ITEM_94), QStringLiteral("xciv"), RECOVERY_MINUTES);
     Indexes(V14_Step::Items_99_101);
     sbb.Control_102->setText(QString::number(rec_.Get(V14_ITEM_102)));
-    pages_.Sat_GES().Control_108->setText(QString::number(rec_.Get(V14_ITEM_108)));
+    Load_Number(pages_.Sat_GES().Control_108, rec_.Get(V14_ITEM_108), QStringLiteral("cviii"), RECOVERY_MINUTES);
 
     GES();
     Satellites();

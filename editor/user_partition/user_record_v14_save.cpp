@@ -5,6 +5,7 @@
 #include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages_tables/sat_row.h"
+#include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v14.h"
 #include "editor/user_partition/user_record_v14_layout.h"
 #include "editor/user_partition/user_v14_controls.h"
@@ -206,12 +207,11 @@ void Save_Head_Values(core::Record& rec, Page_Set& pages)
 
     const std::array<QLineEdit*, 4> numbers_45 = Item45_Number_Boxes(pages);
     for (int k = 0; k < 4; ++k)
-        rec.Set(V14_ITEM_45_NUMBER, core::Range_Default_Int(At(numbers_45, k)->text(), -1, 999, -1), k);
+        rec.Set(V14_ITEM_45_NUMBER, Terminal_ID_Of(At(numbers_45, k)->text()), k);
 
     const Page_Dual& dual = pages.Dual();
     for (int i = 0; i < 6; ++i)
-        rec.Set(V14_ITEM_49,
-                core::Range_Default_Byte(At(dual.Control_49, i)->text(), 0, 99, At(Default_Item49, i)), i);
+        rec.Set(V14_ITEM_49, Weighting_Of(At(dual.Control_49, i)->text(), i), i);
 
     Item61_Flags flags;
     flags.A0 = static_cast<std::uint8_t>(rec.Get(V14_ITEM_61_A, 0));
@@ -226,7 +226,7 @@ void Save_Head_Values(core::Record& rec, Page_Set& pages)
     rec.Set(V14_ITEM_61_B, flags.B0, 0);
     rec.Set(V14_ITEM_61_B, 1, 1);
 
-    rec.Set(V14_ITEM_62, core::Real_To_Tenths(pages.HSD_Cnfg().Control_62->text(), 0.0, 25.0, 180));
+    rec.Set(V14_ITEM_62, Item_62_Tenths(pages.HSD_Cnfg().Control_62->text()));
 }
 
 void Save_PSID(core::Record& rec, const Page_Set& pages)
@@ -278,7 +278,7 @@ void Save_LES(core::Record& rec, const QListWidget* list, const LES_Fields& f)
 void Save_HSD(core::Record& rec, Page_Set& pages)
 {
     const Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
-    rec.Set(V14_ITEM_64, core::Real_To_Tenths(cnfg.Control_64->text(), 0.0, 30.0, 160));
+    rec.Set(V14_ITEM_64, Item_64_Tenths(cnfg.Control_64->text()));
 
     Save_LES(rec, pages.HSD_S64().Control_67,
              {V14_MPDS_SAT_ID, V14_MPDS_LES_ID, V14_MPDS_PREF, V14_MPDS_COUNT, V14_MPDS_ENTRIES});

@@ -7,8 +7,8 @@
 #include "editor/core/conversion_report.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/text_helpers.h"
-#include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
+#include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v5.h"
 #include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_v11_controls.h"
@@ -77,7 +77,7 @@ void Update_GUI_V5(Page_Set& pages)
     Load_Item_25(pages, record);
     Load_Item_45(pages, record);
     if (record.Get(V8_Constant_1) > 0)
-        pages.HSD_Cnfg().Control_62->setText(core::Format_Fixed(record.Get(V8_Item_62) / 10.0, 1));
+        Load_Item_62(pages, record.Get(V8_Item_62));
 
     Replace_Lines(pages.Sat_GES().Control_02, Read_GES_Lines(record));
     Replace_Lines(pages.Sat_GES().Control_03, Read_Sat_Lines_V5(record));

@@ -3,6 +3,7 @@
 #include "editor/core/conversion_report.h"
 #include "editor/core/text_helpers.h"
 #include "editor/page_set/page_set.h"
+#include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_v11_items.h"
 #include "editor/user_partition/user_v8_lists.h"
@@ -88,8 +89,7 @@ void Load_Items_40_58(Page_Set& pages, const core::Record& record)
 void Load_Item_49(Page_Set& pages, const core::Record& record)
 {
     for (int i = 0; i < 6; ++i)
-        pages.Dual().Control_49[static_cast<std::size_t>(i)]->setText(
-            QString::number(record.Get(V8_Item_49, i)));
+        Load_Weighting(pages.Dual().Control_49[static_cast<std::size_t>(i)], record.Get(V8_Item_49, i), i);
 }
 
 void Load_Item_25(Page_Set& pages, core::Record& record)
@@ -107,7 +107,7 @@ void Load_Item_25(Page_Set& pages, core::Record& record)
 void Load_Item_45(Page_Set& pages, const core::Record& record)
 {
     for (const Terminal& terminal : Terminals(pages)) {
-        terminal.Number->setText(QString::number(record.Get(V8_Item_45_Number, terminal.Element)));
+        Load_Terminal_ID(terminal.Number, record.Get(V8_Item_45_Number, terminal.Element), terminal.Element);
         Set_Stored_Index(terminal.Type, record.Get(V8_Item_45_Index, terminal.Element), "Item_45");
     }
 }

@@ -26,13 +26,14 @@ void Load_Item_20(Page_Set& pages, const core::Record& record);
 void Load_Item_34(Page_Set& pages, core::Record& record);
 // Items 40 (both SDUs) and 58 through the report.
 void Load_Items_40_58(Page_Set& pages, const core::Record& record);
-// The six item-49 weights as decimal texts.
+// The six item-49 weights as decimal texts, each checked against its
+// field's range.
 void Load_Item_49(Page_Set& pages, const core::Record& record);
 // The two item-25 codes through the report; the cleaned texts are stored
 // back.
 void Load_Item_25(Page_Set& pages, core::Record& record);
-// Item 45: the called terminal IDs as signed decimal texts and their
-// assignment types as list indexes.
+// Item 45: the called terminal IDs as signed decimal texts (checked against
+// their fields' range) and their assignment types as list indexes.
 void Load_Item_45(Page_Set& pages, const core::Record& record);
 // Item 26, then the cabin numbers of positions 1 to 9 through the report
 // (cleaned texts stored back), then the channel-B boxes of an SDU enabled

@@ -119,12 +119,17 @@ double Longitude_From_Code(std::uint16_t code)
     return core::Sign_Extend(code, 10) * 5 / 10.0;
 }
 
+double Elevation_Halves(double degrees)
+{
+    return std::nearbyint(degrees * 10.0 / 5.0);
+}
+
 std::int32_t Elevation_Code(const QString& text, const QString& field)
 {
     const std::optional<double> value = core::Parse_Number(text);
     if (!value)
         throw Record_Value_Error(ERROR_TYPE_MISMATCH, field);
-    const double halves = std::nearbyint(*value * 10.0 / 5.0);
+    const double halves = Elevation_Halves(*value);
     if (halves < -32768 || halves > 32767)
         throw Record_Value_Error(ERROR_OVERFLOW, field);
     return static_cast<std::int32_t>(halves);

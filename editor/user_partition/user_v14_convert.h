@@ -93,8 +93,10 @@ double Longitude_From_Code(std::uint16_t code);
 
 // --- PIM/BIT elevation ------------------------------------------------------
 
-// Degrees to half degrees, rounded (a half to the even neighbour); type
-// mismatch or overflow as Text_To_Whole for a 16-bit field.
+// Degrees to half degrees, rounded (a half to the even neighbour).
+double Elevation_Halves(double degrees);
+// Elevation_Halves of the text; type mismatch or overflow as Text_To_Whole
+// for a 16-bit field.
 std::int32_t Elevation_Code(const QString& text, const QString& field);
 // Half degrees to degrees.
 inline double Elevation_From_Code(std::int16_t code) { return code * 5 / 10.0; }

