@@ -265,7 +265,7 @@ int Page_Cabin_Numbers::Drop_Text(int sdu, int channel, const QStringList& piece
             if (Is_Empty_Number(channel_slots[static_cast<std::size_t>(k)]->text()))
                 free_slot = channel_slots[static_cast<std::size_t>(k)];
         if (!free_slot) {
-            platform::Warn(tables::Drop_Full_Message(placed));
+            tables::Warn_After_Drop(this, tables::Drop_Full_Message(placed));
             return placed;
         }
         free_slot->setText(core::Format_Phone_Number(piece));

@@ -39,7 +39,8 @@ public:
     void Shared_Click(int sdu);
 
     // Text dropped on a channel of an SDU (channel 0: A, 1: B); returns the
-    // number of pieces placed.
+    // number of pieces placed. The box when room runs out comes up once the
+    // drop has been handled.
     int Drop_Text(int sdu, int channel, const QStringList& pieces);
 
     // The slots of a channel of an SDU.

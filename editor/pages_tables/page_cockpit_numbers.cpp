@@ -328,8 +328,8 @@ int Page_Cockpit_Numbers::Drop_Text(int index, const QStringList& pieces)
         ++added;
     }
     if (full)
-        platform::Warn(tables::Drop_Full_Message(added));
+        tables::Warn_After_Drop(this, tables::Drop_Full_Message(added));
     if (refused > 0)
-        platform::Warn(tables::Unused_Number_Drop_Message(refused));
+        tables::Warn_After_Drop(this, tables::Unused_Number_Drop_Message(refused));
     return added;
 }

@@ -40,6 +40,8 @@ public:
     // A sort button of the given column on tab index.
     void Sort_Click(tables::Cockpit_Column column, int index);
     // Text dropped on the list of category index; returns the lines added.
+    // Lines whose number begins with "-" are skipped. Its boxes (no more
+    // room, lines skipped) come up once the drop has been handled.
     int Drop_Text(int index, const QStringList& pieces);
 
     // The tab that is shown (0 to 3) and its list.

@@ -1,5 +1,7 @@
 #include "editor/pages_tables/text_drop.h"
 
+#include "editor/platform/message_service.h"
+
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -20,6 +22,12 @@ QString Drop_Full_Message(int added)
 {
     return QStringLiteral("No more entries available. ") + QString::number(added) +
            QStringLiteral(" were added.");
+}
+
+void Warn_After_Drop(QObject* context, const QString& text)
+{
+    QMetaObject::invokeMethod(
+        context, [text] { platform::Warn(text); }, Qt::QueuedConnection);
 }
 
 void Set_Drop_Colour(QWidget* widget, bool dragging)

@@ -30,6 +30,12 @@ QStringList Split_Dropped_Text(const QString& text);
 // "No more entries available. " + added + " were added."
 QString Drop_Full_Message(int added);
 
+// Shows an exclamation box about a drop (the application's title) once the
+// drop event has been handled: a box runs an event loop of its own, which
+// must not run inside the platform's delivery of the drop. Nothing is shown
+// when context is gone by then.
+void Warn_After_Drop(QObject* context, const QString& text);
+
 // Paints the text background of widget yellow (dragging) or white.
 void Set_Drop_Colour(QWidget* widget, bool dragging);
 // The text background that widget shows while it is active.

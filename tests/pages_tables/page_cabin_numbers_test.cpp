@@ -222,6 +222,7 @@ TEST_F(CabinPage, DropStopsWhenTheChannelIsFull)
     Drop(Slot(1, 1, 1), QStringLiteral("81\r\n82\r\n83\r\n84"));
     EXPECT_EQ(Slot(1, 1, 8)->text(), Number(QStringLiteral("81")));
     EXPECT_EQ(Slot(1, 1, 9)->text(), Number(QStringLiteral("82")));
+    QApplication::processEvents(); // the box comes up after the drop
     ASSERT_EQ(messages.Boxes().size(), 1);
     EXPECT_EQ(messages.Boxes()[0].text, QStringLiteral("No more entries available. 2 were added."));
     EXPECT_EQ(messages.Boxes()[0].icon, MsgIcon::Exclamation);
