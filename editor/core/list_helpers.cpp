@@ -55,6 +55,16 @@ QString Pad_Right(const QString& text, int width)
     return text.size() >= width ? text : text + QString(width - text.size(), QLatin1Char(' '));
 }
 
+// Dropped text cleaned by a character set. A backspace, which the cleaning
+// keeps for typed keys, is no editing key in dropped text: it is replaced
+// like any other character outside the set.
+QString Clean_Dropped(const QString& text, int char_set)
+{
+    QString cleaned = text;
+    cleaned.replace(QChar(8), QChar(0));
+    return Sanitize_String(cleaned, char_set);
+}
+
 } // namespace
 
 QStringList Merge_Sort(const QStringList& texts)
@@ -83,8 +93,8 @@ QString Parse_Phone_Entry(const QString& line)
     category = category.right(1);
     protection = protection.left(3);
 
-    name = Sanitize_String(name, 1);
-    number = Sanitize_String(number, 12);
+    name = Clean_Dropped(name, 1);
+    number = Clean_Dropped(number, 12);
 
     const QChar digit = category.isEmpty() ? QChar() : category[0];
     if (digit < QLatin1Char('1') || digit > QLatin1Char('4'))
@@ -104,7 +114,7 @@ QString Format_Phone_Number(const QString& text)
     QString number = text.left(18);
     if (number.size() < 18)
         number.append(QString(18 - number.size(), QLatin1Char('-')));
-    return Sanitize_String(number, 7);
+    return Clean_Dropped(number, 7);
 }
 
 } // namespace core

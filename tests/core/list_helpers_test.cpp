@@ -59,4 +59,8 @@ TEST(PhoneNumber, CabinNumberText)
     EXPECT_EQ(Format_Phone_Number(QString()), QString(18, QLatin1Char('-')));
     EXPECT_EQ(Format_Phone_Number(QStringLiteral("12345678901234567890")), "123456789012345678");
     EXPECT_EQ(Format_Phone_Number(QStringLiteral("+44(0)20")), QStringLiteral("-44-0-20") + QString(10, QLatin1Char('-')));
+    // A backspace in dropped text is a character like any other.
+    EXPECT_EQ(Format_Phone_Number(QStringLiteral("12\b34")), QStringLiteral("12-34") + QString(13, QLatin1Char('-')));
+    EXPECT_EQ(Parse_Phone_Entry(QStringLiteral("ab\bc\t5\b5")).left(40),
+              QStringLiteral("AB C              5 5                   "));
 }
