@@ -21,6 +21,7 @@ namespace pages {
 
 namespace {
 const char* const SPIN_VALUE = "Value";
+const char* const ROW_LABEL = "Row_Label";
 } // namespace
 
 QLabel* Make_Label(const QString& name, const QString& caption, const QString& tag, QWidget* parent)
@@ -77,6 +78,26 @@ Up_Down* Make_Spin(const QString& name)
     auto* spin = new Up_Down;
     spin->setObjectName(name);
     return spin;
+}
+
+void Fit_To_Length(QLineEdit* edit, int length)
+{
+    const QFontMetrics metrics(edit->font());
+    edit->setFixedWidth(metrics.horizontalAdvance(QLatin1Char('0')) * (length + 2) + 12);
+}
+
+void Label_Field(QLabel* label, QWidget* field, const QString& heading)
+{
+    if (!label->buddy())
+        label->setBuddy(field);
+    field->setAccessibleName(heading.isEmpty() ? label->text()
+                                               : label->text() + QLatin1Char(' ') + heading);
+    field->setProperty(ROW_LABEL, QVariant::fromValue(QPointer<QLabel>(label)));
+}
+
+QLabel* Row_Label(const QWidget* field)
+{
+    return field->property(ROW_LABEL).value<QPointer<QLabel>>();
 }
 
 QWidget* Field_With_Spin(QLineEdit* edit, Up_Down* spin, bool trailing_stretch)

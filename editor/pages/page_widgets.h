@@ -72,6 +72,20 @@ QLineEdit* Make_Edit(const QString& name, int max_length, const QString& text = 
 // A text field with the system's fixed-pitch font.
 QLineEdit* Make_Fixed_Pitch_Edit(const QString& name, int max_length);
 
+// Sizes a text field to the text it holds: length digits in its font, with
+// room for the frame and the cursor.
+void Fit_To_Length(QLineEdit* edit, int length);
+
+// --- row labels -------------------------------------------------------------------
+
+// The label of a row names its field: it becomes the field's buddy, and the
+// field's accessible name is the label's caption, followed by the column
+// heading ("SDU 1") where a row holds one field per column. A label is the
+// buddy of the first field it names.
+void Label_Field(QLabel* label, QWidget* field, const QString& heading = QString());
+// The label that names field, if any.
+QLabel* Row_Label(const QWidget* field);
+
 // A spin button named name.
 Up_Down* Make_Spin(const QString& name);
 
