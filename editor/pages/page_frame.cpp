@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace {
 // Scrolling moves the content by 10 pixels per small step.
 constexpr int SMALL_STEP = 10;
@@ -196,6 +198,8 @@ void Page_Frame::Init_Scrolling()
 {
     scroll_->verticalScrollBar()->setValue(0);
     scroll_->horizontalScrollBar()->setValue(0);
+    if (isMaximized())
+        return;
 
     // Size the page so that its client area holds the content, the scroll
     // bars' thickness and the margin, but never beyond the screen's free area.
@@ -206,11 +210,25 @@ void Page_Frame::Init_Scrolling()
     // The grip's row lies below the scrolled area.
     QSize wanted(needed.width() + bar + CONTENT_MARGIN,
                  needed.height() + bar + CONTENT_MARGIN + grip_->sizeHint().height());
-    if (const QScreen* screen = this->screen()) {
-        const QRect free_area = screen->availableGeometry();
-        const QSize frame_extra = frameGeometry().size() - geometry().size();
-        wanted = wanted.boundedTo(free_area.size() - frame_extra);
-    }
-    if (!isMaximized())
+    const QScreen* screen = this->screen();
+    if (!screen) {
         resize(wanted);
+        return;
+    }
+    // The window system decorates a new window only after it is shown; until
+    // then its frame is taken to be a title bar and a border.
+    QSize frame_extra = frameGeometry().size() - geometry().size();
+    if (frame_extra.isNull()) {
+        const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        frame_extra = QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
+    }
+    const QRect free_area = screen->availableGeometry();
+    resize(wanted.boundedTo(free_area.size() - frame_extra));
+    // The whole window, frame included, lies on the screen.
+    const QSize outer = size() + frame_extra;
+    QPoint at = pos();
+    at.setX(std::clamp(at.x(), free_area.left(), free_area.right() + 1 - outer.width()));
+    at.setY(std::clamp(at.y(), free_area.top(), free_area.bottom() + 1 - outer.height()));
+    if (at != pos())
+        move(at);
 }
