@@ -11,11 +11,15 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 
 namespace ges {
 
 constexpr int GES_TABLE_MAX = 128;
 constexpr int GES_NAME_MAX = 14;
+// The columns of a line that the GES table sorts by, in characters with the
+// blanks after them: Sat ID, GES ID, preference and the name padded to 14.
+constexpr std::array<int, 4> GES_COLUMN_WIDTHS{5, 6, 4, GES_NAME_MAX};
 // Width of one satellite choice handed to the GES dialog ("00   AOR-W").
 constexpr int SAT_CHOICE_WIDTH = 10;
 

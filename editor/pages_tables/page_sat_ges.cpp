@@ -18,6 +18,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <span>
 
 using namespace modSat_Table_Dialog;
 
@@ -52,7 +54,10 @@ QListWidget* Make_Table(const char* name, const char* tooltip)
     list->setObjectName(QString::fromLatin1(name));
     list->setToolTip(QString::fromLatin1(tooltip));
     list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    list->setMinimumWidth(420);
+    // The list is as wide as the columns it shows (Fit_Columns); the columns
+    // it leaves out are cut off, not scrolled to.
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setTextElideMode(Qt::ElideNone);
     sat_ges::Keep_Text_Before_Nul(list);
     return list;
 }
@@ -81,6 +86,7 @@ Page_Sat_GES::Page_Sat_GES() : Page_Frame(Setup())
     reset_row->addStretch(1);
     User_Items()->addLayout(reset_row);
     Build_Items();
+    Fit_Tables(SAT_COLUMN_COUNT);
 
     connect(Control_02_Add, &QPushButton::clicked, this, &Page_Sat_GES::Control_02_Add_Click);
     connect(Control_02_Edit, &QPushButton::clicked, this, &Page_Sat_GES::Control_02_Edit_Click);
@@ -117,7 +123,9 @@ void Page_Sat_GES::Build_GES_Frame()
     Control_02_Sort_GES_Name =
         Make_Sort_Button(QStringLiteral("Control_02_Sort_GES_Name"), "GES Name", "Sort by GES Name");
 
+    // The sort buttons head the columns of the list.
     auto* sorts = new QHBoxLayout;
+    sorts->setSpacing(0);
     for (QPushButton* b : {Control_02_Sort_Sat, Control_02_Sort_GES, Control_02_Sort_Pref, Control_02_Sort_GES_Name})
         sorts->addWidget(b);
     sorts->addStretch(1);
@@ -148,7 +156,9 @@ void Page_Sat_GES::Build_Sat_Frame()
     static const char* const tooltips[SAT_COLUMN_COUNT] = {"Sort by Sat ID", "Sort by Sat Name",
                                                            "Sort by Sat Preference", "Sort by Sat Services",
                                                            "Sort by Sat Longitude"};
+    // The sort buttons head the columns of the list.
     auto* sorts = new QHBoxLayout;
+    sorts->setSpacing(0);
     for (int i = 0; i < SAT_COLUMN_COUNT; ++i) {
         cmdSatTableSort[i] =
             Make_Sort_Button(Array_Name(QStringLiteral("cmdSatTableSort"), i), captions[i], tooltips[i]);
@@ -186,16 +196,21 @@ void Page_Sat_GES::Build_Items()
         QComboBox* combo = pages::Make_Combo(Array_Name(QStringLiteral("Control_92"), i), preferences,
                                              QStringLiteral("Default: ") + QString::number(i + 1));
         Control_92[static_cast<std::size_t>(i)] = combo;
-        grid_92->addWidget(label(label_92[i], captions_92[i]), i, 0);
+        QLabel* caption = label(label_92[i], captions_92[i]);
+        pages::Label_Field(caption, combo);
+        grid_92->addWidget(caption, i, 0);
         grid_92->addWidget(combo, i, 1);
     }
+    grid_92->setColumnStretch(2, 1);
     User_Items()->addWidget(Frame_92);
 
     auto* grid = new QGridLayout;
     Control_93 = pages::Make_Combo(QStringLiteral("Control_93"),
                                    {QStringLiteral("Disallowed"), QStringLiteral("Allowed")},
                                    QStringLiteral("Default: Allowed"));
-    grid->addWidget(label(11, "Handover Based on Service Preferences"), 0, 0);
+    QLabel* handover = label(11, "Handover Based on Service Preferences");
+    pages::Label_Field(handover, Control_93);
+    grid->addWidget(handover, 0, 0);
     grid->addWidget(Control_93, 0, 1);
 
     struct Minutes_Item {
@@ -216,6 +231,8 @@ void Page_Sat_GES::Build_Items()
         QLabel* caption = label(item.label_index, item.caption);
         item.edit = pages::Make_Edit(QString::fromLatin1(item.name), 2, QString(),
                                      QStringLiteral("Default: 5 /  Range 1 to 30"));
+        pages::Fit_To_Length(item.edit, 2);
+        pages::Label_Field(caption, item.edit);
         pages::Bind_Field(item.edit, 4,
                           pages::Real_Check(0, QString::number(RECOVERY_MINUTES_DEFAULT), RECOVERY_MINUTES_MINIMUM,
                                             RECOVERY_MINUTES_MAXIMUM, pages::Caption_Of(caption)));
@@ -231,7 +248,18 @@ void Page_Sat_GES::Build_Items()
         grid->addLayout(value, row, 1);
         ++row;
     }
+    grid->setColumnStretch(2, 1);
     User_Items()->addLayout(grid);
+}
+
+void Page_Sat_GES::Fit_Tables(int sat_columns)
+{
+    QPushButton* const ges_buttons[] = {Control_02_Sort_Sat, Control_02_Sort_GES, Control_02_Sort_Pref,
+                                        Control_02_Sort_GES_Name};
+    sat_ges::Fit_Columns(Control_02, ges_buttons, ges::GES_COLUMN_WIDTHS);
+    const std::size_t columns = static_cast<std::size_t>(std::clamp(sat_columns, 1, SAT_COLUMN_COUNT));
+    sat_ges::Fit_Columns(Control_03, std::span(cmdSatTableSort).first(columns),
+                         std::span(SAT_COLUMN_WIDTHS).first(columns));
 }
 
 Sat_Table_Dialog* Page_Sat_GES::Sat_Dialog()

@@ -57,6 +57,11 @@ public:
     // factory satellite and GES lines, which belongs to the document code.
     void Set_Update_Tables_Action(std::function<void()> action) { update_tables_ = std::move(action); }
 
+    // Sizes each list to the columns of its lines, under the sort buttons
+    // that head them: the GES list to its whole line, the satellite list to
+    // the first sat_columns columns (1 to 5) of its line.
+    void Fit_Tables(int sat_columns);
+
     // The satellite dialog of this page; it lives as long as the page.
     Sat_Table_Dialog* Sat_Dialog();
 

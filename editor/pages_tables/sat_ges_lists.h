@@ -1,13 +1,16 @@
 #pragma once
 // What the table pages do with their list boxes: read and refill them, keep
-// NUL padding out of their lines, and the direction tags of the sort buttons.
+// NUL padding out of their lines, size them to their columns, and the
+// direction tags of the sort buttons.
 
 #include "editor/pages/page_widgets.h"
 
 #include <QString>
 #include <QStringList>
+#include <span>
 
 class QListWidget;
+class QPushButton;
 class QWidget;
 
 namespace sat_ges {
@@ -19,6 +22,14 @@ using pages::Set_List_Lines;
 // Every line put into the list from now on (added or replaced, by the page
 // or by the code that loads an ORT) keeps only the part before its first NUL.
 void Keep_Text_Before_Nul(QListWidget* list);
+
+// Sizes a list of fixed-pitch lines and the sort buttons that head its
+// columns, side by side above it without spacing: button k spans column k
+// (widths[k] characters of the list's font), or its caption where that is
+// wider; the first button also spans the list's left edge, the last one its
+// right edge and scroll bar. The list is as wide as the buttons together, so
+// it shows exactly the columns of the buttons given.
+void Fit_Columns(QListWidget* list, std::span<QPushButton* const> buttons, std::span<const int> widths);
 
 // A sort button's Tag holds the direction of its next sort: true (ascending)
 // when it reads as the number 1. Negates the Tag ("1" <-> "-1").

@@ -30,7 +30,7 @@ QString Column_Text(const Sat_Row& row, int column)
     case 0:
         return Sat_ID_Text(row.Sat_ID) + QStringLiteral("   ");
     case 1:
-        return core::Pad_Right_Spaces(Line_Name(row.Name), 9);
+        return core::Pad_Right_Spaces(Line_Name(row.Name), SAT_COLUMN_WIDTHS[1]);
     case 2: {
         const int pref = (row.Pref < 0 || row.Pref > 1) ? 1 : row.Pref;
         return QStringLiteral("  ") + QString::number(pref) + QStringLiteral("   ");
@@ -41,7 +41,8 @@ QString Column_Text(const Sat_Row& row, int column)
         const float value = core::Clamp_Single(row.Longitude, LONGITUDE_MIN, LONGITUDE_MAX);
         // Through the float's own shortest text, so 12.3F formats as 12.3.
         const double shown = QString::number(value, 'g', 9).toDouble();
-        return core::Format_Fixed(shown, 1).rightJustified(6, QLatin1Char(' ')) + QLatin1Char(' ');
+        return core::Format_Fixed(shown, 1).rightJustified(SAT_COLUMN_WIDTHS[4] - 1, QLatin1Char(' ')) +
+               QLatin1Char(' ');
     }
     }
 }

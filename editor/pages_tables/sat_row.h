@@ -20,6 +20,12 @@ namespace modSat_Table_Dialog {
 
 constexpr int SAT_COLUMN_COUNT = 5;
 constexpr int SAT_LINE_LENGTH = 56;
+// The characters of each column of a line, its blanks included.
+constexpr std::array<int, SAT_COLUMN_COUNT> SAT_COLUMN_WIDTHS{5, 9, 6, 29, 7};
+static_assert(SAT_COLUMN_WIDTHS[0] + SAT_COLUMN_WIDTHS[1] + SAT_COLUMN_WIDTHS[2] + SAT_COLUMN_WIDTHS[3] +
+                      SAT_COLUMN_WIDTHS[4] ==
+                  SAT_LINE_LENGTH,
+              "the columns make up the line");
 constexpr std::int16_t SAT_ID_MAX = 63;
 constexpr int SAT_NAME_MAX = 5;
 constexpr float LONGITUDE_MIN = -180.0F;

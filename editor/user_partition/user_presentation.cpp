@@ -324,11 +324,8 @@ void Set_User_Visibility(Page_Set& pages)
              sbb.Frame_SDU2})
         Show(widget, l4);
 
-    const std::size_t columns = l4 ? sat_ges.cmdSatTableSort.size() : 2;
-    int width = 0;
-    for (std::size_t i = 0; i < columns; ++i)
-        width += sat_ges.cmdSatTableSort[i]->width();
-    sat_ges.Control_03->setFixedWidth(width);
+    // The satellite list is as wide as the column buttons it shows.
+    sat_ges.Fit_Tables(l4 ? modSat_Table_Dialog::SAT_COLUMN_COUNT : 2);
 
     Show(pages.Main.Label_86, l4);
     Show(pages.Main.Control_86, l4);
