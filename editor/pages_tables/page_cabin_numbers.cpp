@@ -129,6 +129,12 @@ QGroupBox* Page_Cabin_Numbers::Make_SDU_Frame(int sdu)
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     auto* grid = new QGridLayout;
+    // Each row of slots is named by its number and each slot by its column.
+    std::array<QLabel*, SLOT_COUNT + 1> row_labels{};
+    for (int k = 1; k <= SLOT_COUNT; ++k) {
+        row_labels[static_cast<std::size_t>(k)] = new QLabel(QString::number(k), frame);
+        grid->addWidget(row_labels[static_cast<std::size_t>(k)], k, 0);
+    }
     const char* const channels[] = {"Channel A", "Channel B"};
     for (int channel = 0; channel < 2; ++channel) {
         const int label_index = sdu * 2 + channel;
@@ -145,7 +151,8 @@ QGroupBox* Page_Cabin_Numbers::Make_SDU_Frame(int sdu)
             slot->setObjectName(Array_Name(name, k));
             slot->setMaxLength(NUMBER_LENGTH);
             slot->setFont(font);
-            slot->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QString(NUMBER_LENGTH + 2, QLatin1Char('0'))));
+            pages::Fit_To_Length(slot, NUMBER_LENGTH);
+            pages::Label_Field(row_labels[static_cast<std::size_t>(k)], slot, label->text());
             tables::Set_Drop_Colour(slot, false);
             // A number that comes NUL-padded shows only the part before the NUL.
             connect(slot, &QLineEdit::textChanged, slot, [slot](const QString& text) {
@@ -165,8 +172,6 @@ QGroupBox* Page_Cabin_Numbers::Make_SDU_Frame(int sdu)
             grid->addWidget(slot, k, channel + 1);
         }
     }
-    for (int k = 1; k <= SLOT_COUNT; ++k)
-        grid->addWidget(new QLabel(QString::number(k), frame), k, 0);
 
     auto* layout = new QVBoxLayout(frame);
     layout->addLayout(option_row);
