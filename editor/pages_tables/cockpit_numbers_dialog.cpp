@@ -70,6 +70,11 @@ Cockpit_Numbers_Dialog::Cockpit_Numbers_Dialog(QWidget* owner) : QDialog(owner)
     Control_Protected->setObjectName(QStringLiteral("Control_Protected"));
     Control_Protected->addItems({QStringLiteral("No"), QStringLiteral("Yes")});
 
+    pages::Label_Field(Cockpit_Label[0], Control_Name);
+    pages::Label_Field(Cockpit_Label[1], Control_Number);
+    pages::Label_Field(Cockpit_Label[2], Control_Priority);
+    pages::Label_Field(Cockpit_Label[3], Control_Protected);
+
     const pages::OK_Cancel ok_cancel = pages::Make_OK_Cancel(this);
     OKButton = ok_cancel.OK;
     CancelButton = ok_cancel.Cancel;

@@ -57,6 +57,11 @@ Failure_Entry_Dialog::Failure_Entry_Dialog(QWidget* owner) : QDialog(owner)
     Control_Mask->setObjectName(QStringLiteral("Control_Mask"));
     Control_Mask->addItems({core::MASK_TYPE_INDICTMENT, core::MASK_TYPE_FAILURE});
 
+    pages::Label_Field(Level1_Label, Control_Level1);
+    pages::Label_Field(SRU_Label, Control_SRUCode);
+    pages::Label_Field(Failure_Label, Control_FailCode);
+    pages::Label_Field(Mask_Label, Control_Mask);
+
     const pages::OK_Cancel ok_cancel = pages::Make_OK_Cancel(this);
     OKButton = ok_cancel.OK;
     CancelButton = ok_cancel.Cancel;

@@ -59,6 +59,11 @@ GES_Table_Dialog::GES_Table_Dialog(QWidget* owner) : QDialog(owner)
     pages::Bind_Field(Control_GES_Name, 17,
                       pages::String_Check(17, pages::Caption_Of(Label_GES_Name)));
 
+    pages::Label_Field(Label_SAT_ID, Control_Sat_ID);
+    pages::Label_Field(Label_GES_ID, Control_GES_Id);
+    pages::Label_Field(Label_Preference, Control_Preference);
+    pages::Label_Field(Label_GES_Name, Control_GES_Name);
+
     const pages::OK_Cancel ok_cancel = pages::Make_OK_Cancel(this);
     OKButton = ok_cancel.OK;
     CancelButton = ok_cancel.Cancel;

@@ -60,6 +60,7 @@ Phone_Category_Dialog::Phone_Category_Dialog(QWidget* owner) : QDialog(owner)
     Control_Category_Name->setFont(font);
     pages::Bind_Field(Control_Category_Name, NAME_SET);
     new Upper_On_Leave(Control_Category_Name);
+    pages::Label_Field(Label_Cat_Name, Control_Category_Name);
 
     // Enter and Esc are handled by the dialog itself, whichever control has
     // the focus, so no button reacts to Enter on its own.

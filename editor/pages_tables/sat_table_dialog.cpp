@@ -116,6 +116,11 @@ Sat_Table_Dialog::Sat_Table_Dialog(QWidget* owner) : QDialog(owner)
                         "longitude will be stored.");
     Label1->setWordWrap(true);
 
+    pages::Label_Field(Label_Sat_ID, Control_Sat_ID);
+    pages::Label_Field(Label_Sat_Name, Control_Sat_Name);
+    pages::Label_Field(Label_91, Control_91);
+    pages::Label_Field(Label_95[1], Control_95_Lng);
+
     const pages::OK_Cancel ok_cancel = pages::Make_OK_Cancel(this);
     OKButton = ok_cancel.OK;
     CancelButton = ok_cancel.Cancel;

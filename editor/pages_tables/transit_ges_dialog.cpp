@@ -30,6 +30,8 @@ Transit_GES_Dialog::Transit_GES_Dialog(Page_Transit_GES& page) : QDialog(&page),
     pages::Bind_Field(Transit_GES_Text, 3,
                       pages::Octal_Check(0, 0, 255, 3, pages::Fixed_Title(QStringLiteral("Octal GES"))));
 
+    pages::Label_Field(Transit_Label, Transit_GES_Text);
+
     const pages::OK_Cancel ok_cancel = pages::Make_OK_Cancel(this);
     OKButton = ok_cancel.OK;
     CancelButton = ok_cancel.Cancel;
