@@ -6,6 +6,9 @@
 #include "editor/pages/page_widgets.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QVariant>
@@ -78,7 +81,25 @@ QComboBox* Make_Combo(const QString& name, const QStringList& entries)
     QComboBox* combo = pages::Make_Combo(name, entries, QString(), pages::Combo_Start::No_Entry);
     for (int i = 0; i < combo->count(); ++i)
         combo->setItemData(i, 0);
+    combo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return combo;
+}
+
+void Add_Field_Row(QGridLayout* grid, int row, QLabel* label, QWidget* field, pages::Up_Down* spin,
+                   QLabel* unit)
+{
+    pages::Label_Field(label, field);
+    grid->addWidget(label, row, 0);
+    auto* cell = new QHBoxLayout;
+    cell->addWidget(field);
+    if (spin) {
+        spin->setFixedHeight(field->sizeHint().height());
+        cell->addWidget(spin);
+    }
+    if (unit)
+        cell->addWidget(unit);
+    cell->addStretch(1);
+    grid->addLayout(cell, row, 1);
 }
 
 int User_Level()

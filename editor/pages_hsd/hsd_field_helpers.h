@@ -1,7 +1,8 @@
 #pragma once
 // Small pieces the HSD pages share: free-text fields that keep to their
 // character set whatever puts text into them, spin buttons that hold a
-// value of their own, and building control arrays.
+// value of their own, rows of a label and its field, and building control
+// arrays.
 
 #include "editor/pages/page_widgets.h"
 
@@ -11,6 +12,8 @@
 #include <initializer_list>
 
 class QComboBox;
+class QGridLayout;
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -32,8 +35,14 @@ using pages::Spin_Value; // the value the spin button holds
 void Set_Spin_Value(pages::Up_Down* spin, int value);
 
 // A drop-down list (no typing) with the given entries, each carrying item
-// data 0, nothing selected.
+// data 0, nothing selected; it keeps the width of its longest entry.
 QComboBox* Make_Combo(const QString& name, const QStringList& entries);
+
+// Row `row` of grid: the label in column 0, which names the field; in
+// column 1 the field at its own width, followed by its spin button and its
+// unit label where given.
+void Add_Field_Row(QGridLayout* grid, int row, QLabel* label, QWidget* field,
+                   pages::Up_Down* spin = nullptr, QLabel* unit = nullptr);
 
 // The feature level of the user partition the pages show.
 int User_Level();

@@ -95,6 +95,32 @@ QStringList Duplex_Entries()
             QStringLiteral("Port 1: Full Duplex,  Port 2: Full Duplex")};
 }
 
+// The words before the position of a box in a row of boxes: an address
+// octet, a MAC address byte.
+const char* const OCTET_POSITION = "Part";
+const char* const BYTE_POSITION = "Byte";
+
+int Text_Length(const QString& widest)
+{
+    return static_cast<int>(widest.size());
+}
+
+// Sizes each box of a row to its text and lets the row's label name it,
+// followed by the column heading (when not empty) and the box's position
+// ("Part 1", "Byte 6").
+template <std::size_t N>
+void Fit_And_Name_Boxes(QLabel* label, const std::array<QLineEdit*, N>& boxes, const QString& heading,
+                        const char* position)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        pages::Fit_To_Length(boxes[i], boxes[i]->maxLength());
+        QString name = QString::fromLatin1(position) + QLatin1Char(' ') + QString::number(i + 1);
+        if (!heading.isEmpty())
+            name = heading + QLatin1Char(' ') + name;
+        pages::Label_Field(label, boxes[i], name);
+    }
+}
+
 template <std::size_t N>
 void Set_Tips(const std::array<QLineEdit*, N>& boxes, const QString& tip)
 {
@@ -145,28 +171,24 @@ void Page_HSD_Cnfg::Build_General_Items()
                                   {QStringLiteral("Any Channel"), QStringLiteral("HSD Channel Card 1"),
                                    QStringLiteral("HSD Channel Card 2")});
 
+    // Numbers are as wide as their widest value.
+    pages::Fit_To_Length(Control_62,
+                         Text_Length(core::Format_Fixed(User_Mod::ITEM_62_MAXIMUM_TENTHS / 10.0, 1)));
+    pages::Fit_To_Length(Control_64,
+                         Text_Length(core::Format_Fixed(User_Mod::ITEM_64_MAXIMUM_TENTHS / 10.0, 1)));
+    pages::Fit_To_Length(Control_76, Text_Length(QString::number(User_Mod::ITEM_76_MAXIMUM)));
+
     auto* grid = new QGridLayout;
     int row = 0;
-    auto value_row = [&](QLabel* label, QWidget* control, QWidget* spin, QLabel* unit) {
-        grid->addWidget(label, row, 0);
-        auto* cell = new QHBoxLayout;
-        cell->addWidget(control);
-        if (spin) {
-            control->setMaximumWidth(70);
-            spin->setFixedHeight(control->sizeHint().height());
-            cell->addWidget(spin);
-        }
-        if (unit)
-            cell->addWidget(unit);
-        cell->addStretch(1);
-        grid->addLayout(cell, row, 1);
-        ++row;
+    auto value_row = [&](QLabel* label, QWidget* control, pages::Up_Down* spin, QLabel* unit) {
+        hsd::Add_Field_Row(grid, row++, label, control, spin, unit);
     };
-    auto boxes_row = [&](QLabel* label, const auto& boxes, const std::array<QLabel*, 3>& dots) {
+    auto boxes_row = [&](QLabel* label, const auto& boxes, const char* position,
+                         const std::array<QLabel*, 3>& dots) {
+        Fit_And_Name_Boxes(label, boxes, QString(), position);
         grid->addWidget(label, row, 0);
         auto* cell = new QHBoxLayout;
         for (std::size_t i = 0; i < boxes.size(); ++i) {
-            boxes[i]->setMaximumWidth(48);
             cell->addWidget(boxes[i]);
             if (i < dots.size() && dots[i] && i + 1 < boxes.size())
                 cell->addWidget(dots[i]);
@@ -180,9 +202,9 @@ void Page_HSD_Cnfg::Build_General_Items()
     value_row(Label_User_L1[0], Control_62, UpDown_62, Label_User_L1[1]);
     value_row(Label_User_L3[0], Control_64, UpDown_64, Label_User_L3[1]);
     value_row(Label_User_L3[2], Control_65, nullptr, nullptr);
-    boxes_row(Label_User_L3[4], Control_75, dhcp_dots);
-    boxes_row(Label_User_L3[8], Control_68a, no_dots);
-    boxes_row(Label_User_L3[9], Control_68b, no_dots);
+    boxes_row(Label_User_L3[4], Control_75, OCTET_POSITION, dhcp_dots);
+    boxes_row(Label_User_L3[8], Control_68a, BYTE_POSITION, no_dots);
+    boxes_row(Label_User_L3[9], Control_68b, BYTE_POSITION, no_dots);
     value_row(Label_User_L3[10], Control_70, nullptr, nullptr);
     value_row(Label_User_L3[11], Control_71, nullptr, nullptr);
     value_row(Label_User_L3[12], Control_76, UpDown_76, nullptr);
@@ -200,16 +222,19 @@ QGroupBox* Page_HSD_Cnfg::Build_Port_Frame(int sdu, int port)
     const QString frame_name = port == 1 ? QStringLiteral("FrameIP1") : QStringLiteral("FrameIP2");
     QGroupBox* frame = pages::Make_Group(Array_Name(frame_name, sdu), QStringLiteral("Port ") + port_digit);
     auto* grid = new QGridLayout(frame);
+    // Each field is named by its row and the SDU and port it belongs to.
+    const QString heading = (sdu == 0 ? Frame_SDU1 : Frame_SDU2)->title() + QLatin1Char(' ') + frame->title();
 
     const struct {
         int item;
         QLabel* named; // the item label where it sits in this frame
-        const char* caption;
     } rows[] = {
-        {72, Label_User_L3[19], "IP Address"},
-        {73, Label_User_L3[20], "Subnet Mask"},
-        {74, Label_User_L3[21], "Default Gateway"},
+        {72, Label_User_L3[19]},
+        {73, Label_User_L3[20]},
+        {74, Label_User_L3[21]},
     };
+    // The item labels sit in the first port frame; the others repeat their
+    // captions.
     const bool first_frame = sdu == 0 && port == 1;
     // Separator labels: 9 per frame, frames in the order SDU 1 port 1, SDU 1
     // port 2, SDU 2 port 1, SDU 2 port 2.
@@ -222,7 +247,6 @@ QGroupBox* Page_HSD_Cnfg::Build_Port_Frame(int sdu, int port)
         auto* cell = new QHBoxLayout;
         for (int i = 0; i < 4; ++i) {
             boxes[i] = pages::Make_Edit(Array_Name(name, i), 3);
-            boxes[i]->setMaximumWidth(48);
             cell->addWidget(boxes[i]);
             if (i < 3) {
                 auto* label = new QLabel(QStringLiteral("."));
@@ -232,7 +256,8 @@ QGroupBox* Page_HSD_Cnfg::Build_Port_Frame(int sdu, int port)
             }
         }
         cell->addStretch(1);
-        QLabel* caption = first_frame ? r.named : new QLabel(QString::fromLatin1(r.caption));
+        QLabel* caption = first_frame ? r.named : new QLabel(r.named->text());
+        Fit_And_Name_Boxes(caption, boxes, heading, OCTET_POSITION);
         grid->addWidget(caption, row, 0);
         grid->addLayout(cell, row, 1);
         ++row;
@@ -250,17 +275,18 @@ QGroupBox* Page_HSD_Cnfg::Build_Port_Frame(int sdu, int port)
         *target = boxes;
     }
 
-    // Port host name: index 0 port 1, index 1 port 2.
+    // Port host name: index 0 port 1, index 1 port 2. Its label shows and
+    // hides with the field (Set_Level_Visibility).
     SDU_Edits& host = sdu == 0 ? Control_82a : Control_82b;
     QLineEdit* host_edit = pages::Make_Fixed_Pitch_Edit(
         Array_Name(sdu == 0 ? QStringLiteral("Control_82a") : QStringLiteral("Control_82b"), port - 1),
         NAME_LENGTH);
+    pages::Fit_To_Length(host_edit, NAME_LENGTH);
     host[static_cast<std::size_t>(port - 1)] = host_edit;
-    if (first_frame)
-        grid->addWidget(Label_User_L4[7], row, 0);
-    else if (port == 2)
-        grid->addWidget(new QLabel(QStringLiteral("Port Host Name")), row, 0);
-    grid->addWidget(host_edit, row, 1);
+    QLabel* host_label = first_frame ? Label_User_L4[7] : new QLabel(Label_User_L4[7]->text());
+    pages::Label_Field(host_label, host_edit, heading);
+    grid->addWidget(host_label, row, 0);
+    grid->addWidget(host_edit, row, 1, Qt::AlignLeft);
     return frame;
 }
 
@@ -283,24 +309,31 @@ void Page_HSD_Cnfg::Build_SDU_Frame(int sdu)
     Control_85pass[i] = pages::Make_Fixed_Pitch_Edit(Array_Name(QStringLiteral("Control_85pass"), sdu), NAME_LENGTH);
     Control_98[i] = hsd::Make_Combo(Array_Name(QStringLiteral("Control_98"), sdu), Duplex_Entries());
 
-    // SDU 1 carries the row captions; SDU 2 sits beside it row for row.
+    for (QLineEdit* edit : {Control_69[i], Control_81user[i], Control_81pass[i], Control_85user[i],
+                            Control_85pass[i]})
+        pages::Fit_To_Length(edit, NAME_LENGTH);
+
+    // SDU 1 carries the row captions; SDU 2 sits beside it row for row, and
+    // its fields are named by the captions of SDU 1. The login rows also
+    // carry the caption of their group (TELNET, CHAP/PAP).
     auto* grid = new QGridLayout(frame);
     const bool captions = sdu == 0;
     grid->addWidget(FrameIP1[i], 0, 0, 1, 3);
     grid->addWidget(FrameIP2[i], 1, 0, 1, 3);
     const struct {
-        QLabel* group;
+        QLabel* group; // shown on the row
         QLabel* label;
         QWidget* control;
+        QLabel* named_group; // the group the row belongs to
     } rows[] = {
-        {nullptr, Label_User_L3[22], Control_69[i]},
-        {nullptr, Label_User_L4[1], Control_79_1[i]},
-        {nullptr, Label_User_L4[0], Control_79_2[i]},
-        {Label_User_L4[4], Label_User_L4[5], Control_81user[i]},
-        {nullptr, Label_User_L4[6], Control_81pass[i]},
-        {Label_User_L4[16], Label_User_L4[17], Control_85user[i]},
-        {nullptr, Label_User_L4[18], Control_85pass[i]},
-        {nullptr, Label_User_L4[23], Control_98[i]},
+        {nullptr, Label_User_L3[22], Control_69[i], nullptr},
+        {nullptr, Label_User_L4[1], Control_79_1[i], nullptr},
+        {nullptr, Label_User_L4[0], Control_79_2[i], nullptr},
+        {Label_User_L4[4], Label_User_L4[5], Control_81user[i], Label_User_L4[4]},
+        {nullptr, Label_User_L4[6], Control_81pass[i], Label_User_L4[4]},
+        {Label_User_L4[16], Label_User_L4[17], Control_85user[i], Label_User_L4[16]},
+        {nullptr, Label_User_L4[18], Control_85pass[i], Label_User_L4[16]},
+        {nullptr, Label_User_L4[23], Control_98[i], nullptr},
     };
     int row = 2;
     for (const auto& r : rows) {
@@ -309,9 +342,14 @@ void Page_HSD_Cnfg::Build_SDU_Frame(int sdu)
                 grid->addWidget(r.group, row, 0);
             grid->addWidget(r.label, row, 1);
         }
-        grid->addWidget(r.control, row, 2);
+        const QString heading = r.named_group ? r.named_group->text() + QLatin1Char(' ') + frame->title()
+                                              : frame->title();
+        pages::Label_Field(r.label, r.control, heading);
+        grid->addWidget(r.control, row, captions ? 2 : 0, Qt::AlignLeft);
         ++row;
     }
+    // The captions keep to the left; spare width goes to the fields' column.
+    grid->setColumnStretch(captions ? 2 : 0, 1);
 }
 
 void Page_HSD_Cnfg::Bind_Fields()
@@ -558,6 +596,10 @@ void Page_HSD_Cnfg::Set_Level_Visibility(int feature_level)
                        Control_81pass[i], Control_82a[i], Control_82b[i], Control_85user[i],
                        Control_85pass[i], Control_98[i]},
                       l4);
+    // The port host names' own labels go with their fields.
+    for (const SDU_Edits* host : {&Control_82a, &Control_82b})
+        for (const QLineEdit* edit : *host)
+            hsd::Show_All({pages::Row_Label(edit)}, l4);
     hsd::Show_All({Control_84, Control_88, Control_100}, l4);
 }
 

@@ -17,6 +17,8 @@ namespace {
 constexpr int SET_PRINTABLE = 0;
 constexpr int SET_DECIMAL = 4;
 constexpr int APN_LENGTH = 40;
+// The range of the whole-number fields.
+constexpr int NUMBER_MAXIMUM = 65535;
 
 Page_Setup Setup()
 {
@@ -83,10 +85,10 @@ void Page_HSD_SBB::Build_Controls()
                                    QStringLiteral("Interactive"), QStringLiteral("Background")});
     for (int i = 0; i < 4; ++i) {
         Control_77b[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_77b"), i), 5);
-        Control_77b[i]->setMaximumWidth(80);
+        pages::Fit_To_Length(Control_77b[i], Control_77b[i]->maxLength());
     }
     Control_80 = pages::Make_Edit(QStringLiteral("Control_80"), APN_LENGTH);
-    Control_80->setMinimumWidth(Control_80->fontMetrics().horizontalAdvance(QString(APN_LENGTH, QLatin1Char('m'))) / 2);
+    pages::Fit_To_Length(Control_80, APN_LENGTH);
     for (int i = 0; i < 2; ++i)
         Control_89[i] = hsd::Make_Combo(Array_Name(QStringLiteral("Control_89"), i),
                                         {QStringLiteral("Share between channel cards"),
@@ -105,44 +107,47 @@ void Page_HSD_SBB::Build_Controls()
     Control_101 = hsd::Make_Combo(QStringLiteral("Control_101"), enabled);
     Control_102 = pages::Make_Edit(QStringLiteral("Control_102"), 0);
     UpDown_102 = pages::Make_Spin(QStringLiteral("UpDown_102"));
+    for (QLineEdit* edit : {Control_90pac, Control_90per, Control_102})
+        pages::Fit_To_Length(edit, static_cast<int>(QString::number(NUMBER_MAXIMUM).size()));
 }
 
 void Page_HSD_SBB::Build_Layout()
 {
-    // Item 77: traffic class and the four bit rates.
+    // Item 77: traffic class and the four bit rates, a row for the maximum
+    // and one for the guaranteed rates, a column for down and one for up.
     Frame_BGAN = pages::Make_Group(QStringLiteral("Frame_BGAN"),
                                    QStringLiteral("BGAN PDP Session Parameters"), QStringLiteral("Item 77"));
     auto* bgan = new QGridLayout(Frame_BGAN);
     bgan->addWidget(Label_User_L3[13], 0, 0);
     bgan->addWidget(Control_77a, 0, 1, 1, 2, Qt::AlignLeft);
+    pages::Label_Field(Label_User_L3[13], Control_77a);
     bgan->setColumnStretch(3, 1);
     bgan->addWidget(Label_User_L3[14], 1, 0);
     bgan->addWidget(Label_User_L3[17], 1, 1);
     bgan->addWidget(Label_User_L3[18], 1, 2);
-    bgan->addWidget(Label_User_L3[15], 2, 0);
-    bgan->addWidget(Control_77b[0], 2, 1);
-    bgan->addWidget(Control_77b[1], 2, 2);
-    bgan->addWidget(Label_User_L3[16], 3, 0);
-    bgan->addWidget(Control_77b[2], 3, 1);
-    bgan->addWidget(Control_77b[3], 3, 2);
+    const struct {
+        QLabel* label;
+        QLineEdit* down;
+        QLineEdit* up;
+    } rates[] = {
+        {Label_User_L3[15], Control_77b[0], Control_77b[1]},
+        {Label_User_L3[16], Control_77b[2], Control_77b[3]},
+    };
+    int line = 2;
+    for (const auto& rate : rates) {
+        bgan->addWidget(rate.label, line, 0);
+        bgan->addWidget(rate.down, line, 1, Qt::AlignLeft);
+        bgan->addWidget(rate.up, line, 2, Qt::AlignLeft);
+        pages::Label_Field(rate.label, rate.down, Label_User_L3[17]->text());
+        pages::Label_Field(rate.label, rate.up, Label_User_L3[18]->text());
+        ++line;
+    }
     User_Items()->addWidget(Frame_BGAN);
 
     auto* grid = new QGridLayout;
     int row = 0;
-    auto add_row = [&](QLabel* label, QWidget* control, QWidget* spin, QLabel* unit) {
-        grid->addWidget(label, row, 0);
-        auto* cell = new QHBoxLayout;
-        cell->addWidget(control);
-        if (spin) {
-            control->setMaximumWidth(80);
-            spin->setFixedHeight(control->sizeHint().height());
-            cell->addWidget(spin);
-        }
-        if (unit)
-            cell->addWidget(unit);
-        cell->addStretch(1);
-        grid->addLayout(cell, row, 1);
-        ++row;
+    auto add_row = [&](QLabel* label, QWidget* control, pages::Up_Down* spin, QLabel* unit) {
+        hsd::Add_Field_Row(grid, row++, label, control, spin, unit);
     };
     add_row(Label_User_L4[3], Control_80, nullptr, nullptr);
     grid->addWidget(Label_User_L4[12], row++, 0);
@@ -156,7 +161,7 @@ void Page_HSD_SBB::Build_Layout()
     grid->setColumnStretch(2, 1);
     User_Items()->addLayout(grid);
 
-    // Item 89 per SDU.
+    // Item 89 per SDU; the label of SDU 1 names both boxes.
     auto* columns = new QHBoxLayout;
     for (int i = 0; i < 2; ++i) {
         QGroupBox* frame = i == 0 ? pages::Make_Group(QStringLiteral("Frame_SDU1"), QStringLiteral("SDU 1"))
@@ -165,6 +170,7 @@ void Page_HSD_SBB::Build_Layout()
         if (i == 0)
             layout->addWidget(Label_User_L4[19], 0, 0);
         layout->addWidget(Control_89[i], 0, 1);
+        pages::Label_Field(Label_User_L4[19], Control_89[i], frame->title());
         (i == 0 ? Frame_SDU1 : Frame_SDU2) = frame;
         columns->addWidget(frame, 0, Qt::AlignTop);
     }
@@ -177,7 +183,7 @@ void Page_HSD_SBB::Bind_Fields()
     using pages::Focus_Rule;
     for (QLineEdit* edit : Control_77b) {
         pages::Bind_Field(edit, SET_DECIMAL,
-                          pages::Real_Check(0, QStringLiteral("0"), 0, 65535,
+                          pages::Real_Check(0, QStringLiteral("0"), 0, NUMBER_MAXIMUM,
                                             pages::Caption_Of(Label_User_L3[14])),
                           Focus_Rule::Keep_Focus);
         edit->setToolTip(QStringLiteral("Default: 0 / Range 0 to 65535"));
@@ -205,10 +211,10 @@ void Page_HSD_SBB::Bind_Fields()
         }
         const QString default_text = QString::fromLatin1(s.default_text);
         pages::Bind_Field(s.edit, SET_DECIMAL,
-                          pages::Real_Check(0, default_text, 0, 65535, title),
+                          pages::Real_Check(0, default_text, 0, NUMBER_MAXIMUM, title),
                           Focus_Rule::Move_On);
         // The spin button steps from the field's (validated) number.
-        pages::Bind_Whole_Step(s.spin, s.edit, 0, 65535, default_text.toInt());
+        pages::Bind_Whole_Step(s.spin, s.edit, 0, NUMBER_MAXIMUM, default_text.toInt());
     }
 
     // The access point name: any printable character, whatever puts it in.
