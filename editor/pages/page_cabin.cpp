@@ -7,19 +7,20 @@
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
+#include "editor/pages/sdu_columns.h"
 #include "editor/platform/message_service.h"
 
 #include <QComboBox>
 #include <QFont>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QVBoxLayout>
 #include <QVariant>
+
+#include <utility>
 
 
 namespace {
@@ -192,7 +193,6 @@ void Page_Cabin::Build_Controls()
     for (const auto& row : FIELDS) {
         QLineEdit* edit = pages::Make_Edit(QString::fromLatin1(row.name), row.length,
                                            QString::fromLatin1(row.initial), QString::fromLatin1(row.tooltip));
-        edit->setFixedWidth(QFontMetrics(edit->font()).horizontalAdvance(QLatin1Char('0')) * (row.length + 2) + 12);
         this->*row.edit = edit;
         if (row.spin) {
             pages::Up_Down* spin = pages::Make_Spin(QString::fromLatin1(row.spin_name));
@@ -203,10 +203,10 @@ void Page_Cabin::Build_Controls()
     // The security codes are shown in a fixed-pitch font.
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
-    for (QLineEdit* code : {Control_25a, Control_25b}) {
+    for (QLineEdit* code : {Control_25a, Control_25b})
         code->setFont(fixed);
-        code->setFixedWidth(QFontMetrics(fixed).horizontalAdvance(QLatin1Char('0')) * (CODE_LENGTH + 2) + 12);
-    }
+    for (const auto& row : FIELDS)
+        pages::Fit_To_Length(this->*row.edit, row.length);
     // The hidden second value of item 59.
     Set_Tag(Control_59, QStringLiteral("128"));
 }
@@ -215,70 +215,55 @@ void Page_Cabin::Build_Secured()
 {
     Frame_SDU1[0] = Make_SDU_Frame("Frame_SDU1", 0, "SDU 1");
     Frame_SDU2[0] = Make_SDU_Frame("Frame_SDU2", 0, "SDU 2");
-    (new QVBoxLayout(Frame_SDU1[0]))->addWidget(Control_23a);
-    (new QVBoxLayout(Frame_SDU2[0]))->addWidget(Control_23b);
+    Secured_Items()->addLayout(
+        pages::SDU_Columns({{Label_Sec_L0[0], {{Control_23a}, {Control_23b}}}}, {Frame_SDU1[0], Frame_SDU2[0]}));
 
     auto* grid = new QGridLayout;
-    grid->addWidget(Label_Sec_L0[0], 0, 0);
-    grid->addWidget(Frame_SDU1[0], 0, 1);
-    grid->addWidget(Frame_SDU2[0], 0, 2);
-    grid->addWidget(Label_Sec_L1[0], 1, 0);
-    grid->addWidget(Spin_Pair(Control_59, UpDown_59), 1, 1);
-    grid->setColumnStretch(3, 1);
+    pages::Label_Field(Label_Sec_L1[0], Control_59);
+    grid->addWidget(Label_Sec_L1[0], 0, 0);
+    grid->addWidget(Spin_Pair(Control_59, UpDown_59), 0, 1);
+    grid->setColumnStretch(2, 1);
     Secured_Items()->addLayout(grid);
 }
 
 void Page_Cabin::Build_User()
 {
     auto* grid = new QGridLayout;
-    grid->addWidget(Label_User_L0[0], 0, 0);
-    grid->addWidget(Control_10, 0, 1);
-    grid->addWidget(Label_User_L0[1], 1, 0);
-    grid->addWidget(Control_13, 1, 1);
+    const std::pair<QLabel*, QComboBox*> rows[] = {{Label_User_L0[0], Control_10}, {Label_User_L0[1], Control_13}};
+    int line = 0;
+    for (const auto& [row_label, combo] : rows) {
+        pages::Label_Field(row_label, combo);
+        grid->addWidget(row_label, line, 0);
+        grid->addWidget(combo, line, 1);
+        ++line;
+    }
     grid->setColumnStretch(2, 1);
     User_Items()->addLayout(grid);
 
-    // The per-SDU items: row labels on the left, one column per SDU; all
-    // rows share one height so that labels and controls line up.
+    // The per-SDU items: row labels on the left, one column per SDU. The
+    // terminal IDs' spin buttons keep to the height of the other rows.
     const int height = Control_21a->sizeHint().height();
-    auto* labels = new QVBoxLayout;
-    labels->addSpacing(height);
-    for (std::size_t i = 2; i < Label_User_L0.size(); ++i) {
-        Label_User_L0[i]->setFixedHeight(height);
-        labels->addWidget(Label_User_L0[i]);
-    }
-    labels->addStretch(1);
-
-    const auto make_column = [height](QGroupBox* frame, QComboBox* routing, QComboBox* barring, QLineEdit* code,
-                                      QWidget* terminal1, QComboBox* type1, QWidget* terminal2, QComboBox* type2) {
-        auto* column = new QVBoxLayout(frame);
-        const auto add = [&](QWidget* control) {
-            control->setFixedHeight(height);
-            column->addWidget(control);
-        };
-        add(routing);
-        add(barring);
-        add(code);
-        column->addSpacing(height + column->spacing());
-        add(terminal1);
-        add(type1);
-        column->addSpacing(height + column->spacing());
-        add(terminal2);
-        add(type2);
+    const auto terminal = [height](QLineEdit* edit, pages::Up_Down* spin) {
+        QWidget* pair = Spin_Pair(edit, spin);
+        pair->setFixedHeight(height);
+        return pair;
     };
+    const auto label = [this](std::size_t index) { return Label_User_L0[index]; };
     Frame_SDU1[1] = Make_SDU_Frame("Frame_SDU1", 1, "SDU 1");
     Frame_SDU2[1] = Make_SDU_Frame("Frame_SDU2", 1, "SDU 2");
-    make_column(Frame_SDU1[1], Control_21a, Control_24a, Control_25a, Spin_Pair(Control_45_1a1, UpDown_45_1a1),
-                Control_45_1b1, Spin_Pair(Control_45_1a2, UpDown_45_1a2), Control_45_1b2);
-    make_column(Frame_SDU2[1], Control_21b, Control_24b, Control_25b, Spin_Pair(Control_45_2a1, UpDown_45_2a1),
-                Control_45_2b1, Spin_Pair(Control_45_2a2, UpDown_45_2a2), Control_45_2b2);
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(labels);
-    columns->addWidget(Frame_SDU1[1], 0, Qt::AlignTop);
-    columns->addWidget(Frame_SDU2[1], 0, Qt::AlignTop);
-    columns->addStretch(1);
-    User_Items()->addLayout(columns);
+    User_Items()->addLayout(pages::SDU_Columns(
+        {
+            {label(2), {{Control_21a}, {Control_21b}}},
+            {label(3), {{Control_24a}, {Control_24b}}},
+            {label(4), {{Control_25a}, {Control_25b}}},
+            {label(5), {}},
+            {label(6), {{terminal(Control_45_1a1, UpDown_45_1a1)}, {terminal(Control_45_2a1, UpDown_45_2a1)}}},
+            {label(7), {{Control_45_1b1}, {Control_45_2b1}}},
+            {label(8), {}},
+            {label(9), {{terminal(Control_45_1a2, UpDown_45_1a2)}, {terminal(Control_45_2a2, UpDown_45_2a2)}}},
+            {label(10), {{Control_45_1b2}, {Control_45_2b2}}},
+        },
+        {Frame_SDU1[1], Frame_SDU2[1]}));
 }
 
 void Page_Cabin::Bind_Fields()

@@ -4,14 +4,13 @@
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
+#include "editor/pages/sdu_columns.h"
 #include "editor/platform/message_service.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -184,7 +183,7 @@ void Page_Cockpit_Voice::Build_Labels_And_Combos()
     for (const auto& row : LEVELS) {
         QLineEdit* edit = pages::Make_Edit(QString::fromLatin1(row.name), 3, QString::number(row.default_value),
                                            QString::fromLatin1(row.tooltip));
-        edit->setFixedWidth(QFontMetrics(edit->font()).horizontalAdvance(QLatin1Char('0')) * 5 + 12);
+        pages::Fit_To_Length(edit, edit->maxLength());
         this->*row.edit = edit;
         pages::Up_Down* spin = pages::Make_Spin(QString::fromLatin1(row.spin_name));
         pages::Set_Spin_Value(spin, row.default_value);
@@ -197,12 +196,14 @@ void Page_Cockpit_Voice::Build_Secured()
     auto* grid = new QGridLayout;
     int row = 0;
     for (QComboBox* combo : {Control_31, Control_32, Control_42, Control_43}) {
+        pages::Label_Field(Label_Sec_L0[static_cast<std::size_t>(row)], combo);
         grid->addWidget(Label_Sec_L0[static_cast<std::size_t>(row)], row, 0);
         grid->addWidget(combo, row, 1, 1, 2);
         ++row;
     }
     grid->addWidget(Label_Sec_L0[4], row++, 0, 1, 3);
     for (const auto& level : LEVELS) {
+        pages::Label_Field(Label_Sec_L0[static_cast<std::size_t>(level.label)], this->*level.edit);
         grid->addWidget(Label_Sec_L0[static_cast<std::size_t>(level.label)], row, 0);
         grid->addWidget(this->*level.edit, row, 1);
         grid->addWidget(this->*level.spin, row, 2);
@@ -212,29 +213,11 @@ void Page_Cockpit_Voice::Build_Secured()
     Secured_Items()->addLayout(grid);
 
     // Item 6: the codec labels on the left, one column per SDU.
-    const int height = Control_06a1->sizeHint().height();
-    auto* codec_labels = new QVBoxLayout;
-    codec_labels->addSpacing(height);
-    for (std::size_t i : {std::size_t{8}, std::size_t{9}}) {
-        Label_Sec_L0[i]->setFixedHeight(height);
-        codec_labels->addWidget(Label_Sec_L0[i]);
-    }
-    codec_labels->addStretch(1);
-    const auto make_column = [](const char* name, const char* caption, QComboBox* codec1, QComboBox* codec2) {
-        QGroupBox* frame = pages::Make_Group(QString::fromLatin1(name), QString::fromLatin1(caption));
-        auto* column = new QVBoxLayout(frame);
-        column->addWidget(codec1);
-        column->addWidget(codec2);
-        return frame;
-    };
-    Frame_SDU1 = make_column("Frame_SDU1", "SDU 1", Control_06a1, Control_06b1);
-    Frame_SDU2 = make_column("Frame_SDU2", "SDU 2", Control_06a2, Control_06b2);
-    auto* codecs = new QHBoxLayout;
-    codecs->addLayout(codec_labels);
-    codecs->addWidget(Frame_SDU1, 0, Qt::AlignTop);
-    codecs->addWidget(Frame_SDU2, 0, Qt::AlignTop);
-    codecs->addStretch(1);
-    Secured_Items()->addLayout(codecs);
+    Frame_SDU1 = pages::Make_Group(QStringLiteral("Frame_SDU1"), QStringLiteral("SDU 1"));
+    Frame_SDU2 = pages::Make_Group(QStringLiteral("Frame_SDU2"), QStringLiteral("SDU 2"));
+    Secured_Items()->addLayout(pages::SDU_Columns({{Label_Sec_L0[8], {{Control_06a1}, {Control_06a2}}},
+                                                   {Label_Sec_L0[9], {{Control_06b1}, {Control_06b2}}}},
+                                                  {Frame_SDU1, Frame_SDU2}));
 }
 
 void Page_Cockpit_Voice::Build_User()
@@ -242,6 +225,7 @@ void Page_Cockpit_Voice::Build_User()
     auto* grid = new QGridLayout;
     int row = 0;
     const auto add = [&](QLabel* label, QComboBox* combo) {
+        pages::Label_Field(label, combo);
         grid->addWidget(label, row, 0);
         grid->addWidget(combo, row, 1);
         ++row;

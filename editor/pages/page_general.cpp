@@ -5,6 +5,7 @@
 #include "editor/pages/page_widgets.h"
 #include "editor/pages/psid_row.h"
 #include "editor/pages/psid_table_dialog.h"
+#include "editor/pages/sdu_columns.h"
 #include "editor/platform/message_service.h"
 
 #include <QComboBox>
@@ -128,49 +129,44 @@ void Page_General::Build_Secured()
         pages::Bind_Status_Hint(control, Status_Secured(),
                                 pages::Airframer_Level_0_Hint(true, QStringLiteral("No SATCOM effect with WSC")));
 
-    // Layout: label, value, unit.
+    for (QLineEdit* edit : {Control_30, Control_47a, Control_47b, Control_51a, Control_51b})
+        pages::Fit_To_Length(edit, edit->maxLength());
+
+    // Layout: label, then the value with its spin button and unit.
     auto* grid = new QGridLayout;
     int line = 0;
-    const auto add = [&](QLabel* label, QWidget* value, QLabel* unit = nullptr) {
+    const auto add = [&](QLabel* label, QWidget* field, QWidget* value = nullptr) {
+        pages::Label_Field(label, field);
         grid->addWidget(label, line, 0);
-        grid->addWidget(value, line, 1);
-        if (unit)
-            grid->addWidget(unit, line, 2);
+        grid->addWidget(value ? value : field, line, 1);
         ++line;
+    };
+    const auto with_unit = [](QLineEdit* edit, pages::Up_Down* spin, QLabel* unit) {
+        auto* value = new QWidget;
+        auto* row = new QHBoxLayout(value);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->addWidget(pages::Field_With_Spin(edit, spin));
+        row->addWidget(unit);
+        row->addStretch(1);
+        return value;
     };
     add(Label_Sec_L0[0], Control_01);
     add(Label_Sec_L0[1], Control_18);
-    add(Label_Sec_L0[2], pages::Field_With_Spin(Control_30, UpDown_30), Label_Sec_L0[9]);
-    add(Label_Sec_L0[3], pages::Field_With_Spin(Control_47a, UpDown_47a), Label_Sec_L0[10]);
-    add(Label_Sec_L0[4], pages::Field_With_Spin(Control_47b, UpDown_47b), Label_Sec_L0[11]);
+    add(Label_Sec_L0[2], Control_30, with_unit(Control_30, UpDown_30, Label_Sec_L0[9]));
+    add(Label_Sec_L0[3], Control_47a, with_unit(Control_47a, UpDown_47a, Label_Sec_L0[10]));
+    add(Label_Sec_L0[4], Control_47b, with_unit(Control_47b, UpDown_47b, Label_Sec_L0[11]));
     add(Label_Sec_L0[5], Control_52);
     add(Label_Sec_L0[6], Control_54);
     add(Label_Sec_L1[0], Control_60);
+    grid->setColumnStretch(2, 1);
     Secured_Items()->addLayout(grid);
 
     // The per-SDU items: their labels, then one column per SDU.
-    auto* sdu_row = new QHBoxLayout;
-    auto* labels = new QVBoxLayout;
-    labels->addStretch(1);
-    labels->addWidget(Label_Sec_L0[8]);
-    labels->addWidget(Label_Sec_L0[12]);
-    sdu_row->addLayout(labels);
-    const auto sdu_frame = [](const QString& name, const QString& caption, QLineEdit* prompt,
-                              QComboBox* rfu) {
-        QGroupBox* frame = pages::Make_Group(name, caption);
-        auto* layout = new QVBoxLayout(frame);
-        layout->addWidget(prompt);
-        layout->addWidget(rfu);
-        return frame;
-    };
-    Frame_SDU1[0] = sdu_frame(Array_Name(QStringLiteral("Frame_SDU1"), 0), QStringLiteral("SDU 1"),
-                              Control_51a, Control_27a);
-    Frame_SDU2 = sdu_frame(QStringLiteral("Frame_SDU2"), QStringLiteral("SDU 2"), Control_51b,
-                           Control_27b);
-    sdu_row->addWidget(Frame_SDU1[0]);
-    sdu_row->addWidget(Frame_SDU2);
-    sdu_row->addStretch(1);
-    Secured_Items()->addLayout(sdu_row);
+    Frame_SDU1[0] = pages::Make_Group(Array_Name(QStringLiteral("Frame_SDU1"), 0), QStringLiteral("SDU 1"));
+    Frame_SDU2 = pages::Make_Group(QStringLiteral("Frame_SDU2"), QStringLiteral("SDU 2"));
+    Secured_Items()->addLayout(pages::SDU_Columns({{Label_Sec_L0[8], {{Control_51a}, {Control_51b}}},
+                                                   {Label_Sec_L0[12], {{Control_27a}, {Control_27b}}}},
+                                                  {Frame_SDU1[0], Frame_SDU2}));
 }
 
 void Page_General::Build_User()
@@ -214,20 +210,33 @@ void Page_General::Build_User()
     pages::Bind_Status_Hint(Control_34, Status_User(),
                             QStringLiteral("Superceded by Central Maintenance Data if present"));
 
+    pages::Fit_To_Length(Control_34, Control_34->maxLength());
+
+    // Item label, sub-label, field; items 40 are named by their sub-labels.
     auto* grid = new QGridLayout;
-    grid->addWidget(Label_General_U[0], 0, 0);
-    grid->addWidget(Control_04, 0, 2);
-    grid->addWidget(Label_General_U[1], 1, 0);
-    grid->addWidget(Control_34, 1, 2);
-    grid->addWidget(Label_General_U[2], 2, 0);
-    grid->addWidget(Label_General_U[3], 2, 1);
-    grid->addWidget(Control_40a, 2, 2);
-    grid->addWidget(Label_General_U[4], 3, 1);
-    grid->addWidget(Control_40b, 3, 2);
-    grid->addWidget(Label_General_U[5], 4, 0);
-    grid->addWidget(Control_58, 4, 2);
-    grid->addWidget(Label_General_U[6], 5, 0);
-    grid->addWidget(Control_61, 5, 2);
+    const struct {
+        QLabel* label;
+        QLabel* sub_label;
+        QWidget* field;
+    } lines[] = {
+        {Label_General_U[0], nullptr, Control_04},
+        {Label_General_U[1], nullptr, Control_34},
+        {Label_General_U[2], Label_General_U[3], Control_40a},
+        {nullptr, Label_General_U[4], Control_40b},
+        {Label_General_U[5], nullptr, Control_58},
+        {Label_General_U[6], nullptr, Control_61},
+    };
+    int line = 0;
+    for (const auto& row : lines) {
+        if (row.label)
+            grid->addWidget(row.label, line, 0);
+        if (row.sub_label)
+            grid->addWidget(row.sub_label, line, 1);
+        grid->addWidget(row.field, line, 2);
+        pages::Label_Field(row.sub_label ? row.sub_label : row.label, row.field);
+        ++line;
+    }
+    grid->setColumnStretch(3, 1);
     User_Items()->addLayout(grid);
 
     Build_PSID_Table();

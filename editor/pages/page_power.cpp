@@ -3,12 +3,11 @@
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
+#include "editor/pages/sdu_columns.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -18,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -163,18 +163,6 @@ std::optional<int> Field_Number(const QString& text, bool tenths, double minimum
     return static_cast<int>(std::lround(value));
 }
 
-int Field_Width(const QLineEdit* edit, int length)
-{
-    const QFontMetrics metrics(edit->font());
-    return metrics.horizontalAdvance(QLatin1Char('0')) * (length + 2) + 12;
-}
-
-QLabel* Value_Row_Label(QLabel* label, int height)
-{
-    label->setFixedHeight(height);
-    return label;
-}
-
 } // namespace
 
 Page_Power::Page_Power() : Page_Frame([] {
@@ -193,7 +181,7 @@ Page_Power::Page_Power() : Page_Frame([] {
     for (const Field_Row& row : FIELDS) {
         QLineEdit* edit =
             pages::Make_Edit(QString::fromLatin1(row.name), row.length, QString(), QString::fromLatin1(row.tooltip));
-        edit->setFixedWidth(Field_Width(edit, row.length));
+        pages::Fit_To_Length(edit, row.length);
         this->*row.edit = edit;
         this->*row.spin = pages::Make_Spin(QString::fromLatin1(row.spin_name));
     }
@@ -214,6 +202,7 @@ void Page_Power::Build_Upper_Items()
     auto* grid = new QGridLayout;
     int row = 0;
     const auto field_row = [&](int label, QLineEdit* edit, pages::Up_Down* spin, int unit) {
+        pages::Label_Field(Label_Sec_L0[label], edit);
         grid->addWidget(Label_Sec_L0[label], row, 0);
         grid->addWidget(edit, row, 1);
         grid->addWidget(spin, row, 2);
@@ -226,6 +215,7 @@ void Page_Power::Build_Upper_Items()
     field_row(1, Control_22a, UpDown_22a, 2);
     field_row(3, Control_22b, UpDown_22b, 4);
     field_row(5, Control_39, UpDown_39, 6);
+    pages::Label_Field(Label_Sec_L0[7], Control_44);
     grid->addWidget(Label_Sec_L0[7], row, 0);
     grid->addWidget(Control_44, row++, 1, 1, 3);
     heading(8);
@@ -237,45 +227,24 @@ void Page_Power::Build_Upper_Items()
 
 void Page_Power::Build_SDU_Items()
 {
-    // Row labels on the left, one column per SDU; rows share one height so
-    // that labels and fields line up.
-    const int height = Control_28a1->sizeHint().height();
-    auto* row_labels = new QVBoxLayout;
-    row_labels->addSpacing(height);
-    for (int label : {13, 14, 17, 20, 21, 24})
-        row_labels->addWidget(Value_Row_Label(Label_Sec_L0[static_cast<std::size_t>(label)], height));
-    row_labels->addStretch(1);
-
-    const auto make_column = [&](const char* name, const char* caption, QLineEdit* a28,
-                                 pages::Up_Down* s28a, int u28a, QLineEdit* b28, pages::Up_Down* s28b,
-                                 int u28b, QLineEdit* a29, pages::Up_Down* s29a, int u29a, QLineEdit* b29,
-                                 pages::Up_Down* s29b, int u29b) {
-        QGroupBox* frame = pages::Make_Group(QString::fromLatin1(name), QString::fromLatin1(caption));
-        auto* grid = new QGridLayout(frame);
-        grid->setRowMinimumHeight(0, height);
-        grid->setRowMinimumHeight(3, height);
-        const auto place = [&](int r, QLineEdit* edit, pages::Up_Down* spin, int unit) {
-            grid->addWidget(edit, r, 0);
-            grid->addWidget(spin, r, 1);
-            grid->addWidget(Value_Row_Label(Label_Sec_L0[static_cast<std::size_t>(unit)], height), r, 2);
-        };
-        place(1, a28, s28a, u28a);
-        place(2, b28, s28b, u28b);
-        place(4, a29, s29a, u29a);
-        place(5, b29, s29b, u29b);
-        return frame;
+    // Row labels on the left (item headings and their value rows), one
+    // column per SDU with each row's field, spin button and unit.
+    const auto label = [this](int index) { return Label_Sec_L0[static_cast<std::size_t>(index)]; };
+    const auto value = [&](QLineEdit* edit, pages::Up_Down* spin, int unit) {
+        return std::vector<QWidget*>{edit, spin, label(unit)};
     };
-    Frame_SDU1 = make_column("Frame_SDU1", "SDU 1", Control_28a1, UpDown_28a1, 15, Control_28b1, UpDown_28b1, 18,
-                             Control_29a1, UpDown_29a1, 22, Control_29b1, UpDown_29b1, 25);
-    Frame_SDU2 = make_column("Frame_SDU2", "SDU 2", Control_28a2, UpDown_28a2, 16, Control_28b2, UpDown_28b2, 19,
-                             Control_29a2, UpDown_29a2, 23, Control_29b2, UpDown_29b2, 26);
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(row_labels);
-    columns->addWidget(Frame_SDU1, 0, Qt::AlignTop);
-    columns->addWidget(Frame_SDU2, 0, Qt::AlignTop);
-    columns->addStretch(1);
-    Secured_Items()->addLayout(columns);
+    Frame_SDU1 = pages::Make_Group(QStringLiteral("Frame_SDU1"), QStringLiteral("SDU 1"));
+    Frame_SDU2 = pages::Make_Group(QStringLiteral("Frame_SDU2"), QStringLiteral("SDU 2"));
+    Secured_Items()->addLayout(pages::SDU_Columns(
+        {
+            {label(13), {}},
+            {label(14), {value(Control_28a1, UpDown_28a1, 15), value(Control_28a2, UpDown_28a2, 16)}},
+            {label(17), {value(Control_28b1, UpDown_28b1, 18), value(Control_28b2, UpDown_28b2, 19)}},
+            {label(20), {}},
+            {label(21), {value(Control_29a1, UpDown_29a1, 22), value(Control_29a2, UpDown_29a2, 23)}},
+            {label(24), {value(Control_29b1, UpDown_29b1, 25), value(Control_29b2, UpDown_29b2, 26)}},
+        },
+        {Frame_SDU1, Frame_SDU2}));
 }
 
 void Page_Power::Bind_Fields()

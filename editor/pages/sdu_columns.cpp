@@ -1,0 +1,112 @@
+#include "editor/pages/sdu_columns.h"
+
+#include "editor/pages/page_widgets.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace pages {
+
+namespace {
+
+// Keeps the label column's rows starting where the frames' rows start: a
+// frame's caption takes a height that follows its font and style, and the
+// frame sets its contents margins anew whenever they change.
+class Caption_Inset final : public QObject {
+public:
+    Caption_Inset(QWidget* column, QGroupBox* frame) : QObject(column), column_(column), frame_(frame)
+    {
+        frame->installEventFilter(this);
+        Follow();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == frame_ && event->type() == QEvent::ContentsRectChange)
+            Follow();
+        return false;
+    }
+
+private:
+    void Follow()
+    {
+        if (column_ && frame_)
+            column_->setContentsMargins(0, frame_->contentsMargins().top(), 0, 0);
+    }
+
+    QPointer<QWidget> column_;
+    QPointer<QGroupBox> frame_;
+};
+
+// Names the text fields and drop-down lists that widget is or holds.
+void Name_Fields(QLabel* label, QWidget* widget, const QString& heading)
+{
+    if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget)) {
+        Label_Field(label, widget, heading);
+        return;
+    }
+    for (QLineEdit* edit : widget->findChildren<QLineEdit*>())
+        Label_Field(label, edit, heading);
+    for (QComboBox* combo : widget->findChildren<QComboBox*>())
+        Label_Field(label, combo, heading);
+}
+
+} // namespace
+
+QHBoxLayout* SDU_Columns(const std::vector<SDU_Row>& rows, const std::vector<QGroupBox*>& frames)
+{
+    auto* column = new QWidget;
+    auto* labels = new QGridLayout(column);
+    std::vector<QGridLayout*> grids;
+    for (QGroupBox* frame : frames)
+        grids.push_back(new QGridLayout(frame));
+    // The label column's layout starts, ends and steps as the frames' do.
+    const QMargins margins = grids.front()->contentsMargins();
+    labels->setContentsMargins(0, margins.top(), 0, margins.bottom());
+    labels->setVerticalSpacing(grids.front()->verticalSpacing());
+
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const SDU_Row& row = rows[r];
+        const int line = static_cast<int>(r);
+        labels->addWidget(row.label, line, 0);
+        int height = labels->itemAtPosition(line, 0)->sizeHint().height();
+        for (std::size_t f = 0; f < frames.size(); ++f) {
+            QGridLayout* grid = grids[f];
+            if (f >= row.cells.size() || row.cells[f].empty()) {
+                // An empty widget keeps the heading row, and the spacing
+                // after it, in the frame as in the label column.
+                grid->addWidget(new QWidget, line, 0);
+                continue;
+            }
+            int place = 0;
+            for (QWidget* widget : row.cells[f]) {
+                grid->addWidget(widget, line, place);
+                height = std::max(height, grid->itemAtPosition(line, place)->sizeHint().height());
+                Name_Fields(row.label, widget, frames[f]->title());
+                ++place;
+            }
+        }
+        labels->setRowMinimumHeight(line, height);
+        for (QGridLayout* grid : grids)
+            grid->setRowMinimumHeight(line, height);
+    }
+    new Caption_Inset(column, frames.front());
+
+    auto* block = new QHBoxLayout;
+    block->addWidget(column, 0, Qt::AlignTop);
+    for (QGroupBox* frame : frames)
+        block->addWidget(frame, 0, Qt::AlignTop);
+    block->addStretch(1);
+    return block;
+}
+
+} // namespace pages
