@@ -6,7 +6,6 @@
 #include "editor/pages/page_widgets.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,6 +88,7 @@ void Page_Dual::Build_Secured()
             QString::fromLatin1(COMBOS[i].tooltip), pages::Combo_Start::No_Entry);
         this->*COMBOS[i].combo = combo;
 
+        pages::Label_Field(label, combo);
         grid->addWidget(label, i, 0);
         grid->addWidget(combo, i, 1);
     }
@@ -116,7 +116,7 @@ void Page_Dual::Build_User()
 
         QLineEdit* edit = pages::Make_Edit(Array_Name(QStringLiteral("Control_49"), index), 2, default_text,
                                            QString::fromLatin1(WEIGHT_TOOLTIPS[i]));
-        edit->setFixedWidth(QFontMetrics(edit->font()).horizontalAdvance(QLatin1Char('0')) * 4 + 12);
+        pages::Fit_To_Length(edit, edit->maxLength());
         pages::Up_Down* spin = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_49"), index));
         pages::Set_Spin_Value(spin, default_value);
         Control_49[i] = edit;
@@ -129,6 +129,7 @@ void Page_Dual::Build_User()
         pages::Bind_Whole_Spin(edit, spin, SET_DIGITS, check, pages::Focus_Rule::Move_On, ITEM49_MINIMUM,
                                ITEM49_MAXIMUM, default_value);
 
+        pages::Label_Field(Label_User_L0[i + 1], edit);
         grid->addWidget(Label_User_L0[i + 1], index + 1, 0);
         grid->addWidget(edit, index + 1, 1);
         grid->addWidget(spin, index + 1, 2);

@@ -55,6 +55,14 @@ pages::Title_Source Element_Title(const QGroupBox* frame, const QString& separat
     };
 }
 
+// A text field of a row: named by the row's label and as wide as the
+// longest text it takes.
+void Fit_Row(QLabel* label, QLineEdit* edit)
+{
+    pages::Label_Field(label, edit);
+    pages::Fit_To_Length(edit, edit->maxLength());
+}
+
 QString Design_Tip(const QString& default_text, int minimum, int maximum)
 {
     return QStringLiteral("Default: ") + default_text + QStringLiteral(" /  Range ") +
@@ -161,9 +169,11 @@ void Page_PIMBIT::Build_103()
         UpDown_103[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_103"), i));
         Bind_Whole(Control_103[i], UpDown_103[i], SET_DIGITS, User_Mod::Default_103(index), User_Mod::MINIMUM_103,
                    User_Mod::MAXIMUM_103, Element_Title(Frame_103, QStringLiteral(", "), Label_User_L5_103[i]));
+        Fit_Row(Label_User_L5_103[i], Control_103[i]);
         grid->addWidget(Label_User_L5_103[i], i + 1, 0);
         grid->addWidget(pages::Field_With_Spin(Control_103[i], UpDown_103[i]), i + 1, 1);
     }
+    grid->setColumnStretch(2, 1);
     User_Items()->addWidget(Frame_103);
 }
 
@@ -185,9 +195,11 @@ void Page_PIMBIT::Build_104()
         combo->setCurrentIndex(User_Mod::Default_104(static_cast<std::int16_t>(i)));
         combo->setToolTip(QStringLiteral("Default: ") + combo->currentText());
         Control_104[i] = combo;
+        pages::Label_Field(Label_User_L5_104[i], combo);
         grid->addWidget(Label_User_L5_104[i], i, 0);
         grid->addWidget(combo, i, 1);
     }
+    grid->setColumnStretch(2, 1);
     User_Items()->addWidget(Frame_104);
 }
 
@@ -220,10 +232,12 @@ void Page_PIMBIT::Build_105()
         UpDown_105[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_105"), i));
         Bind_Whole(Control_105[i], UpDown_105[i], SET_DIGITS, User_Mod::Default_105(index), 0, 255,
                    Element_Title(Frame_105, QStringLiteral(" - "), Label_User_L5_105[i]));
+        Fit_Row(Label_User_L5_105[i], Control_105[i]);
         grid->addWidget(Label_User_L5_105[i], i + 1, 0);
         grid->addWidget(pages::Field_With_Spin(Control_105[i], UpDown_105[i]), i + 1, 1);
         grid->addWidget(Label_User_L5_105[i + 4], i + 1, 2);
     }
+    grid->setColumnStretch(3, 1);
     User_Items()->addWidget(Frame_105);
 }
 
@@ -244,6 +258,7 @@ void Page_PIMBIT::Build_106()
         UpDown_106_Az[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_106_Az"), i));
         Bind_Whole(Control_106_Az[i], UpDown_106_Az[i], SET_MINUS_DIGITS, default_value, User_Mod::MINIMUM_106_AZ,
                    User_Mod::MAXIMUM_106_AZ, Element_Title(Frame_106, QStringLiteral(", "), Label_User_L5_106_Az[i]));
+        Fit_Row(Label_User_L5_106_Az[i], Control_106_Az[i]);
         grid->addWidget(Label_User_L5_106_Az[i], line, 0);
         grid->addWidget(pages::Field_With_Spin(Control_106_Az[i], UpDown_106_Az[i]), line, 1);
         ++line;
@@ -260,10 +275,12 @@ void Page_PIMBIT::Build_106()
         UpDown_106_El[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_106_El"), i));
         Bind_Elevation(Control_106_El[i], UpDown_106_El[i], text,
                        Element_Title(Frame_106, QStringLiteral(", "), Label_User_L5_106_El[i]));
+        Fit_Row(Label_User_L5_106_El[i], Control_106_El[i]);
         grid->addWidget(Label_User_L5_106_El[i], line, 0);
         grid->addWidget(pages::Field_With_Spin(Control_106_El[i], UpDown_106_El[i]), line, 1);
         ++line;
     }
+    grid->setColumnStretch(2, 1);
     User_Items()->addWidget(Frame_106);
 }
 
@@ -278,6 +295,7 @@ void Page_PIMBIT::Build_107()
     UpDown_107 = pages::Make_Spin(QStringLiteral("UpDown_107"));
     Bind_Whole(Control_107, UpDown_107, SET_DIGITS, User_Mod::DEFAULT_107, User_Mod::MINIMUM_107,
                User_Mod::MAXIMUM_107, pages::Caption_Of(Label_User_L5_107));
+    Fit_Row(Label_User_L5_107, Control_107);
     auto* row = new QHBoxLayout;
     row->addWidget(Label_User_L5_107);
     row->addWidget(pages::Field_With_Spin(Control_107, UpDown_107));
