@@ -397,12 +397,15 @@ Up_Down::Up_Down(QWidget* parent)
         const char* name;
         bool up;
     } buttons[] = {{up_, Qt::UpArrow, "Up", true}, {down_, Qt::DownArrow, "Down", false}};
+    // The pair is as tall as the text field beside it.
+    const int half = QLineEdit().sizeHint().height() / 2;
     for (const auto& b : buttons) {
         b.button->setObjectName(QString::fromLatin1(b.name));
         b.button->setArrowType(b.arrow);
         b.button->setFocusPolicy(Qt::NoFocus);
         b.button->setAutoRepeat(true);
-        b.button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        b.button->setFixedSize(2 * half, half);
+        b.button->setIconSize(QSize(half, half / 2));
         const bool up = b.up;
         connect(b.button, &QToolButton::clicked, this, [this, up] { Step(up); });
         layout->addWidget(b.button);
