@@ -9,7 +9,7 @@
 #include "editor/main_window/ort_type_dialog.h"
 #include "editor/main_window/ort_type_options.h"
 #include "editor/page_set/page_set.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QApplication>
 #include <QRadioButton>

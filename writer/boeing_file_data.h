@@ -5,8 +5,8 @@
 // callback), puts the ORT image and its report into the folder and lets the
 // object write the load files.
 
-#include "editor/platform/component_object.h"
-#include "editor/platform/component_ref.h"
+#include "platform/component_object.h"
+#include "platform/component_ref.h"
 #include "writer/progress_dialog.h"
 #include "writer/quarnel_interfaces.h"
 #include "writer/upload_parameters.h"

@@ -1,7 +1,7 @@
 #include "writer/class_factory.h"
 
-#include "editor/platform/component_object.h"
-#include "editor/platform/component_registry.h"
+#include "platform/component_object.h"
+#include "platform/component_registry.h"
 #include "writer/boeing_file_data.h"
 #include "writer/quarnel_interfaces.h"
 

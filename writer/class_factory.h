@@ -2,7 +2,7 @@
 // The class factory of BoeingFileData, the library's "may I be unloaded"
 // answer, and the self-registration of the component in a store.
 
-#include "editor/platform/component_types.h"
+#include "platform/component_types.h"
 
 #include <QString>
 

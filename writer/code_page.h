@@ -2,7 +2,7 @@
 // Conversion between UTF-16 and the single-byte Windows-1252 code page in
 // which the component keeps and writes its texts.
 
-#include "editor/platform/component_types.h"
+#include "platform/component_types.h"
 
 #include <QByteArray>
 #include <QString>

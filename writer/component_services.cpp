@@ -1,6 +1,6 @@
 #include "writer/component_services.h"
 
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 #include "writer/quarnel_interfaces.h"
 
 #include <QThread>

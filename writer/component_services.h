@@ -4,7 +4,7 @@
 // services and boxes and pauses go there; otherwise boxes go to this
 // module's platform::Msg_Box and pauses sleep.
 
-#include "editor/platform/component_exports.h"
+#include "platform/component_exports.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "writer/load_file_layouts.h"
 
-#include "editor/platform/big_endian.h"
+#include "platform/big_endian.h"
 
 #include <array>
 #include <stdexcept>

@@ -5,7 +5,7 @@
 #include "writer/load_file_layouts.h"
 #include "writer/load_part_number.h"
 
-#include "editor/platform/atomic_file.h"
+#include "platform/atomic_file.h"
 
 #include <QFile>
 #include <algorithm>

@@ -4,7 +4,7 @@
 // client includes this header only; it reaches the object through the
 // component runtime (create by ProgID) and never links the component.
 
-#include "editor/platform/component_types.h"
+#include "platform/component_types.h"
 
 #include <cstdint>
 

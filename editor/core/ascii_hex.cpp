@@ -1,7 +1,7 @@
 #include "editor/core/ascii_hex.h"
 
-#include "editor/platform/atomic_file.h"
-#include "editor/platform/message_service.h"
+#include "platform/atomic_file.h"
+#include "platform/message_service.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "editor/core/crc_utils.h"
 
-#include "editor/platform/big_endian.h"
-#include "editor/platform/message_service.h"
+#include "platform/big_endian.h"
+#include "platform/message_service.h"
 
 namespace core {
 

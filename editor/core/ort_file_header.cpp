@@ -2,7 +2,7 @@
 
 #include "editor/core/crc_utils.h"
 #include "editor/core/ort_types.h"
-#include "editor/platform/big_endian.h"
+#include "platform/big_endian.h"
 
 #include <array>
 #include <type_traits>

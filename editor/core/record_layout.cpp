@@ -1,6 +1,6 @@
 #include "editor/core/record_layout.h"
 
-#include "editor/platform/big_endian.h"
+#include "platform/big_endian.h"
 
 #include <algorithm>
 #include <vector>

@@ -3,7 +3,7 @@
 #include "editor/core/char_sets.h"
 #include "editor/core/text_helpers.h"
 #include "editor/core/value_helpers.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <optional>
 

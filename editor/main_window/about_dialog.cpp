@@ -1,7 +1,7 @@
 #include "editor/main_window/about_dialog.h"
 
 #include "editor/main_window/app_info.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QApplication>
 #include <QGridLayout>

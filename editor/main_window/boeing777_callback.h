@@ -3,8 +3,8 @@
 // over the 15-character load part number while it validates an upload, and
 // the editor writes it into the ORT description of each partition present.
 
-#include "editor/platform/component_object.h"
-#include "editor/platform/component_ref.h"
+#include "platform/component_object.h"
+#include "platform/component_ref.h"
 #include "writer/quarnel_interfaces.h"
 
 #include <QString>

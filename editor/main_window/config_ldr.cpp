@@ -1,7 +1,7 @@
 #include "editor/main_window/config_ldr.h"
 
-#include "editor/core/document/ort_loader_errors.h"
-#include "editor/platform/atomic_file.h"
+#include "editor/document/ort_loader_errors.h"
+#include "platform/atomic_file.h"
 
 #include <span>
 

@@ -4,8 +4,8 @@
 #include "editor/main_window/disk_writers.h"
 #include "editor/main_window/identifier_dialog_rules.h"
 #include "editor/main_window/wait_cursor.h"
-#include "editor/platform/component_loader.h"
-#include "editor/platform/message_service.h"
+#include "platform/component_loader.h"
+#include "platform/message_service.h"
 
 #include <QDialog>
 #include <cstdint>

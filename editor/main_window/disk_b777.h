@@ -7,7 +7,7 @@
 // and the callback object are released on every way out.
 
 #include "editor/main_window/disk_hooks.h"
-#include "editor/platform/component_ref.h"
+#include "platform/component_ref.h"
 #include "writer/quarnel_interfaces.h"
 
 #include <QString>

@@ -1,8 +1,8 @@
 #include "editor/main_window/disk_folder_chooser.h"
 
 #include "editor/main_window/dialog_buttons.h"
-#include "editor/platform/file_dialog_service.h"
-#include "editor/platform/message_service.h"
+#include "platform/file_dialog_service.h"
+#include "platform/message_service.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "editor/main_window/disk_main_hooks.h"
 
-#include "editor/core/document/ort_loader_errors.h"
-#include "editor/core/document/ver_conv.h"
+#include "editor/document/ort_loader_errors.h"
+#include "editor/document/ver_conv.h"
 #include "editor/main_window/disk_commands.h"
 #include "editor/main_window/merivane_main.h"
 #include "editor/main_window/ort_type_dialog.h"

@@ -1,6 +1,6 @@
 #include "editor/main_window/disk_writers.h"
 
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 
 namespace main_window {

@@ -5,11 +5,11 @@
 #include "editor/main_window/merivane_main.h"
 
 #include "editor/core/ascii_hex.h"
-#include "editor/core/document/change_check.h"
-#include "editor/core/document/ort_loader_errors.h"
-#include "editor/core/document/ort_writer.h"
-#include "editor/core/document/secured_mod.h"
-#include "editor/core/document/ver_conv.h"
+#include "editor/document/change_check.h"
+#include "editor/document/ort_loader_errors.h"
+#include "editor/document/ort_writer.h"
+#include "editor/secured_partition/secured_mod.h"
+#include "editor/document/ver_conv.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/text_helpers.h"
 #include "editor/main_window/ort_type_dialog.h"
@@ -17,8 +17,8 @@
 #include "editor/main_window/wait_cursor.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages/page_frame.h"
-#include "editor/platform/file_dialog_service.h"
-#include "editor/platform/message_service.h"
+#include "platform/file_dialog_service.h"
+#include "platform/message_service.h"
 #include "editor/user_partition/user_mod.h"
 
 #include <QAction>

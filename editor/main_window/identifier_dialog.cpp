@@ -2,7 +2,7 @@
 
 #include "editor/main_window/dialog_buttons.h"
 #include "editor/pages/field_edit.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>

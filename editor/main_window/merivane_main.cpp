@@ -1,6 +1,6 @@
 #include "editor/main_window/merivane_main.h"
 
-#include "editor/core/document/default_sat_ges_merge.h"
+#include "editor/document/default_sat_ges_merge.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/version_labels.h"
 #include "editor/main_window/disk_b777_main.h"

@@ -12,7 +12,7 @@
 #include <exception>
 #include <functional>
 
-#include "editor/core/document/ort_loader.h"
+#include "editor/document/ort_loader.h"
 
 class ORT_Type_Dialog;
 class Page_Set;

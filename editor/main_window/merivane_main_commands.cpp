@@ -12,7 +12,7 @@
 #include "editor/main_window/wait_cursor.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages/page_frame.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QAction>
 #include <QCloseEvent>

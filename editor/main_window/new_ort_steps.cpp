@@ -1,8 +1,8 @@
 #include "editor/main_window/new_ort_steps.h"
 
-#include "editor/core/document/ver_conv.h"
+#include "editor/document/ver_conv.h"
 #include "editor/main_window/merivane_main.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 #include "editor/user_partition/user_mod.h"
 
 #include <exception>

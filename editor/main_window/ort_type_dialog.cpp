@@ -4,8 +4,8 @@
 #include "editor/main_window/merivane_main.h"
 #include "editor/main_window/new_ort_steps.h"
 #include "editor/pages/page_frame.h"
-#include "editor/platform/file_dialog_service.h"
-#include "editor/platform/message_service.h"
+#include "platform/file_dialog_service.h"
+#include "platform/message_service.h"
 
 #include <QButtonGroup>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "editor/main_window/pn_formal_dialog.h"
 
 #include "editor/core/ort_types.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QLineEdit>
 #include <array>

@@ -8,7 +8,7 @@
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
 #include "editor/pages/sdu_columns.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QComboBox>
 #include <QFont>

@@ -6,7 +6,7 @@
 #include "editor/pages/psid_row.h"
 #include "editor/pages/psid_table_dialog.h"
 #include "editor/pages/sdu_columns.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QComboBox>
 #include <QFontDatabase>

@@ -3,7 +3,7 @@
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
 #include "editor/pages/page_widgets.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

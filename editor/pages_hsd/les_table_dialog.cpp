@@ -4,7 +4,7 @@
 #include "editor/pages/page_widgets.h"
 #include "editor/pages_hsd/hsd_field_helpers.h"
 #include "editor/pages_hsd/les_line.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QComboBox>
 #include <QGridLayout>

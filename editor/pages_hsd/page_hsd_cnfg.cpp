@@ -7,7 +7,7 @@
 #include "editor/pages/page_widgets.h"
 #include "editor/pages_hsd/hsd_defaults.h"
 #include "editor/pages_hsd/hsd_field_helpers.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -6,7 +6,7 @@
 #include "editor/pages_hsd/hsd_field_helpers.h"
 #include "editor/pages_hsd/les_line.h"
 #include "editor/pages_hsd/les_table_dialog.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>

@@ -6,7 +6,7 @@
 #include "editor/pages/page_widgets.h"
 #include "editor/pages_tables/cockpit_limit.h"
 #include "editor/pages_tables/cockpit_number_line.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QComboBox>
 #include <QFont>

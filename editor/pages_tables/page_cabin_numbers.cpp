@@ -5,7 +5,7 @@
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
 #include "editor/pages_tables/text_drop.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -6,7 +6,7 @@
 #include "editor/pages_tables/cockpit_numbers_dialog.h"
 #include "editor/pages_tables/phone_category_dialog.h"
 #include "editor/pages_tables/text_drop.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QFont>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 
 #include "editor/pages/page_widgets.h"
 #include "editor/pages_tables/failure_entry_dialog.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

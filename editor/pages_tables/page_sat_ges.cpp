@@ -6,7 +6,7 @@
 #include "editor/pages_tables/ges_table_dialog.h"
 #include "editor/pages_tables/sat_ges_lists.h"
 #include "editor/pages_tables/sat_table_dialog.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QComboBox>
 #include <QFontDatabase>

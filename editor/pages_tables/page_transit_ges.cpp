@@ -1,7 +1,7 @@
 #include "editor/pages_tables/page_transit_ges.h"
 
 #include "editor/pages_tables/transit_ges_dialog.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "editor/pages_tables/text_drop.h"
 
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>

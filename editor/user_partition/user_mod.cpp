@@ -2,7 +2,7 @@
 
 #include "editor/core/ort_types.h"
 #include "editor/page_set/page_set.h"
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 #include "editor/user_partition/user_defaults.h"
 #include "editor/user_partition/user_presentation.h"
 

@@ -1,6 +1,6 @@
 #include "editor/core/crc_utils.h"
 
-#include "editor/platform/big_endian.h"
+#include "platform/big_endian.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "editor/core/failure_mask.h"
 
-#include "editor/platform/big_endian.h"
+#include "platform/big_endian.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include "b777_test_support.h"
 #include "disk_test_support.h"
 #include "editor/main_window/disk_b777.h"
-#include "editor/platform/component_host.h"
-#include "editor/platform/component_loader.h"
+#include "platform/component_host.h"
+#include "platform/component_loader.h"
 #include "support/scripted_messages.h"
 
 #include <QDir>

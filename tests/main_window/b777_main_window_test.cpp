@@ -11,8 +11,8 @@
 #include "editor/main_window/ort_type_options.h"
 #include "editor/main_window/upload_disk_dialog.h"
 #include "editor/page_set/page_set.h"
-#include "editor/platform/component_host.h"
-#include "editor/platform/component_loader.h"
+#include "platform/component_host.h"
+#include "platform/component_loader.h"
 
 #include <QDir>
 #include <QLineEdit>

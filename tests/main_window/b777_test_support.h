@@ -5,8 +5,8 @@
 
 #include "editor/main_window/disk_b777.h"
 #include "test_files.h"
-#include "editor/platform/component_object.h"
-#include "editor/platform/component_ref.h"
+#include "platform/component_object.h"
+#include "platform/component_ref.h"
 #include "writer/quarnel_interfaces.h"
 
 #include <QByteArray>

@@ -8,7 +8,7 @@
 
 #include "editor/core/conversion_report.h"
 #include "editor/core/crc_utils.h"
-#include "editor/core/document/change_check.h"
+#include "editor/document/change_check.h"
 #include "editor/core/secured_record.h"
 #include "editor/core/type_choice.h"
 #include "editor/main_window/ort_type_options.h"

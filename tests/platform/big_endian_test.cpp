@@ -1,4 +1,4 @@
-#include "editor/platform/big_endian.h"
+#include "platform/big_endian.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "editor/platform/component_host.h"
-#include "editor/platform/component_loader.h"
-#include "editor/platform/message_service.h"
+#include "platform/component_host.h"
+#include "platform/component_loader.h"
+#include "platform/message_service.h"
 #include "support/scripted_messages.h"
 
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "editor/platform/component_registry.h"
+#include "platform/component_registry.h"
 
 #include <QFile>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
-#include "editor/platform/component_object.h"
-#include "editor/platform/component_ref.h"
-#include "editor/platform/component_types.h"
+#include "platform/component_object.h"
+#include "platform/component_ref.h"
+#include "platform/component_types.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The real dialogs, pressed by a timer: the answer names the button pressed.
-#include "editor/platform/message_service.h"
+#include "platform/message_service.h"
 
 #include <QAbstractButton>
 #include <QApplication>

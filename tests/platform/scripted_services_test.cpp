@@ -1,5 +1,5 @@
-#include "editor/platform/file_dialog_service.h"
-#include "editor/platform/message_service.h"
+#include "platform/file_dialog_service.h"
+#include "platform/message_service.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>

@@ -5,8 +5,8 @@
 // queued answer. Both install themselves on construction and uninstall on
 // destruction.
 
-#include "editor/platform/file_dialog_service.h"
-#include "editor/platform/message_service.h"
+#include "platform/file_dialog_service.h"
+#include "platform/message_service.h"
 
 #include <QList>
 #include <QString>

@@ -2,8 +2,8 @@
 // test's own, created by ProgID, driven through its interface only, with
 // the component's boxes and pauses coming back through the host's services.
 
-#include "editor/platform/component_host.h"
-#include "editor/platform/component_loader.h"
+#include "platform/component_host.h"
+#include "platform/component_loader.h"
 #include "support/scripted_messages.h"
 #include "writer/quarnel_interfaces.h"
 #include "writer_fixtures.h"

@@ -2,8 +2,8 @@
 // Shared pieces of the writer tests: a client callback that records the part
 // numbers it receives, and a folder holding a small report and ORT image.
 
-#include "editor/platform/component_object.h"
-#include "editor/platform/component_ref.h"
+#include "platform/component_object.h"
+#include "platform/component_ref.h"
 #include "writer/quarnel_interfaces.h"
 
 #include <QByteArray>

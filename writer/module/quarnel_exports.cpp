@@ -2,8 +2,8 @@
 // self-registration and the host's services. Everything else in the
 // library stays hidden.
 
-#include "editor/platform/component_exports.h"
-#include "editor/platform/component_loader.h"
+#include "platform/component_exports.h"
+#include "platform/component_loader.h"
 #include "writer/class_factory.h"
 #include "writer/component_services.h"
 

@@ -4,7 +4,7 @@
 // on the library it has just linked, with --best-effort: a store it cannot
 // write is reported as a warning and does not stop the build.
 
-#include "editor/platform/component_loader.h"
+#include "platform/component_loader.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,0 +1,273 @@
+// The secured controls of a new, opened or converted ORT: factory defaults,
+// which controls are shown, the fixed values of airframer ORTs and which
+// controls may be edited.
+#include "editor/secured_partition/secured_controls.h"
+#include "editor/secured_partition/secured_mod.h"
+
+#include "editor/core/ort_types.h"
+#include "editor/core/type_choice.h"
+#include "editor/page_set/page_set.h"
+#include "editor/pages/field_edit.h"
+#include "editor/pages/page_frame.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace Secured_Mod {
+
+namespace {
+
+using Getter = QWidget* (*)(const Page_Set&);
+
+#define PAGE(page, name) [](const Page_Set& p) -> QWidget* { return p.page().name; }
+#define MAIN(name) [](const Page_Set& p) -> QWidget* { return p.Main.name; }
+
+// A list index (index >= 0) or a text.
+struct Default_Row {
+    Getter control;
+    int index;
+    const char* text;
+};
+
+constexpr int TEXT = -1;
+
+const Default_Row DEFAULTS[] = {
+    {PAGE(General, Control_01), 0, nullptr},
+    // Item 27 comes from the chosen configuration (below).
+    {PAGE(General, Control_30), TEXT, "4.0"},
+    {PAGE(General, Control_47a), TEXT, "5"},
+    {PAGE(General, Control_47b), TEXT, "30"},
+    {PAGE(General, Control_51a), TEXT, "<SAT"},
+    {PAGE(General, Control_51b), TEXT, "<SAT-2"},
+    {PAGE(General, Control_52), 0, nullptr},
+    {PAGE(General, Control_54), 0, nullptr},
+    {PAGE(General, Control_60), 0, nullptr},
+    {PAGE(Cockpit_Voice, Control_06a1), 0, nullptr},
+    {PAGE(Cockpit_Voice, Control_06a2), 0, nullptr},
+    {PAGE(Cockpit_Voice, Control_06b1), 0, nullptr},
+    {PAGE(Cockpit_Voice, Control_06b2), 0, nullptr},
+    {PAGE(Cockpit_Voice, Control_31), 0, nullptr},
+    {PAGE(Cockpit_Voice, Control_32), 0, nullptr},
+    {PAGE(Cockpit_Voice, Control_42), 0, nullptr},
+    {PAGE(Cockpit_Voice, Control_43), 0, nullptr},
+    {PAGE(Dual, Control_48), 0, nullptr},
+    {PAGE(Dual, Control_50), 0, nullptr},
+    {PAGE(Dual, Control_56), 0, nullptr},
+    {PAGE(General, Control_18), 2, nullptr},
+    {PAGE(Cockpit_Voice, Control_46a), TEXT, "125"},
+    {PAGE(Cockpit_Voice, Control_46b), TEXT, "50"},
+    {PAGE(Cockpit_Voice, Control_46c), TEXT, "30"},
+    {PAGE(Cabin, Control_59), TEXT, "56"},
+    // Item 59's hidden companion value follows in code.
+    {PAGE(Cabin, Control_23a), 1, nullptr},
+    {PAGE(Cabin, Control_23b), 1, nullptr},
+    {PAGE(Power, Control_22a), TEXT, "7"},
+    {PAGE(Power, Control_22b), TEXT, "0"},
+    {PAGE(Power, Control_39), TEXT, "5"},
+    {PAGE(Power, Control_44), 1, nullptr},
+    {PAGE(Power, Control_57a), TEXT, "250"},
+    {PAGE(Power, Control_57b), TEXT, "2000"},
+    {PAGE(Power, Control_28a1), TEXT, "16"},
+    {PAGE(Power, Control_28a2), TEXT, "16"},
+    {PAGE(Power, Control_28b1), TEXT, "25"},
+    {PAGE(Power, Control_28b2), TEXT, "25"},
+    {PAGE(Power, Control_29a1), TEXT, "8.0"},
+    {PAGE(Power, Control_29a2), TEXT, "8.0"},
+    {PAGE(Power, Control_29b1), TEXT, "-5.0"},
+    {PAGE(Power, Control_29b2), TEXT, "-5.0"},
+    {MAIN(Control_53), TEXT, "------------------------"},
+};
+
+// Shown exactly when Feature_Level is 0.
+const Getter LEVEL_0_SHOWN[] = {
+    [](const Page_Set& p) -> QWidget* { return p.Cockpit_Voice().Label_Sec_L0[8]; },
+    [](const Page_Set& p) -> QWidget* { return p.Cockpit_Voice().Label_Sec_L0[9]; },
+    PAGE(Cockpit_Voice, Frame_SDU1),
+    PAGE(Cockpit_Voice, Frame_SDU2),
+    [](const Page_Set& p) -> QWidget* { return p.General().Label_Sec_L0[12]; },
+    PAGE(General, Control_27a),
+    PAGE(General, Control_27b),
+};
+
+// Always shown.
+const Getter ALWAYS_SHOWN[] = {
+    PAGE(General, Control_01),
+    PAGE(General, Control_18),
+    PAGE(General, Control_30),
+    PAGE(General, Control_47a),
+    PAGE(General, Control_47b),
+    PAGE(General, Control_51a),
+    PAGE(General, Control_51b),
+    PAGE(General, Control_52),
+    PAGE(General, Control_54),
+    [](const Page_Set& p) -> QWidget* { return p.Cabin().Label_Sec_L1[0]; },
+    PAGE(Cabin, Control_59),
+    PAGE(Cabin, UpDown_59),
+    [](const Page_Set& p) -> QWidget* { return p.General().Label_Sec_L1[0]; },
+    PAGE(General, Control_60),
+};
+
+// Editable exactly when Airframer_Level is 0.
+const Getter STANDARD_EDITABLE[] = {
+    PAGE(Cockpit_Voice, Control_31),
+    PAGE(Cockpit_Voice, Control_32),
+    PAGE(Cockpit_Voice, Control_43),
+    MAIN(Control_53),
+};
+
+// Editable exactly when Airframer_Level is below 2 (the transit cells
+// follow in code).
+const Getter LOW_AIRFRAMER_EDITABLE[] = {
+    PAGE(General, Control_01),
+    PAGE(Power, Control_22a),
+    PAGE(Power, Control_22b),
+    PAGE(Power, UpDown_22a),
+    PAGE(Power, UpDown_22b),
+    PAGE(Cabin, Control_23a),
+    PAGE(Cabin, Control_23b),
+    PAGE(Power, Control_28a1),
+    PAGE(Power, Control_28a2),
+    PAGE(Power, Control_28b1),
+    PAGE(Power, Control_28b2),
+    PAGE(Power, UpDown_28a1),
+    PAGE(Power, UpDown_28a2),
+    PAGE(Power, UpDown_28b1),
+    PAGE(Power, UpDown_28b2),
+    PAGE(Power, Control_29a1),
+    PAGE(Power, Control_29a2),
+    PAGE(Power, Control_29b1),
+    PAGE(Power, Control_29b2),
+    PAGE(Power, UpDown_29a1),
+    PAGE(Power, UpDown_29a2),
+    PAGE(Power, UpDown_29b1),
+    PAGE(Power, UpDown_29b2),
+    PAGE(General, Control_30),
+    PAGE(General, UpDown_30),
+    PAGE(Transit_GES, Control_41_Reset),
+    PAGE(Cockpit_Voice, Control_42),
+    PAGE(Power, Control_44),
+    PAGE(General, Control_47a),
+    PAGE(General, Control_47b),
+    PAGE(Dual, Control_50),
+    PAGE(General, Control_51a),
+    PAGE(General, Control_51b),
+    PAGE(General, Control_52),
+    PAGE(Power, Control_57a),
+    PAGE(Power, Control_57b),
+};
+
+#undef PAGE
+#undef MAIN
+
+QWidget* Widget(Getter getter, const Page_Set& pages)
+{
+    return Require(getter(pages), "secured control");
+}
+
+template <class T>
+T* As(Getter getter, const Page_Set& pages)
+{
+    T* control = qobject_cast<T*>(Widget(getter, pages));
+    return Require(control, "secured control of another kind");
+}
+
+void Set_Default(const Default_Row& row, const Page_Set& pages)
+{
+    if (row.index == TEXT)
+        As<QLineEdit>(row.control, pages)->setText(QString::fromLatin1(row.text));
+    else
+        As<QComboBox>(row.control, pages)->setCurrentIndex(row.index);
+}
+
+bool Secured_Absent()
+{
+    return core::Versions().Secured_Current.Partition_Version == core::PARTITION_ABSENT;
+}
+
+void Prepare(Page_Set& pages)
+{
+    Set_Secured_Default_Values(pages);
+    Set_Secured_Visibility(pages);
+    Set_Secured_Captions(pages);
+    Set_Secured_Enabled(pages);
+}
+
+} // namespace
+
+void Set_Secured_Default_Values(Page_Set& pages)
+{
+    const core::Type_Choice& chosen = core::Chosen_Type();
+    for (const Default_Row& row : DEFAULTS)
+        Set_Default(row, pages);
+    Require(pages.General().Control_27a, "Control_27a")->setCurrentIndex(chosen.RFU_Default_Index);
+    Require(pages.General().Control_27b, "Control_27b")->setCurrentIndex(chosen.RFU_Default_Index);
+    Set_Tag(Require(pages.Cabin().Control_59, "Control_59"), QStringLiteral("128"));
+    for (QPushButton* cell : pages.Transit_GES().Control_41)
+        Require(cell, "Control_41")->setText(QStringLiteral("377"));
+    Require(pages.Main.Control_87, "Control_87")->setText(chosen.Secured_Part_Number_Text);
+}
+
+void Set_Secured_Visibility(Page_Set& pages)
+{
+    const core::ORT_Version_Info& current = core::Versions().Secured_Current;
+    const bool level_0 = current.Feature_Level == 0;
+    for (Getter getter : LEVEL_0_SHOWN)
+        Widget(getter, pages)->setVisible(level_0);
+    for (Getter getter : ALWAYS_SHOWN)
+        Widget(getter, pages)->setVisible(true);
+    const bool part_number = current.Feature_Level >= 2;
+    Require(pages.Main.Label_87, "Label_87")->setVisible(part_number);
+    QLineEdit* control_87 = Require(pages.Main.Control_87, "Control_87");
+    control_87->setVisible(part_number);
+    control_87->setEnabled(current.Airframer_Level < 3);
+}
+
+void Set_Secured_Captions(Page_Set& pages)
+{
+    const int level = core::Versions().Secured_Current.Airframer_Level;
+    if (level == 0)
+        return;
+    Page_Cockpit_Voice& voice = pages.Cockpit_Voice();
+    Require(voice.Control_31, "Control_31")->setCurrentIndex(1);
+    Require(voice.Control_32, "Control_32")->setCurrentIndex(1);
+    Require(voice.Control_43, "Control_43")->setCurrentIndex(3);
+    Require(pages.Main.Control_53, "Control_53")
+        ->setText(QStringLiteral("AIRBUS-SECURE-ORT").leftJustified(24));
+    if (level < 2)
+        return;
+    Require(pages.Cabin().Control_23a, "Control_23a")->setCurrentIndex(0);
+    Require(pages.Cabin().Control_23b, "Control_23b")->setCurrentIndex(0);
+    Require(voice.Control_46b, "Control_46b")->setText(QStringLiteral("77"));
+    Require(pages.General().Control_54, "Control_54")->setCurrentIndex(3);
+}
+
+void Set_Secured_Enabled(Page_Set& pages)
+{
+    const int level = core::Versions().Secured_Current.Airframer_Level;
+    for (Getter getter : STANDARD_EDITABLE)
+        Widget(getter, pages)->setEnabled(level == 0);
+    for (Getter getter : LOW_AIRFRAMER_EDITABLE)
+        Widget(getter, pages)->setEnabled(level < 2);
+    for (QPushButton* cell : pages.Transit_GES().Control_41)
+        Require(cell, "Control_41")->setEnabled(level < 2);
+}
+
+void Set_Secured_Defaults_New(Page_Set& pages)
+{
+    if (Secured_Absent())
+        return;
+    Prepare(pages);
+}
+
+void Convert_Secured(Page_Set& pages)
+{
+    if (Secured_Absent())
+        return;
+    Prepare(pages);
+    Update_GUI(pages);
+    Update_Data(pages);
+}
+
+} // namespace Secured_Mod
