@@ -28,7 +28,7 @@ using usertest::Text_Field;
 
 namespace {
 
-class ReviewV8Test : public usertest::UserPagesTest {
+class V8OffsetsTest : public usertest::UserPagesTest {
 protected:
     void New_Ort(int revision)
     {
@@ -60,7 +60,7 @@ protected:
 
 } // namespace
 
-TEST_F(ReviewV8Test, ListIndexesLandAtTheirOffsetsWithTheirWidths)
+TEST_F(V8OffsetsTest, ListIndexesLandAtTheirOffsetsWithTheirWidths)
 {
     New_Ort(2);
     Page_General& general = pages->General();
@@ -109,7 +109,7 @@ TEST_F(ReviewV8Test, ListIndexesLandAtTheirOffsetsWithTheirWidths)
     EXPECT_EQ(Number_At(17708, 4), 0xFFFFFFFF);
 }
 
-TEST_F(ReviewV8Test, TextsAndNumbersLandAtTheirOffsets)
+TEST_F(V8OffsetsTest, TextsAndNumbersLandAtTheirOffsets)
 {
     New_Ort(2);
     pages->Main.Control_33->setText(QStringLiteral("my ort"));
@@ -160,7 +160,7 @@ TEST_F(ReviewV8Test, TextsAndNumbersLandAtTheirOffsets)
     EXPECT_EQ(Byte_At(19319), 2);
 }
 
-TEST_F(ReviewV8Test, ListTablesAndFillElements)
+TEST_F(V8OffsetsTest, ListTablesAndFillElements)
 {
     New_Ort(2);
     QListWidget* ges = pages->Sat_GES().Control_02;
@@ -214,7 +214,7 @@ TEST_F(ReviewV8Test, ListTablesAndFillElements)
     EXPECT_EQ(Byte_At(19172), 1);
 }
 
-TEST_F(ReviewV8Test, HighSpeedDataBlockAtRevisionTwo)
+TEST_F(V8OffsetsTest, HighSpeedDataBlockAtRevisionTwo)
 {
     New_Ort(2);
     Page_HSD_Cnfg& cnfg = pages->HSD_Cnfg();
@@ -253,7 +253,7 @@ TEST_F(ReviewV8Test, HighSpeedDataBlockAtRevisionTwo)
     EXPECT_EQ(Bytes().mid(18654, 8), QByteArray("\xFF\xFF\x00\x00\x00\x01\x01\x2C", 8));
 }
 
-TEST_F(ReviewV8Test, RevisionDecidesTheHighSpeedDataBlock)
+TEST_F(V8OffsetsTest, RevisionDecidesTheHighSpeedDataBlock)
 {
     New_Ort(3);
     // What an earlier file left in the block stays under revision 3.
@@ -273,7 +273,7 @@ TEST_F(ReviewV8Test, RevisionDecidesTheHighSpeedDataBlock)
     EXPECT_EQ(Byte_At(19319), 1);
 }
 
-TEST_F(ReviewV8Test, HandWrittenBytesReachTheControls)
+TEST_F(V8OffsetsTest, HandWrittenBytesReachTheControls)
 {
     New_Ort(2);
     Update_Data_V8(*pages);
@@ -386,7 +386,7 @@ TEST_F(ReviewV8Test, HandWrittenBytesReachTheControls)
     EXPECT_EQ(general.Control_34->text(), QStringLiteral("AB"));
 }
 
-TEST_F(ReviewV8Test, AddressesAreReportedPartByPart)
+TEST_F(V8OffsetsTest, AddressesAreReportedPartByPart)
 {
     New_Ort(2);
     Update_Data_V8(*pages);
@@ -415,7 +415,7 @@ TEST_F(ReviewV8Test, AddressesAreReportedPartByPart)
     EXPECT_EQ(pages->HSD_Cnfg().Control_75[0]->text(), QStringLiteral("3"));
 }
 
-TEST_F(ReviewV8Test, NoSelectionSurvivesTheRoundTrip)
+TEST_F(V8OffsetsTest, NoSelectionSurvivesTheRoundTrip)
 {
     New_Ort(2);
     pages->Cockpit_Voice().Control_07->setCurrentIndex(-1);

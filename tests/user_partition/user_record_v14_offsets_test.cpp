@@ -23,7 +23,7 @@ using usertest::Text_Field;
 
 namespace {
 
-class ReviewV14Test : public V14Test {
+class V14OffsetsTest : public V14Test {
 protected:
     static void Put_Bytes(int offset, const QByteArray& field)
     {
@@ -33,7 +33,7 @@ protected:
 
 } // namespace
 
-TEST_F(ReviewV14Test, AddressesOfBothPortsFollowTheHead)
+TEST_F(V14OffsetsTest, AddressesOfBothPortsFollowTheHead)
 {
     Page_HSD_Cnfg& cnfg = pages->HSD_Cnfg();
     const std::array<std::array<QLineEdit*, 4>*, 13> boxes = {
@@ -71,7 +71,7 @@ TEST_F(ReviewV14Test, AddressesOfBothPortsFollowTheHead)
     EXPECT_EQ(other->HSD_Cnfg().Control_64->text(), QStringLiteral("29.9"));
 }
 
-TEST_F(ReviewV14Test, TailIndexesLandAtTheirOffsetsAndComeBack)
+TEST_F(V14OffsetsTest, TailIndexesLandAtTheirOffsetsAndComeBack)
 {
     Page_HSD_Cnfg& cnfg = pages->HSD_Cnfg();
     Page_HSD_SBB& sbb = pages->HSD_SBB();
@@ -124,7 +124,7 @@ TEST_F(ReviewV14Test, TailIndexesLandAtTheirOffsetsAndComeBack)
         EXPECT_EQ(other->Sat_GES().Control_92[j]->currentIndex(), static_cast<int>(3 - j));
 }
 
-TEST_F(ReviewV14Test, TailTextsAndNumbersLandAtTheirOffsets)
+TEST_F(V14OffsetsTest, TailTextsAndNumbersLandAtTheirOffsets)
 {
     Page_HSD_Cnfg& cnfg = pages->HSD_Cnfg();
     Page_HSD_SBB& sbb = pages->HSD_SBB();
@@ -189,7 +189,7 @@ TEST_F(ReviewV14Test, TailTextsAndNumbersLandAtTheirOffsets)
     EXPECT_EQ(other->Main.Control_86->text(), QStringLiteral("ABC123"));
 }
 
-TEST_F(ReviewV14Test, LesAndPsidTablesSitBehindTheAddresses)
+TEST_F(V14OffsetsTest, LesAndPsidTablesSitBehindTheAddresses)
 {
     QListWidget* mpds = pages->HSD_S64().Control_67;
     mpds->clear();
@@ -222,7 +222,7 @@ TEST_F(ReviewV14Test, LesAndPsidTablesSitBehindTheAddresses)
               Format_LES_Entry(Make_LES_Element(077, 999, 1)));
 }
 
-TEST_F(ReviewV14Test, PimBitBlockAtItsOffsets)
+TEST_F(V14OffsetsTest, PimBitBlockAtItsOffsets)
 {
     Page_PIMBIT& page = pages->PIMBIT();
     for (std::size_t k = 0; k < page.Control_103.size(); ++k)
@@ -255,7 +255,7 @@ TEST_F(ReviewV14Test, PimBitBlockAtItsOffsets)
     EXPECT_EQ(other->PIMBIT().Control_107->text(), QStringLiteral("9"));
 }
 
-TEST_F(ReviewV14Test, HeadKeepsTheGenerationEightOffsets)
+TEST_F(V14OffsetsTest, HeadKeepsTheGenerationEightOffsets)
 {
     Page_General& general = pages->General();
     Page_Cockpit_Voice& voice = pages->Cockpit_Voice();

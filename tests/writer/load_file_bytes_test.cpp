@@ -108,7 +108,7 @@ QByteArray Config_Other(const QByteArray& base)
          + base + ".001, F\r\n\x1A";
 }
 
-class Review_Folder {
+class Scratch_Folder {
 public:
     QString Prefix() const { return dir_.path() + "/"; }
     QStringList Files() const { return QDir(dir_.path()).entryList(QDir::Files, QDir::Name); }
@@ -118,9 +118,9 @@ private:
     QTemporaryDir dir_;
 };
 
-struct ReviewLoadFiles : ::testing::Test {
+struct LoadFileBytes : ::testing::Test {
     testsupport::ScriptedMessages msgs;
-    Review_Folder folder;
+    Scratch_Folder folder;
     rc::Ref<BoeingFileData> obj = rc::Ref<BoeingFileData>::Adopt(BoeingFileData::Create());
     rc::Ref<Recording_Callback> cb = Recording_Callback::Make();
     Bool16 vb = 0;
@@ -165,7 +165,7 @@ const Case kWorked{"D1", "P-2", "abc", "58a6c", "ABC58A6C", "2378-ABC-58A-6C",
 
 } // namespace
 
-TEST(ReviewCrc, BitwiseReferenceMatchesTheCheckValues)
+TEST(LoadFileCrc, BitwiseReferenceMatchesTheCheckValues)
 {
     // The standard check values of the two algorithms over "123456789".
     EXPECT_EQ(Bitwise_Crc16("123456789"), 0x29B1);
@@ -178,7 +178,7 @@ TEST(ReviewCrc, BitwiseReferenceMatchesTheCheckValues)
     EXPECT_EQ(~crc32Update(all.mid(3), crc32Update(all.left(3), CRC32_START)), Bitwise_Crc32(all));
 }
 
-TEST_F(ReviewLoadFiles, WorkedExampleB777IsByteExact)
+TEST_F(LoadFileBytes, WorkedExampleB777IsByteExact)
 {
     Run(kWorked, B777);
     ASSERT_EQ(cb->numbers, QStringList{"2378-ABC-58A-6C"});
@@ -189,7 +189,7 @@ TEST_F(ReviewLoadFiles, WorkedExampleB777IsByteExact)
     EXPECT_EQ(folder.File("ABC58A6C.001"), kWorked.image);
 }
 
-TEST_F(ReviewLoadFiles, OtherModesWriteTheSecondConfigVariant)
+TEST_F(LoadFileBytes, OtherModesWriteTheSecondConfigVariant)
 {
     // One folder: every write replaces the files of the one before.
     for (const std::int32_t mode : {0, 2, 3}) {
@@ -199,7 +199,7 @@ TEST_F(ReviewLoadFiles, OtherModesWriteTheSecondConfigVariant)
     }
 }
 
-TEST_F(ReviewLoadFiles, CheckCharactersKeepTheirLeadingZero)
+TEST_F(LoadFileBytes, CheckCharactersKeepTheirLeadingZero)
 {
     // "23" gives 0x01 and eight equal letters cancel out: check value 0x01.
     const Case c{"DISKETTE-PN-015", "DATAFILE-PN-015", "AAA", "AAAAA", "AAAAAAAA", "2301-AAA-AAA-AA",
@@ -209,7 +209,7 @@ TEST_F(ReviewLoadFiles, CheckCharactersKeepTheirLeadingZero)
     Expect_Files(c);
 }
 
-TEST_F(ReviewLoadFiles, HexCheckLettersAreUpperCase)
+TEST_F(LoadFileBytes, HexCheckLettersAreUpperCase)
 {
     // '2' ^ '3' ^ 'X' ^ 'Y' ^ '9' ^ '1' ^ '2' ^ '3' ^ '4' ^ '6' = 0x0B.
     const Case c{"", "", "xy9", "12346", "XY912346", "230B-XY9-123-46", QByteArray(), QByteArray("A")};
@@ -218,7 +218,7 @@ TEST_F(ReviewLoadFiles, HexCheckLettersAreUpperCase)
     Expect_Files(c);
 }
 
-TEST_F(ReviewLoadFiles, WordCountUsesAllThreeBytes)
+TEST_F(LoadFileBytes, WordCountUsesAllThreeBytes)
 {
     // 0x20001 bytes, odd: 0x10001 words, which needs the third byte.
     QByteArray image(0x20001, '\0');
@@ -230,7 +230,7 @@ TEST_F(ReviewLoadFiles, WordCountUsesAllThreeBytes)
     EXPECT_EQ(folder.File("ABC58A6C.HDR").mid(28, 3).toHex(), QByteArray("010001"));
 }
 
-TEST_F(ReviewLoadFiles, EmptyImageHasNoWords)
+TEST_F(LoadFileBytes, EmptyImageHasNoWords)
 {
     const Case c{"D", "F", "ABC", "58A6C", "ABC58A6C", "2378-ABC-58A-6C", QByteArray("r"), QByteArray()};
     Run(c, B777);
@@ -240,7 +240,7 @@ TEST_F(ReviewLoadFiles, EmptyImageHasNoWords)
     EXPECT_EQ(hdr.mid(50, 2).toHex(), QByteArray("ffff")); // CRC-16 of nothing is the start value
 }
 
-TEST_F(ReviewLoadFiles, PartNumbersGoInAsSingleBytesOfTheCodePage)
+TEST_F(LoadFileBytes, PartNumbersGoInAsSingleBytesOfTheCodePage)
 {
     // U+20AC is byte 0x80, U+00E9 byte 0xE9 in the single-byte code page.
     const Case c{"PN-\x80-1", "\xE9t\xE9", "ABC", "58A6C", "ABC58A6C", "2378-ABC-58A-6C", QByteArray("r"),

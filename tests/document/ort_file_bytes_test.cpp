@@ -41,7 +41,7 @@ std::uint16_t Be16(const QByteArray& b, qsizetype at)
 const QString CONFIG_QUESTION_TAIL =
     QStringLiteral("\r\n\r\nIs this the correct target SDU Software Configuration Number?");
 
-class ReviewLoadSave : public Loader_Fixture {
+class OrtFileBytes : public Loader_Fixture {
 protected:
     // A file refused before the configuration question.
     void Open_Refused(const QByteArray& bytes)
@@ -84,7 +84,7 @@ const Written_Length WRITTEN_LENGTHS[] = {
 
 } // namespace
 
-TEST_F(ReviewLoadSave, EveryWriterLaysOutHeaderDataAndCRCByteForByte)
+TEST_F(OrtFileBytes, EveryWriterLaysOutHeaderDataAndCRCByteForByte)
 {
     for (const Written_Length& row : WRITTEN_LENGTHS) {
         SCOPED_TRACE(row.Type);
@@ -105,7 +105,7 @@ TEST_F(ReviewLoadSave, EveryWriterLaysOutHeaderDataAndCRCByteForByte)
     }
 }
 
-TEST_F(ReviewLoadSave, LoadTakesTheConvertedDataAsTheBaseline)
+TEST_F(OrtFileBytes, LoadTakesTheConvertedDataAsTheBaseline)
 {
     Make_Written_File(Target_Of(11), QStringLiteral("u11.cfg"));
     Reset_Program_State();
@@ -125,7 +125,7 @@ TEST_F(ReviewLoadSave, LoadTakesTheConvertedDataAsTheBaseline)
     EXPECT_EQ(Be16(again, again.size() - 2), window.crc);
 }
 
-TEST_F(ReviewLoadSave, SecuredSaveOverACompositeFileLeavesOnlyItsOwnBytes)
+TEST_F(OrtFileBytes, SecuredSaveOverACompositeFileLeavesOnlyItsOwnBytes)
 {
     const QByteArray big = Composite_15();
     ASSERT_EQ(big.size(), 22582);
@@ -136,7 +136,7 @@ TEST_F(ReviewLoadSave, SecuredSaveOverACompositeFileLeavesOnlyItsOwnBytes)
     EXPECT_EQ(Read_All(Path(QStringLiteral("c15.cfg"))).size(), 704);
 }
 
-TEST_F(ReviewLoadSave, TrailingBytesAfterTheCRCChangeNothing)
+TEST_F(OrtFileBytes, TrailingBytesAfterTheCRCChangeNothing)
 {
     const QByteArray file = Composite_15();
     Reset_Program_State();
@@ -154,7 +154,7 @@ TEST_F(ReviewLoadSave, TrailingBytesAfterTheCRCChangeNothing)
     EXPECT_EQ(boxes.Boxes().size(), 2); // the two configuration questions only
 }
 
-TEST_F(ReviewLoadSave, ObsoleteToolVersionsOutrankEveryHeaderFault)
+TEST_F(OrtFileBytes, ObsoleteToolVersionsOutrankEveryHeaderFault)
 {
     for (const int version : {19, 23}) {
         SCOPED_TRACE(version);
@@ -170,7 +170,7 @@ TEST_F(ReviewLoadSave, ObsoleteToolVersionsOutrankEveryHeaderFault)
     }
 }
 
-TEST_F(ReviewLoadSave, HeaderFaultsAreInvalidHeaders)
+TEST_F(OrtFileBytes, HeaderFaultsAreInvalidHeaders)
 {
     const QByteArray good = Make_File(QStringLiteral("08"), QByteArray(19320, '\0'));
     const auto refuse = [&](int at, char value) {
@@ -195,13 +195,13 @@ TEST_F(ReviewLoadSave, HeaderFaultsAreInvalidHeaders)
     Expect_Invalid_Header();
 }
 
-TEST_F(ReviewLoadSave, LengthOneShortIsAnInvalidHeaderEvenWithABadCRC)
+TEST_F(OrtFileBytes, LengthOneShortIsAnInvalidHeaderEvenWithABadCRC)
 {
     Open_Refused(Make_File(QStringLiteral("06"), QByteArray(22535, '\0'), 0x0000));
     Expect_Invalid_Header();
 }
 
-TEST_F(ReviewLoadSave, OneChangedDataByteFailsTheCRC)
+TEST_F(OrtFileBytes, OneChangedDataByteFailsTheCRC)
 {
     QByteArray file = Composite_15();
     Reset_Program_State();
@@ -211,7 +211,7 @@ TEST_F(ReviewLoadSave, OneChangedDataByteFailsTheCRC)
                    MsgIcon::Critical);
 }
 
-TEST_F(ReviewLoadSave, CRCBytesAreReadHighByteFirst)
+TEST_F(OrtFileBytes, CRCBytesAreReadHighByteFirst)
 {
     // A stored CRC read low byte first would not match.
     const QByteArray data(658, '\x11');
@@ -223,7 +223,7 @@ TEST_F(ReviewLoadSave, CRCBytesAreReadHighByteFirst)
                    MsgIcon::Critical);
 }
 
-TEST_F(ReviewLoadSave, OldFormatsAndUnknownCodes)
+TEST_F(OrtFileBytes, OldFormatsAndUnknownCodes)
 {
     // "00" to "03" with length 1 and a fitting CRC must be converted first.
     for (const char* code : {"00", "03"}) {
@@ -256,14 +256,14 @@ TEST_F(ReviewLoadSave, OldFormatsAndUnknownCodes)
     EXPECT_EQ(window.shown, 0);
 }
 
-TEST_F(ReviewLoadSave, TypeTextThatIsNoNumberEndsInTheGenericBox)
+TEST_F(OrtFileBytes, TypeTextThatIsNoNumberEndsInTheGenericBox)
 {
     Open_Refused(Make_File(QStringLiteral("AB"), QByteArray(1, '\0')));
     Expect_One_Box(QStringLiteral("Unknown Error in MerivaneMain.Load_File: #13, Type mismatch"),
                    QString(), MsgIcon::None);
 }
 
-TEST_F(ReviewLoadSave, TruncatedFilesAreRefusedWithOneBox)
+TEST_F(OrtFileBytes, TruncatedFilesAreRefusedWithOneBox)
 {
     const QByteArray file = Composite_15();
     Reset_Program_State();
@@ -282,7 +282,7 @@ TEST_F(ReviewLoadSave, TruncatedFilesAreRefusedWithOneBox)
     }
 }
 
-TEST_F(ReviewLoadSave, ConfigurationQuestionTextTitleAndButtons)
+TEST_F(OrtFileBytes, ConfigurationQuestionTextTitleAndButtons)
 {
     Make_Written_File(Target_Of(14), QStringLiteral("u14.cfg"));
     Reset_Program_State();
@@ -298,7 +298,7 @@ TEST_F(ReviewLoadSave, ConfigurationQuestionTextTitleAndButtons)
     EXPECT_EQ(window.choose_calls, 0);
 }
 
-TEST_F(ReviewLoadSave, SecuredOnlyFileIsRefusedAfterTheQuestion)
+TEST_F(OrtFileBytes, SecuredOnlyFileIsRefusedAfterTheQuestion)
 {
     Make_Written_File(Target_Of(13), QStringLiteral("s13.cfg"));
     Reset_Program_State();
@@ -313,7 +313,7 @@ TEST_F(ReviewLoadSave, SecuredOnlyFileIsRefusedAfterTheQuestion)
     EXPECT_EQ(window.resets, 1);
 }
 
-TEST_F(ReviewLoadSave, PartialLoadingBoxTexts)
+TEST_F(OrtFileBytes, PartialLoadingBoxTexts)
 {
     const QString crlf2 = QStringLiteral("\r\n\r\n");
     struct Row {
@@ -345,7 +345,7 @@ TEST_F(ReviewLoadSave, PartialLoadingBoxTexts)
     }
 }
 
-TEST_F(ReviewLoadSave, CompositeFileIntoAUserTargetShowsBoxDAfterTheQuestion)
+TEST_F(OrtFileBytes, CompositeFileIntoAUserTargetShowsBoxDAfterTheQuestion)
 {
     Composite_15();
     Reset_Program_State();
@@ -359,7 +359,7 @@ TEST_F(ReviewLoadSave, CompositeFileIntoAUserTargetShowsBoxDAfterTheQuestion)
     EXPECT_EQ(core::Versions().ORT_Type, 14);
 }
 
-TEST_F(ReviewLoadSave, ChangeCheckBaselineIsTheCRCOfTheFileData)
+TEST_F(OrtFileBytes, ChangeCheckBaselineIsTheCRCOfTheFileData)
 {
     Set_Target(Target_Of(12));
     modVerConv::New_ORT(*pages);

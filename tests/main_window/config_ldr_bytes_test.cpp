@@ -73,9 +73,9 @@ QByteArray Arinc665(const QByteArray& label, const QByteArray& file)
            "B1T=" + file + ",F\r\n";
 }
 
-class Review_Upload : public ::testing::Test {
+class UploadConfigLdrBytes : public ::testing::Test {
 protected:
-    Review_Upload()
+    UploadConfigLdrBytes()
     {
         dialog.Set_Identifier_Asker([this](Identifier_Kind) { return identifier; });
         dialog.Folder()->Set_Path(dir.path());
@@ -110,7 +110,7 @@ protected:
 
 } // namespace
 
-TEST(Review_Download, Nine_Lines_Then_The_End_Mark)
+TEST(DownloadConfigLdrBytes, Nine_Lines_Then_The_End_Mark)
 {
     testsupport::ScriptedMessages boxes;
     QTemporaryDir dir;
@@ -122,14 +122,14 @@ TEST(Review_Download, Nine_Lines_Then_The_End_Mark)
     EXPECT_EQ(Read_File(dir.filePath(QStringLiteral("config.ldr"))), kDownload);
 }
 
-TEST_F(Review_Upload, Control_Mode_Is_The_Download_File)
+TEST_F(UploadConfigLdrBytes, Control_Mode_Is_The_Download_File)
 {
     Write(0, 1); // the label has no effect on this variant
     EXPECT_EQ(Config(), kDownload);
     EXPECT_EQ(Files(), (QStringList{"config.ldr", "sdu_ort.tab", "sdu_ort.txt"}));
 }
 
-TEST_F(Review_Upload, SFIM_With_Either_Label)
+TEST_F(UploadConfigLdrBytes, SFIM_With_Either_Label)
 {
     Write(2);
     EXPECT_EQ(Config(), Sfim("307", "ORT01.cfg"));
@@ -138,7 +138,7 @@ TEST_F(Review_Upload, SFIM_With_Either_Label)
     EXPECT_EQ(Config(), Sfim("231", "ORT01.cfg"));
 }
 
-TEST_F(Review_Upload, Other_Loaders_With_Either_Label)
+TEST_F(UploadConfigLdrBytes, Other_Loaders_With_Either_Label)
 {
     Write(4);
     EXPECT_EQ(Config(), Others("307", "ORT01.cfg"));
@@ -146,7 +146,7 @@ TEST_F(Review_Upload, Other_Loaders_With_Either_Label)
     EXPECT_EQ(Config(), Others("231", "ORT01.cfg"));
 }
 
-TEST_F(Review_Upload, ARINC_665_Has_No_End_Mark)
+TEST_F(UploadConfigLdrBytes, ARINC_665_Has_No_End_Mark)
 {
     Write(3);
     EXPECT_EQ(Config(), Arinc665("231", "ORT01.cfg"));
@@ -155,7 +155,7 @@ TEST_F(Review_Upload, ARINC_665_Has_No_End_Mark)
     EXPECT_FALSE(Config().endsWith('\x1A'));
 }
 
-TEST_F(Review_Upload, Report_Name_Stops_At_The_First_Dot)
+TEST_F(UploadConfigLdrBytes, Report_Name_Stops_At_The_First_Dot)
 {
     identifier = QStringLiteral("A.B.cfg");
     Write(4);
@@ -163,7 +163,7 @@ TEST_F(Review_Upload, Report_Name_Stops_At_The_First_Dot)
     EXPECT_EQ(Files(), (QStringList{"A.B.cfg", "A.txt", "config.ldr"}));
 }
 
-TEST_F(Review_Upload, A_Longer_File_Replaced_By_A_Shorter_One_Leaves_No_Tail)
+TEST_F(UploadConfigLdrBytes, A_Longer_File_Replaced_By_A_Shorter_One_Leaves_No_Tail)
 {
     Write(3); // 13 lines, the longest variant
     Write(0); // 9 lines

@@ -43,7 +43,7 @@ QByteArray Empty_Record()
     return b;
 }
 
-class ReviewV5Test : public usertest::ShortRecordTest {
+class V5OffsetsTest : public usertest::ShortRecordTest {
 protected:
     // The record as a loaded type-5 file into defaulted pages of a
     // generation-14 target.
@@ -60,7 +60,7 @@ protected:
 
 } // namespace
 
-TEST_F(ReviewV5Test, ListIndexesAndNumbersFromTheirOffsets)
+TEST_F(V5OffsetsTest, ListIndexesAndNumbersFromTheirOffsets)
 {
     QByteArray b = Empty_Record();
     Put_Number(b, 2454, 4, 1);   // item 4
@@ -129,7 +129,7 @@ TEST_F(ReviewV5Test, ListIndexesAndNumbersFromTheirOffsets)
     EXPECT_TRUE(pages->Main.Label_User_Modified->isHidden());
 }
 
-TEST_F(ReviewV5Test, Item61FlagBytesAcrossTheTwoPlaces)
+TEST_F(V5OffsetsTest, Item61FlagBytesAcrossTheTwoPlaces)
 {
     struct Case {
         int b[6];
@@ -158,7 +158,7 @@ TEST_F(ReviewV5Test, Item61FlagBytesAcrossTheTwoPlaces)
     }
 }
 
-TEST_F(ReviewV5Test, Item62OnlyWithAPositivePresenceFlag)
+TEST_F(V5OffsetsTest, Item62OnlyWithAPositivePresenceFlag)
 {
     for (const std::int64_t flag : {std::int64_t{0}, std::int64_t{-1}, std::int64_t{0x80000000}}) {
         QByteArray b = Empty_Record();
@@ -174,7 +174,7 @@ TEST_F(ReviewV5Test, Item62OnlyWithAPositivePresenceFlag)
     EXPECT_EQ(pages->HSD_Cnfg().Control_62->text(), QStringLiteral("9.9"));
 }
 
-TEST_F(ReviewV5Test, GesAndSatelliteLinesAndNamesStoredBackBlankPadded)
+TEST_F(V5OffsetsTest, GesAndSatelliteLinesAndNamesStoredBackBlankPadded)
 {
     QByteArray b = Empty_Record();
     // Entry 2 of the GES table, 18 bytes from 30.
@@ -210,7 +210,7 @@ TEST_F(ReviewV5Test, GesAndSatelliteLinesAndNamesStoredBackBlankPadded)
     EXPECT_EQ(static_cast<std::uint8_t>(Stored(2352, 1).at(0)), 0);
 }
 
-TEST_F(ReviewV5Test, DirectoryCategoriesTextsAndCabinNumbers)
+TEST_F(V5OffsetsTest, DirectoryCategoriesTextsAndCabinNumbers)
 {
     QByteArray b = Empty_Record();
     const char* categories[] = {"COCKPIT", "CABIN", "PURSER", "OTHER"};

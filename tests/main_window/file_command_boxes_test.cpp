@@ -16,7 +16,7 @@ using platform::MsgIcon;
 
 namespace {
 
-class ReviewFileCommands : public FileCommandsTest {
+class FileCommandBoxes : public FileCommandsTest {
 protected:
     void Expect_Box(int index, const QString& text, const QString& title, MsgIcon icon,
                     MsgButtons buttons)
@@ -43,7 +43,7 @@ std::uint16_t Stored_CRC(const QByteArray& file)
 
 } // namespace
 
-TEST_F(ReviewFileCommands, SaveBeforeClosingQuestionIsExact)
+TEST_F(FileCommandBoxes, SaveBeforeClosingQuestionIsExact)
 {
     New_14();
     boxes.Answer(MsgAnswer::Cancel);
@@ -54,7 +54,7 @@ TEST_F(ReviewFileCommands, SaveBeforeClosingQuestionIsExact)
     EXPECT_TRUE(main->Is_ORT_Loaded());
 }
 
-TEST_F(ReviewFileCommands, CloseIsAskedEvenRightAfterASave)
+TEST_F(FileCommandBoxes, CloseIsAskedEvenRightAfterASave)
 {
     New_14();
     ASSERT_TRUE(Save_As(QStringLiteral("a.cfg")));
@@ -65,7 +65,7 @@ TEST_F(ReviewFileCommands, CloseIsAskedEvenRightAfterASave)
     EXPECT_FALSE(main->Is_ORT_Loaded());
 }
 
-TEST_F(ReviewFileCommands, SaveBeforeExitingQuestionIsExact)
+TEST_F(FileCommandBoxes, SaveBeforeExitingQuestionIsExact)
 {
     New_14();
     Edit();
@@ -78,7 +78,7 @@ TEST_F(ReviewFileCommands, SaveBeforeExitingQuestionIsExact)
     EXPECT_TRUE(Changed_Without_Moving());
 }
 
-TEST_F(ReviewFileCommands, FailureMaskingNeedsASecuredPartition)
+TEST_F(FileCommandBoxes, FailureMaskingNeedsASecuredPartition)
 {
     New_14(); // user only
     main->mnuFailureMasking_Click();
@@ -92,7 +92,7 @@ TEST_F(ReviewFileCommands, FailureMaskingNeedsASecuredPartition)
     EXPECT_TRUE(boxes.Boxes().isEmpty());
 }
 
-TEST_F(ReviewFileCommands, SaveWritesHeaderDataCRCAndTakesTheBaseline)
+TEST_F(FileCommandBoxes, SaveWritesHeaderDataCRCAndTakesTheBaseline)
 {
     New_14(2);
     ASSERT_TRUE(Save_As(QStringLiteral("c.cfg")));
@@ -112,7 +112,7 @@ TEST_F(ReviewFileCommands, SaveWritesHeaderDataCRCAndTakesTheBaseline)
     EXPECT_FALSE(Changed_Without_Moving());
 }
 
-TEST_F(ReviewFileCommands, SaveOntoAFolderReportsTheCommandErrorAndChangesNothing)
+TEST_F(FileCommandBoxes, SaveOntoAFolderReportsTheCommandErrorAndChangesNothing)
 {
     New_14();
     ASSERT_TRUE(Save_As(QStringLiteral("a.cfg")));
@@ -130,7 +130,7 @@ TEST_F(ReviewFileCommands, SaveOntoAFolderReportsTheCommandErrorAndChangesNothin
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("folder.cfg")));
 }
 
-TEST_F(ReviewFileCommands, CmtUploadFileTakesTheWritersCRCAsTheBaseline)
+TEST_F(FileCommandBoxes, CmtUploadFileTakesTheWritersCRCAsTheBaseline)
 {
     New_14();
     Edit();
@@ -145,7 +145,7 @@ TEST_F(ReviewFileCommands, CmtUploadFileTakesTheWritersCRCAsTheBaseline)
     EXPECT_FALSE(Changed_Without_Moving());
 }
 
-TEST_F(ReviewFileCommands, SaveTextFileAsWithoutAnOldExtensionNamesTheORTCfg)
+TEST_F(FileCommandBoxes, SaveTextFileAsWithoutAnOldExtensionNamesTheORTCfg)
 {
     New_14();
     ASSERT_TRUE(Save_As(QStringLiteral("plain")));
@@ -163,7 +163,7 @@ TEST_F(ReviewFileCommands, SaveTextFileAsWithoutAnOldExtensionNamesTheORTCfg)
     EXPECT_TRUE(boxes.Boxes().isEmpty());
 }
 
-TEST_F(ReviewFileCommands, ReportHeaderBlockThroughTheWindow)
+TEST_F(FileCommandBoxes, ReportHeaderBlockThroughTheWindow)
 {
     New_14(2); // composite, type 15
     core::Versions().Secured_Current.Feature_Level = 2;
@@ -212,7 +212,7 @@ TEST_F(ReviewFileCommands, ReportHeaderBlockThroughTheWindow)
     EXPECT_EQ(lines.mid(0, expected.size()), expected);
 }
 
-TEST_F(ReviewFileCommands, CancelledConfigurationChoiceAfterACmtDownloadFileLeavesNoHexCaption)
+TEST_F(FileCommandBoxes, CancelledConfigurationChoiceAfterACmtDownloadFileLeavesNoHexCaption)
 {
     New_14();
     ASSERT_TRUE(Save_As(QStringLiteral("a.cfg")));
@@ -233,7 +233,7 @@ TEST_F(ReviewFileCommands, CancelledConfigurationChoiceAfterACmtDownloadFileLeav
     EXPECT_EQ(main->windowTitle(), caption);
 }
 
-TEST_F(ReviewFileCommands, NewAndConvertShowTheTypeDialogWithTheirCaptions)
+TEST_F(FileCommandBoxes, NewAndConvertShowTheTypeDialogWithTheirCaptions)
 {
     QString caption;
     When_Type_Dialog_Shows([&caption](ORT_Type_Dialog& dialog) {
@@ -257,14 +257,14 @@ TEST_F(ReviewFileCommands, NewAndConvertShowTheTypeDialogWithTheirCaptions)
     EXPECT_TRUE(boxes.Boxes().isEmpty());
 }
 
-TEST_F(ReviewFileCommands, ExitWithoutAnORTAsksNothing)
+TEST_F(FileCommandBoxes, ExitWithoutAnORTAsksNothing)
 {
     ASSERT_FALSE(main->Is_ORT_Loaded());
     EXPECT_TRUE(main->close());
     EXPECT_TRUE(boxes.Boxes().isEmpty());
 }
 
-TEST_F(ReviewFileCommands, SaveAsOntoAFolderIsTheCommandsOwnErrorAndKeepsTheFile)
+TEST_F(FileCommandBoxes, SaveAsOntoAFolderIsTheCommandsOwnErrorAndKeepsTheFile)
 {
     New_14();
     ASSERT_TRUE(Save_As(QStringLiteral("a.cfg")));

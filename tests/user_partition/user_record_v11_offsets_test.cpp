@@ -25,7 +25,7 @@ using usertest::Text_Field;
 
 namespace {
 
-class ReviewV11Test : public usertest::ShortRecordTest {
+class V11OffsetsTest : public usertest::ShortRecordTest {
 protected:
     static void Put(int offset, int width, std::int64_t value)
     {
@@ -50,7 +50,7 @@ protected:
 
 } // namespace
 
-TEST_F(ReviewV11Test, FieldsBehindTheShortDirectoryLandAtTheirOffsets)
+TEST_F(V11OffsetsTest, FieldsBehindTheShortDirectoryLandAtTheirOffsets)
 {
     New_V11(1, 5, 0);
     Page_General& general = pages->General();
@@ -120,7 +120,7 @@ TEST_F(ReviewV11Test, FieldsBehindTheShortDirectoryLandAtTheirOffsets)
     EXPECT_EQ(V11_Byte(7271), 1);
 }
 
-TEST_F(ReviewV11Test, ItemSixtyOneKeepsTwoFlagBytes)
+TEST_F(V11OffsetsTest, ItemSixtyOneKeepsTwoFlagBytes)
 {
     // index: A (7156), B (7158); 7157 and 7159 are always 1.
     const int expected[6][2] = {{1, 1}, {1, 1}, {1, 0}, {0, 0}, {0, 1}, {0, 0}};
@@ -142,7 +142,7 @@ TEST_F(ReviewV11Test, ItemSixtyOneKeepsTwoFlagBytes)
     EXPECT_TRUE(V11_Zero(7156, 7168));
 }
 
-TEST_F(ReviewV11Test, HandWrittenBytesReachTheControls)
+TEST_F(V11OffsetsTest, HandWrittenBytesReachTheControls)
 {
     New_V11(1, 5, 0);
     Update_Data_V11(*pages);

@@ -65,7 +65,7 @@ QString Mask_Line(const char* level1, const char* sru, const char* fail, const Q
                                       QLatin1String(fail), type);
 }
 
-class ReviewSecured : public Secured_Fixture {
+class SecuredRecordOffsets : public Secured_Fixture {
 protected:
     // Selects `wanted`, or the last entry of a shorter list; the index chosen.
     static int Pick(QComboBox* box, int wanted)
@@ -214,7 +214,7 @@ protected:
 
 // --- save direction -----------------------------------------------------------
 
-TEST_F(ReviewSecured, Generation4BodyPartNumberAndTail)
+TEST_F(SecuredRecordOffsets, Generation4BodyPartNumberAndTail)
 {
     New_Ort(13, 2, 0, 7);
     const Lists l = Edit_Body();
@@ -232,7 +232,7 @@ TEST_F(ReviewSecured, Generation4BodyPartNumberAndTail)
     EXPECT_EQ(Unsigned_At(b, 1169, 1), 7);
 }
 
-TEST_F(ReviewSecured, Generation2TailIsSpareAndRevision)
+TEST_F(SecuredRecordOffsets, Generation2TailIsSpareAndRevision)
 {
     New_Ort(7, 1, 0, 3);
     const Lists l = Edit_Body();
@@ -248,7 +248,7 @@ TEST_F(ReviewSecured, Generation2TailIsSpareAndRevision)
     EXPECT_EQ(Unsigned_At(b, 657, 1), 3);
 }
 
-TEST_F(ReviewSecured, Generation3AtLevel0KeepsCodecAndRfuAndZeroesItems59And60)
+TEST_F(SecuredRecordOffsets, Generation3AtLevel0KeepsCodecAndRfuAndZeroesItems59And60)
 {
     New_Ort(10, 0, 0, 4);
     const Lists l = Edit_Body();
@@ -269,7 +269,7 @@ TEST_F(ReviewSecured, Generation3AtLevel0KeepsCodecAndRfuAndZeroesItems59And60)
     EXPECT_EQ(Unsigned_At(b, 425, 1), 4);
 }
 
-TEST_F(ReviewSecured, Generation3AboveLevel0ZeroesZonesAndFixesTheCompanion)
+TEST_F(SecuredRecordOffsets, Generation3AboveLevel0ZeroesZonesAndFixesTheCompanion)
 {
     New_Ort(10, 1, 0, 5);
     const Lists l = Edit_Body();
@@ -283,7 +283,7 @@ TEST_F(ReviewSecured, Generation3AboveLevel0ZeroesZonesAndFixesTheCompanion)
     EXPECT_EQ(Unsigned_At(b, 425, 1), 5);
 }
 
-TEST_F(ReviewSecured, RangeDefaultsSignednessAndNoSelection)
+TEST_F(SecuredRecordOffsets, RangeDefaultsSignednessAndNoSelection)
 {
     New_Ort(13, 2);
     Page_Power& w = P().Power();
@@ -311,7 +311,7 @@ TEST_F(ReviewSecured, RangeDefaultsSignednessAndNoSelection)
     EXPECT_TRUE(All_Zero(b, 408, 423));
 }
 
-TEST_F(ReviewSecured, FactoryDefaultsOfGeneration4)
+TEST_F(SecuredRecordOffsets, FactoryDefaultsOfGeneration4)
 {
     New_Ort(13, 2, 0, 1);
     P().Main.Control_87->setText(QStringLiteral("QND1A1234567890"));
@@ -398,7 +398,7 @@ QByteArray Hand_Record(int length)
 
 } // namespace
 
-TEST_F(ReviewSecured, Generation4RecordIntoTheControls)
+TEST_F(SecuredRecordOffsets, Generation4RecordIntoTheControls)
 {
     QByteArray b = Hand_Record(1170);
     Put_Text(b, 29, "ZONE A TEXT");
@@ -467,7 +467,7 @@ TEST_F(ReviewSecured, Generation4RecordIntoTheControls)
     EXPECT_EQ(g.Control_27a->currentIndex(), P().General().Control_27b->currentIndex());
 }
 
-TEST_F(ReviewSecured, Generation1RecordWithCodecsAndTailText)
+TEST_F(SecuredRecordOffsets, Generation1RecordWithCodecsAndTailText)
 {
     QByteArray b = Hand_Record(418);
     Put(b, 29, 4, 1);
@@ -502,7 +502,7 @@ TEST_F(ReviewSecured, Generation1RecordWithCodecsAndTailText)
     EXPECT_TRUE(All_Zero(saved, 404, 424));
 }
 
-TEST_F(ReviewSecured, Generation3RecordIntoALevel1TargetReadsItems59And60)
+TEST_F(SecuredRecordOffsets, Generation3RecordIntoALevel1TargetReadsItems59And60)
 {
     QByteArray b = Hand_Record(426);
     Put(b, 29, 4, 2);
@@ -525,7 +525,7 @@ TEST_F(ReviewSecured, Generation3RecordIntoALevel1TargetReadsItems59And60)
     EXPECT_EQ(Unsigned_At(saved, 425, 1), 1); // the target's revision
 }
 
-TEST_F(ReviewSecured, Generation2RecordAlwaysReadsItems59And60)
+TEST_F(SecuredRecordOffsets, Generation2RecordAlwaysReadsItems59And60)
 {
     QByteArray b = Hand_Record(658);
     b[404] = 12;
