@@ -5,6 +5,7 @@
 #include "editor/core/conversion_report.h"
 #include "editor/core/crc_utils.h"
 #include "editor/core/ort_types.h"
+#include "editor/main_window/main_program.h"
 #include "editor/main_window/merivane_main.h"
 #include "editor/main_window/ort_type_dialog.h"
 #include "editor/main_window/ort_type_options.h"
@@ -48,7 +49,9 @@ struct Open_Editor {
 
     QTemporaryDir dir;
     std::unique_ptr<Page_Set> pages = std::make_unique<Page_Set>();
-    std::unique_ptr<MerivaneMain> main = std::make_unique<MerivaneMain>(*pages);
+    std::unique_ptr<main_window::Main_Program> program =
+        std::make_unique<main_window::Main_Program>(*pages);
+    MerivaneMain* main = &program->Window();
     QString file;
 };
 
@@ -58,12 +61,12 @@ void BM_Startup_To_Type_Dialog(benchmark::State& state)
         core::Init_Utils();
         core::Init_CRC_Tables();
         auto pages = std::make_unique<Page_Set>();
-        auto main = std::make_unique<MerivaneMain>(*pages);
-        main->show();
-        main->Type_Dialog().show();
+        auto program = std::make_unique<main_window::Main_Program>(*pages);
+        program->Window().show();
+        program->Window().Type_Dialog().show();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(main.get());
-        main.reset();
+        benchmark::DoNotOptimize(program.get());
+        program.reset();
         pages.reset();
     }
 }

@@ -1,4 +1,4 @@
-#include "editor/main_window/merivane_main.h"
+#include "editor/main_window/main_program.h"
 #include "editor/page_set/page_set.h"
 
 #include <QApplication>
@@ -12,7 +12,7 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     Page_Set pages;
-    MerivaneMain window(pages);
-    window.Form_Load();
+    main_window::Main_Program program(pages);
+    program.Start();
     return app.exec();
 }

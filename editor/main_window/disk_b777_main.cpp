@@ -27,10 +27,9 @@ B777_Services Main_B777_Services(MerivaneMain& main)
     return services;
 }
 
-void Install_B777_Upload(MerivaneMain& main)
+void Install_B777_Upload(MerivaneMain& main, Disk_Commands& disks)
 {
-    if (Disk_Commands* commands = Find_Disk_Commands(&main))
-        commands->Upload_Dialog().Set_B777_Services(Main_B777_Services(main));
+    disks.Upload_Dialog().Set_B777_Services(Main_B777_Services(main));
 }
 
 } // namespace main_window

@@ -5,6 +5,7 @@
 
 #include "editor/main_window/disk_b777.h"
 
+class Disk_Commands;
 class MerivaneMain;
 
 namespace main_window {
@@ -12,8 +13,8 @@ namespace main_window {
 // The main window's description fields as Boeing 777 services (default store).
 B777_Services Main_B777_Services(MerivaneMain& main);
 
-// Hands those services to the main window's upload dialog; the disk commands
-// must be installed first.
-void Install_B777_Upload(MerivaneMain& main);
+// Hands those services to the upload dialog of the main window's disk
+// commands.
+void Install_B777_Upload(MerivaneMain& main, Disk_Commands& disks);
 
 } // namespace main_window

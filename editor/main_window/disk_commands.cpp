@@ -43,9 +43,3 @@ void Disk_Commands::mnuCreateUploadDisk_Click()
     upload_->exec();
 }
 
-Disk_Commands* Find_Disk_Commands(const QObject* main_window)
-{
-    return main_window ? main_window->findChild<Disk_Commands*>(COMMANDS_NAME,
-                                                                 Qt::FindDirectChildrenOnly)
-                       : nullptr;
-}

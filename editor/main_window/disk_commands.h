@@ -1,7 +1,7 @@
 #pragma once
 // The main window's Disks commands and the part-number step of its save
 // commands, with the dialogs they show. One object per main window, a child
-// of it, found with Find_Disk_Commands.
+// of it.
 
 #include "editor/main_window/disk_hooks.h"
 #include "editor/main_window/pn_formal_dialog.h"
@@ -39,5 +39,3 @@ private:
     Create_Download_Disk_Dialog* download_ = nullptr;
 };
 
-// The disk commands of a main window, or nullptr before they are made.
-Disk_Commands* Find_Disk_Commands(const QObject* main_window);

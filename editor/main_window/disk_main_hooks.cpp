@@ -2,6 +2,7 @@
 
 #include "editor/document/ort_loader_errors.h"
 #include "editor/document/ver_conv.h"
+#include "editor/main_window/app_folder.h"
 #include "editor/main_window/disk_commands.h"
 #include "editor/main_window/merivane_main.h"
 #include "editor/main_window/ort_type_dialog.h"
@@ -55,7 +56,7 @@ Disk_Hooks Main_Disk_Hooks(MerivaneMain& main)
     hooks.Part_Number_Step = [&main] { main.Part_Number_Step(); };
     hooks.Set_Data_Loader_Type = [&main](const QString& text) { main.Data_Loader_Type_Text = text; };
     hooks.Validate_Pages = [&main] { main.ValidatePageControls(); };
-    hooks.Restore_App_Folder = [] { MerivaneMain::set_Working_Directory_AppPath(); };
+    hooks.Restore_App_Folder = [] { set_Working_Directory_AppPath(); };
     return hooks;
 }
 

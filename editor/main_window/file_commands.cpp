@@ -1,8 +1,4 @@
-// The File commands of the main window: New, Open, Read data in from a CMT
-// Download File, Convert, Save, Save As, Create a CMT Upload File, Save Text
-// File As, Close, Exit with the close box, and Failure Masking; with the
-// loader, writer and change-check procedures of the window.
-#include "editor/main_window/merivane_main.h"
+#include "editor/main_window/file_commands.h"
 
 #include "editor/core/ascii_hex.h"
 #include "editor/document/change_check.h"
@@ -12,8 +8,11 @@
 #include "editor/document/ver_conv.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/text_helpers.h"
+#include "editor/main_window/app_folder.h"
+#include "editor/main_window/file_filters.h"
+#include "editor/main_window/merivane_main.h"
+#include "editor/main_window/new_ort_steps.h"
 #include "editor/main_window/ort_type_dialog.h"
-#include "editor/main_window/text_report.h"
 #include "editor/main_window/wait_cursor.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages/page_frame.h"
@@ -33,13 +32,9 @@ namespace {
 
 using main_window::Wait_Cursor;
 
-// The filters of the file dialogs; the first entry is the one selected.
-const QString ORT_FILTER = QStringLiteral(
-    "ORT Files (*.cfg);;All Files (*);;ORT Files (*.tab);;ORT Files B777 (*.001)");
-const QString HEX_FILTER = QStringLiteral("CMT ASCII Hex Files (*.Hex);;All Files (*)");
-const QString TEXT_FILTER = QStringLiteral("Text Files (*.txt);;All Files (*)");
-
-constexpr int PN_AIRFRAMER_LEVEL = 3;
+using main_window::HEX_FILTER;
+using main_window::ORT_FILTER;
+using main_window::TEXT_FILTER;
 
 QString Caption_For(const QString& file)
 {
@@ -63,136 +58,47 @@ QString Ask_Save(const QString& title, const QString& filter, const QString& cur
 
 } // namespace
 
-// The window as the loader sees it.
-class Main_Load_Window final : public Ort_Loader::Load_Window {
-public:
-    explicit Main_Load_Window(MerivaneMain& main) : main_(main) {}
-    QString Caption() const override { return main_.windowTitle(); }
-    void Set_Caption(const QString& caption) override { main_.setWindowTitle(caption); }
-    bool Configuration_Chosen() const override
-    {
-        return main_.Type_Dialog().Configuration_Chosen();
-    }
-    bool Choose_Configuration() override { return main_.ChooseSoftwareConfigNumber(); }
-    QString Software_Config_Text() const override { return main_.Software_Config_Text; }
-    void Show_Loaded(int tool_version, bool limited) override
-    {
-        // A file used only in part must not be overwritten by a plain Save.
-        main_.save_needs_name_ = limited;
-        main_.Show_ORT_Open_State();
-        main_.Set_Version_Label(tool_version);
-        main_.Set_File_Label();
-    }
-    void Reset() override { main_.Reset_Main_Window(); }
-    std::uint16_t& Last_Saved_CRC() override { return main_.last_saved_crc_; }
-
-private:
-    MerivaneMain& main_;
-};
-
-// --- document procedures -------------------------------------------------------
-
-bool MerivaneMain::Close_Before_Opening()
+File_Commands::File_Commands(MerivaneMain& main)
+    : QObject(&main), main_(main), type_dialog_(main.Type_Dialog())
 {
-    return !Is_ORT_Loaded() || !Close_ORT();
+    Wire_Menu();
+    main_.Set_Close_Request([this] { return May_Close(); });
+    Type_Dialog_Actions actions;
+    actions.Create_ORT = [this](bool convert) {
+        if (convert)
+            main_window::Run_Convert_ORT(main_);
+        else
+            main_window::Run_New_ORT(main_);
+    };
+    actions.Close_Before_Opening = [this] { return Close_Before_Opening(); };
+    actions.Open_File = [this](const QString& file) { main_.Open_File(file); };
+    type_dialog_.Set_Actions(std::move(actions));
 }
 
-void MerivaneMain::Open_File(const QString& fileName)
+void File_Commands::Wire_Menu()
 {
-    if (loading_)
-        return; // the type dialog's Open... while a load asks for the target
-    const QString before = Current_File;
-    Current_File = fileName;
-    const Wait_Cursor wait;
-    if (Load_File() == Ort_Loader::Load_Result::Cancelled)
-        Current_File = before;
+    const auto wire = [this](const char* name, auto handler) {
+        connect(main_.Menu_Action(QString::fromLatin1(name)), &QAction::triggered, this,
+                [this, handler] { (this->*handler)(); });
+    };
+    wire("mnuNew", &File_Commands::mnuNew_Click);
+    wire("mnuOpen", &File_Commands::mnuOpen_Click);
+    wire("mnuOpenCmtAsciiHex", &File_Commands::mnuOpenCmtAsciiHex_Click);
+    wire("mnuConvert", &File_Commands::mnuConvert_Click);
+    wire("mnuSave", &File_Commands::mnuSave_Click);
+    wire("mnuSaveAs", &File_Commands::mnuSaveAs_Click);
+    wire("mnuSaveCmtAsciiHex", &File_Commands::mnuSaveCmtAsciiHex_Click);
+    wire("mnuSaveAsText", &File_Commands::mnuSaveAsText_Click);
+    wire("mnuClose", &File_Commands::mnuClose_Click);
+    wire("mnuFailureMasking", &File_Commands::mnuFailureMasking_Click);
 }
 
-Ort_Loader::Load_Result MerivaneMain::Load_File()
+bool File_Commands::Close_Before_Opening()
 {
-    if (loading_)
-        return Ort_Loader::Load_Result::Cancelled;
-    loading_ = true;
-    ++loads_started_;
-    current_is_ascii_hex_ = false;
-    Main_Load_Window window(*this);
-    const Ort_Loader::Load_Result result = Ort_Loader::Load_File(Current_File, pages_, window);
-    loading_ = false;
-    return result;
+    return !main_.Is_ORT_Loaded() || !Close_ORT();
 }
 
-bool MerivaneMain::Write_ORT(const QString& fileName)
-{
-    const std::optional<std::uint16_t> crc = Ort_Writer::Write_ORT(pages_, fileName);
-    if (!crc)
-        return false;
-    last_saved_crc_ = *crc;
-    return true;
-}
-
-void MerivaneMain::Update_ORT_Data(std::int32_t type)
-{
-    Ort_Writer::Update_ORT_Data(pages_, type);
-}
-
-bool MerivaneMain::Check_ORT_Changed()
-{
-    const Wait_Cursor wait;
-    return Change_Check::Check_ORT_Changed(pages_, last_saved_crc_);
-}
-
-void MerivaneMain::Write_Text_Output(const QString& textPath, const QString& ortPath)
-{
-    const core::Version_State& versions = core::Versions();
-    main_window::Report_Header header;
-    header.Date = core::Get_Date_Stamp();
-    header.ORT_Path = ortPath.isEmpty() ? Current_File : ortPath;
-    header.Show_Secured = Show_Secured_Partition();
-    header.Show_User = Show_User_Partition();
-    header.Secured_Feature_Level = versions.Secured_Current.Feature_Level;
-    header.Secured_Frame = frame_secured_->title();
-    header.Secured_PN_Label = label_87_->text();
-    header.Secured_PN = control_87_->text();
-    header.Secured_Desc_Label = label_53_->text();
-    header.Secured_Desc = control_53_->text();
-    header.User_Frame = frame_user_->title();
-    header.User_PN_Label = label_86_->text();
-    header.User_PN = control_86_->text();
-    header.User_Desc_Label = label_33_->text();
-    header.User_Desc = control_33_->text();
-    header.ORT_Type = versions.ORT_Type;
-    header.Partition_Config = versions.Partition_Config;
-    header.Secured_Revision = versions.Secured_Current.Record_Revision;
-    header.User_Revision = versions.User_Current.Record_Revision;
-    header.Data_Loader_Type = Data_Loader_Type_Text;
-    header.Software_Config = Software_Config_Text;
-    header.Last_Saved_CRC = last_saved_crc_;
-
-    QStringList lines = main_window::Report_Header_Lines(header);
-    // The records follow the fields before the pages print them.
-    if (header.Show_Secured)
-        Secured_Mod::Update_Data(pages_);
-    if (header.Show_User)
-        User_Mod::Update_Data(pages_);
-    lines += main_window::Report_Section_Lines(pages_, header.Show_Secured, header.Show_User);
-    Ort_Writer::Replace_File(textPath, main_window::Report_Bytes(lines));
-}
-
-void MerivaneMain::Part_Number_Step()
-{
-    if (core::Versions().User_Current.Airframer_Level < PN_AIRFRAMER_LEVEL || !pn_step_)
-        return;
-    // Only decides which dialog to show: the saved baseline stays.
-    bool changed = true;
-    try {
-        changed = Change_Check::Compare_With_Baseline(pages_, last_saved_crc_).Changed;
-    } catch (const std::exception&) {
-        // The save that follows reports what the data cannot hold.
-    }
-    pn_step_(changed);
-}
-
-void MerivaneMain::Report_Command_Error(const QString& command, const QString& name,
+void File_Commands::Report_Command_Error(const QString& command, const QString& name,
                                         const std::exception_ptr& error)
 {
     const bool asks_name = command == QLatin1String("mnuSaveAs") ||
@@ -229,68 +135,68 @@ void MerivaneMain::Report_Command_Error(const QString& command, const QString& n
 
 // --- File menu -----------------------------------------------------------------
 
-void MerivaneMain::mnuNew_Click()
+void File_Commands::mnuNew_Click()
 {
-    ValidatePageControls();
+    main_.ValidatePageControls();
     // A Yes at the save question saves through Save As; a Cancel keeps the
     // open ORT as it is.
-    const QString file_before = Current_File;
-    Current_File.clear();
+    const QString file_before = main_.Current_File;
+    main_.Current_File.clear();
     if (!Close_Before_Opening()) {
-        Current_File = file_before;
+        main_.Current_File = file_before;
         return;
     }
     core::Versions().ORT_Type = core::ORT_TYPE_NONE;
-    current_is_ascii_hex_ = false;
+    main_.Current_Is_Ascii_Hex = false;
 
-    type_dialog_->DisplayAll(false);
-    type_dialog_->Set_boolConvert(false);
-    type_dialog_->setWindowTitle(QStringLiteral("Create New ORT"));
-    type_dialog_->Reselect_Remembered();
-    const int loads_before = loads_started_;
-    type_dialog_->exec();
+    type_dialog_.DisplayAll(false);
+    type_dialog_.Set_boolConvert(false);
+    type_dialog_.setWindowTitle(QStringLiteral("Create New ORT"));
+    type_dialog_.Reselect_Remembered();
+    const int loads_before = main_.Loads_Started();
+    type_dialog_.exec();
 
     const std::int32_t type = core::Versions().ORT_Type;
     if (type == 0 || type == core::ORT_TYPE_NONE) {
-        Reset_Main_Window();
+        main_.Reset_Main_Window();
         return;
     }
     // A file opened from the dialog has taken its own baseline (0 for the
     // first generation, which must keep counting as changed).
-    if (loads_started_ != loads_before || !Is_ORT_Loaded())
+    if (main_.Loads_Started() != loads_before || !main_.Is_ORT_Loaded())
         return;
     try {
-        Check_ORT_Changed(); // the new data become the baseline
+        main_.Check_ORT_Changed(); // the new data become the baseline
     } catch (const std::exception&) {
-        last_saved_crc_ = 0; // the data count as changed; Save reports the fault
+        main_.set_Last_Saved_CRC(0); // the data count as changed; Save reports the fault
     }
 }
 
-void MerivaneMain::mnuOpen_Click()
+void File_Commands::mnuOpen_Click()
 {
-    ValidatePageControls();
+    main_.ValidatePageControls();
     if (!Close_Before_Opening())
         return;
     const QString name = platform::Get_Open_File_Name(QStringLiteral("Open"), ORT_FILTER,
-                                                      QFileInfo(Current_File).absolutePath());
-    set_Working_Directory_AppPath();
+                                                      QFileInfo(main_.Current_File).absolutePath());
+    main_window::set_Working_Directory_AppPath();
     if (name.isEmpty())
         return;
     if (!QFileInfo(name).isFile()) {
         platform::Critical(name, QStringLiteral("File Does Not Exist"));
         return;
     }
-    Open_File(name);
+    main_.Open_File(name);
 }
 
-void MerivaneMain::mnuOpenCmtAsciiHex_Click()
+void File_Commands::mnuOpenCmtAsciiHex_Click()
 {
-    ValidatePageControls();
+    main_.ValidatePageControls();
     if (!Close_Before_Opening())
         return;
     const QString name = platform::Get_Open_File_Name(QStringLiteral("Open"), HEX_FILTER,
-                                                      QFileInfo(Current_File).absolutePath());
-    set_Working_Directory_AppPath();
+                                                      QFileInfo(main_.Current_File).absolutePath());
+    main_window::set_Working_Directory_AppPath();
     if (name.isEmpty())
         return;
     std::optional<QString> binary;
@@ -301,74 +207,74 @@ void MerivaneMain::mnuOpenCmtAsciiHex_Click()
     }
     if (!binary)
         return;
-    const QString caption_before = windowTitle();
-    setWindowTitle(Caption_For(name));
+    const QString caption_before = main_.windowTitle();
+    main_.setWindowTitle(Caption_For(name));
     // The binary file beside the hex file becomes the current file.
-    Open_File(*binary);
-    if (Current_File != *binary)
-        setWindowTitle(caption_before); // the load was cancelled: nothing changed
+    main_.Open_File(*binary);
+    if (main_.Current_File != *binary)
+        main_.setWindowTitle(caption_before); // the load was cancelled: nothing changed
 }
 
-void MerivaneMain::mnuConvert_Click()
+void File_Commands::mnuConvert_Click()
 {
-    ValidatePageControls();
-    HidePages();
-    if (!Is_ORT_Loaded())
+    main_.ValidatePageControls();
+    main_.HidePages();
+    if (!main_.Is_ORT_Loaded())
         return;
     try {
         // The conversion starts from the data as the pages hold them now.
-        Update_ORT_Data(core::Versions().ORT_Type);
+        main_.Update_ORT_Data(core::Versions().ORT_Type);
     } catch (...) {
-        Report_Command_Error(QStringLiteral("mnuConvert"), Current_File, std::current_exception());
+        Report_Command_Error(QStringLiteral("mnuConvert"), main_.Current_File, std::current_exception());
         return;
     }
-    type_dialog_->DisplayAll(false);
-    type_dialog_->Set_boolConvert(true);
-    type_dialog_->Set_ConvertFromVersion();
-    type_dialog_->setWindowTitle(QStringLiteral("Convert ORT"));
-    type_dialog_->Reselect_Remembered();
-    type_dialog_->exec();
+    type_dialog_.DisplayAll(false);
+    type_dialog_.Set_boolConvert(true);
+    type_dialog_.Set_ConvertFromVersion();
+    type_dialog_.setWindowTitle(QStringLiteral("Convert ORT"));
+    type_dialog_.Reselect_Remembered();
+    type_dialog_.exec();
 }
 
-bool MerivaneMain::mnuSave_Click()
+bool File_Commands::mnuSave_Click()
 {
-    ValidatePageControls();
-    if (Current_File.isEmpty() || save_needs_name_)
+    main_.ValidatePageControls();
+    if (main_.Current_File.isEmpty() || main_.Save_Needs_Name)
         return mnuSaveAs_Click();
-    Part_Number_Step();
-    if (current_is_ascii_hex_)
-        return Save_Ascii_Hex(Current_File, QStringLiteral("mnuSave"));
+    main_.Part_Number_Step();
+    if (main_.Current_Is_Ascii_Hex)
+        return Save_Ascii_Hex(main_.Current_File, QStringLiteral("mnuSave"));
     try {
         const Wait_Cursor wait;
-        if (!Write_ORT(Current_File))
+        if (!main_.Write_ORT(main_.Current_File))
             return false;
-        setWindowTitle(Caption_For(Current_File));
-        Check_ORT_Changed();
+        main_.setWindowTitle(Caption_For(main_.Current_File));
+        main_.Check_ORT_Changed();
     } catch (...) {
-        Report_Command_Error(QStringLiteral("mnuSave"), Current_File, std::current_exception());
+        Report_Command_Error(QStringLiteral("mnuSave"), main_.Current_File, std::current_exception());
         return false;
     }
     return true;
 }
 
-bool MerivaneMain::mnuSaveAs_Click()
+bool File_Commands::mnuSaveAs_Click()
 {
-    ValidatePageControls();
-    Part_Number_Step();
-    const QString name = Ask_Save(QStringLiteral("Save As"), ORT_FILTER, Current_File,
-                                  core::Get_Extension(Current_File));
-    set_Working_Directory_AppPath();
+    main_.ValidatePageControls();
+    main_.Part_Number_Step();
+    const QString name = Ask_Save(QStringLiteral("Save As"), ORT_FILTER, main_.Current_File,
+                                  core::Get_Extension(main_.Current_File));
+    main_window::set_Working_Directory_AppPath();
     if (name.isEmpty())
         return false;
     try {
         const Wait_Cursor wait;
-        if (!Write_ORT(name))
+        if (!main_.Write_ORT(name))
             return false;
-        Current_File = name;
-        current_is_ascii_hex_ = false;
-        save_needs_name_ = false;
-        setWindowTitle(Caption_For(Current_File));
-        Check_ORT_Changed();
+        main_.Current_File = name;
+        main_.Current_Is_Ascii_Hex = false;
+        main_.Save_Needs_Name = false;
+        main_.setWindowTitle(Caption_For(main_.Current_File));
+        main_.Check_ORT_Changed();
     } catch (...) {
         Report_Command_Error(QStringLiteral("mnuSaveAs"), name, std::current_exception());
         return false;
@@ -376,25 +282,25 @@ bool MerivaneMain::mnuSaveAs_Click()
     return true;
 }
 
-bool MerivaneMain::mnuSaveCmtAsciiHex_Click()
+bool File_Commands::mnuSaveCmtAsciiHex_Click()
 {
-    ValidatePageControls();
-    Part_Number_Step();
-    const QString name = Ask_Save(QStringLiteral("Save As"), HEX_FILTER, Current_File,
-                                  core::Get_Extension(Current_File));
-    set_Working_Directory_AppPath();
+    main_.ValidatePageControls();
+    main_.Part_Number_Step();
+    const QString name = Ask_Save(QStringLiteral("Save As"), HEX_FILTER, main_.Current_File,
+                                  core::Get_Extension(main_.Current_File));
+    main_window::set_Working_Directory_AppPath();
     if (name.isEmpty())
         return false;
     return Save_Ascii_Hex(name, QStringLiteral("mnuSaveCmtAsciiHex"));
 }
 
-bool MerivaneMain::Save_Ascii_Hex(const QString& hexPath, const QString& command)
+bool File_Commands::Save_Ascii_Hex(const QString& hexPath, const QString& command)
 {
     const QString scratch = hexPath + QStringLiteral(".tmp");
-    const std::uint16_t crc_before = last_saved_crc_;
+    const std::uint16_t crc_before = main_.get_Last_Saved_CRC();
     try {
         const Wait_Cursor wait;
-        if (!Write_ORT(scratch))
+        if (!main_.Write_ORT(scratch))
             return false;
     } catch (...) {
         Report_Command_Error(command, hexPath, std::current_exception());
@@ -407,26 +313,26 @@ bool MerivaneMain::Save_Ascii_Hex(const QString& hexPath, const QString& command
     }
     QFile::remove(scratch);
     if (!written) {
-        last_saved_crc_ = crc_before; // its box has been shown; nothing was saved
+        main_.set_Last_Saved_CRC(crc_before); // its box has been shown; nothing was saved
         return false;
     }
     // The writer's CRC is the new baseline.
-    Current_File = hexPath;
-    current_is_ascii_hex_ = true;
-    save_needs_name_ = false;
-    setWindowTitle(Caption_For(Current_File));
+    main_.Current_File = hexPath;
+    main_.Current_Is_Ascii_Hex = true;
+    main_.Save_Needs_Name = false;
+    main_.setWindowTitle(Caption_For(main_.Current_File));
     return true;
 }
 
-void MerivaneMain::mnuSaveAsText_Click()
+void File_Commands::mnuSaveAsText_Click()
 {
-    for (Page_Frame* page : pages_.Pages())
+    for (Page_Frame* page : main_.Pages().Pages())
         page->Close_Action();
-    const QString old_file = Current_File;
+    const QString old_file = main_.Current_File;
     const QString old_extension = core::Get_Extension(old_file);
     const QString text_path = Ask_Save(QStringLiteral("Save As"), TEXT_FILTER, old_file,
                                        QStringLiteral("txt"));
-    set_Working_Directory_AppPath();
+    main_window::set_Working_Directory_AppPath();
     if (text_path.isEmpty())
         return;
     // The ORT takes the report's name with its own extension.
@@ -435,19 +341,19 @@ void MerivaneMain::mnuSaveAsText_Click()
         (old_extension.isEmpty() ? QStringLiteral("cfg") : old_extension);
     try {
         const Wait_Cursor wait;
-        Write_Text_Output(text_path, ort_file);
+        main_.Write_Text_Output(text_path, ort_file);
     } catch (...) {
         Report_Command_Error(QStringLiteral("mnuSaveAsText"), text_path,
                              std::current_exception());
         return;
     }
-    Current_File = ort_file;
-    setWindowTitle(Caption_For(Current_File));
-    if (Current_File != old_file)
-        last_saved_crc_ = 0; // the ORT under its new name is not saved yet
+    main_.Current_File = ort_file;
+    main_.setWindowTitle(Caption_For(main_.Current_File));
+    if (main_.Current_File != old_file)
+        main_.set_Last_Saved_CRC(0); // the ORT under its new name is not saved yet
 }
 
-bool MerivaneMain::Close_ORT()
+bool File_Commands::Close_ORT()
 {
     const platform::MsgAnswer answer =
         platform::Msg_Box(QStringLiteral("Save before closing?"), platform::MsgButtons::YesNoCancel,
@@ -456,50 +362,44 @@ bool MerivaneMain::Close_ORT()
         return true;
     if (answer == platform::MsgAnswer::Yes && !mnuSave_Click())
         return true; // Save As cancelled or the save failed: the ORT stays open
-    current_is_ascii_hex_ = false;
-    Reset_Main_Window();
+    main_.Current_Is_Ascii_Hex = false;
+    main_.Reset_Main_Window();
     return false;
 }
 
-void MerivaneMain::mnuClose_Click()
+void File_Commands::mnuClose_Click()
 {
     Close_ORT();
 }
 
-void MerivaneMain::mnuFailureMasking_Click()
+void File_Commands::mnuFailureMasking_Click()
 {
     switch (core::Versions().ORT_Type) {
     case 7: case 9: case 10: case 12: case 13: case 15:
-        pages_.Failure_Masks().ShowMe();
+        main_.Pages().Failure_Masks().ShowMe();
         return;
     default:
         platform::Msg_Box(QStringLiteral("Failure Masking... is applicable to a secured partition only"));
     }
 }
 
-void MerivaneMain::closeEvent(QCloseEvent* event)
+bool File_Commands::May_Close()
 {
-    if (actions_.value(QStringLiteral("mnuClose"))->isEnabled()) {
-        // The question only; a cancelled close leaves the ORT counting as
-        // changed because the baseline does not move.
-        bool changed = true;
-        try {
-            changed = Change_Check::Compare_With_Baseline(pages_, last_saved_crc_).Changed;
-        } catch (const std::exception&) {
-        }
-        if (changed) {
-            const platform::MsgAnswer answer = platform::Msg_Box(
-                QStringLiteral("Save before exiting?"), platform::MsgButtons::YesNoCancel,
-                platform::MsgIcon::None, QStringLiteral("Program closing"));
-            if (answer == platform::MsgAnswer::Cancel ||
-                (answer == platform::MsgAnswer::Yes && !mnuSave_Click())) {
-                event->ignore();
-                return;
-            }
-        }
+    if (!main_.Menu_Action(QStringLiteral("mnuClose"))->isEnabled())
+        return true; // no ORT open
+    // The question only; a cancelled close leaves the ORT counting as
+    // changed because the baseline does not move.
+    bool changed = true;
+    try {
+        changed =
+            Change_Check::Compare_With_Baseline(main_.Pages(), main_.get_Last_Saved_CRC()).Changed;
+    } catch (const std::exception&) {
     }
-    for (Page_Frame* page : pages_.Pages())
-        page->Close_Action();
-    type_dialog_->Close_Action();
-    event->accept();
+    if (!changed)
+        return true;
+    const platform::MsgAnswer answer = platform::Msg_Box(
+        QStringLiteral("Save before exiting?"), platform::MsgButtons::YesNoCancel,
+        platform::MsgIcon::None, QStringLiteral("Program closing"));
+    return answer == platform::MsgAnswer::No ||
+           (answer == platform::MsgAnswer::Yes && mnuSave_Click());
 }

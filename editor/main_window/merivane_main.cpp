@@ -2,9 +2,8 @@
 
 #include "editor/document/default_sat_ges_merge.h"
 #include "editor/core/ort_types.h"
+#include "editor/core/type_choice.h"
 #include "editor/core/version_labels.h"
-#include "editor/main_window/disk_b777_main.h"
-#include "editor/main_window/disk_main_hooks.h"
 #include "editor/main_window/main_menus.h"
 #include "editor/main_window/ort_type_dialog.h"
 #include "editor/main_window/page_buttons.h"
@@ -14,8 +13,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFormLayout>
@@ -76,12 +73,8 @@ MerivaneMain::MerivaneMain(Page_Set& pages, QWidget* parent)
     Build_Central();
     Bind_Fields();
     Wire_Commands();
-    type_dialog_ = new ORT_Type_Dialog(*this);
+    type_dialog_ = new ORT_Type_Dialog(this);
     Share_Controls();
-    // Disks menu, part-number dialogs and upload-disk presets (disk_main_hooks.h).
-    main_window::Install_Disk_Commands(*this);
-    // Boeing 777 upload: description fields for the load part number (disk_b777_main.h).
-    main_window::Install_B777_Upload(*this);
     Reset_Main_Window();
 }
 
@@ -249,20 +242,6 @@ void MerivaneMain::Wire_Commands()
         connect(actions_.value(QString::fromLatin1(name)), &QAction::triggered, this,
                 [this, handler] { (this->*handler)(); });
     };
-    wire("mnuNew", &MerivaneMain::mnuNew_Click);
-    wire("mnuOpen", &MerivaneMain::mnuOpen_Click);
-    wire("mnuOpenCmtAsciiHex", &MerivaneMain::mnuOpenCmtAsciiHex_Click);
-    wire("mnuConvert", &MerivaneMain::mnuConvert_Click);
-    wire("mnuSaveAsText", &MerivaneMain::mnuSaveAsText_Click);
-    wire("mnuClose", &MerivaneMain::mnuClose_Click);
-    wire("mnuFailureMasking", &MerivaneMain::mnuFailureMasking_Click);
-    const auto wire_save = [this](const char* name, bool (MerivaneMain::*handler)()) {
-        connect(actions_.value(QString::fromLatin1(name)), &QAction::triggered, this,
-                [this, handler] { (this->*handler)(); });
-    };
-    wire_save("mnuSave", &MerivaneMain::mnuSave_Click);
-    wire_save("mnuSaveAs", &MerivaneMain::mnuSaveAs_Click);
-    wire_save("mnuSaveCmtAsciiHex", &MerivaneMain::mnuSaveCmtAsciiHex_Click);
     wire("mnuExit", &MerivaneMain::mnuExit_Click);
     wire("mnuSingleSDU", &MerivaneMain::mnuSingleSDU_Click);
     wire("mnuDualSDU", &MerivaneMain::mnuDualSDU_Click);
@@ -282,7 +261,8 @@ void MerivaneMain::Reset_Main_Window()
     actions_.value(QStringLiteral("mnuFailureMasking"))->setVisible(false);
     status_description_u_->clear();
     setWindowTitle(QStringLiteral("Merivane"));
-    save_needs_name_ = false;
+    Current_Is_Ascii_Hex = false;
+    Save_Needs_Name = false;
     sdu_part_no_->clear();
     for (Page_Frame* page : pages_.Pages())
         page->Close_Action();
@@ -300,7 +280,8 @@ void MerivaneMain::Enable_Menu_Items()
     sdu_label_->show();
     version_label_->show();
     file_label_->show();
-    sdu_part_no_->setText(QStringLiteral("SDU Part Number:  ") + Software_Config_Text);
+    sdu_part_no_->setText(QStringLiteral("SDU Part Number:  ") +
+                          core::Chosen_Type().Software_Config_Text);
     actions_.value(QStringLiteral("mnuFailureMasking"))->setVisible(Show_Secured_Partition());
 }
 
@@ -402,20 +383,6 @@ void MerivaneMain::Set_ORT_Description(const QString& securedText, const QString
 int MerivaneMain::get_TOOL_VERSION() { return core::TOOL_VERSION; }
 
 int MerivaneMain::get_HEADER_SIZE() { return core::HEADER_SIZE; }
-
-QString MerivaneMain::app_path()
-{
-    QString path = QCoreApplication::applicationDirPath();
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    return path;
-}
-
-void MerivaneMain::set_Working_Directory_AppPath()
-{
-    // A folder that cannot be entered leaves the current one.
-    QDir::setCurrent(app_path());
-}
 
 bool MerivaneMain::ValidatePageControls()
 {

@@ -1,15 +1,16 @@
 #pragma once
 // The editor's main window: start-up, the no-ORT and ORT-open states, menus,
 // page buttons, the version, file and SDU labels, the description and
-// part-number fields of both partitions, and the procedures through which the
-// rest of the program reaches the window.
+// part-number fields of both partitions, its View and Help commands, and the
+// document procedures (load, write, change check, report) through which the
+// commands and the rest of the program reach the ORT. The File commands
+// (file_commands.h) and the disk commands stand on it; it knows neither.
 
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
-#include <exception>
 #include <functional>
 
 #include "editor/document/ort_loader.h"
@@ -33,13 +34,18 @@ public:
     // Program-wide state of the window that other forms read and write.
     QString Current_File;
     QString Data_Loader_Type_Text;
-    QString Software_Config_Text;
     QString Build_Text;
     bool Dual_SDU = false;
+    // The current file was chosen as an ASCII-hex file: a plain Save writes
+    // it in that form again.
+    bool Current_Is_Ascii_Hex = false;
+    // The current file was used only in part when it was opened: Save asks
+    // for a name instead of replacing it.
+    bool Save_Needs_Name = false;
 
     // Start-up: fills the program tables, resets to the no-ORT state, moves
-    // to the application folder, shows the window and runs New (which shows
-    // the type dialog modally).
+    // to the application folder and shows the window (the program then runs
+    // New).
     void Form_Load();
 
     // States.
@@ -65,11 +71,6 @@ public:
     std::uint16_t get_Last_Saved_CRC() const { return last_saved_crc_; }
     void set_Last_Saved_CRC(std::uint16_t crc) { last_saved_crc_ = crc; }
 
-    // The application folder with a trailing "/", as the file system gives it.
-    static QString app_path();
-    // Changes to the application folder; failures are ignored.
-    static void set_Working_Directory_AppPath();
-
     // Runs ValidateControls on every page; false when a field kept the focus.
     bool ValidatePageControls();
     void HidePages();
@@ -77,14 +78,12 @@ public:
     // configuration; false when the dialog was cancelled.
     bool ChooseSoftwareConfigNumber();
 
-    // Before a file replaces the open ORT: "Save before closing?" when an
-    // ORT is open. False when the user cancelled (or the save after Yes
-    // failed): the ORT stays open with its edits.
-    bool Close_Before_Opening();
     // Sets the current file and loads it.
     void Open_File(const QString& fileName);
     // Loads Current_File; catches every error itself (one box, no ORT open).
     Ort_Loader::Load_Result Load_File();
+    // How many loads have started since the window was made.
+    int Loads_Started() const { return loads_started_; }
 
     // Writes the current ORT to fileName with the writer of the partition
     // configuration and makes its CRC the saved baseline. False when the
@@ -108,18 +107,12 @@ public:
     void Set_PN_Step(PN_Step step) { pn_step_ = std::move(step); }
     void Part_Number_Step();
 
-    // Commands.
-    void mnuNew_Click();
-    void mnuOpen_Click();
-    void mnuOpenCmtAsciiHex_Click();
-    void mnuConvert_Click();
-    // The save commands answer whether the ORT was written.
-    bool mnuSave_Click();
-    bool mnuSaveAs_Click();
-    bool mnuSaveCmtAsciiHex_Click();
-    void mnuSaveAsText_Click();
-    void mnuClose_Click();
-    void mnuFailureMasking_Click();
+    // What the close box asks before the window closes: false keeps the
+    // program running. Without it the window always closes.
+    using Close_Request = std::function<bool()>;
+    void Set_Close_Request(Close_Request request) { close_request_ = std::move(request); }
+
+    // The window's own commands (View and Help, and Exit).
     void mnuExit_Click();
     void mnuSingleSDU_Click();
     void mnuDualSDU_Click();
@@ -152,14 +145,6 @@ private:
     // Hands the controls the partition code writes to the page set.
     void Share_Controls();
     void Wire_Commands();
-    // "Save before closing?": true when the user cancelled (or the save
-    // after Yes failed); otherwise the window is in the no-ORT state.
-    bool Close_ORT();
-    // Writes the ORT as ASCII hex to hexPath (through hexPath + ".tmp").
-    bool Save_Ascii_Hex(const QString& hexPath, const QString& command);
-    // Shows the box of a failed command for the file `name`.
-    void Report_Command_Error(const QString& command, const QString& name,
-                              const std::exception_ptr& error);
     friend class Main_Load_Window;
 
     Page_Set& pages_;
@@ -184,14 +169,9 @@ private:
     QLabel* file_label_ = nullptr;
     QLabel* sdu_label_ = nullptr;
     std::uint16_t last_saved_crc_ = 0;
-    // The current file was chosen as an ASCII-hex file: a plain Save writes
-    // it in that form again.
-    bool current_is_ascii_hex_ = false;
-    // The current file was used only in part when it was opened: Save asks
-    // for a name instead of replacing it.
-    bool save_needs_name_ = false;
     bool loading_ = false;
     int loads_started_ = 0;
+    Close_Request close_request_;
     PN_Step pn_step_;
     Document_Opener open_document_;
     PN_Editor pn_editor_;

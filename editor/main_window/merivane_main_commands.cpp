@@ -1,5 +1,4 @@
-// The main window's start-up and its View and Help commands. The File
-// commands are in file_commands.cpp.
+// The main window's start-up, the close box, and its View and Help commands.
 #include "editor/main_window/merivane_main.h"
 
 #include "editor/core/char_sets.h"
@@ -7,6 +6,7 @@
 #include "editor/core/crc_utils.h"
 #include "editor/core/ort_types.h"
 #include "editor/main_window/about_dialog.h"
+#include "editor/main_window/app_folder.h"
 #include "editor/main_window/app_info.h"
 #include "editor/main_window/ort_type_dialog.h"
 #include "editor/main_window/wait_cursor.h"
@@ -41,9 +41,20 @@ void MerivaneMain::Form_Load()
     core::Init_CRC_Tables();
     Reset_Main_Window();
     last_saved_crc_ = 0;
-    set_Working_Directory_AppPath();
+    main_window::set_Working_Directory_AppPath();
     show();
-    mnuNew_Click();
+}
+
+void MerivaneMain::closeEvent(QCloseEvent* event)
+{
+    if (close_request_ && !close_request_()) {
+        event->ignore();
+        return;
+    }
+    for (Page_Frame* page : pages_.Pages())
+        page->Close_Action();
+    type_dialog_->Close_Action();
+    event->accept();
 }
 
 void MerivaneMain::mnuExit_Click()
@@ -79,7 +90,7 @@ void MerivaneMain::mnuAbout_Click()
 
 void MerivaneMain::mnuHelpContents_Click()
 {
-    const QString path = app_path() + QStringLiteral("items.pdf");
+    const QString path = main_window::app_path() + QStringLiteral("items.pdf");
     bool shown = false;
     {
         const main_window::Wait_Cursor wait;

@@ -1,8 +1,8 @@
 #include "editor/main_window/ort_type_dialog.h"
 
 #include "editor/core/ort_types.h"
-#include "editor/main_window/merivane_main.h"
-#include "editor/main_window/new_ort_steps.h"
+#include "editor/main_window/app_folder.h"
+#include "editor/main_window/file_filters.h"
 #include "editor/pages/page_frame.h"
 #include "platform/file_dialog_service.h"
 #include "platform/message_service.h"
@@ -22,9 +22,6 @@ using main_window::Type_Options;
 
 namespace {
 
-const QString ORT_FILTER = QStringLiteral(
-    "ORT Files (*.cfg);;All Files (*);;ORT Files (*.tab);;ORT Files B777 (*.001)");
-
 // A column heading with the line that underlines it.
 QList<QWidget*> Add_Heading(QGridLayout* grid, int column, const QString& label_name,
                             const QString& line_name, const QString& caption)
@@ -41,7 +38,7 @@ QList<QWidget*> Add_Heading(QGridLayout* grid, int column, const QString& label_
 
 } // namespace
 
-ORT_Type_Dialog::ORT_Type_Dialog(MerivaneMain& main) : QDialog(&main), main_(main)
+ORT_Type_Dialog::ORT_Type_Dialog(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("ORT_Type_Dialog"));
     setWindowTitle(QStringLiteral("Create New ORT"));
@@ -178,7 +175,6 @@ void ORT_Type_Dialog::Take_Over_Choice()
         return;
     remembered_ = pending_button_;
     committed_ = *pending_;
-    main_.Software_Config_Text = committed_.Software_Config_Text;
     main_window::Apply_Version_Info(committed_);
     main_window::Apply_Chosen_Type(committed_);
 }
@@ -188,10 +184,8 @@ void ORT_Type_Dialog::OK_Click()
     if (!pending_)
         return;
     Take_Over_Choice();
-    if (convert_mode_)
-        main_window::Run_Convert_ORT(main_);
-    else
-        main_window::Run_New_ORT(main_);
+    if (actions_.Create_ORT)
+        actions_.Create_ORT(convert_mode_);
     accept();
 }
 
@@ -201,10 +195,10 @@ void ORT_Type_Dialog::Open_Click()
         return;
     // As File > Open: the open ORT is offered for saving first; Cancel keeps
     // it, its edits and the configuration it was made for.
-    if (!main_.Close_Before_Opening())
+    if (actions_.Close_Before_Opening && !actions_.Close_Before_Opening())
         return;
-    const QString name = platform::Get_Open_File_Name(QStringLiteral("Open"), ORT_FILTER);
-    main_.set_Working_Directory_AppPath();
+    const QString name = platform::Get_Open_File_Name(QStringLiteral("Open"), main_window::ORT_FILTER);
+    main_window::set_Working_Directory_AppPath();
     if (name.isEmpty())
         return; // cancelled: the dialog stays as it is
     if (!QFileInfo(name).isFile()) {
@@ -214,7 +208,8 @@ void ORT_Type_Dialog::Open_Click()
     // The chosen configuration is the target of the load.
     Take_Over_Choice();
     accept();
-    main_.Open_File(name);
+    if (actions_.Open_File)
+        actions_.Open_File(name);
 }
 
 void ORT_Type_Dialog::Cancel_Click()

@@ -13,9 +13,9 @@
 #include <QDialog>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 
-class MerivaneMain;
 class QAbstractButton;
 class QButtonGroup;
 class QCloseEvent;
@@ -24,10 +24,24 @@ class QPushButton;
 class QRadioButton;
 class QShowEvent;
 
+// What the dialog's buttons run once the choice is taken over; the File
+// commands provide them.
+struct Type_Dialog_Actions {
+    // OK: a new ORT (convert false) or the conversion of the open one.
+    std::function<void(bool convert)> Create_ORT;
+    // Open..., before its file dialog: false when the open ORT is to stay
+    // (the user cancelled the offer to save it).
+    std::function<bool()> Close_Before_Opening;
+    // Open..., after its file dialog: loads the chosen file.
+    std::function<void(const QString& file)> Open_File;
+};
+
 class ORT_Type_Dialog : public QDialog {
     Q_OBJECT
 public:
-    explicit ORT_Type_Dialog(MerivaneMain& main);
+    explicit ORT_Type_Dialog(QWidget* owner);
+
+    void Set_Actions(Type_Dialog_Actions actions) { actions_ = std::move(actions); }
 
     // Hides the dialog; it lives for the whole run.
     void Close_Action();
@@ -75,7 +89,7 @@ private:
     void Build();
     void Take_Over_Choice();
 
-    MerivaneMain& main_;
+    Type_Dialog_Actions actions_;
     QButtonGroup* group_ = nullptr;
     QList<QList<QRadioButton*>> options_; // [row][column]
     QRadioButton* startup_hidden_ = nullptr;

@@ -54,7 +54,7 @@ protected:
     }
     void TearDown() override { rc::Set_Pause_Service({}); }
 
-    Create_Upload_Disk_Dialog& Upload() const { return Find_Disk_Commands(main.get())->Upload_Dialog(); }
+    Create_Upload_Disk_Dialog& Upload() const { return program->Disks().Upload_Dialog(); }
     QString Folder() const { return QDir::cleanPath(dir.path()) + QLatin1Char('/'); }
     QStringList Files() const { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); }
     QString Description(const char* name) const
@@ -66,7 +66,7 @@ protected:
     // still showing after that is cancelled, so no test can hang.
     void Create_Upload_Disk()
     {
-        QTimer::singleShot(0, main.get(), [this] {
+        QTimer::singleShot(0, main, [this] {
             EXPECT_EQ(QApplication::activeModalWidget(), &Upload());
             Upload().OKButton_Click();
             shown_after_ok = Upload().isVisible();

@@ -49,10 +49,9 @@ protected:
     QStringList shown;
 };
 
-TEST_F(Disk_Commands_Test, Found_Under_Its_Window)
+TEST_F(Disk_Commands_Test, Its_Dialogs_Belong_To_Its_Window)
 {
-    EXPECT_EQ(Find_Disk_Commands(&window), commands);
-    EXPECT_EQ(Find_Disk_Commands(nullptr), nullptr);
+    EXPECT_EQ(commands->parent(), &window);
     EXPECT_EQ(commands->Formal_Dialog().parent(), &window);
     EXPECT_EQ(commands->Casual_Dialog().parent(), &window);
     EXPECT_EQ(commands->Upload_Dialog().parent(), &window);

@@ -49,7 +49,7 @@ TEST(Disk_Guarded_Write, Errors_Become_Descriptions)
 
 class Disk_Main_Test : public MainWindowTest {
 protected:
-    Disk_Commands& Commands() const { return *Find_Disk_Commands(main.get()); }
+    Disk_Commands& Commands() const { return program->Disks(); }
     QLineEdit* Box(const char* name) const { return static_cast<QLineEdit*>(Widget(name)); }
 
     // Records the dialog shown modally next and closes it.
@@ -68,7 +68,7 @@ protected:
 
 TEST_F(Disk_Main_Test, Installed_With_The_Window)
 {
-    ASSERT_NE(Find_Disk_Commands(main.get()), nullptr);
+    ASSERT_EQ(program->Disks().parent(), main);
     Create_ORT(Row_Of("Option_012"), 1);
     Record_Next_Modal();
     main->Menu_Action(QStringLiteral("mnuCreateDownloadDisk"))->trigger();

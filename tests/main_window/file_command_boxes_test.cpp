@@ -47,7 +47,7 @@ TEST_F(FileCommandBoxes, SaveBeforeClosingQuestionIsExact)
 {
     New_14();
     boxes.Answer(MsgAnswer::Cancel);
-    main->mnuClose_Click();
+    commands->mnuClose_Click();
     ASSERT_EQ(boxes.Boxes().size(), 1);
     Expect_Box(0, QStringLiteral("Save before closing?"), QStringLiteral("File closing"),
                MsgIcon::None, MsgButtons::YesNoCancel);
@@ -59,7 +59,7 @@ TEST_F(FileCommandBoxes, CloseIsAskedEvenRightAfterASave)
     New_14();
     ASSERT_TRUE(Save_As(QStringLiteral("a.cfg")));
     boxes.Answer(MsgAnswer::No);
-    main->mnuClose_Click();
+    commands->mnuClose_Click();
     ASSERT_EQ(boxes.Boxes().size(), 1);
     EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Save before closing?"));
     EXPECT_FALSE(main->Is_ORT_Loaded());
@@ -81,14 +81,14 @@ TEST_F(FileCommandBoxes, SaveBeforeExitingQuestionIsExact)
 TEST_F(FileCommandBoxes, FailureMaskingNeedsASecuredPartition)
 {
     New_14(); // user only
-    main->mnuFailureMasking_Click();
+    commands->mnuFailureMasking_Click();
     ASSERT_EQ(boxes.Boxes().size(), 1);
     Expect_Box(0, QStringLiteral("Failure Masking... is applicable to a secured partition only"),
                QString(), MsgIcon::None, MsgButtons::Ok);
     boxes.Clear();
     New_14(2); // composite, type 15
     ASSERT_EQ(core::Versions().ORT_Type, 15);
-    main->mnuFailureMasking_Click();
+    commands->mnuFailureMasking_Click();
     EXPECT_TRUE(boxes.Boxes().isEmpty());
 }
 
@@ -97,7 +97,7 @@ TEST_F(FileCommandBoxes, SaveWritesHeaderDataCRCAndTakesTheBaseline)
     New_14(2);
     ASSERT_TRUE(Save_As(QStringLiteral("c.cfg")));
     Edit();
-    ASSERT_TRUE(main->mnuSave_Click());
+    ASSERT_TRUE(commands->mnuSave_Click());
     const QByteArray file = Read_File(Path(QStringLiteral("c.cfg")));
     ASSERT_EQ(file.size(), 22582);
     EXPECT_EQ(file.left(28), QByteArray("OHQUENDRALL/ZELKO 6240100-15"));
@@ -121,7 +121,7 @@ TEST_F(FileCommandBoxes, SaveOntoAFolderReportsTheCommandErrorAndChangesNothing)
     main->Current_File = Path(QStringLiteral("folder.cfg"));
     main->setWindowTitle(QStringLiteral("before"));
     Edit();
-    EXPECT_FALSE(main->mnuSave_Click());
+    EXPECT_FALSE(commands->mnuSave_Click());
     ASSERT_EQ(boxes.Boxes().size(), 1);
     Expect_Box(0, QStringLiteral("mnuSave Error type: 75, Path/File access error"), QString(),
                MsgIcon::None, MsgButtons::Ok);
@@ -135,7 +135,7 @@ TEST_F(FileCommandBoxes, CmtUploadFileTakesTheWritersCRCAsTheBaseline)
     New_14();
     Edit();
     files.Answer(Path(QStringLiteral("up.Hex")));
-    ASSERT_TRUE(main->mnuSaveCmtAsciiHex_Click());
+    ASSERT_TRUE(commands->mnuSaveCmtAsciiHex_Click());
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("up.Hex")));
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Merivane - ") + Path(QStringLiteral("up.Hex")));
     const core::Ascii_Hex_Decode_Result decoded =
@@ -151,14 +151,14 @@ TEST_F(FileCommandBoxes, SaveTextFileAsWithoutAnOldExtensionNamesTheORTCfg)
     ASSERT_TRUE(Save_As(QStringLiteral("plain")));
     ASSERT_EQ(core::Get_Extension(main->Current_File), QString());
     files.Answer(Path(QStringLiteral("rep.txt")));
-    main->mnuSaveAsText_Click();
+    commands->mnuSaveAsText_Click();
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("rep.cfg")));
     EXPECT_EQ(main->get_Last_Saved_CRC(), 0);
     EXPECT_TRUE(Read_File(Path(QStringLiteral("rep.txt")))
                     .contains(("ORT FILE NAME: " + Path(QStringLiteral("rep.cfg")) + "\r\n").toLatin1()));
     // A cancelled dialog changes nothing.
     files.Answer(QString());
-    main->mnuSaveAsText_Click();
+    commands->mnuSaveAsText_Click();
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("rep.cfg")));
     EXPECT_TRUE(boxes.Boxes().isEmpty());
 }
@@ -173,7 +173,7 @@ TEST_F(FileCommandBoxes, ReportHeaderBlockThroughTheWindow)
     Field("Control_33")->setText(QStringLiteral("UDESC"));
     main->set_Last_Saved_CRC(0xFFFF);
     main->Data_Loader_Type_Text = QStringLiteral("DLT");
-    main->Software_Config_Text = QStringLiteral("SCT");
+    core::Chosen_Type().Software_Config_Text = QStringLiteral("SCT");
     const QString path = Path(QStringLiteral("h.txt"));
     main->Write_Text_Output(path, QStringLiteral("/o/x.cfg"));
     const QStringList lines = QString::fromLatin1(Read_File(path)).split(QStringLiteral("\r\n"));
@@ -219,7 +219,7 @@ TEST_F(FileCommandBoxes, CancelledConfigurationChoiceAfterACmtDownloadFileLeaves
     const QString hex = Path(QStringLiteral("y.Hex"));
     ASSERT_TRUE(core::Binary_To_Ascii(Path(QStringLiteral("a.cfg")), hex));
     boxes.Answer(MsgAnswer::No); // Save before closing?
-    main->mnuClose_Click();
+    commands->mnuClose_Click();
     ASSERT_FALSE(main->Is_ORT_Loaded());
     const QString caption = main->windowTitle();
     main->Current_File = Path(QStringLiteral("before.cfg"));
@@ -227,7 +227,7 @@ TEST_F(FileCommandBoxes, CancelledConfigurationChoiceAfterACmtDownloadFileLeaves
     files.Answer(hex);
     boxes.Answer(MsgAnswer::No); // not the correct configuration
     When_Type_Dialog_Shows([](ORT_Type_Dialog& dialog) { dialog.reject(); });
-    main->mnuOpenCmtAsciiHex_Click();
+    commands->mnuOpenCmtAsciiHex_Click();
     EXPECT_FALSE(main->Is_ORT_Loaded());
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("before.cfg")));
     EXPECT_EQ(main->windowTitle(), caption);
@@ -240,7 +240,7 @@ TEST_F(FileCommandBoxes, NewAndConvertShowTheTypeDialogWithTheirCaptions)
         caption = dialog.windowTitle();
         dialog.reject();
     });
-    main->mnuNew_Click(); // no ORT open: no question
+    commands->mnuNew_Click(); // no ORT open: no question
     EXPECT_EQ(caption, QStringLiteral("Create New ORT"));
     EXPECT_TRUE(boxes.Boxes().isEmpty());
     EXPECT_FALSE(main->Is_ORT_Loaded());
@@ -252,7 +252,7 @@ TEST_F(FileCommandBoxes, NewAndConvertShowTheTypeDialogWithTheirCaptions)
         caption = dialog.windowTitle();
         dialog.reject();
     });
-    main->mnuConvert_Click();
+    commands->mnuConvert_Click();
     EXPECT_EQ(caption, QStringLiteral("Convert ORT"));
     EXPECT_TRUE(boxes.Boxes().isEmpty());
 }

@@ -34,7 +34,7 @@ protected:
     }
     ~FileCommandsTest() override
     {
-        main.reset();
+        program.reset();
         pages.reset();
         QDir::setCurrent(previous_dir_);
     }
@@ -61,7 +61,7 @@ protected:
     bool Save_As(const QString& name)
     {
         files.Answer(Path(name));
-        return main->mnuSaveAs_Click();
+        return commands->mnuSaveAs_Click();
     }
 
     static void Write_All(const QString& path, const QByteArray& bytes)

@@ -3,6 +3,8 @@
 // reset, for the main-window tests.
 
 #include "editor/core/ort_types.h"
+#include "editor/main_window/file_commands.h"
+#include "editor/main_window/main_program.h"
 #include "editor/main_window/merivane_main.h"
 #include "editor/main_window/ort_type_dialog.h"
 #include "editor/page_set/page_set.h"
@@ -25,7 +27,7 @@ protected:
     // step leaves open is cancelled so that no test can hang.
     void When_Type_Dialog_Shows(std::function<void(ORT_Type_Dialog&)> step)
     {
-        QTimer::singleShot(0, main.get(), [this, step = std::move(step)] {
+        QTimer::singleShot(0, main, [this, step = std::move(step)] {
             ORT_Type_Dialog& dialog = main->Type_Dialog();
             EXPECT_TRUE(dialog.isVisible());
             step(dialog);
@@ -54,5 +56,8 @@ protected:
 
     testsupport::ScriptedMessages boxes;
     std::unique_ptr<Page_Set> pages = std::make_unique<Page_Set>();
-    std::unique_ptr<MerivaneMain> main = std::make_unique<MerivaneMain>(*pages);
+    std::unique_ptr<main_window::Main_Program> program =
+        std::make_unique<main_window::Main_Program>(*pages);
+    MerivaneMain* main = &program->Window();
+    File_Commands* commands = &program->Commands();
 };

@@ -2,7 +2,9 @@
 // Dual SDU, the page buttons, the description fields, About and Help.
 #include "main_window_fixture.h"
 
+#include "editor/core/type_choice.h"
 #include "editor/main_window/about_dialog.h"
+#include "editor/main_window/app_folder.h"
 #include "editor/main_window/main_menus.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
@@ -81,7 +83,7 @@ TEST_F(MainWindowTest, StartUpOpensTheTypeDialogOverTheNoOrtState)
                                               QStringLiteral("mnuAbout")}));
         dialog.Cancel_Click();
     });
-    main->Form_Load();
+    program->Start();
     EXPECT_TRUE(dialog_seen);
     EXPECT_EQ(main->Build_Text, QStringLiteral("(Build 1)"));
 
@@ -216,7 +218,7 @@ TEST_F(MainWindowTest, NewWithAnOpenOrtAndCancelAtTheQuestionKeepsIt)
     Create_ORT(Row_Of("Option_130"), 1);
     main->Current_File = QStringLiteral("/tmp/kept.cfg");
     boxes.Answer(platform::MsgAnswer::Cancel);
-    main->mnuNew_Click(); // no dialog may open: the fixture would report it
+    commands->mnuNew_Click(); // no dialog may open: the fixture would report it
     EXPECT_TRUE(main->Is_ORT_Loaded());
     EXPECT_EQ(core::Versions().ORT_Type, 8);
     EXPECT_EQ(main->Current_File, QStringLiteral("/tmp/kept.cfg"));
@@ -393,7 +395,7 @@ TEST_F(MainWindowTest, HelpOpensItemsPdfInTheApplicationFolder)
     main->Set_Document_Opener([](const QString&) { return true; });
     main->mnuHelpContents_Click();
     EXPECT_TRUE(boxes.Boxes().isEmpty());
-    EXPECT_TRUE(MerivaneMain::app_path().endsWith(QLatin1Char('/')));
+    EXPECT_TRUE(main_window::app_path().endsWith(QLatin1Char('/')));
 }
 
 TEST_F(MainWindowTest, AboutShowsPartNumberVersionAndBuild)
@@ -431,5 +433,5 @@ TEST_F(MainWindowTest, ChooseConfigurationNumberHidesPagesAndAsksForATarget)
     });
     main->ChooseSoftwareConfigNumber();
     EXPECT_TRUE(main->Type_Dialog().Configuration_Chosen());
-    EXPECT_EQ(main->Software_Config_Text, QStringLiteral("6240118-xx140"));
+    EXPECT_EQ(core::Chosen_Type().Software_Config_Text, QStringLiteral("6240118-xx140"));
 }

@@ -34,7 +34,7 @@ protected:
         New_14();
         ASSERT_TRUE(Save_As(name));
         boxes.Answer(MsgAnswer::No);
-        main->mnuClose_Click();
+        commands->mnuClose_Click();
         boxes.Clear();
         ASSERT_FALSE(main->Is_ORT_Loaded());
     }
@@ -49,7 +49,7 @@ TEST_F(OpenFileTest, OpenAsksToSaveThenLoadsWithLabelsAndBaseline)
     boxes.Answer(MsgAnswer::No);  // Save before closing?
     files.Answer(Path(QStringLiteral("a.cfg")));
     boxes.Answer(MsgAnswer::Yes); // the configuration question
-    main->mnuOpen_Click();
+    commands->mnuOpen_Click();
 
     ASSERT_EQ(boxes.Boxes().size(), 2) << boxes.Texts().join(u'|').toStdString();
     EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Save before closing?"));
@@ -70,7 +70,7 @@ TEST_F(OpenFileTest, CancelAtTheSaveQuestionKeepsTheOpenORT)
     Edit();
     main->Current_File = Path(QStringLiteral("kept.cfg"));
     boxes.Answer(MsgAnswer::Cancel);
-    main->mnuOpen_Click();
+    commands->mnuOpen_Click();
     EXPECT_TRUE(files.Requests().isEmpty());
     EXPECT_TRUE(main->Is_ORT_Loaded());
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("kept.cfg")));
@@ -83,7 +83,7 @@ TEST_F(OpenFileTest, RefusedFileEndsInTheNoORTStateWithOneBox)
     New_14();
     boxes.Answer(MsgAnswer::No);
     files.Answer(Path(QStringLiteral("bad.cfg")));
-    main->mnuOpen_Click();
+    commands->mnuOpen_Click();
     ASSERT_EQ(boxes.Boxes().size(), 2);
     EXPECT_EQ(boxes.Boxes()[1].text, QStringLiteral("Invalid file header"));
     EXPECT_EQ(boxes.Boxes()[1].title, QStringLiteral("Load error"));
@@ -98,7 +98,7 @@ TEST_F(OpenFileTest, MissingFileIsReportedByName)
     New_14();
     boxes.Answer(MsgAnswer::No);
     files.Answer(Path(QStringLiteral("none.cfg")));
-    main->mnuOpen_Click();
+    commands->mnuOpen_Click();
     ASSERT_EQ(boxes.Boxes().size(), 2);
     EXPECT_EQ(boxes.Boxes()[1].text, Path(QStringLiteral("none.cfg")));
     EXPECT_EQ(boxes.Boxes()[1].title, QStringLiteral("File Does Not Exist"));
@@ -110,7 +110,7 @@ TEST_F(OpenFileTest, CancelledFileDialogIsSilent)
     New_14();
     boxes.Answer(MsgAnswer::No);
     files.Answer(QString());
-    main->mnuOpen_Click();
+    commands->mnuOpen_Click();
     EXPECT_EQ(boxes.Boxes().size(), 1);
 }
 
@@ -139,7 +139,7 @@ TEST_F(OpenFileTest, CmtDownloadFileAsksToSaveAndLoadsItsBinaryCopy)
     boxes.Answer(MsgAnswer::No);
     files.Answer(hex);
     boxes.Answer(MsgAnswer::Yes);
-    main->mnuOpenCmtAsciiHex_Click();
+    commands->mnuOpenCmtAsciiHex_Click();
     EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Save before closing?"));
     EXPECT_TRUE(main->Is_ORT_Loaded());
     EXPECT_EQ(main->Current_File, hex + QStringLiteral(".tmp"));
@@ -154,7 +154,7 @@ TEST_F(OpenFileTest, CmtDownloadFileStopsWhenTheConversionFails)
     main->Current_File = Path(QStringLiteral("x.cfg"));
     boxes.Answer(MsgAnswer::No);
     files.Answer(hex);
-    main->mnuOpenCmtAsciiHex_Click();
+    commands->mnuOpenCmtAsciiHex_Click();
     ASSERT_EQ(boxes.Boxes().size(), 2) << boxes.Texts().join(u'|').toStdString();
     EXPECT_EQ(boxes.Boxes()[1].text, QStringLiteral("Overflow"));
     EXPECT_FALSE(QFile::exists(hex + QStringLiteral(".tmp")));
@@ -165,7 +165,7 @@ TEST_F(OpenFileTest, CmtDownloadFileCancelAtTheSaveQuestionKeepsTheORT)
 {
     New_14();
     boxes.Answer(MsgAnswer::Cancel);
-    main->mnuOpenCmtAsciiHex_Click();
+    commands->mnuOpenCmtAsciiHex_Click();
     EXPECT_TRUE(files.Requests().isEmpty());
     EXPECT_TRUE(main->Is_ORT_Loaded());
 }
@@ -177,7 +177,7 @@ TEST_F(OpenFileTest, UnchangedGenerationTwoFileClosesWithoutAQuestion)
     boxes.Answer(MsgAnswer::No);
     files.Answer(Path(QStringLiteral("g8.cfg")));
     boxes.Answer(MsgAnswer::Yes);
-    main->mnuOpen_Click();
+    commands->mnuOpen_Click();
     ASSERT_TRUE(main->Is_ORT_Loaded());
     boxes.Clear();
     EXPECT_TRUE(main->close());
@@ -191,7 +191,7 @@ TEST_F(OpenFileTest, FirstGenerationFileAsksBeforeExitingEvenWithoutAnEdit)
     boxes.Answer(MsgAnswer::No);
     files.Answer(Path(QStringLiteral("g1.cfg")));
     boxes.Answer(MsgAnswer::Yes);
-    main->mnuOpen_Click();
+    commands->mnuOpen_Click();
     ASSERT_TRUE(main->Is_ORT_Loaded()) << boxes.Texts().join(u'|').toStdString();
     EXPECT_EQ(main->get_Last_Saved_CRC(), 0);
     boxes.Clear();
@@ -212,7 +212,7 @@ TEST_F(OpenFileTest, TypeDialogOpenKeepsAFirstGenerationFileChanged)
         dialog.Select_Option(dialog.Option(Row_Of("Option_135_AB"), 1));
         dialog.Open_Click();
     });
-    main->mnuNew_Click();
+    commands->mnuNew_Click();
     ASSERT_TRUE(main->Is_ORT_Loaded()) << boxes.Texts().join(u'|').toStdString();
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("g1.cfg")));
     // New does not take a baseline over the one the load left.
@@ -230,7 +230,7 @@ TEST_F(OpenFileTest, TypeDialogOpenAsksToSaveAnOpenORTAndCancelKeepsEverything)
         dialog.Select_Option(dialog.Option(Row_Of("Option_135_AB"), 1));
         dialog.Open_Click();
     });
-    main->mnuConvert_Click();
+    commands->mnuConvert_Click();
 
     ASSERT_EQ(boxes.Boxes().size(), 1) << boxes.Texts().join(u'|').toStdString();
     EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Save before closing?"));
@@ -253,17 +253,17 @@ TEST_F(OpenFileTest, SaveAfterALimitedLoadAsksForANameInsteadOfReplacingTheFile)
     boxes.Answer(MsgAnswer::No);  // Save before closing?
     files.Answer(Path(QStringLiteral("c.cfg")));
     boxes.Answer(MsgAnswer::Yes); // the configuration question
-    main->mnuOpen_Click();
+    commands->mnuOpen_Click();
     ASSERT_TRUE(main->Is_ORT_Loaded());
     ASSERT_EQ(boxes.Boxes().last().title, QStringLiteral("Limited Data Loading"));
     const qsizetype requests = files.Requests().size();
 
     // Save, and the Yes of the closing question, go through Save As.
     files.Answer(QString()); // the Save As dialog is cancelled
-    EXPECT_FALSE(main->mnuSave_Click());
+    EXPECT_FALSE(commands->mnuSave_Click());
     files.Answer(QString());
     boxes.Answer(MsgAnswer::Yes);
-    main->mnuClose_Click();
+    commands->mnuClose_Click();
     ASSERT_EQ(files.Requests().size(), requests + 2);
     EXPECT_EQ(files.Requests().last().title, QStringLiteral("Save As"));
     EXPECT_TRUE(main->Is_ORT_Loaded());
@@ -272,6 +272,6 @@ TEST_F(OpenFileTest, SaveAfterALimitedLoadAsksForANameInsteadOfReplacingTheFile)
     // The same name chosen in Save As is the user's own choice.
     ASSERT_TRUE(Save_As(QStringLiteral("c.cfg")));
     EXPECT_EQ(Read_File(Path(QStringLiteral("c.cfg"))).size(), 44 + 21366 + 2);
-    EXPECT_TRUE(main->mnuSave_Click());
+    EXPECT_TRUE(commands->mnuSave_Click());
     EXPECT_EQ(files.Requests().size(), requests + 3);
 }

@@ -2,6 +2,7 @@
 // the visible columns and its Open... button.
 #include "main_window_fixture.h"
 
+#include "editor/core/type_choice.h"
 #include "editor/main_window/ort_type_options.h"
 
 #include <QLabel>
@@ -89,7 +90,7 @@ TEST_F(MainWindowTest, EveryOptionSetsTheVersionInfoOfItsColumnOnOk)
             EXPECT_EQ(v.User_Loaded, loaded);
 
             const ORT_Type_Dialog& dialog = main->Type_Dialog();
-            EXPECT_EQ(main->Software_Config_Text, QString::fromLatin1(want.config_text));
+            EXPECT_EQ(core::Chosen_Type().Software_Config_Text, QString::fromLatin1(want.config_text));
             EXPECT_EQ(dialog.Stored_Secured_PN(), QString::fromLatin1(want.secured_pn));
             EXPECT_EQ(dialog.Stored_User_PN(), QString::fromLatin1(want.user_pn));
             EXPECT_EQ(dialog.Model_Index(), want.model_index);
@@ -132,7 +133,7 @@ TEST_F(MainWindowTest, AChoiceStaysPendingUntilOk)
     // Nothing has reached the program-wide state yet.
     EXPECT_EQ(core::Versions().ORT_Type, before.ORT_Type);
     EXPECT_EQ(core::Versions().User_Current, before.User_Current);
-    EXPECT_TRUE(main->Software_Config_Text.isEmpty());
+    EXPECT_TRUE(core::Chosen_Type().Software_Config_Text.isEmpty());
     EXPECT_FALSE(dialog.Configuration_Chosen());
 
     // Cancel brings the radio buttons back to the state before.
@@ -145,7 +146,7 @@ TEST_F(MainWindowTest, CancelAndCloseBoxRestoreTheChoiceFromBeforeTheDialogOpene
 {
     // A first ORT of type 8.
     When_Type_Dialog_Shows([this](ORT_Type_Dialog&) { Create_ORT(4, 1); });
-    main->mnuNew_Click();
+    commands->mnuNew_Click();
     ASSERT_EQ(core::Versions().ORT_Type, 8);
     const core::Version_State after_first = core::Versions();
 
@@ -158,13 +159,13 @@ TEST_F(MainWindowTest, CancelAndCloseBoxRestoreTheChoiceFromBeforeTheDialogOpene
         dialog.Select_Option(dialog.Option(12, 1));
         dialog.Cancel_Click();
     });
-    main->mnuNew_Click();
+    commands->mnuNew_Click();
     EXPECT_EQ(boxes.Texts(), QStringList{QStringLiteral("Save before closing?")});
     EXPECT_EQ(boxes.Boxes()[0].title, QStringLiteral("File closing"));
     EXPECT_EQ(boxes.Boxes()[0].buttons, platform::MsgButtons::YesNoCancel);
     EXPECT_EQ(core::Versions().User_Current, after_first.User_Current);
     EXPECT_EQ(core::Versions().ORT_Type, core::ORT_TYPE_NONE);
-    EXPECT_EQ(main->Software_Config_Text, QStringLiteral("6240118-xx012"));
+    EXPECT_EQ(core::Chosen_Type().Software_Config_Text, QStringLiteral("6240118-xx012"));
     EXPECT_EQ(main->Type_Dialog().Remembered_Option(), main->Type_Dialog().Option(4, 1));
     EXPECT_FALSE(main->Is_ORT_Loaded());
 
@@ -173,7 +174,7 @@ TEST_F(MainWindowTest, CancelAndCloseBoxRestoreTheChoiceFromBeforeTheDialogOpene
         dialog.Select_Option(dialog.Option(13, 1));
         dialog.close();
     });
-    main->mnuNew_Click();
+    commands->mnuNew_Click();
     EXPECT_EQ(core::Versions().User_Current, after_first.User_Current);
     EXPECT_EQ(main->Type_Dialog().Upload_Preset(), (main_window::Upload_Preset{4, 0}));
     EXPECT_TRUE(main->Type_Dialog().Option(4, 1)->isChecked());

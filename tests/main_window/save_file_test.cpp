@@ -51,7 +51,7 @@ TEST_F(SaveFileTest, SaveWithoutAFileRunsSaveAs)
 {
     New_14();
     files.Answer(QString());
-    EXPECT_FALSE(main->mnuSave_Click());
+    EXPECT_FALSE(commands->mnuSave_Click());
     ASSERT_EQ(files.Requests().size(), 1);
     EXPECT_EQ(files.Requests()[0].kind, platform::FileDialogRequest::Kind::Save);
     EXPECT_TRUE(boxes.Boxes().isEmpty());
@@ -73,7 +73,7 @@ TEST_F(SaveFileTest, SaveAsWritesTakesTheNameAndTheBaseline)
     // Save As from a named file offers its name and adds its extension.
     ASSERT_TRUE(Save_As(QStringLiteral("t.cfg")));
     files.Answer(Path(QStringLiteral("u")));
-    ASSERT_TRUE(main->mnuSaveAs_Click());
+    ASSERT_TRUE(commands->mnuSaveAs_Click());
     EXPECT_EQ(files.Requests().last().file_name, Path(QStringLiteral("t")));
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("u.cfg")));
 }
@@ -106,7 +106,7 @@ TEST_F(SaveFileTest, FailedSaveLeavesTheOldFileCaptionAndBaseline)
     // The current file has become a folder: the write fails.
     ASSERT_TRUE(QFile::remove(Path(QStringLiteral("sub/a.cfg"))));
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("sub/a.cfg")));
-    EXPECT_FALSE(main->mnuSave_Click());
+    EXPECT_FALSE(commands->mnuSave_Click());
     ASSERT_EQ(boxes.Boxes().size(), 1);
     EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("mnuSave Error type: 75, Path/File access error"));
     EXPECT_EQ(main->get_Last_Saved_CRC(), crc);
@@ -125,7 +125,7 @@ TEST_F(SaveFileTest, FullDiskIsReportedAsDiskFullAndKeepsTheOldFile)
         // The file-size limit stands in for a full disk: same error, same outcome.
         const File_Size_Limit limit(4096);
         ASSERT_TRUE(limit.Set());
-        EXPECT_FALSE(main->mnuSave_Click());
+        EXPECT_FALSE(commands->mnuSave_Click());
     }
     ASSERT_EQ(boxes.Boxes().size(), 1);
     EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("mnuSave Error type: 61, Disk full"));
@@ -139,7 +139,7 @@ TEST_F(SaveFileTest, CmtUploadFileIsHexAndAPlainSaveKeepsItHex)
 {
     New_14();
     files.Answer(Path(QStringLiteral("up.Hex")));
-    ASSERT_TRUE(main->mnuSaveCmtAsciiHex_Click());
+    ASSERT_TRUE(commands->mnuSaveCmtAsciiHex_Click());
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("up.Hex")));
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("up.Hex.tmp"))));
     const QByteArray hex = Read_File(Path(QStringLiteral("up.Hex")));
@@ -150,7 +150,7 @@ TEST_F(SaveFileTest, CmtUploadFileIsHexAndAPlainSaveKeepsItHex)
               core::Calc_CRC16(decoded.Bytes.mid(44, decoded.Bytes.size() - 46)));
 
     Edit();
-    ASSERT_TRUE(main->mnuSave_Click());
+    ASSERT_TRUE(commands->mnuSave_Click());
     const QByteArray again = Read_File(Path(QStringLiteral("up.Hex")));
     EXPECT_TRUE(again.startsWith("4F48"));
     EXPECT_NE(again, hex);
@@ -163,20 +163,20 @@ TEST_F(SaveFileTest, CloseAlwaysAsksAndFollowsTheAnswer)
     ASSERT_TRUE(Save_As(QStringLiteral("a.cfg")));
     // Cancel keeps the ORT.
     boxes.Answer(MsgAnswer::Cancel);
-    main->mnuClose_Click();
+    commands->mnuClose_Click();
     EXPECT_TRUE(main->Is_ORT_Loaded());
     EXPECT_EQ(boxes.Boxes().last().text, QStringLiteral("Save before closing?"));
     EXPECT_EQ(boxes.Boxes().last().buttons, platform::MsgButtons::YesNoCancel);
     // Yes saves, then closes.
     Edit();
     boxes.Answer(MsgAnswer::Yes);
-    main->mnuClose_Click();
+    commands->mnuClose_Click();
     EXPECT_FALSE(main->Is_ORT_Loaded());
     EXPECT_TRUE(Read_File(Path(QStringLiteral("a.cfg"))).contains("EDITED"));
     // No closes without saving.
     New_14();
     boxes.Answer(MsgAnswer::No);
-    main->mnuClose_Click();
+    commands->mnuClose_Click();
     EXPECT_FALSE(main->Is_ORT_Loaded());
 }
 
@@ -185,12 +185,12 @@ TEST_F(SaveFileTest, YesAtCloseWithoutAFileAndACancelledSaveAsKeepsTheORT)
     New_14();
     boxes.Answer(MsgAnswer::Yes);
     files.Answer(QString());
-    main->mnuClose_Click();
+    commands->mnuClose_Click();
     EXPECT_TRUE(main->Is_ORT_Loaded());
     // Open stops before its file dialog in the same situation.
     boxes.Answer(MsgAnswer::Yes);
     files.Answer(QString());
-    main->mnuOpen_Click();
+    commands->mnuOpen_Click();
     EXPECT_EQ(files.Requests().size(), 2); // both Save As dialogs, no Open dialog
     EXPECT_TRUE(main->Is_ORT_Loaded());
 }
@@ -200,7 +200,7 @@ TEST_F(SaveFileTest, YesAtCloseWithAFailingSaveKeepsTheORT)
     New_14();
     main->Current_File = Path(QStringLiteral("missing/a.cfg"));
     boxes.Answer(MsgAnswer::Yes);
-    main->mnuClose_Click();
+    commands->mnuClose_Click();
     EXPECT_TRUE(main->Is_ORT_Loaded());
     EXPECT_EQ(boxes.Boxes().last().text, QStringLiteral("mnuSave Error type: 76, Path not found"));
 }
@@ -212,7 +212,7 @@ TEST_F(SaveFileTest, NewWithAnOpenORT)
     Edit();
     // Cancel keeps the ORT, its file and its edit.
     boxes.Answer(MsgAnswer::Cancel);
-    main->mnuNew_Click();
+    commands->mnuNew_Click();
     EXPECT_TRUE(main->Is_ORT_Loaded());
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("a.cfg")));
     EXPECT_EQ(core::Versions().ORT_Type, 14);
@@ -221,14 +221,14 @@ TEST_F(SaveFileTest, NewWithAnOpenORT)
     boxes.Answer(MsgAnswer::Yes);
     files.Answer(Path(QStringLiteral("b.cfg")));
     When_Type_Dialog_Shows([](ORT_Type_Dialog& dialog) { dialog.reject(); });
-    main->mnuNew_Click();
+    commands->mnuNew_Click();
     EXPECT_TRUE(Read_File(Path(QStringLiteral("b.cfg"))).contains("EDITED"));
     EXPECT_FALSE(main->Is_ORT_Loaded()); // the dialog was cancelled
     // No and a choice in the dialog: a new ORT with its baseline.
     New_14();
     boxes.Answer(MsgAnswer::No);
     When_Type_Dialog_Shows([this](ORT_Type_Dialog&) { Create_ORT(Row_Of("Option_012"), 1); });
-    main->mnuNew_Click();
+    commands->mnuNew_Click();
     EXPECT_TRUE(main->Is_ORT_Loaded());
     EXPECT_EQ(core::Versions().ORT_Type, 8);
     EXPECT_EQ(main->Current_File, QString());
@@ -290,7 +290,7 @@ TEST_F(SaveFileTest, ConvertStartsFromTheFieldsAsTheyAreNow)
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Convert ORT"));
         Create_ORT(Row_Of("Option_012"), 2); // composite of generation 3 (type 9)
     });
-    main->mnuConvert_Click();
+    commands->mnuConvert_Click();
     EXPECT_EQ(core::Versions().ORT_Type, 9);
     EXPECT_EQ(core::Versions().Secured_Loaded.ORT_Type, 15);
     EXPECT_EQ(main->Pages().Main.Control_53->text(), QStringLiteral("UNSAVED"));
@@ -299,7 +299,7 @@ TEST_F(SaveFileTest, ConvertStartsFromTheFieldsAsTheyAreNow)
 TEST_F(SaveFileTest, FailureMaskingNeedsASecuredPartition)
 {
     New_14();
-    main->mnuFailureMasking_Click();
+    commands->mnuFailureMasking_Click();
     ASSERT_EQ(boxes.Boxes().size(), 1);
     EXPECT_EQ(boxes.Boxes()[0].text,
               QStringLiteral("Failure Masking... is applicable to a secured partition only"));
@@ -307,7 +307,7 @@ TEST_F(SaveFileTest, FailureMaskingNeedsASecuredPartition)
 
     New_14(2);
     boxes.Clear();
-    main->mnuFailureMasking_Click();
+    commands->mnuFailureMasking_Click();
     EXPECT_TRUE(boxes.Boxes().isEmpty());
     EXPECT_TRUE(main->Pages().Failure_Masks().isVisible());
 }
@@ -358,7 +358,7 @@ TEST_F(SaveFileTest, NoListOfAClosedORTReachesTheNextOne)
     main->Pages().Cockpit_Numbers().Control_05[1]->addItem(QStringLiteral("OLD"));
     main->Pages().General().Control_78->addItem(QStringLiteral("OLD"));
     boxes.Answer(MsgAnswer::No);
-    main->mnuClose_Click();
+    commands->mnuClose_Click();
     EXPECT_EQ(masks->count(), 0);
     New_14(2);
     EXPECT_EQ(masks->count(), mask_lines);

@@ -205,7 +205,7 @@ TEST_F(TextReportTest, SaveTextFileAsNamesTheORTAfterTheReport)
     ASSERT_TRUE(Save_As(QStringLiteral("x.cfg")));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("r")));
     files.Answer(Path(QStringLiteral("r/report")));
-    main->mnuSaveAsText_Click();
+    commands->mnuSaveAsText_Click();
     EXPECT_EQ(files.Requests().last().file_name, Path(QStringLiteral("x")));
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("r/report.cfg")));
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Merivane - ") + Path(QStringLiteral("r/report.cfg")));
@@ -221,7 +221,7 @@ TEST_F(TextReportTest, SaveTextFileAsUnderTheSameNameKeepsTheBaseline)
     ASSERT_TRUE(Save_As(QStringLiteral("x.cfg")));
     const std::uint16_t crc = main->get_Last_Saved_CRC();
     files.Answer(Path(QStringLiteral("x.txt")));
-    main->mnuSaveAsText_Click();
+    commands->mnuSaveAsText_Click();
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("x.cfg")));
     EXPECT_EQ(main->get_Last_Saved_CRC(), crc);
 }
@@ -231,7 +231,7 @@ TEST_F(TextReportTest, SaveTextFileAsIntoAMissingFolderReportsTheError)
     New_14();
     ASSERT_TRUE(Save_As(QStringLiteral("x.cfg")));
     files.Answer(Path(QStringLiteral("missing/r.txt")));
-    main->mnuSaveAsText_Click();
+    commands->mnuSaveAsText_Click();
     ASSERT_EQ(boxes.Boxes().size(), 1);
     EXPECT_EQ(boxes.Boxes()[0].text,
               QStringLiteral("mnuSaveAsText Error type: 76, Path not found"));
