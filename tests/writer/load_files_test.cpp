@@ -1,3 +1,4 @@
+#include "support/file_size_limit.h"
 #include "support/scripted_messages.h"
 #include "writer/boeing_file_data.h"
 #include "writer/crc.h"
@@ -70,6 +71,21 @@ TEST_F(LoadFiles, WritesTheFourFilesByteForByte)
     // The inputs are left as they were.
     EXPECT_EQ(File("ABC58A6C.TXT"), kReport);
     EXPECT_EQ(File("ABC58A6C.001"), kImage);
+}
+
+// A load file that cannot be written whole (here the file-size limit stops
+// CONFIG.LDR) fails the write with its step's message and leaves no load file.
+TEST_F(LoadFiles, AFileThatCannotBeWrittenWholeFailsTheWrite)
+{
+    Prepare();
+    {
+        const testsupport::File_Size_Limit limit(100);
+        ASSERT_TRUE(limit.Set());
+        EXPECT_EQ(obj->write777Files(&vb), rc::RC_FALSE);
+    }
+    EXPECT_EQ(vb, rc::BOOL16_FALSE);
+    EXPECT_EQ(msgs.Texts(), QStringList{"Error appending codes to CONFIG.LDR file!"});
+    EXPECT_EQ(folder.Files(), (QStringList{"ABC58A6C.001", "ABC58A6C.TXT"}));
 }
 
 TEST_F(LoadFiles, CrcFieldsCoverTheirRanges)
