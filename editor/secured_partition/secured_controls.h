@@ -13,6 +13,14 @@ namespace Secured_Mod {
 // The row's label as the conversion report and the refusals show it.
 inline QString Label_Of(const Item_Row& row) { return QString::fromLatin1(row.label); }
 
+// The item fact of a number or tenths row.
+inline const core::Item_Fact& Fact_Of(const Item_Row& row)
+{
+    if (!row.fact)
+        throw std::logic_error(std::string("no item fact for item ") + row.label);
+    return *row.fact;
+}
+
 template <class T>
 T* Control_Of(const Item_Row& row, const Page_Set& pages)
 {

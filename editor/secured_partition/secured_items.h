@@ -1,8 +1,10 @@
 #pragma once
 // The secured items as one table: which record field each page control
-// fills, how its value is coded, its range and default, and when the load
-// direction reads it. Both directions walk this table.
+// fills, how its value is coded, the item fact that gives its range and
+// default, and when the load direction reads it. Both directions walk this
+// table.
 
+#include "editor/core/item_facts.h"
 #include "editor/core/secured_record.h"
 
 #include <cstdint>
@@ -42,9 +44,7 @@ struct Item_Row {
     Group group;
     QWidget* (*control)(const Page_Set&);
     const char* label;                   // conversion-report label
-    std::int32_t minimum = 0;            // numbers and tenths, in record units
-    std::int32_t maximum = 0;
-    std::int32_t default_value = 0;
+    const core::Item_Fact* fact = nullptr; // numbers and tenths: range and default
     int char_set = 0;                    // texts
 };
 

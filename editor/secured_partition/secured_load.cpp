@@ -6,10 +6,12 @@
 
 #include "editor/core/conversion_report.h"
 #include "editor/core/failure_mask.h"
+#include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/secured_record.h"
 #include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
+#include "editor/pages_tables/transit_ges_cell.h"
 #include "platform/message_service.h"
 
 #include <QComboBox>
@@ -41,8 +43,9 @@ void Load_List(const Record& record, const Item_Row& row, const Page_Set& pages)
 std::int32_t Checked_Number(const Record& record, const Item_Row& row)
 {
     std::int32_t value = static_cast<std::int32_t>(record.Get(row.field, row.index));
-    return core::Report_Number_Change(value, Label_Of(row), row.minimum, row.maximum,
-                                      row.default_value, 0);
+    const core::Stored_Range range = core::Stored(Fact_Of(row));
+    return core::Report_Number_Change(value, Label_Of(row), range.Minimum, range.Maximum,
+                                      range.Default, 0);
 }
 
 // The entries carry the values the record stores (the save direction stores
@@ -78,7 +81,7 @@ void Load_Transit(const Record& record, const Page_Set& pages)
     for (int cell = 0; cell < TRANSIT_CELLS; ++cell) {
         const auto value = static_cast<int>(record.Get(Item41, cell));
         Require(page.Control_41[static_cast<std::size_t>(cell)], "Control_41")
-            ->setText(QString::number(value, 8).rightJustified(3, QLatin1Char('0')));
+            ->setText(transit::Transit_GES_Cell(static_cast<std::int16_t>(value)));
     }
 }
 
@@ -91,10 +94,12 @@ void Load_Row(const Record& record, const Item_Row& row, const Page_Set& pages)
     case Kind::Number:
         Control_Of<QLineEdit>(row, pages)->setText(QString::number(Checked_Number(record, row)));
         break;
-    case Kind::Tenths:
+    case Kind::Tenths: {
+        const core::Item_Fact& fact = Fact_Of(row);
         Control_Of<QLineEdit>(row, pages)
-            ->setText(core::Format_Fixed(Checked_Number(record, row) / 10.0, 1));
+            ->setText(core::Value_Text(fact, Checked_Number(record, row) * fact.Step));
         break;
+    }
     case Kind::Text: {
         QString text = record.Get_Text(row.field, row.index);
         core::Report_Text_Change(Control_Of<QLineEdit>(row, pages), text, Label_Of(row),

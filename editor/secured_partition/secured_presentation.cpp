@@ -4,11 +4,13 @@
 #include "editor/secured_partition/secured_controls.h"
 #include "editor/secured_partition/secured_mod.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/type_choice.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
+#include "editor/pages_tables/transit_ges_cell.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -24,21 +26,28 @@ using Getter = QWidget* (*)(const Page_Set&);
 #define PAGE(page, name) [](const Page_Set& p) -> QWidget* { return p.page().name; }
 #define MAIN(name) [](const Page_Set& p) -> QWidget* { return p.Main.name; }
 
-// A list index (index >= 0) or a text.
+// A list index (index >= 0), a text, or the default of a number item.
 struct Default_Row {
     Getter control;
     int index;
     const char* text;
+    const core::Item_Fact* fact = nullptr;
 };
 
 constexpr int TEXT = -1;
 
+using Id = core::Item_Fact_Id;
+constexpr const core::Item_Fact* Fact_Row(Id id)
+{
+    return &core::Fact(id);
+}
+
 const Default_Row DEFAULTS[] = {
     {PAGE(General, Control_01), 0, nullptr},
     // Item 27 comes from the chosen configuration (below).
-    {PAGE(General, Control_30), TEXT, "4.0"},
-    {PAGE(General, Control_47a), TEXT, "5"},
-    {PAGE(General, Control_47b), TEXT, "30"},
+    {PAGE(General, Control_30), TEXT, nullptr, Fact_Row(Id::Item_30)},
+    {PAGE(General, Control_47a), TEXT, nullptr, Fact_Row(Id::Item_47a)},
+    {PAGE(General, Control_47b), TEXT, nullptr, Fact_Row(Id::Item_47b)},
     {PAGE(General, Control_51a), TEXT, "<SAT"},
     {PAGE(General, Control_51b), TEXT, "<SAT-2"},
     {PAGE(General, Control_52), 0, nullptr},
@@ -56,27 +65,27 @@ const Default_Row DEFAULTS[] = {
     {PAGE(Dual, Control_50), 0, nullptr},
     {PAGE(Dual, Control_56), 0, nullptr},
     {PAGE(General, Control_18), 2, nullptr},
-    {PAGE(Cockpit_Voice, Control_46a), TEXT, "125"},
-    {PAGE(Cockpit_Voice, Control_46b), TEXT, "50"},
-    {PAGE(Cockpit_Voice, Control_46c), TEXT, "30"},
-    {PAGE(Cabin, Control_59), TEXT, "56"},
+    {PAGE(Cockpit_Voice, Control_46a), TEXT, nullptr, Fact_Row(Id::Item_46a)},
+    {PAGE(Cockpit_Voice, Control_46b), TEXT, nullptr, Fact_Row(Id::Item_46b)},
+    {PAGE(Cockpit_Voice, Control_46c), TEXT, nullptr, Fact_Row(Id::Item_46c)},
+    {PAGE(Cabin, Control_59), TEXT, nullptr, Fact_Row(Id::Item_59)},
     // Item 59's hidden companion value follows in code.
     {PAGE(Cabin, Control_23a), 1, nullptr},
     {PAGE(Cabin, Control_23b), 1, nullptr},
-    {PAGE(Power, Control_22a), TEXT, "7"},
-    {PAGE(Power, Control_22b), TEXT, "0"},
-    {PAGE(Power, Control_39), TEXT, "5"},
+    {PAGE(Power, Control_22a), TEXT, nullptr, Fact_Row(Id::Item_22a)},
+    {PAGE(Power, Control_22b), TEXT, nullptr, Fact_Row(Id::Item_22b)},
+    {PAGE(Power, Control_39), TEXT, nullptr, Fact_Row(Id::Item_39)},
     {PAGE(Power, Control_44), 1, nullptr},
-    {PAGE(Power, Control_57a), TEXT, "250"},
-    {PAGE(Power, Control_57b), TEXT, "2000"},
-    {PAGE(Power, Control_28a1), TEXT, "16"},
-    {PAGE(Power, Control_28a2), TEXT, "16"},
-    {PAGE(Power, Control_28b1), TEXT, "25"},
-    {PAGE(Power, Control_28b2), TEXT, "25"},
-    {PAGE(Power, Control_29a1), TEXT, "8.0"},
-    {PAGE(Power, Control_29a2), TEXT, "8.0"},
-    {PAGE(Power, Control_29b1), TEXT, "-5.0"},
-    {PAGE(Power, Control_29b2), TEXT, "-5.0"},
+    {PAGE(Power, Control_57a), TEXT, nullptr, Fact_Row(Id::Item_57a)},
+    {PAGE(Power, Control_57b), TEXT, nullptr, Fact_Row(Id::Item_57b)},
+    {PAGE(Power, Control_28a1), TEXT, nullptr, Fact_Row(Id::Item_28a)},
+    {PAGE(Power, Control_28a2), TEXT, nullptr, Fact_Row(Id::Item_28a)},
+    {PAGE(Power, Control_28b1), TEXT, nullptr, Fact_Row(Id::Item_28b)},
+    {PAGE(Power, Control_28b2), TEXT, nullptr, Fact_Row(Id::Item_28b)},
+    {PAGE(Power, Control_29a1), TEXT, nullptr, Fact_Row(Id::Item_29a)},
+    {PAGE(Power, Control_29a2), TEXT, nullptr, Fact_Row(Id::Item_29a)},
+    {PAGE(Power, Control_29b1), TEXT, nullptr, Fact_Row(Id::Item_29b)},
+    {PAGE(Power, Control_29b2), TEXT, nullptr, Fact_Row(Id::Item_29b)},
     {MAIN(Control_53), TEXT, "------------------------"},
 };
 
@@ -175,7 +184,9 @@ T* As(Getter getter, const Page_Set& pages)
 
 void Set_Default(const Default_Row& row, const Page_Set& pages)
 {
-    if (row.index == TEXT)
+    if (row.fact)
+        As<QLineEdit>(row.control, pages)->setText(core::Default_Text(*row.fact));
+    else if (row.index == TEXT)
         As<QLineEdit>(row.control, pages)->setText(QString::fromLatin1(row.text));
     else
         As<QComboBox>(row.control, pages)->setCurrentIndex(row.index);
@@ -203,9 +214,10 @@ void Set_Secured_Default_Values(Page_Set& pages)
         Set_Default(row, pages);
     Require(pages.General().Control_27a, "Control_27a")->setCurrentIndex(chosen.RFU_Default_Index);
     Require(pages.General().Control_27b, "Control_27b")->setCurrentIndex(chosen.RFU_Default_Index);
-    Set_Tag(Require(pages.Cabin().Control_59, "Control_59"), QStringLiteral("128"));
+    Set_Tag(Require(pages.Cabin().Control_59, "Control_59"),
+            core::Default_Text(core::Fact(Id::Item_59_Companion)));
     for (QPushButton* cell : pages.Transit_GES().Control_41)
-        Require(cell, "Control_41")->setText(QStringLiteral("377"));
+        Require(cell, "Control_41")->setText(transit::NO_GES_CELL);
     Require(pages.Main.Control_87, "Control_87")->setText(chosen.Secured_Part_Number_Text);
 }
 
@@ -239,7 +251,9 @@ void Set_Secured_Captions(Page_Set& pages)
         return;
     Require(pages.Cabin().Control_23a, "Control_23a")->setCurrentIndex(0);
     Require(pages.Cabin().Control_23b, "Control_23b")->setCurrentIndex(0);
-    Require(voice.Control_46b, "Control_46b")->setText(QStringLiteral("77"));
+    const core::Item_Fact& sidetone = core::Fact(Id::Item_46b);
+    Require(voice.Control_46b, "Control_46b")
+        ->setText(core::Value_Text(sidetone, sidetone.Airframer_Value.value()));
     Require(pages.General().Control_54, "Control_54")->setCurrentIndex(3);
 }
 

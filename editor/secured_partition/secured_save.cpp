@@ -6,11 +6,13 @@
 
 #include "editor/core/char_sets.h"
 #include "editor/core/failure_mask.h"
+#include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/secured_record.h"
 #include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages/page_frame.h"
+#include "editor/pages_tables/transit_ges_cell.h"
 #include "platform/message_service.h"
 
 #include <QComboBox>
@@ -26,8 +28,8 @@ namespace {
 using core::Record;
 using namespace core::secured;
 
-constexpr std::uint8_t TRANSIT_NONE = 255;
-constexpr std::uint8_t COMPANION_DEFAULT = 128;
+// The hidden value kept with item 59.
+constexpr core::Stored_Range COMPANION = core::Stored(core::Fact(core::Item_Fact_Id::Item_59_Companion));
 
 bool Has_Field(core::Layout layout, Field field)
 {
@@ -73,14 +75,15 @@ void Store_Failure_Masks(Record& record, const Item_Row& row, const Page_Set& pa
     }
 }
 
-// A transit cell's caption: one to three octal digits of at most 255.
+// A transit cell's caption: one to three octal digits of a GES ID.
 std::uint8_t Transit_Byte(const QString& caption, int cell)
 {
+    constexpr core::Stored_Range GES_ID = core::Stored(core::Fact(core::Item_Fact_Id::Item_41));
     bool digits = !caption.isEmpty() && caption.size() <= 3;
     for (const QChar c : caption)
         digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('7');
     const int value = digits ? caption.toInt(nullptr, 8) : -1;
-    if (value < 0 || value > 255)
+    if (!digits || value < GES_ID.Minimum || value > GES_ID.Maximum)
         throw Secured_Data_Error(QStringLiteral("Item xli: cell %1 is not a GES id: ").arg(cell) +
                                  caption);
     return static_cast<std::uint8_t>(value);
@@ -94,7 +97,7 @@ void Store_Transit(Record& record, const Page_Set& pages)
         record.Set(Item41, Transit_Byte(button->text(), cell), cell);
     }
     for (int cell = TRANSIT_CELLS; cell < TRANSIT_BYTES; ++cell)
-        record.Set(Item41, TRANSIT_NONE, cell);
+        record.Set(Item41, transit::NO_GES, cell);
 }
 
 void Store_Row(Record& record, const Item_Row& row, const Page_Set& pages)
@@ -103,18 +106,22 @@ void Store_Row(Record& record, const Item_Row& row, const Page_Set& pages)
     case Kind::List:
         record.Set(row.field, List_Index(record, row, pages), row.index);
         break;
-    case Kind::Number:
+    case Kind::Number: {
+        const core::Stored_Range range = core::Stored(Fact_Of(row));
         record.Set(row.field,
-                   core::Range_Default_Long(Control_Of<QLineEdit>(row, pages)->text(), row.minimum,
-                                            row.maximum, row.default_value),
+                   core::Range_Default_Long(Control_Of<QLineEdit>(row, pages)->text(), range.Minimum,
+                                            range.Maximum, range.Default),
                    row.index);
         break;
-    case Kind::Tenths:
+    }
+    case Kind::Tenths: {
+        const core::Item_Fact& fact = Fact_Of(row);
         record.Set(row.field,
-                   core::Real_To_Tenths(Control_Of<QLineEdit>(row, pages)->text(),
-                                        row.minimum / 10.0, row.maximum / 10.0, row.default_value),
+                   core::Real_To_Tenths(Control_Of<QLineEdit>(row, pages)->text(), fact.Minimum,
+                                        fact.Maximum, core::Stored(fact).Default),
                    row.index);
         break;
+    }
     case Kind::Text:
         record.Set_Text(row.field,
                         Record_Text(record, row, Control_Of<QLineEdit>(row, pages)->text()),
@@ -160,11 +167,11 @@ void Fill_Record(Page_Set& pages, std::int32_t version)
 
     if (generation_3) {
         if (!level_0)
-            record.Set(Audio_Level_Companion, COMPANION_DEFAULT);
+            record.Set(Audio_Level_Companion, COMPANION.Default);
     } else {
         const QLineEdit* level = Require(pages.Cabin().Control_59, "Control_59");
-        record.Set(Audio_Level_Companion,
-                   core::Range_Default_Long(Tag(level), 0, 255, COMPANION_DEFAULT));
+        record.Set(Audio_Level_Companion, core::Range_Default_Long(Tag(level), COMPANION.Minimum,
+                                                                   COMPANION.Maximum, COMPANION.Default));
     }
     record.Set(Modified_Flag, 0);
     record.Set(Record_Revision, current.Record_Revision);
