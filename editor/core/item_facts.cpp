@@ -3,6 +3,8 @@
 #include "editor/core/text_helpers.h"
 #include "editor/core/value_helpers.h"
 
+#include <algorithm>
+
 namespace core {
 
 namespace {
@@ -41,6 +43,12 @@ QString Value_Text(const Item_Fact& fact, double value)
 QString Default_Text(const Item_Fact& fact)
 {
     return Value_Text(fact, fact.Default);
+}
+
+int Text_Length(const Item_Fact& fact)
+{
+    return static_cast<int>(
+        std::max(Value_Text(fact, fact.Minimum).size(), Value_Text(fact, fact.Maximum).size()));
 }
 
 QString Tooltip_Text(const Item_Fact& fact)

@@ -31,8 +31,9 @@ namespace core {
 // The rows, in table order.
 enum class Item_Fact_Id {
     GES_ID,            // item 2, a GES ID (octal)
-    Sat_ID,            // items 3, 66, 67, 78: a satellite's ID as its dialogs take it
-    Sat_ID_Column,     // all that two octal digits of a Sat ID column hold
+    Sat_ID,            // items 3, 66, 67, 78: a satellite's ID as the dialogs and the PSID
+                       // rows take it (octal 77 marks an empty record slot)
+    Sat_ID_Column,     // all that the two octal digits of a Sat ID column hold
     Item_22a,
     Item_22b,
     Item_28a,
@@ -128,9 +129,9 @@ inline constexpr Item_Fact ITEM_FACTS[] = {
     {.Id = Item_Fact_Id::GES_ID, .Item = "2 GES ID", .Default = 0, .Minimum = 0, .Maximum = 255, .Step = 1,
      .Title = "GES ID", .Tooltip = Tooltip_Form::Range_Dash, .Radix = 8},
     {.Id = Item_Fact_Id::Sat_ID, .Item = "3 Sat ID", .Default = 0, .Minimum = 0, .Maximum = 62, .Step = 1,
-     .Title = "SAT ID", .Tooltip = Tooltip_Form::Range_Dash, .Radix = 8},
+     .Title = "", .Tooltip = Tooltip_Form::Range_Dash, .Radix = 8},
     {.Id = Item_Fact_Id::Sat_ID_Column, .Item = "Sat ID column", .Default = 0, .Minimum = 0, .Maximum = 63,
-     .Step = 1, .Title = "Sat ID", .Tooltip = Tooltip_Form::None, .Radix = 8},
+     .Step = 1, .Title = "", .Tooltip = Tooltip_Form::None, .Radix = 8},
     {.Id = Item_Fact_Id::Item_22a, .Item = "22a", .Default = 7, .Minimum = 0, .Maximum = 31, .Step = 1,
      .Title = "Tx Gain Threshold: HGA Only"},
     {.Id = Item_Fact_Id::Item_22b, .Item = "22b", .Default = 0, .Minimum = 0, .Maximum = 31, .Step = 1,
@@ -319,6 +320,9 @@ constexpr int Decimals(const Item_Fact& fact)
 QString Value_Text(const Item_Fact& fact, double value);
 // The default as the row's fields show it.
 QString Default_Text(const Item_Fact& fact);
+// The most characters a value of the row takes as its fields show it: the
+// longer of its minimum and maximum ("-12.0" 5, "255" 3, "4C90" 4).
+int Text_Length(const Item_Fact& fact);
 // The tooltip of the row in its form; shown_default replaces the default
 // where a mode shows another one (the fixed value of an Airbus ORT).
 QString Tooltip_Text(const Item_Fact& fact);

@@ -1,6 +1,7 @@
 #include "editor/pages/field_edit.h"
 
 #include "editor/core/char_sets.h"
+#include "editor/core/item_facts.h"
 #include "editor/core/validation.h"
 #include "editor/core/value_helpers.h"
 
@@ -383,6 +384,25 @@ Field_Check Hex_Except_Check(std::int32_t default_value, std::int32_t minimum,
     };
 }
 
+Field_Check Fact_Check(const core::Item_Fact& fact, Title_Source title)
+{
+    const auto whole = [](double value) { return static_cast<std::int32_t>(value); };
+    switch (fact.Radix) {
+    case 8: {
+        const int width = static_cast<int>(core::To_Octal(whole(fact.Maximum)).size());
+        return Octal_Check(whole(fact.Default), whole(fact.Minimum), whole(fact.Maximum), width, std::move(title));
+    }
+    case 16:
+        if (fact.Also_Accepted)
+            return Hex_Except_Check(whole(fact.Default), whole(fact.Minimum), whole(fact.Maximum),
+                                    whole(*fact.Also_Accepted), std::move(title));
+        return Hex_Check(whole(fact.Default), whole(fact.Minimum), whole(fact.Maximum), std::move(title));
+    default:
+        return Real_Check(core::Decimals(fact), core::Default_Text(fact), fact.Minimum, fact.Maximum,
+                          std::move(title));
+    }
+}
+
 // --- Up_Down ---------------------------------------------------------------------
 
 Up_Down::Up_Down(QWidget* parent)
@@ -449,6 +469,15 @@ void Bind_Real_Step(Up_Down* spin, QLineEdit* edit, const QString& default_text,
         if (Field_Edit* field = Find_Field(guarded))
             field->Validate();
     });
+}
+
+void Bind_Fact_Step(Up_Down* spin, QLineEdit* edit, const core::Item_Fact& fact, Title_Source title)
+{
+    if (core::Decimals(fact) == 0)
+        Bind_Whole_Step(spin, edit, static_cast<std::int32_t>(fact.Minimum), static_cast<std::int32_t>(fact.Maximum),
+                        static_cast<std::int32_t>(fact.Default));
+    else
+        Bind_Real_Step(spin, edit, core::Default_Text(fact), fact.Minimum, fact.Maximum, std::move(title));
 }
 
 } // namespace pages

@@ -27,6 +27,10 @@
 class QLabel;
 class QToolButton;
 
+namespace core {
+struct Item_Fact;
+}
+
 namespace pages {
 
 // A field check: takes the field's text, returns the text that replaces it
@@ -136,6 +140,11 @@ Field_Check Hex_Check(std::int32_t default_value, std::int32_t minimum, std::int
                       Title_Source title);
 Field_Check Hex_Except_Check(std::int32_t default_value, std::int32_t minimum,
                              std::int32_t maximum, std::int32_t extra, Title_Source title);
+// The check of a field that holds a value of an item-facts row: the decimal
+// check with the row's decimals, default text and range, or the octal check
+// (as wide as the maximum's digits) or the hex check (keeping a value the
+// row also accepts) by the row's radix.
+Field_Check Fact_Check(const core::Item_Fact& fact, Title_Source title);
 
 // A small vertical pair of up and down buttons beside a numeric field. The
 // caller names it (setObjectName("UpDown_30")). The buttons never take the
@@ -174,5 +183,9 @@ void Bind_Whole_Step(Up_Down* spin, QLineEdit* edit, std::int32_t minimum, std::
 // check with a cancel flag of its own (the focus does not stay).
 void Bind_Real_Step(Up_Down* spin, QLineEdit* edit, const QString& default_text, double minimum,
                     double maximum, Title_Source title);
+
+// Bind_Whole_Step with the range and default of a whole-number row, or
+// Bind_Real_Step with those of a row in tenths (titled by title).
+void Bind_Fact_Step(Up_Down* spin, QLineEdit* edit, const core::Item_Fact& fact, Title_Source title = {});
 
 } // namespace pages

@@ -1,6 +1,7 @@
 #include "editor/pages/page_cabin.h"
 
 #include "editor/core/char_sets.h"
+#include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/text_helpers.h"
 #include "editor/core/validation.h"
@@ -34,7 +35,17 @@ constexpr int SET_DIGITS = 4;
 constexpr int SET_SIGNED_DIGITS = 7;
 
 constexpr int CODE_LENGTH = 4;
-const char* const NO_TERMINAL = "-1"; // NO_TERMINAL_ID as the field shows it
+const char* const CODE_DEFAULT = "6839";
+const char* const CODE_TOOLTIP = "Default: 6839";
+
+constexpr const core::Item_Fact& ITEM_59 = core::Fact(core::Item_Fact_Id::Item_59);
+constexpr const core::Item_Fact& TERMINAL_ID = core::Fact(core::Item_Fact_Id::Item_45);
+
+// NO_TERMINAL_ID as the field shows it.
+QString No_Terminal()
+{
+    return core::Value_Text(TERMINAL_ID, NO_TERMINAL_ID);
+}
 const char* const HINT_13 = "May have no effect, see Help";
 
 const struct {
@@ -75,29 +86,28 @@ const struct {
     {&Page_Cabin::Control_45_2b2, "Control_45_2b2", "Not Exclusive|Exclusive", "Default: Not Exclusive"},
 };
 
-// The text fields with their spin buttons (none for the security codes).
+// The text fields: the numbers with their spin buttons, and the security
+// codes (no item facts, no spin button).
 const struct {
     Edit_Member edit;
     Spin_Member spin;
     const char* name;
     const char* spin_name;
-    const char* initial;
-    int length;
-    const char* tooltip;
+    const core::Item_Fact* fact; // nullptr: a security code
 } FIELDS[] = {
-    {&Page_Cabin::Control_59, &Page_Cabin::UpDown_59, "Control_59", "UpDown_59", "56", 3,
-     "Default: 56 / Range 0 to 255"},
-    {&Page_Cabin::Control_25a, nullptr, "Control_25a", nullptr, "6839", CODE_LENGTH, "Default: 6839"},
-    {&Page_Cabin::Control_25b, nullptr, "Control_25b", nullptr, "6839", CODE_LENGTH, "Default: 6839"},
-    {&Page_Cabin::Control_45_1a1, &Page_Cabin::UpDown_45_1a1, "Control_45_1a1", "UpDown_45_1a1", NO_TERMINAL, 3,
-     "Default: -1 / Range: -1 to 999"},
-    {&Page_Cabin::Control_45_1a2, &Page_Cabin::UpDown_45_1a2, "Control_45_1a2", "UpDown_45_1a2", NO_TERMINAL, 3,
-     "Default: -1 / Range: -1 to 999"},
-    {&Page_Cabin::Control_45_2a1, &Page_Cabin::UpDown_45_2a1, "Control_45_2a1", "UpDown_45_2a1", NO_TERMINAL, 3,
-     "Default: -1 / Range: -1 to 999"},
-    {&Page_Cabin::Control_45_2a2, &Page_Cabin::UpDown_45_2a2, "Control_45_2a2", "UpDown_45_2a2", NO_TERMINAL, 3,
-     "Default: -1 / Range: -1 to 999"},
+    {&Page_Cabin::Control_59, &Page_Cabin::UpDown_59, "Control_59", "UpDown_59", &ITEM_59},
+    {&Page_Cabin::Control_25a, nullptr, "Control_25a", nullptr, nullptr},
+    {&Page_Cabin::Control_25b, nullptr, "Control_25b", nullptr, nullptr},
+    {&Page_Cabin::Control_45_1a1, &Page_Cabin::UpDown_45_1a1, "Control_45_1a1", "UpDown_45_1a1", &TERMINAL_ID},
+    {&Page_Cabin::Control_45_1a2, &Page_Cabin::UpDown_45_1a2, "Control_45_1a2", "UpDown_45_1a2", &TERMINAL_ID},
+    {&Page_Cabin::Control_45_2a1, &Page_Cabin::UpDown_45_2a1, "Control_45_2a1", "UpDown_45_2a1", &TERMINAL_ID},
+    {&Page_Cabin::Control_45_2a2, &Page_Cabin::UpDown_45_2a2, "Control_45_2a2", "UpDown_45_2a2", &TERMINAL_ID},
 };
+
+int Field_Length(const core::Item_Fact* fact)
+{
+    return fact ? core::Text_Length(*fact) : CODE_LENGTH;
+}
 
 // Item 45 by SDU and APHONE: terminal ID, its assignment type, the label of its APHONE.
 const struct {
@@ -118,7 +128,7 @@ void Assignment_Rule(const QString& terminal_text, QComboBox* type)
 {
     if (!type)
         return;
-    if (terminal_text == QLatin1String(NO_TERMINAL)) {
+    if (terminal_text == No_Terminal()) {
         type->setCurrentIndex(0);
         type->setEnabled(false);
     } else {
@@ -181,7 +191,7 @@ Page_Cabin::Page_Cabin() : Page_Frame([] {
 void Page_Cabin::Build_Controls()
 {
     Label_Sec_L0[0] = Make_Label(QStringLiteral("Label_Sec_L0"), 0, "APHONE System Management Commands", "Item 23");
-    Label_Sec_L1[0] = Make_Label(QStringLiteral("Label_Sec_L1"), 0, "APHONE Audio Level Setting", "Item 59");
+    Label_Sec_L1[0] = Make_Label(QStringLiteral("Label_Sec_L1"), 0, ITEM_59.Title, "Item 59");
     for (std::size_t i = 0; i < Label_User_L0.size(); ++i)
         Label_User_L0[i] = Make_Label(QStringLiteral("Label_User_L0"), static_cast<int>(i), USER_LABELS[i].caption,
                                       USER_LABELS[i].tag);
@@ -191,8 +201,10 @@ void Page_Cabin::Build_Controls()
                                              QString::fromLatin1(row.entries).split(QLatin1Char('|')),
                                              QString::fromLatin1(row.tooltip), pages::Combo_Start::No_Entry);
     for (const auto& row : FIELDS) {
-        QLineEdit* edit = pages::Make_Edit(QString::fromLatin1(row.name), row.length,
-                                           QString::fromLatin1(row.initial), QString::fromLatin1(row.tooltip));
+        QLineEdit* edit = pages::Make_Edit(
+            QString::fromLatin1(row.name), Field_Length(row.fact),
+            row.fact ? core::Default_Text(*row.fact) : QString::fromLatin1(CODE_DEFAULT),
+            row.fact ? core::Tooltip_Text(*row.fact) : QString::fromLatin1(CODE_TOOLTIP));
         this->*row.edit = edit;
         if (row.spin) {
             pages::Up_Down* spin = pages::Make_Spin(QString::fromLatin1(row.spin_name));
@@ -206,9 +218,9 @@ void Page_Cabin::Build_Controls()
     for (QLineEdit* code : {Control_25a, Control_25b})
         code->setFont(fixed);
     for (const auto& row : FIELDS)
-        pages::Fit_To_Length(this->*row.edit, row.length);
+        pages::Fit_To_Length(this->*row.edit, Field_Length(row.fact));
     // The hidden second value of item 59.
-    Set_Tag(Control_59, QStringLiteral("128"));
+    Set_Tag(Control_59, core::Default_Text(core::Fact(core::Item_Fact_Id::Item_59_Companion)));
 }
 
 void Page_Cabin::Build_Secured()
@@ -273,9 +285,7 @@ void Page_Cabin::Bind_Fields()
     // Every check on this page lets the focus move on.
     const auto move_on = pages::Focus_Rule::Move_On;
 
-    pages::Bind_Whole_Spin(Control_59, UpDown_59, SET_DIGITS,
-                           pages::Real_Check(0, QStringLiteral("56"), 0, 255, pages::Caption_Of(Label_Sec_L1[0])),
-                           move_on, 0, 255, 56);
+    pages::Bind_Whole_Spin(Control_59, UpDown_59, SET_DIGITS, ITEM_59, pages::Caption_Of(Label_Sec_L1[0]), move_on);
 
     const pages::Title_Source code_title = pages::Caption_Of(Label_User_L0[4]);
     for (QLineEdit* code : {Control_25a, Control_25b}) {
@@ -295,22 +305,18 @@ void Page_Cabin::Bind_Terminal(QLineEdit* edit, pages::Up_Down* spin, QComboBox*
 {
     const pages::Title_Source aphone = pages::Caption_Of(Label_User_L0[static_cast<std::size_t>(aphone_label)]);
     const pages::Title_Source terminal = pages::Caption_Of(Label_User_L0[static_cast<std::size_t>(aphone_label + 1)]);
-    const pages::Field_Check check = pages::Real_Check(0, QString::fromLatin1(NO_TERMINAL), TERMINAL_ID_MINIMUM,
-                                                       TERMINAL_ID_MAXIMUM,
-                                                       [aphone, terminal] {
-                                                           return aphone() + QStringLiteral(": ") + terminal();
-                                                       });
     // A check and a click alike apply the assignment-type rule to the new text at once.
     const QPointer<QComboBox> guarded_type(type);
-    pages::Bind_Whole_Spin(edit, spin, SET_SIGNED_DIGITS, check, pages::Focus_Rule::Move_On, TERMINAL_ID_MINIMUM,
-                           TERMINAL_ID_MAXIMUM, NO_TERMINAL_ID,
-                           [guarded_type](const QString& text) { Assignment_Rule(text, guarded_type); });
+    pages::Bind_Whole_Spin(
+        edit, spin, SET_SIGNED_DIGITS, TERMINAL_ID,
+        [aphone, terminal] { return aphone() + QStringLiteral(": ") + terminal(); }, pages::Focus_Rule::Move_On,
+        [guarded_type](const QString& text) { Assignment_Rule(text, guarded_type); });
 }
 
 void Page_Cabin::Apply_Assignment_Type_Rule()
 {
     for (const auto& terminal : TERMINALS)
-        (this->*terminal.type)->setEnabled((this->*terminal.edit)->text() != QLatin1String(NO_TERMINAL));
+        (this->*terminal.type)->setEnabled((this->*terminal.edit)->text() != No_Terminal());
 }
 
 void Page_Cabin::Setup_ToolTips(int mode)

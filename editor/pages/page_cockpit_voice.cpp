@@ -1,5 +1,6 @@
 #include "editor/pages/page_cockpit_voice.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
@@ -23,7 +24,6 @@ namespace {
 using Combo_Member = QComboBox* Page_Cockpit_Voice::*;
 
 constexpr int SET_DIGITS = 4;
-constexpr int LEVEL_MAX = 255;
 
 const char* const PAIRING_TITLE = "Invalid pairing of ORT settings";
 const char* const HINT_HELP = "May have no effect, see Help";
@@ -101,16 +101,17 @@ const struct {
     const char* name;
     const char* spin_name;
     int label;
-    int default_value;
-    const char* tooltip;
+    core::Item_Fact_Id fact;
 } LEVELS[3] = {
-    {&Page_Cockpit_Voice::Control_46a, &Page_Cockpit_Voice::UpDown_46a, "Control_46a", "UpDown_46a", 5, 125,
-     "Default: 125 / Range: 0 to 255"},
-    {&Page_Cockpit_Voice::Control_46b, &Page_Cockpit_Voice::UpDown_46b, "Control_46b", "UpDown_46b", 6, 50,
-     "Default: 50 / Range: 0 to 255"},
-    {&Page_Cockpit_Voice::Control_46c, &Page_Cockpit_Voice::UpDown_46c, "Control_46c", "UpDown_46c", 7, 30,
-     "Default: 30 / Range: 0 to 255"},
+    {&Page_Cockpit_Voice::Control_46a, &Page_Cockpit_Voice::UpDown_46a, "Control_46a", "UpDown_46a", 5,
+     core::Item_Fact_Id::Item_46a},
+    {&Page_Cockpit_Voice::Control_46b, &Page_Cockpit_Voice::UpDown_46b, "Control_46b", "UpDown_46b", 6,
+     core::Item_Fact_Id::Item_46b},
+    {&Page_Cockpit_Voice::Control_46c, &Page_Cockpit_Voice::UpDown_46c, "Control_46c", "UpDown_46c", 7,
+     core::Item_Fact_Id::Item_46c},
 };
+
+constexpr const core::Item_Fact& SIDETONE = core::Fact(core::Item_Fact_Id::Item_46b);
 
 // Tooltips that follow the tooltip mode; every other control keeps its own.
 const struct {
@@ -124,8 +125,6 @@ const struct {
     {"Control_42", "Default: Always Chime (Non-Modifiable)", "Default: Always Chime", "Default: Always Chime"},
     {"Control_43", "Default: 3: Alt Interface (Non-Modifiable)", "Default: 3: Alt Interface",
      "Default: 0: All Prompts Enabled"},
-    {"Control_46b", "Default: 77 / Range: 0 to 255", "Default: 77 / Range: 0 to 255",
-     "Default: 50 / Range: 0 to 255"},
     {"Control_14", "Default: Immediate (Non-Modifiable)", "Non-Modifiable", "Default: Indefinite"},
     {"Control_15", "Default: Preempt (Non-Modifiable)", "Non-Modifiable", "Default: Cancel"},
     {"Control_19a", "Default: Preempt (Non-Modifiable)", "Default: Preempt", "Default: Preempt"},
@@ -181,12 +180,13 @@ void Page_Cockpit_Voice::Build_Labels_And_Combos()
                                              QString::fromLatin1(row.entries).split(QLatin1Char('|')),
                                              QString::fromLatin1(row.tooltip), pages::Combo_Start::No_Entry);
     for (const auto& row : LEVELS) {
-        QLineEdit* edit = pages::Make_Edit(QString::fromLatin1(row.name), 3, QString::number(row.default_value),
-                                           QString::fromLatin1(row.tooltip));
+        const core::Item_Fact& fact = core::Fact(row.fact);
+        QLineEdit* edit = pages::Make_Edit(QString::fromLatin1(row.name), core::Text_Length(fact),
+                                           core::Default_Text(fact), core::Tooltip_Text(fact));
         pages::Fit_To_Length(edit, edit->maxLength());
         this->*row.edit = edit;
         pages::Up_Down* spin = pages::Make_Spin(QString::fromLatin1(row.spin_name));
-        pages::Set_Spin_Value(spin, row.default_value);
+        pages::Set_Spin_Value(spin, static_cast<int>(fact.Default));
         this->*row.spin = spin;
     }
 }
@@ -251,12 +251,10 @@ void Page_Cockpit_Voice::Bind_Levels()
         pages::Up_Down* spin = this->*level.spin;
         const pages::Title_Source group = pages::Caption_Of(Label_Sec_L0[4]);
         const pages::Title_Source own = pages::Caption_Of(Label_Sec_L0[static_cast<std::size_t>(level.label)]);
-        const pages::Field_Check check =
-            pages::Real_Check(0, QString::number(level.default_value), 0, LEVEL_MAX,
-                              [group, own] { return group() + QStringLiteral(": ") + own(); });
         // A corrected level keeps the focus; the spin button follows the result.
-        pages::Bind_Whole_Spin(edit, spin, SET_DIGITS, check, pages::Focus_Rule::Keep_Focus, 0, LEVEL_MAX,
-                               level.default_value);
+        pages::Bind_Whole_Spin(edit, spin, SET_DIGITS, core::Fact(level.fact),
+                               [group, own] { return group() + QStringLiteral(": ") + own(); },
+                               pages::Focus_Rule::Keep_Focus);
     }
 }
 
@@ -319,6 +317,9 @@ void Page_Cockpit_Voice::Setup_ToolTips(int mode)
         if (auto* control = findChild<QWidget*>(QString::fromLatin1(row.name)))
             control->setToolTip(QString::fromLatin1(text));
     }
+    // An Airbus ORT fixes the sidetone level (modes 1 and 2 describe one).
+    Control_46b->setToolTip(mode == 1 || mode == 2 ? core::Tooltip_Text(SIDETONE, *SIDETONE.Airframer_Value)
+                                                   : core::Tooltip_Text(SIDETONE));
 }
 
 void Page_Cockpit_Voice::Write_Text_Output(QStringList& lines)

@@ -1,5 +1,6 @@
 #include "editor/pages/page_dual.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
@@ -30,21 +31,14 @@ const struct {
     {"Access to Zero Preference GESs", "Item 56"},
 };
 
-const char* const USER_LABELS[7] = {
-    "Mastery Handover Algorithm Weighting",
-    "Cockpit Voice",
-    "Cabin Circuit-Mode Voice/Fax/Data",
-    "Cockpit Packet- Mode Data (Low)",
-    "Cockpit Packet- Mode Data (High)",
-    "Cabin Packet- Mode Data (Low)",
-    "Cabin Packet- Mode Data (High)",
-};
+// The caption of the group; each weighting's label carries its title.
+const char* const WEIGHTING_GROUP = "Mastery Handover Algorithm Weighting";
 
-// The design tooltips of the six weightings, as they were written.
-const char* const WEIGHT_TOOLTIPS[6] = {
-    "Default: 6 / Range: 0 to 99", "Default: 2 / Range 0 to 99",  "Default: 5 / Range: 0 to 99",
-    "Default: 6 / Range 0 to 99",  "Default: 1 / Range 0 to 99", "Default: 2 / Range: 0 to 99",
-};
+// The row of the item facts of weighting i.
+const core::Item_Fact& Weighting(std::size_t i)
+{
+    return core::Fact(core::Item_Fact_Id::Item_49_0, static_cast<int>(i));
+}
 
 const struct {
     QComboBox* Page_Dual::*combo;
@@ -103,31 +97,28 @@ void Page_Dual::Build_Secured()
 void Page_Dual::Build_User()
 {
     for (int i = 0; i < 7; ++i) {
-        Label_User_L0[static_cast<std::size_t>(i)] =
-            pages::Make_Label(Array_Name(QStringLiteral("Label_User_L0"), i),
-                              QString::fromLatin1(USER_LABELS[i]), QStringLiteral("Item 49"));
+        const char* caption = i == 0 ? WEIGHTING_GROUP : Weighting(static_cast<std::size_t>(i - 1)).Title;
+        Label_User_L0[static_cast<std::size_t>(i)] = pages::Make_Label(
+            Array_Name(QStringLiteral("Label_User_L0"), i), QString::fromLatin1(caption), QStringLiteral("Item 49"));
     }
     auto* grid = new QGridLayout;
     grid->addWidget(Label_User_L0[0], 0, 0, 1, 3);
     for (std::size_t i = 0; i < Control_49.size(); ++i) {
         const int index = static_cast<int>(i);
-        const int default_value = Default_Item49[i];
-        const QString default_text = QString::number(default_value);
+        const core::Item_Fact& fact = Weighting(i);
 
-        QLineEdit* edit = pages::Make_Edit(Array_Name(QStringLiteral("Control_49"), index), 2, default_text,
-                                           QString::fromLatin1(WEIGHT_TOOLTIPS[i]));
+        QLineEdit* edit = pages::Make_Edit(Array_Name(QStringLiteral("Control_49"), index), core::Text_Length(fact),
+                                           core::Default_Text(fact), core::Tooltip_Text(fact));
         pages::Fit_To_Length(edit, edit->maxLength());
         pages::Up_Down* spin = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_49"), index));
-        pages::Set_Spin_Value(spin, default_value);
+        pages::Set_Spin_Value(spin, static_cast<int>(fact.Default));
         Control_49[i] = edit;
         UpDown_49[i] = spin;
 
         // Titled with the traffic name alone; the corrected value stands and
         // the focus moves on. The spin button follows the result.
-        const pages::Field_Check check = pages::Real_Check(0, default_text, ITEM49_MINIMUM, ITEM49_MAXIMUM,
-                                                           pages::Caption_Of(Label_User_L0[i + 1]));
-        pages::Bind_Whole_Spin(edit, spin, SET_DIGITS, check, pages::Focus_Rule::Move_On, ITEM49_MINIMUM,
-                               ITEM49_MAXIMUM, default_value);
+        pages::Bind_Whole_Spin(edit, spin, SET_DIGITS, fact, pages::Caption_Of(Label_User_L0[i + 1]),
+                               pages::Focus_Rule::Move_On);
 
         pages::Label_Field(Label_User_L0[i + 1], edit);
         grid->addWidget(Label_User_L0[i + 1], index + 1, 0);

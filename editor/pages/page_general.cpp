@@ -1,5 +1,6 @@
 #include "editor/pages/page_general.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
@@ -29,6 +30,12 @@ constexpr int SET_DIGITS_POINT = 6;
 
 constexpr int ADD = 1;
 constexpr int REPLACE = 2;
+
+using core::Item_Fact_Id;
+
+constexpr const core::Item_Fact& ITEM_30 = core::Fact(Item_Fact_Id::Item_30);
+constexpr const core::Item_Fact& ITEM_47A = core::Fact(Item_Fact_Id::Item_47a);
+constexpr const core::Item_Fact& ITEM_47B = core::Fact(Item_Fact_Id::Item_47b);
 
 Page_Setup Setup()
 {
@@ -62,9 +69,9 @@ void Page_General::Build_Secured()
     const pages::Label_Row rows[] = {
         {0, "Startup Log-On Policy", "Item 1"},
         {1, "Noise Insertion Level", "Item 18"},
-        {2, "Default Assumed Global Beam Initial C-Channel EIRP", "Item 30"},
-        {3, "HGA Retry Period: Ground", "Item 47"},
-        {4, "HGA Retry Period: Air", "Item 47"},
+        {2, ITEM_30.Title, "Item 30"},
+        {3, ITEM_47A.Title, "Item 47"},
+        {4, ITEM_47B.Title, "Item 47"},
         {5, "SCDU Channel Label Suffixes", "Item 52"},
         {6, "ORT File Loading Restrictions", "Item 54"},
         {8, "SCDU SATCOM Subsystem Prompts", "Item 51"},
@@ -84,11 +91,11 @@ void Page_General::Build_Secured()
                             {QStringLiteral("Off"), QStringLiteral("-60 dBm0"),
                              QStringLiteral("-50 dBm0"), QStringLiteral("-40 dBm0")},
                             QStringLiteral("Default: -50 dBm0"));
-    Control_30 = pages::Make_Edit(QStringLiteral("Control_30"), 4);
+    Control_30 = pages::Make_Edit(QStringLiteral("Control_30"), core::Text_Length(ITEM_30));
     UpDown_30 = pages::Make_Spin(QStringLiteral("UpDown_30"));
-    Control_47a = pages::Make_Edit(QStringLiteral("Control_47a"), 3);
+    Control_47a = pages::Make_Edit(QStringLiteral("Control_47a"), core::Text_Length(ITEM_47A));
     UpDown_47a = pages::Make_Spin(QStringLiteral("UpDown_47a"));
-    Control_47b = pages::Make_Edit(QStringLiteral("Control_47b"), 3);
+    Control_47b = pages::Make_Edit(QStringLiteral("Control_47b"), core::Text_Length(ITEM_47B));
     UpDown_47b = pages::Make_Spin(QStringLiteral("UpDown_47b"));
     Control_52 = pages::Make_Combo(QStringLiteral("Control_52"),
                             {QStringLiteral("'1' and '2'"), QStringLiteral("'L' and 'R'")});
@@ -107,17 +114,12 @@ void Page_General::Build_Secured()
 
     // Field checks.
     const pages::Title_Source title_30 = pages::Caption_Of(Label_Sec_L0[2]);
-    pages::Bind_Field(Control_30, SET_DIGITS_POINT,
-                      pages::Real_Check(1, QStringLiteral("4.0"), 0.0, 25.5, title_30));
-    pages::Bind_Real_Step(UpDown_30, Control_30, QStringLiteral("4.0"), 0.0, 25.5, title_30);
-    pages::Bind_Field(Control_47a, SET_DIGITS,
-                      pages::Real_Check(0, QStringLiteral("5"), 0, 255,
-                                        pages::Caption_Of(Label_Sec_L0[3])));
-    pages::Bind_Whole_Step(UpDown_47a, Control_47a, 0, 255, 5);
-    pages::Bind_Field(Control_47b, SET_DIGITS,
-                      pages::Real_Check(0, QStringLiteral("30"), 0, 255,
-                                        pages::Caption_Of(Label_Sec_L0[4])));
-    pages::Bind_Whole_Step(UpDown_47b, Control_47b, 0, 255, 30);
+    pages::Bind_Field(Control_30, SET_DIGITS_POINT, pages::Fact_Check(ITEM_30, title_30));
+    pages::Bind_Fact_Step(UpDown_30, Control_30, ITEM_30, title_30);
+    pages::Bind_Field(Control_47a, SET_DIGITS, pages::Fact_Check(ITEM_47A, pages::Caption_Of(Label_Sec_L0[3])));
+    pages::Bind_Fact_Step(UpDown_47a, Control_47a, ITEM_47A);
+    pages::Bind_Field(Control_47b, SET_DIGITS, pages::Fact_Check(ITEM_47B, pages::Caption_Of(Label_Sec_L0[4])));
+    pages::Bind_Fact_Step(UpDown_47b, Control_47b, ITEM_47B);
     for (QLineEdit* prompt : {Control_51a, Control_51b})
         pages::Bind_Field(prompt, SET_UPPER_PRINTABLE,
                           pages::String_Check(SET_UPPER_PRINTABLE,
@@ -307,9 +309,9 @@ void Page_General::Setup_ToolTips(int mode)
         QString standard;
     };
     const QString nm = QStringLiteral(" (Non-Modifiable)");
-    const QString t30 = QStringLiteral("Default: 4.0 / Range: 0.0 to 25.5");
-    const QString t47a = QStringLiteral("Default: 5 / Range: 0 to 255");
-    const QString t47b = QStringLiteral("Default: 30 / Range: 0 to 255");
+    const QString t30 = core::Tooltip_Text(ITEM_30);
+    const QString t47a = core::Tooltip_Text(ITEM_47A);
+    const QString t47b = core::Tooltip_Text(ITEM_47B);
     const QString t51a = QStringLiteral("Default: \"<SAT\"");
     const QString t51b = QStringLiteral("Default: \"<SAT-2\"");
     const QString t52 = QStringLiteral("Default: '1' and '2'");

@@ -1,5 +1,6 @@
 #include "editor/pages/page_pimbit.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
@@ -24,10 +25,11 @@ constexpr int SET_DIGITS = 4;
 constexpr int SET_DIGITS_POINT = 6;
 constexpr int SET_MINUS_DIGITS = 7;
 
-// Elevations: 0.0 to 90.0 degrees, stepped by half a degree (in tenths).
-constexpr double ELEVATION_MINIMUM = User_Mod::MINIMUM_106_EL;
-constexpr double ELEVATION_MAXIMUM = User_Mod::MAXIMUM_106_EL;
-constexpr int ELEVATION_STEP_TENTHS = 5;
+using core::Item_Fact_Id;
+
+// Elevations: stepped by half a degree, their spin buttons count tenths.
+constexpr const core::Item_Fact& ELEVATION = core::Fact(Item_Fact_Id::Item_106_El_0);
+constexpr int ELEVATION_STEP_TENTHS = static_cast<int>(ELEVATION.Step * 10 + 0.5);
 
 // The page's own feature level: the items exist from level 5 on.
 constexpr int PIMBIT_FEATURE_LEVEL = 5;
@@ -63,30 +65,27 @@ void Fit_Row(QLabel* label, QLineEdit* edit)
     pages::Fit_To_Length(edit, edit->maxLength());
 }
 
-QString Design_Tip(const QString& default_text, int minimum, int maximum)
+// A field of a row of the item facts: its default as its text, its design
+// tooltip, at most length characters.
+QLineEdit* Make_Field(const QString& name, int length, const core::Item_Fact& fact)
 {
-    return QStringLiteral("Default: ") + default_text + QStringLiteral(" /  Range ") +
-           QString::number(minimum) + QStringLiteral(" to ") + QString::number(maximum);
+    return pages::Make_Edit(name, length, core::Default_Text(fact), core::Tooltip_Text(fact));
 }
 
 // A whole-number field with its spin button: the check's result and each
 // click also become the spin button's value.
-void Bind_Whole(QLineEdit* edit, pages::Up_Down* spin, int char_set, std::int32_t default_value,
-                std::int32_t minimum, std::int32_t maximum, pages::Title_Source title)
+void Bind_Whole(QLineEdit* edit, pages::Up_Down* spin, int char_set, const core::Item_Fact& fact,
+                pages::Title_Source title)
 {
-    const pages::Field_Check check = pages::Real_Check(0, QString::number(default_value), minimum,
-                                                       maximum, std::move(title));
-    pages::Bind_Whole_Spin(edit, spin, char_set, check, pages::Focus_Rule::Keep_Focus, minimum, maximum,
-                           default_value);
+    pages::Bind_Whole_Spin(edit, spin, char_set, fact, std::move(title), pages::Focus_Rule::Keep_Focus);
 }
 
 // An elevation field: one decimal, rounded to the half degree the record
 // holds; its spin button counts in tenths and steps from what the field shows.
-void Bind_Elevation(QLineEdit* edit, pages::Up_Down* spin, const QString& default_text,
+void Bind_Elevation(QLineEdit* edit, pages::Up_Down* spin, const core::Item_Fact& fact,
                     pages::Title_Source title)
 {
-    const pages::Field_Check check = pages::Real_Check(1, default_text, ELEVATION_MINIMUM,
-                                                       ELEVATION_MAXIMUM, std::move(title));
+    const pages::Field_Check check = pages::Fact_Check(fact, std::move(title));
     QPointer<pages::Up_Down> guarded_spin(spin);
     pages::Bind_Field(edit, SET_DIGITS_POINT,
                       [check, guarded_spin](const QString& text, bool& cancel) {
@@ -110,8 +109,8 @@ void Bind_Elevation(QLineEdit* edit, pages::Up_Down* spin, const QString& defaul
         const int from = value ? Page_PIMBIT::Elevation_Tenths(*value)
                                : Page_PIMBIT::Spin_Value(guarded_spin);
         const int to = std::clamp(from + (up ? ELEVATION_STEP_TENTHS : -ELEVATION_STEP_TENTHS),
-                                  static_cast<int>(ELEVATION_MINIMUM * 10),
-                                  static_cast<int>(ELEVATION_MAXIMUM * 10));
+                                  static_cast<int>(ELEVATION.Minimum * 10),
+                                  static_cast<int>(ELEVATION.Maximum * 10));
         Page_PIMBIT::Set_Spin_Value(guarded_spin, to);
         guarded_edit->setText(core::Format_Fixed(to / 10.0, 1));
     });
@@ -161,14 +160,12 @@ void Page_PIMBIT::Build_103()
         pages::Make_Label(Array_Name(label_name, 7), QStringLiteral("Intermodulation Product Orders"));
     grid->addWidget(Label_User_L5_103[7], 0, 0, 1, 2);
     for (int i = 0; i < User_Mod::COUNT_103; ++i) {
-        const auto index = static_cast<std::int16_t>(i);
-        const QString text = QString::number(User_Mod::Default_103(index));
+        const core::Item_Fact& fact = core::Fact(Item_Fact_Id::Item_103_0, i);
         Label_User_L5_103[i] = pages::Make_Label(Array_Name(label_name, i), QString::fromLatin1(orders[i]));
-        Control_103[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_103"), i), 3, text,
-                                   Design_Tip(text, User_Mod::MINIMUM_103, User_Mod::MAXIMUM_103));
+        Control_103[i] = Make_Field(Array_Name(QStringLiteral("Control_103"), i), 3, fact);
         UpDown_103[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_103"), i));
-        Bind_Whole(Control_103[i], UpDown_103[i], SET_DIGITS, User_Mod::Default_103(index), User_Mod::MINIMUM_103,
-                   User_Mod::MAXIMUM_103, Element_Title(Frame_103, QStringLiteral(", "), Label_User_L5_103[i]));
+        Bind_Whole(Control_103[i], UpDown_103[i], SET_DIGITS, fact,
+                   Element_Title(Frame_103, QStringLiteral(", "), Label_User_L5_103[i]));
         Fit_Row(Label_User_L5_103[i], Control_103[i]);
         grid->addWidget(Label_User_L5_103[i], i + 1, 0);
         grid->addWidget(pages::Field_With_Spin(Control_103[i], UpDown_103[i]), i + 1, 1);
@@ -225,12 +222,10 @@ void Page_PIMBIT::Build_105()
     auto* grid = new QGridLayout(Frame_105);
     grid->addWidget(Label_User_L5_105[8], 0, 0, 1, 3);
     for (int i = 0; i < User_Mod::COUNT_105; ++i) {
-        const auto index = static_cast<std::int16_t>(i);
-        const QString text = QString::number(User_Mod::Default_105(index));
-        Control_105[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_105"), i), 3, text,
-                                   Design_Tip(text, 0, 255));
+        const core::Item_Fact& fact = core::Fact(Item_Fact_Id::Item_105_0, i);
+        Control_105[i] = Make_Field(Array_Name(QStringLiteral("Control_105"), i), 3, fact);
         UpDown_105[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_105"), i));
-        Bind_Whole(Control_105[i], UpDown_105[i], SET_DIGITS, User_Mod::Default_105(index), 0, 255,
+        Bind_Whole(Control_105[i], UpDown_105[i], SET_DIGITS, fact,
                    Element_Title(Frame_105, QStringLiteral(" - "), Label_User_L5_105[i]));
         Fit_Row(Label_User_L5_105[i], Control_105[i]);
         grid->addWidget(Label_User_L5_105[i], i + 1, 0);
@@ -248,32 +243,26 @@ void Page_PIMBIT::Build_106()
     auto* grid = new QGridLayout(Frame_106);
     int line = 0;
     for (int i = 0; i < User_Mod::COUNT_106_AZ; ++i) {
-        const auto index = static_cast<std::int16_t>(i);
-        const auto default_value = static_cast<std::int32_t>(User_Mod::Default_106_Az(index));
-        const QString text = QString::number(default_value);
+        const core::Item_Fact& fact = core::Fact(Item_Fact_Id::Item_106_Az_0, i);
         Label_User_L5_106_Az[i] = pages::Make_Label(Array_Name(QStringLiteral("Label_User_L5_106_Az"), i),
                                              QStringLiteral("Azimuth - ") + QString::number(i + 1));
-        Control_106_Az[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_106_Az"), i), 4, text,
-                                      Design_Tip(text, User_Mod::MINIMUM_106_AZ, User_Mod::MAXIMUM_106_AZ));
+        Control_106_Az[i] = Make_Field(Array_Name(QStringLiteral("Control_106_Az"), i), 4, fact);
         UpDown_106_Az[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_106_Az"), i));
-        Bind_Whole(Control_106_Az[i], UpDown_106_Az[i], SET_MINUS_DIGITS, default_value, User_Mod::MINIMUM_106_AZ,
-                   User_Mod::MAXIMUM_106_AZ, Element_Title(Frame_106, QStringLiteral(", "), Label_User_L5_106_Az[i]));
+        Bind_Whole(Control_106_Az[i], UpDown_106_Az[i], SET_MINUS_DIGITS, fact,
+                   Element_Title(Frame_106, QStringLiteral(", "), Label_User_L5_106_Az[i]));
         Fit_Row(Label_User_L5_106_Az[i], Control_106_Az[i]);
         grid->addWidget(Label_User_L5_106_Az[i], line, 0);
         grid->addWidget(pages::Field_With_Spin(Control_106_Az[i], UpDown_106_Az[i]), line, 1);
         ++line;
     }
     for (int i = 0; i < User_Mod::COUNT_106_EL; ++i) {
-        const QString text =
-            core::Format_Shortest(User_Mod::Default_106_El(static_cast<std::int16_t>(i)));
+        const core::Item_Fact& fact = core::Fact(Item_Fact_Id::Item_106_El_0, i);
         Label_User_L5_106_El[i] =
             pages::Make_Label(Array_Name(QStringLiteral("Label_User_L5_106_El"), i),
                        QStringLiteral("Elevation - ") + QString::number(i + 1));
-        Control_106_El[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_106_El"), i), 4, text,
-                                      Design_Tip(text, static_cast<int>(ELEVATION_MINIMUM),
-                                                 static_cast<int>(ELEVATION_MAXIMUM)));
+        Control_106_El[i] = Make_Field(Array_Name(QStringLiteral("Control_106_El"), i), 4, fact);
         UpDown_106_El[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_106_El"), i));
-        Bind_Elevation(Control_106_El[i], UpDown_106_El[i], text,
+        Bind_Elevation(Control_106_El[i], UpDown_106_El[i], fact,
                        Element_Title(Frame_106, QStringLiteral(", "), Label_User_L5_106_El[i]));
         Fit_Row(Label_User_L5_106_El[i], Control_106_El[i]);
         grid->addWidget(Label_User_L5_106_El[i], line, 0);
@@ -286,15 +275,12 @@ void Page_PIMBIT::Build_106()
 
 void Page_PIMBIT::Build_107()
 {
-    Label_User_L5_107 =
-        pages::Make_Label(QStringLiteral("Label_User_L5_107"), QStringLiteral("Sample Discard Ratio"));
+    const core::Item_Fact& fact = core::Fact(Item_Fact_Id::Item_107);
+    Label_User_L5_107 = pages::Make_Label(QStringLiteral("Label_User_L5_107"), QString::fromLatin1(fact.Title));
     Set_Tag(Label_User_L5_107, QStringLiteral("Item 107"));
-    const QString default_107 = QString::number(User_Mod::DEFAULT_107);
-    Control_107 = pages::Make_Edit(QStringLiteral("Control_107"), 3, default_107,
-                            Design_Tip(default_107, User_Mod::MINIMUM_107, User_Mod::MAXIMUM_107));
+    Control_107 = Make_Field(QStringLiteral("Control_107"), 3, fact);
     UpDown_107 = pages::Make_Spin(QStringLiteral("UpDown_107"));
-    Bind_Whole(Control_107, UpDown_107, SET_DIGITS, User_Mod::DEFAULT_107, User_Mod::MINIMUM_107,
-               User_Mod::MAXIMUM_107, pages::Caption_Of(Label_User_L5_107));
+    Bind_Whole(Control_107, UpDown_107, SET_DIGITS, fact, pages::Caption_Of(Label_User_L5_107));
     Fit_Row(Label_User_L5_107, Control_107);
     auto* row = new QHBoxLayout;
     row->addWidget(Label_User_L5_107);

@@ -1,5 +1,6 @@
 #include "editor/pages/page_power.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
@@ -30,9 +31,7 @@ constexpr int NONE = -1;
 constexpr int SET_DIGITS = 4;
 constexpr int SET_SIGNED_REAL = 8;
 
-// Item 29 spin buttons count tenths within this range.
-constexpr int TENTHS_MIN = -120;
-constexpr int TENTHS_MAX = 190;
+using core::Item_Fact_Id;
 
 struct Label_Row {
     const char* caption;
@@ -46,13 +45,13 @@ const Label_Row LABELS[27] = {
     {"dBic", nullptr},
     {"IGA Only", "Item 22"},
     {"dBic", nullptr},
-    {"Elevation Handover Threshold", "Item 39"},
+    {core::Fact(Item_Fact_Id::Item_39).Title, "Item 39"},
     {"Degrees", nullptr},
     {"EIRP Overdraft Checking Priority", "Item 44"},
     {"L-Band Reference Offset Calibration Thresholds", "Item 57"},
-    {"With IRS", "Item 57"},
+    {core::Fact(Item_Fact_Id::Item_57a).Title, "Item 57"},
     {"Hz", nullptr},
-    {"Without IRS", "Item 57"},
+    {core::Fact(Item_Fact_Id::Item_57b).Title, "Item 57"},
     {"Hz", nullptr},
     {"Default HPA Backoff Limits", "Item 28"},
     {"Class C", "Item 28"},
@@ -70,50 +69,47 @@ const Label_Row LABELS[27] = {
     {"dBW", nullptr},
 };
 
-// One text field with its spin button, check and tooltip.
+// One text field with its spin button and the row of the item facts that
+// gives its check, length, tooltip and default. Items 29 hold one decimal
+// and their spin buttons count tenths.
 struct Field_Row {
     Edit_Member edit;
     Spin_Member spin;
     const char* name;
     const char* spin_name;
-    bool tenths;              // one decimal, spin counts tenths (item 29)
-    const char* default_text; // default of the check
-    double minimum;
-    double maximum;
-    int length;        // most characters the field takes
+    Item_Fact_Id fact;
     int title_first;   // label whose caption starts the box title
     int title_second;  // label appended after ": ", or NONE
-    const char* tooltip; // standard tooltip
-    bool fixable;        // mode 2 marks it "(Non-Modifiable)"
+    bool fixable;      // mode 2 marks it "(Non-Modifiable)"
 };
 
 const Field_Row FIELDS[] = {
-    {&Page_Power::Control_22a, &Page_Power::UpDown_22a, "Control_22a", "UpDown_22a", false, "7", 0, 31, 2, 0, 1,
-     "Default: 7 / Range: 0 to 31", true},
-    {&Page_Power::Control_22b, &Page_Power::UpDown_22b, "Control_22b", "UpDown_22b", false, "0", 0, 31, 2, 0, 3,
-     "Default: 0 / Range: 0 to 31", true},
-    {&Page_Power::Control_39, &Page_Power::UpDown_39, "Control_39", "UpDown_39", false, "5", 0, 90, 2, 5, NONE,
-     "Default: 5 / Range: 0 to 90", false},
-    {&Page_Power::Control_57a, &Page_Power::UpDown_57a, "Control_57a", "UpDown_57a", false, "250", 0, 65535, 5, 9,
-     NONE, "Default: 250 / Range: 0 to 65535", true},
-    {&Page_Power::Control_57b, &Page_Power::UpDown_57b, "Control_57b", "UpDown_57b", false, "2000", 0, 65535, 5, 11,
-     NONE, "Default: 2000 / Range: 0 to 65535", true},
-    {&Page_Power::Control_28a1, &Page_Power::UpDown_28a1, "Control_28a1", "UpDown_28a1", false, "16", 0, 31, 2, 13,
-     14, "Default: 16 / Range: 0 to 31", true},
-    {&Page_Power::Control_28a2, &Page_Power::UpDown_28a2, "Control_28a2", "UpDown_28a2", false, "16", 0, 31, 2, 13,
-     14, "Default: 16 / Range: 0 to 31", true},
-    {&Page_Power::Control_28b1, &Page_Power::UpDown_28b1, "Control_28b1", "UpDown_28b1", false, "25", 0, 31, 2, 13,
-     17, "Default: 25 / Range: 0 to 31", true},
-    {&Page_Power::Control_28b2, &Page_Power::UpDown_28b2, "Control_28b2", "UpDown_28b2", false, "25", 0, 31, 2, 13,
-     17, "Default: 25 / Range: 0 to 31", true},
-    {&Page_Power::Control_29a1, &Page_Power::UpDown_29a1, "Control_29a1", "UpDown_29a1", true, "8", -12.0, 19.0, 5,
-     20, 21, "Default: 8.0 / Range: -12.0 to 19.0", true},
-    {&Page_Power::Control_29a2, &Page_Power::UpDown_29a2, "Control_29a2", "UpDown_29a2", true, "8", -12.0, 19.0, 5,
-     20, 21, "Default: 8.0 / Range: -12.0 to 19.0", true},
-    {&Page_Power::Control_29b1, &Page_Power::UpDown_29b1, "Control_29b1", "UpDown_29b1", true, "-5", -12.0, 19.0, 5,
-     20, 24, "Default: -5.0 / Range: -12.0 to 19.0", true},
-    {&Page_Power::Control_29b2, &Page_Power::UpDown_29b2, "Control_29b2", "UpDown_29b2", true, "-5", -12.0, 19.0, 5,
-     20, 24, "Default: -5.0 / Range: -12.0 to 19.0", true},
+    {&Page_Power::Control_22a, &Page_Power::UpDown_22a, "Control_22a", "UpDown_22a", Item_Fact_Id::Item_22a, 0, 1,
+     true},
+    {&Page_Power::Control_22b, &Page_Power::UpDown_22b, "Control_22b", "UpDown_22b", Item_Fact_Id::Item_22b, 0, 3,
+     true},
+    {&Page_Power::Control_39, &Page_Power::UpDown_39, "Control_39", "UpDown_39", Item_Fact_Id::Item_39, 5, NONE,
+     false},
+    {&Page_Power::Control_57a, &Page_Power::UpDown_57a, "Control_57a", "UpDown_57a", Item_Fact_Id::Item_57a, 9, NONE,
+     true},
+    {&Page_Power::Control_57b, &Page_Power::UpDown_57b, "Control_57b", "UpDown_57b", Item_Fact_Id::Item_57b, 11,
+     NONE, true},
+    {&Page_Power::Control_28a1, &Page_Power::UpDown_28a1, "Control_28a1", "UpDown_28a1", Item_Fact_Id::Item_28a, 13,
+     14, true},
+    {&Page_Power::Control_28a2, &Page_Power::UpDown_28a2, "Control_28a2", "UpDown_28a2", Item_Fact_Id::Item_28a, 13,
+     14, true},
+    {&Page_Power::Control_28b1, &Page_Power::UpDown_28b1, "Control_28b1", "UpDown_28b1", Item_Fact_Id::Item_28b, 13,
+     17, true},
+    {&Page_Power::Control_28b2, &Page_Power::UpDown_28b2, "Control_28b2", "UpDown_28b2", Item_Fact_Id::Item_28b, 13,
+     17, true},
+    {&Page_Power::Control_29a1, &Page_Power::UpDown_29a1, "Control_29a1", "UpDown_29a1", Item_Fact_Id::Item_29a, 20,
+     21, true},
+    {&Page_Power::Control_29a2, &Page_Power::UpDown_29a2, "Control_29a2", "UpDown_29a2", Item_Fact_Id::Item_29a, 20,
+     21, true},
+    {&Page_Power::Control_29b1, &Page_Power::UpDown_29b1, "Control_29b1", "UpDown_29b1", Item_Fact_Id::Item_29b, 20,
+     24, true},
+    {&Page_Power::Control_29b2, &Page_Power::UpDown_29b2, "Control_29b2", "UpDown_29b2", Item_Fact_Id::Item_29b, 20,
+     24, true},
 };
 
 const char* const TOOLTIP_44 = "Default: Priority 2";
@@ -179,9 +175,10 @@ Page_Power::Page_Power() : Page_Frame([] {
                                             LABELS[i].tag ? QString::fromLatin1(LABELS[i].tag) : QString());
     }
     for (const Field_Row& row : FIELDS) {
-        QLineEdit* edit =
-            pages::Make_Edit(QString::fromLatin1(row.name), row.length, QString(), QString::fromLatin1(row.tooltip));
-        pages::Fit_To_Length(edit, row.length);
+        const core::Item_Fact& fact = core::Fact(row.fact);
+        QLineEdit* edit = pages::Make_Edit(QString::fromLatin1(row.name), core::Text_Length(fact), QString(),
+                                           core::Tooltip_Text(fact));
+        pages::Fit_To_Length(edit, edit->maxLength());
         this->*row.edit = edit;
         this->*row.spin = pages::Make_Spin(QString::fromLatin1(row.spin_name));
     }
@@ -252,7 +249,8 @@ void Page_Power::Bind_Fields()
     for (const Field_Row& row : FIELDS) {
         QLineEdit* edit = this->*row.edit;
         pages::Up_Down* spin = this->*row.spin;
-        const QString default_text = QString::fromLatin1(row.default_text);
+        const core::Item_Fact& fact = core::Fact(row.fact);
+        const QString default_text = core::Default_Text(fact);
 
         // The title is read from the labels whenever a box is shown.
         const pages::Title_Source first = pages::Caption_Of(Label_Sec_L0[static_cast<std::size_t>(row.title_first)]);
@@ -264,14 +262,13 @@ void Page_Power::Bind_Fields()
         };
 
         // After each check the spin button takes the field's value.
-        const pages::Field_Check check =
-            pages::Real_Check(row.tenths ? 1 : 0, default_text, row.minimum, row.maximum, title);
+        const pages::Field_Check check = pages::Fact_Check(fact, title);
         const QPointer<pages::Up_Down> guarded(spin);
-        const bool tenths = row.tenths;
-        const double minimum = row.minimum;
-        const double maximum = row.maximum;
+        const bool tenths = core::Decimals(fact) == 1;
+        const double minimum = fact.Minimum;
+        const double maximum = fact.Maximum;
         pages::Bind_Field(
-            edit, row.tenths ? SET_SIGNED_REAL : SET_DIGITS,
+            edit, tenths ? SET_SIGNED_REAL : SET_DIGITS,
             [check, guarded, tenths, minimum, maximum](const QString& text, bool& cancel) {
                 const QString result = check(text, cancel);
                 if (const std::optional<int> value = Field_Number(result, tenths, minimum, maximum))
@@ -289,18 +286,19 @@ void Page_Power::Bind_Fields()
             // Steps a tenth from the value the field shows (the spin's own
             // value only when the field holds no number) and writes the
             // result with one decimal.
-            spin->Set_Step([field, guarded](bool up) {
+            const core::Stored_Range tenths_range = core::Stored(fact);
+            spin->Set_Step([field, guarded, minimum, maximum, tenths_range](bool up) {
                 if (!field || !guarded)
                     return;
-                const int from = Field_Number(field->text(), true, TENTHS_MIN / 10.0, TENTHS_MAX / 10.0)
-                                     .value_or(pages::Spin_Value(guarded));
-                const int value = std::clamp(from + (up ? 1 : -1), TENTHS_MIN, TENTHS_MAX);
+                const int from =
+                    Field_Number(field->text(), true, minimum, maximum).value_or(pages::Spin_Value(guarded));
+                const int value = std::clamp(from + (up ? 1 : -1), tenths_range.Minimum, tenths_range.Maximum);
                 pages::Set_Spin_Value(guarded, value);
                 field->setText(core::Format_Fixed(value / 10.0, 1));
             });
         } else {
-            pages::Bind_Whole_Step(spin, edit, static_cast<std::int32_t>(row.minimum),
-                                   static_cast<std::int32_t>(row.maximum), *initial);
+            pages::Bind_Whole_Step(spin, edit, static_cast<std::int32_t>(minimum),
+                                   static_cast<std::int32_t>(maximum), *initial);
             connect(spin, &pages::Up_Down::Stepped, spin, [field, guarded, minimum, maximum] {
                 if (!field)
                     return;
@@ -317,7 +315,7 @@ void Page_Power::Setup_ToolTips(int mode)
     const QString suffix = mode == 2 ? QString::fromLatin1(NON_MODIFIABLE) : QString();
     for (const Field_Row& row : FIELDS) {
         if (row.fixable)
-            (this->*row.edit)->setToolTip(QString::fromLatin1(row.tooltip) + suffix);
+            (this->*row.edit)->setToolTip(core::Tooltip_Text(core::Fact(row.fact)) + suffix);
     }
     Control_44->setToolTip(QString::fromLatin1(TOOLTIP_44) + suffix);
 }

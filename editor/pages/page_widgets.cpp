@@ -1,5 +1,6 @@
 #include "editor/pages/page_widgets.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
@@ -155,6 +156,13 @@ void Bind_Whole_Spin(QLineEdit* edit, Up_Down* spin, int char_set, Field_Check c
             after(guarded_edit->text());
     });
     Follow_Number(spin, edit->text());
+}
+
+void Bind_Whole_Spin(QLineEdit* edit, Up_Down* spin, int char_set, const core::Item_Fact& fact,
+                     Title_Source title, Focus_Rule rule, std::function<void(const QString& text)> after)
+{
+    Bind_Whole_Spin(edit, spin, char_set, Fact_Check(fact, std::move(title)), rule, static_cast<int>(fact.Minimum),
+                    static_cast<int>(fact.Maximum), static_cast<int>(fact.Default), std::move(after));
 }
 
 QPushButton* Make_Button(const QString& name, const QString& caption, const QString& tooltip)

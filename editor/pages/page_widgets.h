@@ -112,6 +112,10 @@ void Follow_Number(Up_Down* spin, const QString& text);
 void Bind_Whole_Spin(QLineEdit* edit, Up_Down* spin, int char_set, Field_Check check, Focus_Rule rule,
                      int minimum, int maximum, int default_value,
                      std::function<void(const QString& text)> after = {});
+// The same for a whole-number row of the item facts: its check (Fact_Check,
+// titled by title), its range and its default.
+void Bind_Whole_Spin(QLineEdit* edit, Up_Down* spin, int char_set, const core::Item_Fact& fact,
+                     Title_Source title, Focus_Rule rule, std::function<void(const QString& text)> after = {});
 
 // --- buttons --------------------------------------------------------------------
 

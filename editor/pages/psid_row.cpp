@@ -1,6 +1,7 @@
 #include "editor/pages/psid_row.h"
 
 #include "editor/core/char_sets.h"
+#include "editor/core/item_facts.h"
 
 #include <array>
 
@@ -132,7 +133,7 @@ std::optional<PSID_Values> Parse_PSID_Row(const QString& row)
     const auto revision = Read_Number(fields.Revision, columns[1]);
     const auto psid_1 = Read_Number(fields.PSID_1, columns[2]);
     const auto psid_2 = Read_Number(fields.PSID_2, columns[3]);
-    if (!sat || !revision || !psid_1 || !psid_2 || *revision > 255)
+    if (!sat || !revision || !psid_1 || !psid_2 || *revision > core::Fact(core::Item_Fact_Id::PSID_Revision).Maximum)
         return std::nullopt;
     PSID_Values values;
     values.Sat_ID = *sat;

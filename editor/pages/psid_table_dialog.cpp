@@ -1,5 +1,6 @@
 #include "editor/pages/psid_table_dialog.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
 #include "editor/pages/page_widgets.h"
@@ -14,12 +15,14 @@
 
 namespace {
 
-constexpr int SAT_ID_DEFAULT = 0;
-constexpr int SAT_ID_MAXIMUM = 62; // octal 76; 77 marks an empty slot in the record
-constexpr int PSID_DEFAULT = 0x1770;
-constexpr int PSID_MINIMUM = 0x1770;
-constexpr int PSID_MAXIMUM = 0x4C90;
-constexpr int PSID_NONE = 0; // allowed outside the range
+// The Sat ID stops at octal 76: 77 marks an empty slot in the record.
+constexpr const core::Item_Fact& SAT_ID = core::Fact(core::Item_Fact_Id::Sat_ID);
+constexpr const core::Item_Fact& REVISION = core::Fact(core::Item_Fact_Id::PSID_Revision);
+constexpr const core::Item_Fact& PSID = core::Fact(core::Item_Fact_Id::PSID);
+
+// The labels' captions; the PSID fields' boxes carry them as titles.
+const char* const CAPTION_PSID_1 = "PSID-1";
+const char* const CAPTION_PSID_2 = "PSID-2";
 
 // Char_Sets entries of the fields.
 constexpr int SET_OCTAL = 3;
@@ -47,36 +50,35 @@ PSID_Table_Dialog::PSID_Table_Dialog(QWidget* owner) : QDialog(owner)
     setWindowTitle(QStringLiteral("PSID Information"));
     setModal(true);
 
-    const QString psid_tip = QStringLiteral("Range: 1770x to 4C90x or 0000x");
+    const QString psid_tip = core::Tooltip_Text(PSID);
+    const QString revision_title = QString::fromLatin1(REVISION.Title);
     Label_Sat_ID = Make_Label(QStringLiteral("Label_Sat_ID"), QStringLiteral("SAT ID"));
-    Control_Sat_ID = pages::Make_Edit(QStringLiteral("Control_Sat_ID"), 2, QString(),
-                                      QStringLiteral("Range: 0 - 76 (octal)"));
-    Label_Table_Revision =
-        Make_Label(QStringLiteral("Label_Table_Revision"), QStringLiteral("Table Revision"));
-    Control_Table_Revision = pages::Make_Edit(QStringLiteral("Control_Table_Revision"), 3, QString(),
-                                              QStringLiteral("Range: 0 - 255"));
-    Label_PSID_1 = Make_Label(QStringLiteral("Label_PSID_1"), QStringLiteral("PSID-1"));
-    Control_PSID_1 = pages::Make_Edit(QStringLiteral("Control_PSID_1"), 4, QString(), psid_tip);
-    Label_PSID_2 = Make_Label(QStringLiteral("Label_PSID_2"), QStringLiteral("PSID-2"));
-    Control_PSID_2 = pages::Make_Edit(QStringLiteral("Control_PSID_2"), 4, QString(), psid_tip);
+    Control_Sat_ID = pages::Make_Edit(QStringLiteral("Control_Sat_ID"), core::Text_Length(SAT_ID), QString(),
+                                      core::Tooltip_Text(SAT_ID));
+    Label_Table_Revision = Make_Label(QStringLiteral("Label_Table_Revision"), revision_title);
+    Control_Table_Revision = pages::Make_Edit(QStringLiteral("Control_Table_Revision"),
+                                              core::Text_Length(REVISION), QString(),
+                                              core::Tooltip_Text(REVISION));
+    Label_PSID_1 = Make_Label(QStringLiteral("Label_PSID_1"), QString::fromLatin1(CAPTION_PSID_1));
+    Control_PSID_1 = pages::Make_Edit(QStringLiteral("Control_PSID_1"), core::Text_Length(PSID), QString(),
+                                      psid_tip);
+    Label_PSID_2 = Make_Label(QStringLiteral("Label_PSID_2"), QString::fromLatin1(CAPTION_PSID_2));
+    Control_PSID_2 = pages::Make_Edit(QStringLiteral("Control_PSID_2"), core::Text_Length(PSID), QString(),
+                                      psid_tip);
     for (int i = 0; i < 2; ++i) {
         Label_Hex[i] = new QLabel(QStringLiteral("0x"));
         Label_Hex[i]->setObjectName(Array_Name(QStringLiteral("Label_Hex"), i));
     }
 
     pages::Bind_Field(Control_Sat_ID, SET_OCTAL,
-                      pages::Octal_Check(SAT_ID_DEFAULT, 0, SAT_ID_MAXIMUM, 2,
-                                         pages::Fixed_Title(QStringLiteral("Sat ID"))));
+                      pages::Fact_Check(SAT_ID, pages::Fixed_Title(QStringLiteral("Sat ID"))));
     pages::Bind_Field(Control_Table_Revision, SET_DECIMAL,
-                      pages::Real_Check(0, QStringLiteral("0"), 0, 255,
-                                        pages::Fixed_Title(QStringLiteral("Table Revision"))));
+                      pages::Fact_Check(REVISION, pages::Fixed_Title(revision_title)));
     pages::Bind_Field(Control_PSID_1, SET_HEX,
-                      pages::Hex_Except_Check(PSID_DEFAULT, PSID_MINIMUM, PSID_MAXIMUM, PSID_NONE,
-                                              pages::Fixed_Title(QStringLiteral("PSID-1"))),
+                      pages::Fact_Check(PSID, pages::Fixed_Title(QString::fromLatin1(CAPTION_PSID_1))),
                       pages::Focus_Rule::Move_On);
     pages::Bind_Field(Control_PSID_2, SET_HEX,
-                      pages::Hex_Except_Check(PSID_DEFAULT, PSID_MINIMUM, PSID_MAXIMUM, PSID_NONE,
-                                              pages::Fixed_Title(QStringLiteral("PSID-2"))),
+                      pages::Fact_Check(PSID, pages::Fixed_Title(QString::fromLatin1(CAPTION_PSID_2))),
                       pages::Focus_Rule::Move_On);
 
     const pages::OK_Cancel ok_cancel = pages::Make_OK_Cancel(nullptr);
@@ -116,8 +118,8 @@ void PSID_Table_Dialog::Fill(const pages::PSID_Fields& fields)
 
 void PSID_Table_Dialog::Fill_Presets()
 {
-    Fill({QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1770"),
-          QStringLiteral("1770")});
+    Fill({core::Default_Text(SAT_ID), core::Default_Text(REVISION), core::Default_Text(PSID),
+          core::Default_Text(PSID)});
 }
 
 void PSID_Table_Dialog::OK_Click()
