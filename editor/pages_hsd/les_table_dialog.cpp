@@ -1,5 +1,6 @@
 #include "editor/pages_hsd/les_table_dialog.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
 #include "editor/pages_hsd/hsd_field_helpers.h"
@@ -17,8 +18,14 @@ namespace {
 
 constexpr int SET_OCTAL = 3;
 constexpr int SET_DECIMAL = 4;
-constexpr int SAT_MAXIMUM = 62; // octal 76
-constexpr int LES_MAXIMUM = 999;
+constexpr const core::Item_Fact& SAT_ID = core::Fact(core::Item_Fact_Id::Sat_ID);
+constexpr const core::Item_Fact& LES_ID = core::Fact(core::Item_Fact_Id::LES_ID);
+
+// The range of a row as the OK messages state it ("0-76").
+QString Range_Text(const core::Item_Fact& fact)
+{
+    return core::Value_Text(fact, fact.Minimum) + QLatin1Char('-') + core::Value_Text(fact, fact.Maximum);
+}
 
 } // namespace
 
@@ -29,13 +36,13 @@ LES_Table_Dialog::LES_Table_Dialog(QWidget* owner) : QDialog(owner)
     setModal(true);
 
     Label_Sat_ID = pages::Make_Label(QStringLiteral("Label_Sat_ID"), QStringLiteral("SAT ID"));
-    Label_LES_ID = pages::Make_Label(QStringLiteral("Label_LES_ID"), QStringLiteral("LES ID"));
+    Label_LES_ID = pages::Make_Label(QStringLiteral("Label_LES_ID"), QString::fromLatin1(LES_ID.Title));
     Label_Preference = pages::Make_Label(QStringLiteral("Label_Preference"), QStringLiteral("Preference"));
 
-    Control_Sat_ID = pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_Sat_ID"), 2);
-    Control_Sat_ID->setToolTip(QStringLiteral("Range: 0 - 76 (octal)"));
-    Control_LES_ID = pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_LES_ID"), 3);
-    Control_LES_ID->setToolTip(QStringLiteral("Range: 0 - 999"));
+    Control_Sat_ID = pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_Sat_ID"), core::Text_Length(SAT_ID));
+    Control_Sat_ID->setToolTip(core::Tooltip_Text(SAT_ID));
+    Control_LES_ID = pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_LES_ID"), core::Text_Length(LES_ID));
+    Control_LES_ID->setToolTip(core::Tooltip_Text(LES_ID));
 
     QStringList digits;
     for (int i = 0; i <= 9; ++i)
@@ -66,11 +73,8 @@ LES_Table_Dialog::LES_Table_Dialog(QWidget* owner) : QDialog(owner)
     setTabOrder(Control_Preference, OKButton);
     setTabOrder(OKButton, CancelButton);
 
-    pages::Bind_Field(Control_Sat_ID, SET_OCTAL,
-                      pages::Octal_Check(0, 0, SAT_MAXIMUM, 2, pages::Caption_Of(Label_Sat_ID)));
-    pages::Bind_Field(Control_LES_ID, SET_DECIMAL,
-                      pages::Real_Check(0, QStringLiteral("0"), 0, LES_MAXIMUM,
-                                        pages::Caption_Of(Label_LES_ID)));
+    pages::Bind_Field(Control_Sat_ID, SET_OCTAL, pages::Fact_Check(SAT_ID, pages::Caption_Of(Label_Sat_ID)));
+    pages::Bind_Field(Control_LES_ID, SET_DECIMAL, pages::Fact_Check(LES_ID, pages::Caption_Of(Label_LES_ID)));
 
     connect(OKButton, &QPushButton::clicked, this, &LES_Table_Dialog::OK_Click);
     connect(CancelButton, &QPushButton::clicked, this, &LES_Table_Dialog::Cancel_Click);
@@ -99,12 +103,12 @@ void LES_Table_Dialog::OK_Click()
     if (pages::Validate_Controls(this))
         return;
     if (Control_Sat_ID->text().isEmpty()) {
-        platform::Warn(QStringLiteral("Enter SAT ID in range of 0-76 octal"),
+        platform::Warn(QStringLiteral("Enter SAT ID in range of ") + Range_Text(SAT_ID) + QStringLiteral(" octal"),
                        QStringLiteral("SAT ID out of range"));
         return;
     }
     if (Control_LES_ID->text().isEmpty()) {
-        platform::Warn(QStringLiteral("Enter LES ID in range of 0-999"),
+        platform::Warn(QStringLiteral("Enter LES ID in range of ") + Range_Text(LES_ID),
                        QStringLiteral("LES ID out of range"));
         return;
     }

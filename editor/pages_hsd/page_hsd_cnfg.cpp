@@ -1,5 +1,6 @@
 #include "editor/pages_hsd/page_hsd_cnfg.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/validation.h"
 #include "editor/core/value_helpers.h"
@@ -27,6 +28,14 @@ constexpr int SET_NAME = 13;
 // Free-text fields hold at most 15 characters.
 constexpr int NAME_LENGTH = 15;
 
+using core::Item_Fact_Id;
+
+constexpr const core::Item_Fact& ITEM_62 = core::Fact(Item_Fact_Id::Item_62);
+constexpr const core::Item_Fact& ITEM_64 = core::Fact(Item_Fact_Id::Item_64);
+constexpr const core::Item_Fact& MAC_OCTET = core::Fact(Item_Fact_Id::Item_68);
+constexpr const core::Item_Fact& IP_OCTET = core::Fact(Item_Fact_Id::Item_72_75);
+constexpr const core::Item_Fact& ITEM_76 = core::Fact(Item_Fact_Id::Item_76);
+
 const char* const MSG_IP_UNIQUE = "IP Addresses must be unique, Setting to next available address";
 const char* const MSG_IP_COLLISION = "IP Address collision ERROR";
 const char* const MSG_PPPOE_SAME =
@@ -47,11 +56,11 @@ using pages::Label_Row;
 
 // The item labels, array by array.
 constexpr Label_Row LABELS_L1[] = {
-    {0, "Ongoing HSD Call EIRP", "Item 62"},
+    {0, ITEM_62.Title, "Item 62"},
     {1, "dBW", nullptr},
 };
 constexpr Label_Row LABELS_L3[] = {
-    {0, "Min HSD Call EIRP", "Item 64"},
+    {0, ITEM_64.Title, "Item 64"},
     {1, "dBW", nullptr},
     {2, "HSD Registration Preference", "Item 65"},
     {4, "DHCP Address", "Item 75"},
@@ -62,7 +71,7 @@ constexpr Label_Row LABELS_L3[] = {
     {9, "MAC Address 2", "Item 68"},
     {10, "Telnet Access", "Item 70"},
     {11, "DHCP Server Access", "Item 71"},
-    {12, "DHCP IP Address Pool", "Item 76"},
+    {12, ITEM_76.Title, "Item 76"},
     {19, "IP Address", "Item 72"},
     {20, "Subnet Mask", "Item 73"},
     {21, "Default Gateway", "Item 74"},
@@ -100,9 +109,19 @@ QStringList Duplex_Entries()
 const char* const OCTET_POSITION = "Part";
 const char* const BYTE_POSITION = "Byte";
 
-int Text_Length(const QString& widest)
+// The check of an address octet whose default is the octet of a default
+// address (items 73 and 75).
+pages::Field_Check Octet_Check(std::uint8_t default_octet, pages::Title_Source title)
 {
-    return static_cast<int>(widest.size());
+    return pages::Real_Check(0, QString::number(default_octet), IP_OCTET.Minimum, IP_OCTET.Maximum,
+                             std::move(title));
+}
+
+// The text of an address or MAC address whose every box holds the row's
+// default ("0.0.0.0", "00-00-00-00-00-00").
+QString All_Defaults(const core::Item_Fact& fact, int boxes, const QString& separator)
+{
+    return QStringList(boxes, core::Default_Text(fact)).join(separator);
 }
 
 // Sizes each box of a row to its text and lets the row's label name it,
@@ -156,13 +175,13 @@ void Page_HSD_Cnfg::Build_General_Items()
                                  {QStringLiteral("Automatic"), QStringLiteral("Swift64 Only"),
                                   QStringLiteral("BGAN Only")});
     for (int i = 0; i < 6; ++i) {
-        Control_68a[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_68a"), i), 2);
-        Control_68b[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_68b"), i), 2);
+        Control_68a[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_68a"), i), core::Text_Length(MAC_OCTET));
+        Control_68b[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_68b"), i), core::Text_Length(MAC_OCTET));
     }
     Control_70 = hsd::Make_Combo(QStringLiteral("Control_70"), ALLOWED);
     Control_71 = hsd::Make_Combo(QStringLiteral("Control_71"), ALLOWED);
     for (int i = 0; i < 4; ++i)
-        Control_75[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_75"), i), 3);
+        Control_75[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_75"), i), core::Text_Length(IP_OCTET));
     Control_76 = pages::Make_Edit(QStringLiteral("Control_76"), 0);
     UpDown_76 = pages::Make_Spin(QStringLiteral("UpDown_76"));
     Control_84 = hsd::Make_Combo(QStringLiteral("Control_84"), ENABLED);
@@ -172,11 +191,9 @@ void Page_HSD_Cnfg::Build_General_Items()
                                    QStringLiteral("HSD Channel Card 2")});
 
     // Numbers are as wide as their widest value.
-    pages::Fit_To_Length(Control_62,
-                         Text_Length(core::Format_Fixed(User_Mod::ITEM_62_MAXIMUM_TENTHS / 10.0, 1)));
-    pages::Fit_To_Length(Control_64,
-                         Text_Length(core::Format_Fixed(User_Mod::ITEM_64_MAXIMUM_TENTHS / 10.0, 1)));
-    pages::Fit_To_Length(Control_76, Text_Length(QString::number(User_Mod::ITEM_76_MAXIMUM)));
+    pages::Fit_To_Length(Control_62, core::Text_Length(ITEM_62));
+    pages::Fit_To_Length(Control_64, core::Text_Length(ITEM_64));
+    pages::Fit_To_Length(Control_76, core::Text_Length(ITEM_76));
 
     auto* grid = new QGridLayout;
     int row = 0;
@@ -246,7 +263,7 @@ QGroupBox* Page_HSD_Cnfg::Build_Port_Frame(int sdu, int port)
         Octet_Boxes boxes{};
         auto* cell = new QHBoxLayout;
         for (int i = 0; i < 4; ++i) {
-            boxes[i] = pages::Make_Edit(Array_Name(name, i), 3);
+            boxes[i] = pages::Make_Edit(Array_Name(name, i), core::Text_Length(IP_OCTET));
             cell->addWidget(boxes[i]);
             if (i < 3) {
                 auto* label = new QLabel(QStringLiteral("."));
@@ -361,29 +378,27 @@ void Page_HSD_Cnfg::Bind_Fields()
         QLineEdit* edit;
         pages::Up_Down* spin;
         QLabel* title;
-        int default_tenths;
-        int maximum_tenths;
+        const core::Item_Fact& fact;
     } eirp[] = {
-        {Control_62, UpDown_62, Label_User_L1[0], User_Mod::ITEM_62_DEFAULT_TENTHS, User_Mod::ITEM_62_MAXIMUM_TENTHS},
-        {Control_64, UpDown_64, Label_User_L3[0], User_Mod::ITEM_64_DEFAULT_TENTHS, User_Mod::ITEM_64_MAXIMUM_TENTHS},
+        {Control_62, UpDown_62, Label_User_L1[0], ITEM_62},
+        {Control_64, UpDown_64, Label_User_L3[0], ITEM_64},
     };
     for (const auto& e : eirp) {
         QLineEdit* edit = e.edit;
         pages::Up_Down* spin = e.spin;
-        const double minimum = User_Mod::EIRP_MINIMUM_TENTHS / 10.0;
-        const double maximum = e.maximum_tenths / 10.0;
-        const QString default_text = QString::number(e.default_tenths / 10.0);
-        const pages::Title_Source title = pages::Caption_Of(e.title);
+        const double minimum = e.fact.Minimum;
+        const double maximum = e.fact.Maximum;
+        const pages::Field_Check check = pages::Fact_Check(e.fact, pages::Caption_Of(e.title));
         pages::Bind_Field(
             edit, SET_REAL,
-            [spin, minimum, maximum, default_text, title](const QString& text, bool& cancel) {
-                const QString result =
-                    core::Validate_Real(1, text, default_text, minimum, maximum, title(), cancel);
+            [spin, minimum, maximum, check](const QString& text, bool& cancel) {
+                const QString result = check(text, cancel);
                 hsd::Set_Spin_Value(spin, core::Real_To_Tenths(result, minimum, maximum, 0));
                 return result;
             },
             Focus_Rule::Move_On);
-        hsd::Bind_Value_Spin(spin, User_Mod::EIRP_MINIMUM_TENTHS, e.maximum_tenths, e.default_tenths,
+        const core::Stored_Range tenths = core::Stored(e.fact);
+        hsd::Bind_Value_Spin(spin, tenths.Minimum, tenths.Maximum, tenths.Default,
                              [edit](int value) { edit->setText(core::Format_Fixed(value / 10.0, 1)); });
     }
 
@@ -396,37 +411,29 @@ void Page_HSD_Cnfg::Bind_Fields()
         const auto index = static_cast<std::int16_t>(i);
         for (Octet_Boxes* boxes : {&Control_73a1, &Control_73a2, &Control_73b1, &Control_73b2})
             pages::Bind_Field((*boxes)[i], SET_DECIMAL,
-                              pages::Real_Check(0, QString::number(User_Mod::Default_73(index)), 0,
-                                                255, pages::Caption_Of(Label_User_L3[20])),
+                              Octet_Check(User_Mod::Default_73(index), pages::Caption_Of(Label_User_L3[20])),
                               Focus_Rule::Move_On);
         for (Octet_Boxes* boxes : {&Control_74a1, &Control_74a2, &Control_74b1, &Control_74b2})
             pages::Bind_Field((*boxes)[i], SET_DECIMAL,
-                              pages::Real_Check(0, QStringLiteral("0"), 0, 255,
-                                                pages::Caption_Of(Label_User_L3[21])),
+                              pages::Fact_Check(IP_OCTET, pages::Caption_Of(Label_User_L3[21])),
                               Focus_Rule::Move_On);
         pages::Bind_Field(Control_75[i], SET_DECIMAL,
-                          pages::Real_Check(0, QString::number(User_Mod::Default_75(index)), 0, 255,
-                                            pages::Caption_Of(Label_User_L3[4])),
+                          Octet_Check(User_Mod::Default_75(index), pages::Caption_Of(Label_User_L3[4])),
                           Focus_Rule::Move_On);
     }
 
     // Item 68: one hexadecimal octet per box.
     for (int i = 0; i < 6; ++i) {
-        pages::Bind_Field(Control_68a[i], SET_HEX,
-                          pages::Hex_Check(0, 0, 255, pages::Caption_Of(Label_User_L3[8])),
+        pages::Bind_Field(Control_68a[i], SET_HEX, pages::Fact_Check(MAC_OCTET, pages::Caption_Of(Label_User_L3[8])),
                           Focus_Rule::Move_On);
-        pages::Bind_Field(Control_68b[i], SET_HEX,
-                          pages::Hex_Check(0, 0, 255, pages::Caption_Of(Label_User_L3[9])),
+        pages::Bind_Field(Control_68b[i], SET_HEX, pages::Fact_Check(MAC_OCTET, pages::Caption_Of(Label_User_L3[9])),
                           Focus_Rule::Move_On);
     }
 
     // Item 76 keeps the focus after a correction.
-    pages::Bind_Field(Control_76, SET_DECIMAL,
-                      pages::Real_Check(0, QString::number(User_Mod::ITEM_76_DEFAULT), User_Mod::ITEM_76_MINIMUM,
-                                        User_Mod::ITEM_76_MAXIMUM, pages::Caption_Of(Label_User_L3[12])),
+    pages::Bind_Field(Control_76, SET_DECIMAL, pages::Fact_Check(ITEM_76, pages::Caption_Of(Label_User_L3[12])),
                       Focus_Rule::Keep_Focus);
-    pages::Bind_Whole_Step(UpDown_76, Control_76, User_Mod::ITEM_76_MINIMUM, User_Mod::ITEM_76_MAXIMUM,
-                           User_Mod::ITEM_76_DEFAULT);
+    pages::Bind_Fact_Step(UpDown_76, Control_76, ITEM_76);
 
     // Names and logins: the character set alone; the PPPoE names must differ.
     for (int i = 0; i < 2; ++i) {
@@ -447,11 +454,11 @@ void Page_HSD_Cnfg::Bind_Fields()
     }
 
     // Design-time tooltips; they stay for every tooltip mode.
-    Control_62->setToolTip(QStringLiteral("Default: 18.0 / Range: 0.0 to 25.0"));
-    Control_64->setToolTip(QStringLiteral("Default: 16.0 / Range: 0.0 to 30.0"));
+    Control_62->setToolTip(core::Tooltip_Text(ITEM_62));
+    Control_64->setToolTip(core::Tooltip_Text(ITEM_64));
     Control_65->setToolTip(QStringLiteral("Default: Automatic"));
-    Set_Tips(Control_68a, QStringLiteral("00-00-00-00-00-00"));
-    Set_Tips(Control_68b, QStringLiteral("00-00-00-00-00-00"));
+    Set_Tips(Control_68a, All_Defaults(MAC_OCTET, 6, QStringLiteral("-")));
+    Set_Tips(Control_68b, All_Defaults(MAC_OCTET, 6, QStringLiteral("-")));
     Control_69[0]->setToolTip(QStringLiteral("Default: DataIO"));
     Control_69[1]->setToolTip(QStringLiteral("Default: DataIO-2"));
     Control_70->setToolTip(QStringLiteral("Default: Allowed"));
@@ -463,9 +470,9 @@ void Page_HSD_Cnfg::Bind_Fields()
     for (const Octet_Boxes* boxes : {&Control_73a1, &Control_73a2, &Control_73b1, &Control_73b2})
         Set_Tips(*boxes, QStringLiteral("Default: 255.255.255.0"));
     for (const Octet_Boxes* boxes : {&Control_74a1, &Control_74a2, &Control_74b1, &Control_74b2})
-        Set_Tips(*boxes, QStringLiteral("Default: 0.0.0.0"));
+        Set_Tips(*boxes, QStringLiteral("Default: ") + All_Defaults(IP_OCTET, 4, QStringLiteral(".")));
     Set_Tips(Control_75, QStringLiteral("Default: 192.168.0.100"));
-    Control_76->setToolTip(QStringLiteral("Default: 50 /  Range 3 to 250"));
+    Control_76->setToolTip(core::Tooltip_Text(ITEM_76));
     for (int i = 0; i < 2; ++i) {
         Control_79_1[i]->setToolTip(QStringLiteral("Default: Disabled"));
         Control_79_2[i]->setToolTip(QStringLiteral("Default: Disabled"));
@@ -521,7 +528,7 @@ bool Page_HSD_Cnfg::Is_IP_Unique(const Octet_Boxes& address) const
 
 QString Page_HSD_Cnfg::Next_Free_IP_Octet() const
 {
-    for (int n = 0; n <= 255; ++n) {
+    for (auto n = static_cast<int>(IP_OCTET.Minimum); n <= static_cast<int>(IP_OCTET.Maximum); ++n) {
         const QString candidate = QString::number(n);
         bool taken = false;
         for (const Octet_Boxes* boxes : {&Control_72a1, &Control_72a2, &Control_72b1, &Control_72b2}) {
@@ -541,7 +548,8 @@ QString Page_HSD_Cnfg::Check_IP_Octet(Octet_Boxes& boxes, int index, const QStri
 {
     bool cancel = false; // the focus moves on whatever happens
     const QString default_text = QString::number(default_octet(static_cast<std::int16_t>(index)));
-    boxes[index]->setText(core::Validate_Real(0, text, default_text, 0, 255, title, cancel));
+    boxes[index]->setText(
+        core::Validate_Real(0, text, default_text, IP_OCTET.Minimum, IP_OCTET.Maximum, title, cancel));
     if (!Is_IP_Unique(boxes)) {
         boxes[3]->setText(Next_Free_IP_Octet());
         platform::Warn(QString::fromLatin1(MSG_IP_UNIQUE), title);

@@ -1,5 +1,6 @@
 #include "editor/pages_hsd/page_hsd_sbb.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
@@ -17,8 +18,13 @@ namespace {
 constexpr int SET_PRINTABLE = 0;
 constexpr int SET_DECIMAL = 4;
 constexpr int APN_LENGTH = 40;
-// The range of the whole-number fields.
-constexpr int NUMBER_MAXIMUM = 65535;
+
+using core::Item_Fact_Id;
+
+constexpr const core::Item_Fact& BIT_RATE = core::Fact(Item_Fact_Id::Item_77b);
+constexpr const core::Item_Fact& PACKETS = core::Fact(Item_Fact_Id::Item_90_Packets);
+constexpr const core::Item_Fact& PERIOD = core::Fact(Item_Fact_Id::Item_90_Period);
+constexpr const core::Item_Fact& ITEM_102 = core::Fact(Item_Fact_Id::Item_102);
 
 Page_Setup Setup()
 {
@@ -32,7 +38,7 @@ Page_Setup Setup()
 using pages::Label_Row;
 
 constexpr Label_Row LABELS_L3[] = {
-    {13, "Traffic Class", "Item 77"}, {14, "Bit Rates (kb/s)", "Item 77"},
+    {13, "Traffic Class", "Item 77"}, {14, BIT_RATE.Title, "Item 77"},
     {15, "Max", "Item 77"},           {16, "Guaranteed", "Item 77"},
     {17, "Down", "Item 77"},          {18, "Up", "Item 77"},
 };
@@ -47,7 +53,7 @@ constexpr Label_Row LABELS_L4[] = {
     {25, "Ciphering Enabled", "Item 97"},
     {26, "SBB Attachment Mode", "Item 99"},
     {28, "LCP Authentication", "Item 101"},
-    {29, "Maximum SBB Streaming Bandwidth", "Item 102"},
+    {29, ITEM_102.Title, "Item 102"},
     {30, "kbps", nullptr},
 };
 
@@ -84,7 +90,7 @@ void Page_HSD_SBB::Build_Controls()
                                   {QStringLiteral("Conversational"), QStringLiteral("Streaming"),
                                    QStringLiteral("Interactive"), QStringLiteral("Background")});
     for (int i = 0; i < 4; ++i) {
-        Control_77b[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_77b"), i), 5);
+        Control_77b[i] = pages::Make_Edit(Array_Name(QStringLiteral("Control_77b"), i), core::Text_Length(BIT_RATE));
         pages::Fit_To_Length(Control_77b[i], Control_77b[i]->maxLength());
     }
     Control_80 = pages::Make_Edit(QStringLiteral("Control_80"), APN_LENGTH);
@@ -107,8 +113,9 @@ void Page_HSD_SBB::Build_Controls()
     Control_101 = hsd::Make_Combo(QStringLiteral("Control_101"), enabled);
     Control_102 = pages::Make_Edit(QStringLiteral("Control_102"), 0);
     UpDown_102 = pages::Make_Spin(QStringLiteral("UpDown_102"));
-    for (QLineEdit* edit : {Control_90pac, Control_90per, Control_102})
-        pages::Fit_To_Length(edit, static_cast<int>(QString::number(NUMBER_MAXIMUM).size()));
+    pages::Fit_To_Length(Control_90pac, core::Text_Length(PACKETS));
+    pages::Fit_To_Length(Control_90per, core::Text_Length(PERIOD));
+    pages::Fit_To_Length(Control_102, core::Text_Length(ITEM_102));
 }
 
 void Page_HSD_SBB::Build_Layout()
@@ -182,11 +189,9 @@ void Page_HSD_SBB::Bind_Fields()
 {
     using pages::Focus_Rule;
     for (QLineEdit* edit : Control_77b) {
-        pages::Bind_Field(edit, SET_DECIMAL,
-                          pages::Real_Check(0, QStringLiteral("0"), 0, NUMBER_MAXIMUM,
-                                            pages::Caption_Of(Label_User_L3[14])),
+        pages::Bind_Field(edit, SET_DECIMAL, pages::Fact_Check(BIT_RATE, pages::Caption_Of(Label_User_L3[14])),
                           Focus_Rule::Keep_Focus);
-        edit->setToolTip(QStringLiteral("Default: 0 / Range 0 to 65535"));
+        edit->setToolTip(core::Tooltip_Text(BIT_RATE));
     }
 
     // Item 90: titles joined from two captions at the time of the check.
@@ -194,11 +199,11 @@ void Page_HSD_SBB::Bind_Fields()
         QLineEdit* edit;
         pages::Up_Down* spin;
         QLabel* second;
-        const char* default_text;
+        const core::Item_Fact& fact;
     } spins[] = {
-        {Control_90pac, UpDown_90pac, Label_User_L4[13], "0"},
-        {Control_90per, UpDown_90per, Label_User_L4[14], "0"},
-        {Control_102, UpDown_102, nullptr, "256"},
+        {Control_90pac, UpDown_90pac, Label_User_L4[13], PACKETS},
+        {Control_90per, UpDown_90per, Label_User_L4[14], PERIOD},
+        {Control_102, UpDown_102, nullptr, ITEM_102},
     };
     for (const auto& s : spins) {
         pages::Title_Source title;
@@ -209,12 +214,10 @@ void Page_HSD_SBB::Bind_Fields()
         } else {
             title = pages::Caption_Of(Label_User_L4[29]);
         }
-        const QString default_text = QString::fromLatin1(s.default_text);
-        pages::Bind_Field(s.edit, SET_DECIMAL,
-                          pages::Real_Check(0, default_text, 0, NUMBER_MAXIMUM, title),
-                          Focus_Rule::Move_On);
+        pages::Bind_Field(s.edit, SET_DECIMAL, pages::Fact_Check(s.fact, title), Focus_Rule::Move_On);
         // The spin button steps from the field's (validated) number.
-        pages::Bind_Whole_Step(s.spin, s.edit, 0, NUMBER_MAXIMUM, default_text.toInt());
+        pages::Bind_Fact_Step(s.spin, s.edit, s.fact);
+        s.edit->setToolTip(core::Tooltip_Text(s.fact));
     }
 
     // The access point name: any printable character, whatever puts it in.
@@ -226,13 +229,10 @@ void Page_HSD_SBB::Bind_Fields()
     Control_80->setToolTip(QStringLiteral("Default: \"\""));
     for (QComboBox* combo : Control_89)
         combo->setToolTip(QStringLiteral("Default: Fill channel card 1 first"));
-    Control_90pac->setToolTip(QStringLiteral("Default: 0 /  Range 0 to 65535"));
-    Control_90per->setToolTip(QStringLiteral("Default: 0 /  Range 0 to 65535"));
     Control_96->setToolTip(QStringLiteral("Default: 9 /  Range 0 to 9"));
     Control_97->setToolTip(QStringLiteral("Default: Disabled"));
     Control_101->setToolTip(QStringLiteral("Default: Disabled"));
     Control_99->setToolTip(QStringLiteral("Default: Circuit & Packet Switched"));
-    Control_102->setToolTip(QStringLiteral("Default: 256 /  Range 0 to 65535"));
 }
 
 void Page_HSD_SBB::SetVisiblity(bool bSecured, bool bUser)
