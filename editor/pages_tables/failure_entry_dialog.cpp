@@ -1,6 +1,7 @@
 #include "editor/pages_tables/failure_entry_dialog.h"
 
 #include "editor/core/failure_mask.h"
+#include "editor/core/item_facts.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
 #include "editor/pages/page_widgets.h"
@@ -23,14 +24,21 @@ QLabel* Make_Label(QWidget* parent, const char* name, const char* caption)
                              parent);
 }
 
-QLineEdit* Make_Field(QWidget* parent, const char* name, int length, const char* tooltip)
+constexpr const core::Item_Fact& CODE = core::Fact(core::Item_Fact_Id::Mask_Code);
+
+QLineEdit* Make_Field(QWidget* parent, const char* name, int length, const QString& tooltip)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setMaxLength(length);
     edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    edit->setToolTip(QString::fromLatin1(tooltip));
+    edit->setToolTip(tooltip);
     return edit;
+}
+
+QLineEdit* Make_Code_Field(QWidget* parent, const char* name)
+{
+    return Make_Field(parent, name, core::Text_Length(CODE), core::Tooltip_Text(CODE));
 }
 
 } // namespace
@@ -46,12 +54,12 @@ Failure_Entry_Dialog::Failure_Entry_Dialog(QWidget* owner) : QDialog(owner)
     Failure_Label = Make_Label(this, "Failure_Label", "Failure Code");
     Mask_Label = Make_Label(this, "Mask_Label", "Mask Type");
 
-    Control_Level1 = Make_Field(this, "Control_Level1", 2, "Range: 00 - FF (hex)");
-    pages::Bind_Field(Control_Level1, 5, pages::Hex_Check(0, 0, 255, pages::Caption_Of(Level1_Label)));
-    Control_SRUCode = Make_Field(this, "Control_SRUCode", 1, "Range: 0-9, A-Z");
+    Control_Level1 = Make_Code_Field(this, "Control_Level1");
+    pages::Bind_Field(Control_Level1, 5, pages::Fact_Check(CODE, pages::Caption_Of(Level1_Label)));
+    Control_SRUCode = Make_Field(this, "Control_SRUCode", 1, QStringLiteral("Range: 0-9, A-Z"));
     pages::Bind_Field(Control_SRUCode, 11, pages::String_Check(11, pages::Caption_Of(SRU_Label)));
-    Control_FailCode = Make_Field(this, "Control_FailCode", 2, "Range: 00 - FF (hex)");
-    pages::Bind_Field(Control_FailCode, 5, pages::Hex_Check(0, 0, 255, pages::Caption_Of(Failure_Label)));
+    Control_FailCode = Make_Code_Field(this, "Control_FailCode");
+    pages::Bind_Field(Control_FailCode, 5, pages::Fact_Check(CODE, pages::Caption_Of(Failure_Label)));
 
     Control_Mask = new QComboBox(this);
     Control_Mask->setObjectName(QStringLiteral("Control_Mask"));
@@ -87,9 +95,9 @@ Failure_Entry_Dialog::Failure_Entry_Dialog(QWidget* owner) : QDialog(owner)
 void Failure_Entry_Dialog::Prepare_Add()
 {
     result_.clear();
-    Control_Level1->setText(QStringLiteral("00"));
+    Control_Level1->setText(core::Default_Text(CODE));
     Control_SRUCode->setText(QStringLiteral("0"));
-    Control_FailCode->setText(QStringLiteral("00"));
+    Control_FailCode->setText(core::Default_Text(CODE));
     Control_Mask->setCurrentIndex(0);
 }
 

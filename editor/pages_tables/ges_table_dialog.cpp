@@ -1,5 +1,6 @@
 #include "editor/pages_tables/ges_table_dialog.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
 #include "editor/pages_tables/ges_line.h"
@@ -31,7 +32,8 @@ GES_Table_Dialog::GES_Table_Dialog(QWidget* owner) : QDialog(owner)
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
 
     Label_SAT_ID = Make_Label(this, "Label_SAT_ID", "SAT ID");
-    Label_GES_ID = Make_Label(this, "Label_GES_ID", "GES ID");
+    const core::Item_Fact& ges_id = core::Fact(core::Item_Fact_Id::GES_ID);
+    Label_GES_ID = Make_Label(this, "Label_GES_ID", ges_id.Title);
     Label_Preference = Make_Label(this, "Label_Preference", "Preference");
     Label_GES_Name = Make_Label(this, "Label_GES_Name", "GES Name");
 
@@ -41,11 +43,11 @@ GES_Table_Dialog::GES_Table_Dialog(QWidget* owner) : QDialog(owner)
 
     Control_GES_Id = new QLineEdit(this);
     Control_GES_Id->setObjectName(QStringLiteral("Control_GES_Id"));
-    Control_GES_Id->setMaxLength(3);
+    Control_GES_Id->setMaxLength(core::Text_Length(ges_id));
     Control_GES_Id->setFont(fixed);
-    Control_GES_Id->setToolTip(QStringLiteral("Range: 0 - 377 (octal)"));
+    Control_GES_Id->setToolTip(core::Tooltip_Text(ges_id));
     pages::Bind_Field(Control_GES_Id, 3,
-                      pages::Octal_Check(0, 0, 255, 3, pages::Caption_Of(Label_GES_ID)));
+                      pages::Fact_Check(ges_id, pages::Caption_Of(Label_GES_ID)));
 
     Control_Preference = new QComboBox(this);
     Control_Preference->setObjectName(QStringLiteral("Control_Preference"));

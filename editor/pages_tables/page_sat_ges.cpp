@@ -1,5 +1,6 @@
 #include "editor/pages_tables/page_sat_ges.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
@@ -219,26 +220,24 @@ void Page_Sat_GES::Build_Items()
         const char* name;
         const char* spin_name;
         int label_index;
-        const char* caption;
+        core::Item_Fact_Id fact;
         int unit_index;
     };
     const Minutes_Item items[] = {
-        {Control_94, UpDown_94, "Control_94", "UpDown_94", 9, "HSD Service Recovery Timeout", 10},
-        {Control_108, UpDown_108, "Control_108", "UpDown_108", 31, "Aero Satellite Recovery Timer", 32},
+        {Control_94, UpDown_94, "Control_94", "UpDown_94", 9, core::Item_Fact_Id::Item_94, 10},
+        {Control_108, UpDown_108, "Control_108", "UpDown_108", 31, core::Item_Fact_Id::Item_108, 32},
     };
     int row = 1;
     for (const Minutes_Item& item : items) {
-        QLabel* caption = label(item.label_index, item.caption);
-        item.edit = pages::Make_Edit(QString::fromLatin1(item.name), 2, QString(),
-                                     QStringLiteral("Default: 5 /  Range 1 to 30"));
-        pages::Fit_To_Length(item.edit, 2);
+        const core::Item_Fact& fact = core::Fact(item.fact);
+        QLabel* caption = label(item.label_index, fact.Title);
+        item.edit = pages::Make_Edit(QString::fromLatin1(item.name), core::Text_Length(fact), QString(),
+                                     core::Tooltip_Text(fact));
+        pages::Fit_To_Length(item.edit, item.edit->maxLength());
         pages::Label_Field(caption, item.edit);
-        pages::Bind_Field(item.edit, 4,
-                          pages::Real_Check(0, QString::number(RECOVERY_MINUTES_DEFAULT), RECOVERY_MINUTES_MINIMUM,
-                                            RECOVERY_MINUTES_MAXIMUM, pages::Caption_Of(caption)));
+        pages::Bind_Field(item.edit, 4, pages::Fact_Check(fact, pages::Caption_Of(caption)));
         item.spin = pages::Make_Spin(QString::fromLatin1(item.spin_name));
-        pages::Bind_Whole_Step(item.spin, item.edit, RECOVERY_MINUTES_MINIMUM, RECOVERY_MINUTES_MAXIMUM,
-                               RECOVERY_MINUTES_DEFAULT);
+        pages::Bind_Fact_Step(item.spin, item.edit, fact);
         auto* value = new QHBoxLayout;
         value->addWidget(item.edit);
         value->addWidget(item.spin);

@@ -96,7 +96,8 @@ void Page_Transit_GES::Control_41_Click(int index)
 
 void Page_Transit_GES::Control_41_Reset_Click()
 {
-    if (platform::Msg_Box(QStringLiteral("This will reset all GES values to 377.  Continue?"),
+    if (platform::Msg_Box(QStringLiteral("This will reset all GES values to ") + NO_GES_CELL +
+                              QStringLiteral(".  Continue?"),
                           platform::MsgButtons::YesNo)
         != platform::MsgAnswer::Yes)
         return;

@@ -1,5 +1,6 @@
 #include "editor/pages_tables/sat_table_dialog.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/core/validation.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
@@ -21,11 +22,18 @@
 
 namespace {
 
-constexpr int LNG_TENTHS_MIN = -1800;
-constexpr int LNG_TENTHS_MAX = 1795;
-constexpr int LNG_TENTHS_STEP = 5;
-constexpr double LNG_FIELD_MIN = -180.0;
-constexpr double LNG_FIELD_MAX = 179.5;
+constexpr const core::Item_Fact& SAT_ID = core::Fact(core::Item_Fact_Id::Sat_ID);
+// The longitude field: its spin button counts tenths, a step at a time.
+constexpr const core::Item_Fact& LONGITUDE = core::Fact(core::Item_Fact_Id::Longitude_Field);
+constexpr int LNG_TENTHS_MIN = static_cast<int>(LONGITUDE.Minimum * 10);
+constexpr int LNG_TENTHS_MAX = static_cast<int>(LONGITUDE.Maximum * 10);
+constexpr int LNG_TENTHS_STEP = static_cast<int>(LONGITUDE.Step * 10);
+
+// The longitude as its field shows it, with one decimal.
+QString Longitude_Text(double degrees)
+{
+    return core::Format_Fixed(degrees, core::Decimals(LONGITUDE));
+}
 
 QLabel* Make_Label(QWidget* parent, const QString& name, const char* caption)
 {
@@ -50,11 +58,10 @@ Sat_Table_Dialog::Sat_Table_Dialog(QWidget* owner) : QDialog(owner)
     Label_Sat_ID = Make_Label(this, QStringLiteral("Label_Sat_ID"), "SAT ID");
     Control_Sat_ID = new QLineEdit(this);
     Control_Sat_ID->setObjectName(QStringLiteral("Control_Sat_ID"));
-    Control_Sat_ID->setMaxLength(2);
+    Control_Sat_ID->setMaxLength(core::Text_Length(SAT_ID));
     Control_Sat_ID->setFont(fixed);
-    Control_Sat_ID->setToolTip(QStringLiteral("Range: 0 - 76 (octal)"));
-    pages::Bind_Field(Control_Sat_ID, 3,
-                      pages::Octal_Check(0, 0, 62, 2, pages::Caption_Of(Label_Sat_ID)));
+    Control_Sat_ID->setToolTip(core::Tooltip_Text(SAT_ID));
+    pages::Bind_Field(Control_Sat_ID, 3, pages::Fact_Check(SAT_ID, pages::Caption_Of(Label_Sat_ID)));
 
     // The name admits no blank: the table line is split at blanks.
     Label_Sat_Name = Make_Label(this, QStringLiteral("Label_Sat_Name"), "Sat Name");
@@ -80,7 +87,7 @@ Sat_Table_Dialog::Sat_Table_Dialog(QWidget* owner) : QDialog(owner)
     Frame_95 = new QGroupBox(this);
     Frame_95->setObjectName(QStringLiteral("Frame_95"));
     Set_Tag(Frame_95, QStringLiteral("Item 95"));
-    const char* const lng_labels[3] = {"Services Offered", "Sat Longitude", "degrees"};
+    const char* const lng_labels[3] = {"Services Offered", LONGITUDE.Title, "degrees"};
     for (int i = 0; i < 3; ++i)
         Label_95[i] = Make_Label(Frame_95, Array_Name(QStringLiteral("Label_95"), i), lng_labels[i]);
     auto* frame_95 = new QGridLayout(Frame_95);
@@ -92,9 +99,10 @@ Sat_Table_Dialog::Sat_Table_Dialog(QWidget* owner) : QDialog(owner)
         Control_95_Srv[k] = box;
         frame_95->addWidget(box, 1 + k / 3, k % 3);
     }
-    Control_95_Lng = new QLineEdit(QStringLiteral("0.0"), Frame_95);
+    Control_95_Lng = new QLineEdit(Longitude_Text(LONGITUDE.Default), Frame_95);
     Control_95_Lng->setObjectName(QStringLiteral("Control_95_Lng"));
-    Control_95_Lng->setToolTip(QStringLiteral("Range: -180 to 180"));
+    // The tooltip states the range of a satellite's longitude.
+    Control_95_Lng->setToolTip(core::Tooltip_Text(core::Fact(core::Item_Fact_Id::Longitude)));
     pages::Bind_Field(Control_95_Lng, 8, [this](const QString& text, bool& cancel) {
         return Check_Longitude(text, cancel);
     });
@@ -149,11 +157,10 @@ void Sat_Table_Dialog::Set_Longitude_Tenths(int tenths)
 
 QString Sat_Table_Dialog::Check_Longitude(const QString& text, bool& cancel)
 {
-    const QString result = core::Validate_Real(1, text, QStringLiteral("0"), LNG_FIELD_MIN,
-                                               LNG_FIELD_MAX, Label_95[1]->text(), cancel);
-    // The spin button follows, on the nearest half degree.
-    const double value = core::Parse_Number(result).value_or(0.0);
-    Set_Longitude_Tenths(static_cast<int>(std::lround(value * 2.0)) * LNG_TENTHS_STEP);
+    const QString result = pages::Fact_Check(LONGITUDE, pages::Fixed_Title(Label_95[1]->text()))(text, cancel);
+    // The spin button follows, on the nearest step.
+    const double value = core::Parse_Number(result).value_or(LONGITUDE.Default);
+    Set_Longitude_Tenths(static_cast<int>(std::lround(value / LONGITUDE.Step)) * LNG_TENTHS_STEP);
     return result;
 }
 
@@ -176,7 +183,7 @@ void Sat_Table_Dialog::Load_Row(const modSat_Table_Dialog::Sat_Row& row)
     Control_91->setCurrentIndex((row.Pref < 0 || row.Pref > 1) ? 1 : row.Pref);
     for (int k = 0; k < SAT_SERVICE_COUNT; ++k)
         Control_95_Srv[k]->setChecked((row.Services >> k) & 1);
-    const QString lng = core::Format_Fixed(QString::number(row.Longitude, 'g', 9).toDouble(), 1);
+    const QString lng = Longitude_Text(QString::number(row.Longitude, 'g', 9).toDouble());
     Control_95_Lng->setText(lng);
     Set_Longitude_Tenths(static_cast<int>(std::lround(core::Parse_Number(lng).value_or(0.0) * 10.0)));
 }
@@ -218,7 +225,7 @@ void Sat_Table_Dialog::reject()
     Control_91->setCurrentIndex(1);
     for (QCheckBox* box : Control_95_Srv)
         box->setChecked(false);
-    Control_95_Lng->setText(QStringLiteral("0.0"));
+    Control_95_Lng->setText(Longitude_Text(LONGITUDE.Default));
     QDialog::reject();
 }
 

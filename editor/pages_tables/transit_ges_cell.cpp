@@ -26,7 +26,7 @@ const std::array<QString, TRANSIT_COLUMNS>& Sat_Captions()
 
 QString Transit_GES_Cell(std::int16_t value)
 {
-    return core::Pad_Zeros(core::To_Octal(value), 3);
+    return core::Pad_Zeros(core::To_Octal(value), core::Text_Length(core::Fact(core::Item_Fact_Id::Item_41)));
 }
 
 std::int16_t Transit_GES_Value(const QString& cell)

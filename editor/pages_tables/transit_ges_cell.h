@@ -3,6 +3,8 @@
 // satellites, each cell a GES identifier as three octal digits ("377": no
 // GES). Cell i stands in row i div 4 and column i mod 4.
 
+#include "editor/core/item_facts.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -13,16 +15,19 @@ namespace transit {
 constexpr int TRANSIT_ROWS = 11;
 constexpr int TRANSIT_COLUMNS = 4;
 constexpr int TRANSIT_CELLS = TRANSIT_ROWS * TRANSIT_COLUMNS;
-constexpr std::int16_t NO_GES = 255;
-inline const QString NO_GES_CELL = QStringLiteral("377");
+// A cell holds a value of the row Item_41; its maximum means no GES.
+constexpr std::int16_t NO_GES = static_cast<std::int16_t>(core::Fact(core::Item_Fact_Id::Item_41).Maximum);
 
 // The row captions "Zone 1" .. "Zone 9", "Short PSTN", "Non-PSTN".
 const std::array<QString, TRANSIT_ROWS>& Zone_Captions();
 // The column captions "SAT 00" .. "SAT 03".
 const std::array<QString, TRANSIT_COLUMNS>& Sat_Captions();
 
-// A value as a cell: octal, left-padded with "0" to 3 digits.
+// A value as a cell: octal, left-padded with "0" to 3 digits (the digits
+// of the highest value).
 QString Transit_GES_Cell(std::int16_t value);
+// The cell of NO_GES.
+inline const QString NO_GES_CELL = Transit_GES_Cell(NO_GES);
 // A cell read as octal; a text that is not octal reads as 0.
 std::int16_t Transit_GES_Value(const QString& cell);
 

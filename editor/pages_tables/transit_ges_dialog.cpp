@@ -1,5 +1,6 @@
 #include "editor/pages_tables/transit_ges_dialog.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
 #include "editor/pages/page_widgets.h"
@@ -25,10 +26,11 @@ Transit_GES_Dialog::Transit_GES_Dialog(Page_Transit_GES& page) : QDialog(&page),
     Transit_GES_Text = new QLineEdit(this);
     Transit_GES_Text->setObjectName(QStringLiteral("Transit_GES_Text"));
     Transit_GES_Text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    Transit_GES_Text->setMaxLength(3);
-    Transit_GES_Text->setToolTip(QStringLiteral("Range: 0 - 377 (octal)"));
+    const core::Item_Fact& cell = core::Fact(core::Item_Fact_Id::Item_41);
+    Transit_GES_Text->setMaxLength(core::Text_Length(cell));
+    Transit_GES_Text->setToolTip(core::Tooltip_Text(cell));
     pages::Bind_Field(Transit_GES_Text, 3,
-                      pages::Octal_Check(0, 0, 255, 3, pages::Fixed_Title(QStringLiteral("Octal GES"))));
+                      pages::Fact_Check(cell, pages::Fixed_Title(QString::fromLatin1(cell.Title))));
 
     pages::Label_Field(Transit_Label, Transit_GES_Text);
 
