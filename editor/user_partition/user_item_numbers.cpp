@@ -3,25 +3,26 @@
 #include "editor/core/conversion_report.h"
 #include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
-#include "editor/pages_hsd/hsd_defaults.h"
 
 #include <QLineEdit>
 
 #include <array>
 #include <limits>
+#include <stdexcept>
+#include <string>
 
 namespace User_Mod {
 
 namespace {
 
-constexpr Number_Range TERMINAL_ID = {TERMINAL_ID_MINIMUM, TERMINAL_ID_MAXIMUM, NO_TERMINAL_ID};
-constexpr Number_Range ITEM_62 = {EIRP_MINIMUM_TENTHS, ITEM_62_MAXIMUM_TENTHS, ITEM_62_DEFAULT_TENTHS};
-constexpr Number_Range ITEM_64 = {EIRP_MINIMUM_TENTHS, ITEM_64_MAXIMUM_TENTHS, ITEM_64_DEFAULT_TENTHS};
-constexpr Number_Range ITEM_76 = {ITEM_76_MINIMUM, ITEM_76_MAXIMUM, ITEM_76_DEFAULT};
+using Id = core::Item_Fact_Id;
 
-Number_Range Weighting(int element)
+const core::Item_Fact& Weighting(int element)
 {
-    return {ITEM49_MINIMUM, ITEM49_MAXIMUM, Default_Item49.at(static_cast<std::size_t>(element))};
+    constexpr int elements = static_cast<int>(Id::Item_49_5) - static_cast<int>(Id::Item_49_0) + 1;
+    if (element < 0 || element >= elements)
+        throw std::out_of_range("item 49 has no element " + std::to_string(element));
+    return core::Fact(Id::Item_49_0, element);
 }
 
 // A stored number too wide for the report's 32 bits is out of every range.
@@ -32,27 +33,41 @@ std::int32_t Report_Value(std::int64_t stored)
     return static_cast<std::int32_t>(stored < lowest ? lowest : stored > highest ? highest : stored);
 }
 
-void Load_Tenths(QLineEdit* field, std::int64_t tenths, const QString& label, const Number_Range& range)
+// How the report prints the numbers of a row: 1 octal, 2 hexadecimal, 0
+// decimal.
+int Report_Radix(const core::Item_Fact& fact)
 {
-    field->setText(core::Format_Fixed(Checked_Number(tenths, label, range) / 10.0, 1));
+    switch (fact.Radix) {
+    case 8: return 1;
+    case 16: return 2;
+    default: return 0;
+    }
 }
 
-std::int32_t Tenths_Of(const QString& text, const Number_Range& range)
+void Load_Tenths(QLineEdit* field, std::int64_t tenths, const QString& label, const core::Item_Fact& fact)
 {
-    return core::Real_To_Tenths(text, range.Minimum / 10.0, range.Maximum / 10.0, range.Default);
+    field->setText(core::Value_Text(fact, Checked_Number(tenths, label, fact) * fact.Step));
+}
+
+std::int32_t Tenths_Of(const QString& text, const core::Item_Fact& fact)
+{
+    return core::Real_To_Tenths(text, fact.Minimum, fact.Maximum, core::Stored(fact).Default);
 }
 
 } // namespace
 
-std::int32_t Checked_Number(std::int64_t stored, const QString& label, const Number_Range& range)
+std::int32_t Checked_Number(std::int64_t stored, const QString& label, const core::Item_Fact& fact)
 {
     std::int32_t value = Report_Value(stored);
-    return core::Report_Number_Change(value, label, range.Minimum, range.Maximum, range.Default, 0);
+    const core::Stored_Range range = core::Stored(fact);
+    return core::Report_Number_Change(value, label, range.Minimum, range.Maximum, range.Default,
+                                      Report_Radix(fact));
 }
 
-std::int32_t Load_Number(QLineEdit* field, std::int64_t stored, const QString& label, const Number_Range& range)
+std::int32_t Load_Number(QLineEdit* field, std::int64_t stored, const QString& label,
+                         const core::Item_Fact& fact)
 {
-    const std::int32_t value = Checked_Number(stored, label, range);
+    const std::int32_t value = Checked_Number(stored, label, fact);
     field->setText(QString::number(value));
     return value;
 }
@@ -61,7 +76,8 @@ void Load_Terminal_ID(QLineEdit* field, std::int64_t stored, int element)
 {
     static const std::array<const char*, 4> labels = {
         "xlv-SDU 1, APHONE 1", "xlv-SDU 1, APHONE 2", "xlv-SDU 2, APHONE 1", "xlv-SDU 2, APHONE 2"};
-    Load_Number(field, stored, QString::fromLatin1(labels.at(static_cast<std::size_t>(element))), TERMINAL_ID);
+    Load_Number(field, stored, QString::fromLatin1(labels.at(static_cast<std::size_t>(element))),
+                core::Fact(Id::Item_45));
 }
 
 void Load_Weighting(QLineEdit* field, std::int64_t stored, int element)
@@ -71,29 +87,30 @@ void Load_Weighting(QLineEdit* field, std::int64_t stored, int element)
 
 void Load_Item_62(Page_Set& pages, std::int64_t tenths)
 {
-    Load_Tenths(pages.HSD_Cnfg().Control_62, tenths, QStringLiteral("lxii"), ITEM_62);
+    Load_Tenths(pages.HSD_Cnfg().Control_62, tenths, QStringLiteral("lxii"), core::Fact(Id::Item_62));
 }
 
 void Load_Item_64(Page_Set& pages, std::int64_t tenths)
 {
-    Load_Tenths(pages.HSD_Cnfg().Control_64, tenths, QStringLiteral("lxiv"), ITEM_64);
+    Load_Tenths(pages.HSD_Cnfg().Control_64, tenths, QStringLiteral("lxiv"), core::Fact(Id::Item_64));
 }
 
 void Load_Item_76(Page_Set& pages, std::int64_t stored)
 {
-    Load_Number(pages.HSD_Cnfg().Control_76, stored, QStringLiteral("lxxvi"), ITEM_76);
+    Load_Number(pages.HSD_Cnfg().Control_76, stored, QStringLiteral("lxxvi"), core::Fact(Id::Item_76));
 }
 
 std::int16_t Terminal_ID_Of(const QString& text)
 {
-    return core::Range_Default_Int(text, static_cast<std::int16_t>(TERMINAL_ID.Minimum),
-                                   static_cast<std::int16_t>(TERMINAL_ID.Maximum),
-                                   static_cast<std::int16_t>(TERMINAL_ID.Default));
+    const core::Stored_Range range = core::Stored(core::Fact(Id::Item_45));
+    return core::Range_Default_Int(text, static_cast<std::int16_t>(range.Minimum),
+                                   static_cast<std::int16_t>(range.Maximum),
+                                   static_cast<std::int16_t>(range.Default));
 }
 
 std::uint8_t Weighting_Of(const QString& text, int element)
 {
-    const Number_Range range = Weighting(element);
+    const core::Stored_Range range = core::Stored(Weighting(element));
     return core::Range_Default_Byte(text, static_cast<std::uint8_t>(range.Minimum),
                                     static_cast<std::uint8_t>(range.Maximum),
                                     static_cast<std::uint8_t>(range.Default));
@@ -101,12 +118,18 @@ std::uint8_t Weighting_Of(const QString& text, int element)
 
 std::int32_t Item_62_Tenths(const QString& text)
 {
-    return Tenths_Of(text, ITEM_62);
+    return Tenths_Of(text, core::Fact(Id::Item_62));
 }
 
 std::int32_t Item_64_Tenths(const QString& text)
 {
-    return Tenths_Of(text, ITEM_64);
+    return Tenths_Of(text, core::Fact(Id::Item_64));
+}
+
+std::int32_t Bit_Rate_Of(const QString& text)
+{
+    const core::Stored_Range range = core::Stored(core::Fact(Id::Item_77b));
+    return core::Range_Default_Long(text, range.Minimum, range.Maximum, range.Default);
 }
 
 } // namespace User_Mod

@@ -3,12 +3,15 @@
 // range of its own (its length, its check, its spin button), so a stored
 // number outside that range would be cut or changed without a word: such a
 // number loads as the item's default with a "***" line of the conversion
-// report instead. The ranges are the pages' own; every number a field
-// holds is saved as it stands and so loads back unchanged.
+// report instead. The ranges and defaults are the rows of the item facts,
+// which the pages read too; every number a field holds is saved as it
+// stands and so loads back unchanged.
 //
 // The items below are those that several record generations share; the
 // load direction of a generation checks its other numbers with
-// Load_Number and the range its page states.
+// Load_Number and the row of the item.
+
+#include "editor/core/item_facts.h"
 
 #include <QString>
 #include <cstdint>
@@ -18,21 +21,16 @@ class QLineEdit;
 
 namespace User_Mod {
 
-// The numbers a field holds and the default that replaces any other.
-struct Number_Range {
-    std::int32_t Minimum;
-    std::int32_t Maximum;
-    std::int32_t Default;
-};
-
 // --- load direction ---------------------------------------------------------
 
-// The stored number when it lies in the range, else the default with a
-// "***" line under label.
-std::int32_t Checked_Number(std::int64_t stored, const QString& label, const Number_Range& range);
+// The stored value (in the row's steps: tenths, halves or whole numbers)
+// when it lies in the row's range, else the row's default with a "***" line
+// under label; the line shows the numbers in the row's radix.
+std::int32_t Checked_Number(std::int64_t stored, const QString& label, const core::Item_Fact& fact);
 
-// The checked number into the field in decimal; returns it.
-std::int32_t Load_Number(QLineEdit* field, std::int64_t stored, const QString& label, const Number_Range& range);
+// The checked whole number into the field in decimal; returns it.
+std::int32_t Load_Number(QLineEdit* field, std::int64_t stored, const QString& label,
+                         const core::Item_Fact& fact);
 
 // Item 45: the called terminal ID of element 0 to 3 (SDU 1 APHONE 1, SDU 1
 // APHONE 2, SDU 2 APHONE 1, SDU 2 APHONE 2).
@@ -48,10 +46,12 @@ void Load_Item_76(Page_Set& pages, std::int64_t stored);
 // --- save direction ---------------------------------------------------------
 
 // The number a field's text stands for, or the item's default when the text
-// is no number of the field's range.
+// is no number of the item's range.
 std::int16_t Terminal_ID_Of(const QString& text);
 std::uint8_t Weighting_Of(const QString& text, int element);
 std::int32_t Item_62_Tenths(const QString& text);
 std::int32_t Item_64_Tenths(const QString& text);
+// Item 77: a bit rate of the SBB traffic class.
+std::int32_t Bit_Rate_Of(const QString& text);
 
 } // namespace User_Mod

@@ -44,10 +44,7 @@ void Set_List_Index(QComboBox* box, std::int64_t value, const QString& what)
     box->setCurrentIndex(static_cast<int>(value));
 }
 
-// Items 94 and 108: recovery timeouts in minutes.
-constexpr Number_Range RECOVERY_MINUTES = {Page_Sat_GES::RECOVERY_MINUTES_MINIMUM,
-                                           Page_Sat_GES::RECOVERY_MINUTES_MAXIMUM,
-                                           Page_Sat_GES::RECOVERY_MINUTES_DEFAULT};
+using Id = core::Item_Fact_Id;
 
 // A table count that must lie in 0..capacity before the table is read.
 int Checked_Count(const Record& rec, int field, int capacity)
@@ -161,12 +158,14 @@ void V14_Loader::PSID()
         std::int32_t revision = static_cast<std::int32_t>(rec_.Get(V14_PSID_REVISION, i));
         std::int32_t psid_1 = static_cast<std::int32_t>(rec_.Get(V14_PSID_1, i));
         std::int32_t psid_2 = static_cast<std::int32_t>(rec_.Get(V14_PSID_2, i));
-        core::Report_Number_Change(sat, QStringLiteral("lxxviii-SAT ID"), 0, 62, 0, 1);
-        core::Report_Number_Change(revision, QStringLiteral("lxxviii-Table Revision"), 0, 255, 0, 0);
+        sat = Checked_Number(sat, QStringLiteral("lxxviii-SAT ID"), core::Fact(Id::Sat_ID));
+        revision = Checked_Number(revision, QStringLiteral("lxxviii-Table Revision"),
+                                  core::Fact(Id::PSID_Revision));
+        // A PSID of 0 means none and is taken as it stands.
         if (psid_1 != 0)
-            core::Report_Number_Change(psid_1, QStringLiteral("lxxviii-PSID 1"), 6000, 19600, 6000, 2);
+            psid_1 = Checked_Number(psid_1, QStringLiteral("lxxviii-PSID 1"), core::Fact(Id::PSID));
         if (psid_2 != 0)
-            core::Report_Number_Change(psid_2, QStringLiteral("lxxviii-PSID 2"), 6000, 19600, 6000, 2);
+            psid_2 = Checked_Number(psid_2, QStringLiteral("lxxviii-PSID 2"), core::Fact(Id::PSID));
         pages::PSID_Values values;
         values.Sat_ID = sat;
         values.Revision = revision;
@@ -388,13 +387,13 @@ void V14_Loader::PIMBIT()
         return;
     Page_PIMBIT& page = pages_.PIMBIT();
     const auto whole = [this](QLineEdit* box, pages::Up_Down* spin, int field, int k, const QString& label,
-                              const Number_Range& range) {
-        Page_PIMBIT::Set_Spin_Value(spin, Load_Number(box, rec_.Get(field, k), label, range));
+                              const core::Item_Fact& fact) {
+        Page_PIMBIT::Set_Spin_Value(spin, Load_Number(box, rec_.Get(field, k), label, fact));
     };
     const auto element = [](const char* label, int k) { return QString::fromLatin1(label) + QString::number(k); };
     for (int k = 0; k < COUNT_103; ++k)
         whole(At(page.Control_103, k), At(page.UpDown_103, k), V14_ITEM_103, k, element("ciii-", k),
-              {MINIMUM_103, MAXIMUM_103, Default_103(static_cast<std::int16_t>(k))});
+              core::Fact(Id::Item_103_0, k));
     for (int k = 0; k < COUNT_104; ++k)
         Set_List_Index(At(page.Control_104, k), rec_.Get(V14_ITEM_104, k), Name_Of(rec_, V14_ITEM_104));
     for (int k = 0; k < COUNT_105; ++k) {
@@ -404,21 +403,16 @@ void V14_Loader::PIMBIT()
     }
     for (int k = 0; k < COUNT_106_AZ; ++k)
         whole(At(page.Control_106_Az, k), At(page.UpDown_106_Az, k), V14_ITEM_106_AZ, k,
-              element("cvi-Azimuth ", k),
-              {MINIMUM_106_AZ, MAXIMUM_106_AZ,
-               static_cast<std::int32_t>(Default_106_Az(static_cast<std::int16_t>(k)))});
+              element("cvi-Azimuth ", k), core::Fact(Id::Item_106_Az_0, k));
+    // The elevations are stored and checked in halves, the steps of their rows.
     for (int k = 0; k < COUNT_106_EL; ++k) {
-        const Number_Range halves_range = {
-            static_cast<std::int32_t>(Elevation_Halves(MINIMUM_106_EL)),
-            static_cast<std::int32_t>(Elevation_Halves(MAXIMUM_106_EL)),
-            static_cast<std::int32_t>(Elevation_Halves(Default_106_El(static_cast<std::int16_t>(k))))};
+        const core::Item_Fact& fact = core::Fact(Id::Item_106_El_0, k);
         const auto halves = static_cast<std::int16_t>(
-            Checked_Number(rec_.Get(V14_ITEM_106_EL, k), element("cvi-Elevation ", k), halves_range));
-        At(page.Control_106_El, k)->setText(core::Format_Shortest(Elevation_From_Code(halves)));
+            Checked_Number(rec_.Get(V14_ITEM_106_EL, k), element("cvi-Elevation ", k), fact));
+        At(page.Control_106_El, k)->setText(core::Value_Text(fact, Elevation_From_Code(halves)));
         Page_PIMBIT::Set_Spin_Value(At(page.UpDown_106_El, k), halves * 5);
     }
-    whole(page.Control_107, page.UpDown_107, V14_ITEM_107, 0, QStringLiteral("cvii"),
-          {MINIMUM_107, MAXIMUM_107, DEFAULT_107});
+    whole(page.Control_107, page.UpDown_107, V14_ITEM_107, 0, QStringLiteral("cvii"), core::Fact(Id::Item_107));
 }
 
 void V14_Loader::Run()
@@ -466,10 +460,11 @@ void V14_Loader::Run()
     sbb.Control_90per->setText(QString::number(rec_.Get(V14_ITEM_90_PERIOD)));
     Item_92();
     Indexes(V14_Step::Items_93_97);
-    Load_Number(pages_.Sat_GES().Control_94, rec_.Get(V14_ITEM_94), QStringLiteral("xciv"), RECOVERY_MINUTES);
+    Load_Number(pages_.Sat_GES().Control_94, rec_.Get(V14_ITEM_94), QStringLiteral("xciv"), core::Fact(Id::Item_94));
     Indexes(V14_Step::Items_99_101);
     sbb.Control_102->setText(QString::number(rec_.Get(V14_ITEM_102)));
-    Load_Number(pages_.Sat_GES().Control_108, rec_.Get(V14_ITEM_108), QStringLiteral("cviii"), RECOVERY_MINUTES);
+    Load_Number(pages_.Sat_GES().Control_108, rec_.Get(V14_ITEM_108), QStringLiteral("cviii"),
+                core::Fact(Id::Item_108));
 
     GES();
     Satellites();

@@ -305,7 +305,7 @@ void Save_HSD(core::Record& rec, Page_Set& pages)
     Put_Number(rec, V14_ITEM_76, cnfg.Control_76, Text_To_Byte);
     const Page_HSD_SBB& sbb = pages.HSD_SBB();
     for (int k = 0; k < 4; ++k)
-        rec.Set(V14_ITEM_77B, core::Range_Default_Long(At(sbb.Control_77b, k)->text(), 0, 65535, 0), k);
+        rec.Set(V14_ITEM_77B, Bit_Rate_Of(At(sbb.Control_77b, k)->text()), k);
     Put_Number(rec, V14_ITEM_90_PACKETS, sbb.Control_90pac, Text_To_Unsigned16);
     Put_Number(rec, V14_ITEM_90_PERIOD, sbb.Control_90per, Text_To_Unsigned16);
     Put_Number(rec, V14_ITEM_102, sbb.Control_102, Text_To_Unsigned16);

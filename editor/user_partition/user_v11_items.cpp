@@ -2,6 +2,7 @@
 
 #include "editor/core/conversion_report.h"
 #include "editor/core/text_helpers.h"
+#include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v11.h"
 #include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_v11_short_head.h"
@@ -13,11 +14,9 @@ namespace User_Mod {
 namespace {
 
 constexpr int RADIX_DECIMAL = 0;
-constexpr int RADIX_OCTAL = 1;
 
 constexpr int FILL_PRIORITY = 3;
 constexpr int MAX_PRIORITY = 9;  // one-digit column
-constexpr int MAX_SAT_ID = 63;   // two octal digits
 
 constexpr int SAT_NAME_WIDTH = 6;
 
@@ -156,8 +155,8 @@ QStringList Read_Sat_Lines_V5(core::Record& record)
     QStringList lines;
     for (int i = 0; i < count; ++i) {
         std::int32_t sat = Stored(record, V8_Sat_Id, i);
-        sat = core::Report_Number_Change(sat, QStringLiteral("iii-SAT ID"), 0, MAX_SAT_ID, 0,
-                                         RADIX_OCTAL);
+        sat = Checked_Number(sat, QStringLiteral("iii-SAT ID"),
+                             core::Fact(core::Item_Fact_Id::Sat_ID_Column));
         QString name = record.Get_Text(V8_Sat_Name, i);
         const QString cleaned =
             core::Report_Value_Change(name, QStringLiteral("iii - Sat Name"), SET_SAT_NAME);

@@ -4,6 +4,7 @@
 #include "editor/core/text_helpers.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages_hsd/hsd_defaults.h"
+#include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_v8_fields.h"
 
@@ -12,8 +13,6 @@ namespace User_Mod {
 namespace {
 
 constexpr int RADIX_DECIMAL = 0;
-constexpr int RADIX_OCTAL = 1;
-constexpr int RADIX_HEX = 2;
 
 // Fill values of unused elements.
 constexpr int FILL_SAT_ID = 63;
@@ -27,11 +26,11 @@ constexpr int SAT_NAME_WIDTH = 6;
 constexpr int DIR_NAME_WIDTH = 15;
 constexpr int DIR_NUMBER_WIDTH = 19;
 
-// Checked ranges of the fields that shape a list line.
-constexpr int MAX_SAT_ID = 63;      // two octal digits
-constexpr int MAX_PSID_SAT_ID = 62;
-constexpr int MAX_DIGIT = 9;        // one-digit columns
-constexpr int MAX_LES_ID = 999;     // three-digit column
+// Checked ranges of the one-digit columns of a list line; the other
+// columns are item facts.
+constexpr int MAX_DIGIT = 9;
+
+using Id = core::Item_Fact_Id;
 
 void Check_Line_Count(const QStringList& lines, int size, const char* table)
 {
@@ -256,7 +255,7 @@ QStringList Read_GES_Lines(core::Record& record)
     QStringList lines;
     for (int i = 0; i < count; ++i) {
         std::int32_t sat = static_cast<std::int32_t>(record.Get(V8_GES_Sat, i));
-        sat = Checked(sat, QStringLiteral("ii-SAT ID"), 0, MAX_SAT_ID, 0, RADIX_OCTAL);
+        sat = Checked_Number(sat, QStringLiteral("ii-SAT ID"), core::Fact(Id::Sat_ID_Column));
         std::int32_t pref = static_cast<std::int32_t>(record.Get(V8_GES_Pref, i));
         pref = Checked(pref, QStringLiteral("ii-Preference"), 0, MAX_DIGIT, FILL_GES_PREF,
                        RADIX_DECIMAL);
@@ -280,7 +279,7 @@ QStringList Read_Sat_Lines(const core::Record& record)
     QStringList lines;
     for (int i = 0; i < count; ++i) {
         std::int32_t sat = static_cast<std::int32_t>(record.Get(V8_Sat_Id, i));
-        sat = Checked(sat, QStringLiteral("iii-SAT ID"), 0, MAX_SAT_ID, 0, RADIX_OCTAL);
+        sat = Checked_Number(sat, QStringLiteral("iii-SAT ID"), core::Fact(Id::Sat_ID_Column));
         lines.append(Octal(sat, 2) + QStringLiteral("   ")
                      + core::Strip_At_Null(record.Get_Text(V8_Sat_Name, i)));
     }
@@ -321,9 +320,9 @@ QStringList Read_LES_Lines(const core::Record& record, const LES_Fields& fields)
     QStringList lines;
     for (int i = 0; i < count; ++i) {
         std::int32_t sat = static_cast<std::int32_t>(record.Get(fields.Sat, i));
-        sat = Checked(sat, Label(fields.Item, "-SAT ID"), 0, MAX_SAT_ID, 0, RADIX_OCTAL);
+        sat = Checked_Number(sat, Label(fields.Item, "-SAT ID"), core::Fact(Id::Sat_ID_Column));
         std::int32_t les = static_cast<std::int32_t>(record.Get(fields.LES, i));
-        les = Checked(les, Label(fields.Item, "-LES ID"), 0, MAX_LES_ID, 0, RADIX_DECIMAL);
+        les = Checked_Number(les, Label(fields.Item, "-LES ID"), core::Fact(Id::LES_ID));
         std::int32_t pref = static_cast<std::int32_t>(record.Get(fields.Pref, i));
         pref = Checked(pref, Label(fields.Item, "-Preference"), 0, MAX_DIGIT, 0, RADIX_DECIMAL);
         lines.append(Format_LES_Entry(Make_LES_Element(static_cast<std::uint8_t>(sat),
@@ -338,23 +337,20 @@ QStringList Read_PSID_Lines(core::Record& record)
     std::int32_t count = static_cast<std::int32_t>(record.Get(V8_PSID_Count));
     count = Checked(count, QStringLiteral("lxxviii-Size"), 0, V8_PSID_ENTRIES, 0, RADIX_DECIMAL);
     record.Set(V8_PSID_Count, count);
-    constexpr int PSID_MIN = 6000;
-    constexpr int PSID_MAX = 19600;
     QStringList lines;
     for (int i = 0; i < count; ++i) {
         std::int32_t sat = static_cast<std::int32_t>(record.Get(V8_PSID_Sat, i));
-        sat = Checked(sat, QStringLiteral("lxxviii-SAT ID"), 0, MAX_PSID_SAT_ID, 0, RADIX_OCTAL);
+        sat = Checked_Number(sat, QStringLiteral("lxxviii-SAT ID"), core::Fact(Id::Sat_ID));
         std::int32_t revision = static_cast<std::int32_t>(record.Get(V8_PSID_Revision, i));
-        revision = Checked(revision, QStringLiteral("lxxviii-Table Revision"), 0, 255, 0,
-                           RADIX_DECIMAL);
+        revision = Checked_Number(revision, QStringLiteral("lxxviii-Table Revision"),
+                                  core::Fact(Id::PSID_Revision));
+        // A PSID of 0 means none and is taken as it stands.
         std::int32_t psid_1 = static_cast<std::int32_t>(record.Get(V8_PSID_1, i));
         if (psid_1 != 0)
-            psid_1 = Checked(psid_1, QStringLiteral("lxxviii-PSID 1"), PSID_MIN, PSID_MAX, PSID_MIN,
-                             RADIX_HEX);
+            psid_1 = Checked_Number(psid_1, QStringLiteral("lxxviii-PSID 1"), core::Fact(Id::PSID));
         std::int32_t psid_2 = static_cast<std::int32_t>(record.Get(V8_PSID_2, i));
         if (psid_2 != 0)
-            psid_2 = Checked(psid_2, QStringLiteral("lxxviii-PSID 2"), PSID_MIN, PSID_MAX, PSID_MIN,
-                             RADIX_HEX);
+            psid_2 = Checked_Number(psid_2, QStringLiteral("lxxviii-PSID 2"), core::Fact(Id::PSID));
         const auto hex = [](std::int32_t value) {
             return QStringLiteral("0x") + core::Pad_Zeros(QString::number(value, 16).toUpper(), 4);
         };

@@ -116,10 +116,7 @@ void Write_HSD_Block(Page_Set& pages, core::Record& record)
     Page_HSD_SBB& sbb = pages.HSD_SBB();
     Put_Number(record, V8_Item_77a, sbb.Control_77a->currentIndex());
     for (int i = 0; i < 4; ++i)
-        record.Set(V8_Item_77b,
-                   core::Range_Default_Long(sbb.Control_77b[static_cast<std::size_t>(i)]->text(), 0,
-                                            65535, 0),
-                   i);
+        record.Set(V8_Item_77b, Bit_Rate_Of(sbb.Control_77b[static_cast<std::size_t>(i)]->text()), i);
 }
 
 } // namespace
