@@ -1,10 +1,10 @@
 #pragma once
 // The user partition's default tables: the factory satellite and GES lines
-// and their merge into the Sat/GES page. The other default tables of the
-// user partition are constants kept next to the pages that check against
-// them: the LES lists and the address octets (pages_hsd/hsd_defaults.h),
-// the PIM/BIT elements (pages/pimbit_defaults.h) and item 49
-// (pages/page_dual.h, Default_Item49).
+// and their merge into the Sat/GES page. The defaults of the number items
+// are their rows of the item facts (core/item_facts.h); the other default
+// tables of the user partition are constants kept next to the pages that
+// use them: the LES lists and the address octets (pages_hsd/hsd_defaults.h)
+// and the item-104 list elements (pages/pimbit_defaults.h).
 
 #include <QStringList>
 
@@ -25,7 +25,8 @@ const Default_Sat_GES_Lines& Default_Sat_GES();
 void Load_Default_Sat_GES();
 
 // Fills every default table before any page control is set. The LES,
-// address, PIM/BIT and item-49 tables are constants and need no fill.
+// address and item-104 tables and the item facts are constants and need no
+// fill.
 void Set_Default_Tables();
 
 // Adds to the two tables every default line whose satellite (satellite

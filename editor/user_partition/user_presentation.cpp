@@ -1,5 +1,6 @@
 #include "editor/user_partition/user_presentation.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/type_choice.h"
 #include "editor/core/value_helpers.h"
@@ -23,6 +24,19 @@
 namespace User_Mod {
 
 namespace {
+
+using Id = core::Item_Fact_Id;
+
+// The default of a number item as its field shows it.
+QString Default_Of(Id id)
+{
+    return core::Default_Text(core::Fact(id));
+}
+
+QString Default_Of(Id first, std::size_t element)
+{
+    return core::Default_Text(core::Fact(first, static_cast<int>(element)));
+}
 
 struct Combo_Default {
     QComboBox* Combo;
@@ -70,7 +84,7 @@ void Cockpit_Voice_Defaults(Page_Cockpit_Voice& page)
 void Dual_Defaults(Page_Dual& page)
 {
     for (std::size_t i = 0; i < page.Control_49.size(); ++i)
-        page.Control_49[i]->setText(QString::number(Default_Item49[i]));
+        page.Control_49[i]->setText(Default_Of(Id::Item_49_0, i));
 }
 
 void Cabin_Defaults(Page_Cabin& page)
@@ -89,7 +103,7 @@ void Cabin_Defaults(Page_Cabin& page)
     };
     for (const auto& row : rows) {
         for (QLineEdit* id : row.id)
-            id->setText(QString::number(NO_TERMINAL_ID));
+            id->setText(Default_Of(Id::Item_45));
         for (QComboBox* type : row.type) {
             type->setCurrentIndex(0);
             type->setEnabled(false);
@@ -99,8 +113,8 @@ void Cabin_Defaults(Page_Cabin& page)
 
 void HSD_Defaults(Page_HSD_Cnfg& cnfg, Page_HSD_SBB& sbb, Page_HSD_S64& s64)
 {
-    cnfg.Control_62->setText(core::Format_Fixed(ITEM_62_DEFAULT_TENTHS / 10.0, 1));
-    cnfg.Control_64->setText(core::Format_Fixed(ITEM_64_DEFAULT_TENTHS / 10.0, 1));
+    cnfg.Control_62->setText(Default_Of(Id::Item_62));
+    cnfg.Control_64->setText(Default_Of(Id::Item_64));
     Set_Tag(cnfg.Control_64, QStringLiteral("1"));
     cnfg.Control_65->setCurrentIndex(0);
     for (int i = 0; i < 4; ++i) {
@@ -113,20 +127,23 @@ void HSD_Defaults(Page_HSD_Cnfg& cnfg, Page_HSD_SBB& sbb, Page_HSD_S64& s64)
             Set_Octets(*boxes, i, Default_73);
         for (auto* boxes : {&cnfg.Control_74a1, &cnfg.Control_74a2, &cnfg.Control_74b1,
                             &cnfg.Control_74b2})
-            (*boxes)[static_cast<std::size_t>(i)]->setText(QStringLiteral("0"));
+            (*boxes)[static_cast<std::size_t>(i)]->setText(Default_Of(Id::Item_72_75));
         Set_Octets(cnfg.Control_75, i, Default_75);
     }
+    // A MAC address byte shows its hexadecimal digits without leading zeros.
+    const QString mac_byte =
+        QString::number(static_cast<int>(core::Fact(Id::Item_68).Default), 16).toUpper();
     for (std::size_t i = 0; i < cnfg.Control_68a.size(); ++i) {
-        cnfg.Control_68a[i]->setText(QStringLiteral("0"));
-        cnfg.Control_68b[i]->setText(QStringLiteral("0"));
+        cnfg.Control_68a[i]->setText(mac_byte);
+        cnfg.Control_68b[i]->setText(mac_byte);
     }
     cnfg.Control_69[0]->setText(QStringLiteral("DataIO"));
     cnfg.Control_69[1]->setText(QStringLiteral("DataIO-2"));
     Apply({{cnfg.Control_70, 1}, {cnfg.Control_71, 0}});
-    cnfg.Control_76->setText(QString::number(ITEM_76_DEFAULT));
+    cnfg.Control_76->setText(Default_Of(Id::Item_76));
     sbb.Control_77a->setCurrentIndex(3);
     for (QLineEdit* box : sbb.Control_77b)
-        box->setText(QStringLiteral("0"));
+        box->setText(Default_Of(Id::Item_77b));
     s64.Control_66_Reset_Click();
     s64.Control_67_Reset_Click();
     sbb.Control_80->setText(QString());
@@ -144,22 +161,22 @@ void HSD_Defaults(Page_HSD_Cnfg& cnfg, Page_HSD_SBB& sbb, Page_HSD_S64& s64)
                                     {cnfg.Control_82b[0], QStringLiteral("HSDU2_P1")},
                                     {cnfg.Control_82b[1], QStringLiteral("HSDU2_P2")}});
     Apply({{cnfg.Control_84, 1}, {cnfg.Control_88, 0}});
-    Apply(std::vector<Text_Default>{{sbb.Control_90pac, QStringLiteral("0")},
-                                    {sbb.Control_90per, QStringLiteral("0")}});
+    Apply(std::vector<Text_Default>{{sbb.Control_90pac, Default_Of(Id::Item_90_Packets)},
+                                    {sbb.Control_90per, Default_Of(Id::Item_90_Period)}});
 }
 
 void Sat_GES_Items_Defaults(Page_Sat_GES& page)
 {
     Apply({{page.Control_92[0], 1}, {page.Control_92[1], 2}, {page.Control_92[2], 3},
            {page.Control_93, 1}});
-    page.Control_94->setText(QString::number(Page_Sat_GES::RECOVERY_MINUTES_DEFAULT));
+    page.Control_94->setText(Default_Of(Id::Item_94));
 }
 
 void SBB_Late_Defaults(Page_HSD_SBB& sbb, Page_HSD_Cnfg& cnfg)
 {
     Apply({{sbb.Control_96, 9}, {sbb.Control_97, 0}, {sbb.Control_99, 3},
            {cnfg.Control_100, 2}, {sbb.Control_101, 0}});
-    sbb.Control_102->setText(QStringLiteral("256"));
+    sbb.Control_102->setText(Default_Of(Id::Item_102));
 }
 
 void Cabin_Numbers_Defaults(Page_Cabin_Numbers& page)
@@ -190,25 +207,23 @@ void Cockpit_Numbers_Defaults(Page_Cockpit_Numbers& page)
 
 void PIMBIT_Defaults(Page_PIMBIT& page)
 {
-    for (int i = 0; i < COUNT_103; ++i)
-        page.Control_103[static_cast<std::size_t>(i)]->setText(
-            QString::number(Default_103(static_cast<std::int16_t>(i))));
+    for (std::size_t i = 0; i < page.Control_103.size(); ++i)
+        page.Control_103[i]->setText(Default_Of(Id::Item_103_0, i));
     for (int i = 0; i < COUNT_104; ++i)
         page.Control_104[static_cast<std::size_t>(i)]->setCurrentIndex(
             Default_104(static_cast<std::int16_t>(i)));
-    for (int i = 0; i < COUNT_105; ++i)
-        page.Control_105[static_cast<std::size_t>(i)]->setText(
-            QString::number(Default_105(static_cast<std::int16_t>(i))));
-    for (int i = 0; i < COUNT_106_AZ; ++i)
-        page.Control_106_Az[static_cast<std::size_t>(i)]->setText(
-            core::Format_Shortest(Default_106_Az(static_cast<std::int16_t>(i))));
-    for (int i = 0; i < COUNT_106_EL; ++i) {
-        const double degrees = Default_106_El(static_cast<std::int16_t>(i));
-        page.Control_106_El[static_cast<std::size_t>(i)]->setText(core::Format_Shortest(degrees));
-        Page_PIMBIT::Set_Spin_Value(page.UpDown_106_El[static_cast<std::size_t>(i)],
-                                    static_cast<int>(std::lround(degrees * 10.0)));
+    for (std::size_t i = 0; i < page.Control_105.size(); ++i)
+        page.Control_105[i]->setText(Default_Of(Id::Item_105_0, i));
+    for (std::size_t i = 0; i < page.Control_106_Az.size(); ++i)
+        page.Control_106_Az[i]->setText(Default_Of(Id::Item_106_Az_0, i));
+    // The elevation spin buttons count tenths of a degree.
+    for (std::size_t i = 0; i < page.Control_106_El.size(); ++i) {
+        const core::Item_Fact& elevation = core::Fact(Id::Item_106_El_0, static_cast<int>(i));
+        page.Control_106_El[i]->setText(core::Default_Text(elevation));
+        Page_PIMBIT::Set_Spin_Value(page.UpDown_106_El[i],
+                                    static_cast<int>(std::lround(elevation.Default * 10.0)));
     }
-    page.Control_107->setText(QString::number(DEFAULT_107));
+    page.Control_107->setText(Default_Of(Id::Item_107));
 }
 
 // --- visibility ---------------------------------------------------------------
@@ -250,7 +265,7 @@ void Set_Factory_Defaults(Page_Set& pages)
     if (pages.Main.Control_86)
         pages.Main.Control_86->setText(core::Chosen_Type().User_Part_Number_Text);
     Reset_Sat_GES_Lists(pages);
-    pages.Sat_GES().Control_108->setText(QString::number(Page_Sat_GES::RECOVERY_MINUTES_DEFAULT));
+    pages.Sat_GES().Control_108->setText(Default_Of(Id::Item_108));
     Cabin_Numbers_Defaults(pages.Cabin_Numbers());
     Cockpit_Numbers_Defaults(pages.Cockpit_Numbers());
     PIMBIT_Defaults(pages.PIMBIT());
