@@ -52,7 +52,8 @@ inline std::int32_t Text_To_Int16(const QString& text, const QString& field)
 {
     return Text_To_Whole(text, -32768, 32767, field);
 }
-// Items 90 and 102: whole numbers 0 to 65535 in a 16-bit field.
+// A whole number as an unsigned 16-bit field holds it, 0 to 65535 (items 90
+// and 102).
 inline std::int32_t Text_To_Unsigned16(const QString& text, const QString& field)
 {
     return Text_To_Whole(text, 0, 65535, field);
