@@ -12,11 +12,13 @@
 // stores value / Step (Stored_Range). Hexadecimal and octal fields are
 // numbers here too; Radix says how their fields show them.
 //
-// Title is the text the boxes carry with the design captions: a label's
-// caption, or the title the page composes from several captions at run
-// time ("Cockpit Audio Level Settings: Microphone"). It is empty where the
-// elements of one row carry titles of their own (the captions of their own
-// labels).
+// Title is the title the field's warning boxes carry: the caption of the
+// label the page makes from it, or the box title alone where no label shows
+// it ("Octal GES"). An empty Title means the page composes the title from
+// the captions of its labels when a box is shown ("Cockpit Audio Level
+// Settings" and "Microphone" give "Cockpit Audio Level Settings:
+// Microphone"), or the elements of one row carry titles of their own (the
+// captions of their own labels).
 
 #include <QString>
 
@@ -114,7 +116,7 @@ struct Item_Fact {
     double Minimum;
     double Maximum;
     double Step; // 1 whole numbers, 0.1 one decimal (tenths), 0.5 halves
-    const char* Title;
+    const char* Title; // empty: composed by the page from its labels' captions
     Tooltip_Form Tooltip = Tooltip_Form::Default_Range;
     int Radix = 10; // how the field shows the value: 10, 8 or 16
     // A value taken besides the range (a PSID of 0 means none).
@@ -133,17 +135,17 @@ inline constexpr Item_Fact ITEM_FACTS[] = {
     {.Id = Item_Fact_Id::Sat_ID_Column, .Item = "Sat ID column", .Default = 0, .Minimum = 0, .Maximum = 63,
      .Step = 1, .Title = "", .Tooltip = Tooltip_Form::None, .Radix = 8},
     {.Id = Item_Fact_Id::Item_22a, .Item = "22a", .Default = 7, .Minimum = 0, .Maximum = 31, .Step = 1,
-     .Title = "Tx Gain Threshold: HGA Only"},
+     .Title = ""},
     {.Id = Item_Fact_Id::Item_22b, .Item = "22b", .Default = 0, .Minimum = 0, .Maximum = 31, .Step = 1,
-     .Title = "Tx Gain Threshold: IGA Only"},
+     .Title = ""},
     {.Id = Item_Fact_Id::Item_28a, .Item = "28a", .Default = 16, .Minimum = 0, .Maximum = 31, .Step = 1,
-     .Title = "Default HPA Backoff Limits: Class C"},
+     .Title = ""},
     {.Id = Item_Fact_Id::Item_28b, .Item = "28b", .Default = 25, .Minimum = 0, .Maximum = 31, .Step = 1,
-     .Title = "Default HPA Backoff Limits: Linear"},
+     .Title = ""},
     {.Id = Item_Fact_Id::Item_29a, .Item = "29a", .Default = 8.0, .Minimum = -12.0, .Maximum = 19.0, .Step = 0.1,
-     .Title = "HPA Minimum Reportable Actual Power Output: Class C"},
+     .Title = ""},
     {.Id = Item_Fact_Id::Item_29b, .Item = "29b", .Default = -5.0, .Minimum = -12.0, .Maximum = 19.0, .Step = 0.1,
-     .Title = "HPA Minimum Reportable Actual Power Output: Linear"},
+     .Title = ""},
     {.Id = Item_Fact_Id::Item_30, .Item = "30", .Default = 4.0, .Minimum = 0.0, .Maximum = 25.5, .Step = 0.1,
      .Title = "Default Assumed Global Beam Initial C-Channel EIRP"},
     {.Id = Item_Fact_Id::Mask_Code, .Item = "38 codes", .Default = 0, .Minimum = 0, .Maximum = 255, .Step = 1,
@@ -155,11 +157,11 @@ inline constexpr Item_Fact ITEM_FACTS[] = {
     {.Id = Item_Fact_Id::Item_45, .Item = "45", .Default = -1, .Minimum = -1, .Maximum = 999, .Step = 1,
      .Title = ""},
     {.Id = Item_Fact_Id::Item_46a, .Item = "46a", .Default = 125, .Minimum = 0, .Maximum = 255, .Step = 1,
-     .Title = "Cockpit Audio Level Settings: Microphone"},
+     .Title = ""},
     {.Id = Item_Fact_Id::Item_46b, .Item = "46b", .Default = 50, .Minimum = 0, .Maximum = 255, .Step = 1,
-     .Title = "Cockpit Audio Level Settings: Sidetone", .Airframer_Value = 77},
+     .Title = "", .Airframer_Value = 77},
     {.Id = Item_Fact_Id::Item_46c, .Item = "46c", .Default = 30, .Minimum = 0, .Maximum = 255, .Step = 1,
-     .Title = "Cockpit Audio Level Settings: Receive Audio"},
+     .Title = ""},
     {.Id = Item_Fact_Id::Item_47a, .Item = "47a", .Default = 5, .Minimum = 0, .Maximum = 255, .Step = 1,
      .Title = "HGA Retry Period: Ground"},
     {.Id = Item_Fact_Id::Item_47b, .Item = "47b", .Default = 30, .Minimum = 0, .Maximum = 255, .Step = 1,
@@ -203,9 +205,9 @@ inline constexpr Item_Fact ITEM_FACTS[] = {
     {.Id = Item_Fact_Id::PSID, .Item = "78 PSID", .Default = 0x1770, .Minimum = 0x1770, .Maximum = 0x4C90,
      .Step = 1, .Title = "", .Tooltip = Tooltip_Form::Range_Or_Also, .Radix = 16, .Also_Accepted = 0},
     {.Id = Item_Fact_Id::Item_90_Packets, .Item = "90 packets", .Default = 0, .Minimum = 0, .Maximum = 65535,
-     .Step = 1, .Title = "BGAN Packet Data Packets", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
+     .Step = 1, .Title = "", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_90_Period, .Item = "90 period", .Default = 0, .Minimum = 0, .Maximum = 65535,
-     .Step = 1, .Title = "BGAN Packet Data Period", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
+     .Step = 1, .Title = "", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_94, .Item = "94", .Default = 5, .Minimum = 1, .Maximum = 30, .Step = 1,
      .Title = "HSD Service Recovery Timeout", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Longitude, .Item = "95 longitude", .Default = 0, .Minimum = -180, .Maximum = 180,
@@ -215,38 +217,38 @@ inline constexpr Item_Fact ITEM_FACTS[] = {
     {.Id = Item_Fact_Id::Item_102, .Item = "102", .Default = 256, .Minimum = 0, .Maximum = 65535, .Step = 1,
      .Title = "Maximum SBB Streaming Bandwidth", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_103_0, .Item = "103(0)", .Default = 208, .Minimum = 70, .Maximum = 255, .Step = 1,
-     .Title = "SQI Fault Thresholds, 7th IM", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
+     .Title = "", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_103_1, .Item = "103(1)", .Default = 211, .Minimum = 70, .Maximum = 255, .Step = 1,
-     .Title = "SQI Fault Thresholds, 9th IM", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
+     .Title = "", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_103_2, .Item = "103(2)", .Default = 213, .Minimum = 70, .Maximum = 255, .Step = 1,
-     .Title = "SQI Fault Thresholds, 11th IM", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
+     .Title = "", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_103_3, .Item = "103(3)", .Default = 215, .Minimum = 70, .Maximum = 255, .Step = 1,
-     .Title = "SQI Fault Thresholds, 13th IM", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
+     .Title = "", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_103_4, .Item = "103(4)", .Default = 217, .Minimum = 70, .Maximum = 255, .Step = 1,
-     .Title = "SQI Fault Thresholds, 15th IM", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
+     .Title = "", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_103_5, .Item = "103(5)", .Default = 218, .Minimum = 70, .Maximum = 255, .Step = 1,
-     .Title = "SQI Fault Thresholds, 17th IM", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
+     .Title = "", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_103_6, .Item = "103(6)", .Default = 219, .Minimum = 70, .Maximum = 255, .Step = 1,
-     .Title = "SQI Fault Thresholds, 19th IM", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
+     .Title = "", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_105_0, .Item = "105(0)", .Default = 100, .Minimum = 0, .Maximum = 255, .Step = 1,
-     .Title = "Data Invalid Thresholds - A", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
+     .Title = "", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_105_1, .Item = "105(1)", .Default = 80, .Minimum = 0, .Maximum = 255, .Step = 1,
-     .Title = "Data Invalid Thresholds - B", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
+     .Title = "", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_105_2, .Item = "105(2)", .Default = 10, .Minimum = 0, .Maximum = 255, .Step = 1,
-     .Title = "Data Invalid Thresholds - C", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
+     .Title = "", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_105_3, .Item = "105(3)", .Default = 15, .Minimum = 0, .Maximum = 255, .Step = 1,
-     .Title = "Data Invalid Thresholds - D", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
+     .Title = "", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_106_Az_0, .Item = "106 azimuth(0)", .Default = -15, .Minimum = -99, .Maximum = 99,
-     .Step = 1, .Title = "Antenna Beam Angles, Azimuth - 1", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
+     .Step = 1, .Title = "", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_106_Az_1, .Item = "106 azimuth(1)", .Default = 0, .Minimum = -99, .Maximum = 99,
-     .Step = 1, .Title = "Antenna Beam Angles, Azimuth - 2", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
+     .Step = 1, .Title = "", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_106_Az_2, .Item = "106 azimuth(2)", .Default = 15, .Minimum = -99, .Maximum = 99,
-     .Step = 1, .Title = "Antenna Beam Angles, Azimuth - 3", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
+     .Step = 1, .Title = "", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_106_El_0, .Item = "106 elevation(0)", .Default = 12.5, .Minimum = 0,
-     .Maximum = 90, .Step = 0.5, .Title = "Antenna Beam Angles, Elevation - 1",
+     .Maximum = 90, .Step = 0.5, .Title = "",
      .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_106_El_1, .Item = "106 elevation(1)", .Default = 27.5, .Minimum = 0,
-     .Maximum = 90, .Step = 0.5, .Title = "Antenna Beam Angles, Elevation - 2",
+     .Maximum = 90, .Step = 0.5, .Title = "",
      .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
     {.Id = Item_Fact_Id::Item_107, .Item = "107", .Default = 1, .Minimum = 0, .Maximum = 99, .Step = 1,
      .Title = "Sample Discard Ratio", .Tooltip = Tooltip_Form::Default_Range_Two_Blanks},
