@@ -41,11 +41,9 @@ const char* const CODE_TOOLTIP = "Default: 6839";
 constexpr const core::Item_Fact& ITEM_59 = core::Fact(core::Item_Fact_Id::Item_59);
 constexpr const core::Item_Fact& TERMINAL_ID = core::Fact(core::Item_Fact_Id::Item_45);
 
-// NO_TERMINAL_ID as the field shows it.
-QString No_Terminal()
-{
-    return core::Value_Text(TERMINAL_ID, NO_TERMINAL_ID);
-}
+// The terminal-ID text that means no terminal: it fixes the assignment type.
+const char* const NO_TERMINAL = "-1";
+
 const char* const HINT_13 = "May have no effect, see Help";
 
 const struct {
@@ -128,7 +126,7 @@ void Assignment_Rule(const QString& terminal_text, QComboBox* type)
 {
     if (!type)
         return;
-    if (terminal_text == No_Terminal()) {
+    if (terminal_text == QLatin1String(NO_TERMINAL)) {
         type->setCurrentIndex(0);
         type->setEnabled(false);
     } else {
@@ -316,7 +314,7 @@ void Page_Cabin::Bind_Terminal(QLineEdit* edit, pages::Up_Down* spin, QComboBox*
 void Page_Cabin::Apply_Assignment_Type_Rule()
 {
     for (const auto& terminal : TERMINALS)
-        (this->*terminal.type)->setEnabled((this->*terminal.edit)->text() != No_Terminal());
+        (this->*terminal.type)->setEnabled((this->*terminal.edit)->text() != QLatin1String(NO_TERMINAL));
 }
 
 void Page_Cabin::Setup_ToolTips(int mode)

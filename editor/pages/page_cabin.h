@@ -14,7 +14,6 @@
 // Each spin button keeps its current value in its dynamic property "Value";
 // Control_59 carries a second, hidden value of item 59 as its Tag ("128").
 
-#include "editor/core/item_facts.h"
 #include "editor/pages/page_frame.h"
 
 #include <QString>
@@ -29,13 +28,6 @@ class QLineEdit;
 namespace pages {
 class Up_Down;
 }
-
-// Item 45's called terminal ID: a whole number from TERMINAL_ID_MINIMUM to
-// TERMINAL_ID_MAXIMUM; NO_TERMINAL_ID, the default and minimum, means none.
-// (The row of the item facts, under the names the partition code reads.)
-inline constexpr int TERMINAL_ID_MINIMUM = static_cast<int>(core::Fact(core::Item_Fact_Id::Item_45).Minimum);
-inline constexpr int TERMINAL_ID_MAXIMUM = static_cast<int>(core::Fact(core::Item_Fact_Id::Item_45).Maximum);
-inline constexpr int NO_TERMINAL_ID = static_cast<int>(core::Fact(core::Item_Fact_Id::Item_45).Default);
 
 // The check of a call-barring security code: digits only, exactly four.
 // A character other than a digit gives the invalid-character box (titled

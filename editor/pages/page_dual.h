@@ -9,11 +9,9 @@
 // The controls are public: the partition code reads and writes them by name.
 // Each spin button keeps its current value in its dynamic property "Value".
 
-#include "editor/core/item_facts.h"
 #include "editor/pages/page_frame.h"
 
 #include <array>
-#include <cstdint>
 
 class QComboBox;
 class QLabel;
@@ -22,21 +20,6 @@ class QLineEdit;
 namespace pages {
 class Up_Down;
 }
-
-// The factory weightings of item 49, element by element (cockpit voice,
-// cabin circuit-mode, cockpit packet low/high, cabin packet low/high), and
-// the range each keeps to: the rows Item_49_0 to Item_49_5 of the item facts,
-// under the names the partition code reads. The checks of
-// Page_Dual.Control_49 fall back to the defaults; the user factory defaults
-// write them into the fields.
-inline constexpr std::array<std::uint8_t, 6> Default_Item49 = [] {
-    std::array<std::uint8_t, 6> defaults{};
-    for (std::size_t i = 0; i < defaults.size(); ++i)
-        defaults[i] = static_cast<std::uint8_t>(core::Fact(core::Item_Fact_Id::Item_49_0, static_cast<int>(i)).Default);
-    return defaults;
-}();
-inline constexpr int ITEM49_MINIMUM = static_cast<int>(core::Fact(core::Item_Fact_Id::Item_49_0).Minimum);
-inline constexpr int ITEM49_MAXIMUM = static_cast<int>(core::Fact(core::Item_Fact_Id::Item_49_0).Maximum);
 
 class Page_Dual : public Page_Frame {
     Q_OBJECT

@@ -4,8 +4,6 @@
 // belong to the user partition's default module; the HSD pages use them for
 // their field checks and their Reset buttons.
 
-#include "editor/core/item_facts.h"
-
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -37,20 +35,6 @@ const LES_Table& Default_MPDS_LES();
 // blanks, LES ID in decimal padded with blanks in front to 3, two blanks,
 // preference in decimal. Longer numbers are not cut.
 QString Format_LES_Entry(const LES_Element& element);
-
-// Items 62 and 64 (ongoing and minimum HSD call EIRP) in tenths, as the
-// record holds them: from EIRP_MINIMUM_TENTHS to the item's maximum, with
-// the factory default. Item 76, the DHCP IP address pool: range and factory
-// default. (The rows of the item facts, under the names the user partition
-// reads.)
-constexpr int EIRP_MINIMUM_TENTHS = core::Stored(core::Fact(core::Item_Fact_Id::Item_62)).Minimum;
-constexpr int ITEM_62_MAXIMUM_TENTHS = core::Stored(core::Fact(core::Item_Fact_Id::Item_62)).Maximum;
-constexpr int ITEM_62_DEFAULT_TENTHS = core::Stored(core::Fact(core::Item_Fact_Id::Item_62)).Default;
-constexpr int ITEM_64_MAXIMUM_TENTHS = core::Stored(core::Fact(core::Item_Fact_Id::Item_64)).Maximum;
-constexpr int ITEM_64_DEFAULT_TENTHS = core::Stored(core::Fact(core::Item_Fact_Id::Item_64)).Default;
-constexpr int ITEM_76_MINIMUM = core::Stored(core::Fact(core::Item_Fact_Id::Item_76)).Minimum;
-constexpr int ITEM_76_MAXIMUM = core::Stored(core::Fact(core::Item_Fact_Id::Item_76)).Maximum;
-constexpr int ITEM_76_DEFAULT = core::Stored(core::Fact(core::Item_Fact_Id::Item_76)).Default;
 
 // Default octet of box `index` (0 first octet .. 3 last) of an address; an
 // index outside 0..3 gives 0.

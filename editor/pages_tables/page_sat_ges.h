@@ -5,7 +5,6 @@
 // partition code fills and reads them, this page edits, sorts and reports
 // them.
 
-#include "editor/core/item_facts.h"
 #include "editor/pages/page_frame.h"
 #include "editor/pages_tables/ges_line.h"
 #include "editor/pages_tables/sat_row.h"
@@ -29,12 +28,6 @@ class Page_Sat_GES : public Page_Frame {
 public:
     static constexpr int SAT_TABLE_MAX = 16;
     static constexpr int GES_TABLE_MAX = ges::GES_TABLE_MAX;
-    // The two recovery timeouts (items 94 and 108), in minutes: the range
-    // and default of their rows of the item facts, under the names the user
-    // partition reads (both rows hold the same).
-    static constexpr int RECOVERY_MINUTES_MINIMUM = static_cast<int>(core::Fact(core::Item_Fact_Id::Item_94).Minimum);
-    static constexpr int RECOVERY_MINUTES_MAXIMUM = static_cast<int>(core::Fact(core::Item_Fact_Id::Item_94).Maximum);
-    static constexpr int RECOVERY_MINUTES_DEFAULT = static_cast<int>(core::Fact(core::Item_Fact_Id::Item_94).Default);
 
     Page_Sat_GES();
     ~Page_Sat_GES() override;

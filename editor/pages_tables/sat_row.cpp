@@ -1,5 +1,6 @@
 #include "editor/pages_tables/sat_row.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/core/text_helpers.h"
 #include "editor/core/value_helpers.h"
 
@@ -9,6 +10,16 @@
 namespace modSat_Table_Dialog {
 
 namespace {
+
+// All that the two octal digits of the Sat ID column hold.
+constexpr const core::Item_Fact& SAT_ID_COLUMN = core::Fact(core::Item_Fact_Id::Sat_ID_Column);
+constexpr const core::Item_Fact& LONGITUDE = core::Fact(core::Item_Fact_Id::Longitude);
+
+// A longitude kept to its range.
+float Clamp_Longitude(float degrees)
+{
+    return core::Clamp_Single(degrees, static_cast<float>(LONGITUDE.Minimum), static_cast<float>(LONGITUDE.Maximum));
+}
 
 int Normal_Column(int column)
 {
@@ -38,7 +49,7 @@ QString Column_Text(const Sat_Row& row, int column)
     case 3:
         return Services_Text(row.Services) + QStringLiteral("  ");
     default: {
-        const float value = core::Clamp_Single(row.Longitude, LONGITUDE_MIN, LONGITUDE_MAX);
+        const float value = Clamp_Longitude(row.Longitude);
         // Through the float's own shortest text, so 12.3F formats as 12.3.
         const double shown = QString::number(value, 'g', 9).toDouble();
         return core::Format_Fixed(shown, 1).rightJustified(SAT_COLUMN_WIDTHS[4] - 1, QLatin1Char(' ')) +
@@ -67,7 +78,7 @@ bool Read_Column(Sat_Row& row, int column, const QString& field)
     switch (column) {
     case 0: {
         const std::optional<int> id = Read_Octal(field);
-        row.Sat_ID = (id && *id <= SAT_ID_MAX) ? static_cast<std::int16_t>(*id) : std::int16_t{0};
+        row.Sat_ID = (id && *id <= SAT_ID_COLUMN.Maximum) ? static_cast<std::int16_t>(*id) : std::int16_t{0};
         return id.has_value();
     }
     case 1:
@@ -84,7 +95,7 @@ bool Read_Column(Sat_Row& row, int column, const QString& field)
         return true;
     default: {
         const double value = Leading_Number(field).value_or(0.0);
-        row.Longitude = core::Clamp_Single(static_cast<float>(value), LONGITUDE_MIN, LONGITUDE_MAX);
+        row.Longitude = Clamp_Longitude(static_cast<float>(value));
         return true;
     }
     }

@@ -11,8 +11,6 @@
 //   3 services   the 27-character services text, 2 blanks
 //   4 longitude  one decimal, right-aligned in 6 characters, 1 blank
 
-#include "editor/core/item_facts.h"
-
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -28,12 +26,7 @@ static_assert(SAT_COLUMN_WIDTHS[0] + SAT_COLUMN_WIDTHS[1] + SAT_COLUMN_WIDTHS[2]
                       SAT_COLUMN_WIDTHS[4] ==
                   SAT_LINE_LENGTH,
               "the columns make up the line");
-// All that the two octal digits of the Sat ID column hold.
-constexpr std::int16_t SAT_ID_MAX =
-    static_cast<std::int16_t>(core::Fact(core::Item_Fact_Id::Sat_ID_Column).Maximum);
 constexpr int SAT_NAME_MAX = 5;
-constexpr float LONGITUDE_MIN = static_cast<float>(core::Fact(core::Item_Fact_Id::Longitude).Minimum);
-constexpr float LONGITUDE_MAX = static_cast<float>(core::Fact(core::Item_Fact_Id::Longitude).Maximum);
 
 struct Sat_Row {
     std::int16_t Sat_ID = 0;      // 0 to 63

@@ -23,6 +23,8 @@
 namespace {
 
 constexpr const core::Item_Fact& SAT_ID = core::Fact(core::Item_Fact_Id::Sat_ID);
+// All that the two octal digits of a row's Sat ID hold.
+constexpr const core::Item_Fact& SAT_ID_COLUMN = core::Fact(core::Item_Fact_Id::Sat_ID_Column);
 // The longitude field: its spin button counts tenths, a step at a time.
 constexpr const core::Item_Fact& LONGITUDE = core::Fact(core::Item_Fact_Id::Longitude_Field);
 constexpr int LNG_TENTHS_MIN = static_cast<int>(LONGITUDE.Minimum * 10);
@@ -194,7 +196,7 @@ modSat_Table_Dialog::Sat_Row Sat_Table_Dialog::Read_Row() const
     Sat_Row row;
     bool ok = false;
     const int id = Control_Sat_ID->text().toInt(&ok, 8);
-    row.Sat_ID = (ok && id >= 0 && id <= SAT_ID_MAX) ? static_cast<std::int16_t>(id) : std::int16_t{0};
+    row.Sat_ID = (ok && id >= 0 && id <= SAT_ID_COLUMN.Maximum) ? static_cast<std::int16_t>(id) : std::int16_t{0};
     row.Name = Control_Sat_Name->text();
     row.Pref = static_cast<std::int16_t>(Control_91->currentIndex() < 0 ? 1 : Control_91->currentIndex());
     int services = 0;

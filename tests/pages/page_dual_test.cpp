@@ -1,5 +1,6 @@
 // The dual page: controls and entries, the weighting checks with their
 // defaults, the item 50 hint, tooltips per mode and the report.
+#include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_dual.h"
@@ -61,7 +62,7 @@ TEST_F(PageDualTest, ControlsLabelsAndDefaultsExistByName)
         EXPECT_TRUE(page.Frame_Secured()->isAncestorOf(combo));
     }
 
-    EXPECT_EQ(Default_Item49, (std::array<std::uint8_t, 6>{6, 2, 5, 6, 1, 2}));
+    const int defaults[6] = {6, 2, 5, 6, 1, 2};
     const char* const tooltips[6] = {
         "Default: 6 / Range: 0 to 99", "Default: 2 / Range 0 to 99",  "Default: 5 / Range: 0 to 99",
         "Default: 6 / Range 0 to 99",  "Default: 1 / Range 0 to 99", "Default: 2 / Range: 0 to 99",
@@ -70,13 +71,14 @@ TEST_F(PageDualTest, ControlsLabelsAndDefaultsExistByName)
         SCOPED_TRACE(i);
         auto* edit = page.findChild<QLineEdit*>(Array_Name(QStringLiteral("Control_49"), i));
         ASSERT_NE(edit, nullptr);
-        EXPECT_EQ(edit->text(), QString::number(Default_Item49[static_cast<std::size_t>(i)]));
+        EXPECT_EQ(core::Fact(core::Item_Fact_Id::Item_49_0, i).Default, defaults[i]);
+        EXPECT_EQ(edit->text(), QString::number(defaults[i]));
         EXPECT_EQ(edit->maxLength(), 2);
         EXPECT_EQ(edit->toolTip(), QString::fromLatin1(tooltips[i]));
         EXPECT_TRUE(page.Frame_User()->isAncestorOf(edit));
         auto* spin = page.findChild<pages::Up_Down*>(Array_Name(QStringLiteral("UpDown_49"), i));
         ASSERT_NE(spin, nullptr);
-        EXPECT_EQ(spin->property("Value").toInt(), Default_Item49[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(spin->property("Value").toInt(), defaults[i]);
         auto* label = page.findChild<QLabel*>(Array_Name(QStringLiteral("Label_User_L0"), i + 1));
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->text(), QString::fromLatin1(TRAFFIC[i]));
@@ -132,7 +134,8 @@ TEST_F(PageDualTest, WeightingChecksUseTheElementDefaultAndLetTheFocusMoveOn)
         Focus(page.Control_49[i]);
         page.Control_49[i]->clear();
         EXPECT_TRUE(page.ValidateControls());
-        EXPECT_EQ(page.Control_49[i]->text(), QString::number(Default_Item49[i])) << i;
+        const core::Item_Fact& fact = core::Fact(core::Item_Fact_Id::Item_49_0, static_cast<int>(i));
+        EXPECT_EQ(page.Control_49[i]->text(), core::Default_Text(fact)) << i;
     }
     EXPECT_EQ(boxes.Boxes().size(), 6);
 }

@@ -1,5 +1,6 @@
 // The PIM/BIT page: its controls, element defaults, field checks, the
 // half-degree elevations with their spin buttons, visibility and report.
+#include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_pimbit.h"
@@ -58,28 +59,24 @@ Check_Result Check(QLineEdit* edit, const QString& typed)
 
 TEST(PimbitDefaults, ElementDefaultsAndIndexesOutsideTheTables)
 {
+    using core::Fact;
+    using core::Item_Fact_Id;
     const int d103[] = {208, 211, 213, 215, 217, 218, 219};
-    for (std::int16_t i = 0; i < 7; ++i)
-        EXPECT_EQ(User_Mod::Default_103(i), d103[i]);
+    for (int i = 0; i < User_Mod::COUNT_103; ++i)
+        EXPECT_EQ(Fact(Item_Fact_Id::Item_103_0, i).Default, d103[i]);
     const int d104[] = {0, 0, 1};
     for (std::int16_t i = 0; i < 3; ++i)
         EXPECT_EQ(User_Mod::Default_104(i), d104[i]);
     const int d105[] = {100, 80, 10, 15};
-    for (std::int16_t i = 0; i < 4; ++i)
-        EXPECT_EQ(User_Mod::Default_105(i), d105[i]);
-    EXPECT_DOUBLE_EQ(User_Mod::Default_106_Az(0), -15.0);
-    EXPECT_DOUBLE_EQ(User_Mod::Default_106_Az(1), 0.0);
-    EXPECT_DOUBLE_EQ(User_Mod::Default_106_Az(2), 15.0);
-    EXPECT_DOUBLE_EQ(User_Mod::Default_106_El(0), 12.5);
-    EXPECT_DOUBLE_EQ(User_Mod::Default_106_El(1), 27.5);
+    for (int i = 0; i < User_Mod::COUNT_105; ++i)
+        EXPECT_EQ(Fact(Item_Fact_Id::Item_105_0, i).Default, d105[i]);
+    EXPECT_DOUBLE_EQ(Fact(Item_Fact_Id::Item_106_Az_0).Default, -15.0);
+    EXPECT_DOUBLE_EQ(Fact(Item_Fact_Id::Item_106_Az_1).Default, 0.0);
+    EXPECT_DOUBLE_EQ(Fact(Item_Fact_Id::Item_106_Az_2).Default, 15.0);
+    EXPECT_DOUBLE_EQ(Fact(Item_Fact_Id::Item_106_El_0).Default, 12.5);
+    EXPECT_DOUBLE_EQ(Fact(Item_Fact_Id::Item_106_El_1).Default, 27.5);
 
-    EXPECT_EQ(User_Mod::Default_103(-1), 0);
-    EXPECT_EQ(User_Mod::Default_103(7), 0);
     EXPECT_EQ(User_Mod::Default_104(3), 0);
-    EXPECT_EQ(User_Mod::Default_105(4), 0);
-    EXPECT_DOUBLE_EQ(User_Mod::Default_106_Az(3), 0.0);
-    EXPECT_DOUBLE_EQ(User_Mod::Default_106_El(-1), 0.0);
-    EXPECT_DOUBLE_EQ(User_Mod::Default_106_El(2), 0.0);
 }
 
 TEST(PagePimbit, FramesLabelsAndFieldsWithTheirDefaults)

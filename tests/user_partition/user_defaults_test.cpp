@@ -1,9 +1,8 @@
 // Default satellite and GES lines and their merge into the Sat/GES tables;
 // the element default tables shared with the pages.
 
+#include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
-#include "editor/pages/page_dual.h"
-#include "editor/pages/pimbit_defaults.h"
 #include "editor/pages_hsd/hsd_defaults.h"
 #include "editor/pages_tables/page_sat_ges.h"
 #include "editor/pages_tables/sat_ges_lists.h"
@@ -32,15 +31,16 @@ TEST(UserDefaultTables, HoldExactlyTheirLinesAfterRepeatedFills)
 
 TEST(UserDefaultTables, ElementDefaultsAndLESTables)
 {
-    EXPECT_EQ(Default_Item49, (std::array<std::uint8_t, 6>{6, 2, 5, 6, 1, 2}));
+    const int weightings[6] = {6, 2, 5, 6, 1, 2};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(core::Fact(core::Item_Fact_Id::Item_49_0, i).Default, weightings[i]) << i;
     const LES_Table& misdn = Default_MISDN_LES();
     EXPECT_EQ(LES_ID_Value(misdn[8]), 22);
     EXPECT_EQ(LES_ID_Value(misdn[11]), 555);
     EXPECT_EQ(Format_LES_Entry(misdn[4]), QStringLiteral("01   12  1"));
     EXPECT_EQ(Format_LES_Entry(Make_LES_Element(64, 1000, 9)), QStringLiteral("100  1000  9"));
-    EXPECT_EQ(Default_103(6), 219);
-    EXPECT_EQ(Default_105(-1), 0);
-    EXPECT_EQ(Default_106_El(1), 27.5);
+    EXPECT_EQ(core::Fact(core::Item_Fact_Id::Item_103_6).Default, 219);
+    EXPECT_EQ(core::Fact(core::Item_Fact_Id::Item_106_El_1).Default, 27.5);
 }
 
 TEST(UserDefaultMerge, ShortSatelliteLinesBelowFeatureLevelFour)

@@ -3,6 +3,7 @@
 
 #include "user_v14_fixture.h"
 
+#include "editor/core/item_facts.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/psid_row.h"
 #include "editor/pages_hsd/hsd_defaults.h"
@@ -367,7 +368,7 @@ TEST_F(V14Test, ClampedAndFallbackNumbers)
     EXPECT_EQ(Number_At(18571, 4), 160); // the default 16.0 in tenths
     EXPECT_EQ(Number_At(18678, 2), 0);
     EXPECT_EQ(Number_At(18532, 2), 0xFFFF);
-    EXPECT_EQ(Byte_At(18548), Default_Item49[0]);
+    EXPECT_EQ(Byte_At(18548), core::Stored(core::Fact(core::Item_Fact_Id::Item_49_0)).Default);
 }
 
 // --- PIM/BIT block by revision ---------------------------------------------
