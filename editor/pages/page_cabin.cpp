@@ -35,8 +35,6 @@ constexpr int SET_DIGITS = 4;
 constexpr int SET_SIGNED_DIGITS = 7;
 
 constexpr int CODE_LENGTH = 4;
-const char* const CODE_DEFAULT = "6839";
-const char* const CODE_TOOLTIP = "Default: 6839";
 
 constexpr const core::Item_Fact& ITEM_59 = core::Fact(core::Item_Fact_Id::Item_59);
 constexpr const core::Item_Fact& TERMINAL_ID = core::Fact(core::Item_Fact_Id::Item_45);
@@ -201,8 +199,9 @@ void Page_Cabin::Build_Controls()
     for (const auto& row : FIELDS) {
         QLineEdit* edit = pages::Make_Edit(
             QString::fromLatin1(row.name), Field_Length(row.fact),
-            row.fact ? core::Default_Text(*row.fact) : QString::fromLatin1(CODE_DEFAULT),
-            row.fact ? core::Tooltip_Text(*row.fact) : QString::fromLatin1(CODE_TOOLTIP));
+            row.fact ? core::Default_Text(*row.fact) : QString::fromLatin1(SECURITY_CODE_DEFAULT),
+            row.fact ? core::Tooltip_Text(*row.fact)
+                     : QStringLiteral("Default: ") + QString::fromLatin1(SECURITY_CODE_DEFAULT));
         this->*row.edit = edit;
         if (row.spin) {
             pages::Up_Down* spin = pages::Make_Spin(QString::fromLatin1(row.spin_name));

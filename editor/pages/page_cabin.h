@@ -29,6 +29,10 @@ namespace pages {
 class Up_Down;
 }
 
+// The factory call-barring security code (item 25): the text its fields
+// start with and the user factory defaults write.
+inline constexpr const char* SECURITY_CODE_DEFAULT = "6839";
+
 // The check of a call-barring security code: digits only, exactly four.
 // A character other than a digit gives the invalid-character box (titled
 // with the program's title) and is dropped; a code that is then shorter than

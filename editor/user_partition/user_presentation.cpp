@@ -5,6 +5,7 @@
 #include "editor/core/type_choice.h"
 #include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
+#include "editor/pages/page_cabin.h"
 #include "editor/pages/pimbit_defaults.h"
 #include "editor/pages_hsd/hsd_defaults.h"
 #include "editor/pages_tables/sat_table_dialog.h"
@@ -91,8 +92,8 @@ void Cabin_Defaults(Page_Cabin& page)
 {
     Apply({{page.Control_10, 0}, {page.Control_13, 3}, {page.Control_21a, 2},
            {page.Control_21b, 2}, {page.Control_24a, 0}, {page.Control_24b, 0}});
-    Apply(std::vector<Text_Default>{{page.Control_25a, QStringLiteral("6839")},
-                                    {page.Control_25b, QStringLiteral("6839")}});
+    const QString code = QString::fromLatin1(SECURITY_CODE_DEFAULT);
+    Apply(std::vector<Text_Default>{{page.Control_25a, code}, {page.Control_25b, code}});
     // Two terminals at a time: the ID boxes, then the assignment types.
     const struct {
         QLineEdit* id[2];
