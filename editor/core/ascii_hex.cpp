@@ -1,5 +1,6 @@
 #include "editor/core/ascii_hex.h"
 
+#include "editor/core/file_errors.h"
 #include "platform/atomic_file.h"
 #include "platform/message_service.h"
 
@@ -41,6 +42,11 @@ void finish_lines(const QByteArray& pending, QByteArray& out)
 {
     append_line(pending, out);
     out.append(LINE_END);
+}
+
+Ascii_Hex_Error File_Failure(File_Code number)
+{
+    return {number, File_Error_Description(number)};
 }
 
 void show_error(const Ascii_Hex_Error& error)
@@ -150,10 +156,10 @@ bool convert_file(const QString& in_path, const QString& out_path, Converter con
 } // namespace
 
 Ascii_Hex_Error Overflow_Error() { return {6, QStringLiteral("Overflow")}; }
-Ascii_Hex_Error File_Not_Found_Error() { return {53, QStringLiteral("File not found")}; }
-Ascii_Hex_Error Io_Error() { return {57, QStringLiteral("Device I/O error")}; }
-Ascii_Hex_Error Disk_Full_Error() { return {61, QStringLiteral("Disk full")}; }
-Ascii_Hex_Error Access_Error() { return {75, QStringLiteral("Path/File access error")}; }
+Ascii_Hex_Error File_Not_Found_Error() { return File_Failure(FILE_NOT_FOUND); }
+Ascii_Hex_Error Io_Error() { return File_Failure(DEVICE_IO_ERROR); }
+Ascii_Hex_Error Disk_Full_Error() { return File_Failure(DISK_FULL); }
+Ascii_Hex_Error Access_Error() { return File_Failure(PATH_FILE_ACCESS); }
 
 QByteArray Encode_Ascii_Hex(const QByteArray& binary)
 {

@@ -48,21 +48,6 @@ File_Error Write_Error(const platform::File_Write_Result& result)
     return File_Error(DEVICE_IO_ERROR);
 }
 
-QString File_Error_Description(int number)
-{
-    switch (number) {
-    case TYPE_MISMATCH: return QStringLiteral("Type mismatch");
-    case FILE_NOT_FOUND: return QStringLiteral("File not found");
-    case DEVICE_IO_ERROR: return QStringLiteral("Device I/O error");
-    case DISK_FULL: return QStringLiteral("Disk full");
-    case INPUT_PAST_END: return QStringLiteral("Input past end of file");
-    case PERMISSION_DENIED: return QStringLiteral("Permission denied");
-    case PATH_FILE_ACCESS: return QStringLiteral("Path/File access error");
-    case PATH_NOT_FOUND: return QStringLiteral("Path not found");
-    default: return QStringLiteral("Application-defined or object-defined error");
-    }
-}
-
 QString Unknown_Error_Text(int number, const QString& description, const QString& procedure)
 {
     return QStringLiteral("Unknown Error in ") + procedure + QStringLiteral(": #") +

@@ -6,6 +6,8 @@
 // numbers and descriptions that file errors have always been shown with
 // (53 "File not found", 70 "Permission denied", ...).
 
+#include "editor/core/file_errors.h"
+
 #include <QString>
 #include <stdexcept>
 
@@ -26,17 +28,10 @@ enum Load_Code : int {
     CONVERT_FIRST = 99,  // "00" to "03": an older format that must be converted
 };
 
-// File-system error numbers.
-enum File_Code : int {
-    TYPE_MISMATCH = 13,
-    FILE_NOT_FOUND = 53,
-    DEVICE_IO_ERROR = 57,
-    DISK_FULL = 61,
-    INPUT_PAST_END = 62,
-    PERMISSION_DENIED = 70,
-    PATH_FILE_ACCESS = 75,
-    PATH_NOT_FOUND = 76,
-};
+// File-system error numbers and their descriptions.
+using core::File_Code;
+using enum core::File_Code;
+using core::File_Error_Description;
 
 // Any numbered failure of a load or a save.
 class Numbered_Error : public std::runtime_error {
@@ -74,9 +69,6 @@ File_Error Device_Error(const QFileDevice& file, int otherwise);
 // that cannot be replaced or a file that cannot be created; 57 any other
 // failed write.
 File_Error Write_Error(const platform::File_Write_Result& result);
-
-// The platform's description of a file error number ("File not found").
-QString File_Error_Description(int number);
 
 // "Unknown Error in " + procedure + ": #" + number + ", " + description.
 QString Unknown_Error_Text(int number, const QString& description, const QString& procedure);
