@@ -1,8 +1,8 @@
 #include "editor/document/change_check.h"
 
 #include "editor/core/crc_utils.h"
-#include "editor/document/ort_writer.h"
 #include "editor/core/ort_types.h"
+#include "editor/document/ort_writer.h"
 
 namespace Change_Check {
 

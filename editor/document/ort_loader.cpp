@@ -1,15 +1,15 @@
 #include "editor/document/ort_loader.h"
 
 #include "editor/core/crc_utils.h"
+#include "editor/core/ort_types.h"
+#include "editor/core/secured_record.h"
 #include "editor/document/change_check.h"
 #include "editor/document/ort_loader_errors.h"
 #include "editor/document/ver_conv.h"
-#include "editor/core/ort_types.h"
-#include "editor/core/secured_record.h"
 #include "editor/page_set/page_set.h"
+#include "editor/user_partition/user_mod.h"
 #include "platform/big_endian.h"
 #include "platform/message_service.h"
-#include "editor/user_partition/user_mod.h"
 
 #include <QFile>
 #include <QFileInfo>

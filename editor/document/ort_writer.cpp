@@ -1,16 +1,16 @@
 #include "editor/document/ort_writer.h"
 
 #include "editor/core/crc_utils.h"
-#include "editor/document/ort_loader_errors.h"
-#include "editor/secured_partition/secured_mod.h"
 #include "editor/core/ort_file_header.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/secured_record.h"
 #include "editor/core/text_helpers.h"
+#include "editor/document/ort_loader_errors.h"
 #include "editor/page_set/page_set.h"
+#include "editor/secured_partition/secured_mod.h"
+#include "editor/user_partition/user_mod.h"
 #include "platform/atomic_file.h"
 #include "platform/message_service.h"
-#include "editor/user_partition/user_mod.h"
 
 #include <algorithm>
 #include <array>

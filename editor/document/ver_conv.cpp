@@ -1,10 +1,10 @@
 #include "editor/document/ver_conv.h"
 
 #include "editor/core/conversion_report.h"
-#include "editor/document/ort_loader_errors.h"
-#include "editor/secured_partition/secured_mod.h"
 #include "editor/core/failure_mask.h"
 #include "editor/core/record_layout.h"
+#include "editor/document/ort_loader_errors.h"
+#include "editor/secured_partition/secured_mod.h"
 #include "editor/user_partition/user_mod.h"
 
 #include <stdexcept>

@@ -1,13 +1,12 @@
 #include "editor/main_window/file_commands.h"
 
 #include "editor/core/ascii_hex.h"
+#include "editor/core/ort_types.h"
+#include "editor/core/text_helpers.h"
 #include "editor/document/change_check.h"
 #include "editor/document/ort_loader_errors.h"
 #include "editor/document/ort_writer.h"
-#include "editor/secured_partition/secured_mod.h"
 #include "editor/document/ver_conv.h"
-#include "editor/core/ort_types.h"
-#include "editor/core/text_helpers.h"
 #include "editor/main_window/app_folder.h"
 #include "editor/main_window/file_filters.h"
 #include "editor/main_window/merivane_main.h"
@@ -16,9 +15,10 @@
 #include "editor/main_window/wait_cursor.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages/page_frame.h"
+#include "editor/secured_partition/secured_mod.h"
+#include "editor/user_partition/user_mod.h"
 #include "platform/file_dialog_service.h"
 #include "platform/message_service.h"
-#include "editor/user_partition/user_mod.h"
 
 #include <QAction>
 #include <QCloseEvent>

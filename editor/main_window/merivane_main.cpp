@@ -1,9 +1,9 @@
 #include "editor/main_window/merivane_main.h"
 
-#include "editor/document/default_sat_ges_merge.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/type_choice.h"
 #include "editor/core/version_labels.h"
+#include "editor/document/default_sat_ges_merge.h"
 #include "editor/main_window/main_menus.h"
 #include "editor/main_window/ort_type_dialog.h"
 #include "editor/main_window/page_buttons.h"

@@ -2,8 +2,8 @@
 
 #include "editor/document/ver_conv.h"
 #include "editor/main_window/merivane_main.h"
-#include "platform/message_service.h"
 #include "editor/user_partition/user_mod.h"
+#include "platform/message_service.h"
 
 #include <exception>
 

@@ -2,9 +2,9 @@
 
 #include "editor/core/ort_types.h"
 #include "editor/page_set/page_set.h"
-#include "platform/message_service.h"
 #include "editor/user_partition/user_defaults.h"
 #include "editor/user_partition/user_presentation.h"
+#include "platform/message_service.h"
 
 namespace User_Mod {
 

@@ -1,9 +1,9 @@
 #include "tests/secured_partition/secured_fixture.h"
 
-#include "editor/secured_partition/secured_mod.h"
-#include "editor/document/ver_conv.h"
 #include "editor/core/failure_mask.h"
 #include "editor/core/text_helpers.h"
+#include "editor/document/ver_conv.h"
+#include "editor/secured_partition/secured_mod.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,9 +4,9 @@
 // window as two strings, and an independent CRC-16/CCITT-FALSE.
 
 #include "editor/main_window/disk_b777.h"
-#include "test_files.h"
 #include "platform/component_object.h"
 #include "platform/component_ref.h"
+#include "test_files.h"
 #include "writer/quarnel_interfaces.h"
 
 #include <QByteArray>

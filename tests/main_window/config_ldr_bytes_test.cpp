@@ -2,8 +2,8 @@
 // disk that the editor writes itself: the whole file byte for byte, spelled
 // out here line by line, never taken from the code's own line tables.
 #include "disk_test_support.h"
-#include "editor/main_window/download_disk_dialog.h"
 #include "editor/main_window/disk_folder_chooser.h"
+#include "editor/main_window/download_disk_dialog.h"
 #include "editor/main_window/upload_disk_dialog.h"
 #include "support/scripted_messages.h"
 

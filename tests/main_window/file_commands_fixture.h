@@ -8,9 +8,9 @@
 
 #include "editor/core/conversion_report.h"
 #include "editor/core/crc_utils.h"
-#include "editor/document/change_check.h"
 #include "editor/core/secured_record.h"
 #include "editor/core/type_choice.h"
+#include "editor/document/change_check.h"
 #include "editor/main_window/ort_type_options.h"
 #include "editor/user_partition/user_mod.h"
 

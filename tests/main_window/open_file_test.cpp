@@ -5,8 +5,8 @@
 
 #include "editor/core/ascii_hex.h"
 #include "editor/core/ort_file_header.h"
-#include "editor/user_partition/user_record_v5.h"
 #include "editor/pages/page_frame.h"
+#include "editor/user_partition/user_record_v5.h"
 
 using platform::MsgAnswer;
 

@@ -1,7 +1,7 @@
 #include "tests/secured_partition/secured_fixture.h"
 
-#include "editor/secured_partition/secured_mod.h"
 #include "editor/core/failure_mask.h"
+#include "editor/secured_partition/secured_mod.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 #include "tests/secured_partition/secured_fixture.h"
 
-#include "editor/secured_partition/secured_mod.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
+#include "editor/secured_partition/secured_mod.h"
 
 using namespace secured_test;
 

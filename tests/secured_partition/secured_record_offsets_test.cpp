@@ -6,9 +6,9 @@
 
 #include "tests/secured_partition/secured_fixture.h"
 
-#include "editor/secured_partition/secured_mod.h"
 #include "editor/core/failure_mask.h"
 #include "editor/pages/page_frame.h"
+#include "editor/secured_partition/secured_mod.h"
 
 #include <algorithm>
 #include <vector>

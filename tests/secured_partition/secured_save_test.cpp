@@ -1,9 +1,9 @@
 #include "tests/secured_partition/secured_fixture.h"
 
 #include "editor/core/crc_utils.h"
-#include "editor/secured_partition/secured_mod.h"
 #include "editor/core/failure_mask.h"
 #include "editor/pages/page_frame.h"
+#include "editor/secured_partition/secured_mod.h"
 
 using namespace secured_test;
 

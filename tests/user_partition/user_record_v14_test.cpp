@@ -11,10 +11,10 @@
 #include "editor/pages_tables/ges_line.h"
 #include "editor/pages_tables/sat_row.h"
 #include "editor/user_partition/user_mod.h"
-#include "editor/user_partition/user_record_v8.h"
-#include "editor/user_partition/user_v8_io.h"
 #include "editor/user_partition/user_record_v14_layout.h"
+#include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_v14_convert.h"
+#include "editor/user_partition/user_v8_io.h"
 
 #include <QComboBox>
 #include <QLabel>

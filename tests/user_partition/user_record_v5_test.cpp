@@ -2,9 +2,9 @@
 // generation-5 files built here converted into generations 8, 11 and 14
 // with their conversion-report lines.
 
-#include "platform/big_endian.h"
 #include "editor/user_partition/user_record_v14.h"
 #include "editor/user_partition/user_v11_items.h"
+#include "platform/big_endian.h"
 #include "user_v11_fixture.h"
 
 #include <QComboBox>
