@@ -147,7 +147,6 @@ void File_Commands::mnuNew_Click()
         return;
     }
     core::Versions().ORT_Type = core::ORT_TYPE_NONE;
-    main_.Current_Is_Ascii_Hex = false;
 
     type_dialog_.DisplayAll(false);
     type_dialog_.Set_boolConvert(false);
@@ -225,7 +224,8 @@ void File_Commands::mnuConvert_Click()
         // The conversion starts from the data as the pages hold them now.
         main_.Update_ORT_Data(core::Versions().ORT_Type);
     } catch (...) {
-        Report_Command_Error(QStringLiteral("mnuConvert"), main_.Current_File, std::current_exception());
+        Report_Command_Error(QStringLiteral("mnuConvert"), main_.Current_File,
+                             std::current_exception());
         return;
     }
     type_dialog_.DisplayAll(false);
@@ -251,7 +251,8 @@ bool File_Commands::mnuSave_Click()
         main_.setWindowTitle(Caption_For(main_.Current_File));
         main_.Check_ORT_Changed();
     } catch (...) {
-        Report_Command_Error(QStringLiteral("mnuSave"), main_.Current_File, std::current_exception());
+        Report_Command_Error(QStringLiteral("mnuSave"), main_.Current_File,
+                             std::current_exception());
         return false;
     }
     return true;
@@ -362,7 +363,6 @@ bool File_Commands::Close_ORT()
         return true;
     if (answer == platform::MsgAnswer::Yes && !mnuSave_Click())
         return true; // Save As cancelled or the save failed: the ORT stays open
-    main_.Current_Is_Ascii_Hex = false;
     main_.Reset_Main_Window();
     return false;
 }
