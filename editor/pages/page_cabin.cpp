@@ -249,14 +249,7 @@ void Page_Cabin::Build_User()
     grid->setColumnStretch(2, 1);
     User_Items()->addLayout(grid);
 
-    // The per-SDU items: row labels on the left, one column per SDU. The
-    // terminal IDs' spin buttons keep to the height of the other rows.
-    const int height = Control_21a->sizeHint().height();
-    const auto terminal = [height](QLineEdit* edit, pages::Up_Down* spin) {
-        QWidget* pair = Spin_Pair(edit, spin);
-        pair->setFixedHeight(height);
-        return pair;
-    };
+    // The per-SDU items: row labels on the left, one column per SDU.
     const auto label = [this](std::size_t index) { return Label_User_L0[index]; };
     Frame_SDU1[1] = Make_SDU_Frame("Frame_SDU1", 1, "SDU 1");
     Frame_SDU2[1] = Make_SDU_Frame("Frame_SDU2", 1, "SDU 2");
@@ -266,10 +259,10 @@ void Page_Cabin::Build_User()
             {label(3), {{Control_24a}, {Control_24b}}},
             {label(4), {{Control_25a}, {Control_25b}}},
             {label(5), {}},
-            {label(6), {{terminal(Control_45_1a1, UpDown_45_1a1)}, {terminal(Control_45_2a1, UpDown_45_2a1)}}},
+            {label(6), {{Spin_Pair(Control_45_1a1, UpDown_45_1a1)}, {Spin_Pair(Control_45_2a1, UpDown_45_2a1)}}},
             {label(7), {{Control_45_1b1}, {Control_45_2b1}}},
             {label(8), {}},
-            {label(9), {{terminal(Control_45_1a2, UpDown_45_1a2)}, {terminal(Control_45_2a2, UpDown_45_2a2)}}},
+            {label(9), {{Spin_Pair(Control_45_1a2, UpDown_45_1a2)}, {Spin_Pair(Control_45_2a2, UpDown_45_2a2)}}},
             {label(10), {{Control_45_1b2}, {Control_45_2b2}}},
         },
         {Frame_SDU1[1], Frame_SDU2[1]}));

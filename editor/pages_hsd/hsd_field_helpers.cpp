@@ -92,10 +92,8 @@ void Add_Field_Row(QGridLayout* grid, int row, QLabel* label, QWidget* field, pa
     grid->addWidget(label, row, 0);
     auto* cell = new QHBoxLayout;
     cell->addWidget(field);
-    if (spin) {
-        spin->setFixedHeight(field->sizeHint().height());
+    if (spin)
         cell->addWidget(spin);
-    }
     if (unit)
         cell->addWidget(unit);
     cell->addStretch(1);
