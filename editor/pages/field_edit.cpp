@@ -8,12 +8,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QDropEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
-#include <QMimeData>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -142,6 +140,7 @@ Field_Edit::Field_Edit(QLineEdit* edit, int char_set)
 {
     core::Char_Sets(char_set); // refuses a bad set number at once
     edit->installEventFilter(this);
+    edit->setAcceptDrops(false);
 
     // Whatever reached the text by a user edit that the event filter did not
     // see (context-menu paste, undo, input method) is filtered here.
@@ -226,21 +225,12 @@ bool Field_Edit::eventFilter(QObject* watched, QEvent* event)
             edit_->insert(filtered);
         return true; // swallowed, or inserted in its filtered form
     }
-    case QEvent::Drop: {
-        auto* drop = static_cast<QDropEvent*>(event);
-        if (edit_->isReadOnly() || !drop->mimeData() || !drop->mimeData()->hasText())
-            return false;
-        const QString text = drop->mimeData()->text();
-        const QString filtered = Filter_Text(text, char_set_);
-        if (filtered == text)
-            return false;
-        // Dropped at the drop position, like the field's own drop.
-        edit_->setCursorPosition(edit_->cursorPositionAt(drop->position().toPoint()));
-        edit_->insert(filtered);
-        drop->setDropAction(Qt::CopyAction);
-        drop->accept();
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        // Refused: dropped text would reach the field without its check.
+        event->ignore();
         return true;
-    }
     case QEvent::FocusIn:
         Select_Text(edit_);
         return false;

@@ -2,9 +2,10 @@
 // The editing pattern shared by every text field of every page and dialog:
 //
 //  - the field admits only the characters of its character set (typing,
-//    paste, drop and input method alike); letters become upper-case where
-//    the set says so. Text put in by code with QLineEdit::setText is never
-//    altered;
+//    paste and input method alike); letters become upper-case where the set
+//    says so. Text put in by code with QLineEdit::setText is never altered;
+//  - the field takes no dropped text: a drop would put a value into it that
+//    no check ever sees, since the field never had the focus;
 //  - gaining the focus selects the whole text;
 //  - leaving the field runs its check, whose result replaces the text; a
 //    check that cancels keeps the focus in the field unless the field is one
