@@ -28,6 +28,9 @@ Disk_Folder_Chooser::Disk_Folder_Chooser(const QString& caption, QWidget* parent
     label->setObjectName(QStringLiteral("Label_Directory"));
     directory_ = new QLineEdit(path_, this);
     directory_->setObjectName(QStringLiteral("Directory_Selector"));
+    // The folder is checked when the user leaves the field; a dropped text
+    // would skip that check.
+    directory_->setAcceptDrops(false);
     browse_ = main_window::Make_Dialog_Button(this, "Browse_Button", QStringLiteral("Browse..."));
     auto* row = new QHBoxLayout;
     row->addWidget(directory_, 1);

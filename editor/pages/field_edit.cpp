@@ -8,12 +8,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QDropEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
-#include <QMimeData>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -49,13 +47,6 @@ struct Running_Guard {
     Running_Guard(const Running_Guard&) = delete;
     Running_Guard& operator=(const Running_Guard&) = delete;
 };
-
-// Index in the filtered text of a position in the original text.
-int Filtered_Position(const QString& text, int position, int char_set)
-{
-    const QString head = text.left(position);
-    return static_cast<int>(Filter_Text(head, char_set).size());
-}
 
 void Return_Focus(QLineEdit* edit)
 {
@@ -138,21 +129,46 @@ Title_Source Fixed_Title(const QString& title)
 // --- Field_Edit ---------------------------------------------------------------
 
 Field_Edit::Field_Edit(QLineEdit* edit, int char_set)
-    : QObject(edit), edit_(edit), char_set_(char_set)
+    : QObject(edit), edit_(edit), char_set_(char_set), shown_(edit->text())
 {
     core::Char_Sets(char_set); // refuses a bad set number at once
     edit->installEventFilter(this);
+    edit->setAcceptDrops(false);
 
-    // Whatever reached the text by a user edit that the event filter did not
-    // see (context-menu paste, undo, input method) is filtered here.
-    connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const QString filtered = Filter_Text(text, char_set_);
-        if (filtered == text)
-            return;
-        const int cursor = Filtered_Position(text, edit_->cursorPosition(), char_set_);
-        edit_->setText(filtered);
-        edit_->setCursorPosition(cursor);
-    });
+    // A user edit signals textEdited before textChanged, so shown_ still
+    // holds the text as it was before the edit when On_Text_Edited runs.
+    connect(edit, &QLineEdit::textEdited, this, &Field_Edit::On_Text_Edited);
+    connect(edit, &QLineEdit::textChanged, this, [this] { shown_ = edit_->text(); });
+}
+
+// Whatever reached the text by a user edit that the event filter did not see
+// (context-menu paste, undo, input method) is filtered here: only the
+// characters the edit put in, not what the field held before (a name put in
+// by code may hold characters that cannot be typed).
+void Field_Edit::On_Text_Edited(const QString& text)
+{
+    const QString& before = shown_;
+    // The edit kept the text's first `head` and last `tail` characters and
+    // put in what lies between them.
+    const qsizetype shorter = std::min(before.size(), text.size());
+    qsizetype head = 0;
+    while (head < shorter && before[head] == text[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < shorter - head && before[before.size() - 1 - tail] == text[text.size() - 1 - tail])
+        ++tail;
+    const qsizetype end = text.size() - tail;
+    const QString put_in = text.mid(head, end - head);
+    const QString filtered = Filter_Text(put_in, char_set_);
+    if (filtered == put_in)
+        return;
+    const qsizetype cursor = edit_->cursorPosition();
+    const qsizetype new_cursor =
+        cursor <= head ? cursor
+                       : head + Filter_Text(text.mid(head, std::min(cursor, end) - head), char_set_).size() +
+                             std::max<qsizetype>(0, cursor - end);
+    edit_->setText(text.left(head) + filtered + text.right(tail));
+    edit_->setCursorPosition(static_cast<int>(new_cursor));
 }
 
 void Field_Edit::Set_Char_Set(int char_set)
@@ -226,21 +242,12 @@ bool Field_Edit::eventFilter(QObject* watched, QEvent* event)
             edit_->insert(filtered);
         return true; // swallowed, or inserted in its filtered form
     }
-    case QEvent::Drop: {
-        auto* drop = static_cast<QDropEvent*>(event);
-        if (edit_->isReadOnly() || !drop->mimeData() || !drop->mimeData()->hasText())
-            return false;
-        const QString text = drop->mimeData()->text();
-        const QString filtered = Filter_Text(text, char_set_);
-        if (filtered == text)
-            return false;
-        // Dropped at the drop position, like the field's own drop.
-        edit_->setCursorPosition(edit_->cursorPositionAt(drop->position().toPoint()));
-        edit_->insert(filtered);
-        drop->setDropAction(Qt::CopyAction);
-        drop->accept();
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        // Refused: dropped text would reach the field without its check.
+        event->ignore();
         return true;
-    }
     case QEvent::FocusIn:
         Select_Text(edit_);
         return false;

@@ -2,9 +2,12 @@
 // The editing pattern shared by every text field of every page and dialog:
 //
 //  - the field admits only the characters of its character set (typing,
-//    paste, drop and input method alike); letters become upper-case where
-//    the set says so. Text put in by code with QLineEdit::setText is never
-//    altered;
+//    paste and input method alike); letters become upper-case where the set
+//    says so. Only the characters the user puts in are filtered: what the
+//    field already holds stays as it is, and text put in by code with
+//    QLineEdit::setText is never altered;
+//  - the field takes no dropped text: a drop would put a value into it that
+//    no check ever sees, since the field never had the focus;
 //  - gaining the focus selects the whole text;
 //  - leaving the field runs its check, whose result replaces the text; a
 //    check that cancels keeps the focus in the field unless the field is one
@@ -79,9 +82,11 @@ protected:
 
 private:
     void On_Focus_Out();
+    void On_Text_Edited(const QString& text);
 
     QLineEdit* edit_;
     int char_set_;
+    QString shown_; // the text before the user's latest edit
     Field_Check check_;
     Focus_Rule rule_ = Focus_Rule::Keep_Focus;
     bool running_ = false;

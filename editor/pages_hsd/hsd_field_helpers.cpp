@@ -41,10 +41,13 @@ QString Clean_Free_Text(const QString& text, int char_set, const QString& code_e
 void Keep_Text_In_Set(QLineEdit* edit, int char_set, const QString& code_extra)
 {
     QPointer<QLineEdit> guarded(edit);
+    // The field's own text, not the signal's: a handler that ran before this
+    // one may have changed the text since the signal was sent.
     QObject::connect(edit, &QLineEdit::textChanged, edit,
-                     [guarded, char_set, code_extra](const QString& text) {
+                     [guarded, char_set, code_extra] {
                          if (!guarded)
                              return;
+                         const QString text = guarded->text();
                          const QString clean = Clean_Free_Text(text, char_set, code_extra);
                          if (clean != text)
                              guarded->setText(clean);

@@ -62,14 +62,36 @@ bool Text_Drop_Target::Takes_Text() const
     return !handlers_.Accepts || handlers_.Accepts();
 }
 
+namespace {
+
+// Accepts a drag or drop as a copy: the source keeps all it dragged, also
+// the entries that the target refuses for want of room. A source that can
+// only move is refused.
+bool Accept_As_Copy(QDropEvent* event)
+{
+    if (!(event->possibleActions() & Qt::CopyAction)) {
+        event->ignore();
+        return false;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
+}
+
+bool Has_Text(const QDropEvent* event)
+{
+    return event->mimeData() && event->mimeData()->hasText();
+}
+
+} // namespace
+
 bool Text_Drop_Target::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (drag->mimeData() && drag->mimeData()->hasText() && Takes_Text()) {
-            drag->acceptProposedAction();
+        if (Has_Text(drag) && Takes_Text() && Accept_As_Copy(drag)) {
             if (handlers_.Highlight)
                 handlers_.Highlight(true);
         } else {
@@ -85,8 +107,7 @@ bool Text_Drop_Target::eventFilter(QObject* watched, QEvent* event)
         auto* drop = static_cast<QDropEvent*>(event);
         if (handlers_.Highlight)
             handlers_.Highlight(false);
-        if (drop->mimeData() && drop->mimeData()->hasText() && Takes_Text()) {
-            drop->acceptProposedAction();
+        if (Has_Text(drop) && Takes_Text() && Accept_As_Copy(drop)) {
             if (handlers_.Drop)
                 handlers_.Drop(Split_Dropped_Text(drop->mimeData()->text()));
         } else {

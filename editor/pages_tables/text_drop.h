@@ -53,7 +53,8 @@ struct Drop_Handlers {
 
 // Watches the drag events of its widgets (for a list: its viewport) and
 // hands them to the handlers. The widgets' own handling of drops (a text
-// field inserting the text at the cursor) never runs. A child of parent.
+// field inserting the text at the cursor) never runs. Text is taken as a
+// copy only, so the source keeps all it dragged. A child of parent.
 class Text_Drop_Target final : public QObject {
     Q_OBJECT
 public:

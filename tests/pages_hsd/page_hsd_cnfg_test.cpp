@@ -10,6 +10,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -611,4 +613,33 @@ TEST(PageHsdCnfg, PastedLoginTextKeepsToTheSet)
     // Host names: no "_" by paste either.
     QCoreApplication::sendEvent(page.Control_82a[1], &paste);
     EXPECT_EQ(page.Control_82a[1]->text(), QStringLiteral("admin1"));
+}
+
+// Only what the user types or puts in is kept to the set: the "_" of a
+// factory host name stays through typing, Backspace, paste and input method.
+TEST(PageHsdCnfg, EditingAHostNameKeepsItsUnderscore)
+{
+    Page_HSD_Cnfg page;
+    QLineEdit* host = page.Control_82a[1];
+    host->setText(QStringLiteral("HSDU1_P2"));
+    host->end(false);
+    hsdtest::Type(host, QStringLiteral("9"));
+    EXPECT_EQ(host->text(), QStringLiteral("HSDU1_P29"));
+
+    QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+    QCoreApplication::sendEvent(host, &backspace);
+    EXPECT_EQ(host->text(), QStringLiteral("HSDU1_P2"));
+
+    // The context menu's paste: its "_" and "#" are dropped, the field's "_" stays.
+    QApplication::clipboard()->setText(QStringLiteral("x_y#"));
+    host->setCursorPosition(5);
+    host->paste();
+    EXPECT_EQ(host->text(), QStringLiteral("HSDU1xy_P2"));
+    EXPECT_EQ(host->cursorPosition(), 7);
+
+    host->end(false);
+    QInputMethodEvent commit(QString(), {});
+    commit.setCommitString(QStringLiteral("_z"));
+    QCoreApplication::sendEvent(host, &commit);
+    EXPECT_EQ(host->text(), QStringLiteral("HSDU1xy_P2z"));
 }

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
+#include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -426,6 +427,48 @@ TEST_F(CockpitPage, DropStopsWhenRoomRunsOut)
     QApplication::processEvents();
     EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("No more entries available. 0 were added.")});
     EXPECT_EQ(List(3)->count(), 25);
+}
+
+// A source that honours a move deletes all it dragged, also the lines the
+// list had no room for: the list takes dropped text as a copy only.
+TEST_F(CockpitPage, DropsAreTakenAsACopy)
+{
+    core::Versions().User_Current.Partition_Version = 11;
+    QStringList pieces;
+    for (int n = 1; n <= 30; ++n)
+        pieces << QStringLiteral("L%1").arg(n);
+    QMimeData mime;
+    mime.setText(pieces.join(QStringLiteral("\r\n")));
+    QWidget* viewport = List(0)->viewport();
+    const Qt::DropActions copy_or_move = Qt::CopyAction | Qt::MoveAction;
+
+    // Shift held: the drag proposes a move.
+    QDragEnterEvent enter(QPoint(3, 3), copy_or_move, &mime, Qt::LeftButton, Qt::ShiftModifier);
+    ASSERT_EQ(enter.proposedAction(), Qt::MoveAction);
+    QApplication::sendEvent(viewport, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+    QDragMoveEvent move(QPoint(4, 4), copy_or_move, &mime, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(viewport, &move);
+    EXPECT_TRUE(move.isAccepted());
+    EXPECT_EQ(move.dropAction(), Qt::CopyAction);
+    QDropEvent drop(QPointF(4, 4), copy_or_move, &mime, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(viewport, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+    EXPECT_EQ(List(0)->count(), 25);
+    QApplication::processEvents();
+    EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("No more entries available. 25 were added.")});
+
+    // A source that can only move is refused.
+    List(1)->clear();
+    QDragEnterEvent move_only(QPoint(3, 3), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(List(1)->viewport(), &move_only);
+    EXPECT_FALSE(move_only.isAccepted());
+    QDropEvent move_only_drop(QPointF(3, 3), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(List(1)->viewport(), &move_only_drop);
+    EXPECT_FALSE(move_only_drop.isAccepted());
+    EXPECT_EQ(List(1)->count(), 0);
 }
 
 // A stored entry whose number begins with "-" is an unused one and is not

@@ -14,10 +14,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -163,6 +167,32 @@ TEST_F(PageSatGESTest, MinuteFieldsAreCheckedAndStepped)
     page.UpDown_94->Up_Button()->click();
     page.UpDown_94->Up_Button()->click();
     EXPECT_EQ(page.Control_94->text(), QStringLiteral("30"));
+}
+
+// Text dragged from another program onto a minute field is refused: it
+// would reach the field without the field ever having the focus, so its
+// check would never see the value.
+TEST_F(PageSatGESTest, MinuteFieldsRefuseDroppedText)
+{
+    page.Control_94->setText(QStringLiteral("5"));
+    page.Control_94->resize(60, 20);
+    QMimeData mime;
+    mime.setText(QStringLiteral("9"));
+    const QPoint at(page.Control_94->width() - 2, page.Control_94->height() / 2);
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(page.Control_94, &enter);
+    EXPECT_FALSE(enter.isAccepted());
+    QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(page.Control_94, &move);
+    EXPECT_FALSE(move.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(page.Control_94, &drop);
+    EXPECT_FALSE(drop.isAccepted());
+    EXPECT_EQ(page.Control_94->text(), QStringLiteral("5"));
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+
+    for (const QLineEdit* field : page.findChildren<QLineEdit*>())
+        EXPECT_FALSE(field->acceptDrops()) << field->objectName().toStdString();
 }
 
 TEST_F(PageSatGESTest, GESAddAppendsTheDialogsEntry)
