@@ -80,14 +80,16 @@ Page_Cabin_Numbers::Page_Cabin_Numbers() : Page_Frame(Setup())
     for (int sdu = 0; sdu < 2; ++sdu) {
         const Slot_Array& a = Slots(sdu, 0);
         const Slot_Array& b = Slots(sdu, 1);
-        // A shared channel B follows channel A.
+        // A shared channel B follows channel A. It copies the slot's text as
+        // it is now: a change signal may arrive after the field has already
+        // filtered what the user put in, carrying the unfiltered text.
         for (int k = 1; k <= SLOT_COUNT; ++k) {
+            QLineEdit* source = a[static_cast<std::size_t>(k)];
             QLineEdit* target = b[static_cast<std::size_t>(k)];
-            connect(a[static_cast<std::size_t>(k)], &QLineEdit::textChanged, this,
-                    [this, sdu, target](const QString& text) {
-                        if (Is_Shared(sdu))
-                            target->setText(text);
-                    });
+            connect(source, &QLineEdit::textChanged, this, [this, sdu, source, target] {
+                if (Is_Shared(sdu))
+                    target->setText(source->text());
+            });
         }
         const Option_Array& options = Options(sdu);
         connect(options[0], &QRadioButton::toggled, this, [this, sdu](bool checked) {

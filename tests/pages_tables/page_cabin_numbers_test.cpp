@@ -8,6 +8,7 @@
 #include "support/scripted_messages.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
@@ -149,6 +150,19 @@ TEST_F(CabinPage, SharedWithOkCopiesChannelAAndFollowsIt)
     EXPECT_TRUE(Slot(0, 1, 1)->isEnabled());
     Slot(0, 0, 4)->setText(Number(QStringLiteral("34")));
     EXPECT_EQ(Slot(0, 1, 4)->text(), Number(QStringLiteral("12")));
+}
+
+TEST_F(CabinPage, SharedChannelBFollowsWhatChannelAKeepsOfAPaste)
+{
+    Show();
+    messages.Answer(MsgAnswer::Ok);
+    page->Control_26a[1]->click();
+    QLineEdit* a = Slot(0, 0, 3);
+    a->clear();
+    QApplication::clipboard()->setText(QStringLiteral("12ab34"));
+    a->paste(); // the context menu's way
+    EXPECT_EQ(a->text(), QStringLiteral("1234"));
+    EXPECT_EQ(Slot(0, 1, 3)->text(), a->text());
 }
 
 TEST_F(CabinPage, SharedWithCancelGoesBackToSeparate)
