@@ -141,6 +141,10 @@ File_Write_Result Atomic_File::Open()
     folder_ = Folder_Of(target_);
     struct stat old {};
     const bool exists = ::stat(target_.constData(), &old) == 0;
+    // A name the system cannot look up (too long, a loop of links, a folder
+    // that may not be searched) cannot be written either.
+    if (!exists && errno != ENOENT)
+        return Fail(File_Write_Step::Open, errno);
     if (exists && check_at_open_) {
         const File_Write_Result allowed = Check_Existing(target_, old);
         if (!allowed.Ok())
