@@ -1,8 +1,9 @@
 #include "platform/atomic_file.h"
 
+#include "platform/temporary_names.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -14,16 +15,8 @@ namespace platform {
 namespace {
 
 constexpr int NAME_ATTEMPTS = 100;
-
-// target + "." + six random letters and digits.
-QByteArray Temporary_Name(const QByteArray& target)
-{
-    static constexpr char LETTERS[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QByteArray name = target + '.';
-    for (int i = 0; i < 6; ++i)
-        name += LETTERS[QRandomGenerator::global()->bounded(int(sizeof(LETTERS) - 1))];
-    return name;
-}
+constexpr mode_t NEW_FILE_MODE = 0666; // less the process's umask
+constexpr mode_t ANY_WRITE = S_IWUSR | S_IWGRP | S_IWOTH;
 
 // The file a write to path lands in: a link's target, else path itself.
 QByteArray Native_Target(const QString& path)
@@ -32,6 +25,80 @@ QByteArray Native_Target(const QString& path)
     if (info.isSymLink() && info.exists())
         return QFile::encodeName(info.canonicalFilePath());
     return QFile::encodeName(path);
+}
+
+// Whether the native target, in the state old, may be replaced.
+File_Write_Result Check_Existing(const QByteArray& target, const struct stat& old)
+{
+    if (S_ISDIR(old.st_mode))
+        return {File_Write_Step::Not_Writable, EISDIR};
+    // A read-only file is refused rather than replaced behind its back, also
+    // where the process's privileges would let it write.
+    if (::access(target.constData(), W_OK) != 0)
+        return {File_Write_Step::Not_Writable, errno};
+    if ((old.st_mode & ANY_WRITE) == 0)
+        return {File_Write_Step::Not_Writable, EACCES};
+    return {};
+}
+
+// Unnamed files are linked into the folder through /proc.
+bool Unnamed_Files_Usable()
+{
+    static const bool usable = ::access("/proc/self/fd", X_OK) == 0;
+    return usable;
+}
+
+// The errors by which open(O_TMPFILE) tells that the file system or the
+// kernel has no unnamed files.
+bool No_Unnamed_Files(int error)
+{
+    return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
+}
+
+// Creates a fresh named file in folder exclusively; -1 with errno on failure.
+int Create_Named(const QByteArray& folder, QByteArray& name)
+{
+    for (int attempt = 0; attempt < NAME_ATTEMPTS; ++attempt) {
+        const QByteArray candidate = Temporary_Name(folder, Temporary_Kind::Fresh);
+        const int fd =
+            ::open(candidate.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, NEW_FILE_MODE);
+        if (fd >= 0) {
+            name = candidate;
+            return fd;
+        }
+        if (errno != EEXIST)
+            return -1;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Gives the unnamed file fd a fresh name in folder; false with errno.
+bool Link_Unnamed(int fd, const QByteArray& folder, QByteArray& name)
+{
+    const QByteArray self = QByteArrayLiteral("/proc/self/fd/") + QByteArray::number(fd);
+    for (int attempt = 0; attempt < NAME_ATTEMPTS; ++attempt) {
+        const QByteArray candidate = Temporary_Name(folder, Temporary_Kind::Fresh);
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, candidate.constData(),
+                     AT_SYMLINK_FOLLOW) == 0) {
+            name = candidate;
+            return true;
+        }
+        if (errno == EEXIST)
+            continue;
+        // Without /proc the file can be linked by itself, given the privilege.
+        const int error = errno;
+        if (::linkat(fd, "", AT_FDCWD, candidate.constData(), AT_EMPTY_PATH) == 0) {
+            name = candidate;
+            return true;
+        }
+        if (errno != EEXIST) {
+            errno = error;
+            return false;
+        }
+    }
+    errno = EEXIST;
+    return false;
 }
 
 } // namespace
@@ -52,6 +119,15 @@ bool File_Write_Result::Permission_Refused() const
 
 bool File_Write_Result::Folder_Missing() const { return Error == ENOENT || Error == ENOTDIR; }
 
+File_Write_Result Check_Replaceable(const QString& path)
+{
+    const QByteArray target = Native_Target(path);
+    struct stat old {};
+    if (::stat(target.constData(), &old) != 0)
+        return {};
+    return Check_Existing(target, old);
+}
+
 Atomic_File::Atomic_File(const QString& path) : path_(path) {}
 
 Atomic_File::~Atomic_File() { Discard(); }
@@ -62,27 +138,35 @@ File_Write_Result Atomic_File::Open()
     if (path_.isEmpty())
         return Fail(File_Write_Step::Open, ENOENT);
     target_ = Native_Target(path_);
+    folder_ = Folder_Of(target_);
     struct stat old {};
     const bool exists = ::stat(target_.constData(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode))
-        return Fail(File_Write_Step::Not_Writable, EISDIR);
-    // A read-only file is refused rather than replaced behind its back.
-    if (exists && ::access(target_.constData(), W_OK) != 0)
-        return Fail(File_Write_Step::Not_Writable, errno);
-    for (int attempt = 0; attempt < NAME_ATTEMPTS; ++attempt) {
-        const QByteArray name = Temporary_Name(target_);
-        fd_ = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ >= 0) {
-            temporary_ = name;
-            break;
-        }
-        if (errno != EEXIST)
+    // A name the system cannot look up (too long, a loop of links, a folder
+    // that may not be searched) cannot be written either.
+    if (!exists && errno != ENOENT)
+        return Fail(File_Write_Step::Open, errno);
+    if (exists && check_at_open_) {
+        const File_Write_Result allowed = Check_Existing(target_, old);
+        if (!allowed.Ok())
+            return Fail(allowed.Step, allowed.Error);
+    }
+
+    Clear_Stale_Temporaries(folder_);
+    if (Unnamed_Files_Usable()) {
+        fd_ = ::open(folder_.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, NEW_FILE_MODE);
+        if (fd_ >= 0)
+            unnamed_ = true;
+        else if (!No_Unnamed_Files(errno))
             return Fail(File_Write_Step::Open, errno);
     }
-    if (fd_ < 0)
-        return Fail(File_Write_Step::Open, EEXIST);
+    if (fd_ < 0) {
+        fd_ = Create_Named(folder_, temporary_);
+        if (fd_ < 0)
+            return Fail(File_Write_Step::Open, errno);
+    }
+    static_cast<void>(Lock_Temporary(fd_));
     // The replacement keeps the old file's permissions.
-    if (exists)
+    if (exists && S_ISREG(old.st_mode))
         static_cast<void>(::fchmod(fd_, old.st_mode & 07777));
     return {};
 }
@@ -91,10 +175,21 @@ File_Write_Result Atomic_File::Write(QByteArrayView bytes)
 {
     if (fd_ < 0)
         return Fail(File_Write_Step::Write, EBADF);
+    const off_t end = ::lseek(fd_, 0, SEEK_END);
+    if (end < 0)
+        return Fail(File_Write_Step::Write, errno);
+    return Write_At(end, bytes);
+}
+
+File_Write_Result Atomic_File::Write_At(qint64 offset, QByteArrayView bytes)
+{
+    if (fd_ < 0 || offset < 0)
+        return Fail(File_Write_Step::Write, EBADF);
     const char* data = bytes.data();
     qsizetype left = bytes.size();
+    off_t at = static_cast<off_t>(offset);
     while (left > 0) {
-        const ssize_t written = ::write(fd_, data, static_cast<size_t>(left));
+        const ssize_t written = ::pwrite(fd_, data, static_cast<size_t>(left), at);
         if (written < 0) {
             if (errno == EINTR)
                 continue;
@@ -102,24 +197,67 @@ File_Write_Result Atomic_File::Write(QByteArrayView bytes)
         }
         data += written;
         left -= written;
+        at += written;
     }
     return {};
 }
 
+std::optional<QByteArray> Atomic_File::Read_At(qint64 offset, qint64 length) const
+{
+    if (fd_ < 0 || offset < 0 || length < 0)
+        return std::nullopt;
+    QByteArray bytes(length, '\0');
+    qint64 done = 0;
+    while (done < length) {
+        const ssize_t got = ::pread(fd_, bytes.data() + done, static_cast<size_t>(length - done),
+                                    static_cast<off_t>(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return std::nullopt;
+        done += got;
+    }
+    return bytes;
+}
+
+File_Write_Result Atomic_File::Check_Target() const
+{
+    struct stat old {};
+    if (target_.isEmpty() || ::stat(target_.constData(), &old) != 0)
+        return {};
+    return Check_Existing(target_, old);
+}
+
 File_Write_Result Atomic_File::Commit()
+{
+    const File_Write_Result sealed = Seal();
+    return sealed.Ok() ? Put_In_Place() : sealed;
+}
+
+File_Write_Result Atomic_File::Seal()
 {
     if (fd_ < 0)
         return Fail(File_Write_Step::Commit, EBADF);
     // Some file systems report a full disk only when the data are flushed.
     if (::fsync(fd_) != 0 && errno != EINVAL)
         return Fail(File_Write_Step::Write, errno);
-    const int closed = ::close(fd_);
-    fd_ = -1;
-    if (closed != 0 && errno != EINTR)
-        return Fail(File_Write_Step::Write, errno);
+    if (unnamed_) {
+        if (!Link_Unnamed(fd_, folder_, temporary_))
+            return Fail(File_Write_Step::Commit, errno);
+        unnamed_ = false;
+    }
+    return {};
+}
+
+File_Write_Result Atomic_File::Put_In_Place()
+{
+    if (fd_ < 0 || temporary_.isEmpty())
+        return Fail(File_Write_Step::Commit, EBADF);
     if (::rename(temporary_.constData(), target_.constData()) != 0)
         return Fail(File_Write_Step::Commit, errno);
     temporary_.clear();
+    ::close(fd_); // flushed already: the data are on the disk
+    fd_ = -1;
     return {};
 }
 
@@ -131,12 +269,13 @@ File_Write_Result Atomic_File::Fail(File_Write_Step step, int error)
 
 void Atomic_File::Discard()
 {
-    if (fd_ >= 0)
-        ::close(fd_);
-    fd_ = -1;
     if (!temporary_.isEmpty())
         ::unlink(temporary_.constData());
     temporary_.clear();
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    unnamed_ = false;
 }
 
 File_Write_Result Write_Whole_File(const QString& path, QByteArrayView bytes)

@@ -1,15 +1,19 @@
 #pragma once
-// Replacing a file whole and atomically: the bytes go into a fresh file
-// beside the target, are flushed to the disk and then renamed over the
-// target. Until that rename the target is untouched; a failure at any step
-// removes the fresh file. Failures carry the system's error number, so that
-// a full disk can be told apart from other write errors.
+// Replacing a file whole and atomically. The bytes go into a fresh file in
+// the target's folder that has no name yet where the system allows it (else
+// a short random one, see temporary_names.h), are flushed to the disk, and
+// only then take the target's place by a rename. Until that rename the
+// target is untouched; a failure at any step, or the end of the process,
+// leaves no fresh file behind. Failures carry the system's error number, so
+// that a full disk can be told apart from other write errors.
 //
 // Writing past the process's file-size limit raises SIGXFSZ, which ends the
 // process unless it is ignored; a program that ignores it gets EFBIG here.
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <optional>
 
 namespace platform {
 
@@ -19,7 +23,7 @@ enum class File_Write_Step {
     Not_Writable, // the target is a folder or a read-only file
     Open,         // the fresh file could not be created
     Write,        // writing, flushing or closing the fresh file failed
-    Commit,       // the rename over the target failed
+    Commit,       // putting the fresh file in the target's place failed
 };
 
 struct File_Write_Result {
@@ -30,11 +34,17 @@ struct File_Write_Result {
     // ENOSPC, EDQUOT or EFBIG: no room on the file system, in the user's
     // quota or under the file-size limit.
     bool Disk_Full() const;
-    // EACCES, EPERM or EROFS.
+    // EACCES, EPERM or EROFS: the file, its folder or its disk refuses
+    // writing (a read-only target is refused with EACCES).
     bool Permission_Refused() const;
     // ENOENT or ENOTDIR: the target's folder does not exist.
     bool Folder_Missing() const;
 };
+
+// Whether path may be replaced: a folder is refused with EISDIR, a read-only
+// file (one the process may not write, or one nobody may write whatever the
+// process's privileges) with EACCES or EROFS. A missing file may be created.
+File_Write_Result Check_Replaceable(const QString& path);
 
 // One replacement of a file. Open, then Write as often as needed, then
 // Commit; a replacement that is not committed leaves the target as it was.
@@ -46,17 +56,39 @@ public:
     Atomic_File& operator=(const Atomic_File&) = delete;
 
     File_Write_Result Open();
+    // Appends bytes to the fresh file.
     File_Write_Result Write(QByteArrayView bytes);
+    // Writes bytes over the fresh file's bytes at offset.
+    File_Write_Result Write_At(qint64 offset, QByteArrayView bytes);
+    // Reads the fresh file back; nothing when it holds fewer bytes.
+    std::optional<QByteArray> Read_At(qint64 offset, qint64 length) const;
     File_Write_Result Commit();
 
+    // The path given, and the native name the commit replaces (a link's
+    // target when the path is a link), known once opened.
+    const QString& Path() const { return path_; }
+    const QByteArray& Target() const { return target_; }
+
 private:
+    friend class Atomic_File_Set;
+
+    // Whether the target may still be replaced (see Check_Replaceable).
+    File_Write_Result Check_Target() const;
+    // Flushes the fresh file and gives it a name of its own beside the
+    // target; the target is still untouched.
+    File_Write_Result Seal();
+    // Renames the sealed file over the target.
+    File_Write_Result Put_In_Place();
     File_Write_Result Fail(File_Write_Step step, int error);
     void Discard();
 
     QString path_;
     QByteArray target_;    // the native name the rename replaces
-    QByteArray temporary_; // the native name of the fresh file, empty when none
+    QByteArray folder_;    // the target's folder
+    QByteArray temporary_; // the fresh file's name, empty while it has none
     int fd_ = -1;
+    bool unnamed_ = false;      // the fresh file has no name yet
+    bool check_at_open_ = true; // else the commit of its set checks the target
 };
 
 // Replaces path with bytes in one go.

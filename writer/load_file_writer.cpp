@@ -5,83 +5,28 @@
 #include "writer/load_file_layouts.h"
 #include "writer/load_part_number.h"
 
-#include "platform/atomic_file.h"
+#include "platform/atomic_file_set.h"
 
 #include <QFile>
-#include <algorithm>
-#include <filesystem>
 #include <new>
 #include <optional>
-#include <vector>
+#include <span>
 
 namespace quarnel {
 
 namespace {
 
-std::filesystem::path Fs_Path(const QString& path)
+// The given ranges of a load file being written, concatenated; nothing when
+// it cannot be read back.
+std::optional<QByteArray> Read_Ranges(const platform::Atomic_File& file,
+                                      std::span<const Byte_Range> ranges)
 {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-// The outputs of one call under their temporary names. Whatever is not
-// committed is removed when the set goes out of scope.
-class Pending_Outputs {
-public:
-    ~Pending_Outputs()
-    {
-        for (const Output& o : outputs_)
-            QFile::remove(o.temporary);
-    }
-
-    // The temporary name of a final name, remembered for commit or removal.
-    QString Add(const QString& final_path)
-    {
-        outputs_.push_back({final_path + QString::fromLatin1(TEMPORARY_SUFFIX), final_path});
-        return outputs_.back().temporary;
-    }
-
-    // Renames every temporary file to its final name. On a failure the
-    // outputs renamed so far are removed again; answers the final path that
-    // failed, or nothing.
-    std::optional<QString> Commit()
-    {
-        std::vector<QString> done;
-        for (const Output& o : outputs_) {
-            std::error_code ec;
-            std::filesystem::rename(Fs_Path(o.temporary), Fs_Path(o.final_path), ec);
-            if (ec) {
-                for (const QString& f : done)
-                    QFile::remove(f);
-                return o.final_path;
-            }
-            done.push_back(o.final_path);
-        }
-        outputs_.clear();
-        return std::nullopt;
-    }
-
-private:
-    struct Output {
-        QString temporary;
-        QString final_path;
-    };
-    std::vector<Output> outputs_;
-};
-
-// The given ranges of a file, concatenated; nothing when it cannot be read.
-std::optional<QByteArray> Read_Ranges(const QString& path, std::span<const Byte_Range> ranges)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
     QByteArray out;
     for (const Byte_Range& r : ranges) {
-        if (!f.seek(r.offset))
+        const std::optional<QByteArray> piece = file.Read_At(r.offset, r.length);
+        if (!piece)
             return std::nullopt;
-        const QByteArray piece = f.read(r.length);
-        if (piece.size() != r.length)
-            return std::nullopt;
-        out += piece;
+        out += *piece;
     }
     return out;
 }
@@ -108,32 +53,6 @@ std::optional<QByteArray> Read_Whole(const QString& path, Read_Failure* failure)
         *failure = Read_Failure::Memory;
         return std::nullopt;
     }
-}
-
-// Every step replaces its file whole, so a failed step (a full disk among
-// them) leaves the file as the step before wrote it, or no file at all.
-bool Write_New(const QString& path, const QByteArray& bytes)
-{
-    return platform::Write_Whole_File(path, bytes).Ok();
-}
-
-bool Append(const QString& path, const QByteArray& bytes)
-{
-    Read_Failure failure;
-    const auto old = Read_Whole(path, &failure);
-    return old && Write_New(path, *old + bytes);
-}
-
-// Writes bytes over the file's bytes at offset; the file grows when they
-// reach past its end.
-bool Patch(const QString& path, qint64 offset, const QByteArray& bytes)
-{
-    Read_Failure failure;
-    auto old = Read_Whole(path, &failure);
-    if (!old || offset < 0 || offset > old->size())
-        return false;
-    old->replace(offset, std::min<qint64>(bytes.size(), old->size() - offset), bytes);
-    return Write_New(path, *old);
 }
 
 QByteArray U16(std::uint16_t v)
@@ -165,11 +84,13 @@ QString Write_777_Files(const Upload_Parameters& p, const Step_Reporter& step)
     const QString folder = p.ort_file_path_unicode;
     const QString text_path = folder + base + QStringLiteral(".TXT");
     const QString image_path = folder + base + QStringLiteral(".001");
-    Pending_Outputs outputs;
-    const QString non_load = outputs.Add(folder + QStringLiteral("NON_LOAD.CRC"));
-    const QString disk_dir = outputs.Add(folder + QStringLiteral("DISK.DIR"));
-    const QString header = outputs.Add(folder + base + QStringLiteral(".HDR"));
-    const QString config = outputs.Add(folder + QStringLiteral("CONFIG.LDR"));
+    // The load files are built unnamed and take their names together at the
+    // end, CONFIG.LDR last; until then the folder keeps what it held.
+    platform::Atomic_File_Set outputs;
+    platform::Atomic_File& non_load = outputs.Add(folder + QStringLiteral("NON_LOAD.CRC"));
+    platform::Atomic_File& disk_dir = outputs.Add(folder + QStringLiteral("DISK.DIR"));
+    platform::Atomic_File& header = outputs.Add(folder + base + QStringLiteral(".HDR"));
+    platform::Atomic_File& config = outputs.Add(folder + QStringLiteral("CONFIG.LDR"));
 
     Load_File_Values v;
     v.base_name = base_ansi;
@@ -179,7 +100,7 @@ QString Write_777_Files(const Upload_Parameters& p, const Step_Reporter& step)
 
     report("Creating the NON_LOAD.CRC file");
     const QByteArray non_load_bytes = Build_Record(Non_Load_Layout(), NON_LOAD_SIZE, v);
-    if (!Write_New(non_load, non_load_bytes.left(NON_LOAD_CRC_OFFSET)))
+    if (!non_load.Open().Ok() || !non_load.Write(non_load_bytes.left(NON_LOAD_CRC_OFFSET)).Ok())
         return QStringLiteral("Error writing NON_LOAD.CRC!");
 
     report("Calculating the text file 16-bit CRC");
@@ -191,7 +112,7 @@ QString Write_777_Files(const Upload_Parameters& p, const Step_Reporter& step)
     v.text_crc16 = Crc16_Of(*text);
 
     report("Placing the CRC into the NON_LOAD.CRC file");
-    if (!Append(non_load, U16(v.text_crc16)))
+    if (!non_load.Write(U16(v.text_crc16)).Ok())
         return QStringLiteral("Error writing NON_LOAD.CRC!");
 
     report("Calculating the ORT file 16-bit CRC");
@@ -206,7 +127,8 @@ QString Write_777_Files(const Upload_Parameters& p, const Step_Reporter& step)
     v.image_crc16 = Crc16_Of(*image);
 
     report("Writing the DISK.DIR file");
-    if (!Write_New(disk_dir, Build_Record(Disk_Dir_Layout(), DISK_DIR_SIZE, v)))
+    if (!disk_dir.Open().Ok() ||
+        !disk_dir.Write(Build_Record(Disk_Dir_Layout(), DISK_DIR_SIZE, v)).Ok())
         return QStringLiteral("Error writing DISK.DIR!");
 
     report("Performing 16-bit CRC on DISK.DIR file");
@@ -216,11 +138,11 @@ QString Write_777_Files(const Upload_Parameters& p, const Step_Reporter& step)
         return QStringLiteral("Error opening DISK.DIR file for read.!");
 
     report("Inserting CRC into DISK.DIR file");
-    if (!Patch(disk_dir, dir_crc.offset, U16(Crc16_Of(*dir_ranges))))
+    if (!disk_dir.Write_At(dir_crc.offset, U16(Crc16_Of(*dir_ranges))).Ok())
         return QStringLiteral("Error writing DISK.DIR!");
 
     report("Creating the header file");
-    if (!Write_New(header, Build_Record(Header_Layout(), HEADER_SIZE, v)))
+    if (!header.Open().Ok() || !header.Write(Build_Record(Header_Layout(), HEADER_SIZE, v)).Ok())
         return QStringLiteral("Error writing %1.HDR file!").arg(base);
 
     report("Calculating the header file 16-bit CRC");
@@ -230,11 +152,11 @@ QString Write_777_Files(const Upload_Parameters& p, const Step_Reporter& step)
         return QStringLiteral("Error reading %1.HDR file for CRC computation!").arg(base);
 
     report("Inserting header file CRC into header file");
-    if (!Patch(header, hdr_crc16.offset, U16(Crc16_Of(*hdr_ranges))))
+    if (!header.Write_At(hdr_crc16.offset, U16(Crc16_Of(*hdr_ranges))).Ok())
         return QStringLiteral("Error writing CRC to %1.HDR file!").arg(base);
 
     report("Writing CONFIG.LDR file");
-    if (!Write_New(config, Build_Config_Ldr(p.file_mode, base_ansi)))
+    if (!config.Open().Ok() || !config.Write(Build_Config_Ldr(p.file_mode, base_ansi)).Ok())
         return QStringLiteral("Error appending codes to CONFIG.LDR file!");
 
     report("Calculating 32-bit CRC for all loadable files");
@@ -248,11 +170,11 @@ QString Write_777_Files(const Upload_Parameters& p, const Step_Reporter& step)
     const std::uint32_t crc32 = ~crc32Update(*image_again, crc32Update(*hdr32_ranges, CRC32_START));
 
     report("Inserting 32-bit CRC into header file");
-    if (!Patch(header, hdr_crc32.offset, U32(crc32)))
+    if (!header.Write_At(hdr_crc32.offset, U32(crc32)).Ok())
         return QStringLiteral("Error writing 32-Bit CRC to %1.HDR file!").arg(base);
 
-    if (const auto failed = outputs.Commit())
-        return QStringLiteral("Error writing %1!").arg(failed->mid(folder.size()));
+    if (!outputs.Commit().Ok())
+        return QStringLiteral("Error writing %1!").arg(outputs.Failed_Path().mid(folder.size()));
     return QString();
 }
 

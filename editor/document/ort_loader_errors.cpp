@@ -39,10 +39,11 @@ File_Error Write_Error(const platform::File_Write_Result& result)
     using platform::File_Write_Step;
     if (result.Disk_Full())
         return File_Error(DISK_FULL);
-    if (result.Step == File_Write_Step::Not_Writable)
-        return File_Error(PATH_FILE_ACCESS);
+    // A read-only file, folder or disk: access denied, whichever step found it.
     if (result.Permission_Refused())
         return File_Error(PERMISSION_DENIED);
+    if (result.Step == File_Write_Step::Not_Writable)
+        return File_Error(PATH_FILE_ACCESS);
     if (result.Step == File_Write_Step::Open)
         return File_Error(result.Folder_Missing() ? PATH_NOT_FOUND : PATH_FILE_ACCESS);
     return File_Error(DEVICE_IO_ERROR);

@@ -35,8 +35,7 @@ bool Accepts(const Writer_Row& writer, std::int32_t value)
     return std::find(writer.Values.begin(), writer.Values.end(), value) != writer.Values.end();
 }
 
-std::optional<std::uint16_t> Write(const Writer_Row& writer, std::int32_t value, Page_Set& pages,
-                                   const QString& path)
+std::optional<ORT_File_Image> Build(const Writer_Row& writer, std::int32_t value, Page_Set& pages)
 {
     if (!Accepts(writer, value)) {
         platform::Msg_Box(QString::fromLatin1(writer.Name) +
@@ -45,8 +44,17 @@ std::optional<std::uint16_t> Write(const Writer_Row& writer, std::int32_t value,
     }
     Update_ORT_Data(pages, value);
     const QByteArray data = Records_Data(value);
-    Replace_File(path, core::Build_ORT_File(value, data, core::Get_Date_Stamp()));
-    return core::Calc_CRC16(data);
+    return ORT_File_Image{core::Build_ORT_File(value, data, core::Get_Date_Stamp()),
+                          core::Calc_CRC16(data)};
+}
+
+// Writes the image built, if any, and answers its CRC.
+std::optional<std::uint16_t> Write(const std::optional<ORT_File_Image>& image, const QString& path)
+{
+    if (!image)
+        return std::nullopt;
+    Replace_File(path, image->Bytes);
+    return image->CRC;
 }
 
 } // namespace
@@ -82,31 +90,39 @@ void Replace_File(const QString& path, const QByteArray& bytes)
 
 std::optional<std::uint16_t> Write_Version_Secured(Page_Set& pages, const QString& path)
 {
-    return Write(SECURED_WRITER, core::Versions().Secured_Current.Partition_Version, pages, path);
+    return Write(Build(SECURED_WRITER, core::Versions().Secured_Current.Partition_Version, pages),
+                 path);
 }
 
 std::optional<std::uint16_t> Write_Out(Page_Set& pages, const QString& path)
 {
-    return Write(USER_WRITER, core::Versions().User_Current.Partition_Version, pages, path);
+    return Write(Build(USER_WRITER, core::Versions().User_Current.Partition_Version, pages), path);
 }
 
 std::optional<std::uint16_t> Write_Composite(Page_Set& pages, const QString& path)
 {
-    return Write(COMPOSITE_WRITER, core::Versions().ORT_Type, pages, path);
+    return Write(Build(COMPOSITE_WRITER, core::Versions().ORT_Type, pages), path);
 }
 
-std::optional<std::uint16_t> Write_ORT(Page_Set& pages, const QString& path)
+std::optional<ORT_File_Image> Build_ORT(Page_Set& pages)
 {
-    const std::int32_t config = core::Versions().Partition_Config;
+    const core::Version_State& versions = core::Versions();
+    const std::int32_t config = versions.Partition_Config;
     if (config == core::PARTITION_SECURED)
-        return Write_Version_Secured(pages, path);
+        return Build(SECURED_WRITER, versions.Secured_Current.Partition_Version, pages);
     if (config != core::PARTITION_USER && config != core::PARTITION_COMPOSITE)
         return std::nullopt;
     pages.Sat_GES().Control_02_Sort_Sat_Ascending();
     pages.HSD_S64().Control_66_Sort();
     pages.HSD_S64().Control_67_Sort();
-    return config == core::PARTITION_USER ? Write_Out(pages, path)
-                                          : Write_Composite(pages, path);
+    return config == core::PARTITION_USER
+               ? Build(USER_WRITER, versions.User_Current.Partition_Version, pages)
+               : Build(COMPOSITE_WRITER, versions.ORT_Type, pages);
+}
+
+std::optional<std::uint16_t> Write_ORT(Page_Set& pages, const QString& path)
+{
+    return Write(Build_ORT(pages), path);
 }
 
 } // namespace Ort_Writer

@@ -25,9 +25,16 @@ void Update_ORT_Data(Page_Set& pages, std::int32_t type);
 QByteArray Records_Data(std::int32_t type);
 
 // Replaces `path` whole with `bytes`. Throws Ort_Loader::File_Error (76 a
-// folder that does not exist, 70 no permission, 75 not a file, 61 a full
-// disk, 57 any other failed write); the old file is then unchanged.
+// folder that does not exist, 70 a read-only file, folder or disk, 75 not a
+// file, 61 a full disk, 57 any other failed write); the old file is then
+// unchanged.
 void Replace_File(const QString& path, const QByteArray& bytes);
+
+// An ORT file as a writer lays it out, and the CRC of its data.
+struct ORT_File_Image {
+    QByteArray Bytes;
+    std::uint16_t CRC = 0;
+};
 
 // The three writers. Each returns the CRC it wrote, or nothing when its
 // selecting value is outside its table: then it has shown its message
@@ -36,6 +43,11 @@ void Replace_File(const QString& path, const QByteArray& bytes);
 std::optional<std::uint16_t> Write_Version_Secured(Page_Set& pages, const QString& path);
 std::optional<std::uint16_t> Write_Out(Page_Set& pages, const QString& path);
 std::optional<std::uint16_t> Write_Composite(Page_Set& pages, const QString& path);
+
+// The file Write_ORT would write, built the same way (lists sorted, records
+// filled from the controls) but not written; nothing where Write_ORT writes
+// nothing, after the same message.
+std::optional<ORT_File_Image> Build_ORT(Page_Set& pages);
 
 // By Partition_Config: secured, user or composite writer. User and
 // composite ORTs have their GES list and both LES lists put into canonical

@@ -85,12 +85,17 @@ QByteArray Config_Ldr_Bytes(Config_Ldr_Variant variant, const QString& label,
     return bytes;
 }
 
+QString Disk_Write_Error(const QString& path, const platform::File_Write_Result& result)
+{
+    return QStringLiteral("Cannot write ") + path + QStringLiteral(": ") +
+           Ort_Loader::Write_Error(result).Description();
+}
+
 bool Write_Disk_File(const QString& path, const QByteArray& bytes, QString& error)
 {
     const platform::File_Write_Result result = platform::Write_Whole_File(path, bytes);
     if (!result.Ok()) {
-        error = QStringLiteral("Cannot write ") + path + QStringLiteral(": ") +
-                Ort_Loader::Write_Error(result).Description();
+        error = Disk_Write_Error(path, result);
         return false;
     }
     return true;

@@ -7,6 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+namespace platform {
+struct File_Write_Result;
+}
+
 namespace main_window {
 
 enum class Config_Ldr_Variant {
@@ -41,5 +45,8 @@ bool Write_Config_Ldr(const QString& folder, Config_Ldr_Variant variant, const Q
 // file as it was. On failure returns false and sets error to a description
 // naming the file and the file error ("Cannot write /disk/config.ldr: Disk full").
 bool Write_Disk_File(const QString& path, const QByteArray& bytes, QString& error);
+
+// That description of a failed write of path.
+QString Disk_Write_Error(const QString& path, const platform::File_Write_Result& result);
 
 } // namespace main_window

@@ -35,13 +35,16 @@ bool Failed_Call(rc::Result result)
 
 bool Answered_True(rc::Bool16 answer) { return answer == rc::BOOL16_TRUE; }
 
-// The ORT image and then its report, under the names the component reads.
+// The ORT image and its report, both or neither, under the names the
+// component reads.
 bool Write_Image_And_Report(const Disk_Hooks& hooks, const QString& image, const QString& report)
 {
     const Baseline_Keeper keeper(hooks);
     QString error;
-    const bool written = hooks.Write_ORT(image, error) &&
-                         hooks.Write_Text_Output(report, image, error);
+    platform::File_Bytes files[] = {{image, {}}, {report, {}}};
+    const bool written = hooks.ORT_File(image, files[0].Bytes, error) &&
+                         hooks.Text_Report(report, image, files[1].Bytes, error) &&
+                         Write_Disk_Files(files, error);
     if (!written && !error.isEmpty())
         Report_Disk_Error(error, QString());
     return written;
@@ -123,7 +126,7 @@ bool Run_Component(const B777_Upload_Job& job, const B777_Identifier& id)
 
 bool Is_Wired(const B777_Upload_Job& job)
 {
-    return job.Hooks && job.Hooks->Write_ORT && job.Hooks->Write_Text_Output &&
+    return job.Hooks && job.Hooks->ORT_File && job.Hooks->Text_Report &&
            job.Services.Set_ORT_Description;
 }
 

@@ -3,6 +3,7 @@
 // as plain function objects: the main window fills them with its own
 // procedures, tests with stand-ins.
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -10,13 +11,16 @@
 namespace main_window {
 
 struct Disk_Hooks {
-    // Writes the current ORT to path; false on a file error, with its
-    // description (empty when the writer has shown its own message).
-    std::function<bool(const QString& path, QString& error)> Write_ORT;
-    // Writes the text report to text_path, naming ort_path in its header;
-    // false with a description on a file error.
-    std::function<bool(const QString& text_path, const QString& ort_path, QString& error)>
-        Write_Text_Output;
+    // The current ORT file as the main window's writer would write it to
+    // path, its CRC made the baseline as that write makes it; false on a
+    // failure, with its description (empty when the writer has shown its own
+    // message). The disk writers put the bytes on the disk themselves.
+    std::function<bool(const QString& path, QByteArray& bytes, QString& error)> ORT_File;
+    // The text report for text_path, naming ort_path in its header; false
+    // with a description on a failure.
+    std::function<bool(const QString& text_path, const QString& ort_path, QByteArray& bytes,
+                       QString& error)>
+        Text_Report;
     // The saved baseline (the main window's last saved CRC).
     std::function<std::uint16_t()> Get_Last_Saved_CRC;
     std::function<void(std::uint16_t)> Set_Last_Saved_CRC;

@@ -38,15 +38,23 @@ bool Guarded_Write(const QString& path, const std::function<bool()>& write, QStr
 Disk_Hooks Main_Disk_Hooks(MerivaneMain& main)
 {
     Disk_Hooks hooks;
-    hooks.Write_ORT = [&main](const QString& path, QString& error) {
-        return Guarded_Write(path, [&] { return main.Write_ORT(path); }, error);
+    hooks.ORT_File = [&main](const QString& path, QByteArray& bytes, QString& error) {
+        return Guarded_Write(
+            path,
+            [&] {
+                std::optional<QByteArray> file = main.ORT_File_Bytes();
+                if (file)
+                    bytes = std::move(*file);
+                return file.has_value();
+            },
+            error);
     };
-    hooks.Write_Text_Output = [&main](const QString& text_path, const QString& ort_path,
-                                      QString& error) {
+    hooks.Text_Report = [&main](const QString& text_path, const QString& ort_path,
+                                QByteArray& bytes, QString& error) {
         return Guarded_Write(
             text_path,
             [&] {
-                main.Write_Text_Output(text_path, ort_path);
+                bytes = main.Text_Output_Bytes(ort_path);
                 return true;
             },
             error);

@@ -2,7 +2,6 @@
 
 #include "platform/message_service.h"
 
-
 namespace main_window {
 
 namespace {
@@ -40,17 +39,59 @@ std::span<const Arinc_Label_Row> Arinc_Label_Options() { return LABEL_OPTIONS; }
 QString Control_Mode_ORT_Name() { return QStringLiteral("sdu_ort.tab"); }
 QString Control_Mode_Report_Name() { return QStringLiteral("sdu_ort.txt"); }
 
+namespace {
+
+// Puts bytes into a member of a disk; false with a description on a failure.
+bool Prepare(platform::Atomic_File& file, const QByteArray& bytes, QString& error)
+{
+    platform::File_Write_Result result = file.Open();
+    if (result.Ok())
+        result = file.Write(bytes);
+    if (!result.Ok())
+        error = Disk_Write_Error(file.Path(), result);
+    return result.Ok();
+}
+
+bool Commit(platform::Atomic_File_Set& disk, QString& error)
+{
+    const platform::File_Write_Result result = disk.Commit();
+    if (!result.Ok())
+        error = Disk_Write_Error(disk.Failed_Path(), result);
+    return result.Ok();
+}
+
+} // namespace
+
 bool Write_Disk_Set(const Disk_Hooks& hooks, const QString& folder, Config_Ldr_Variant variant,
                     const QString& label, const QString& ort_name, const QString& report_name,
                     QString& error)
 {
-    if (!Write_Config_Ldr(folder, variant, label, ort_name, error))
+    const QString ort_path = folder + ort_name;
+    const QString report_path = folder + report_name;
+    // config.ldr names the other two: it takes its name after them.
+    platform::Atomic_File_Set disk;
+    platform::Atomic_File& ort = disk.Add(ort_path);
+    platform::Atomic_File& report = disk.Add(report_path);
+    platform::Atomic_File& config = disk.Add(folder + Config_Ldr_Name());
+    if (!Prepare(config, Config_Ldr_Bytes(variant, label, ort_name), error))
         return false;
     const Baseline_Keeper keeper(hooks);
-    const QString ort_path = folder + ort_name;
-    if (!hooks.Write_ORT || !hooks.Write_ORT(ort_path, error))
+    QByteArray bytes;
+    if (!hooks.ORT_File || !hooks.ORT_File(ort_path, bytes, error) || !Prepare(ort, bytes, error))
         return false;
-    return hooks.Write_Text_Output && hooks.Write_Text_Output(folder + report_name, ort_path, error);
+    if (!hooks.Text_Report || !hooks.Text_Report(report_path, ort_path, bytes, error) ||
+        !Prepare(report, bytes, error))
+        return false;
+    return Commit(disk, error);
+}
+
+bool Write_Disk_Files(std::span<const platform::File_Bytes> files, QString& error)
+{
+    QString failed;
+    const platform::File_Write_Result result = platform::Write_Whole_Files(files, &failed);
+    if (!result.Ok())
+        error = Disk_Write_Error(failed, result);
+    return result.Ok();
 }
 
 void Report_Disk_Error(const QString& error, const QString& title)

@@ -17,6 +17,7 @@
 #include "editor/pages/page_frame.h"
 #include "editor/secured_partition/secured_mod.h"
 #include "editor/user_partition/user_mod.h"
+#include "platform/atomic_file.h"
 #include "platform/file_dialog_service.h"
 #include "platform/message_service.h"
 
@@ -301,6 +302,10 @@ bool File_Commands::Save_Ascii_Hex(const QString& hexPath, const QString& comman
     const std::uint16_t crc_before = main_.get_Last_Saved_CRC();
     try {
         const Wait_Cursor wait;
+        // A read-only hex file is refused as Save refuses a read-only file.
+        const platform::File_Write_Result replaceable = platform::Check_Replaceable(hexPath);
+        if (replaceable.Permission_Refused())
+            throw Ort_Loader::Write_Error(replaceable);
         if (!main_.Write_ORT(scratch))
             return false;
     } catch (...) {

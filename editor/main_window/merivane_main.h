@@ -12,6 +12,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "editor/document/ort_loader.h"
 
@@ -90,6 +91,10 @@ public:
     // writer refused (its message shown, nothing written). File and
     // partition errors pass to the caller; the old file is then unchanged.
     bool Write_ORT(const QString& fileName);
+    // The file Write_ORT would write, not written; its CRC becomes the
+    // saved baseline as the write would make it. Nothing when the writer
+    // refused (its message shown). Partition errors pass to the caller.
+    std::optional<QByteArray> ORT_File_Bytes();
     // Copies the page controls into the records of `type`.
     void Update_ORT_Data(std::int32_t type);
     // True when the data differ from the saved baseline; the new CRC then
@@ -98,6 +103,8 @@ public:
     // The plain-text report of the current ORT; ortPath empty: Current_File.
     // File errors pass to the caller.
     void Write_Text_Output(const QString& textPath, const QString& ortPath = QString());
+    // The bytes Write_Text_Output would write.
+    QByteArray Text_Output_Bytes(const QString& ortPath = QString());
 
     // The part-number step before Save, Save As, the CMT upload file and the
     // upload disk: with a user Airframer_Level of 3 or more, runs the

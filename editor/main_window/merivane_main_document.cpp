@@ -88,6 +88,15 @@ bool MerivaneMain::Write_ORT(const QString& fileName)
     return true;
 }
 
+std::optional<QByteArray> MerivaneMain::ORT_File_Bytes()
+{
+    std::optional<Ort_Writer::ORT_File_Image> image = Ort_Writer::Build_ORT(pages_);
+    if (!image)
+        return std::nullopt;
+    last_saved_crc_ = image->CRC;
+    return std::move(image->Bytes);
+}
+
 void MerivaneMain::Update_ORT_Data(std::int32_t type)
 {
     Ort_Writer::Update_ORT_Data(pages_, type);
@@ -100,6 +109,11 @@ bool MerivaneMain::Check_ORT_Changed()
 }
 
 void MerivaneMain::Write_Text_Output(const QString& textPath, const QString& ortPath)
+{
+    Ort_Writer::Replace_File(textPath, Text_Output_Bytes(ortPath));
+}
+
+QByteArray MerivaneMain::Text_Output_Bytes(const QString& ortPath)
 {
     const core::Version_State& versions = core::Versions();
     main_window::Report_Header header;
@@ -133,7 +147,7 @@ void MerivaneMain::Write_Text_Output(const QString& textPath, const QString& ort
     if (header.Show_User)
         User_Mod::Update_Data(pages_);
     lines += main_window::Report_Section_Lines(pages_, header.Show_Secured, header.Show_User);
-    Ort_Writer::Replace_File(textPath, main_window::Report_Bytes(lines));
+    return main_window::Report_Bytes(lines);
 }
 
 void MerivaneMain::Part_Number_Step()

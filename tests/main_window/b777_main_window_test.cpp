@@ -12,11 +12,15 @@
 #include "editor/main_window/upload_disk_dialog.h"
 #include "editor/page_set/page_set.h"
 #include "platform/component_host.h"
+#include "platform/atomic_file.h"
 #include "platform/component_loader.h"
 
 #include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace b777_test;
@@ -183,6 +187,80 @@ TEST_F(B777_Main_Test, The_Window_Services_Read_And_Write_Its_Own_Fields)
     EXPECT_EQ(texts.User, QStringLiteral("U-TEXT"));
     services.Set_ORT_Description(QStringLiteral("A"), QStringLiteral("B"));
     EXPECT_EQ(Description("Control_33"), QStringLiteral("B"));
+}
+
+} // namespace
+
+namespace {
+
+// Every name the file system takes can be saved; a save cut off before its
+// end leaves nothing beside its target; and a read-only file is refused
+// alike by Save, by the ASCII-hex save and by the load-file writer.
+TEST_F(B777_Main_Test, Long_Names_Cut_Off_Saves_And_Read_Only_Files)
+{
+    const auto entries = [this] {
+        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                              QDir::NoDotAndDotDot,
+                                          QDir::Name);
+    };
+    const QString long_name = QString(251, QLatin1Char('L')) + QStringLiteral(".cfg");
+    ASSERT_EQ(QFile::encodeName(long_name).size(), 255);
+    main->Current_File = Folder() + long_name;
+    EXPECT_TRUE(commands->mnuSave_Click());
+    EXPECT_TRUE(boxes.Boxes().isEmpty()) << boxes.Texts().join('|').toStdString();
+    const QByteArray saved = Read_File(Folder() + long_name);
+    EXPECT_TRUE(saved.startsWith("OH"));
+
+    // A save whose process ends before the commit, as a kill would end it.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        auto* cut_off = new platform::Atomic_File(Folder() + QStringLiteral("cut.cfg"));
+        if (cut_off->Open().Ok())
+            static_cast<void>(cut_off->Write(QByteArray(5000, 'x')));
+        ::raise(SIGKILL);
+        ::_exit(1);
+    }
+    ASSERT_GT(child, 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_EQ(entries(), QStringList{long_name});
+
+    // Read-only targets: the same refusal and the same box everywhere.
+    ASSERT_TRUE(QFile::setPermissions(Folder() + long_name, QFileDevice::ReadOwner));
+    main->Set_ORT_Description(QStringLiteral("S"), QStringLiteral("CHANGED"));
+    EXPECT_FALSE(commands->mnuSave_Click());
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.Boxes()[0].text, Folder() + long_name);
+    EXPECT_EQ(boxes.Boxes()[0].title, QStringLiteral("File Already Open or In Use"));
+    EXPECT_EQ(boxes.Boxes()[0].icon, platform::MsgIcon::Critical);
+    EXPECT_EQ(Read_File(Folder() + long_name), saved);
+
+    const QString hex = Folder() + QStringLiteral("ro.Hex");
+    QFile hex_file(hex);
+    ASSERT_TRUE(hex_file.open(QIODevice::WriteOnly));
+    hex_file.write("4F48\r\n\r\n");
+    hex_file.close();
+    ASSERT_TRUE(QFile::setPermissions(hex, QFileDevice::ReadOwner));
+    main->Current_File = hex;
+    main->Current_Is_Ascii_Hex = true;
+    boxes.Clear();
+    EXPECT_FALSE(commands->mnuSave_Click());
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.Boxes()[0].text, hex);
+    EXPECT_EQ(boxes.Boxes()[0].title, QStringLiteral("File Already Open or In Use"));
+    EXPECT_EQ(Read_File(hex), QByteArray("4F48\r\n\r\n"));
+
+    QFile dir_file(Folder() + QStringLiteral("DISK.DIR"));
+    ASSERT_TRUE(dir_file.open(QIODevice::WriteOnly));
+    dir_file.write("old");
+    dir_file.close();
+    ASSERT_TRUE(QFile::setPermissions(dir_file.fileName(), QFileDevice::ReadOwner));
+    boxes.Clear();
+    Create_Upload_Disk();
+    EXPECT_EQ(boxes.Texts(), (QStringList{QStringLiteral("Error writing DISK.DIR!"),
+                                          QStringLiteral("Error in write777Files()")}));
+    EXPECT_EQ(Read_File(dir_file.fileName()), QByteArray("old"));
+    EXPECT_FALSE(QFile::exists(Folder() + QStringLiteral("NON_LOAD.CRC")));
 }
 
 } // namespace

@@ -54,10 +54,10 @@ protected:
     {
         log.calls = &host.calls;
         hooks = host.Hooks();
-        const auto write_ort = hooks.Write_ORT;
-        hooks.Write_ORT = [this, write_ort](const QString& path, QString& error) {
+        const auto ort_file = hooks.ORT_File;
+        hooks.ORT_File = [this, ort_file](const QString& path, QByteArray& bytes, QString& error) {
             at_image = fields.texts;
-            return write_ort(path, error);
+            return ort_file(path, bytes, error);
         };
     }
 

@@ -12,11 +12,13 @@
 #include "editor/main_window/pn_casual_dialog.h"
 #include "editor/main_window/upload_disk_dialog.h"
 #include "editor/user_partition/user_mod.h"
+#include "support/file_size_limit.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <stdexcept>
@@ -108,6 +110,44 @@ TEST_F(Disk_Main_Test, Upload_Disk_Does_Not_Move_The_Saved_Baseline)
     EXPECT_TRUE(report.contains("Control Mode"));
     EXPECT_EQ(main->get_Last_Saved_CRC(), 0x1234);
     EXPECT_EQ(main->Current_File, QString());
+}
+
+// A disk is written whole or not at all: when its ORT file does not fit
+// (the file-size limit stands in for a full disk), the folder keeps the
+// older disk byte for byte and holds nothing new.
+TEST_F(Disk_Main_Test, A_Disk_That_Cannot_Be_Written_Whole_Leaves_The_Older_Disk)
+{
+    Create_ORT(Row_Of("Option_012"), 1);
+    QTemporaryDir dir;
+    const QString folder = QDir::cleanPath(dir.path()) + QLatin1Char('/');
+    Create_Upload_Disk_Dialog& upload = Commands().Upload_Dialog();
+    upload.Set_Identifier_Asker([](main_window::Identifier_Kind) { return QStringLiteral("NEW.cfg"); });
+    ASSERT_TRUE(upload.Folder()->Set_Path(dir.path()));
+    upload.Loader_File_Option_Click(0);
+    upload.OKButton_Click();
+    ASSERT_TRUE(boxes.Boxes().isEmpty()) << boxes.Texts().join(QLatin1Char('|')).toStdString();
+
+    const auto contents = [&dir] {
+        QMap<QString, QByteArray> files;
+        const QDir folder(dir.path());
+        for (const QString& name :
+             folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+            files.insert(name, Read_File(folder.filePath(name)));
+        return files;
+    };
+    const QMap<QString, QByteArray> older = contents();
+    ASSERT_EQ(older.keys(), (QStringList{"config.ldr", "sdu_ort.tab", "sdu_ort.txt"}));
+
+    upload.Loader_File_Option_Click(4);
+    {
+        const testsupport::File_Size_Limit limit(4096);
+        ASSERT_TRUE(limit.Set());
+        upload.OKButton_Click();
+    }
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.Boxes()[0].text,
+              QStringLiteral("Error: Cannot write ") + folder + QStringLiteral("NEW.cfg: Disk full"));
+    EXPECT_EQ(contents(), older);
 }
 
 TEST_F(Disk_Main_Test, Part_Number_Step_Shows_The_Formal_Dialog)

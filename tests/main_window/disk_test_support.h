@@ -1,7 +1,7 @@
 #pragma once
 // Stand-in main-window procedures for the disk tests: the ORT and report
-// writers put small files into the folder and record what they were given;
-// the baseline is a plain number that writing the ORT moves, as the main
+// makers give small files for the folder and record what they were given;
+// the baseline is a plain number that making the ORT moves, as the main
 // window's writer does.
 
 #include "editor/main_window/disk_hooks.h"
@@ -25,31 +25,21 @@ struct Disk_Test_Host {
     QString report_error; // non-empty: Write_Text_Output fails with it
     std::function<void()> part_number_step;
 
-    static bool Write(const QString& path, const QByteArray& bytes, QString& error)
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly)) {
-            error = QStringLiteral("cannot open ") + path;
-            return false;
-        }
-        file.write(bytes);
-        return true;
-    }
-
     main_window::Disk_Hooks Hooks()
     {
         main_window::Disk_Hooks hooks;
-        hooks.Write_ORT = [this](const QString& path, QString& error) {
+        hooks.ORT_File = [this](const QString& path, QByteArray& bytes, QString& error) {
             calls << QStringLiteral("ORT ") + path;
             if (!ort_error.isEmpty()) {
                 error = ort_error;
                 return false;
             }
             baseline = written_crc;
-            return Write(path, QByteArrayLiteral("ORT-IMAGE"), error);
+            bytes = QByteArrayLiteral("ORT-IMAGE");
+            return true;
         };
-        hooks.Write_Text_Output = [this](const QString& text_path, const QString& ort_path,
-                                         QString& error) {
+        hooks.Text_Report = [this](const QString& text_path, const QString& ort_path,
+                                   QByteArray& bytes, QString& error) {
             calls << QStringLiteral("TXT ") + text_path;
             if (!report_error.isEmpty()) {
                 error = report_error;
@@ -58,7 +48,8 @@ struct Disk_Test_Host {
             const QString body = QStringLiteral("ORT File: ") + ort_path +
                                  QStringLiteral("\r\nORT CRC: ") +
                                  QString::number(baseline, 16).toUpper() + QStringLiteral("\r\n");
-            return Write(text_path, body.toLatin1(), error);
+            bytes = body.toLatin1();
+            return true;
         };
         hooks.Get_Last_Saved_CRC = [this] { return baseline; };
         hooks.Set_Last_Saved_CRC = [this](std::uint16_t crc) { baseline = crc; };

@@ -243,6 +243,30 @@ TEST_F(LoadFiles, OldLoadFilesAreReplacedWhole)
     EXPECT_EQ(File("CONFIG.LDR").size(), 126);
 }
 
+// Links that someone placed beside the load files, under names a writer
+// might build them under, lead nowhere: the files outside stay as they are
+// and the load files are plain files of the folder.
+TEST_F(LoadFiles, LinksPlacedBesideTheLoadFilesAreNotFollowed)
+{
+    QTemporaryDir outside;
+    const QStringList names{"NON_LOAD.CRC", "DISK.DIR", "ABC58A6C.HDR", "CONFIG.LDR"};
+    for (const QString& name : names) {
+        const QString victim = outside.path() + "/" + name;
+        Write(victim, "outside");
+        for (const char* suffix : {".partial", ".tmp", "~"})
+            ASSERT_TRUE(QFile::link(victim, folder.Prefix() + name + suffix));
+    }
+    Prepare();
+    ASSERT_EQ(obj->write777Files(&vb), rc::RC_OK);
+    for (const QString& name : names) {
+        EXPECT_EQ(Read(outside.path() + "/" + name), QByteArray("outside")) << name.toStdString();
+        EXPECT_FALSE(QFileInfo(folder.Prefix() + name).isSymLink()) << name.toStdString();
+    }
+    EXPECT_EQ(File("NON_LOAD.CRC"), kNonLoad);
+    EXPECT_EQ(File("DISK.DIR"), kDiskDir);
+    EXPECT_EQ(File("ABC58A6C.HDR"), kHeader);
+}
+
 TEST_F(LoadFiles, FolderOutsideTheCodePageIsUsedAsGiven)
 {
     QDir(folder.Prefix()).mkdir(QStringLiteral("\u0414\u0438\u0441\u043a"));
