@@ -9,6 +9,7 @@
 #include "editor/pages/field_edit.h"
 #include "editor/pages/psid_row.h"
 #include "editor/pages_hsd/hsd_defaults.h"
+#include "editor/pages_tables/cockpit_number_line.h"
 #include "editor/pages_tables/ges_line.h"
 #include "editor/pages_tables/sat_row.h"
 #include "editor/user_partition/user_item_numbers.h"
@@ -368,10 +369,10 @@ void V14_Loader::Directory()
                 Value_Text(V14_DIR_NAME, entry, QStringLiteral("v - Phone Name, ") + suffix, 17);
             const QString number =
                 Value_Text(V14_DIR_NUMBER, entry, QStringLiteral("v - Phone Number, ") + suffix, 12);
-            list->addItem(core::Pad_Right_Spaces(name, 18) + core::Pad_Right_Spaces(number, 22)
-                          + QString::number(rec_.Get(V14_DIR_PRIORITY, entry)) + QStringLiteral("    ")
-                          + (rec_.Get(V14_DIR_PROTECTED, entry) != 0 ? QStringLiteral("Yes")
-                                                                     : QStringLiteral("No ")));
+            list->addItem(tables::Cockpit_Number_Line(name, number,
+                                                      static_cast<int>(rec_.Get(V14_DIR_PRIORITY, entry)),
+                                                      rec_.Get(V14_DIR_PROTECTED, entry) != 0,
+                                                      tables::Cockpit_Line_Width::Full));
         }
     }
     page.Control_05_Tab->setCurrentIndex(0);

@@ -2,6 +2,7 @@
 
 #include "editor/core/conversion_report.h"
 #include "editor/core/text_helpers.h"
+#include "editor/pages_tables/cockpit_number_line.h"
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v11.h"
 #include "editor/user_partition/user_record_v8.h"
@@ -67,9 +68,8 @@ QStringList Read_Short_Directory(core::Record& record, int category, const QStri
         priority = core::Report_Number_Change(priority, QStringLiteral("v - Priority, ") + where, 0,
                                               MAX_PRIORITY, FILL_PRIORITY, RADIX_DECIMAL);
         const bool is_protected = record.Get(V8_Dir_Protected, element) != 0;
-        lines.append(core::Pad_Right_Spaces(shown_name, 18) + core::Pad_Right_Spaces(shown_number, 22)
-                     + QString::number(priority) + QStringLiteral("    ")
-                     + (is_protected ? QStringLiteral("Yes") : QStringLiteral("No ")));
+        lines.append(tables::Cockpit_Number_Line(shown_name, shown_number, priority, is_protected,
+                                                 tables::Cockpit_Line_Width::Full));
     }
     return lines;
 }

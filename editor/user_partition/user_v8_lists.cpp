@@ -4,6 +4,7 @@
 #include "editor/core/text_helpers.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages_hsd/hsd_defaults.h"
+#include "editor/pages_tables/cockpit_number_line.h"
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_v8_fields.h"
@@ -306,9 +307,8 @@ QStringList Read_Directory_Lines(core::Record& record, int category, const QStri
         priority = Checked(priority, QStringLiteral("v - Priority, ") + where, 0, MAX_DIGIT,
                            FILL_PRIORITY, RADIX_DECIMAL);
         const bool is_protected = record.Get(V8_Dir_Protected, element) != 0;
-        lines.append(core::Pad_Right_Spaces(shown_name, 18) + core::Pad_Right_Spaces(shown_number, 22)
-                     + QString::number(priority) + QStringLiteral("    ")
-                     + (is_protected ? QStringLiteral("Yes") : QStringLiteral("No ")));
+        lines.append(tables::Cockpit_Number_Line(shown_name, shown_number, priority, is_protected,
+                                                 tables::Cockpit_Line_Width::Full));
     }
     return lines;
 }
