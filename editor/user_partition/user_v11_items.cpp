@@ -3,7 +3,6 @@
 #include "editor/core/conversion_report.h"
 #include "editor/core/text_helpers.h"
 #include "editor/pages_tables/cockpit_number_line.h"
-#include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v11.h"
 #include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_v11_short_head.h"
@@ -154,9 +153,7 @@ QStringList Read_Sat_Lines_V5(core::Record& record)
                                        RADIX_DECIMAL);
     QStringList lines;
     for (int i = 0; i < count; ++i) {
-        std::int32_t sat = Stored(record, V8_Sat_Id, i);
-        sat = Checked_Number(sat, QStringLiteral("iii-SAT ID"),
-                             core::Fact(core::Item_Fact_Id::Sat_ID_Column));
+        const std::int32_t sat = Checked_Sat_ID(record.Get(V8_Sat_Id, i), "iii");
         QString name = record.Get_Text(V8_Sat_Name, i);
         const QString cleaned =
             core::Report_Value_Change(name, QStringLiteral("iii - Sat Name"), SET_SAT_NAME);
