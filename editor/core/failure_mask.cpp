@@ -51,6 +51,20 @@ Failure_Entry_Error::Failure_Entry_Error() : std::runtime_error("Type mismatch")
 
 int Failure_Mask_Type(std::uint32_t word) { return static_cast<int>((word >> 24) & 3u); }
 
+int Failure_Mask_SRU(std::uint32_t word)
+{
+    return static_cast<int>(((word >> 16) & 0xF0u) | ((word >> 8) & 0x0Fu));
+}
+
+std::uint32_t With_Failure_Mask_SRU(std::uint32_t word, int sru)
+{
+    const auto code = static_cast<std::uint32_t>(sru) & 0xFFu;
+    word &= ~(SRU_FLAG | 0xF00000u | 0xF00u);
+    if (code > 15)
+        word |= SRU_FLAG;
+    return word | ((code << 16) & 0xF00000u) | ((code << 8) & 0xF00u);
+}
+
 QChar SRU_Char(int sru)
 {
     if (sru >= 0 && sru <= 9)
@@ -73,7 +87,7 @@ int SRU_Value(QChar c)
 
 QString Failure_Entry_To_Text(std::uint32_t word)
 {
-    const int sru = static_cast<int>(((word >> 16) & 0xF0u) | ((word >> 8) & 0x0Fu));
+    const int sru = Failure_Mask_SRU(word);
     QString type_text;
     switch (Failure_Mask_Type(word)) {
     case 1: type_text = MASK_TYPE_INDICTMENT; break;

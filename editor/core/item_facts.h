@@ -44,6 +44,7 @@ enum class Item_Fact_Id {
     Item_29b,
     Item_30,
     Mask_Code,         // item 38: Level 1 and failure codes (hex)
+    SRU_Code,          // item 38: the codes a mask line has a character for
     Item_39,
     Item_41,           // a transit-call GES cell (octal)
     Item_45,
@@ -150,6 +151,8 @@ inline constexpr Item_Fact ITEM_FACTS[] = {
      .Title = "Default Assumed Global Beam Initial C-Channel EIRP"},
     {.Id = Item_Fact_Id::Mask_Code, .Item = "38 codes", .Default = 0, .Minimum = 0, .Maximum = 255, .Step = 1,
      .Title = "", .Tooltip = Tooltip_Form::Range_Dash, .Radix = 16},
+    {.Id = Item_Fact_Id::SRU_Code, .Item = "38 SRU code", .Default = 0, .Minimum = 0, .Maximum = 35, .Step = 1,
+     .Title = "SRU Code", .Tooltip = Tooltip_Form::None, .Radix = 16},
     {.Id = Item_Fact_Id::Item_39, .Item = "39", .Default = 5, .Minimum = 0, .Maximum = 90, .Step = 1,
      .Title = "Elevation Handover Threshold"},
     {.Id = Item_Fact_Id::Item_41, .Item = "41", .Default = 0, .Minimum = 0, .Maximum = 255, .Step = 1,
@@ -305,6 +308,17 @@ struct Stored_Range {
 constexpr Stored_Range Stored(const Item_Fact& fact)
 {
     return {In_Steps(fact, fact.Minimum), In_Steps(fact, fact.Maximum), In_Steps(fact, fact.Default)};
+}
+
+// The radix code of the conversion report's number lines for the row: 1
+// octal, 2 hexadecimal, 0 decimal.
+constexpr int Report_Radix(const Item_Fact& fact)
+{
+    switch (fact.Radix) {
+    case 8: return 1;
+    case 16: return 2;
+    default: return 0;
+    }
 }
 
 // --- texts ---------------------------------------------------------------------

@@ -78,11 +78,13 @@ QString Cut(const QString& text, const std::vector<Span>& spans)
 } // namespace
 
 QString Cockpit_Number_Line(const QString& name, const QString& number, int priority,
-                            bool is_protected)
+                            bool is_protected, Cockpit_Line_Width width)
 {
+    const QString unprotected =
+        width == Cockpit_Line_Width::Full ? QStringLiteral("No ") : QStringLiteral("No");
     return Pad_Blanks(name, COCKPIT_NAME_COLUMNS) + Pad_Blanks(number, COCKPIT_NUMBER_COLUMNS) +
            QString::number(priority) + QString(4, BLANK) +
-           (is_protected ? QStringLiteral("Yes") : QStringLiteral("No"));
+           (is_protected ? QStringLiteral("Yes") : unprotected);
 }
 
 Cockpit_Entry Read_Cockpit_Line(const QString& raw)

@@ -20,10 +20,16 @@ constexpr int COCKPIT_NAME_COLUMNS = 18;  // name column width in the line
 constexpr int COCKPIT_NUMBER_COLUMNS = 22;
 constexpr int COCKPIT_LINE_LENGTH = 48;
 
-// The line the entry dialog builds: name blank-padded to 18, number to 22,
-// the priority digit, four blanks, "Yes" (48 characters) or "No" (47).
+// How an unprotected entry's line ends: "No" as the entry dialog builds it
+// (47 characters), or "No " as the record loaders build it, so that every
+// line they load is 48 characters wide.
+enum class Cockpit_Line_Width { Dialog, Full };
+
+// The line of an entry: name blank-padded to 18, number to 22, the priority
+// in decimal, four blanks, "Yes" (48 characters) or "No" / "No " by width.
+// A longer name or number is not cut.
 QString Cockpit_Number_Line(const QString& name, const QString& number, int priority,
-                            bool is_protected);
+                            bool is_protected, Cockpit_Line_Width width = Cockpit_Line_Width::Dialog);
 
 // An entry as the entry dialog reads it from a line.
 struct Cockpit_Entry {

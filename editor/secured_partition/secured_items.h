@@ -1,8 +1,8 @@
 #pragma once
 // The secured items as one table: which record field each page control
-// fills, how its value is coded, the item fact that gives its range and
-// default, and when the load direction reads it. Both directions walk this
-// table.
+// fills, how its value is coded, the factory default of the control (or the
+// item fact that gives its range and default), and when the load direction
+// reads it. The defaults step and both directions walk this table.
 
 #include "editor/core/item_facts.h"
 #include "editor/core/secured_record.h"
@@ -37,6 +37,11 @@ enum class Group {
     Part_Number,   // generation 4, Airframer_Level below 2: item 87
 };
 
+// The default_index of a row whose control the defaults step leaves to code
+// of its own (items 27 and 87 take theirs from the chosen configuration) or
+// that has no list index (numbers, texts, items 38 and 41).
+inline constexpr int NO_DEFAULT_INDEX = -1;
+
 struct Item_Row {
     core::secured::Field field;
     int index;                           // element of a repeated field
@@ -46,6 +51,10 @@ struct Item_Row {
     const char* label;                   // conversion-report label
     const core::Item_Fact* fact = nullptr; // numbers and tenths: range and default
     int char_set = 0;                    // texts
+    // The factory default: the list index of a list or of item 44, the text
+    // of a text (nullptr: none here); numbers and tenths take their fact's.
+    int default_index = NO_DEFAULT_INDEX;
+    const char* default_text = nullptr;
 };
 
 // Every secured item, in the order the load direction visits them within a

@@ -43,9 +43,10 @@ void Load_List(const Record& record, const Item_Row& row, const Page_Set& pages)
 std::int32_t Checked_Number(const Record& record, const Item_Row& row)
 {
     std::int32_t value = static_cast<std::int32_t>(record.Get(row.field, row.index));
-    const core::Stored_Range range = core::Stored(Fact_Of(row));
+    const core::Item_Fact& fact = Fact_Of(row);
+    const core::Stored_Range range = core::Stored(fact);
     return core::Report_Number_Change(value, Label_Of(row), range.Minimum, range.Maximum,
-                                      range.Default, 0);
+                                      range.Default, core::Report_Radix(fact));
 }
 
 // The entries carry the values the record stores (the save direction stores
@@ -63,15 +64,24 @@ void Load_Priority(const Record& record, const Item_Row& row, const Page_Set& pa
 }
 
 // Used slots in slot order; the list is emptied first, so a conversion of an
-// open ORT lists every stored mask exactly once.
+// open ORT lists every stored mask exactly once. A line has no character for
+// an SRU code above 35, so it could not carry one back into the record: such
+// a code loads as the default, with a report line.
 void Load_Failure_Masks(const Record& record, const Item_Row& row, const Page_Set& pages)
 {
     QListWidget* list = Control_Of<QListWidget>(row, pages);
     list->clear();
+    const core::Item_Fact& sru_fact = core::Fact(core::Item_Fact_Id::SRU_Code);
+    const core::Stored_Range sru_range = core::Stored(sru_fact);
+    const QString sru_label = Label_Of(row) + QStringLiteral("-SRU Code");
     for (int slot = 0; slot < FAILURE_MASK_SLOTS; ++slot) {
-        const auto word = static_cast<std::uint32_t>(record.Get(Item38, slot));
-        if (core::Failure_Mask_Type(word) != 0)
-            list->addItem(core::Failure_Entry_To_Text(word));
+        auto word = static_cast<std::uint32_t>(record.Get(Item38, slot));
+        if (core::Failure_Mask_Type(word) == 0)
+            continue;
+        std::int32_t sru = core::Failure_Mask_SRU(word);
+        core::Report_Number_Change(sru, sru_label, sru_range.Minimum, sru_range.Maximum, sru_range.Default,
+                                   core::Report_Radix(sru_fact));
+        list->addItem(core::Failure_Entry_To_Text(core::With_Failure_Mask_SRU(word, sru)));
     }
 }
 

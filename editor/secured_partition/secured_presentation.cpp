@@ -2,6 +2,7 @@
 // which controls are shown, the fixed values of airframer ORTs and which
 // controls may be edited.
 #include "editor/secured_partition/secured_controls.h"
+#include "editor/secured_partition/secured_items.h"
 #include "editor/secured_partition/secured_mod.h"
 
 #include "editor/core/item_facts.h"
@@ -22,72 +23,10 @@ namespace Secured_Mod {
 namespace {
 
 using Getter = QWidget* (*)(const Page_Set&);
+using Id = core::Item_Fact_Id;
 
 #define PAGE(page, name) [](const Page_Set& p) -> QWidget* { return p.page().name; }
 #define MAIN(name) [](const Page_Set& p) -> QWidget* { return p.Main.name; }
-
-// A list index (index >= 0), a text, or the default of a number item.
-struct Default_Row {
-    Getter control;
-    int index;
-    const char* text;
-    const core::Item_Fact* fact = nullptr;
-};
-
-constexpr int TEXT = -1;
-
-using Id = core::Item_Fact_Id;
-constexpr const core::Item_Fact* Fact_Row(Id id)
-{
-    return &core::Fact(id);
-}
-
-const Default_Row DEFAULTS[] = {
-    {PAGE(General, Control_01), 0, nullptr},
-    // Item 27 comes from the chosen configuration (below).
-    {PAGE(General, Control_30), TEXT, nullptr, Fact_Row(Id::Item_30)},
-    {PAGE(General, Control_47a), TEXT, nullptr, Fact_Row(Id::Item_47a)},
-    {PAGE(General, Control_47b), TEXT, nullptr, Fact_Row(Id::Item_47b)},
-    {PAGE(General, Control_51a), TEXT, "<SAT"},
-    {PAGE(General, Control_51b), TEXT, "<SAT-2"},
-    {PAGE(General, Control_52), 0, nullptr},
-    {PAGE(General, Control_54), 0, nullptr},
-    {PAGE(General, Control_60), 0, nullptr},
-    {PAGE(Cockpit_Voice, Control_06a1), 0, nullptr},
-    {PAGE(Cockpit_Voice, Control_06a2), 0, nullptr},
-    {PAGE(Cockpit_Voice, Control_06b1), 0, nullptr},
-    {PAGE(Cockpit_Voice, Control_06b2), 0, nullptr},
-    {PAGE(Cockpit_Voice, Control_31), 0, nullptr},
-    {PAGE(Cockpit_Voice, Control_32), 0, nullptr},
-    {PAGE(Cockpit_Voice, Control_42), 0, nullptr},
-    {PAGE(Cockpit_Voice, Control_43), 0, nullptr},
-    {PAGE(Dual, Control_48), 0, nullptr},
-    {PAGE(Dual, Control_50), 0, nullptr},
-    {PAGE(Dual, Control_56), 0, nullptr},
-    {PAGE(General, Control_18), 2, nullptr},
-    {PAGE(Cockpit_Voice, Control_46a), TEXT, nullptr, Fact_Row(Id::Item_46a)},
-    {PAGE(Cockpit_Voice, Control_46b), TEXT, nullptr, Fact_Row(Id::Item_46b)},
-    {PAGE(Cockpit_Voice, Control_46c), TEXT, nullptr, Fact_Row(Id::Item_46c)},
-    {PAGE(Cabin, Control_59), TEXT, nullptr, Fact_Row(Id::Item_59)},
-    // Item 59's hidden companion value follows in code.
-    {PAGE(Cabin, Control_23a), 1, nullptr},
-    {PAGE(Cabin, Control_23b), 1, nullptr},
-    {PAGE(Power, Control_22a), TEXT, nullptr, Fact_Row(Id::Item_22a)},
-    {PAGE(Power, Control_22b), TEXT, nullptr, Fact_Row(Id::Item_22b)},
-    {PAGE(Power, Control_39), TEXT, nullptr, Fact_Row(Id::Item_39)},
-    {PAGE(Power, Control_44), 1, nullptr},
-    {PAGE(Power, Control_57a), TEXT, nullptr, Fact_Row(Id::Item_57a)},
-    {PAGE(Power, Control_57b), TEXT, nullptr, Fact_Row(Id::Item_57b)},
-    {PAGE(Power, Control_28a1), TEXT, nullptr, Fact_Row(Id::Item_28a)},
-    {PAGE(Power, Control_28a2), TEXT, nullptr, Fact_Row(Id::Item_28a)},
-    {PAGE(Power, Control_28b1), TEXT, nullptr, Fact_Row(Id::Item_28b)},
-    {PAGE(Power, Control_28b2), TEXT, nullptr, Fact_Row(Id::Item_28b)},
-    {PAGE(Power, Control_29a1), TEXT, nullptr, Fact_Row(Id::Item_29a)},
-    {PAGE(Power, Control_29a2), TEXT, nullptr, Fact_Row(Id::Item_29a)},
-    {PAGE(Power, Control_29b1), TEXT, nullptr, Fact_Row(Id::Item_29b)},
-    {PAGE(Power, Control_29b2), TEXT, nullptr, Fact_Row(Id::Item_29b)},
-    {MAIN(Control_53), TEXT, "------------------------"},
-};
 
 // Shown exactly when Feature_Level is 0.
 const Getter LEVEL_0_SHOWN[] = {
@@ -182,14 +121,28 @@ T* As(Getter getter, const Page_Set& pages)
     return Require(control, "secured control of another kind");
 }
 
-void Set_Default(const Default_Row& row, const Page_Set& pages)
+// The row's factory default into its control; rows without one here are
+// left to the code of the defaults step.
+void Set_Default(const Item_Row& row, const Page_Set& pages)
 {
-    if (row.fact)
-        As<QLineEdit>(row.control, pages)->setText(core::Default_Text(*row.fact));
-    else if (row.index == TEXT)
-        As<QLineEdit>(row.control, pages)->setText(QString::fromLatin1(row.text));
-    else
-        As<QComboBox>(row.control, pages)->setCurrentIndex(row.index);
+    switch (row.kind) {
+    case Kind::List:
+    case Kind::Priority:
+        if (row.default_index != NO_DEFAULT_INDEX)
+            Control_Of<QComboBox>(row, pages)->setCurrentIndex(row.default_index);
+        break;
+    case Kind::Number:
+    case Kind::Tenths:
+        Control_Of<QLineEdit>(row, pages)->setText(core::Default_Text(Fact_Of(row)));
+        break;
+    case Kind::Text:
+        if (row.default_text)
+            Control_Of<QLineEdit>(row, pages)->setText(QString::fromLatin1(row.default_text));
+        break;
+    case Kind::Failure_Masks:
+    case Kind::Transit:
+        break;
+    }
 }
 
 bool Secured_Absent()
@@ -210,7 +163,7 @@ void Prepare(Page_Set& pages)
 void Set_Secured_Default_Values(Page_Set& pages)
 {
     const core::Type_Choice& chosen = core::Chosen_Type();
-    for (const Default_Row& row : DEFAULTS)
+    for (const Item_Row& row : Items())
         Set_Default(row, pages);
     Require(pages.General().Control_27a, "Control_27a")->setCurrentIndex(chosen.RFU_Default_Index);
     Require(pages.General().Control_27b, "Control_27b")->setCurrentIndex(chosen.RFU_Default_Index);

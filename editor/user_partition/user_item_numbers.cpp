@@ -33,17 +33,6 @@ std::int32_t Report_Value(std::int64_t stored)
     return static_cast<std::int32_t>(stored < lowest ? lowest : stored > highest ? highest : stored);
 }
 
-// How the report prints the numbers of a row: 1 octal, 2 hexadecimal, 0
-// decimal.
-int Report_Radix(const core::Item_Fact& fact)
-{
-    switch (fact.Radix) {
-    case 8: return 1;
-    case 16: return 2;
-    default: return 0;
-    }
-}
-
 void Load_Tenths(QLineEdit* field, std::int64_t tenths, const QString& label, const core::Item_Fact& fact)
 {
     field->setText(core::Value_Text(fact, Checked_Number(tenths, label, fact) * fact.Step));
@@ -61,7 +50,7 @@ std::int32_t Checked_Number(std::int64_t stored, const QString& label, const cor
     std::int32_t value = Report_Value(stored);
     const core::Stored_Range range = core::Stored(fact);
     return core::Report_Number_Change(value, label, range.Minimum, range.Maximum, range.Default,
-                                      Report_Radix(fact));
+                                      core::Report_Radix(fact));
 }
 
 std::int32_t Load_Number(QLineEdit* field, std::int64_t stored, const QString& label,

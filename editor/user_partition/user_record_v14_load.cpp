@@ -3,19 +3,19 @@
 
 #include "editor/core/conversion_report.h"
 #include "editor/core/ort_types.h"
-#include "editor/core/text_helpers.h"
 #include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/psid_row.h"
-#include "editor/pages_hsd/hsd_defaults.h"
-#include "editor/pages_tables/ges_line.h"
+#include "editor/pages_tables/cockpit_number_line.h"
 #include "editor/pages_tables/sat_row.h"
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v14.h"
 #include "editor/user_partition/user_record_v14_layout.h"
 #include "editor/user_partition/user_v14_controls.h"
 #include "editor/user_partition/user_v14_convert.h"
+#include "editor/user_partition/user_v8_lists.h"
+#include "editor/user_partition/user_v8_load_steps.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -76,8 +76,7 @@ private:
     void Item_45();
     void HSD_Values();
     void Addresses();
-    void LES(QListWidget* list, int sat, int les, int pref, int count, int entries,
-             const char* label);
+    void LES(QListWidget* list, const LES_Fields& fields);
     void Per_SDU();
     void Item_92();
     void GES();
@@ -93,6 +92,9 @@ private:
     Record& rec_;
     int airframer_;
     int loaded_revision_;
+    // The satellite IDs as stored, one for each line of the satellite list:
+    // a service entry names its satellite by the stored ID.
+    QList<std::int64_t> stored_sat_ids_;
 };
 
 bool V14_Loader::Holds(V14_When when) const
@@ -222,19 +224,12 @@ void V14_Loader::Addresses()
     }
 }
 
-void V14_Loader::LES(QListWidget* list, int sat, int les, int pref, int count_field, int entries,
-                     const char* label)
+// The checked count goes back into the record.
+void V14_Loader::LES(QListWidget* list, const LES_Fields& fields)
 {
-    list->clear();
-    std::int32_t count = static_cast<std::int32_t>(rec_.Get(count_field));
-    core::Report_Number_Change(count, QString::fromLatin1(label), 0, entries, 0, 0);
-    rec_.Set(count_field, count);
-    for (int i = 0; i < count; ++i) {
-        const LES_Element element = Make_LES_Element(
-            static_cast<std::uint8_t>(rec_.Get(sat, i)), static_cast<std::int16_t>(rec_.Get(les, i)),
-            static_cast<std::uint8_t>(rec_.Get(pref, i)));
-        list->addItem(Format_LES_Entry(element));
-    }
+    const QStringList lines = Read_LES_Lines(rec_, fields);
+    rec_.Set(fields.Count, lines.size());
+    Replace_Lines(list, lines);
 }
 
 void V14_Loader::Per_SDU()
@@ -265,44 +260,43 @@ void V14_Loader::GES()
     QListWidget* list = pages_.Sat_GES().Control_02;
     list->clear();
     const int count = Checked_Count(rec_, V14_GES_COUNT, V14_GES_ENTRIES);
-    for (int i = 0; i < count; ++i) {
-        Value_Text(V14_GES_NAME, i, QStringLiteral("ii - GES Name"), 17);
-        list->addItem(ges::GES_Line(
-            core::Pad_Zeros(core::To_Octal(static_cast<std::int32_t>(rec_.Get(V14_GES_SAT_ID, i))), 2),
-            core::Pad_Zeros(core::To_Octal(static_cast<std::int32_t>(rec_.Get(V14_GES_ID, i))), 3),
-            QString::number(rec_.Get(V14_GES_PREF, i)), rec_.Get_Text(V14_GES_NAME, i)));
-    }
+    const GES_Fields fields{V14_GES_SAT_ID, V14_GES_ID, V14_GES_PREF, V14_GES_NAME};
+    for (int i = 0; i < count; ++i)
+        list->addItem(Read_GES_Line(rec_, fields, i));
 }
 
 void V14_Loader::Satellites()
 {
     QListWidget* list = pages_.Sat_GES().Control_03;
     list->clear();
+    stored_sat_ids_.clear();
     const int count = Checked_Count(rec_, V14_SAT_COUNT, V14_SAT_ENTRIES);
     modSat_Table_Dialog::Sat_Row& row = modSat_Table_Dialog::Edit_Sat_Row();
     for (int i = 0; i < count; ++i) {
-        const QString name = Value_Text(V14_SAT_NAME, i, QStringLiteral("iii - Sat Name"), 15);
-        row.Sat_ID = static_cast<std::int16_t>(rec_.Get(V14_SAT_ID, i));
-        row.Name = name;
+        const std::int64_t stored_id = rec_.Get(V14_SAT_ID, i);
+        row.Sat_ID = static_cast<std::int16_t>(Checked_Sat_ID(stored_id, "iii"));
+        row.Name = Value_Text(V14_SAT_NAME, i, QStringLiteral("iii - Sat Name"), 15);
         row.Pref = static_cast<std::int16_t>(rec_.Get(V14_SAT_PREF_VALUE, i));
         row.Services = 0;
         row.Longitude = 0.0F;
         list->addItem(modSat_Table_Dialog::Get_Sat_Row());
+        stored_sat_ids_.append(stored_id);
     }
 }
 
-// Each service entry completes the line of its satellite; an entry whose
-// satellite has no line is passed over.
+// Each service entry completes the line of its satellite, the first whose
+// stored ID it names (so a satellite whose ID loaded as 0 keeps its
+// services); an entry whose satellite has no line is passed over.
 void V14_Loader::Satellite_Details()
 {
     QListWidget* list = pages_.Sat_GES().Control_03;
     const int count = Checked_Count(rec_, V14_SERVICE_COUNT, V14_SAT_ENTRIES);
     modSat_Table_Dialog::Sat_Row& row = modSat_Table_Dialog::Edit_Sat_Row();
     for (int k = 0; k < count; ++k) {
-        const auto sat = static_cast<std::int16_t>(rec_.Get(V14_SERVICE_SAT_ID, k));
-        for (int i = 0; i < list->count(); ++i) {
+        const std::int64_t sat = rec_.Get(V14_SERVICE_SAT_ID, k);
+        for (int i = 0; i < list->count() && i < stored_sat_ids_.size(); ++i) {
             modSat_Table_Dialog::Set_Sat_Row(list->item(i)->text());
-            if (row.Sat_ID != sat)
+            if (stored_sat_ids_[i] != sat)
                 continue;
             row.Services = static_cast<std::int16_t>(rec_.Get(V14_SERVICE_MASK, k));
             row.Longitude = static_cast<float>(
@@ -368,10 +362,10 @@ void V14_Loader::Directory()
                 Value_Text(V14_DIR_NAME, entry, QStringLiteral("v - Phone Name, ") + suffix, 17);
             const QString number =
                 Value_Text(V14_DIR_NUMBER, entry, QStringLiteral("v - Phone Number, ") + suffix, 12);
-            list->addItem(core::Pad_Right_Spaces(name, 18) + core::Pad_Right_Spaces(number, 22)
-                          + QString::number(rec_.Get(V14_DIR_PRIORITY, entry)) + QStringLiteral("    ")
-                          + (rec_.Get(V14_DIR_PROTECTED, entry) != 0 ? QStringLiteral("Yes")
-                                                                     : QStringLiteral("No ")));
+            list->addItem(tables::Cockpit_Number_Line(name, number,
+                                                      static_cast<int>(rec_.Get(V14_DIR_PRIORITY, entry)),
+                                                      rec_.Get(V14_DIR_PROTECTED, entry) != 0,
+                                                      tables::Cockpit_Line_Width::Full));
         }
     }
     page.Control_05_Tab->setCurrentIndex(0);
@@ -448,10 +442,10 @@ void V14_Loader::Run()
     for (int i = 0; i < 4; ++i)
         At(sbb.Control_77b, i)->setText(QString::number(rec_.Get(V14_ITEM_77B, i)));
 
-    LES(pages_.HSD_S64().Control_67, V14_MPDS_SAT_ID, V14_MPDS_LES_ID, V14_MPDS_PREF,
-        V14_MPDS_COUNT, V14_MPDS_ENTRIES, "lxvii-Size");
-    LES(pages_.HSD_S64().Control_66, V14_MISDN_SAT_ID, V14_MISDN_LES_ID, V14_MISDN_PREF,
-        V14_MISDN_COUNT, V14_MISDN_ENTRIES, "lxvi-Size");
+    LES(pages_.HSD_S64().Control_67,
+        {V14_MPDS_SAT_ID, V14_MPDS_LES_ID, V14_MPDS_PREF, V14_MPDS_COUNT, V14_MPDS_ENTRIES, "lxvii"});
+    LES(pages_.HSD_S64().Control_66,
+        {V14_MISDN_SAT_ID, V14_MISDN_LES_ID, V14_MISDN_PREF, V14_MISDN_COUNT, V14_MISDN_ENTRIES, "lxvi"});
     Texts(V14_Step::Item_80);
     Per_SDU();
     Indexes(V14_Step::Items_84_88);

@@ -2,7 +2,7 @@
 
 #include "editor/core/conversion_report.h"
 #include "editor/core/text_helpers.h"
-#include "editor/user_partition/user_item_numbers.h"
+#include "editor/pages_tables/cockpit_number_line.h"
 #include "editor/user_partition/user_record_v11.h"
 #include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_v11_short_head.h"
@@ -67,9 +67,8 @@ QStringList Read_Short_Directory(core::Record& record, int category, const QStri
         priority = core::Report_Number_Change(priority, QStringLiteral("v - Priority, ") + where, 0,
                                               MAX_PRIORITY, FILL_PRIORITY, RADIX_DECIMAL);
         const bool is_protected = record.Get(V8_Dir_Protected, element) != 0;
-        lines.append(core::Pad_Right_Spaces(shown_name, 18) + core::Pad_Right_Spaces(shown_number, 22)
-                     + QString::number(priority) + QStringLiteral("    ")
-                     + (is_protected ? QStringLiteral("Yes") : QStringLiteral("No ")));
+        lines.append(tables::Cockpit_Number_Line(shown_name, shown_number, priority, is_protected,
+                                                 tables::Cockpit_Line_Width::Full));
     }
     return lines;
 }
@@ -154,9 +153,7 @@ QStringList Read_Sat_Lines_V5(core::Record& record)
                                        RADIX_DECIMAL);
     QStringList lines;
     for (int i = 0; i < count; ++i) {
-        std::int32_t sat = Stored(record, V8_Sat_Id, i);
-        sat = Checked_Number(sat, QStringLiteral("iii-SAT ID"),
-                             core::Fact(core::Item_Fact_Id::Sat_ID_Column));
+        const std::int32_t sat = Checked_Sat_ID(record.Get(V8_Sat_Id, i), "iii");
         QString name = record.Get_Text(V8_Sat_Name, i);
         const QString cleaned =
             core::Report_Value_Change(name, QStringLiteral("iii - Sat Name"), SET_SAT_NAME);

@@ -4,6 +4,8 @@
 #include "editor/core/text_helpers.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages_hsd/hsd_defaults.h"
+#include "editor/pages_tables/cockpit_number_line.h"
+#include "editor/pages_tables/ges_line.h"
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_v8_fields.h"
@@ -58,6 +60,11 @@ QString Label(const char* head, const char* tail)
 }
 
 } // namespace
+
+GES_Fields GES_Fields_V8()
+{
+    return {V8_GES_Sat, V8_GES_Id, V8_GES_Pref, V8_GES_Name};
+}
 
 LES_Fields MPDS_Fields_V8()
 {
@@ -248,27 +255,32 @@ int Item_14_Index(std::int32_t stored)
 
 // --- load direction ---------------------------------------------------------
 
+std::int32_t Checked_Sat_ID(std::int64_t stored, const char* head)
+{
+    return Checked_Number(stored, Label(head, "-SAT ID"), core::Fact(Id::Sat_ID_Column));
+}
+
+QString Read_GES_Line(core::Record& record, const GES_Fields& fields, int i)
+{
+    const std::int32_t sat = Checked_Sat_ID(record.Get(fields.Sat, i), "ii");
+    std::int32_t pref = static_cast<std::int32_t>(record.Get(fields.Pref, i));
+    pref = Checked(pref, QStringLiteral("ii-Preference"), 0, MAX_DIGIT, FILL_GES_PREF, RADIX_DECIMAL);
+    QString name = record.Get_Text(fields.Name, i);
+    // The cleaned text (characters outside the set replaced) is what the
+    // list line shows and what the record keeps.
+    name = core::Report_Value_Change(name, QStringLiteral("ii - GES Name"), 17);
+    Store_Padded(record, fields.Name, name, i);
+    return ges::GES_Line(Octal(sat, 2), Octal(record.Get(fields.Id, i), 3), QString::number(pref),
+                         core::Pad_Right_Spaces(name, GES_NAME_WIDTH));
+}
+
 QStringList Read_GES_Lines(core::Record& record)
 {
     std::int32_t count = static_cast<std::int32_t>(record.Get(V8_GES_Count));
     count = Checked(count, QStringLiteral("ii-Size"), 0, V8_GES_ENTRIES, 0, RADIX_DECIMAL);
     QStringList lines;
-    for (int i = 0; i < count; ++i) {
-        std::int32_t sat = static_cast<std::int32_t>(record.Get(V8_GES_Sat, i));
-        sat = Checked_Number(sat, QStringLiteral("ii-SAT ID"), core::Fact(Id::Sat_ID_Column));
-        std::int32_t pref = static_cast<std::int32_t>(record.Get(V8_GES_Pref, i));
-        pref = Checked(pref, QStringLiteral("ii-Preference"), 0, MAX_DIGIT, FILL_GES_PREF,
-                       RADIX_DECIMAL);
-        QString name = record.Get_Text(V8_GES_Name, i);
-        // The cleaned text (characters outside the set replaced) is what the
-        // list line shows and what the record keeps.
-        name = core::Report_Value_Change(name, QStringLiteral("ii - GES Name"), 17);
-        Store_Padded(record, V8_GES_Name, name, i);
-        const QString blanks = QStringLiteral("   ");
-        lines.append(Octal(sat, 2) + blanks + Octal(record.Get(V8_GES_Id, i), 3) + blanks
-                     + QString::number(pref) + blanks
-                     + core::Pad_Right_Spaces(name, GES_NAME_WIDTH));
-    }
+    for (int i = 0; i < count; ++i)
+        lines.append(Read_GES_Line(record, GES_Fields_V8(), i));
     return lines;
 }
 
@@ -278,8 +290,7 @@ QStringList Read_Sat_Lines(const core::Record& record)
     count = Checked(count, QStringLiteral("iii-Size"), 0, V8_SAT_ENTRIES, 0, RADIX_DECIMAL);
     QStringList lines;
     for (int i = 0; i < count; ++i) {
-        std::int32_t sat = static_cast<std::int32_t>(record.Get(V8_Sat_Id, i));
-        sat = Checked_Number(sat, QStringLiteral("iii-SAT ID"), core::Fact(Id::Sat_ID_Column));
+        const std::int32_t sat = Checked_Sat_ID(record.Get(V8_Sat_Id, i), "iii");
         lines.append(Octal(sat, 2) + QStringLiteral("   ")
                      + core::Strip_At_Null(record.Get_Text(V8_Sat_Name, i)));
     }
@@ -306,9 +317,8 @@ QStringList Read_Directory_Lines(core::Record& record, int category, const QStri
         priority = Checked(priority, QStringLiteral("v - Priority, ") + where, 0, MAX_DIGIT,
                            FILL_PRIORITY, RADIX_DECIMAL);
         const bool is_protected = record.Get(V8_Dir_Protected, element) != 0;
-        lines.append(core::Pad_Right_Spaces(shown_name, 18) + core::Pad_Right_Spaces(shown_number, 22)
-                     + QString::number(priority) + QStringLiteral("    ")
-                     + (is_protected ? QStringLiteral("Yes") : QStringLiteral("No ")));
+        lines.append(tables::Cockpit_Number_Line(shown_name, shown_number, priority, is_protected,
+                                                 tables::Cockpit_Line_Width::Full));
     }
     return lines;
 }
@@ -319,8 +329,7 @@ QStringList Read_LES_Lines(const core::Record& record, const LES_Fields& fields)
     count = Checked(count, Label(fields.Item, "-Size"), 0, fields.Size, 0, RADIX_DECIMAL);
     QStringList lines;
     for (int i = 0; i < count; ++i) {
-        std::int32_t sat = static_cast<std::int32_t>(record.Get(fields.Sat, i));
-        sat = Checked_Number(sat, Label(fields.Item, "-SAT ID"), core::Fact(Id::Sat_ID_Column));
+        const std::int32_t sat = Checked_Sat_ID(record.Get(fields.Sat, i), fields.Item);
         std::int32_t les = static_cast<std::int32_t>(record.Get(fields.LES, i));
         les = Checked_Number(les, Label(fields.Item, "-LES ID"), core::Fact(Id::LES_ID));
         std::int32_t pref = static_cast<std::int32_t>(record.Get(fields.Pref, i));

@@ -17,6 +17,15 @@
 
 namespace User_Mod {
 
+// Field ids of the GES table (item 2) within a record layout.
+struct GES_Fields {
+    int Sat;
+    int Id;
+    int Pref;
+    int Name;
+};
+GES_Fields GES_Fields_V8();
+
 // Field ids of one LES table (items 66 and 67) within a record layout.
 struct LES_Fields {
     int Sat;
@@ -54,14 +63,25 @@ int Item_14_Index(std::int32_t stored);
 
 // --- load direction -------------------------------------------------------------
 
-// GES lines of the stored elements; each name is cleaned through the report
-// and stored back blank-padded.
+// A Sat ID column of a list line (items 2, 3, 66 and 67): its two octal
+// digits hold 0 to 63, so any other stored ID loads as 0 with a "***" line
+// labelled with the item's head and "-SAT ID" ("iii-SAT ID").
+std::int32_t Checked_Sat_ID(std::int64_t stored, const char* head);
+
+// The GES line of stored element i: the Sat ID and the one-digit
+// preference checked, the name cleaned through the report and stored back
+// blank-padded.
+QString Read_GES_Line(core::Record& record, const GES_Fields& fields, int i);
+// GES lines of the stored elements, the stored count checked first.
 QStringList Read_GES_Lines(core::Record& record);
 QStringList Read_Sat_Lines(const core::Record& record);
 // The Cockpit_Number_Lines of a category's used entries (number not
 // beginning with "-"); caption names the category in the report labels.
 // Names and numbers are cleaned and stored back blank-padded.
 QStringList Read_Directory_Lines(core::Record& record, int category, const QString& caption);
+// The LES lines of the stored elements, the stored count checked first
+// (the lines are as many as the checked count), and in each the Sat ID, the
+// LES ID and the one-digit preference.
 QStringList Read_LES_Lines(const core::Record& record, const LES_Fields& fields);
 // The checked count is stored back into the record.
 QStringList Read_PSID_Lines(core::Record& record);

@@ -12,7 +12,6 @@
 #include "editor/user_partition/user_v8_load_steps.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -23,7 +22,6 @@ namespace User_Mod {
 namespace {
 
 // Character sets of the loaded texts.
-constexpr int SET_DESCRIPTION = 1;
 constexpr int SET_ITEM_34 = 0;
 constexpr int SET_DIGITS = 4;
 constexpr int SET_CABIN_NUMBER = 7;
@@ -139,14 +137,7 @@ void Update_GUI_V8(Page_Set& pages)
 
     Load_Directory(pages.Cockpit_Numbers(), record, airframer_level, Read_Directory_Lines);
 
-    if (pages.Main.Control_33) {
-        QString description = record.Get_Text(V8_Description);
-        core::Report_Text_Change(pages.Main.Control_33, description, QStringLiteral("xxxiii"),
-                                 SET_DESCRIPTION);
-        Store_Padded(record, V8_Description, description);
-    }
-    if (pages.Main.Label_User_Modified)
-        pages.Main.Label_User_Modified->setVisible(record.Get(V8_Modified) != 0);
+    Load_Description_And_Flag(pages, record);
 }
 
 } // namespace User_Mod

@@ -5,6 +5,10 @@
 
 #include "editor/document/change_check.h"
 #include "editor/document/ort_loader_errors.h"
+#include "editor/pages_tables/sat_row.h"
+#include "editor/user_partition/user_record_v14.h"
+
+#include <QListWidget>
 
 using namespace loader_test;
 using platform::MsgAnswer;
@@ -270,6 +274,83 @@ TEST_F(Loader, TrailingBytesAreIgnored)
     EXPECT_EQ(window.crc, core::Calc_CRC16(Ort_Writer::Records_Data(14)));
     EXPECT_EQ(core::Versions().User_Loaded.Record_Revision,
               static_cast<std::uint8_t>(file[44 + 21365]));
+}
+
+// A generation-14 file whose GES, satellite and LES columns hold values their
+// list lines cannot: each loads as its default with a "***" line, as in the
+// older generations, and the converted record keeps what the lists show.
+TEST_F(Loader, GenerationFourteenListColumnsOutOfRangeLoadAsTheirDefaults)
+{
+    const QByteArray written = Make_Written_File(Target_Of(14), QStringLiteral("u.cfg"));
+    constexpr int HEADER = 44;
+    QByteArray data = written.mid(HEADER, written.size() - HEADER - 2);
+    const auto put = [&data](int offset, int width, std::int64_t value) {
+        for (int i = width - 1; i >= 0; --i, value >>= 8)
+            data[offset + i] = static_cast<char>(value & 0xFF);
+    };
+    put(30 + 2, 1, 10);      // GES entry 0: preference 10
+    put(2338, 1, 64);        // satellite entry 0: ID 64 (octal 100)
+    put(2338 + 7, 1, 200);   // satellite entry 1: ID 200 (octal 310) ...
+    put(19470 + 2, 1, 200);
+    put(19525, 1, 200);      // ... which offers SBB at 10 degrees
+    put(19525 + 1, 1, 1);
+    put(19525 + 2, 2, 20);
+    put(19589, 4, 1);
+    put(18686 + 1, 2, 1000); // MPDS entry 0: LES ID 1000
+    Write_All(Path(QStringLiteral("bad.cfg")), Make_File(QStringLiteral("14"), data));
+    Reset_Program_State();
+    Set_Target(Target_Of(14));
+    boxes.Clear();
+
+    ASSERT_EQ(Open(Path(QStringLiteral("bad.cfg"))), Ort_Loader::Load_Result::Loaded);
+    EXPECT_EQ(boxes.Boxes().size(), 1); // the question only
+
+    QListWidget* ges = pages->Sat_GES().Control_02;
+    ASSERT_GE(ges->count(), 1);
+    EXPECT_EQ(ges->item(0)->text(), QStringLiteral("00   002   1   EIK-AW         "));
+    QListWidget* sats = pages->Sat_GES().Control_03;
+    ASSERT_GE(sats->count(), 2);
+    const modSat_Table_Dialog::Sat_Row first = modSat_Table_Dialog::Parse_Sat_Line(sats->item(0)->text());
+    const modSat_Table_Dialog::Sat_Row second = modSat_Table_Dialog::Parse_Sat_Line(sats->item(1)->text());
+    EXPECT_EQ(first.Sat_ID, 0);
+    EXPECT_EQ(first.Name, QStringLiteral("AOR-W"));
+    EXPECT_EQ(first.Services, 0);
+    EXPECT_EQ(second.Sat_ID, 0);
+    EXPECT_EQ(second.Name, QStringLiteral("AOR-E"));
+    EXPECT_EQ(second.Services, 1);
+    EXPECT_EQ(second.Longitude, 10.0F);
+    QListWidget* mpds = pages->HSD_S64().Control_67;
+    ASSERT_GE(mpds->count(), 1);
+    EXPECT_EQ(mpds->item(0)->text().mid(4, 3), QStringLiteral("  0"));
+    EXPECT_EQ(mpds->item(0)->text().size(), 10);
+
+    QString report = QString::fromLatin1(Read_All(core::Convert_Report_Path()));
+    const auto range_lines = [](const char* label, const char* was, const char* now) {
+        const QString prefix = QStringLiteral("Item ") + QLatin1String(label) + QStringLiteral(" - ");
+        return QStringLiteral("*** ") + prefix + QStringLiteral("Value out of range, was: ") +
+               QLatin1String(was) + QStringLiteral("\r\n") + QString(prefix.size() + 4, u' ') +
+               QStringLiteral("             Changed to: ") + QLatin1String(now) + QStringLiteral("\r\n");
+    };
+    const QStringList expected = {
+        range_lines("lxvii-LES ID", "1000", "0"),
+        range_lines("ii-Preference", "10", "1"),
+        range_lines("iii-SAT ID", "100(Octal)", "0(Octal)"),
+        range_lines("iii-SAT ID", "310(Octal)", "0(Octal)"),
+    };
+    for (const QString& lines : expected) {
+        EXPECT_TRUE(report.contains(lines)) << report.toStdString();
+        report.remove(report.indexOf(lines), lines.size());
+    }
+    EXPECT_FALSE(report.contains(QStringLiteral("*** Item"))) << report.toStdString();
+
+    // The converted record holds what the lists show.
+    const QByteArray saved = User_Mod::User_Record_V14().Bytes();
+    EXPECT_EQ(saved[30 + 2], 1);
+    EXPECT_EQ(saved[2338], 0);
+    EXPECT_EQ(saved[2338 + 7], 0);
+    EXPECT_EQ(saved.mid(19525, 4), QByteArray::fromHex("00010014"));
+    EXPECT_EQ(saved.mid(19589, 4), QByteArray::fromHex("00000001"));
+    EXPECT_EQ(saved.mid(18686 + 1, 2), QByteArray::fromHex("0000"));
 }
 
 TEST_F(Loader, UserFileIntoCompositeTargetShowsBoxB)

@@ -175,6 +175,49 @@ TEST_F(SecuredLoad, FailureMasksInSlotOrderWithoutGapsOrLeftovers)
     EXPECT_EQ(list->item(1)->text(), core::Failure_Entry_To_Text(core::Text_To_Failure_Entry(third)));
 }
 
+// SRU codes 36 to 255 have no character in a mask line, so the line could
+// not carry them back into the record: they load as SRU 0 and say so.
+TEST_F(SecuredLoad, FailureMaskSRUCodeWithoutACharacterLoadsAsZeroWithAReportLine)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("report.txt"));
+    Record(13).Set(Item38, 0x022ABC5E, 0); // Level 1 AB, SRU 0x2C, Fail 5E, Failure
+    Record(13).Set(Item38, 0x01202304, 1); // SRU 35 ("Z"), the highest with a character
+    Record(13).Set(Item38, 0x05F01F02, 2); // Level 1 01, SRU 0xFF, Fail 02, Indictment
+    Record(13).Set(Item44, 15);
+    Set_Current(13, 2);
+    {
+        core::Conversion_Report report(path);
+        Load(13);
+    }
+    QListWidget* list = P().Failure_Masks().Control_38;
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0)->text(), core::Format_Failure_Entry(QStringLiteral("AB"), QStringLiteral("0"),
+                                                                QStringLiteral("5E"), core::MASK_TYPE_FAILURE));
+    EXPECT_EQ(list->item(1)->text(), core::Format_Failure_Entry(QStringLiteral("02"), QStringLiteral("Z"),
+                                                                QStringLiteral("04"), core::MASK_TYPE_INDICTMENT));
+    EXPECT_EQ(list->item(2)->text(), core::Format_Failure_Entry(QStringLiteral("01"), QStringLiteral("0"),
+                                                                QStringLiteral("02"), core::MASK_TYPE_INDICTMENT));
+
+    const QString report = Report_Text(path);
+    const QString prefix = QStringLiteral("Item xxxviii-SRU Code - ");
+    const QString pad = QString(prefix.size() + 4, u' ');
+    const auto range_lines = [&](const char* was) {
+        return QStringLiteral("*** ") + prefix + QStringLiteral("Value out of range, was: ") +
+               QLatin1String(was) + QStringLiteral("\r\n") + pad +
+               QStringLiteral("             Changed to: 0(Hex)\r\n");
+    };
+    EXPECT_TRUE(report.contains(range_lines("2C(Hex)") + range_lines("FF(Hex)"))) << report.toStdString();
+    EXPECT_EQ(report.count(QStringLiteral("xxxviii")), 2);
+
+    // What the list shows is what is saved.
+    Secured_Mod::Update_Data(P());
+    EXPECT_EQ(Record(13).Get(Item38, 0), 0x020AB05E);
+    EXPECT_EQ(Record(13).Get(Item38, 1), 0x05202304);
+    EXPECT_EQ(Record(13).Get(Item38, 2), 0x01001002);
+}
+
 TEST_F(SecuredLoad, ModifiedFlagShowsTheLabel)
 {
     Set_Current(7, 1);
