@@ -350,8 +350,11 @@ void File_Commands::mnuSaveAsText_Click()
     }
     main_.Current_File = ort_file;
     main_.setWindowTitle(Caption_For(main_.Current_File));
-    if (main_.Current_File != old_file)
+    if (main_.Current_File != old_file) {
         main_.set_Last_Saved_CRC(0); // the ORT under its new name is not saved yet
+        // A file of that name may hold another ORT: no save replaces it unasked.
+        main_.Save_Needs_Name = true;
+    }
 }
 
 bool File_Commands::Close_ORT()

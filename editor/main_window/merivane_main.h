@@ -39,8 +39,9 @@ public:
     // The current file was chosen as an ASCII-hex file: a plain Save writes
     // it in that form again.
     bool Current_Is_Ascii_Hex = false;
-    // The current file was used only in part when it was opened: Save asks
-    // for a name instead of replacing it.
+    // The current file was used only in part when it was opened, or is a
+    // name that Save Text File As gave the ORT: Save asks for a name instead
+    // of replacing that file.
     bool Save_Needs_Name = false;
 
     // Start-up: fills the program tables, resets to the no-ORT state, moves
