@@ -79,7 +79,9 @@ public:
     // configuration; false when the dialog was cancelled.
     bool ChooseSoftwareConfigNumber();
 
-    // Sets the current file and loads it.
+    // Sets the current file and loads it. A load cancelled at the choice of
+    // its target leaves the current file, and an ORT that was open, as they
+    // were.
     void Open_File(const QString& fileName);
     // Loads Current_File; catches every error itself (one box, no ORT open).
     Ort_Loader::Load_Result Load_File();
