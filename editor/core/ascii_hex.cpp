@@ -66,18 +66,13 @@ std::optional<Ascii_Hex_Error> open_input(QFile& file)
     return std::nullopt;
 }
 
-// The error of a failed step of the output: a full disk; a folder, a
-// read-only file or a file that cannot be created; any other failed write.
+// The error of a failed step of the output, numbered as every file writer
+// numbers it.
 std::optional<Ascii_Hex_Error> output_error(const platform::File_Write_Result& result)
 {
     if (result.Ok())
         return std::nullopt;
-    if (result.Disk_Full())
-        return Disk_Full_Error();
-    if (result.Step == platform::File_Write_Step::Not_Writable ||
-        result.Step == platform::File_Write_Step::Open)
-        return Access_Error();
-    return Io_Error();
+    return File_Failure(Write_Failure_Number(result));
 }
 
 std::optional<Ascii_Hex_Error> write_all(platform::Atomic_File& file, const QByteArray& bytes)
@@ -158,7 +153,6 @@ bool convert_file(const QString& in_path, const QString& out_path, Converter con
 Ascii_Hex_Error Overflow_Error() { return {6, QStringLiteral("Overflow")}; }
 Ascii_Hex_Error File_Not_Found_Error() { return File_Failure(FILE_NOT_FOUND); }
 Ascii_Hex_Error Io_Error() { return File_Failure(DEVICE_IO_ERROR); }
-Ascii_Hex_Error Disk_Full_Error() { return File_Failure(DISK_FULL); }
 Ascii_Hex_Error Access_Error() { return File_Failure(PATH_FILE_ACCESS); }
 
 QByteArray Encode_Ascii_Hex(const QByteArray& binary)

@@ -26,7 +26,6 @@ struct Ascii_Hex_Error {
 Ascii_Hex_Error Overflow_Error();       // 6 "Overflow"
 Ascii_Hex_Error File_Not_Found_Error(); // 53 "File not found"
 Ascii_Hex_Error Io_Error();             // 57 "Device I/O error"
-Ascii_Hex_Error Disk_Full_Error();      // 61 "Disk full" (also a full quota or file-size limit)
 Ascii_Hex_Error Access_Error();         // 75 "Path/File access error"
 
 // The hex text of a whole binary image.

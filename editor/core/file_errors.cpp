@@ -1,5 +1,7 @@
 #include "editor/core/file_errors.h"
 
+#include "platform/atomic_file.h"
+
 namespace core {
 
 QString File_Error_Description(int number)
@@ -15,6 +17,21 @@ QString File_Error_Description(int number)
     case PATH_NOT_FOUND: return QStringLiteral("Path not found");
     default: return QStringLiteral("Application-defined or object-defined error");
     }
+}
+
+File_Code Write_Failure_Number(const platform::File_Write_Result& result)
+{
+    using platform::File_Write_Step;
+    if (result.Disk_Full())
+        return DISK_FULL;
+    // A read-only file, folder or disk: access denied, whichever step found it.
+    if (result.Permission_Refused())
+        return PERMISSION_DENIED;
+    if (result.Step == File_Write_Step::Not_Writable)
+        return PATH_FILE_ACCESS;
+    if (result.Step == File_Write_Step::Open)
+        return result.Folder_Missing() ? PATH_NOT_FOUND : PATH_FILE_ACCESS;
+    return DEVICE_IO_ERROR;
 }
 
 } // namespace core

@@ -4,6 +4,10 @@
 
 #include <QString>
 
+namespace platform {
+struct File_Write_Result;
+}
+
 namespace core {
 
 enum File_Code : int {
@@ -19,5 +23,12 @@ enum File_Code : int {
 
 // The description of a file error number ("File not found").
 QString File_Error_Description(int number);
+
+// The number of a failed file replacement: 61 a full disk, quota or
+// file-size limit; 70 refused permission (a read-only file, folder or disk);
+// 75 a folder as the target; 76 a fresh file that cannot be created because
+// its folder does not exist, 75 one that cannot be created otherwise; 57 any
+// other failed write.
+File_Code Write_Failure_Number(const platform::File_Write_Result& result);
 
 } // namespace core

@@ -192,6 +192,7 @@ Load_Result Load_File(const QString& path, Page_Set& pages, Load_Window& window)
             QStringLiteral("Correct SW Config Number?"));
         if (answer == platform::MsgAnswer::No && !window.Choose_Configuration())
             return cancel();
+        window.Close_Open_ORT();
 
         const Limited_Box limited = Route_Type(file.Type, core::Versions().Partition_Config);
         Show_Limited_Box(limited);

@@ -75,6 +75,10 @@ public:
     // Lets the user choose the target configuration; false when cancelled.
     virtual bool Choose_Configuration() = 0;
     virtual QString Software_Config_Text() const = 0;
+    // The target is confirmed and the file is about to replace the ORT that
+    // is open: the window closes it now. A load cancelled before this point
+    // leaves that ORT open as it was.
+    virtual void Close_Open_ORT() = 0;
     // After the conversion: the ORT-open state, then the version label with
     // the file's tool version and the file label. `limited` tells that only
     // part of the file was used (a "Limited Data Loading" box was shown).
@@ -89,6 +93,7 @@ enum class Load_Result {
     Refused,   // one box shown, no ORT open
     Cancelled, // the configuration choice was cancelled: caption and
                // baseline are as before, nothing was read into the records
+               // and the ORT that was open is still open
 };
 
 // Loads `path` as the current file. Catches every error itself.

@@ -1,6 +1,5 @@
 #include "editor/document/ort_loader_errors.h"
 
-#include "platform/atomic_file.h"
 #include "platform/message_service.h"
 
 #include <QFileDevice>
@@ -36,17 +35,7 @@ File_Error Device_Error(const QFileDevice& file, int otherwise)
 
 File_Error Write_Error(const platform::File_Write_Result& result)
 {
-    using platform::File_Write_Step;
-    if (result.Disk_Full())
-        return File_Error(DISK_FULL);
-    // A read-only file, folder or disk: access denied, whichever step found it.
-    if (result.Permission_Refused())
-        return File_Error(PERMISSION_DENIED);
-    if (result.Step == File_Write_Step::Not_Writable)
-        return File_Error(PATH_FILE_ACCESS);
-    if (result.Step == File_Write_Step::Open)
-        return File_Error(result.Folder_Missing() ? PATH_NOT_FOUND : PATH_FILE_ACCESS);
-    return File_Error(DEVICE_IO_ERROR);
+    return File_Error(core::Write_Failure_Number(result));
 }
 
 QString Unknown_Error_Text(int number, const QString& description, const QString& procedure)

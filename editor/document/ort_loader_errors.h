@@ -64,10 +64,7 @@ public:
 // `otherwise`.
 File_Error Device_Error(const QFileDevice& file, int otherwise);
 
-// The failure of a file replacement: 61 a full disk, quota or file-size
-// limit; 70 refused permission (a read-only file, folder or disk); 76 a
-// folder that does not exist; 75 a folder as the target or a file that
-// cannot be created; 57 any other failed write.
+// The failure of a file replacement, numbered by core::Write_Failure_Number.
 File_Error Write_Error(const platform::File_Write_Result& result);
 
 // "Unknown Error in " + procedure + ": #" + number + ", " + description.

@@ -66,8 +66,14 @@ void Disk_Folder_Chooser::Browse_Click()
         Set_Path(chosen);
 }
 
-void Disk_Folder_Chooser::Directory_Edited()
+std::optional<QString> Disk_Folder_Chooser::Shown_Target()
 {
-    if (directory_->text() != path_)
-        Set_Path(directory_->text());
+    if (!Directory_Edited())
+        return std::nullopt;
+    return Target();
+}
+
+bool Disk_Folder_Chooser::Directory_Edited()
+{
+    return directory_->text() == path_ || Set_Path(directory_->text());
 }

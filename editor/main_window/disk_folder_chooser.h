@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -30,11 +31,17 @@ public:
     bool Set_Path(const QString& path);
     // The folder to write into, ending in "/".
     QString Target() const { return main_window::Target_Folder(Path()); }
+    // The folder the field shows, ending in "/": a typed path that has not
+    // been taken yet (OK activated while the field keeps the focus) is taken
+    // first. None, with the box, when it is no folder.
+    std::optional<QString> Shown_Target();
 
     void Browse_Click();
 
 private:
-    void Directory_Edited();
+    // Takes the typed path when it differs from the folder; false when it is
+    // no folder.
+    bool Directory_Edited();
 
     QString caption_;
     QString path_;

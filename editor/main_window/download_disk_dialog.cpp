@@ -28,11 +28,14 @@ Create_Download_Disk_Dialog::Create_Download_Disk_Dialog(main_window::Disk_Hooks
 
 void Create_Download_Disk_Dialog::OKButton_Click()
 {
+    const std::optional<QString> folder = folder_->Shown_Target();
+    if (!folder)
+        return; // its box has been shown; the dialog stays open
     QString error;
     bool written = false;
     {
         const main_window::Wait_Cursor wait;
-        written = main_window::Write_Config_Ldr(folder_->Target(),
+        written = main_window::Write_Config_Ldr(*folder,
                                                 main_window::Config_Ldr_Variant::Download,
                                                 QString(), QString(), error);
         if (hooks_.Restore_App_Folder)

@@ -16,8 +16,9 @@ public:
 
     Disk_Folder_Chooser* Folder() const { return folder_; }
 
-    // OK: writes the file and closes; a file error shows a critical box and
-    // the dialog stays open.
+    // OK: writes the file into the folder the field shows and closes; a
+    // file error, or a typed path that is no folder, shows its box and the
+    // dialog stays open.
     void OKButton_Click();
     void CancelButton_Click();
 

@@ -172,31 +172,34 @@ void File_Commands::mnuNew_Click()
     }
 }
 
+QString File_Commands::Ask_File_To_Open(const QString& filter)
+{
+    const bool was_open = main_.Is_ORT_Loaded();
+    if (was_open && !Offer_To_Save())
+        return QString();
+    const QString name = platform::Get_Open_File_Name(QStringLiteral("Open"), filter,
+                                                      QFileInfo(main_.Current_File).absolutePath());
+    main_window::set_Working_Directory_AppPath();
+    const bool exists = !name.isEmpty() && QFileInfo(name).isFile();
+    if (!exists && was_open)
+        main_.Reset_Main_Window();
+    if (!name.isEmpty() && !exists)
+        platform::Critical(name, QStringLiteral("File Does Not Exist"));
+    return exists ? name : QString();
+}
+
 void File_Commands::mnuOpen_Click()
 {
     main_.ValidatePageControls();
-    if (!Close_Before_Opening())
-        return;
-    const QString name = platform::Get_Open_File_Name(QStringLiteral("Open"), ORT_FILTER,
-                                                      QFileInfo(main_.Current_File).absolutePath());
-    main_window::set_Working_Directory_AppPath();
-    if (name.isEmpty())
-        return;
-    if (!QFileInfo(name).isFile()) {
-        platform::Critical(name, QStringLiteral("File Does Not Exist"));
-        return;
-    }
-    main_.Open_File(name);
+    const QString name = Ask_File_To_Open(ORT_FILTER);
+    if (!name.isEmpty())
+        main_.Open_File(name);
 }
 
 void File_Commands::mnuOpenCmtAsciiHex_Click()
 {
     main_.ValidatePageControls();
-    if (!Close_Before_Opening())
-        return;
-    const QString name = platform::Get_Open_File_Name(QStringLiteral("Open"), HEX_FILTER,
-                                                      QFileInfo(main_.Current_File).absolutePath());
-    main_window::set_Working_Directory_AppPath();
+    const QString name = Ask_File_To_Open(HEX_FILTER);
     if (name.isEmpty())
         return;
     std::optional<QString> binary;
@@ -205,8 +208,11 @@ void File_Commands::mnuOpenCmtAsciiHex_Click()
         // A failed conversion has shown its box; nothing is loaded.
         binary = core::Ascii_To_Binary(name, name + QStringLiteral(".tmp"));
     }
-    if (!binary)
+    if (!binary) {
+        if (main_.Is_ORT_Loaded())
+            main_.Reset_Main_Window(); // no load follows
         return;
+    }
     const QString caption_before = main_.windowTitle();
     main_.setWindowTitle(Caption_For(name));
     // The binary file beside the hex file becomes the current file.
@@ -355,19 +361,28 @@ void File_Commands::mnuSaveAsText_Click()
     }
     main_.Current_File = ort_file;
     main_.setWindowTitle(Caption_For(main_.Current_File));
-    if (main_.Current_File != old_file)
+    if (main_.Current_File != old_file) {
         main_.set_Last_Saved_CRC(0); // the ORT under its new name is not saved yet
+        // A file of that name may hold another ORT: no save replaces it unasked.
+        main_.Save_Needs_Name = true;
+    }
 }
 
-bool File_Commands::Close_ORT()
+bool File_Commands::Offer_To_Save()
 {
     const platform::MsgAnswer answer =
         platform::Msg_Box(QStringLiteral("Save before closing?"), platform::MsgButtons::YesNoCancel,
                           platform::MsgIcon::None, QStringLiteral("File closing"));
     if (answer == platform::MsgAnswer::Cancel)
+        return false;
+    // Save As cancelled or the save failed: the ORT stays open.
+    return answer != platform::MsgAnswer::Yes || mnuSave_Click();
+}
+
+bool File_Commands::Close_ORT()
+{
+    if (!Offer_To_Save())
         return true;
-    if (answer == platform::MsgAnswer::Yes && !mnuSave_Click())
-        return true; // Save As cancelled or the save failed: the ORT stays open
     main_.Reset_Main_Window();
     return false;
 }

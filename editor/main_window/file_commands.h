@@ -40,9 +40,18 @@ public:
 
 private:
     void Wire_Menu();
+    // "Save before closing?" with the save after Yes; the ORT stays open.
+    // False when the user cancelled (or the save after Yes failed).
+    bool Offer_To_Save();
     // "Save before closing?": true when the user cancelled (or the save
     // after Yes failed); otherwise the window is in the no-ORT state.
     bool Close_ORT();
+    // The File menu's Open commands: "Save before closing?" when an ORT is
+    // open, then the file dialog. The ORT stays open until the load replaces
+    // it, so that a load cancelled at the choice of its target leaves it as
+    // it was; when no load follows it closes here. Empty when the user
+    // cancelled or no file is to be loaded.
+    QString Ask_File_To_Open(const QString& filter);
     // Writes the ORT as ASCII hex to hexPath (through hexPath + ".tmp").
     bool Save_Ascii_Hex(const QString& hexPath, const QString& command);
     // Shows the box of a failed command for the file `name`.

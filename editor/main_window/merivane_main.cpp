@@ -409,7 +409,11 @@ bool MerivaneMain::ChooseSoftwareConfigNumber()
     type_dialog_->Set_boolConvert(false);
     type_dialog_->setWindowTitle(QStringLiteral("Choose Configuration Number"));
     type_dialog_->Reselect_Remembered();
-    return type_dialog_->exec() == QDialog::Accepted;
+    // The load has its file; New and Convert offer Open... again.
+    type_dialog_->Set_Open_Offered(false);
+    const bool chosen = type_dialog_->exec() == QDialog::Accepted;
+    type_dialog_->Set_Open_Offered(true);
+    return chosen;
 }
 
 bool MerivaneMain::eventFilter(QObject* watched, QEvent* event)

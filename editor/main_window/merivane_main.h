@@ -40,8 +40,9 @@ public:
     // The current file was chosen as an ASCII-hex file: a plain Save writes
     // it in that form again.
     bool Current_Is_Ascii_Hex = false;
-    // The current file was used only in part when it was opened: Save asks
-    // for a name instead of replacing it.
+    // The current file was used only in part when it was opened, or is a
+    // name that Save Text File As gave the ORT: Save asks for a name instead
+    // of replacing that file.
     bool Save_Needs_Name = false;
 
     // Start-up: fills the program tables, resets to the no-ORT state, moves
@@ -79,7 +80,9 @@ public:
     // configuration; false when the dialog was cancelled.
     bool ChooseSoftwareConfigNumber();
 
-    // Sets the current file and loads it.
+    // Sets the current file and loads it. A load cancelled at the choice of
+    // its target leaves the current file, and an ORT that was open, as they
+    // were.
     void Open_File(const QString& fileName);
     // Loads Current_File; catches every error itself (one box, no ORT open).
     Ort_Loader::Load_Result Load_File();

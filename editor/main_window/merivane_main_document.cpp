@@ -40,6 +40,14 @@ public:
     {
         return core::Chosen_Type().Software_Config_Text;
     }
+    void Close_Open_ORT() override
+    {
+        if (!main_.Is_ORT_Loaded())
+            return;
+        const QString caption = main_.windowTitle(); // names the file being loaded
+        main_.Reset_Main_Window();
+        main_.setWindowTitle(caption);
+    }
     void Show_Loaded(int tool_version, bool limited) override
     {
         // A file used only in part must not be overwritten by a plain Save.
@@ -72,9 +80,12 @@ Ort_Loader::Load_Result MerivaneMain::Load_File()
         return Ort_Loader::Load_Result::Cancelled;
     loading_ = true;
     ++loads_started_;
+    const bool hex_before = Current_Is_Ascii_Hex;
     Current_Is_Ascii_Hex = false;
     Main_Load_Window window(*this);
     const Ort_Loader::Load_Result result = Ort_Loader::Load_File(Current_File, pages_, window);
+    if (result == Ort_Loader::Load_Result::Cancelled)
+        Current_Is_Ascii_Hex = hex_before; // the ORT that was open is still open
     loading_ = false;
     return result;
 }

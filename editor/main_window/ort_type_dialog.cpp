@@ -149,6 +149,12 @@ void ORT_Type_Dialog::Reselect_Remembered()
     Select_Option(remembered_);
 }
 
+void ORT_Type_Dialog::Set_Open_Offered(bool offered)
+{
+    open_offered_ = offered;
+    open_button_->setVisible(offered);
+}
+
 void ORT_Type_Dialog::Select_Option(QAbstractButton* button)
 {
     auto* radio = qobject_cast<QRadioButton*>(button);
@@ -191,7 +197,7 @@ void ORT_Type_Dialog::OK_Click()
 
 void ORT_Type_Dialog::Open_Click()
 {
-    if (!pending_)
+    if (!pending_ || !open_offered_)
         return;
     // As File > Open: the open ORT is offered for saving first; Cancel keeps
     // it, its edits and the configuration it was made for.

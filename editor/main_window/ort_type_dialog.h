@@ -55,6 +55,9 @@ public:
     // Selects the hidden option, then the remembered one again: the last
     // choice becomes the pending one and OK and Open... follow it.
     void Reselect_Remembered();
+    // Whether Open... is shown and works. Choosing the target of a load that
+    // has its file already offers no other file.
+    void Set_Open_Offered(bool offered);
 
     // The option buttons: element `column` of row `row`, and the hidden one
     // that stands for "nothing chosen yet".
@@ -103,4 +106,5 @@ private:
     std::optional<main_window::Type_Choice> pending_;
     main_window::Type_Choice committed_;
     bool convert_mode_ = false;
+    bool open_offered_ = true;
 };

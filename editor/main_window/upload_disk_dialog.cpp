@@ -137,7 +137,8 @@ bool Create_Upload_Disk_Dialog::Run_Writer(const QString& folder)
 
 void Create_Upload_Disk_Dialog::OKButton_Click()
 {
-    if (!Run_Writer(folder_->Target()))
+    const std::optional<QString> folder = folder_->Shown_Target();
+    if (!folder || !Run_Writer(*folder))
         return; // the dialog stays open with its choices
     if (hooks_.Restore_App_Folder)
         hooks_.Restore_App_Folder();

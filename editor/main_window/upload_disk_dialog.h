@@ -48,8 +48,8 @@ public:
     // The choices of a software configuration, as if clicked.
     void Apply_Preset(const main_window::Upload_Preset& preset);
 
-    // OK: runs the writer of the chosen loader; closes on success, stays open
-    // otherwise. Cancel closes.
+    // OK: runs the writer of the chosen loader on the folder the field
+    // shows; closes on success, stays open otherwise. Cancel closes.
     void OKButton_Click();
     void CancelButton_Click();
 

@@ -223,11 +223,19 @@ TEST_F(AsciiHexFiles, UnwritableOutput)
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
     EXPECT_FALSE(Binary_To_Ascii(path("in.bin"), path("folder")));
     expect_one_box("Path/File access error", "75");
+}
 
+TEST_F(AsciiHexFiles, OutputIntoAMissingFolderIsPathNotFound)
+{
+    write(path("in.bin"), "\x01");
     EXPECT_FALSE(Binary_To_Ascii(path("in.bin"), path("no/such/dir/out.Hex")));
-    expect_one_box("Path/File access error", "75");
+    expect_one_box("Path not found", "76");
 
     write(path("in.Hex"), "01");
     EXPECT_FALSE(Ascii_To_Binary(path("in.Hex"), path("no/such/dir/out.bin")).has_value());
-    expect_one_box("Path/File access error", "75");
+    expect_one_box("Path not found", "76");
+    // A file where the folder should be is no folder either.
+    EXPECT_FALSE(Ascii_To_Binary(path("in.Hex"), path("in.bin/out.bin")).has_value());
+    expect_one_box("Path not found", "76");
+    EXPECT_EQ(folder_entries(), QStringList({"in.Hex", "in.bin"}));
 }

@@ -40,6 +40,7 @@ public:
         return choose ? choose() : true;
     }
     QString Software_Config_Text() const override { return config_text; }
+    void Close_Open_ORT() override { ++closes; }
     void Show_Loaded(int tool_version, bool limited) override
     {
         ++shown;
@@ -62,6 +63,7 @@ public:
     bool shown_limited = false;
     int shown_tool_version = -1;
     int resets = 0;
+    int closes = 0;
     std::uint16_t crc = 0;
 };
 

@@ -163,6 +163,42 @@ TEST_F(FileCommandBoxes, SaveTextFileAsWithoutAnOldExtensionNamesTheORTCfg)
     EXPECT_TRUE(boxes.Boxes().isEmpty());
 }
 
+TEST_F(FileCommandBoxes, SaveAfterSaveTextFileAsAsksForANameInsteadOfReplacingAnotherORT)
+{
+    // Another ORT already lives under the name the report will give.
+    New_14(2);
+    ASSERT_TRUE(Save_As(QStringLiteral("victim.cfg")));
+    const QByteArray victim = Read_File(Path(QStringLiteral("victim.cfg")));
+    New_14();
+    ASSERT_TRUE(Save_As(QStringLiteral("mine.cfg")));
+    Edit();
+    files.Answer(Path(QStringLiteral("victim.txt")));
+    commands->mnuSaveAsText_Click();
+    ASSERT_EQ(main->Current_File, Path(QStringLiteral("victim.cfg")));
+    const qsizetype requests = files.Requests().size();
+
+    // Save, and Yes at either closing question, go through Save As.
+    files.Answer(QString());
+    EXPECT_FALSE(commands->mnuSave_Click());
+    boxes.Answer(MsgAnswer::Yes);
+    files.Answer(QString());
+    commands->mnuClose_Click();
+    boxes.Answer(MsgAnswer::Yes);
+    files.Answer(QString());
+    EXPECT_FALSE(main->close());
+    ASSERT_EQ(files.Requests().size(), requests + 3);
+    EXPECT_EQ(files.Requests().last().title, QStringLiteral("Save As"));
+    EXPECT_EQ(files.Requests().last().file_name, Path(QStringLiteral("victim")));
+    EXPECT_TRUE(main->Is_ORT_Loaded());
+    EXPECT_EQ(Read_File(Path(QStringLiteral("victim.cfg"))), victim);
+
+    // The same name chosen in Save As is the user's own choice.
+    ASSERT_TRUE(Save_As(QStringLiteral("victim.cfg")));
+    EXPECT_TRUE(Read_File(Path(QStringLiteral("victim.cfg"))).contains("EDITED"));
+    EXPECT_TRUE(commands->mnuSave_Click());
+    EXPECT_EQ(files.Requests().size(), requests + 4);
+}
+
 TEST_F(FileCommandBoxes, ReportHeaderBlockThroughTheWindow)
 {
     New_14(2); // composite, type 15

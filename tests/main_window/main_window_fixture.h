@@ -3,6 +3,7 @@
 // reset, for the main-window tests.
 
 #include "editor/core/ort_types.h"
+#include "editor/core/type_choice.h"
 #include "editor/main_window/file_commands.h"
 #include "editor/main_window/main_program.h"
 #include "editor/main_window/merivane_main.h"
@@ -20,8 +21,16 @@
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest() { core::Reset_Versions(); }
-    ~MainWindowTest() override { core::Reset_Versions(); }
+    MainWindowTest()
+    {
+        core::Reset_Versions();
+        core::Reset_Chosen_Type();
+    }
+    ~MainWindowTest() override
+    {
+        core::Reset_Versions();
+        core::Reset_Chosen_Type();
+    }
 
     // Runs `step` on the type dialog once it is shown modally; a dialog the
     // step leaves open is cancelled so that no test can hang.

@@ -8,6 +8,8 @@
 #include "editor/pages/page_frame.h"
 #include "editor/user_partition/user_record_v5.h"
 
+#include <QListWidget>
+
 using platform::MsgAnswer;
 
 namespace {
@@ -128,6 +130,36 @@ TEST_F(OpenFileTest, CancelledConfigurationChoiceStopsTheLoad)
     EXPECT_FALSE(main->Is_ORT_Loaded());
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("before.cfg")));
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Merivane"));
+}
+
+TEST_F(OpenFileTest, CancelledConfigurationChoiceKeepsTheORTThatWasOpen)
+{
+    Saved_ORT(QStringLiteral("other.cfg"));
+    New_14(2);
+    ASSERT_TRUE(Save_As(QStringLiteral("mine.cfg")));
+    Edit();
+    QListWidget* ges = main->Pages().Sat_GES().Control_02;
+    const int ges_lines = ges->count();
+    ASSERT_GT(ges_lines, 0);
+    const std::uint16_t crc = main->get_Last_Saved_CRC();
+    const QString caption = main->windowTitle();
+
+    boxes.Answer(MsgAnswer::No); // Save before closing?
+    files.Answer(Path(QStringLiteral("other.cfg")));
+    boxes.Answer(MsgAnswer::No); // not the correct configuration
+    When_Type_Dialog_Shows([](ORT_Type_Dialog& dialog) { dialog.Cancel_Click(); });
+    commands->mnuOpen_Click();
+
+    ASSERT_EQ(boxes.Boxes().size(), 2) << boxes.Texts().join(u'|').toStdString();
+    EXPECT_TRUE(main->Is_ORT_Loaded());
+    EXPECT_TRUE(Enabled("mnuSave"));
+    EXPECT_EQ(core::Versions().ORT_Type, 15);
+    EXPECT_EQ(main->Current_File, Path(QStringLiteral("mine.cfg")));
+    EXPECT_EQ(main->windowTitle(), caption);
+    EXPECT_EQ(main->Pages().Main.Control_33->text(), QStringLiteral("EDITED"));
+    EXPECT_EQ(ges->count(), ges_lines);
+    EXPECT_EQ(main->get_Last_Saved_CRC(), crc);
+    EXPECT_TRUE(Changed_Without_Moving());
 }
 
 TEST_F(OpenFileTest, CmtDownloadFileAsksToSaveAndLoadsItsBinaryCopy)

@@ -235,3 +235,30 @@ TEST_F(MainWindowTest, OpenButtonRefusesAMissingFileAndIgnoresACancelledDialog)
     EXPECT_TRUE(files.Requests()[0].filter.contains(QStringLiteral("*.cfg")));
     EXPECT_TRUE(files.Requests()[0].filter.contains(QStringLiteral("*.001")));
 }
+
+TEST_F(MainWindowTest, OpenButtonIsOfferedOnlyWhereItOpensAFile)
+{
+    testsupport::ScriptedFileDialogs files;
+    const auto open_button = [this] {
+        return main->Type_Dialog().findChild<QPushButton*>(QStringLiteral("OpenButton"));
+    };
+    // Choosing the target of a load: no Open..., and its click does nothing.
+    When_Type_Dialog_Shows([&](ORT_Type_Dialog& dialog) {
+        dialog.Select_Option(dialog.Option(main_window::Find_Type_Option(QStringLiteral("Option_140")), 1));
+        EXPECT_FALSE(open_button()->isVisible());
+        files.Answer(QString());
+        dialog.Open_Click();
+        EXPECT_TRUE(files.Requests().isEmpty());
+        EXPECT_FALSE(dialog.Configuration_Chosen());
+    });
+    main->ChooseSoftwareConfigNumber();
+
+    // Create New ORT keeps it.
+    When_Type_Dialog_Shows([&](ORT_Type_Dialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Create New ORT"));
+        dialog.Select_Option(dialog.Option(main_window::Find_Type_Option(QStringLiteral("Option_140")), 1));
+        EXPECT_TRUE(open_button()->isVisible());
+        EXPECT_TRUE(open_button()->isEnabled());
+    });
+    commands->mnuNew_Click();
+}
