@@ -108,12 +108,4 @@ int User_Level()
     return core::Versions().User_Current.Feature_Level;
 }
 
-void Show_All(std::initializer_list<QWidget*> widgets, bool visible)
-{
-    for (QWidget* widget : widgets) {
-        if (widget)
-            widget->setVisible(visible);
-    }
-}
-
 } // namespace hsd

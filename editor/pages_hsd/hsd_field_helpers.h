@@ -9,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <initializer_list>
 
 class QComboBox;
 class QGridLayout;
@@ -46,18 +45,6 @@ void Add_Field_Row(QGridLayout* grid, int row, QLabel* label, QWidget* field,
 
 // The feature level of the user partition the pages show.
 int User_Level();
-
-// Shows or hides every widget given (null entries are skipped).
-void Show_All(std::initializer_list<QWidget*> widgets, bool visible);
-
-template <typename Array>
-void Show_Array(const Array& widgets, bool visible)
-{
-    for (auto* widget : widgets) {
-        if (widget)
-            Show_All({widget}, visible);
-    }
-}
 
 // The texts of the boxes joined by the separator (box 0 first).
 template <typename Array>

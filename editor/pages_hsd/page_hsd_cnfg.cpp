@@ -292,8 +292,8 @@ QGroupBox* Page_HSD_Cnfg::Build_Port_Frame(int sdu, int port)
         *target = boxes;
     }
 
-    // Port host name: index 0 port 1, index 1 port 2. Its label shows and
-    // hides with the field (Set_Level_Visibility).
+    // Port host name: index 0 port 1, index 1 port 2. Its label is the
+    // field's row label and shows and hides with the field.
     SDU_Edits& host = sdu == 0 ? Control_82a : Control_82b;
     QLineEdit* host_edit = pages::Make_Fixed_Pitch_Edit(
         Array_Name(sdu == 0 ? QStringLiteral("Control_82a") : QStringLiteral("Control_82b"), port - 1),
@@ -581,34 +581,6 @@ void Page_HSD_Cnfg::Dual(bool bDual)
     // The SDU 2 column exists only from user feature level 3 on.
     if (hsd::User_Level() > 2)
         Page_Frame::Dual(bDual);
-}
-
-void Page_HSD_Cnfg::Set_Level_Visibility(int feature_level)
-{
-    const bool l1 = feature_level > 0;
-    const bool l3 = feature_level > 2;
-    const bool l4 = feature_level > 3;
-    hsd::Show_Array(Label_User_L1, l1);
-    hsd::Show_All({Control_62, UpDown_62}, l1);
-    hsd::Show_Array(Label_User_L3, l3);
-    hsd::Show_All({Control_64, UpDown_64, Control_65, Control_70, Control_71, Control_76, UpDown_76,
-                   Frame_SDU1},
-                  l3);
-    hsd::Show_Array(Control_75, l3);
-    hsd::Show_Array(Control_68a, l3);
-    hsd::Show_Array(Control_68b, l3);
-    hsd::Show_All({Frame_SDU2}, l3 && Dual_Mode());
-    hsd::Show_Array(Label_User_L4, l4);
-    for (std::size_t i = 0; i < 2; ++i)
-        hsd::Show_All({Control_79_1[i], Control_79_2[i], FrameIP2[i], Control_81user[i],
-                       Control_81pass[i], Control_82a[i], Control_82b[i], Control_85user[i],
-                       Control_85pass[i], Control_98[i]},
-                      l4);
-    // The port host names' own labels go with their fields.
-    for (const SDU_Edits* host : {&Control_82a, &Control_82b})
-        for (const QLineEdit* edit : *host)
-            hsd::Show_All({pages::Row_Label(edit)}, l4);
-    hsd::Show_All({Control_84, Control_88, Control_100}, l4);
 }
 
 void Page_HSD_Cnfg::Write_Text_Output(QStringList& lines)

@@ -35,10 +35,6 @@ public:
     void SetVisiblity(bool bSecured, bool bUser) override;
     void Dual(bool bDual) override;
 
-    // Shows the items that exist at the user feature level (0 to 5) and hides
-    // the others; the SDU 2 column also follows Dual_Mode.
-    void Set_Level_Visibility(int feature_level);
-
     // Frames.
     QGroupBox* Frame_SDU1 = nullptr;
     QGroupBox* Frame_SDU2 = nullptr;

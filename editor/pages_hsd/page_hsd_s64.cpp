@@ -279,11 +279,6 @@ void Page_HSD_S64::Dual(bool /*bDual*/)
     // The page has no SDU columns and keeps no Dual_Mode.
 }
 
-void Page_HSD_S64::Set_Level_Visibility(int feature_level)
-{
-    hsd::Show_Array(FrameLES, feature_level > 2);
-}
-
 void Page_HSD_S64::Write_Text_Output(QStringList& lines)
 {
     if (hsd::User_Level() <= 2)

@@ -21,9 +21,6 @@ public:
     void SetVisiblity(bool bSecured, bool bUser) override;
     void Dual(bool bDual) override;
 
-    // Shows the two list frames from user feature level 3 on.
-    void Set_Level_Visibility(int feature_level);
-
     // Refill a list with its factory defaults.
     void Control_67_Reset_Click();
     void Control_66_Reset_Click();

@@ -248,20 +248,6 @@ void Page_HSD_SBB::Dual(bool bDual)
         Page_Frame::Dual(bDual);
 }
 
-void Page_HSD_SBB::Set_Level_Visibility(int feature_level)
-{
-    const bool l3 = feature_level > 2;
-    const bool l4 = feature_level > 3;
-    hsd::Show_Array(Label_User_L3, l3);
-    hsd::Show_All({Frame_BGAN}, l3);
-    hsd::Show_Array(Label_User_L4, l4);
-    hsd::Show_All({Control_80, Frame_SDU1, Control_89[0], Control_89[1], Control_90pac,
-                   UpDown_90pac, Control_90per, UpDown_90per, Control_96, Control_97, Control_99,
-                   Control_101, Control_102, UpDown_102},
-                  l4);
-    hsd::Show_All({Frame_SDU2}, l4 && Dual_Mode());
-}
-
 void Page_HSD_SBB::Write_Text_Output(QStringList& lines)
 {
     const int level = hsd::User_Level();

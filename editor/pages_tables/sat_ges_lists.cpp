@@ -3,6 +3,7 @@
 #include "editor/core/list_helpers.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages/page_frame.h"
+#include "editor/pages_tables/column_painter.h"
 #include "editor/pages_tables/sat_row.h"
 
 #include <QAbstractItemModel>
@@ -13,6 +14,7 @@
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace sat_ges {
 
@@ -57,25 +59,26 @@ void Fit_Columns(QListWidget* list, std::span<QPushButton* const> buttons, std::
 
     int characters = 0;
     int total = 0;
+    std::vector<Column_Place> places;
     for (std::size_t k = 0; k < count; ++k) {
         const int start = line_metrics.horizontalAdvance(QString(characters, QLatin1Char('0')));
-        characters += widths[k];
-        const int end = line_metrics.horizontalAdvance(QString(characters, QLatin1Char('0')));
-        int width = end - start;
-        if (k == 0)
-            width += left;
-        if (k + 1 == count)
-            width += right;
+        const int end = line_metrics.horizontalAdvance(QString(characters + widths[k], QLatin1Char('0')));
+        const int before = k == 0 ? left : 0;
+        const int after = k + 1 == count ? right : 0;
         QPushButton* button = buttons[k];
         const QStyle* button_style = button->style();
         const int caption = button->fontMetrics().horizontalAdvance(button->text()) +
                             2 * (button_style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
                                  button_style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
-        width = std::max(width, caption);
+        const int width = std::max(before + (end - start) + after, caption);
         button->setFixedWidth(width);
+        // The column starts where its button does, inside the list's frame.
+        places.push_back({characters, widths[k], total + before - list->frameWidth(), width - before - after});
+        characters += widths[k];
         total += width;
     }
     list->setFixedWidth(total);
+    Paint_Columns(list, std::move(places));
 }
 
 bool Take_Sort_Direction(QWidget* button)

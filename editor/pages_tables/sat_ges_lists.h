@@ -27,8 +27,10 @@ void Keep_Text_Before_Nul(QListWidget* list);
 // columns, side by side above it without spacing: button k spans column k
 // (widths[k] characters of the list's font), or its caption where that is
 // wider; the first button also spans the list's left edge, the last one its
-// right edge and scroll bar. The list is as wide as the buttons together, so
-// it shows exactly the columns of the buttons given.
+// right edge and scroll bar. The list is as wide as the buttons together and
+// paints each column from the left edge of its button, so a wide caption
+// moves the columns after it along with their headings; the characters past
+// the last column given are not shown.
 void Fit_Columns(QListWidget* list, std::span<QPushButton* const> buttons, std::span<const int> widths);
 
 // A sort button's Tag holds the direction of its next sort: true (ascending)

@@ -6,6 +6,7 @@
 #include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages/page_cabin.h"
+#include "editor/pages/page_widgets.h"
 #include "editor/pages/pimbit_defaults.h"
 #include "editor/pages_hsd/hsd_defaults.h"
 #include "editor/pages_tables/sat_table_dialog.h"
@@ -322,6 +323,10 @@ void Set_User_Visibility(Page_Set& pages)
                  cnfg.Control_81pass[i], cnfg.Control_82a[i], cnfg.Control_82b[i],
                  cnfg.Control_85user[i], cnfg.Control_85pass[i], sbb.Control_89[i], cnfg.Control_98[i]})
             Show(widget, l4);
+        // Each port frame repeats the host name's caption beside its field;
+        // the caption goes with the field.
+        for (const QLineEdit* host : {cnfg.Control_82a[i], cnfg.Control_82b[i]})
+            Show(pages::Row_Label(host), l4);
     }
     for (QWidget* widget : std::initializer_list<QWidget*>{
              sbb.Control_80, cnfg.Control_84, cnfg.Control_88, sbb.Control_90pac, sbb.UpDown_90pac,

@@ -6,6 +6,7 @@
 
 #include "editor/main_window/ort_type_options.h"
 #include "editor/pages/page_widgets.h"
+#include "editor/pages_hsd/page_hsd_cnfg.h"
 #include "support/page_test_support.h"
 
 #include <QAccessible>
@@ -61,6 +62,12 @@ protected:
     ~PageLayoutTest() override { QApplication::setFont(QFont()); }
 };
 
+class HsdLevelThreeLayoutTest : public MainWindowTest {
+protected:
+    HsdLevelThreeLayoutTest() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9)); }
+    ~HsdLevelThreeLayoutTest() override { QApplication::setFont(QFont()); }
+};
+
 } // namespace
 
 TEST_P(PageLayoutTest, EveryPageFitsTheScreenWithItsFieldsOnTheirLabelsRows)
@@ -105,3 +112,31 @@ INSTANTIATE_TEST_SUITE_P(SduModes, PageLayoutTest, ::testing::Values(false, true
                          [](const ::testing::TestParamInfo<bool>& info) {
                              return std::string(info.param ? "Dual" : "Single");
                          });
+
+// A new xx130 ORT has user feature level 3, below the port host names: in
+// Dual SDU mode neither SDU frame shows their caption, the SDU 2 PPPoE name
+// stays on the row of its caption in SDU 1, and the two frames are level.
+TEST_F(HsdLevelThreeLayoutTest, DualSduFramesShowNoPortHostNameAndStayLevel)
+{
+    Create_ORT(main_window::Find_Type_Option(QStringLiteral("Option_130")), 1);
+    main->mnuDualSDU_Click();
+    Page_HSD_Cnfg& page = main->Pages().HSD_Cnfg();
+    page.ShowMe();
+    testsupport::Settle();
+
+    const QWidget* content = page.Scroll_Area()->widget();
+    for (const QLabel* label : content->findChildren<QLabel*>())
+        EXPECT_FALSE(label->isVisibleTo(&page) && label->text() == QLatin1String("Port Host Name"))
+            << "shown at y " << Within(label, content).top();
+
+    QLineEdit* pppoe = page.Control_69[1];
+    ASSERT_TRUE(pppoe->isVisibleTo(&page));
+    const QLabel* label = pages::Row_Label(pppoe);
+    ASSERT_NE(label, nullptr);
+    const int row = Within(label, content).center().y();
+    const QRect at = Within(pppoe, content);
+    EXPECT_TRUE(row >= at.top() && row <= at.bottom())
+        << "PPPoE AC Name SDU 2 at y " << at.top() << " to " << at.bottom() << ", its label centred at " << row;
+    EXPECT_EQ(page.Frame_SDU2->height(), page.Frame_SDU1->height());
+    page.hide();
+}

@@ -401,35 +401,6 @@ TEST(PageHsdCnfg, PppoeNamesMustDiffer)
     EXPECT_TRUE(messages.Boxes().isEmpty());
 }
 
-TEST(PageHsdCnfg, ItemsShownByFeatureLevel)
-{
-    Page_HSD_Cnfg page;
-    for (int level = 0; level <= 5; ++level) {
-        User_Levels levels(level);
-        page.Dual(true);
-        page.Set_Level_Visibility(level);
-        SCOPED_TRACE(level);
-        EXPECT_EQ(Shown(page, page.Control_62), level >= 1);
-        EXPECT_EQ(Shown(page, page.UpDown_62), level >= 1);
-        EXPECT_EQ(Shown(page, page.Label_User_L1[1]), level >= 1);
-        for (QWidget* w : {static_cast<QWidget*>(page.Control_64), static_cast<QWidget*>(page.Control_65),
-                           static_cast<QWidget*>(page.Control_68b[5]), static_cast<QWidget*>(page.Control_75[0]),
-                           static_cast<QWidget*>(page.Control_76), static_cast<QWidget*>(page.UpDown_76),
-                           static_cast<QWidget*>(page.Control_69[0]), static_cast<QWidget*>(page.Control_72a1[3]),
-                           static_cast<QWidget*>(page.Control_74b1[0]), static_cast<QWidget*>(page.Label_User_L3[22]),
-                           static_cast<QWidget*>(page.Frame_SDU2)})
-            EXPECT_EQ(Shown(page, w), level >= 3) << w->objectName().toStdString();
-        for (QWidget* w : {static_cast<QWidget*>(page.Control_79_1[1]), static_cast<QWidget*>(page.Control_81user[0]),
-                           static_cast<QWidget*>(page.Control_82a[0]), static_cast<QWidget*>(page.Control_82b[1]),
-                           static_cast<QWidget*>(page.Control_85pass[1]), static_cast<QWidget*>(page.Control_84),
-                           static_cast<QWidget*>(page.Control_88), static_cast<QWidget*>(page.Control_98[0]),
-                           static_cast<QWidget*>(page.Control_100), static_cast<QWidget*>(page.Control_72a2[0]),
-                           static_cast<QWidget*>(page.Control_73b2[3]), static_cast<QWidget*>(page.FrameIP2[1]),
-                           static_cast<QWidget*>(page.Label_User_L4[7])})
-            EXPECT_EQ(Shown(page, w), level >= 4) << w->objectName().toStdString();
-    }
-}
-
 TEST(PageHsdCnfg, DualActsFromLevelThree)
 {
     Page_HSD_Cnfg page;
@@ -440,8 +411,6 @@ TEST(PageHsdCnfg, DualActsFromLevelThree)
     }
     {
         User_Levels levels(3);
-        page.Set_Level_Visibility(3);
-        EXPECT_FALSE(Shown(page, page.Frame_SDU2)); // single SDU so far
         page.Dual(true);
         EXPECT_TRUE(page.Dual_Mode());
         EXPECT_TRUE(Shown(page, page.Frame_SDU2));

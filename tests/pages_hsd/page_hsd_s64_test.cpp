@@ -298,27 +298,6 @@ TEST(PageHsdS64, CanonicalOrderBeforeSaving)
     EXPECT_EQ(Lines(page.Control_67), DEFAULT_LINES);
 }
 
-TEST(PageHsdS64, VisibilityAndDual)
-{
-    Page_HSD_S64 page;
-    QWidget button;
-    page.Set_Page_Button(&button);
-    for (int level = 0; level <= 5; ++level) {
-        User_Levels levels(level);
-        SCOPED_TRACE(level);
-        page.Set_Level_Visibility(level);
-        page.SetVisiblity(false, true);
-        EXPECT_EQ(!button.isHidden(), level >= 3);
-        EXPECT_EQ(page.FrameLES[0]->isVisibleTo(&page), level >= 3);
-        EXPECT_EQ(page.FrameLES[1]->isVisibleTo(&page), level >= 3);
-        EXPECT_FALSE(page.Frame_User()->isHidden());
-        page.SetVisiblity(true, false);
-        EXPECT_TRUE(button.isHidden());
-        page.Dual(true);
-        EXPECT_FALSE(page.Dual_Mode());
-    }
-}
-
 TEST(PageHsdS64, Report)
 {
     Page_HSD_S64 page;

@@ -468,6 +468,75 @@ TEST_F(PageSatGESTest, VisibilityAndDual)
     EXPECT_EQ(page.Control_93->toolTip(), QStringLiteral("Default: Allowed"));
 }
 
+// Below feature level 4 the satellite list shows its first two columns
+// only. With an interface font whose captions are wider than the columns
+// they head, each shown column still begins under its sort button, and the
+// columns left out leave no trace in the list.
+TEST_F(PageSatGESTest, SatelliteListShowsItsHeadedColumnsOnlyUnderTheirButtons)
+{
+    struct Font_Guard {
+        Font_Guard() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 16)); }
+        ~Font_Guard() { QApplication::setFont(QFont()); }
+    } large_captions;
+    testsupport::Settle();
+    using namespace modSat_Table_Dialog;
+    Sat_Row row;
+    row.Name = QStringLiteral("WWWWW");
+    row.Services = 0x3F;
+    row.Longitude = -179.9F;
+    QStringList lines;
+    for (std::int16_t id : {077, 055, 044, 033}) {
+        row.Sat_ID = id;
+        lines << Get_Sat_Row(row);
+    }
+    const int shown = SAT_COLUMN_WIDTHS[0] + SAT_COLUMN_WIDTHS[1];
+    page.Fit_Tables(2);
+    page.show();
+    testsupport::Settle();
+    QWidget* viewport = page.Control_03->viewport();
+    const auto grab = [&](const QStringList& texts) {
+        Fill(texts, {});
+        testsupport::Settle();
+        return viewport->grab().toImage();
+    };
+    // The first and last pixel columns with ink, or -1.
+    const auto ink = [](const QImage& image) {
+        const QRgb blank = image.pixel(image.width() - 1, image.height() - 1);
+        int first = -1;
+        int last = -1;
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (image.pixel(x, y) != blank) {
+                    if (first < 0)
+                        first = x;
+                    last = x;
+                }
+        return std::pair{first, last};
+    };
+
+    QStringList cut;
+    for (const QString& line : lines)
+        cut << line.left(shown);
+    EXPECT_TRUE(grab(lines) == grab(cut)) << "a column beyond the headings shows";
+
+    const int advance = QFontMetrics(page.Control_03->font()).horizontalAdvance(QLatin1Char('W'));
+    int start = 0;
+    for (std::size_t k = 0; k < 2; ++k) {
+        SCOPED_TRACE(k);
+        QStringList only;
+        for (const QString& line : lines)
+            only << QString(start, QLatin1Char(' ')) + line.mid(start, SAT_COLUMN_WIDTHS[k]);
+        start += SAT_COLUMN_WIDTHS[k];
+        const auto [first, last] = ink(grab(only));
+        const QPushButton* heading = page.cmdSatTableSort[k];
+        const int left = std::max(viewport->mapFrom(&page, heading->mapTo(&page, QPoint(0, 0))).x(), 0);
+        const int right = left + heading->width();
+        EXPECT_GE(first, left) << "heading from " << left << " to " << right;
+        EXPECT_LT(first, left + advance) << "heading from " << left << " to " << right;
+        EXPECT_LT(last, right) << "heading from " << left << " to " << right;
+    }
+}
+
 TEST_F(PageSatGESTest, ReportBelowFeatureLevel4)
 {
     core::Versions().User_Current.Feature_Level = 3;

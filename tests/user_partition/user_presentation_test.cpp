@@ -1,6 +1,7 @@
 // Factory defaults, visibility by Feature_Level, captions and enables by
 // Airframer_Level of the user partition.
 
+#include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
 #include "editor/pages_tables/sat_table_dialog.h"
 #include "editor/user_partition/user_defaults.h"
@@ -33,6 +34,8 @@ protected:
         Set_User_Enables(*pages);
     }
     static bool Shown(const QWidget* widget) { return !widget->isHidden(); }
+    // Shown on its page: neither it nor a frame around it is hidden.
+    static bool Shown_On(const QWidget& page, const QWidget* widget) { return widget->isVisibleTo(&page); }
 };
 
 } // namespace
@@ -121,6 +124,69 @@ TEST_F(UserPresentationTest, VisibilityFollowsTheFeatureLevel)
         for (int i = 0; i < columns; ++i)
             width += pages->Sat_GES().cmdSatTableSort[static_cast<std::size_t>(i)]->width();
         EXPECT_EQ(pages->Sat_GES().Control_03->width(), width);
+    }
+}
+
+TEST_F(UserPresentationTest, HsdConfigurationItemsShownByFeatureLevel)
+{
+    for (int fl = 0; fl <= 5; ++fl) {
+        SCOPED_TRACE(fl);
+        Prepare(fl, 0);
+        const Page_HSD_Cnfg& page = pages->HSD_Cnfg();
+        for (QWidget* w : std::initializer_list<QWidget*>{page.Control_62, page.UpDown_62, page.Label_User_L1[0],
+                                                          page.Label_User_L1[1]})
+            EXPECT_EQ(Shown_On(page, w), fl >= 1) << w->objectName().toStdString();
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 page.Control_64, page.Control_65, page.Control_68b[5], page.Control_75[0], page.Control_76,
+                 page.UpDown_76, page.Control_69[0], page.Control_72a1[3], page.Control_74b1[0],
+                 page.Label_User_L3[22], page.Frame_SDU1, page.Frame_SDU2})
+            EXPECT_EQ(Shown_On(page, w), fl >= 3) << w->objectName().toStdString();
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 page.Control_79_1[1], page.Control_81user[0], page.Control_82a[0], page.Control_82b[1],
+                 page.Control_85pass[1], page.Control_84, page.Control_88, page.Control_98[0],
+                 page.Control_100, page.Control_72a2[0], page.Control_73b2[3], page.FrameIP2[1],
+                 page.Label_User_L4[7]})
+            EXPECT_EQ(Shown_On(page, w), fl >= 4) << w->objectName().toStdString();
+    }
+}
+
+TEST_F(UserPresentationTest, HsdSwiftBroadbandItemsShownByFeatureLevel)
+{
+    Page_HSD_SBB& page = pages->HSD_SBB();
+    QWidget button;
+    page.Set_Page_Button(&button);
+    for (int fl = 0; fl <= 5; ++fl) {
+        SCOPED_TRACE(fl);
+        Prepare(fl, 0);
+        page.SetVisiblity(false, true);
+        EXPECT_EQ(!button.isHidden(), fl >= 3);
+        EXPECT_EQ(Shown_On(page, page.Frame_BGAN), fl >= 3);
+        EXPECT_EQ(Shown_On(page, page.Label_User_L3[16]), fl >= 3);
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 page.Control_80, page.Control_89[0], page.Control_90per, page.UpDown_90per, page.Control_96,
+                 page.Control_99, page.Control_102, page.UpDown_102, page.Label_User_L4[30], page.Frame_SDU1,
+                 page.Frame_SDU2})
+            EXPECT_EQ(Shown_On(page, w), fl >= 4) << w->objectName().toStdString();
+    }
+}
+
+TEST_F(UserPresentationTest, HsdSwift64ListsShownByFeatureLevel)
+{
+    Page_HSD_S64& page = pages->HSD_S64();
+    QWidget button;
+    page.Set_Page_Button(&button);
+    for (int fl = 0; fl <= 5; ++fl) {
+        SCOPED_TRACE(fl);
+        Prepare(fl, 0);
+        page.SetVisiblity(false, true);
+        EXPECT_EQ(!button.isHidden(), fl >= 3);
+        EXPECT_EQ(Shown_On(page, page.FrameLES[0]), fl >= 3);
+        EXPECT_EQ(Shown_On(page, page.FrameLES[1]), fl >= 3);
+        EXPECT_FALSE(page.Frame_User()->isHidden());
+        page.SetVisiblity(true, false);
+        EXPECT_TRUE(button.isHidden());
+        page.Dual(true);
+        EXPECT_FALSE(page.Dual_Mode());
     }
 }
 
