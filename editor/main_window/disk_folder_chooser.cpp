@@ -1,6 +1,7 @@
 #include "editor/main_window/disk_folder_chooser.h"
 
 #include "editor/main_window/dialog_buttons.h"
+#include "editor/pages/page_widgets.h"
 #include "platform/file_dialog_service.h"
 #include "platform/message_service.h"
 
@@ -28,6 +29,7 @@ Disk_Folder_Chooser::Disk_Folder_Chooser(const QString& caption, QWidget* parent
     label->setObjectName(QStringLiteral("Label_Directory"));
     directory_ = new QLineEdit(path_, this);
     directory_->setObjectName(QStringLiteral("Directory_Selector"));
+    pages::Label_Field(label, directory_);
     browse_ = main_window::Make_Dialog_Button(this, "Browse_Button", QStringLiteral("Browse..."));
     auto* row = new QHBoxLayout;
     row->addWidget(directory_, 1);
