@@ -90,6 +90,9 @@ void ORT_Type_Dialog::Build()
             grid->addWidget(button, row, column + 1, Qt::AlignHCenter);
             elements.append(button);
         }
+        // The User column is the one this edition shows: its option is the
+        // row label's buddy, which screen readers relate it to.
+        label->setBuddy(elements[main_window::COLUMN_USER]);
         options_.append(elements);
         ++row;
     }
