@@ -92,13 +92,13 @@ void Fit_To_Length(QLineEdit* edit, int length)
 
 void Label_Field(QLabel* label, QWidget* field, const QString& heading)
 {
-    field->setProperty(ROW_LABEL, QVariant::fromValue(QPointer<QLabel>(label)));
     if (auto* combo = qobject_cast<QComboBox*>(field))
         Answer_As_Labelled(combo);
     if (!label->buddy())
         label->setBuddy(field);
     field->setAccessibleName(heading.isEmpty() ? label->text()
                                                : label->text() + QLatin1Char(' ') + heading);
+    field->setProperty(ROW_LABEL, QVariant::fromValue(QPointer<QLabel>(label)));
 }
 
 QLabel* Row_Label(const QWidget* field)
