@@ -1,6 +1,7 @@
 #include "editor/main_window/disk_folder_chooser.h"
 
 #include "editor/main_window/dialog_buttons.h"
+#include "editor/pages/page_widgets.h"
 #include "platform/file_dialog_service.h"
 #include "platform/message_service.h"
 
@@ -31,6 +32,7 @@ Disk_Folder_Chooser::Disk_Folder_Chooser(const QString& caption, QWidget* parent
     // The folder is checked when the user leaves the field; a dropped text
     // would skip that check.
     directory_->setAcceptDrops(false);
+    pages::Label_Field(label, directory_);
     browse_ = main_window::Make_Dialog_Button(this, "Browse_Button", QStringLiteral("Browse..."));
     auto* row = new QHBoxLayout;
     row->addWidget(directory_, 1);

@@ -2,6 +2,7 @@
 
 #include "editor/main_window/dialog_buttons.h"
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 #include "platform/message_service.h"
 
 #include <QFontDatabase>
@@ -64,6 +65,7 @@ QLineEdit* Identifier_Dialog::Add_Field(const char* field_name, const char* labe
     edit->setObjectName(QString::fromLatin1(field_name));
     edit->setMaxLength(max_length);
     pages::Bind_Field(edit, char_set, pages::String_Check(char_set, pages::Caption_Of(label)));
+    pages::Label_Field(label, edit);
     if (label_out)
         *label_out = label;
     return edit;
@@ -79,6 +81,7 @@ void Identifier_Dialog::Setup(Identifier_Kind kind)
         widget->setVisible(b777_);
     file_id_label_->setText(kind == Identifier_Kind::Auto ? QStringLiteral("File Name")
                                                           : QStringLiteral("File Identifier"));
+    pages::Label_Field(file_id_label_, file_id_);
     (b777_ ? disk_pn_ : file_id_)->setFocus(Qt::OtherFocusReason);
 }
 

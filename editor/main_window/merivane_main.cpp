@@ -10,11 +10,11 @@
 #include "editor/page_set/page_set.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
+#include "editor/pages/page_widgets.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QEvent>
-#include <QFontDatabase>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -50,16 +50,6 @@ bool Is_Typing_Key(const QKeyEvent* key)
     const QString text = key->text();
     return !text.isEmpty() && text.at(0).unicode() >= 0x20 && text.at(0).unicode() < 0x7F &&
            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-}
-
-QLineEdit* Make_Field(QWidget* parent, const char* name, int length, const QString& tooltip)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setMaxLength(length);
-    edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    edit->setToolTip(tooltip);
-    return edit;
 }
 
 } // namespace
@@ -181,15 +171,19 @@ void MerivaneMain::Build_Partition_Frames(QWidget* parent)
     auto* secured = new QFormLayout(frame_secured_);
     label_87_ = Make_Label(frame_secured_, "Label_87", QStringLiteral("Part Number"),
                            QStringLiteral("Item 87"));
-    control_87_ = Make_Field(frame_secured_, "Control_87", PART_NUMBER_LENGTH,
-                             QStringLiteral("Enter all of the SECURED part number or enter just "
-                                            "the chars you want added to QZVcc for ARINC 665"));
+    control_87_ = pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_87"), PART_NUMBER_LENGTH,
+                                               QStringLiteral("Enter all of the SECURED part number or enter just "
+                                                              "the chars you want added to QZVcc for ARINC 665"));
     label_53_ = Make_Label(frame_secured_, "Label_53", QStringLiteral("Description"),
                            QStringLiteral("Item 53"));
-    control_53_ = Make_Field(frame_secured_, "Control_53", DESCRIPTION_LENGTH,
-                             QStringLiteral("Default: ------------------------"));
+    control_53_ = pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_53"), DESCRIPTION_LENGTH,
+                                               QStringLiteral("Default: ------------------------"));
     label_secure_modified_ =
         Make_Label(frame_secured_, "Label_Secure_Modified", QStringLiteral("Secure Partition Modified"));
+    // Both frames hold a part number and a description: the frame's caption
+    // tells them apart.
+    pages::Label_Field(label_87_, control_87_, frame_secured_->title());
+    pages::Label_Field(label_53_, control_53_, frame_secured_->title());
     secured->addRow(label_87_, control_87_);
     secured->addRow(label_53_, control_53_);
     secured->addRow(label_secure_modified_);
@@ -199,17 +193,19 @@ void MerivaneMain::Build_Partition_Frames(QWidget* parent)
     auto* user = new QFormLayout(frame_user_);
     label_86_ = Make_Label(frame_user_, "Label_86", QStringLiteral("Part Number"),
                            QStringLiteral("Item 86"));
-    control_86_ = Make_Field(frame_user_, "Control_86", PART_NUMBER_LENGTH,
-                             QStringLiteral("Enter all of the USER part number or enter just the "
-                                            "chars you want added to QZVcc for ARINC 665"));
+    control_86_ = pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_86"), PART_NUMBER_LENGTH,
+                                               QStringLiteral("Enter all of the USER part number or enter just the "
+                                                              "chars you want added to QZVcc for ARINC 665"));
     control_86_->setPlaceholderText(QStringLiteral("Add part number here."));
     label_33_ = Make_Label(frame_user_, "Label_33", QStringLiteral("Description"),
                            QStringLiteral("Item 33"));
-    control_33_ = Make_Field(frame_user_, "Control_33", DESCRIPTION_LENGTH,
-                             QStringLiteral("Default: FACTORY SET  OWNER REQS"));
+    control_33_ = pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_33"), DESCRIPTION_LENGTH,
+                                               QStringLiteral("Default: FACTORY SET  OWNER REQS"));
     label_user_modified_ =
         Make_Label(frame_user_, "Label_User_Modified", QStringLiteral("User Partition Modified"));
     status_description_u_ = Make_Label(frame_user_, "StatusBar_Description_U", QString());
+    pages::Label_Field(label_86_, control_86_, frame_user_->title());
+    pages::Label_Field(label_33_, control_33_, frame_user_->title());
     user->addRow(label_86_, control_86_);
     user->addRow(label_33_, control_33_);
     user->addRow(label_user_modified_);

@@ -4,6 +4,7 @@
 #include "editor/main_window/app_folder.h"
 #include "editor/main_window/file_filters.h"
 #include "editor/pages/page_frame.h"
+#include "editor/pages/page_widgets.h"
 #include "platform/file_dialog_service.h"
 #include "platform/message_service.h"
 
@@ -61,11 +62,16 @@ void ORT_Type_Dialog::Build()
                 QStringLiteral("SDU Part No."));
     secured_heading_ = Add_Heading(grid, 1, QStringLiteral("lblSecured"),
                                    QStringLiteral("LineSecured"), QStringLiteral("Secured"));
-    Add_Heading(grid, 2, QStringLiteral("lblUser"), QStringLiteral("LineUser"),
-                QStringLiteral("User"));
+    const QList<QWidget*> user_heading = Add_Heading(grid, 2, QStringLiteral("lblUser"),
+                                                     QStringLiteral("LineUser"), QStringLiteral("User"));
     composite_heading_ = Add_Heading(grid, 3, QStringLiteral("lblComposite"),
                                      QStringLiteral("LineComposite"),
                                      QStringLiteral("Composite"));
+
+    // Each option is named by its row and its column's heading.
+    QStringList column_headings;
+    for (const QList<QWidget*>& heading : {secured_heading_, user_heading, composite_heading_})
+        column_headings << qobject_cast<QLabel*>(heading.front())->text();
 
     group_ = new QButtonGroup(this);
     group_->setExclusive(true);
@@ -79,10 +85,14 @@ void ORT_Type_Dialog::Build()
         for (int column = 0; column < 3; ++column) {
             auto* button = new QRadioButton;
             button->setObjectName(Array_Name(name, column));
+            pages::Label_Field(label, button, column_headings[column]);
             group_->addButton(button);
             grid->addWidget(button, row, column + 1, Qt::AlignHCenter);
             elements.append(button);
         }
+        // The User column is the one this edition shows: its option is the
+        // row label's buddy, which screen readers relate it to.
+        label->setBuddy(elements[main_window::COLUMN_USER]);
         options_.append(elements);
         ++row;
     }

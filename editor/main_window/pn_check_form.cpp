@@ -49,6 +49,9 @@ PN_Dialog_Form::PN_Dialog_Form(bool cleared_form_allowed, QWidget* owner)
     product_id_ = Named_Field(this, "ProductId", PN_PRODUCT_ID_LENGTH);
     product_id_->setToolTip(QStringLiteral("Must be 10 characters"));
     label_warning_ = pages::Make_Label(QStringLiteral("Label_Warning"), QString(), QString(), this);
+    pages::Label_Field(label_pn, arinc665_pn_);
+    pages::Label_Field(label_man, man_code_);
+    pages::Label_Field(label_prod, product_id_);
     make_button_ =
         main_window::Make_Dialog_Button(this, "MakeArinc665_PN", QStringLiteral("Make ARINC 665 PN"));
     close_button_ = main_window::Make_Dialog_Button(this, "CloseButton", QStringLiteral("Close"));

@@ -4,6 +4,7 @@
 #include "editor/core/ort_types.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
+#include "editor/pages/labelled_combo.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -38,6 +39,8 @@ QGroupBox* Make_Group(const QString& name, const QString& caption, const QString
 {
     auto* frame = new QGroupBox(caption);
     frame->setObjectName(name);
+    // A frame inside another frame would be announced by the outer caption.
+    frame->setAccessibleName(caption);
     if (!tag.isEmpty())
         Set_Tag(frame, tag);
     return frame;
@@ -67,9 +70,9 @@ QLineEdit* Make_Edit(const QString& name, int max_length, const QString& text, c
     return edit;
 }
 
-QLineEdit* Make_Fixed_Pitch_Edit(const QString& name, int max_length)
+QLineEdit* Make_Fixed_Pitch_Edit(const QString& name, int max_length, const QString& tooltip)
 {
-    QLineEdit* edit = Make_Edit(name, max_length);
+    QLineEdit* edit = Make_Edit(name, max_length, QString(), tooltip);
     edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     return edit;
 }
@@ -89,6 +92,8 @@ void Fit_To_Length(QLineEdit* edit, int length)
 
 void Label_Field(QLabel* label, QWidget* field, const QString& heading)
 {
+    if (auto* combo = qobject_cast<QComboBox*>(field))
+        Answer_As_Labelled(combo);
     if (!label->buddy())
         label->setBuddy(field);
     field->setAccessibleName(heading.isEmpty() ? label->text()

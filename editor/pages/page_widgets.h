@@ -46,8 +46,8 @@ void Make_Labels(Array& array, const QString& name, const Label_Row (&rows)[M]);
 
 // --- frames ---------------------------------------------------------------------
 
-// A frame (group box) named name with its caption; the Tag is set only when
-// tag is not empty.
+// A frame (group box) named name with its caption, which is also its
+// accessible name; the Tag is set only when tag is not empty.
 QGroupBox* Make_Group(const QString& name, const QString& caption, const QString& tag = QString());
 
 // --- drop-down lists ------------------------------------------------------------
@@ -69,8 +69,9 @@ QComboBox* Make_Combo(const QString& name, const QStringList& entries, const QSt
 // field's own limit.
 QLineEdit* Make_Edit(const QString& name, int max_length, const QString& text = QString(),
                      const QString& tooltip = QString());
-// A text field with the system's fixed-pitch font.
-QLineEdit* Make_Fixed_Pitch_Edit(const QString& name, int max_length);
+// A text field with the system's fixed-pitch font; the tooltip is set only
+// when not empty.
+QLineEdit* Make_Fixed_Pitch_Edit(const QString& name, int max_length, const QString& tooltip = QString());
 
 // Sizes a text field to the text it holds: length digits in its font, with
 // room for the frame and the cursor.
@@ -80,8 +81,12 @@ void Fit_To_Length(QLineEdit* edit, int length);
 
 // The label of a row names its field: it becomes the field's buddy, and the
 // field's accessible name is the label's caption, followed by the column
-// heading ("SDU 1") where a row holds one field per column. A label is the
-// buddy of the first field it names.
+// heading ("SDU 1") where a row holds one field per column, and by the group
+// ("APHONE 1 SDU 1") where rows repeat under group headings: no two fields
+// of a window share a name. A label is the buddy of the first field it
+// names; a drop-down list reaches its label through the label relation
+// wherever the label stands (labelled_combo.h). Call it again after the
+// label's caption changes.
 void Label_Field(QLabel* label, QWidget* field, const QString& heading = QString());
 // The label that names field, if any.
 QLabel* Row_Label(const QWidget* field);

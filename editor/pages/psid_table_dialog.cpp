@@ -69,6 +69,10 @@ PSID_Table_Dialog::PSID_Table_Dialog(QWidget* owner) : QDialog(owner)
         Label_Hex[i] = new QLabel(QStringLiteral("0x"));
         Label_Hex[i]->setObjectName(Array_Name(QStringLiteral("Label_Hex"), i));
     }
+    pages::Label_Field(Label_Sat_ID, Control_Sat_ID);
+    pages::Label_Field(Label_Table_Revision, Control_Table_Revision);
+    pages::Label_Field(Label_PSID_1, Control_PSID_1);
+    pages::Label_Field(Label_PSID_2, Control_PSID_2);
 
     pages::Bind_Field(Control_Sat_ID, SET_OCTAL,
                       pages::Fact_Check(SAT_ID, pages::Fixed_Title(QStringLiteral("Sat ID"))));

@@ -74,9 +74,12 @@ QHBoxLayout* SDU_Columns(const std::vector<SDU_Row>& rows, const std::vector<QGr
     labels->setContentsMargins(0, margins.top(), 0, margins.bottom());
     labels->setVerticalSpacing(grids.front()->verticalSpacing());
 
+    QString group; // the caption of the last heading row
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const SDU_Row& row = rows[r];
         const int line = static_cast<int>(r);
+        if (std::all_of(row.cells.begin(), row.cells.end(), [](const auto& cell) { return cell.empty(); }))
+            group = row.label->text();
         labels->addWidget(row.label, line, 0);
         int height = labels->itemAtPosition(line, 0)->sizeHint().height();
         for (std::size_t f = 0; f < frames.size(); ++f) {
@@ -91,7 +94,8 @@ QHBoxLayout* SDU_Columns(const std::vector<SDU_Row>& rows, const std::vector<QGr
             for (QWidget* widget : row.cells[f]) {
                 grid->addWidget(widget, line, place);
                 height = std::max(height, grid->itemAtPosition(line, place)->sizeHint().height());
-                Name_Fields(row.label, widget, frames[f]->title());
+                Name_Fields(row.label, widget,
+                            group.isEmpty() ? frames[f]->title() : group + QLatin1Char(' ') + frames[f]->title());
                 ++place;
             }
         }

@@ -48,6 +48,9 @@ LES_Table_Dialog::LES_Table_Dialog(QWidget* owner) : QDialog(owner)
     for (int i = 0; i <= 9; ++i)
         digits << QString::number(i);
     Control_Preference = hsd::Make_Combo(QStringLiteral("Control_Preference"), digits);
+    pages::Label_Field(Label_Sat_ID, Control_Sat_ID);
+    pages::Label_Field(Label_LES_ID, Control_LES_ID);
+    pages::Label_Field(Label_Preference, Control_Preference);
 
     const pages::OK_Cancel ok_cancel = pages::Make_OK_Cancel(nullptr);
     OKButton = ok_cancel.OK;

@@ -8,7 +8,6 @@
 #include "platform/message_service.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,19 +25,9 @@ QLabel* Make_Label(QWidget* parent, const char* name, const char* caption)
 
 constexpr const core::Item_Fact& CODE = core::Fact(core::Item_Fact_Id::Mask_Code);
 
-QLineEdit* Make_Field(QWidget* parent, const char* name, int length, const QString& tooltip)
+QLineEdit* Make_Code_Field(const char* name)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setMaxLength(length);
-    edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    edit->setToolTip(tooltip);
-    return edit;
-}
-
-QLineEdit* Make_Code_Field(QWidget* parent, const char* name)
-{
-    return Make_Field(parent, name, core::Text_Length(CODE), core::Tooltip_Text(CODE));
+    return pages::Make_Fixed_Pitch_Edit(QString::fromLatin1(name), core::Text_Length(CODE), core::Tooltip_Text(CODE));
 }
 
 } // namespace
@@ -54,11 +43,12 @@ Failure_Entry_Dialog::Failure_Entry_Dialog(QWidget* owner) : QDialog(owner)
     Failure_Label = Make_Label(this, "Failure_Label", "Failure Code");
     Mask_Label = Make_Label(this, "Mask_Label", "Mask Type");
 
-    Control_Level1 = Make_Code_Field(this, "Control_Level1");
+    Control_Level1 = Make_Code_Field("Control_Level1");
     pages::Bind_Field(Control_Level1, 5, pages::Fact_Check(CODE, pages::Caption_Of(Level1_Label)));
-    Control_SRUCode = Make_Field(this, "Control_SRUCode", 1, QStringLiteral("Range: 0-9, A-Z"));
+    Control_SRUCode =
+        pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_SRUCode"), 1, QStringLiteral("Range: 0-9, A-Z"));
     pages::Bind_Field(Control_SRUCode, 11, pages::String_Check(11, pages::Caption_Of(SRU_Label)));
-    Control_FailCode = Make_Code_Field(this, "Control_FailCode");
+    Control_FailCode = Make_Code_Field("Control_FailCode");
     pages::Bind_Field(Control_FailCode, 5, pages::Fact_Check(CODE, pages::Caption_Of(Failure_Label)));
 
     Control_Mask = new QComboBox(this);

@@ -131,7 +131,8 @@ QGroupBox* Page_Cabin_Numbers::Make_SDU_Frame(int sdu)
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     auto* grid = new QGridLayout;
-    // Each row of slots is named by its number and each slot by its column.
+    // Each row of slots is named by its number and each slot by its column
+    // and its SDU.
     std::array<QLabel*, SLOT_COUNT + 1> row_labels{};
     for (int k = 1; k <= SLOT_COUNT; ++k) {
         row_labels[static_cast<std::size_t>(k)] = new QLabel(QString::number(k), frame);
@@ -154,7 +155,8 @@ QGroupBox* Page_Cabin_Numbers::Make_SDU_Frame(int sdu)
             slot->setMaxLength(NUMBER_LENGTH);
             slot->setFont(font);
             pages::Fit_To_Length(slot, NUMBER_LENGTH);
-            pages::Label_Field(row_labels[static_cast<std::size_t>(k)], slot, label->text());
+            pages::Label_Field(row_labels[static_cast<std::size_t>(k)], slot,
+                               label->text() + QLatin1Char(' ') + frame->title());
             tables::Set_Drop_Colour(slot, false);
             // A number that comes NUL-padded shows only the part before the NUL.
             connect(slot, &QLineEdit::textChanged, slot, [slot](const QString& text) {

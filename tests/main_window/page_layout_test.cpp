@@ -1,33 +1,49 @@
 // Every page as it opens over a new composite ORT, in Single and in Dual SDU
-// mode: no page or control wider than a 1280x1024 screen, each labelled field
-// on its label's row and named by it, and no field named by the frame around
-// it.
+// mode, and every dialog: no page or control wider than a 1280x1024 screen,
+// each labelled field of a page on its label's row, and every field named as
+// a screen reader announces it: by its row label, with its column where the
+// row holds several fields, never by the frame around it alone, no two alike
+// in one window, and each drop-down list related to its row label.
 #include "main_window_fixture.h"
 
+#include "editor/main_window/download_disk_dialog.h"
+#include "editor/main_window/identifier_dialog.h"
 #include "editor/main_window/ort_type_options.h"
+#include "editor/main_window/pn_casual_dialog.h"
+#include "editor/main_window/pn_formal_dialog.h"
+#include "editor/main_window/upload_disk_dialog.h"
+#include "editor/page_set/page_set.h"
 #include "editor/pages/page_widgets.h"
+#include "editor/pages/psid_table_dialog.h"
+#include "editor/pages_hsd/les_table_dialog.h"
 #include "editor/pages_hsd/page_hsd_cnfg.h"
+#include "editor/pages_tables/cockpit_numbers_dialog.h"
+#include "editor/pages_tables/failure_entry_dialog.h"
+#include "editor/pages_tables/ges_table_dialog.h"
+#include "editor/pages_tables/phone_category_dialog.h"
+#include "editor/pages_tables/sat_table_dialog.h"
+#include "editor/pages_tables/transit_ges_dialog.h"
 #include "support/page_test_support.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <memory>
 
 namespace {
 
 constexpr int SCREEN_WIDTH = 1280;
 
-// The name a field is announced by. A drop-down list announces its current
-// entry on this platform and its label through the label relation, so its
-// own accessible name is what it is named by.
+// The name a screen reader announces a field by.
 QString Accessible_Name(QWidget* widget)
 {
-    if (!widget->accessibleName().isEmpty())
-        return widget->accessibleName();
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
     return face ? face->text(QAccessible::Name) : QString();
 }
@@ -52,6 +68,74 @@ std::string Name(const QWidget* widget)
     return widget->objectName().toStdString();
 }
 
+// The fields of window: text fields, drop-down lists and option buttons
+// without a caption of their own, hidden ones too (other ORT types show
+// them). The fields of the window's own dialogs are theirs.
+QList<QWidget*> Fields(const QWidget* window)
+{
+    QList<QWidget*> fields;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->window() != window)
+            continue;
+        // The type dialog's option for "nothing chosen yet" is never shown.
+        if (widget->objectName() == QLatin1String("Option_Startup_Hidden"))
+            continue;
+        const auto* option = qobject_cast<const QRadioButton*>(widget);
+        const auto* check = qobject_cast<const QCheckBox*>(widget);
+        if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget) ||
+            (option && option->text().isEmpty()) || (check && check->text().isEmpty()))
+            fields << widget;
+    }
+    return fields;
+}
+
+// What a screen reader is told of every field of window.
+void Expect_Named_Fields(const QWidget* window)
+{
+    const QList<QWidget*> fields = Fields(window);
+    QHash<const QLabel*, int> fields_per_label;
+    for (const QWidget* field : fields)
+        ++fields_per_label[pages::Row_Label(field)];
+    QHash<QString, std::string> named;
+    for (QWidget* field : fields) {
+        const QString name = Accessible_Name(field);
+        QLabel* label = pages::Row_Label(field);
+        if (!label) {
+            ADD_FAILURE() << Name(field) << " has no row label";
+            continue;
+        }
+        EXPECT_TRUE(name == label->text() || name.startsWith(label->text() + QLatin1Char(' ')))
+            << Name(field) << ": " << name.toStdString();
+        EXPECT_FALSE(Frame_Captions(field).contains(name))
+            << Name(field) << " is named by its frame: " << name.toStdString();
+        // A frame around the field that is not around its label is its column.
+        for (const QWidget* w = field->parentWidget(); w && w != window; w = w->parentWidget()) {
+            const auto* frame = qobject_cast<const QGroupBox*>(w);
+            if (frame && !frame->title().isEmpty() && !frame->isAncestorOf(label)) {
+                EXPECT_TRUE(name.contains(QLatin1Char(' ') + frame->title()))
+                    << Name(field) << " does not name its column " << frame->title().toStdString() << ": "
+                    << name.toStdString();
+            }
+        }
+        if (fields_per_label.value(label) > 1) {
+            EXPECT_NE(name, label->text()) << Name(field) << " is named by its label alone, which names "
+                                           << fields_per_label.value(label) << " fields";
+        }
+        if (named.contains(name))
+            ADD_FAILURE() << Name(field) << " and " << named.value(name) << " are both named " << name.toStdString();
+        named.insert(name, Name(field));
+        // A drop-down list is related to its label wherever the label stands.
+        if (qobject_cast<QComboBox*>(field)) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field);
+            QAccessibleInterface* label_face = QAccessible::queryAccessibleInterface(label);
+            bool related = false;
+            for (const auto& [other, relation] : face->relations(QAccessible::Label))
+                related = related || other == label_face;
+            EXPECT_TRUE(related) << Name(field) << " does not reach its row label " << Name(label);
+        }
+    }
+}
+
 class PageLayoutTest : public MainWindowTest, public ::testing::WithParamInterface<bool> {
 protected:
     PageLayoutTest()
@@ -70,7 +154,7 @@ protected:
 
 } // namespace
 
-TEST_P(PageLayoutTest, EveryPageFitsTheScreenWithItsFieldsOnTheirLabelsRows)
+TEST_P(PageLayoutTest, EveryPageAndDialogFitsTheScreenWithItsFieldsNamedByTheirRows)
 {
     if (GetParam())
         main->mnuDualSDU_Click();
@@ -88,23 +172,46 @@ TEST_P(PageLayoutTest, EveryPageFitsTheScreenWithItsFieldsOnTheirLabelsRows)
             EXPECT_LE(field->width(), SCREEN_WIDTH) << Name(field);
             if (!qobject_cast<QLineEdit*>(field) && !qobject_cast<QComboBox*>(field))
                 continue;
-            const QString name = Accessible_Name(field);
-            EXPECT_FALSE(Frame_Captions(field).contains(name))
-                << Name(field) << " is named by its frame: " << name.toStdString();
             const QLabel* label = pages::Row_Label(field);
-            if (!label) {
-                ADD_FAILURE() << Name(field) << " has no row label";
+            if (!label)
                 continue;
-            }
             const int row = Within(label, content).center().y();
             const QRect at = Within(field, content);
             EXPECT_TRUE(row >= at.top() && row <= at.bottom())
                 << Name(field) << " at y " << at.top() << " to " << at.bottom() << ", its label "
                 << Name(label) << " centred at " << row;
-            EXPECT_TRUE(name == label->text() || name.startsWith(label->text() + QLatin1Char(' ')))
-                << Name(field) << ": " << name.toStdString();
         }
+        Expect_Named_Fields(page);
         page->hide();
+    }
+
+    // The main window and the dialogs, each as it is shown.
+    SCOPED_TRACE("dialogs");
+    Expect_Named_Fields(main);
+    Expect_Named_Fields(&main->Type_Dialog());
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.push_back(std::make_unique<PSID_Table_Dialog>(main));
+    dialogs.push_back(std::make_unique<LES_Table_Dialog>(main));
+    auto identifier = std::make_unique<Identifier_Dialog>(main);
+    identifier->Setup(main_window::Identifier_Kind::B777);
+    dialogs.push_back(std::move(identifier));
+    dialogs.push_back(std::make_unique<PN_Formal_Dialog>(PN_Formal_Dialog::Context{}, main));
+    dialogs.push_back(std::make_unique<PN_Casual_Dialog>(main));
+    dialogs.push_back(std::make_unique<Create_Download_Disk_Dialog>(main_window::Disk_Hooks{}, main));
+    dialogs.push_back(std::make_unique<Create_Upload_Disk_Dialog>(main_window::Disk_Hooks{}, main));
+    dialogs.push_back(std::make_unique<Failure_Entry_Dialog>(main));
+    dialogs.push_back(std::make_unique<Sat_Table_Dialog>(main));
+    dialogs.push_back(std::make_unique<GES_Table_Dialog>(main));
+    dialogs.push_back(std::make_unique<Cockpit_Numbers_Dialog>(main));
+    dialogs.push_back(std::make_unique<Phone_Category_Dialog>(main));
+    dialogs.push_back(std::make_unique<Transit_GES_Dialog>(main->Pages().Transit_GES()));
+    for (const std::unique_ptr<QDialog>& dialog : dialogs) {
+        SCOPED_TRACE(dialog->objectName().toStdString());
+        dialog->show();
+        testsupport::Settle();
+        EXPECT_LE(dialog->width(), SCREEN_WIDTH);
+        Expect_Named_Fields(dialog.get());
+        dialog->hide();
     }
 }
 
