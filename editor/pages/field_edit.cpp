@@ -440,6 +440,20 @@ void Up_Down::Step(bool up)
     emit Stepped(up);
 }
 
+bool Up_Down::event(QEvent* event)
+{
+    // The release of a held button goes to the box that blocks the window:
+    // the press ends here, so the button neither keeps repeating nor acts
+    // on a later release.
+    if (event->type() == QEvent::WindowBlocked) {
+        for (QToolButton* button : {up_, down_}) {
+            if (button->isDown())
+                button->setDown(false);
+        }
+    }
+    return QWidget::event(event);
+}
+
 void Bind_Whole_Step(Up_Down* spin, QLineEdit* edit, std::int32_t minimum, std::int32_t maximum,
                      std::int32_t default_value)
 {
@@ -448,6 +462,11 @@ void Bind_Whole_Step(Up_Down* spin, QLineEdit* edit, std::int32_t minimum, std::
         if (!guarded)
             return;
         const std::optional<double> number = core::Parse_Number(guarded->text());
+        Field_Edit* field = Find_Field(guarded);
+        if (!number && field && field->Has_Check()) {
+            field->Validate();
+            return;
+        }
         double value = number ? std::round(*number) : default_value;
         value += up ? 1 : -1;
         value = std::clamp(value, static_cast<double>(minimum), static_cast<double>(maximum));

@@ -149,6 +149,9 @@ Field_Check Fact_Check(const core::Item_Fact& fact, Title_Source title);
 // A small vertical pair of up and down buttons beside a numeric field. The
 // caller names it (setObjectName("UpDown_30")). The buttons never take the
 // focus, so the field keeps it while the user clicks; they repeat while held.
+// A box (or any other modal window) that opens while a button is held ends
+// the press: the release goes to the box, so the button stops repeating at
+// once and does not step again.
 class Up_Down final : public QWidget {
     Q_OBJECT
 public:
@@ -163,6 +166,9 @@ public:
 signals:
     void Stepped(bool up);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void Step(bool up);
 
@@ -172,9 +178,10 @@ private:
 };
 
 // Binds a spin button to a whole-number field: each click steps the field's
-// number by 1 within [minimum, maximum] and writes it into the field (a text
-// that is not a number steps from default_value). The field's check runs
-// when the focus leaves the field.
+// number by 1 within [minimum, maximum] and writes it into the field. A text
+// that is not a number is not stepped: the field's own check corrects it
+// (the default, with its box); a field without a check steps from
+// default_value. The field's check also runs when the focus leaves the field.
 void Bind_Whole_Step(Up_Down* spin, QLineEdit* edit, std::int32_t minimum, std::int32_t maximum,
                      std::int32_t default_value);
 
