@@ -7,8 +7,10 @@
 //    altered;
 //  - gaining the focus selects the whole text;
 //  - leaving the field runs its check, whose result replaces the text; a
-//    check that cancels keeps the focus in the field unless the field is one
-//    that lets the focus move on;
+//    check that cancels keeps the focus in the field (a button clicked to
+//    leave it does not act) unless the field is one that lets the focus move
+//    on (a button clicked to leave it then acts, although the release of
+//    that click went to the warning box);
 //  - an optional status hint is written into a label while the field (or any
 //    other control) has the focus;
 //  - a small up/down button beside numeric fields.
@@ -78,7 +80,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void On_Focus_Out();
+    // Runs the check and replaces the text; true when it corrected the value.
+    bool Run_Check();
+    void On_Focus_Out(Qt::FocusReason reason);
 
     QLineEdit* edit_;
     int char_set_;
