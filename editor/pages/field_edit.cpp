@@ -63,6 +63,21 @@ void Return_Focus(QLineEdit* edit)
     });
 }
 
+// The corrected value of a field that lets the focus move on stands, and the
+// button clicked to leave the field acts: it got the press, but its release
+// went to the warning box. Once the press has arrived the click is finished.
+void Finish_Click(QAbstractButton* button)
+{
+    if (!button)
+        return;
+    QTimer::singleShot(0, button, [button] {
+        if (!button->isDown())
+            return;
+        button->setDown(false);
+        button->click();
+    });
+}
+
 bool Focus_Change_Checks(const QFocusEvent* event)
 {
     switch (event->reason()) {
@@ -183,22 +198,25 @@ void Field_Edit::Set_Check(Field_Check check, Focus_Rule rule)
     rule_ = rule;
 }
 
-bool Field_Edit::Validate()
+bool Field_Edit::Run_Check()
 {
     if (!check_ || running_)
         return false;
     bool cancel = false;
-    {
-        Running_Guard guard(running_);
-        const QString text = edit_->text();
-        const QString result = check_(text, cancel);
-        if (result != text)
-            edit_->setText(result);
-    }
-    return cancel && rule_ == Focus_Rule::Keep_Focus;
+    Running_Guard guard(running_);
+    const QString text = edit_->text();
+    const QString result = check_(text, cancel);
+    if (result != text)
+        edit_->setText(result);
+    return cancel;
 }
 
-void Field_Edit::On_Focus_Out()
+bool Field_Edit::Validate()
+{
+    return Run_Check() && rule_ == Focus_Rule::Keep_Focus;
+}
+
+void Field_Edit::On_Focus_Out(Qt::FocusReason reason)
 {
     if (!check_ || running_ || g_checks_running > 0 || g_returning)
         return;
@@ -206,8 +224,14 @@ void Field_Edit::On_Focus_Out()
     // being left by the user.
     if (!edit_->isEnabled() || !edit_->isVisible())
         return;
-    if (Validate())
+    // The control the focus goes to (the box of the check takes it away).
+    const QPointer<QWidget> next = QApplication::focusWidget();
+    if (!Run_Check())
+        return;
+    if (rule_ == Focus_Rule::Keep_Focus)
         Return_Focus(edit_);
+    else if (reason == Qt::MouseFocusReason)
+        Finish_Click(qobject_cast<QAbstractButton*>(next.data()));
 }
 
 bool Field_Edit::eventFilter(QObject* watched, QEvent* event)
@@ -251,10 +275,12 @@ bool Field_Edit::eventFilter(QObject* watched, QEvent* event)
     case QEvent::FocusIn:
         Select_Text(edit_);
         return false;
-    case QEvent::FocusOut:
-        if (Focus_Change_Checks(static_cast<QFocusEvent*>(event)))
-            On_Focus_Out();
+    case QEvent::FocusOut: {
+        const auto* focus = static_cast<QFocusEvent*>(event);
+        if (Focus_Change_Checks(focus))
+            On_Focus_Out(focus->reason());
         return false;
+    }
     default:
         return false;
     }
@@ -447,6 +473,20 @@ void Up_Down::Step(bool up)
     emit Stepped(up);
 }
 
+bool Up_Down::event(QEvent* event)
+{
+    // The release of a held button goes to the box that blocks the window:
+    // the press ends here, so the button neither keeps repeating nor acts
+    // on a later release.
+    if (event->type() == QEvent::WindowBlocked) {
+        for (QToolButton* button : {up_, down_}) {
+            if (button->isDown())
+                button->setDown(false);
+        }
+    }
+    return QWidget::event(event);
+}
+
 void Bind_Whole_Step(Up_Down* spin, QLineEdit* edit, std::int32_t minimum, std::int32_t maximum,
                      std::int32_t default_value)
 {
@@ -455,6 +495,11 @@ void Bind_Whole_Step(Up_Down* spin, QLineEdit* edit, std::int32_t minimum, std::
         if (!guarded)
             return;
         const std::optional<double> number = core::Parse_Number(guarded->text());
+        Field_Edit* field = Find_Field(guarded);
+        if (!number && field && field->Has_Check()) {
+            field->Validate();
+            return;
+        }
         double value = number ? std::round(*number) : default_value;
         value += up ? 1 : -1;
         value = std::clamp(value, static_cast<double>(minimum), static_cast<double>(maximum));

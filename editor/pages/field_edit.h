@@ -10,8 +10,10 @@
 //    no check ever sees, since the field never had the focus;
 //  - gaining the focus selects the whole text;
 //  - leaving the field runs its check, whose result replaces the text; a
-//    check that cancels keeps the focus in the field unless the field is one
-//    that lets the focus move on;
+//    check that cancels keeps the focus in the field (a button clicked to
+//    leave it does not act) unless the field is one that lets the focus move
+//    on (a button clicked to leave it then acts, although the release of
+//    that click went to the warning box);
 //  - an optional status hint is written into a label while the field (or any
 //    other control) has the focus;
 //  - a small up/down button beside numeric fields.
@@ -81,7 +83,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void On_Focus_Out();
+    // Runs the check and replaces the text; true when it corrected the value.
+    bool Run_Check();
+    void On_Focus_Out(Qt::FocusReason reason);
     void On_Text_Edited(const QString& text);
 
     QLineEdit* edit_;
@@ -154,6 +158,9 @@ Field_Check Fact_Check(const core::Item_Fact& fact, Title_Source title);
 // A small vertical pair of up and down buttons beside a numeric field. The
 // caller names it (setObjectName("UpDown_30")). The buttons never take the
 // focus, so the field keeps it while the user clicks; they repeat while held.
+// A box (or any other modal window) that opens while a button is held ends
+// the press: the release goes to the box, so the button stops repeating at
+// once and does not step again.
 class Up_Down final : public QWidget {
     Q_OBJECT
 public:
@@ -168,6 +175,9 @@ public:
 signals:
     void Stepped(bool up);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void Step(bool up);
 
@@ -177,9 +187,10 @@ private:
 };
 
 // Binds a spin button to a whole-number field: each click steps the field's
-// number by 1 within [minimum, maximum] and writes it into the field (a text
-// that is not a number steps from default_value). The field's check runs
-// when the focus leaves the field.
+// number by 1 within [minimum, maximum] and writes it into the field. A text
+// that is not a number is not stepped: the field's own check corrects it
+// (the default, with its box); a field without a check steps from
+// default_value. The field's check also runs when the focus leaves the field.
 void Bind_Whole_Step(Up_Down* spin, QLineEdit* edit, std::int32_t minimum, std::int32_t maximum,
                      std::int32_t default_value);
 

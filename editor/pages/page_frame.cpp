@@ -55,6 +55,10 @@ Page_Frame::Page_Frame(const Page_Setup& setup) : QWidget(nullptr, Qt::Window)
     scroll_->setObjectName(QStringLiteral("Page_Scroll"));
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
+    // A click on the page's labels, frames, spin buttons or blank space
+    // leaves the focus in its field, so that field is not left (and checked)
+    // by it.
+    scroll_->setFocusPolicy(Qt::NoFocus);
     scroll_->verticalScrollBar()->setObjectName(QStringLiteral("VScroll"));
     scroll_->horizontalScrollBar()->setObjectName(QStringLiteral("HScroll"));
     scroll_->verticalScrollBar()->setSingleStep(SMALL_STEP);

@@ -201,12 +201,11 @@ void Page_Power::Build_Upper_Items()
     const auto field_row = [&](int label, QLineEdit* edit, pages::Up_Down* spin, int unit) {
         pages::Label_Field(Label_Sec_L0[label], edit);
         grid->addWidget(Label_Sec_L0[label], row, 0);
-        grid->addWidget(edit, row, 1);
-        grid->addWidget(spin, row, 2);
-        grid->addWidget(Label_Sec_L0[unit], row, 3);
+        grid->addWidget(pages::Field_With_Spin(edit, spin, true), row, 1);
+        grid->addWidget(Label_Sec_L0[unit], row, 2);
         ++row;
     };
-    const auto heading = [&](int label) { grid->addWidget(Label_Sec_L0[label], row++, 0, 1, 4); };
+    const auto heading = [&](int label) { grid->addWidget(Label_Sec_L0[label], row++, 0, 1, 3); };
 
     heading(0);
     field_row(1, Control_22a, UpDown_22a, 2);
@@ -214,21 +213,21 @@ void Page_Power::Build_Upper_Items()
     field_row(5, Control_39, UpDown_39, 6);
     pages::Label_Field(Label_Sec_L0[7], Control_44);
     grid->addWidget(Label_Sec_L0[7], row, 0);
-    grid->addWidget(Control_44, row++, 1, 1, 3);
+    grid->addWidget(Control_44, row++, 1, 1, 2);
     heading(8);
     field_row(9, Control_57a, UpDown_57a, 10);
     field_row(11, Control_57b, UpDown_57b, 12);
-    grid->setColumnStretch(4, 1);
+    grid->setColumnStretch(3, 1);
     Secured_Items()->addLayout(grid);
 }
 
 void Page_Power::Build_SDU_Items()
 {
     // Row labels on the left (item headings and their value rows), one
-    // column per SDU with each row's field, spin button and unit.
+    // column per SDU with each row's field and its spin button, then unit.
     const auto label = [this](int index) { return Label_Sec_L0[static_cast<std::size_t>(index)]; };
     const auto value = [&](QLineEdit* edit, pages::Up_Down* spin, int unit) {
-        return std::vector<QWidget*>{edit, spin, label(unit)};
+        return std::vector<QWidget*>{pages::Field_With_Spin(edit, spin, true), label(unit)};
     };
     Frame_SDU1 = pages::Make_Group(QStringLiteral("Frame_SDU1"), QStringLiteral("SDU 1"));
     Frame_SDU2 = pages::Make_Group(QStringLiteral("Frame_SDU2"), QStringLiteral("SDU 2"));

@@ -47,6 +47,63 @@ private:
     QPointer<QGroupBox> frame_;
 };
 
+// Gives each row its height in the label column and in every frame while
+// its label is shown. A row whose label is hidden takes no room, and the
+// label column goes with its last shown label, so hidden rows leave no gap.
+class Row_Heights final : public QObject {
+public:
+    Row_Heights(QWidget* column, const std::vector<QGridLayout*>& grids) : QObject(column), column_(column)
+    {
+        for (QGridLayout* grid : grids)
+            grids_.emplace_back(grid);
+    }
+
+    void Add(QLabel* label, int line, int height)
+    {
+        rows_.push_back({label, line, height});
+        label->installEventFilter(this);
+        Set_Height(rows_.back(), true);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+            Follow();
+        return false;
+    }
+
+private:
+    struct Row {
+        QPointer<QLabel> label;
+        int line;
+        int height;
+    };
+
+    void Set_Height(const Row& row, bool shown)
+    {
+        for (const QPointer<QGridLayout>& grid : grids_) {
+            if (grid)
+                grid->setRowMinimumHeight(row.line, shown ? row.height : 0);
+        }
+    }
+
+    void Follow()
+    {
+        bool any = false;
+        for (const Row& row : rows_) {
+            const bool shown = row.label && !row.label->isHidden();
+            Set_Height(row, shown);
+            any = any || shown;
+        }
+        if (column_ && column_->parentWidget() && column_->isHidden() == any)
+            column_->setVisible(any);
+    }
+
+    QPointer<QWidget> column_;
+    std::vector<QPointer<QGridLayout>> grids_;
+    std::vector<Row> rows_;
+};
+
 // Names the text fields and drop-down lists that widget is or holds.
 void Name_Fields(QLabel* label, QWidget* widget, const QString& heading)
 {
@@ -73,6 +130,9 @@ QHBoxLayout* SDU_Columns(const std::vector<SDU_Row>& rows, const std::vector<QGr
     const QMargins margins = grids.front()->contentsMargins();
     labels->setContentsMargins(0, margins.top(), 0, margins.bottom());
     labels->setVerticalSpacing(grids.front()->verticalSpacing());
+    std::vector<QGridLayout*> all_grids = grids;
+    all_grids.push_back(labels);
+    auto* heights = new Row_Heights(column, all_grids);
 
     QString group; // the caption of the last heading row
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -99,9 +159,7 @@ QHBoxLayout* SDU_Columns(const std::vector<SDU_Row>& rows, const std::vector<QGr
                 ++place;
             }
         }
-        labels->setRowMinimumHeight(line, height);
-        for (QGridLayout* grid : grids)
-            grid->setRowMinimumHeight(line, height);
+        heights->Add(row.label, line, height);
     }
     new Caption_Inset(column, frames.front());
 

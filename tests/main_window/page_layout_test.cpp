@@ -246,4 +246,69 @@ TEST_F(HsdLevelThreeLayoutTest, DualSduFramesShowNoPortHostNameAndStayLevel)
         << "PPPoE AC Name SDU 2 at y " << at.top() << " to " << at.bottom() << ", its label centred at " << row;
     EXPECT_EQ(page.Frame_SDU2->height(), page.Frame_SDU1->height());
     page.hide();
+
+TEST_P(PageLayoutTest, SpinButtonsStandBesideTheirFieldsAndHiddenRowsLeaveNoGap)
+{
+    // Rows of the chosen type hidden by its feature levels: "RFU Installed"
+    // on the General page, the codec rows and columns on the Cockpit voice page.
+    if (GetParam())
+        main->mnuDualSDU_Click();
+    // A spin button stands beside its field: at most a layout's spacing apart.
+    constexpr int MOST_APART = 6;
+    // The widest blank band a frame of these two pages may show between its
+    // rows or below the last one: spacing and margins, never a row.
+    constexpr int MOST_BLANK = 16;
+    const QStringList rows_hidden{QStringLiteral("Page_General"), QStringLiteral("Page_Cockpit_Voice")};
+    for (Page_Frame* page : main->Pages().Pages()) {
+        SCOPED_TRACE(page->objectName().toStdString());
+        page->ShowMe();
+        testsupport::Settle();
+        const QWidget* content = page->Scroll_Area()->widget();
+
+        for (pages::Up_Down* spin : content->findChildren<pages::Up_Down*>()) {
+            if (!spin->isVisibleTo(page))
+                continue;
+            QString field_name = spin->objectName();
+            field_name.replace(QStringLiteral("UpDown_"), QStringLiteral("Control_"));
+            const auto* field = content->findChild<QLineEdit*>(field_name);
+            if (!field || !field->isVisibleTo(page))
+                continue;
+            const QRect at = Within(field, content);
+            const QRect beside = Within(spin, content);
+            const int apart = beside.left() - at.right() - 1;
+            EXPECT_TRUE(apart >= 0 && apart <= MOST_APART)
+                << Name(spin) << " stands " << apart << " px right of " << Name(field);
+            EXPECT_TRUE(beside.top() <= at.center().y() && at.center().y() <= beside.bottom()) << Name(spin);
+        }
+
+        for (QGroupBox* frame : content->findChildren<QGroupBox*>()) {
+            if (!rows_hidden.contains(page->objectName()) || !frame->isVisibleTo(page))
+                continue;
+            // The bands of the frame's visible contents, top to bottom: its
+            // controls and labels, and the frames inside it as a whole.
+            QList<QPair<int, int>> bands;
+            for (QWidget* widget : frame->findChildren<QWidget*>()) {
+                if (!widget->isVisibleTo(page))
+                    continue;
+                bool inner = false;
+                for (QWidget* up = widget->parentWidget(); up != frame; up = up->parentWidget())
+                    inner = inner || qobject_cast<QGroupBox*>(up);
+                const bool leaf = qobject_cast<QGroupBox*>(widget) || widget->findChildren<QWidget*>().isEmpty();
+                if (inner || !leaf)
+                    continue;
+                const QRect at = Within(widget, frame);
+                bands.append({at.top(), at.bottom()});
+            }
+            std::sort(bands.begin(), bands.end());
+            int reached = frame->contentsRect().top();
+            for (const auto& band : bands) {
+                EXPECT_LE(band.first - reached - 1, MOST_BLANK)
+                    << Name(frame) << ": blank from y " << reached << " to " << band.first;
+                reached = std::max(reached, band.second);
+            }
+            EXPECT_LE(frame->contentsRect().bottom() - reached, MOST_BLANK)
+                << Name(frame) << ": blank from y " << reached << " to its bottom";
+        }
+        page->hide();
+    }
 }

@@ -4,6 +4,7 @@
 #include "editor/core/ort_types.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_dual.h"
+#include "support/modal_boxes.h"
 #include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
@@ -13,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -151,6 +153,25 @@ TEST_F(PageDualTest, WeightingSpinsStayWithin0To99)
     page.UpDown_49[3]->Down_Button()->click();
     EXPECT_EQ(page.Control_49[3]->text(), QStringLiteral("0"));
     EXPECT_EQ(page.Control_49[2]->text(), QStringLiteral("99"));
+}
+
+TEST_F(PageDualTest, SpinPressOnAnEmptyFieldGivesTheDefaultOnceAndNothingMovesAfterTheBox)
+{
+    // Real boxes: the release of the press goes to the box, as with the mouse.
+    testsupport::Modal_Boxes real_boxes;
+    QToolButton* down = page.UpDown_49[0]->Down_Button();
+    real_boxes.While_Shown([down] { testsupport::Release_Through_Window(down); });
+    Activate(&page);
+    Focus(page.Control_49[0]);
+    page.Control_49[0]->clear();
+
+    QTest::mousePress(down, Qt::LeftButton);
+    QTest::qWait(1500);
+
+    EXPECT_EQ(real_boxes.Texts(), QStringList{QStringLiteral("Value Out of Range, Setting to Default")});
+    EXPECT_EQ(page.Control_49[0]->text(), QStringLiteral("6"));
+    EXPECT_EQ(page.UpDown_49[0]->property("Value").toInt(), 6);
+    EXPECT_FALSE(down->isDown());
 }
 
 TEST_F(PageDualTest, Item50HintOnlyAtSecuredLevel0)

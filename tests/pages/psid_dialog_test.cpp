@@ -3,6 +3,7 @@
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
 #include "editor/pages/psid_table_dialog.h"
+#include "support/modal_boxes.h"
 #include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 #include <functional>
@@ -271,4 +273,25 @@ TEST(PsidDialog, ModalAddAndEdit)
                   QStringLiteral("05  9ABCD0000"));
     }
     EXPECT_EQ(seen, (QStringList{"0|0|1770|1770", "63|200|4C90|0000", "05|9|ABCD|0000"}));
+}
+
+TEST(PsidDialog, OKClickedRightAfterAPSIDWasCorrectedGoesOn)
+{
+    // A real box: the release of the click on OK goes to it.
+    testsupport::Modal_Boxes boxes;
+    PSID_Table_Dialog dialog;
+    dialog.Fill_Presets();
+    boxes.While_Shown([&dialog] { testsupport::Release_Through_Window(dialog.OKButton); });
+    testsupport::Activate(&dialog);
+    testsupport::Focus(dialog.Control_PSID_1);
+    dialog.Control_PSID_1->setText(QStringLiteral("1000"));
+
+    QTest::mousePress(dialog.OKButton, Qt::LeftButton);
+    testsupport::Settle();
+
+    EXPECT_EQ(boxes.Texts(), QStringList{QStringLiteral("Value Out of Range, Setting to Minimum")});
+    EXPECT_EQ(dialog.Control_PSID_1->text(), QStringLiteral("1770"));
+    EXPECT_FALSE(dialog.OKButton->isDown());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Result(), QStringLiteral("00  017701770"));
 }
