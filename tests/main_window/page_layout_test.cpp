@@ -246,6 +246,7 @@ TEST_F(HsdLevelThreeLayoutTest, DualSduFramesShowNoPortHostNameAndStayLevel)
         << "PPPoE AC Name SDU 2 at y " << at.top() << " to " << at.bottom() << ", its label centred at " << row;
     EXPECT_EQ(page.Frame_SDU2->height(), page.Frame_SDU1->height());
     page.hide();
+}
 
 TEST_P(PageLayoutTest, SpinButtonsStandBesideTheirFieldsAndHiddenRowsLeaveNoGap)
 {
