@@ -28,6 +28,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -304,7 +305,12 @@ bool File_Commands::mnuSaveCmtAsciiHex_Click()
 
 bool File_Commands::Save_Ascii_Hex(const QString& hexPath, const QString& command)
 {
-    const QString scratch = hexPath + QStringLiteral(".tmp");
+    // The binary image goes to a scratch folder of its own, so that no file
+    // beside the hex file is replaced and any name the file system takes for
+    // the hex file can be saved; beside it only where no such folder can be made.
+    const QTemporaryDir scratch_dir;
+    const QString scratch = scratch_dir.isValid() ? scratch_dir.filePath(QStringLiteral("upload.bin"))
+                                                  : hexPath + QStringLiteral(".tmp");
     const std::uint16_t crc_before = main_.get_Last_Saved_CRC();
     try {
         const Wait_Cursor wait;

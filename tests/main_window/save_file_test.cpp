@@ -9,6 +9,8 @@
 
 #include "support/file_size_limit.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 
 using platform::MsgAnswer;
@@ -112,11 +114,14 @@ TEST_F(SaveFileTest, FullDiskIsReportedAsDiskFullAndKeepsTheOldFile)
 TEST_F(SaveFileTest, CmtUploadFileIsHexAndAPlainSaveKeepsItHex)
 {
     New_14();
-    files.Answer(Path(QStringLiteral("up.Hex")));
+    // The longest name the file system takes, with nothing left beside it.
+    const QString up = Path(QString(251, QLatin1Char('U')) + QStringLiteral(".Hex"));
+    files.Answer(up);
     ASSERT_TRUE(commands->mnuSaveCmtAsciiHex_Click());
-    EXPECT_EQ(main->Current_File, Path(QStringLiteral("up.Hex")));
-    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("up.Hex.tmp"))));
-    const QByteArray hex = Read_File(Path(QStringLiteral("up.Hex")));
+    EXPECT_EQ(main->Current_File, up);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QFileInfo(up).fileName()});
+    const QByteArray hex = Read_File(up);
     EXPECT_TRUE(hex.startsWith("4F48")); // "OH"
     const core::Ascii_Hex_Decode_Result decoded = core::Decode_Ascii_Hex(hex);
     ASSERT_TRUE(decoded.Ok);
@@ -125,7 +130,7 @@ TEST_F(SaveFileTest, CmtUploadFileIsHexAndAPlainSaveKeepsItHex)
 
     Edit();
     ASSERT_TRUE(commands->mnuSave_Click());
-    const QByteArray again = Read_File(Path(QStringLiteral("up.Hex")));
+    const QByteArray again = Read_File(up);
     EXPECT_TRUE(again.startsWith("4F48"));
     EXPECT_NE(again, hex);
     EXPECT_TRUE(core::Decode_Ascii_Hex(again).Bytes.contains("EDITED"));
