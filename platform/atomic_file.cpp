@@ -41,6 +41,15 @@ File_Write_Result Check_Existing(const QByteArray& target, const struct stat& ol
     return {};
 }
 
+// Whether the native target may be replaced; a missing one may be created.
+File_Write_Result Check_Native(const QByteArray& target)
+{
+    struct stat old {};
+    if (target.isEmpty() || ::stat(target.constData(), &old) != 0)
+        return {};
+    return Check_Existing(target, old);
+}
+
 // Unnamed files are linked into the folder through /proc.
 bool Unnamed_Files_Usable()
 {
@@ -119,14 +128,7 @@ bool File_Write_Result::Permission_Refused() const
 
 bool File_Write_Result::Folder_Missing() const { return Error == ENOENT || Error == ENOTDIR; }
 
-File_Write_Result Check_Replaceable(const QString& path)
-{
-    const QByteArray target = Native_Target(path);
-    struct stat old {};
-    if (::stat(target.constData(), &old) != 0)
-        return {};
-    return Check_Existing(target, old);
-}
+File_Write_Result Check_Replaceable(const QString& path) { return Check_Native(Native_Target(path)); }
 
 Atomic_File::Atomic_File(const QString& path) : path_(path) {}
 
@@ -220,13 +222,7 @@ std::optional<QByteArray> Atomic_File::Read_At(qint64 offset, qint64 length) con
     return bytes;
 }
 
-File_Write_Result Atomic_File::Check_Target() const
-{
-    struct stat old {};
-    if (target_.isEmpty() || ::stat(target_.constData(), &old) != 0)
-        return {};
-    return Check_Existing(target_, old);
-}
+File_Write_Result Atomic_File::Check_Target() const { return Check_Native(target_); }
 
 File_Write_Result Atomic_File::Commit()
 {

@@ -85,10 +85,14 @@ QByteArray Config_Ldr_Bytes(Config_Ldr_Variant variant, const QString& label,
     return bytes;
 }
 
+QString Disk_Write_Error(const QString& path, const QString& description)
+{
+    return QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + description;
+}
+
 QString Disk_Write_Error(const QString& path, const platform::File_Write_Result& result)
 {
-    return QStringLiteral("Cannot write ") + path + QStringLiteral(": ") +
-           Ort_Loader::Write_Error(result).Description();
+    return Disk_Write_Error(path, Ort_Loader::Write_Error(result).Description());
 }
 
 bool Write_Disk_File(const QString& path, const QByteArray& bytes, QString& error)

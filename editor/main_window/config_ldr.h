@@ -46,7 +46,9 @@ bool Write_Config_Ldr(const QString& folder, Config_Ldr_Variant variant, const Q
 // naming the file and the file error ("Cannot write /disk/config.ldr: Disk full").
 bool Write_Disk_File(const QString& path, const QByteArray& bytes, QString& error);
 
-// That description of a failed write of path.
+// That description of a failed write of path: "Cannot write " + path + ": "
+// + the description of the failure.
+QString Disk_Write_Error(const QString& path, const QString& description);
 QString Disk_Write_Error(const QString& path, const platform::File_Write_Result& result);
 
 } // namespace main_window

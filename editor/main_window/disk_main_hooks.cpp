@@ -3,6 +3,7 @@
 #include "editor/document/ort_loader_errors.h"
 #include "editor/document/ver_conv.h"
 #include "editor/main_window/app_folder.h"
+#include "editor/main_window/config_ldr.h"
 #include "editor/main_window/disk_commands.h"
 #include "editor/main_window/merivane_main.h"
 #include "editor/main_window/ort_type_dialog.h"
@@ -31,7 +32,7 @@ bool Guarded_Write(const QString& path, const std::function<bool()>& write, QStr
     } catch (...) {
         description = QStringLiteral("unknown error");
     }
-    error = QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + description;
+    error = Disk_Write_Error(path, description);
     return false;
 }
 

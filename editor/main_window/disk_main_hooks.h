@@ -17,9 +17,10 @@ namespace main_window {
 // come back as descriptions naming the file.
 Disk_Hooks Main_Disk_Hooks(MerivaneMain& main);
 
-// Runs write (which answers false when it refused after a message of its
-// own) and turns whatever it throws into error: "Cannot write " + path +
-// ": " + the description. A refusal leaves error empty.
+// Runs write, which makes a file for path (it answers false when it refused
+// after a message of its own), and turns whatever it throws into error:
+// "Cannot write " + path + ": " + the description. A refusal leaves error
+// empty.
 bool Guarded_Write(const QString& path, const std::function<bool()>& write, QString& error);
 
 // Makes the main window's disk commands (its child) and wires them in.
