@@ -36,6 +36,21 @@ protected:
     static bool Shown(const QWidget* widget) { return !widget->isHidden(); }
     // Shown on its page: neither it nor a frame around it is hidden.
     static bool Shown_On(const QWidget& page, const QWidget* widget) { return widget->isVisibleTo(&page); }
+    // An HSD service page at every feature level of a single-SDU user ORT:
+    // its page button shows from level 3; check tells the rest of the level.
+    template <class Page, class Check>
+    void For_Each_Level(Page& page, Check check)
+    {
+        QWidget button;
+        page.Set_Page_Button(&button);
+        for (int fl = 0; fl <= 5; ++fl) {
+            SCOPED_TRACE(fl);
+            Prepare(fl, 0);
+            page.SetVisiblity(false, true);
+            EXPECT_EQ(!button.isHidden(), fl >= 3);
+            check(fl, button);
+        }
+    }
 };
 
 } // namespace
@@ -153,13 +168,7 @@ TEST_F(UserPresentationTest, HsdConfigurationItemsShownByFeatureLevel)
 TEST_F(UserPresentationTest, HsdSwiftBroadbandItemsShownByFeatureLevel)
 {
     Page_HSD_SBB& page = pages->HSD_SBB();
-    QWidget button;
-    page.Set_Page_Button(&button);
-    for (int fl = 0; fl <= 5; ++fl) {
-        SCOPED_TRACE(fl);
-        Prepare(fl, 0);
-        page.SetVisiblity(false, true);
-        EXPECT_EQ(!button.isHidden(), fl >= 3);
+    For_Each_Level(page, [&](int fl, const QWidget&) {
         EXPECT_EQ(Shown_On(page, page.Frame_BGAN), fl >= 3);
         EXPECT_EQ(Shown_On(page, page.Label_User_L3[16]), fl >= 3);
         for (QWidget* w : std::initializer_list<QWidget*>{
@@ -167,19 +176,13 @@ TEST_F(UserPresentationTest, HsdSwiftBroadbandItemsShownByFeatureLevel)
                  page.Control_99, page.Control_102, page.UpDown_102, page.Label_User_L4[30], page.Frame_SDU1,
                  page.Frame_SDU2})
             EXPECT_EQ(Shown_On(page, w), fl >= 4) << w->objectName().toStdString();
-    }
+    });
 }
 
 TEST_F(UserPresentationTest, HsdSwift64ListsShownByFeatureLevel)
 {
     Page_HSD_S64& page = pages->HSD_S64();
-    QWidget button;
-    page.Set_Page_Button(&button);
-    for (int fl = 0; fl <= 5; ++fl) {
-        SCOPED_TRACE(fl);
-        Prepare(fl, 0);
-        page.SetVisiblity(false, true);
-        EXPECT_EQ(!button.isHidden(), fl >= 3);
+    For_Each_Level(page, [&](int fl, const QWidget& button) {
         EXPECT_EQ(Shown_On(page, page.FrameLES[0]), fl >= 3);
         EXPECT_EQ(Shown_On(page, page.FrameLES[1]), fl >= 3);
         EXPECT_FALSE(page.Frame_User()->isHidden());
@@ -187,7 +190,7 @@ TEST_F(UserPresentationTest, HsdSwift64ListsShownByFeatureLevel)
         EXPECT_TRUE(button.isHidden());
         page.Dual(true);
         EXPECT_FALSE(page.Dual_Mode());
-    }
+    });
 }
 
 TEST_F(UserPresentationTest, AirframerLevelsFixCaptionsAndLockItems)
