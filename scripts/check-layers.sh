@@ -2,13 +2,35 @@
 # Checks that no #include runs upward or sideways between the layers.
 # Each folder may include only itself and the folders below it; a test
 # folder may include what the folder it mirrors may (tests/pages stands for
-# editor/pages, tests/platform for platform, tests/writer for writer).
+# editor/pages, tests/platform for platform, tests/writer for writer), and
+# the shared test support. Every quoted include is read: it is resolved the
+# way the compiler does (beside the including file first, then the source
+# root, then tests/ for a test), so a relative path or one through tests/ is
+# judged by the file it names.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-find platform editor writer tests \( -name '*.cpp' -o -name '*.h' \) -print0 |
-  xargs -0 grep -HE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"(platform|editor|writer)/' |
-  awk '
+# One line per include: including file, then the file it resolves to (or
+# "?" and the name as written when it names no file of the tree).
+resolve() {
+  local file include candidate found
+  while IFS=$'\t' read -r file include; do
+    found=""
+    for candidate in "${file%/*}/$include" "$include" "tests/$include"; do
+      if [ -f "$candidate" ]; then
+        found=$candidate
+        break
+      fi
+    done
+    printf '%s\t%s\n' "$file" "${found:-?$include}"
+  done
+}
+
+find platform editor writer tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 |
+  xargs -0 grep -HE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' |
+  sed -E 's/^([^:]*):[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]*)".*/\1\t\2/' |
+  resolve |
+  awk -F '\t' '
 BEGIN {
   pages = "platform editor/core editor/pages"
   page_set = pages " editor/pages_hsd editor/pages_tables editor/page_set"
@@ -27,16 +49,29 @@ BEGIN {
   allowed["editor/main_window"] = document " editor/main_window writer/quarnel_interfaces.h"
   allowed["editor"] = document " editor/main_window"
   allowed["writer"] = "platform writer"
+  allowed["bench"] = allowed["editor"]
+  # The shared test support sits on the file format and the platform.
+  allowed["tests/support"] = "platform editor/core tests/support"
   failures = 0
 }
-# The layer of a file: the longest folder of the table that holds it.
+# The layer a file stands for: the longest folder of the table that holds
+# it; a test stands for the folder it mirrors.
 function layer_of(path,    dir) {
+  if (path ~ /^tests\/support\//) return "tests/support"
   if (sub(/^tests\//, "", path) && path !~ /^(platform|writer)\//) path = "editor/" path
   dir = path
   while (sub(/\/[^\/]*$/, "", dir)) {
     if (dir in allowed) return dir
   }
-  return ""
+  return path in allowed ? path : ""
+}
+# What an included file is checked as: the folder it lies in for code, the
+# mirrored folder for a test file, the file itself for a lone interface
+# header.
+function checked_as(path) {
+  if (path ~ /^tests\/support\//) return "tests/support"
+  if (sub(/^tests\//, "", path) && path !~ /^(platform|writer)\//) path = "editor/" path
+  return path
 }
 function may_include(layer, included,    n, entries, i) {
   n = split(allowed[layer], entries, " ")
@@ -45,16 +80,40 @@ function may_include(layer, included,    n, entries, i) {
   }
   return 0
 }
-{
-  file = substr($0, 1, index($0, ":") - 1)
-  included = $0
-  sub(/^[^"]*"/, "", included)
-  sub(/".*$/, "", included)
-  layer = layer_of(file)
-  if (layer != "" && !may_include(layer, included)) {
-    print file ": includes " included ", which lies above or beside " layer > "/dev/stderr"
-    failures++
+# A path with its "." and ".." steps taken out.
+function normal(path,    n, parts, out, i, depth) {
+  n = split(path, parts, "/")
+  depth = 0
+  for (i = 1; i <= n; i++) {
+    if (parts[i] == "." || parts[i] == "") continue
+    if (parts[i] == ".." && depth > 0) { depth--; continue }
+    out[++depth] = parts[i]
   }
+  path = ""
+  for (i = 1; i <= depth; i++) path = path (i > 1 ? "/" : "") out[i]
+  return path
+}
+function fail(message) {
+  print message > "/dev/stderr"
+  failures++
+}
+{
+  file = $1
+  included = $2
+  if (included ~ /^\?/) {
+    fail(file ": includes " substr(included, 2) ", which names no file of the tree")
+    next
+  }
+  included = normal(included)
+  layer = layer_of(file)
+  if (layer == "") next
+  if (included ~ /^tests\// && file !~ /^tests\//) {
+    fail(file ": includes " included ", a test file")
+    next
+  }
+  if (included ~ /^tests\/support\// && file ~ /^tests\//) next
+  if (!may_include(layer, checked_as(included)))
+    fail(file ": includes " included ", which lies above or beside " layer)
 }
 END {
   if (failures) {
