@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -92,7 +93,11 @@ TEST_F(PageCabinTest, FieldsSpinButtonsLabelsAndFramesExistByName)
     EXPECT_EQ(page.Control_45_2a2->text(), QStringLiteral("-1"));
     EXPECT_EQ(page.UpDown_45_2a2->property("Value").toInt(), -1);
     EXPECT_EQ(page.UpDown_59->property("Value").toInt(), 56);
-    EXPECT_TRUE(QFontInfo(page.Control_25b->font()).fixedPitch());
+    // Every character takes the same width (some monospaced fonts do not
+    // declare themselves fixed pitch to the font database).
+    const QFontMetrics metrics(page.Control_25b->font());
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")),
+              metrics.horizontalAdvance(QStringLiteral("MMMM")));
 
     const struct {
         const char* name;
