@@ -18,6 +18,9 @@ Dialog_Buttons Make_Dialog_Buttons(QWidget* dialog)
     Dialog_Buttons buttons{};
     buttons.OK = Make_Dialog_Button(dialog, "OKButton", QStringLiteral("OK"));
     buttons.Cancel = Make_Dialog_Button(dialog, "CancelButton", QStringLiteral("Cancel"));
+    for (QPushButton* button : {buttons.OK, buttons.Cancel})
+        button->setAutoDefault(true);
+    buttons.OK->setDefault(true);
     buttons.Row = new QHBoxLayout;
     buttons.Row->addStretch(1);
     buttons.Row->addWidget(buttons.OK);

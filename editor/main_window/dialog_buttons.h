@@ -1,6 +1,5 @@
 #pragma once
-// The push buttons of the main window's dialogs. None is a default button,
-// so Enter in a field of a dialog presses none of them.
+// The push buttons of the main window's dialogs.
 
 #include <QString>
 
@@ -11,9 +10,12 @@ class QWidget;
 namespace main_window {
 
 // A push button named name with its caption, created as a child of parent.
+// Having the focus does not make it the dialog's default button.
 QPushButton* Make_Dialog_Button(QWidget* parent, const char* name, const QString& caption);
 
-// The OK/Cancel row of the disk and identifier dialogs.
+// The OK/Cancel row of the disk and identifier dialogs. OK is the dialog's
+// default button: Enter presses it, unless another button of the dialog has
+// the focus, which Enter then presses.
 struct Dialog_Buttons {
     QPushButton* OK;     // "OK", named OKButton
     QPushButton* Cancel; // "Cancel", named CancelButton

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace main_window {
@@ -34,6 +35,8 @@ Disk_Folder_Chooser::Disk_Folder_Chooser(const QString& caption, QWidget* parent
     directory_->setAcceptDrops(false);
     pages::Label_Field(label, directory_);
     browse_ = main_window::Make_Dialog_Button(this, "Browse_Button", QStringLiteral("Browse..."));
+    // Enter presses the button that has the focus, as it does OK and Cancel.
+    browse_->setAutoDefault(true);
     auto* row = new QHBoxLayout;
     row->addWidget(directory_, 1);
     row->addWidget(browse_);
@@ -42,7 +45,12 @@ Disk_Folder_Chooser::Disk_Folder_Chooser(const QString& caption, QWidget* parent
     layout->addWidget(label);
     layout->addLayout(row);
     connect(browse_, &QPushButton::clicked, this, [this] { Browse_Click(); });
-    connect(directory_, &QLineEdit::editingFinished, this, [this] { Directory_Edited(); });
+    connect(directory_, &QLineEdit::editingFinished, this, [this] {
+        // Enter in the field presses OK, the dialog's default button, which
+        // takes the typed path itself: it is checked once, by OK.
+        if (!directory_->hasFocus())
+            Directory_Edited();
+    });
 }
 
 QString Disk_Folder_Chooser::Path() const { return path_; }
@@ -77,5 +85,12 @@ std::optional<QString> Disk_Folder_Chooser::Shown_Target()
 
 bool Disk_Folder_Chooser::Directory_Edited()
 {
-    return directory_->text() == path_ || Set_Path(directory_->text());
+    if (directory_->text() == path_)
+        return true;
+    // The box of a refused path takes the focus from the field, which ends
+    // its editing again: the path being checked is not checked twice.
+    if (checking_)
+        return false;
+    const QScopedValueRollback<bool> checking(checking_, true);
+    return Set_Path(directory_->text());
 }

@@ -45,6 +45,7 @@ private:
 
     QString caption_;
     QString path_;
+    bool checking_ = false; // a typed path is being checked (its box may be up)
     QLineEdit* directory_ = nullptr;
     QPushButton* browse_ = nullptr;
 };

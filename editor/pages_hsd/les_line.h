@@ -9,8 +9,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 
 namespace hsd {
+
+// Characters of a list line under each sort button: "Sat" (SAT and its two
+// blanks), "LES" (LES and its two blanks), "Pref".
+constexpr std::array<int, 3> LES_COLUMN_WIDTHS{4, 5, 1};
 
 // Entry limits of the lists.
 constexpr int MISDN_LES_LIMIT = 24;

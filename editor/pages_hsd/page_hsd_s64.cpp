@@ -1,6 +1,7 @@
 #include "editor/pages_hsd/page_hsd_s64.h"
 
 #include "editor/core/ort_types.h"
+#include "editor/pages/column_painter.h"
 #include "editor/pages/page_widgets.h"
 #include "editor/pages_hsd/hsd_defaults.h"
 #include "editor/pages_hsd/hsd_field_helpers.h"
@@ -120,6 +121,9 @@ void Page_HSD_S64::Build_List(int index)
     list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSortingEnabled(false);
+    // The list is as wide as its columns (Fit_Columns below).
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setTextElideMode(Qt::ElideNone);
 
     QPushButton* add = pages::Make_Button(prefix + QStringLiteral("_Add"), QStringLiteral("Add"));
     QPushButton* edit = pages::Make_Button(prefix + QStringLiteral("_Edit"), QStringLiteral("Edit"));
@@ -149,15 +153,20 @@ void Page_HSD_S64::Build_List(int index)
     }
 
     auto* layout = new QVBoxLayout(frame);
+    // The sort buttons head the columns of the list.
     auto* sort_row = new QHBoxLayout;
+    sort_row->setSpacing(0);
     for (QPushButton* button : {sat, les, pref})
         sort_row->addWidget(button);
+    sort_row->addStretch(1);
     layout->addLayout(sort_row);
     layout->addWidget(list);
     auto* action_row = new QHBoxLayout;
     for (QPushButton* button : {add, edit, del, reset})
         action_row->addWidget(button);
     layout->addLayout(action_row);
+    QPushButton* const headings[] = {sat, les, pref};
+    pages::Fit_Columns(list, headings, hsd::LES_COLUMN_WIDTHS);
 }
 
 // --- list actions -------------------------------------------------------------------

@@ -127,8 +127,19 @@ void GES_Table_Dialog::Prepare_Edit(const QString& entry, const QString& sat_cho
 
 void GES_Table_Dialog::OKButton_Click()
 {
-    if (pages::Validate_Controls(this))
+    // Every field is checked, the one with the focus first (Enter does not
+    // leave it), then the others in their order; the first that corrects
+    // its value keeps the dialog open with the focus in it.
+    if (pages::Validate_Controls(this) || pages::Validate_All_Fields(this))
         return;
+    // A GES has a name of 1 to 14 characters.
+    if (Control_GES_Name->text().isEmpty()) {
+        platform::Warn(QStringLiteral("Enter GES Name of 1-") + QString::number(ges::GES_NAME_MAX) +
+                           QStringLiteral(" characters"),
+                       Label_GES_Name->text());
+        Control_GES_Name->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     const QString sat = Control_Sat_ID->currentText().left(2);
     result_ = ges::Compact_GES_Entry(sat, Control_GES_Id->text(), Control_Preference->currentIndex(),
                                      Control_GES_Name->text());

@@ -3,6 +3,7 @@
 // NUL padding out of their lines, size them to their columns, and the
 // direction tags of the sort buttons.
 
+#include "editor/pages/column_painter.h"
 #include "editor/pages/page_widgets.h"
 
 #include <QString>
@@ -23,15 +24,9 @@ using pages::Set_List_Lines;
 // or by the code that loads an ORT) keeps only the part before its first NUL.
 void Keep_Text_Before_Nul(QListWidget* list);
 
-// Sizes a list of fixed-pitch lines and the sort buttons that head its
-// columns, side by side above it without spacing: button k spans column k
-// (widths[k] characters of the list's font), or its caption where that is
-// wider; the first button also spans the list's left edge, the last one its
-// right edge and scroll bar. The list is as wide as the buttons together and
-// paints each column from the left edge of its button, so a wide caption
-// moves the columns after it along with their headings; the characters past
-// the last column given are not shown.
-void Fit_Columns(QListWidget* list, std::span<QPushButton* const> buttons, std::span<const int> widths);
+// Sizes a list and the sort buttons that head its columns (see
+// column_painter.h).
+using pages::Fit_Columns;
 
 // A sort button's Tag holds the direction of its next sort: true (ascending)
 // when it reads as the number 1. Negates the Tag ("1" <-> "-1").

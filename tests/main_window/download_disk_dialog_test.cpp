@@ -4,11 +4,20 @@
 #include "editor/main_window/disk_folder_chooser.h"
 #include "editor/main_window/download_disk_dialog.h"
 #include "editor/main_window/upload_disk_dialog.h"
+#include "editor/main_window/identifier_dialog.h"
+#include "support/modal_boxes.h"
+#include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -99,6 +108,109 @@ TEST_F(Download_Disk_Test, OK_Takes_The_Folder_The_Field_Shows_Without_A_Focus_C
               QStringLiteral("Error: Path not found: ") + dir.filePath(QStringLiteral("missing")));
     EXPECT_TRUE(Files().isEmpty());
     EXPECT_EQ(again.Folder()->Directory_Selector()->text(), QDir::cleanPath(dir.path()));
+}
+
+// A plain file's path typed into the folder field, and OK activated while the
+// field keeps the focus, as a screen reader does: the box that refuses it is
+// a real window that takes the focus from the field, and still comes once.
+TEST(Disk_Dialog_Folder, A_Path_That_Is_No_Folder_Gives_One_Box)
+{
+    QTemporaryDir dir;
+    const QString plain = dir.filePath(QStringLiteral("plain.txt"));
+    {
+        QFile file(plain);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    Disk_Test_Host host;
+    Create_Download_Disk_Dialog download(host.Hooks(), nullptr);
+    Create_Upload_Disk_Dialog upload(host.Hooks(), nullptr);
+    for (QDialog* dialog : {static_cast<QDialog*>(&download), static_cast<QDialog*>(&upload)}) {
+        SCOPED_TRACE(dialog->windowTitle().toStdString());
+        auto* chooser = dialog->findChild<Disk_Folder_Chooser*>();
+        ASSERT_NE(chooser, nullptr);
+        chooser->Set_Path(dir.path());
+        testsupport::Modal_Boxes boxes;
+        dialog->open();
+        testsupport::Activate(dialog);
+        testsupport::Focus(chooser->Directory_Selector());
+        chooser->Directory_Selector()->selectAll();
+        QTest::keyClicks(chooser->Directory_Selector(), plain);
+        QAccessibleInterface* ok =
+            QAccessible::queryAccessibleInterface(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")));
+        ASSERT_NE(ok, nullptr);
+        ASSERT_NE(ok->actionInterface(), nullptr);
+        // The press shows the button down for a moment before it clicks.
+        ok->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTest::qWait(400);
+        testsupport::Settle();
+        EXPECT_EQ(boxes.Texts(), QStringList{QStringLiteral("Error: Path not found: ") + plain});
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(chooser->Directory_Selector()->text(), QDir::cleanPath(dir.path()));
+        dialog->hide();
+    }
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files) == QStringList{QStringLiteral("plain.txt")});
+}
+
+// Enter presses OK in the disk dialogs and in "ORT Identifier"; in a field
+// whose value is refused it gives the refusal's box once and the dialog stays.
+TEST(Disk_Dialog_Keys, Enter_Presses_OK)
+{
+    QTemporaryDir dir;
+    Disk_Test_Host host;
+    {
+        Create_Download_Disk_Dialog download(host.Hooks(), nullptr);
+        download.Folder()->Set_Path(dir.path());
+        testsupport::Modal_Boxes boxes;
+        download.open();
+        testsupport::Activate(&download);
+        QLineEdit* field = download.Folder()->Directory_Selector();
+        testsupport::Focus(field);
+        field->selectAll();
+        QTest::keyClicks(field, dir.filePath(QStringLiteral("missing")));
+        QTest::keyClick(field, Qt::Key_Return);
+        testsupport::Settle();
+        EXPECT_EQ(boxes.Texts(),
+                  QStringList{QStringLiteral("Error: Path not found: ") + dir.filePath(QStringLiteral("missing"))});
+        EXPECT_TRUE(download.isVisible());
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+        // The field shows a folder again: Enter writes the disk there.
+        QTest::keyClick(field, Qt::Key_Return);
+        testsupport::Settle();
+        EXPECT_EQ(download.result(), QDialog::Accepted);
+        EXPECT_FALSE(download.isVisible());
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("config.ldr")});
+    }
+    {
+        QTemporaryDir upload_dir;
+        Create_Upload_Disk_Dialog upload(host.Hooks(), nullptr);
+        upload.Folder()->Set_Path(upload_dir.path());
+        testsupport::ScriptedMessages boxes;
+        upload.open();
+        testsupport::Activate(&upload);
+        testsupport::Focus(upload.Loader_File_Option(0));
+        QTest::keyClick(upload.Loader_File_Option(0), Qt::Key_Return);
+        testsupport::Settle();
+        EXPECT_EQ(upload.result(), QDialog::Accepted);
+        EXPECT_TRUE(boxes.Boxes().isEmpty());
+    }
+    {
+        Identifier_Dialog identifier;
+        identifier.Setup(main_window::Identifier_Kind::SFIM);
+        testsupport::Modal_Boxes boxes;
+        identifier.open();
+        testsupport::Activate(&identifier);
+        testsupport::Focus(identifier.File_ID_Text());
+        QTest::keyClick(identifier.File_ID_Text(), Qt::Key_Return);
+        testsupport::Settle();
+        EXPECT_EQ(boxes.Texts(), QStringList{QStringLiteral("Must be a valid file name")});
+        EXPECT_TRUE(identifier.isVisible());
+        EXPECT_EQ(identifier.focusWidget(), identifier.File_ID_Text());
+        QTest::keyClicks(identifier.File_ID_Text(), QStringLiteral("ABC"));
+        QTest::keyClick(identifier.File_ID_Text(), Qt::Key_Return);
+        testsupport::Settle();
+        EXPECT_EQ(identifier.result(), QDialog::Accepted);
+        EXPECT_EQ(identifier.Result(), QStringLiteral("ABC.cfg"));
+    }
 }
 
 } // namespace

@@ -5,12 +5,19 @@
 #include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFont>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
+#include <utility>
 
 using hsdtest::User_Levels;
 using hsdtest::Report;
@@ -317,4 +324,66 @@ TEST(PageHsdS64, Report)
                                          "-------------", "02   12  1", "01    1  9", "",
                                          "SWIFT64 M-ISDN LES PREFERENCES:", "", "SAT LES  PREF",
                                          "-------------", "76  999  0"}));
+}
+
+// Each column of the LES lines stands under its sort button ("Sat", "LES",
+// "Pref"), also with an interface font whose captions are wider than the
+// columns they head.
+TEST(PageHsdS64, ColumnsStandUnderTheirHeadings)
+{
+    struct Font_Guard {
+        Font_Guard() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 16)); }
+        ~Font_Guard() { QApplication::setFont(QFont()); }
+    } large_captions;
+    testsupport::Settle();
+    Page_HSD_S64 page;
+    page.show();
+    testsupport::Settle();
+    const QStringList lines = {Line("77", 888, 8), Line("55", 555, 5), Line("44", 444, 4)};
+    const struct {
+        QListWidget* list;
+        std::array<QPushButton*, 3> headings;
+    } tables[] = {
+        {page.Control_66, {page.Control_66_Sort_Sat, page.Control_66_Sort_LES, page.Control_66_Sort_Pref}},
+        {page.Control_67, {page.Control_67_Sort_Sat, page.Control_67_Sort_LES, page.Control_67_Sort_Pref}},
+    };
+    // The first and last pixel columns with ink, or -1.
+    const auto ink = [](const QImage& image) {
+        const QRgb blank = image.pixel(image.width() - 1, image.height() - 1);
+        int first = -1;
+        int last = -1;
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (image.pixel(x, y) != blank) {
+                    if (first < 0)
+                        first = x;
+                    last = x;
+                }
+        return std::pair{first, last};
+    };
+    // Where each column's characters lie in a line (SAT 1-2, LES 5-7, preference 10).
+    const struct {
+        int first;
+        int length;
+    } columns[] = {{0, 2}, {4, 3}, {9, 1}};
+    for (const auto& table : tables) {
+        SCOPED_TRACE(table.list->objectName().toStdString());
+        QWidget* viewport = table.list->viewport();
+        const int advance = QFontMetrics(table.list->font()).horizontalAdvance(QLatin1Char('8'));
+        for (std::size_t k = 0; k < 3; ++k) {
+            SCOPED_TRACE(k);
+            QStringList only;
+            for (const QString& line : lines)
+                only << QString(columns[k].first, QLatin1Char(' ')) + line.mid(columns[k].first, columns[k].length);
+            Set_Lines(table.list, only);
+            testsupport::Settle();
+            const auto [first, last] = ink(viewport->grab().toImage());
+            const QPushButton* heading = table.headings[k];
+            const int left = viewport->mapFrom(&page, heading->mapTo(&page, QPoint(0, 0))).x();
+            const int right = left + heading->width();
+            EXPECT_GE(first, std::max(left, 0)) << "heading from " << left << " to " << right;
+            EXPECT_LT(first, std::max(left, 0) + 2 * advance) << "heading from " << left << " to " << right;
+            EXPECT_LT(last, right) << "heading from " << left << " to " << right;
+        }
+    }
 }

@@ -147,3 +147,31 @@ TEST(GESDialogTest, CancelAndTheCloseBoxReturnNothing)
     });
     EXPECT_TRUE(GES_Table_Dialog::Edit_GES(QStringLiteral("00   002   1   EIK-AW"), CHOICES, nullptr).isEmpty());
 }
+
+// OK checks every field in its order and stops at the first that fails: an
+// untouched GES ID takes its default with its box, an empty name is refused,
+// and only a named GES is returned.
+TEST(GESDialogTest, OKOnUntouchedFieldsChecksEachFieldInTurn)
+{
+    ScriptedMessages boxes;
+    On_GES_Dialog([&boxes](GES_Table_Dialog& d) {
+        d.OKButton->click();
+        ASSERT_TRUE(d.isVisible()) << "OK on untouched fields closed the dialog";
+        ASSERT_EQ(boxes.Boxes().size(), 1);
+        EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Value Out of Range, Setting to Default"));
+        EXPECT_EQ(boxes.Boxes()[0].title, QStringLiteral("GES ID"));
+        EXPECT_EQ(d.Control_GES_Id->text(), QStringLiteral("000"));
+
+        d.OKButton->click();
+        ASSERT_TRUE(d.isVisible()) << "OK without a name closed the dialog";
+        ASSERT_EQ(boxes.Boxes().size(), 2);
+        EXPECT_EQ(boxes.Boxes()[1].text, QStringLiteral("Enter GES Name of 1-14 characters"));
+        EXPECT_EQ(boxes.Boxes()[1].title, QStringLiteral("GES Name"));
+        EXPECT_EQ(boxes.Boxes()[1].icon, platform::MsgIcon::Exclamation);
+
+        d.Control_GES_Name->setText(QStringLiteral("X"));
+        d.OKButton->click();
+    });
+    EXPECT_EQ(GES_Table_Dialog::Add_GES(CHOICES, nullptr), QStringLiteral("000001X"));
+    EXPECT_EQ(boxes.Boxes().size(), 2);
+}

@@ -1,12 +1,16 @@
-#include "editor/pages_tables/column_painter.h"
+#include "editor/pages/column_painter.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
-namespace sat_ges {
+namespace pages {
 
 namespace {
 
@@ -75,4 +79,41 @@ void Paint_Columns(QListWidget* list, std::vector<Column_Place> places)
     list->viewport()->update();
 }
 
-} // namespace sat_ges
+void Fit_Columns(QListWidget* list, std::span<QPushButton* const> buttons, std::span<const int> widths)
+{
+    const std::size_t count = std::min(buttons.size(), widths.size());
+    if (count == 0)
+        return;
+    const QFontMetrics line_metrics(list->font());
+    const QStyle* style = list->style();
+    // A line's text stands this far inside the list's frame on each side.
+    const int text_margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const int left = list->frameWidth() + text_margin;
+    const int right = list->frameWidth() + text_margin +
+                      style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list->verticalScrollBar());
+
+    int characters = 0;
+    int total = 0;
+    std::vector<Column_Place> places;
+    for (std::size_t k = 0; k < count; ++k) {
+        const int start = line_metrics.horizontalAdvance(QString(characters, QLatin1Char('0')));
+        const int end = line_metrics.horizontalAdvance(QString(characters + widths[k], QLatin1Char('0')));
+        const int before = k == 0 ? left : 0;
+        const int after = k + 1 == count ? right : 0;
+        QPushButton* button = buttons[k];
+        const QStyle* button_style = button->style();
+        const int caption = button->fontMetrics().horizontalAdvance(button->text()) +
+                            2 * (button_style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                                 button_style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
+        const int width = std::max(before + (end - start) + after, caption);
+        button->setFixedWidth(width);
+        // The column starts where its button does, inside the list's frame.
+        places.push_back({characters, widths[k], total + before - list->frameWidth(), width - before - after});
+        characters += widths[k];
+        total += width;
+    }
+    list->setFixedWidth(total);
+    Paint_Columns(list, std::move(places));
+}
+
+} // namespace pages
