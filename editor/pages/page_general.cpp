@@ -252,6 +252,7 @@ void Page_General::Build_PSID_Table()
 
     Control_78 = new QListWidget;
     Control_78->setObjectName(QStringLiteral("Control_78"));
+    Control_78->setAccessibleName(Frame_PsidSupFreq->title());
     Control_78->setToolTip(QStringLiteral("PSID Table"));
     Control_78->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     Control_78->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -5,6 +5,7 @@
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/labelled_combo.h"
+#include "editor/pages/labelled_fields.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -92,13 +93,15 @@ void Fit_To_Length(QLineEdit* edit, int length)
 
 void Label_Field(QLabel* label, QWidget* field, const QString& heading)
 {
+    field->setProperty(ROW_LABEL, QVariant::fromValue(QPointer<QLabel>(label)));
     if (auto* combo = qobject_cast<QComboBox*>(field))
         Answer_As_Labelled(combo);
+    else
+        Answer_As_Labelled_Field(field);
     if (!label->buddy())
         label->setBuddy(field);
     field->setAccessibleName(heading.isEmpty() ? label->text()
                                                : label->text() + QLatin1Char(' ') + heading);
-    field->setProperty(ROW_LABEL, QVariant::fromValue(QPointer<QLabel>(label)));
 }
 
 QLabel* Row_Label(const QWidget* field)

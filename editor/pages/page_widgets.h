@@ -84,9 +84,9 @@ void Fit_To_Length(QLineEdit* edit, int length);
 // heading ("SDU 1") where a row holds one field per column, and by the group
 // ("APHONE 1 SDU 1") where rows repeat under group headings: no two fields
 // of a window share a name. A label is the buddy of the first field it
-// names; a drop-down list reaches its label through the label relation
-// wherever the label stands (labelled_combo.h). Call it again after the
-// label's caption changes.
+// names; a drop-down list, a text field and a grid cell reach their label
+// through the label relation wherever the label stands (labelled_combo.h,
+// labelled_fields.h). Call it again after the label's caption changes.
 void Label_Field(QLabel* label, QWidget* field, const QString& heading = QString());
 // The label that names field, if any.
 QLabel* Row_Label(const QWidget* field);

@@ -118,6 +118,7 @@ void Page_HSD_S64::Build_List(int index)
     const QString prefix = QStringLiteral("Control_") + item;
     auto* list = new QListWidget;
     list->setObjectName(prefix);
+    list->setAccessibleName(caption);
     list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSortingEnabled(false);

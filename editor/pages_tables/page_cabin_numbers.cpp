@@ -121,6 +121,7 @@ QGroupBox* Page_Cabin_Numbers::Make_SDU_Frame(int sdu)
     for (int k = 0; k < 2; ++k) {
         auto* option = new QRadioButton(QString::fromLatin1(captions[k]), frame);
         option->setObjectName(Array_Name(option_name, k));
+        option->setAccessibleName(option->text() + QLatin1Char(' ') + frame->title());
         group->addButton(option, k);
         options[static_cast<std::size_t>(k)] = option;
         option_row->addWidget(option);

@@ -160,6 +160,7 @@ QWidget* Page_Cockpit_Numbers::Make_Category_Tab(int index)
     list->setFont(font);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setToolTip(QStringLiteral("Cockpit Phone Numbers Category ") + QString::number(index + 1));
+    list->setAccessibleName(list->toolTip());
     list->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QString(52, QLatin1Char('M'))));
     tables::Set_Drop_Colour(list, false);
     connect(list->model(), &QAbstractItemModel::rowsInserted, list,

@@ -5,6 +5,7 @@
 #include "platform/message_service.h"
 
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -36,6 +37,7 @@ Page_Failure_Masks::Page_Failure_Masks() : Page_Frame(Setup())
 
     Control_38 = new QListWidget;
     Control_38->setObjectName(QStringLiteral("Control_38"));
+    Control_38->setAccessibleName(Frame_Secured()->title());
     Control_38->setFont(fixed);
     Control_38->setMinimumWidth(320);
 

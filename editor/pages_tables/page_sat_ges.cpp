@@ -112,6 +112,7 @@ void Page_Sat_GES::Build_GES_Frame()
     Frame_GES =
         pages::Make_Group(QStringLiteral("Frame_GES"), QStringLiteral("GES Table"), QStringLiteral("Item 2"));
     Control_02 = Make_Table("Control_02", "GES Name Table");
+    Control_02->setAccessibleName(Frame_GES->title());
 
     Control_02_Add = Make_Button(QStringLiteral("Control_02_Add"), "Add", "Add a new GES entry");
     Control_02_Edit = Make_Button(QStringLiteral("Control_02_Edit"), "Edit", "Edit currently selected GES entry");
@@ -146,6 +147,7 @@ void Page_Sat_GES::Build_Sat_Frame()
     Frame_Sat =
         pages::Make_Group(QStringLiteral("Frame_Sat"), QStringLiteral("Satellite Table"), QStringLiteral("Item 2"));
     Control_03 = Make_Table("Control_03", "Satellite Name Table");
+    Control_03->setAccessibleName(Frame_Sat->title());
 
     Control_03_Add = Make_Button(QStringLiteral("Control_03_Add"), "Add", "Add a new Sat entry");
     Control_03_Edit = Make_Button(QStringLiteral("Control_03_Edit"), "Edit", "Edit currently selected Sat entry");

@@ -1,5 +1,6 @@
 #include "editor/pages_tables/page_transit_ges.h"
 
+#include "editor/pages/page_widgets.h"
 #include "editor/pages_tables/transit_ges_dialog.h"
 #include "platform/message_service.h"
 
@@ -46,6 +47,8 @@ Page_Transit_GES::Page_Transit_GES() : Page_Frame(Setup())
         cell->setObjectName(Array_Name(QStringLiteral("Control_41"), i));
         cell->setFont(fixed);
         Control_41[static_cast<std::size_t>(i)] = cell;
+        pages::Label_Field(Static_Label_Zone[static_cast<std::size_t>(i / TRANSIT_COLUMNS)], cell,
+                           Label_Static[static_cast<std::size_t>(i % TRANSIT_COLUMNS)]->text());
         grid->addWidget(cell, i / TRANSIT_COLUMNS + 1, i % TRANSIT_COLUMNS + 1);
         connect(cell, &QPushButton::clicked, this, [this, i] { Control_41_Click(i); });
     }

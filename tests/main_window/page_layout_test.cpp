@@ -22,6 +22,8 @@
 #include "editor/pages_tables/ges_table_dialog.h"
 #include "editor/pages_tables/phone_category_dialog.h"
 #include "editor/pages_tables/sat_table_dialog.h"
+#include "editor/pages_tables/page_failure_masks.h"
+#include "editor/pages_tables/page_transit_ges.h"
 #include "editor/pages_tables/transit_ges_dialog.h"
 #include "support/page_test_support.h"
 
@@ -32,6 +34,8 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -312,4 +316,48 @@ TEST_P(PageLayoutTest, SpinButtonsStandBesideTheirFieldsAndHiddenRowsLeaveNoGap)
         }
         page->hide();
     }
+}
+
+// What a screen reader reaches on every page: each field named by a row
+// label is related to that label wherever it stands (beside its spin
+// button, in an SDU column, the second field of a row), each list box is
+// named by its caption, no two option buttons of a page share a name, and
+// each transit GES cell is named by its zone and satellite and shows its
+// value.
+TEST_P(PageLayoutTest, ScreenReadersReachRowLabelsAndNameListsOptionsAndCells)
+{
+    if (GetParam())
+        main->mnuDualSDU_Click();
+    for (Page_Frame* page : main->Pages().Pages()) {
+        SCOPED_TRACE(page->objectName().toStdString());
+        for (QWidget* field : page->findChildren<QWidget*>()) {
+            QLabel* label = pages::Row_Label(field);
+            if (!label)
+                continue;
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field);
+            QAccessibleInterface* label_face = QAccessible::queryAccessibleInterface(label);
+            bool related = false;
+            for (const auto& [other, relation] : face->relations(QAccessible::Label))
+                related = related || other == label_face;
+            EXPECT_TRUE(related) << Name(field) << " does not reach its row label " << Name(label);
+        }
+        QHash<QString, std::string> named;
+        for (QListWidget* list : page->findChildren<QListWidget*>()) {
+            const QString name = Accessible_Name(list);
+            EXPECT_FALSE(name.isEmpty()) << Name(list) << " has no name";
+            EXPECT_FALSE(named.contains(name)) << Name(list) << " is named like " << named.value(name);
+            named.insert(name, Name(list));
+        }
+        named.clear();
+        for (QRadioButton* option : page->findChildren<QRadioButton*>()) {
+            const QString name = Accessible_Name(option);
+            EXPECT_FALSE(named.contains(name)) << Name(option) << " is named like " << named.value(name);
+            named.insert(name, Name(option));
+        }
+    }
+    Page_Transit_GES& transit = main->Pages().Transit_GES();
+    transit.Control_41[38]->setText(QStringLiteral("007"));
+    EXPECT_EQ(Accessible_Name(transit.Control_41[38]), QStringLiteral("Short PSTN SAT 02: 007"));
+    EXPECT_EQ(Accessible_Name(transit.Control_41[0]), QStringLiteral("Zone 1 SAT 00: 377"));
+    EXPECT_EQ(Accessible_Name(main->Pages().Failure_Masks().Control_38), QStringLiteral("Failure Masks"));
 }

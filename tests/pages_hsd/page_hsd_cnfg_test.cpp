@@ -7,6 +7,7 @@
 #include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
@@ -611,4 +612,34 @@ TEST(PageHsdCnfg, EditingAHostNameKeepsItsUnderscore)
     commit.setCommitString(QStringLiteral("_z"));
     QCoreApplication::sendEvent(host, &commit);
     EXPECT_EQ(host->text(), QStringLiteral("HSDU1xy_P2z"));
+}
+
+// A screen reader hears a drop-down list by its row and reads the entry it
+// shows from the start, before anyone changes it: as the list's text and as
+// the selected entry of the list it drops down in.
+TEST(PageHsdCnfg, ScreenReaderReadsTheRowAndTheShownEntryOfADropDownList)
+{
+    Page_HSD_Cnfg page;
+    page.Control_70->setCurrentIndex(1);
+    page.Control_98[0]->setCurrentIndex(3);
+    for (QComboBox* combo : {page.Control_70, page.Control_98[0]}) {
+        SCOPED_TRACE(combo->objectName().toStdString());
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(combo);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->text(QAccessible::Name), combo->accessibleName());
+        QAccessibleTextInterface* text = face->textInterface();
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(text->text(0, text->characterCount()), combo->currentText());
+
+        QAccessibleInterface* list = face->child(0);
+        ASSERT_NE(list, nullptr);
+        QStringList selected;
+        for (int i = 0; i < list->childCount(); ++i)
+            if (list->child(i)->state().selected)
+                selected << list->child(i)->text(QAccessible::Name);
+        EXPECT_EQ(selected, QStringList{combo->currentText()});
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(page.Control_70)->text(QAccessible::Name),
+              QStringLiteral("Telnet Access"));
+    EXPECT_EQ(page.Control_70->currentText(), QStringLiteral("Allowed"));
 }
