@@ -103,7 +103,12 @@ void Failure_Entry_Dialog::Prepare_Modify(const QString& entry)
 {
     result_.clear();
     Control_Level1->setText(core::Get_Level1_Code(entry));
-    Control_SRUCode->setText(core::Get_SRU_Code(entry));
+    // A mask kept with an SRU code that has no character shows "?" there: the
+    // field starts empty, so OK asks for a code.
+    const QString sru = core::Get_SRU_Code(entry);
+    const bool has_code = sru.size() == 1 && core::SRU_Has_Char(core::SRU_Value(sru[0]))
+                          && core::SRU_Char(core::SRU_Value(sru[0])) == sru[0];
+    Control_SRUCode->setText(has_code ? sru : QString());
     Control_FailCode->setText(core::Get_Fail_Code(entry));
     Control_Mask->setCurrentIndex(core::Get_Mask_Type(entry) == core::MASK_TYPE_INDICTMENT ? 0 : 1);
 }
