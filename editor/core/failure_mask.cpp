@@ -59,15 +59,6 @@ int Failure_Mask_SRU(std::uint32_t word)
     return static_cast<int>(((word >> 16) & 0xF0u) | ((word >> 8) & 0x0Fu));
 }
 
-std::uint32_t With_Failure_Mask_SRU(std::uint32_t word, int sru)
-{
-    const auto code = static_cast<std::uint32_t>(sru) & 0xFFu;
-    word &= ~(SRU_FLAG | 0xF00000u | 0xF00u);
-    if (code > 15)
-        word |= SRU_FLAG;
-    return word | ((code << 16) & 0xF00000u) | ((code << 8) & 0xF00u);
-}
-
 bool SRU_Has_Char(int sru) { return sru >= 0 && sru <= 35; }
 
 QChar SRU_Char(int sru)

@@ -34,9 +34,6 @@ int Failure_Mask_Type(std::uint32_t word);
 
 // SRU code of a word: its high half from bits 20-23, its low half from 8-11.
 int Failure_Mask_SRU(std::uint32_t word);
-// The word with its SRU code (0 to 255) replaced; the flag of bit 26 follows
-// the new code.
-std::uint32_t With_Failure_Mask_SRU(std::uint32_t word, int sru);
 
 // The list line of a word. The word is the value as read from the record
 // (platform::Get_U32), i.e. already in host order. SRU codes from 36 to 255
