@@ -12,6 +12,9 @@ constexpr qsizetype SRU_POS = 10;
 constexpr qsizetype FAIL_POS = 16;
 constexpr qsizetype TYPE_POS = 26;
 
+// The note behind the mask type of a line whose SRU code has no character.
+const QString UNKNOWN_SRU_NOTE = QStringLiteral("   (SRU code ");
+
 constexpr std::uint32_t SRU_FLAG = 1u << 26;
 constexpr std::uint32_t TYPE_INDICTMENT_BIT = 1u << 24;
 constexpr std::uint32_t TYPE_FAILURE_BIT = 1u << 25;
@@ -56,14 +59,7 @@ int Failure_Mask_SRU(std::uint32_t word)
     return static_cast<int>(((word >> 16) & 0xF0u) | ((word >> 8) & 0x0Fu));
 }
 
-std::uint32_t With_Failure_Mask_SRU(std::uint32_t word, int sru)
-{
-    const auto code = static_cast<std::uint32_t>(sru) & 0xFFu;
-    word &= ~(SRU_FLAG | 0xF00000u | 0xF00u);
-    if (code > 15)
-        word |= SRU_FLAG;
-    return word | ((code << 16) & 0xF00000u) | ((code << 8) & 0xF00u);
-}
+bool SRU_Has_Char(int sru) { return sru >= 0 && sru <= 35; }
 
 QChar SRU_Char(int sru)
 {
@@ -97,6 +93,12 @@ QString Failure_Entry_To_Text(std::uint32_t word)
     return Format_Failure_Entry(hex_byte(word >> 12), QString(SRU_Char(sru)), hex_byte(word), type_text);
 }
 
+QString Unknown_SRU_Line(std::uint32_t word)
+{
+    return Failure_Entry_To_Text(word) + UNKNOWN_SRU_NOTE + hex_byte(static_cast<std::uint32_t>(Failure_Mask_SRU(word)))
+           + QStringLiteral("(Hex) unknown)");
+}
+
 std::uint32_t Text_To_Failure_Entry(const QString& line)
 {
     const std::uint32_t level1 = read_hex_code(line, LEVEL1_POS);
@@ -126,6 +128,11 @@ QString Get_SRU_Code(const QString& line) { return line.mid(SRU_POS, 1); }
 
 QString Get_Fail_Code(const QString& line) { return line.mid(FAIL_POS, 2); }
 
-QString Get_Mask_Type(const QString& line) { return line.mid(TYPE_POS); }
+QString Get_Mask_Type(const QString& line)
+{
+    const QString type = line.mid(TYPE_POS);
+    const qsizetype note = type.indexOf(UNKNOWN_SRU_NOTE);
+    return note < 0 ? type : type.left(note);
+}
 
 } // namespace core

@@ -34,14 +34,20 @@ int Failure_Mask_Type(std::uint32_t word);
 
 // SRU code of a word: its high half from bits 20-23, its low half from 8-11.
 int Failure_Mask_SRU(std::uint32_t word);
-// The word with its SRU code (0 to 255) replaced; the flag of bit 26 follows
-// the new code.
-std::uint32_t With_Failure_Mask_SRU(std::uint32_t word, int sru);
 
 // The list line of a word. The word is the value as read from the record
 // (platform::Get_U32), i.e. already in host order. SRU codes from 36 to 255
 // have no character in "0"-"9", "A"-"Z" and are shown as "?".
 QString Failure_Entry_To_Text(std::uint32_t word);
+
+// True for the SRU codes a line has a character for (0 to 35).
+bool SRU_Has_Char(int sru);
+
+// The list line of a word whose SRU code has no character: the line of
+// Failure_Entry_To_Text ("?" at column 11) followed by a note that names the
+// code in hexadecimal, "   (SRU code 2C(Hex) unknown)", so that two such
+// masks never read alike. Get_Mask_Type leaves the note out.
+QString Unknown_SRU_Line(std::uint32_t word);
 
 // The word of a list line, in host order, ready for platform::Put_U32.
 // Throws Failure_Entry_Error when columns 2-3 or 17-18 are not two
@@ -57,7 +63,7 @@ QString Format_Failure_Entry(const QString& level1, const QString& sru, const QS
 QString Get_Level1_Code(const QString& line); // columns 2-3
 QString Get_SRU_Code(const QString& line);    // column 11
 QString Get_Fail_Code(const QString& line);   // columns 17-18
-QString Get_Mask_Type(const QString& line);   // column 27 to the end
+QString Get_Mask_Type(const QString& line);   // column 27 to the end, without an unknown-SRU note
 
 // SRU code <-> its one character in a line.
 QChar SRU_Char(int sru);

@@ -44,7 +44,7 @@ enum class Item_Fact_Id {
     Item_29b,
     Item_30,
     Mask_Code,         // item 38: Level 1 and failure codes (hex)
-    SRU_Code,          // item 38: the codes a mask line has a character for
+    SRU_Code,          // item 38: the codes a mask line has a character for; others load kept
     Item_39,
     Item_41,           // a transit-call GES cell (octal)
     Item_45,

@@ -51,16 +51,17 @@ Failure_Entry_Dialog::Failure_Entry_Dialog(QWidget* owner) : QDialog(owner)
     Control_FailCode = Make_Code_Field("Control_FailCode");
     pages::Bind_Field(Control_FailCode, 5, pages::Fact_Check(CODE, pages::Caption_Of(Failure_Label)));
 
-    Control_Mask = new QComboBox(this);
-    Control_Mask->setObjectName(QStringLiteral("Control_Mask"));
-    Control_Mask->addItems({core::MASK_TYPE_INDICTMENT, core::MASK_TYPE_FAILURE});
+    Control_Mask = pages::Make_Combo(QStringLiteral("Control_Mask"),
+                                     {core::MASK_TYPE_INDICTMENT, core::MASK_TYPE_FAILURE});
 
     pages::Label_Field(Level1_Label, Control_Level1);
     pages::Label_Field(SRU_Label, Control_SRUCode);
     pages::Label_Field(Failure_Label, Control_FailCode);
     pages::Label_Field(Mask_Label, Control_Mask);
 
-    const pages::OK_Cancel ok_cancel = pages::Make_OK_Cancel(this);
+    // Every control is made without a parent and adopted by the layout below,
+    // so none of them takes its place in the focus chain before the rows.
+    const pages::OK_Cancel ok_cancel = pages::Make_OK_Cancel(nullptr);
     OKButton = ok_cancel.OK;
     CancelButton = ok_cancel.Cancel;
 
@@ -77,6 +78,13 @@ Failure_Entry_Dialog::Failure_Entry_Dialog(QWidget* owner) : QDialog(owner)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
+
+    // The dialog opens in Level 1; Tab goes down the rows, then to OK and Cancel.
+    setTabOrder(Control_Level1, Control_SRUCode);
+    setTabOrder(Control_SRUCode, Control_FailCode);
+    setTabOrder(Control_FailCode, Control_Mask);
+    setTabOrder(Control_Mask, OKButton);
+    setTabOrder(OKButton, CancelButton);
 
     connect(OKButton, &QPushButton::clicked, this, &Failure_Entry_Dialog::OKButton_Click);
     connect(CancelButton, &QPushButton::clicked, this, &Failure_Entry_Dialog::CancelButton_Click);
@@ -95,7 +103,12 @@ void Failure_Entry_Dialog::Prepare_Modify(const QString& entry)
 {
     result_.clear();
     Control_Level1->setText(core::Get_Level1_Code(entry));
-    Control_SRUCode->setText(core::Get_SRU_Code(entry));
+    // A mask kept with an SRU code that has no character shows "?" there: the
+    // field starts empty, so OK asks for a code.
+    const QString sru = core::Get_SRU_Code(entry);
+    const bool has_code = sru.size() == 1 && core::SRU_Has_Char(core::SRU_Value(sru[0]))
+                          && core::SRU_Char(core::SRU_Value(sru[0])) == sru[0];
+    Control_SRUCode->setText(has_code ? sru : QString());
     Control_FailCode->setText(core::Get_Fail_Code(entry));
     Control_Mask->setCurrentIndex(core::Get_Mask_Type(entry) == core::MASK_TYPE_INDICTMENT ? 0 : 1);
 }

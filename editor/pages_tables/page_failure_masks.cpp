@@ -1,16 +1,21 @@
 #include "editor/pages_tables/page_failure_masks.h"
 
+#include "editor/core/failure_mask.h"
 #include "editor/pages/page_widgets.h"
 #include "editor/pages_tables/failure_entry_dialog.h"
 #include "platform/message_service.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 Page_Setup Setup()
@@ -39,7 +44,12 @@ Page_Failure_Masks::Page_Failure_Masks() : Page_Frame(Setup())
     Control_38->setObjectName(QStringLiteral("Control_38"));
     Control_38->setAccessibleName(Frame_Secured()->title());
     Control_38->setFont(fixed);
-    Control_38->setMinimumWidth(320);
+    // Wide enough for the longest line: an indictment whose SRU code has no
+    // character and is named behind the type.
+    const int longest = static_cast<int>(core::Unknown_SRU_Line(0x05FFFFFFu).size());
+    const int text_width = QFontMetrics(fixed).horizontalAdvance(QString(longest, QLatin1Char('0')));
+    Control_38->setMinimumWidth(std::max(320, text_width + Control_38->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                                                  + 2 * Control_38->frameWidth() + 16));
 
     Control_38_Add = pages::Make_Button(QStringLiteral("Control_38_Add"), QStringLiteral("Add"));
     Control_38_Delete = pages::Make_Button(QStringLiteral("Control_38_Delete"), QStringLiteral("Delete"));

@@ -1,5 +1,6 @@
 // The load direction: the secured record that was read from a file into the
 // page controls, with conversion-report lines for the values it changes.
+#include "editor/secured_partition/kept_masks.h"
 #include "editor/secured_partition/secured_controls.h"
 #include "editor/secured_partition/secured_items.h"
 #include "editor/secured_partition/secured_mod.h"
@@ -63,10 +64,23 @@ void Load_Priority(const Record& record, const Item_Row& row, const Page_Set& pa
                       platform::MsgIcon::Critical, QStringLiteral("Invalid ORT Value"));
 }
 
+// The report entry of a kept mask: its SRU code is out of the range a line
+// can show, and it stays as it was.
+void Report_Kept_SRU(const QString& label, const QString& code)
+{
+    core::Conversion_Report* const report = core::Conversion_Report::Current();
+    if (report == nullptr)
+        return;
+    const QString prefix = QStringLiteral("Item ") + label + QStringLiteral(" - ");
+    report->Print(QStringLiteral("*** ") + prefix + QStringLiteral("Value out of range, was: ") + code +
+                  QStringLiteral("\r\n    ") + QString(prefix.size(), u' ') +
+                  QStringLiteral("         Kept unchanged: ") + code);
+}
+
 // Used slots in slot order; the list is emptied first, so a conversion of an
 // open ORT lists every stored mask exactly once. A line has no character for
-// an SRU code above 35, so it could not carry one back into the record: such
-// a code loads as the default, with a report line.
+// an SRU code above 35: such a mask is kept as the file held it
+// (kept_masks.h), with a report line.
 void Load_Failure_Masks(const Record& record, const Item_Row& row, const Page_Set& pages)
 {
     QListWidget* list = Control_Of<QListWidget>(row, pages);
@@ -75,13 +89,16 @@ void Load_Failure_Masks(const Record& record, const Item_Row& row, const Page_Se
     const core::Stored_Range sru_range = core::Stored(sru_fact);
     const QString sru_label = Label_Of(row) + QStringLiteral("-SRU Code");
     for (int slot = 0; slot < FAILURE_MASK_SLOTS; ++slot) {
-        auto word = static_cast<std::uint32_t>(record.Get(Item38, slot));
+        const auto word = static_cast<std::uint32_t>(record.Get(Item38, slot));
         if (core::Failure_Mask_Type(word) == 0)
             continue;
-        std::int32_t sru = core::Failure_Mask_SRU(word);
-        core::Report_Number_Change(sru, sru_label, sru_range.Minimum, sru_range.Maximum, sru_range.Default,
-                                   core::Report_Radix(sru_fact));
-        list->addItem(core::Failure_Entry_To_Text(core::With_Failure_Mask_SRU(word, sru)));
+        const int sru = core::Failure_Mask_SRU(word);
+        if (sru >= sru_range.Minimum && sru <= sru_range.Maximum) {
+            list->addItem(core::Failure_Entry_To_Text(word));
+            continue;
+        }
+        Report_Kept_SRU(sru_label, core::Format_Radix(sru, core::Report_Radix(sru_fact)));
+        Add_Kept_Mask(list, word);
     }
 }
 

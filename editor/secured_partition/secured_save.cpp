@@ -1,5 +1,6 @@
 // The save direction: page controls into the record of the current secured
 // generation.
+#include "editor/secured_partition/kept_masks.h"
 #include "editor/secured_partition/secured_controls.h"
 #include "editor/secured_partition/secured_items.h"
 #include "editor/secured_partition/secured_mod.h"
@@ -70,8 +71,8 @@ void Store_Failure_Masks(Record& record, const Item_Row& row, const Page_Set& pa
 {
     const QListWidget* list = Control_Of<QListWidget>(row, pages);
     for (int slot = 0; slot < FAILURE_MASK_SLOTS; ++slot) {
-        const QString line = slot < list->count() ? list->item(slot)->text() : QString();
-        record.Set(Item38, line.isEmpty() ? 0 : core::Text_To_Failure_Entry(line), slot);
+        const QListWidgetItem* item = slot < list->count() ? list->item(slot) : nullptr;
+        record.Set(Item38, item == nullptr || item->text().isEmpty() ? 0 : Stored_Mask_Word(item), slot);
     }
 }
 

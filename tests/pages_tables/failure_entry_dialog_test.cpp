@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,6 +82,36 @@ TEST(FailureEntryDialogTest, NewMaskStartsAtZeroAndOKBuildsTheLine)
     const QString line = Failure_Entry_Dialog::Add_Entry(nullptr);
     EXPECT_EQ(line, QStringLiteral(" 05       K     0A        Failure"));
     EXPECT_EQ(line.mid(1, 2), QStringLiteral("05"));
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+}
+
+// The keyboard user's way through the dialog: it opens in Level 1, Tab goes
+// down the rows and on to the buttons, and a code typed at once is the code
+// that Enter puts into the line.
+TEST(FailureEntryDialogTest, OpensInLevel1TabFollowsTheRowsAndEnterKeepsTheTypedCode)
+{
+    ScriptedMessages boxes;
+    On_Failure_Dialog([](Failure_Entry_Dialog& d) {
+        testsupport::Activate(&d);
+        testsupport::Settle();
+        EXPECT_EQ(QApplication::focusWidget(), d.Control_Level1);
+        const QWidget* const order[] = {d.Control_SRUCode, d.Control_FailCode, d.Control_Mask,
+                                        d.OKButton,        d.CancelButton,     d.Control_Level1};
+        for (const QWidget* next : order) {
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(QApplication::focusWidget(), &tab);
+            testsupport::Settle();
+            EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+        }
+        QWidget* typed_into = QApplication::focusWidget();
+        ASSERT_NE(typed_into, nullptr);
+        testsupport::Type(typed_into, QStringLiteral("0B"));
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QApplication::sendEvent(typed_into, &enter);
+        if (d.isVisible())
+            d.reject();
+    });
+    EXPECT_EQ(Failure_Entry_Dialog::Add_Entry(nullptr), QStringLiteral(" 0B       0     00        Indictment"));
     EXPECT_TRUE(boxes.Boxes().isEmpty());
 }
 

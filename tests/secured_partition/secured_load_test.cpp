@@ -1,7 +1,9 @@
 #include "tests/secured_partition/secured_fixture.h"
 
 #include "editor/core/failure_mask.h"
+#include "editor/pages_tables/failure_entry_dialog.h"
 #include "editor/secured_partition/secured_mod.h"
+#include "support/page_test_support.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -175,16 +177,20 @@ TEST_F(SecuredLoad, FailureMasksInSlotOrderWithoutGapsOrLeftovers)
     EXPECT_EQ(list->item(1)->text(), core::Failure_Entry_To_Text(core::Text_To_Failure_Entry(third)));
 }
 
-// SRU codes 36 to 255 have no character in a mask line, so the line could
-// not carry them back into the record: they load as SRU 0 and say so.
-TEST_F(SecuredLoad, FailureMaskSRUCodeWithoutACharacterLoadsAsZeroWithAReportLine)
+// SRU codes 36 to 255 have no character in a mask line: such a mask is kept
+// as the file held it. Its line says that its code is unknown and names it,
+// so no two of them read alike, and the report says it was kept.
+TEST_F(SecuredLoad, FailureMaskSRUCodeWithoutACharacterIsKeptWithAReportLine)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("report.txt"));
-    Record(13).Set(Item38, 0x022ABC5E, 0); // Level 1 AB, SRU 0x2C, Fail 5E, Failure
+    // Level 1 AB, Fail 5E, Failure: SRU 0x2C, 0x2D and 0xFF (the last with the flag of bit 26).
+    const std::int64_t kept[] = {0x022ABC5E, 0x022ABD5E, 0x06FABF5E};
+    Record(13).Set(Item38, kept[0], 0);
     Record(13).Set(Item38, 0x01202304, 1); // SRU 35 ("Z"), the highest with a character
-    Record(13).Set(Item38, 0x05F01F02, 2); // Level 1 01, SRU 0xFF, Fail 02, Indictment
+    Record(13).Set(Item38, kept[1], 2);
+    Record(13).Set(Item38, kept[2], 3);
     Record(13).Set(Item44, 15);
     Set_Current(13, 2);
     {
@@ -192,30 +198,67 @@ TEST_F(SecuredLoad, FailureMaskSRUCodeWithoutACharacterLoadsAsZeroWithAReportLin
         Load(13);
     }
     QListWidget* list = P().Failure_Masks().Control_38;
-    ASSERT_EQ(list->count(), 3);
-    EXPECT_EQ(list->item(0)->text(), core::Format_Failure_Entry(QStringLiteral("AB"), QStringLiteral("0"),
-                                                                QStringLiteral("5E"), core::MASK_TYPE_FAILURE));
-    EXPECT_EQ(list->item(1)->text(), core::Format_Failure_Entry(QStringLiteral("02"), QStringLiteral("Z"),
-                                                                QStringLiteral("04"), core::MASK_TYPE_INDICTMENT));
-    EXPECT_EQ(list->item(2)->text(), core::Format_Failure_Entry(QStringLiteral("01"), QStringLiteral("0"),
-                                                                QStringLiteral("02"), core::MASK_TYPE_INDICTMENT));
+    const QString unknown = core::Format_Failure_Entry(QStringLiteral("AB"), QStringLiteral("?"),
+                                                       QStringLiteral("5E"), core::MASK_TYPE_FAILURE);
+    EXPECT_EQ(testsupport::Lines(list),
+              (QStringList{unknown + QStringLiteral("   (SRU code 2C(Hex) unknown)"),
+                           core::Format_Failure_Entry(QStringLiteral("02"), QStringLiteral("Z"), QStringLiteral("04"),
+                                                      core::MASK_TYPE_INDICTMENT),
+                           unknown + QStringLiteral("   (SRU code 2D(Hex) unknown)"),
+                           unknown + QStringLiteral("   (SRU code FF(Hex) unknown)")}));
+    EXPECT_EQ(core::Get_Mask_Type(list->item(0)->text()), core::MASK_TYPE_FAILURE);
 
     const QString report = Report_Text(path);
     const QString prefix = QStringLiteral("Item xxxviii-SRU Code - ");
     const QString pad = QString(prefix.size() + 4, u' ');
-    const auto range_lines = [&](const char* was) {
+    const auto kept_lines = [&](const char* code) {
         return QStringLiteral("*** ") + prefix + QStringLiteral("Value out of range, was: ") +
-               QLatin1String(was) + QStringLiteral("\r\n") + pad +
-               QStringLiteral("             Changed to: 0(Hex)\r\n");
+               QLatin1String(code) + QStringLiteral("\r\n") + pad + QStringLiteral("         Kept unchanged: ") +
+               QLatin1String(code) + QStringLiteral("\r\n");
     };
-    EXPECT_TRUE(report.contains(range_lines("2C(Hex)") + range_lines("FF(Hex)"))) << report.toStdString();
-    EXPECT_EQ(report.count(QStringLiteral("xxxviii")), 2);
+    EXPECT_TRUE(report.contains(kept_lines("2C(Hex)") + kept_lines("2D(Hex)") + kept_lines("FF(Hex)")))
+        << report.toStdString();
+    EXPECT_EQ(report.count(QStringLiteral("xxxviii")), 3);
+    EXPECT_FALSE(report.contains(QStringLiteral("Changed to: 0(Hex)")));
 
-    // What the list shows is what is saved.
+    // Saved with the words the file held.
     Secured_Mod::Update_Data(P());
-    EXPECT_EQ(Record(13).Get(Item38, 0), 0x020AB05E);
+    EXPECT_EQ(Record(13).Get(Item38, 0), kept[0]);
     EXPECT_EQ(Record(13).Get(Item38, 1), 0x05202304);
-    EXPECT_EQ(Record(13).Get(Item38, 2), 0x01001002);
+    EXPECT_EQ(Record(13).Get(Item38, 2), kept[1]);
+    EXPECT_EQ(Record(13).Get(Item38, 3), kept[2]);
+}
+
+// A kept mask is saved as the file held it only while its line is the one
+// the load made: a line the user changed is saved as it reads, a deleted one
+// not at all; the dialog opens such a line without an SRU code.
+TEST_F(SecuredLoad, AKeptFailureMaskThatIsChangedOrDeletedIsSavedAsTheListShows)
+{
+    // Level 1 01, Fail 02: SRU 0x30 Indictment, 0x31 Failure, 0x32 Indictment.
+    const std::int64_t kept[] = {0x01301002, 0x02301102, 0x01301202};
+    for (int slot = 0; slot < 3; ++slot)
+        Record(13).Set(Item38, kept[slot], slot);
+    Record(13).Set(Item44, 15);
+    Set_Current(13, 2);
+    Load(13);
+    QListWidget* list = P().Failure_Masks().Control_38;
+    ASSERT_EQ(list->count(), 3);
+
+    Failure_Entry_Dialog dialog;
+    dialog.Prepare_Modify(list->item(0)->text());
+    EXPECT_EQ(dialog.Control_Level1->text(), QStringLiteral("01"));
+    EXPECT_EQ(dialog.Control_SRUCode->text(), QString());
+    EXPECT_EQ(dialog.Control_FailCode->text(), QStringLiteral("02"));
+    EXPECT_EQ(dialog.Control_Mask->currentIndex(), 0);
+
+    const QString changed = core::Format_Failure_Entry(QStringLiteral("01"), QStringLiteral("7"),
+                                                       QStringLiteral("02"), core::MASK_TYPE_INDICTMENT);
+    list->item(0)->setText(changed); // what Modify does with the dialog's line
+    delete list->takeItem(1);
+    Secured_Mod::Update_Data(P());
+    EXPECT_EQ(Record(13).Get(Item38, 0), core::Text_To_Failure_Entry(changed));
+    EXPECT_EQ(Record(13).Get(Item38, 1), kept[2]);
+    EXPECT_EQ(Record(13).Get(Item38, 2), 0);
 }
 
 TEST_F(SecuredLoad, ModifiedFlagShowsTheLabel)
