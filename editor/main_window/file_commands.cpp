@@ -51,11 +51,14 @@ QString With_Default_Extension(const QString& name, const QString& extension)
     return name + QLatin1Char('.') + extension;
 }
 
+// The name a Save dialog's file is written under: asked about when it
+// exists, after the default extension has been added.
 QString Ask_Save(const QString& title, const QString& filter, const QString& current,
                  const QString& extension)
 {
-    return With_Default_Extension(
-        platform::Get_Save_File_Name(title, filter, core::Strip_Extension(current)), extension);
+    return platform::Get_Save_File_Name(
+        title, filter, core::Strip_Extension(current),
+        [&extension](const QString& chosen) { return With_Default_Extension(chosen, extension); });
 }
 
 } // namespace

@@ -301,7 +301,9 @@ TEST_F(OpenFileTest, SaveAfterALimitedLoadAsksForANameInsteadOfReplacingTheFile)
     EXPECT_TRUE(main->Is_ORT_Loaded());
     EXPECT_EQ(Read_File(Path(QStringLiteral("c.cfg"))), composite);
 
-    // The same name chosen in Save As is the user's own choice.
+    // The same name chosen in Save As, and Yes to replacing it, is the
+    // user's own choice.
+    boxes.Answer(MsgAnswer::Yes);
     ASSERT_TRUE(Save_As(QStringLiteral("c.cfg")));
     EXPECT_EQ(Read_File(Path(QStringLiteral("c.cfg"))).size(), 44 + 21366 + 2);
     EXPECT_TRUE(commands->mnuSave_Click());
