@@ -17,18 +17,15 @@
 #include "editor/pages/page_frame.h"
 #include "editor/secured_partition/secured_mod.h"
 #include "editor/user_partition/user_mod.h"
-#include "platform/atomic_file.h"
 #include "platform/file_dialog_service.h"
 #include "platform/message_service.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -308,33 +305,19 @@ bool File_Commands::mnuSaveCmtAsciiHex_Click()
 
 bool File_Commands::Save_Ascii_Hex(const QString& hexPath, const QString& command)
 {
-    // The binary image goes to a scratch folder of its own, so that no file
-    // beside the hex file is replaced and any name the file system takes for
-    // the hex file can be saved; beside it only where no such folder can be made.
-    const QTemporaryDir scratch_dir;
-    const QString scratch = scratch_dir.isValid() ? scratch_dir.filePath(QStringLiteral("upload.bin"))
-                                                  : hexPath + QStringLiteral(".tmp");
+    // The binary image is built in memory and only its hex form is written:
+    // no scratch file is made, and the hex file meets the checks and boxes
+    // of every other file the commands write.
     const std::uint16_t crc_before = main_.get_Last_Saved_CRC();
     try {
         const Wait_Cursor wait;
-        // A read-only hex file is refused as Save refuses a read-only file.
-        const platform::File_Write_Result replaceable = platform::Check_Replaceable(hexPath);
-        if (replaceable.Permission_Refused())
-            throw Ort_Loader::Write_Error(replaceable);
-        if (!main_.Write_ORT(scratch))
+        const std::optional<QByteArray> image = main_.ORT_File_Bytes();
+        if (!image)
             return false;
+        Ort_Writer::Replace_File(hexPath, core::Encode_Ascii_Hex(*image));
     } catch (...) {
+        main_.set_Last_Saved_CRC(crc_before); // nothing was saved
         Report_Command_Error(command, hexPath, std::current_exception());
-        return false;
-    }
-    bool written = false;
-    {
-        const Wait_Cursor wait;
-        written = core::Binary_To_Ascii(scratch, hexPath);
-    }
-    QFile::remove(scratch);
-    if (!written) {
-        main_.set_Last_Saved_CRC(crc_before); // its box has been shown; nothing was saved
         return false;
     }
     // The writer's CRC is the new baseline.

@@ -52,8 +52,7 @@ private:
     // it was; when no load follows it closes here. Empty when the user
     // cancelled or no file is to be loaded.
     QString Ask_File_To_Open(const QString& filter);
-    // Writes the ORT as ASCII hex to hexPath, through a binary image in a
-    // scratch folder.
+    // Writes the ORT as ASCII hex to hexPath; its binary image stays in memory.
     bool Save_Ascii_Hex(const QString& hexPath, const QString& command);
     // Shows the box of a failed command for the file `name`.
     void Report_Command_Error(const QString& command, const QString& name,

@@ -370,3 +370,38 @@ TEST_F(FileCommandBoxes, EverySaveDialogAsksBeforeReplacingTheFileItWrites)
     EXPECT_NE(Read_File(Path(QStringLiteral("victim.cfg"))), victim);
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("victim.cfg")));
 }
+
+TEST_F(FileCommandBoxes, AFolderThatRefusesNewFilesGivesEveryFileCommandTheSameBox)
+{
+    // A folder without write permission; where the tests run with the
+    // privileges to write there anyway, the system's own folder that takes
+    // no new file from anyone.
+    QString folder = Path(QStringLiteral("ro"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ro")));
+    ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    QFile probe(folder + QStringLiteral("/probe"));
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.close();
+        probe.remove();
+        folder = QStringLiteral("/sys");
+        QFile sys_probe(folder + QStringLiteral("/probe"));
+        if (sys_probe.open(QIODevice::WriteOnly)) {
+            sys_probe.remove();
+            GTEST_SKIP() << "no folder refuses new files here";
+        }
+    }
+    New_14();
+    const QString names[] = {folder + QStringLiteral("/a.cfg"), folder + QStringLiteral("/a.txt"),
+                             folder + QStringLiteral("/a.Hex")};
+    files.Answer(names[0]);
+    EXPECT_FALSE(commands->mnuSaveAs_Click());
+    files.Answer(names[1]);
+    commands->mnuSaveAsText_Click();
+    files.Answer(names[2]);
+    EXPECT_FALSE(commands->mnuSaveCmtAsciiHex_Click());
+    ASSERT_EQ(boxes.Boxes().size(), 3) << boxes.Texts().join(u'|').toStdString();
+    for (int i = 0; i < 3; ++i)
+        Expect_Box(i, names[i], QStringLiteral("File Already Open or In Use"), MsgIcon::Critical,
+                   MsgButtons::Ok);
+    EXPECT_TRUE(main->Current_File.isEmpty());
+}
