@@ -282,6 +282,7 @@ bool File_Commands::mnuSaveAs_Click()
         main_.Current_File = name;
         main_.Current_Is_Ascii_Hex = false;
         main_.Save_Needs_Name = false;
+        main_.Name_Not_Saved = false;
         main_.setWindowTitle(Caption_For(main_.Current_File));
         main_.Check_ORT_Changed();
     } catch (...) {
@@ -324,6 +325,7 @@ bool File_Commands::Save_Ascii_Hex(const QString& hexPath, const QString& comman
     main_.Current_File = hexPath;
     main_.Current_Is_Ascii_Hex = true;
     main_.Save_Needs_Name = false;
+    main_.Name_Not_Saved = false;
     main_.setWindowTitle(Caption_For(main_.Current_File));
     return true;
 }
@@ -354,7 +356,9 @@ void File_Commands::mnuSaveAsText_Click()
     main_.Current_File = ort_file;
     main_.setWindowTitle(Caption_For(main_.Current_File));
     if (main_.Current_File != old_file) {
-        main_.set_Last_Saved_CRC(0); // the ORT under its new name is not saved yet
+        // The ORT under its new name is not saved yet; its saved CRC, which
+        // the report prints, stays.
+        main_.Name_Not_Saved = true;
         // A file of that name may hold another ORT: no save replaces it unasked.
         main_.Save_Needs_Name = true;
     }
@@ -403,8 +407,9 @@ bool File_Commands::May_Close()
     // changed because the baseline does not move.
     bool changed = true;
     try {
-        changed =
-            Change_Check::Compare_With_Baseline(main_.Pages(), main_.get_Last_Saved_CRC()).Changed;
+        changed = main_.Name_Not_Saved ||
+                  Change_Check::Compare_With_Baseline(main_.Pages(), main_.get_Last_Saved_CRC())
+                      .Changed;
     } catch (const std::exception&) {
     }
     if (!changed)

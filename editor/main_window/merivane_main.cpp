@@ -259,6 +259,7 @@ void MerivaneMain::Reset_Main_Window()
     setWindowTitle(QStringLiteral("Merivane"));
     Current_Is_Ascii_Hex = false;
     Save_Needs_Name = false;
+    Name_Not_Saved = false;
     sdu_part_no_->clear();
     for (Page_Frame* page : pages_.Pages())
         page->Close_Action();

@@ -153,7 +153,7 @@ TEST_F(FileCommandBoxes, SaveTextFileAsWithoutAnOldExtensionNamesTheORTCfg)
     files.Answer(Path(QStringLiteral("rep.txt")));
     commands->mnuSaveAsText_Click();
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("rep.cfg")));
-    EXPECT_EQ(main->get_Last_Saved_CRC(), 0);
+    EXPECT_TRUE(main->Name_Not_Saved);
     EXPECT_TRUE(Read_File(Path(QStringLiteral("rep.txt")))
                     .contains(("ORT FILE NAME: " + Path(QStringLiteral("rep.cfg")) + "\r\n").toLatin1()));
     // A cancelled dialog changes nothing.
