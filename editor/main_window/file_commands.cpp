@@ -173,13 +173,15 @@ void File_Commands::mnuNew_Click()
     }
 }
 
-QString File_Commands::Ask_File_To_Open(const QString& filter)
+QString File_Commands::Ask_File_To_Open(const QString& filter, bool preset_current)
 {
     const bool was_open = main_.Is_ORT_Loaded();
     if (was_open && !Offer_To_Save())
         return QString();
-    const QString name = platform::Get_Open_File_Name(QStringLiteral("Open"), filter,
-                                                      QFileInfo(main_.Current_File).absolutePath());
+    const QFileInfo current(main_.Current_File);
+    const QString name = platform::Get_Open_File_Name(
+        QStringLiteral("Open"), filter, current.absolutePath(),
+        preset_current ? current.fileName() : QString());
     main_window::set_Working_Directory_AppPath();
     const bool exists = !name.isEmpty() && QFileInfo(name).isFile();
     if (!exists && was_open)
@@ -192,7 +194,7 @@ QString File_Commands::Ask_File_To_Open(const QString& filter)
 void File_Commands::mnuOpen_Click()
 {
     main_.ValidatePageControls();
-    const QString name = Ask_File_To_Open(ORT_FILTER);
+    const QString name = Ask_File_To_Open(ORT_FILTER, true);
     if (!name.isEmpty())
         main_.Open_File(name);
 }
@@ -200,7 +202,7 @@ void File_Commands::mnuOpen_Click()
 void File_Commands::mnuOpenCmtAsciiHex_Click()
 {
     main_.ValidatePageControls();
-    const QString name = Ask_File_To_Open(HEX_FILTER);
+    const QString name = Ask_File_To_Open(HEX_FILTER, false);
     if (name.isEmpty())
         return;
     std::optional<QString> binary;

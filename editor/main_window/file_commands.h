@@ -50,8 +50,9 @@ private:
     // open, then the file dialog. The ORT stays open until the load replaces
     // it, so that a load cancelled at the choice of its target leaves it as
     // it was; when no load follows it closes here. Empty when the user
-    // cancelled or no file is to be loaded.
-    QString Ask_File_To_Open(const QString& filter);
+    // cancelled or no file is to be loaded. preset_current: the dialog
+    // starts at the current file's name.
+    QString Ask_File_To_Open(const QString& filter, bool preset_current);
     // Writes the ORT as ASCII hex to hexPath; its binary image stays in memory.
     bool Save_Ascii_Hex(const QString& hexPath, const QString& command);
     // Shows the box of a failed command for the file `name`.

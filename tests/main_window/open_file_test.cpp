@@ -66,6 +66,20 @@ TEST_F(OpenFileTest, OpenAsksToSaveThenLoadsWithLabelsAndBaseline)
     EXPECT_TRUE(Enabled("mnuSave"));
 }
 
+TEST_F(OpenFileTest, OpenOffersTheCurrentFilesName)
+{
+    New_14();
+    ASSERT_TRUE(Save_As(QStringLiteral("current.cfg")));
+    boxes.Answer(MsgAnswer::No); // Save before closing?
+    files.Answer(QString());
+    commands->mnuOpen_Click();
+    ASSERT_EQ(files.Requests().size(), 2);
+    const platform::FileDialogRequest& request = files.Requests().last();
+    EXPECT_EQ(request.kind, platform::FileDialogRequest::Kind::Open);
+    EXPECT_EQ(QDir(request.directory).filePath(request.file_name),
+              Path(QStringLiteral("current.cfg")));
+}
+
 TEST_F(OpenFileTest, CancelAtTheSaveQuestionKeepsTheOpenORT)
 {
     New_14();
