@@ -402,14 +402,14 @@ bool MerivaneMain::ChooseSoftwareConfigNumber()
         page->hide();
     }
     type_dialog_->DisplayAll(false);
-    // The load converts the file itself; OK only chooses the target.
     type_dialog_->Set_boolConvert(false);
     type_dialog_->setWindowTitle(QStringLiteral("Choose Configuration Number"));
     type_dialog_->Reselect_Remembered();
-    // The load has its file; New and Convert offer Open... again.
-    type_dialog_->Set_Open_Offered(false);
+    // The load has its file and converts it itself: OK only takes the
+    // target over, Open... is not offered. New and Convert restore both.
+    type_dialog_->Set_Choosing_Load_Target(true);
     const bool chosen = type_dialog_->exec() == QDialog::Accepted;
-    type_dialog_->Set_Open_Offered(true);
+    type_dialog_->Set_Choosing_Load_Target(false);
     return chosen;
 }
 

@@ -265,6 +265,32 @@ TEST_F(OpenFileTest, TypeDialogOpenKeepsAFirstGenerationFileChanged)
     EXPECT_EQ(main->get_Last_Saved_CRC(), 0);
 }
 
+TEST_F(OpenFileTest, StartUpOpenCancelledAtTheSecondChoiceLeavesNoORT)
+{
+    Write_All(Path(QStringLiteral("g1.cfg")), First_Generation_User_File());
+    files.Answer(Path(QStringLiteral("g1.cfg")));
+    boxes.Answer(MsgAnswer::No); // not the correct configuration
+    bool second_shown = false;
+    When_Type_Dialog_Shows([&](ORT_Type_Dialog& dialog) {
+        dialog.Select_Option(dialog.Option(Row_Of("Option_012"), 1));
+        When_Type_Dialog_Shows([&](ORT_Type_Dialog& second) {
+            second_shown = true;
+            EXPECT_EQ(second.windowTitle(), QStringLiteral("Choose Configuration Number"));
+            second.Select_Option(second.Option(Row_Of("Option_135_AB"), 1));
+            second.Cancel_Click();
+        });
+        dialog.Open_Click();
+    });
+    program->Start();
+
+    EXPECT_TRUE(second_shown);
+    EXPECT_FALSE(main->Is_ORT_Loaded()) << boxes.Texts().join(u'|').toStdString();
+    EXPECT_TRUE(main->Current_File.isEmpty());
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Merivane"));
+    EXPECT_FALSE(Enabled("mnuSave"));
+    EXPECT_EQ(boxes.Boxes().size(), 1); // the question only
+}
+
 TEST_F(OpenFileTest, TypeDialogOpenAsksToSaveAnOpenORTAndCancelKeepsEverything)
 {
     New_ORT("Option_012", 1);
