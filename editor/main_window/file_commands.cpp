@@ -97,7 +97,7 @@ void File_Commands::Wire_Menu()
 
 bool File_Commands::Close_Before_Opening()
 {
-    return !main_.Is_ORT_Loaded() || !Close_ORT();
+    return !main_.Is_ORT_Loaded() || Close_ORT();
 }
 
 void File_Commands::Report_Command_Error(const QString& command, const QString& name,
@@ -380,9 +380,9 @@ bool File_Commands::Offer_To_Save()
 bool File_Commands::Close_ORT()
 {
     if (!Offer_To_Save())
-        return true;
+        return false;
     main_.Reset_Main_Window();
-    return false;
+    return true;
 }
 
 void File_Commands::mnuClose_Click()
