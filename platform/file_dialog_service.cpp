@@ -1,12 +1,23 @@
 #include "platform/file_dialog_service.h"
 
+#include "platform/message_service.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace platform {
 
 namespace {
+
+// Where a dialog starts: the suggested name in the starting folder.
+QString Start_Path(const FileDialogRequest& r)
+{
+    if (r.file_name.isEmpty())
+        return r.directory;
+    return r.directory.isEmpty() ? r.file_name : QDir(r.directory).filePath(r.file_name);
+}
 
 class RealFileDialogService final : public FileDialogService {
 public:
@@ -15,13 +26,12 @@ public:
         QWidget* owner = QApplication::activeWindow();
         switch (r.kind) {
         case FileDialogRequest::Kind::Open:
-            return QFileDialog::getOpenFileName(owner, r.title, r.directory, r.filter);
-        case FileDialogRequest::Kind::Save: {
-            QString start = r.directory;
-            if (!r.file_name.isEmpty())
-                start = r.directory.isEmpty() ? r.file_name : QDir(r.directory).filePath(r.file_name);
-            return QFileDialog::getSaveFileName(owner, r.title, start, r.filter);
-        }
+            return QFileDialog::getOpenFileName(owner, r.title, Start_Path(r), r.filter);
+        case FileDialogRequest::Kind::Save:
+            // The question about an existing file is asked on the name
+            // that is written, which may differ from the one chosen here.
+            return QFileDialog::getSaveFileName(owner, r.title, Start_Path(r), r.filter, nullptr,
+                                                QFileDialog::DontConfirmOverwrite);
         case FileDialogRequest::Kind::Folder:
             return QFileDialog::getExistingDirectory(owner, r.title, r.directory);
         }
@@ -32,21 +42,42 @@ public:
 RealFileDialogService g_real;
 FileDialogService* g_service = nullptr;
 
+// Whether the user lets `path`, an existing file, be replaced.
+bool May_Replace(const QString& path, const QString& title)
+{
+    const QString text = QFileInfo(path).fileName() +
+                         QStringLiteral(" already exists.\nDo you want to replace it?");
+    return Msg_Box(text, MsgButtons::YesNo, MsgIcon::Exclamation, title) == MsgAnswer::Yes;
+}
+
 } // namespace
 
 FileDialogService& File_Dialogs() { return g_service ? *g_service : g_real; }
 
 void Set_File_Dialog_Service(FileDialogService* service) { g_service = service; }
 
-QString Get_Open_File_Name(const QString& title, const QString& filter, const QString& directory)
+QString Get_Open_File_Name(const QString& title, const QString& filter, const QString& directory,
+                           const QString& file_name)
 {
-    return File_Dialogs().Ask({FileDialogRequest::Kind::Open, title, directory, filter, QString()});
+    return File_Dialogs().Ask({FileDialogRequest::Kind::Open, title, directory, filter, file_name});
 }
 
 QString Get_Save_File_Name(const QString& title, const QString& filter, const QString& file_name,
-                           const QString& directory)
+                           const Save_Name_Completion& complete, const QString& directory)
 {
-    return File_Dialogs().Ask({FileDialogRequest::Kind::Save, title, directory, filter, file_name});
+    FileDialogRequest request{FileDialogRequest::Kind::Save, title, directory, filter, file_name};
+    for (;;) {
+        const QString chosen = File_Dialogs().Ask(request);
+        if (chosen.isEmpty())
+            return QString();
+        const QString name = complete ? complete(chosen) : chosen;
+        const QFileInfo info(name);
+        if (!info.exists() || info.isDir() || May_Replace(name, title))
+            return name;
+        // No: the dialog again, at the name the user chose.
+        request.directory = QFileInfo(chosen).absolutePath();
+        request.file_name = QFileInfo(chosen).fileName();
+    }
 }
 
 QString Get_Existing_Directory(const QString& title, const QString& directory)

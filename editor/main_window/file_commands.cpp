@@ -17,18 +17,15 @@
 #include "editor/pages/page_frame.h"
 #include "editor/secured_partition/secured_mod.h"
 #include "editor/user_partition/user_mod.h"
-#include "platform/atomic_file.h"
 #include "platform/file_dialog_service.h"
 #include "platform/message_service.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -51,11 +48,14 @@ QString With_Default_Extension(const QString& name, const QString& extension)
     return name + QLatin1Char('.') + extension;
 }
 
+// The name a Save dialog's file is written under: asked about when it
+// exists, after the default extension has been added.
 QString Ask_Save(const QString& title, const QString& filter, const QString& current,
                  const QString& extension)
 {
-    return With_Default_Extension(
-        platform::Get_Save_File_Name(title, filter, core::Strip_Extension(current)), extension);
+    return platform::Get_Save_File_Name(
+        title, filter, core::Strip_Extension(current),
+        [&extension](const QString& chosen) { return With_Default_Extension(chosen, extension); });
 }
 
 } // namespace
@@ -97,7 +97,7 @@ void File_Commands::Wire_Menu()
 
 bool File_Commands::Close_Before_Opening()
 {
-    return !main_.Is_ORT_Loaded() || !Close_ORT();
+    return !main_.Is_ORT_Loaded() || Close_ORT();
 }
 
 void File_Commands::Report_Command_Error(const QString& command, const QString& name,
@@ -173,13 +173,15 @@ void File_Commands::mnuNew_Click()
     }
 }
 
-QString File_Commands::Ask_File_To_Open(const QString& filter)
+QString File_Commands::Ask_File_To_Open(const QString& filter, bool preset_current)
 {
     const bool was_open = main_.Is_ORT_Loaded();
     if (was_open && !Offer_To_Save())
         return QString();
-    const QString name = platform::Get_Open_File_Name(QStringLiteral("Open"), filter,
-                                                      QFileInfo(main_.Current_File).absolutePath());
+    const QFileInfo current(main_.Current_File);
+    const QString name = platform::Get_Open_File_Name(
+        QStringLiteral("Open"), filter, current.absolutePath(),
+        preset_current ? current.fileName() : QString());
     main_window::set_Working_Directory_AppPath();
     const bool exists = !name.isEmpty() && QFileInfo(name).isFile();
     if (!exists && was_open)
@@ -192,7 +194,7 @@ QString File_Commands::Ask_File_To_Open(const QString& filter)
 void File_Commands::mnuOpen_Click()
 {
     main_.ValidatePageControls();
-    const QString name = Ask_File_To_Open(ORT_FILTER);
+    const QString name = Ask_File_To_Open(ORT_FILTER, true);
     if (!name.isEmpty())
         main_.Open_File(name);
 }
@@ -200,7 +202,7 @@ void File_Commands::mnuOpen_Click()
 void File_Commands::mnuOpenCmtAsciiHex_Click()
 {
     main_.ValidatePageControls();
-    const QString name = Ask_File_To_Open(HEX_FILTER);
+    const QString name = Ask_File_To_Open(HEX_FILTER, false);
     if (name.isEmpty())
         return;
     std::optional<QString> binary;
@@ -282,6 +284,7 @@ bool File_Commands::mnuSaveAs_Click()
         main_.Current_File = name;
         main_.Current_Is_Ascii_Hex = false;
         main_.Save_Needs_Name = false;
+        main_.Name_Not_Saved = false;
         main_.setWindowTitle(Caption_For(main_.Current_File));
         main_.Check_ORT_Changed();
     } catch (...) {
@@ -305,39 +308,26 @@ bool File_Commands::mnuSaveCmtAsciiHex_Click()
 
 bool File_Commands::Save_Ascii_Hex(const QString& hexPath, const QString& command)
 {
-    // The binary image goes to a scratch folder of its own, so that no file
-    // beside the hex file is replaced and any name the file system takes for
-    // the hex file can be saved; beside it only where no such folder can be made.
-    const QTemporaryDir scratch_dir;
-    const QString scratch = scratch_dir.isValid() ? scratch_dir.filePath(QStringLiteral("upload.bin"))
-                                                  : hexPath + QStringLiteral(".tmp");
+    // The binary image is built in memory and only its hex form is written:
+    // no scratch file is made, and the hex file meets the checks and boxes
+    // of every other file the commands write.
     const std::uint16_t crc_before = main_.get_Last_Saved_CRC();
     try {
         const Wait_Cursor wait;
-        // A read-only hex file is refused as Save refuses a read-only file.
-        const platform::File_Write_Result replaceable = platform::Check_Replaceable(hexPath);
-        if (replaceable.Permission_Refused())
-            throw Ort_Loader::Write_Error(replaceable);
-        if (!main_.Write_ORT(scratch))
+        const std::optional<QByteArray> image = main_.ORT_File_Bytes();
+        if (!image)
             return false;
+        Ort_Writer::Replace_File(hexPath, core::Encode_Ascii_Hex(*image));
     } catch (...) {
+        main_.set_Last_Saved_CRC(crc_before); // nothing was saved
         Report_Command_Error(command, hexPath, std::current_exception());
-        return false;
-    }
-    bool written = false;
-    {
-        const Wait_Cursor wait;
-        written = core::Binary_To_Ascii(scratch, hexPath);
-    }
-    QFile::remove(scratch);
-    if (!written) {
-        main_.set_Last_Saved_CRC(crc_before); // its box has been shown; nothing was saved
         return false;
     }
     // The writer's CRC is the new baseline.
     main_.Current_File = hexPath;
     main_.Current_Is_Ascii_Hex = true;
     main_.Save_Needs_Name = false;
+    main_.Name_Not_Saved = false;
     main_.setWindowTitle(Caption_For(main_.Current_File));
     return true;
 }
@@ -368,7 +358,9 @@ void File_Commands::mnuSaveAsText_Click()
     main_.Current_File = ort_file;
     main_.setWindowTitle(Caption_For(main_.Current_File));
     if (main_.Current_File != old_file) {
-        main_.set_Last_Saved_CRC(0); // the ORT under its new name is not saved yet
+        // The ORT under its new name is not saved yet; its saved CRC, which
+        // the report prints, stays.
+        main_.Name_Not_Saved = true;
         // A file of that name may hold another ORT: no save replaces it unasked.
         main_.Save_Needs_Name = true;
     }
@@ -388,9 +380,9 @@ bool File_Commands::Offer_To_Save()
 bool File_Commands::Close_ORT()
 {
     if (!Offer_To_Save())
-        return true;
+        return false;
     main_.Reset_Main_Window();
-    return false;
+    return true;
 }
 
 void File_Commands::mnuClose_Click()
@@ -417,8 +409,9 @@ bool File_Commands::May_Close()
     // changed because the baseline does not move.
     bool changed = true;
     try {
-        changed =
-            Change_Check::Compare_With_Baseline(main_.Pages(), main_.get_Last_Saved_CRC()).Changed;
+        changed = main_.Name_Not_Saved ||
+                  Change_Check::Compare_With_Baseline(main_.Pages(), main_.get_Last_Saved_CRC())
+                      .Changed;
     } catch (const std::exception&) {
     }
     if (!changed)

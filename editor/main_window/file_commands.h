@@ -30,9 +30,12 @@ public:
     void mnuClose_Click();
     void mnuFailureMasking_Click();
 
+    // The offers to save answer true when the caller may go on, false when
+    // the user cancelled (or the save after Yes failed): the ORT then stays
+    // open with its edits.
+    //
     // Before a file replaces the open ORT: "Save before closing?" when an
-    // ORT is open. False when the user cancelled (or the save after Yes
-    // failed): the ORT stays open with its edits.
+    // ORT is open.
     bool Close_Before_Opening();
     // The close box: "Save before exiting?" for a changed ORT; false when the
     // program keeps running.
@@ -41,19 +44,17 @@ public:
 private:
     void Wire_Menu();
     // "Save before closing?" with the save after Yes; the ORT stays open.
-    // False when the user cancelled (or the save after Yes failed).
     bool Offer_To_Save();
-    // "Save before closing?": true when the user cancelled (or the save
-    // after Yes failed); otherwise the window is in the no-ORT state.
+    // "Save before closing?", then the no-ORT state.
     bool Close_ORT();
     // The File menu's Open commands: "Save before closing?" when an ORT is
     // open, then the file dialog. The ORT stays open until the load replaces
     // it, so that a load cancelled at the choice of its target leaves it as
     // it was; when no load follows it closes here. Empty when the user
-    // cancelled or no file is to be loaded.
-    QString Ask_File_To_Open(const QString& filter);
-    // Writes the ORT as ASCII hex to hexPath, through a binary image in a
-    // scratch folder.
+    // cancelled or no file is to be loaded. preset_current: the dialog
+    // starts at the current file's name.
+    QString Ask_File_To_Open(const QString& filter, bool preset_current);
+    // Writes the ORT as ASCII hex to hexPath; its binary image stays in memory.
     bool Save_Ascii_Hex(const QString& hexPath, const QString& command);
     // Shows the box of a failed command for the file `name`.
     void Report_Command_Error(const QString& command, const QString& name,

@@ -259,6 +259,7 @@ void MerivaneMain::Reset_Main_Window()
     setWindowTitle(QStringLiteral("Merivane"));
     Current_Is_Ascii_Hex = false;
     Save_Needs_Name = false;
+    Name_Not_Saved = false;
     sdu_part_no_->clear();
     for (Page_Frame* page : pages_.Pages())
         page->Close_Action();
@@ -401,14 +402,14 @@ bool MerivaneMain::ChooseSoftwareConfigNumber()
         page->hide();
     }
     type_dialog_->DisplayAll(false);
-    // The load converts the file itself; OK only chooses the target.
     type_dialog_->Set_boolConvert(false);
     type_dialog_->setWindowTitle(QStringLiteral("Choose Configuration Number"));
     type_dialog_->Reselect_Remembered();
-    // The load has its file; New and Convert offer Open... again.
-    type_dialog_->Set_Open_Offered(false);
+    // The load has its file and converts it itself: OK only takes the
+    // target over, Open... is not offered. New and Convert restore both.
+    type_dialog_->Set_Choosing_Load_Target(true);
     const bool chosen = type_dialog_->exec() == QDialog::Accepted;
-    type_dialog_->Set_Open_Offered(true);
+    type_dialog_->Set_Choosing_Load_Target(false);
     return chosen;
 }
 

@@ -44,6 +44,9 @@ public:
     // name that Save Text File As gave the ORT: Save asks for a name instead
     // of replacing that file.
     bool Save_Needs_Name = false;
+    // Save Text File As gave the ORT a name that no save has written yet: it
+    // counts as changed until a save, while its saved CRC stays as it was.
+    bool Name_Not_Saved = false;
 
     // Start-up: fills the program tables, resets to the no-ORT state, moves
     // to the application folder and shows the window (the program then runs

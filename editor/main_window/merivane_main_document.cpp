@@ -168,7 +168,8 @@ void MerivaneMain::Part_Number_Step()
     // Only decides which dialog to show: the saved baseline stays.
     bool changed = true;
     try {
-        changed = Change_Check::Compare_With_Baseline(pages_, last_saved_crc_).Changed;
+        changed = Name_Not_Saved ||
+                  Change_Check::Compare_With_Baseline(pages_, last_saved_crc_).Changed;
     } catch (const std::exception&) {
         // The save that follows reports what the data cannot hold.
     }

@@ -19,6 +19,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include <utility>
+
 using main_window::Type_Options;
 
 namespace {
@@ -159,10 +161,10 @@ void ORT_Type_Dialog::Reselect_Remembered()
     Select_Option(remembered_);
 }
 
-void ORT_Type_Dialog::Set_Open_Offered(bool offered)
+void ORT_Type_Dialog::Set_Choosing_Load_Target(bool choosing)
 {
-    open_offered_ = offered;
-    open_button_->setVisible(offered);
+    choosing_load_target_ = choosing;
+    open_button_->setVisible(!choosing);
 }
 
 void ORT_Type_Dialog::Select_Option(QAbstractButton* button)
@@ -200,14 +202,14 @@ void ORT_Type_Dialog::OK_Click()
     if (!pending_)
         return;
     Take_Over_Choice();
-    if (actions_.Create_ORT)
+    if (!choosing_load_target_ && actions_.Create_ORT)
         actions_.Create_ORT(convert_mode_);
     accept();
 }
 
 void ORT_Type_Dialog::Open_Click()
 {
-    if (!pending_ || !open_offered_)
+    if (!pending_ || choosing_load_target_)
         return;
     // As File > Open: the open ORT is offered for saving first; Cancel keeps
     // it, its edits and the configuration it was made for.
@@ -221,11 +223,21 @@ void ORT_Type_Dialog::Open_Click()
         platform::Critical(name, QStringLiteral("File Does Not Exist"));
         return;
     }
-    // The chosen configuration is the target of the load.
+    // The chosen configuration is the target of the load, which runs once
+    // the dialog has closed (exec).
     Take_Over_Choice();
+    file_to_open_ = name;
     accept();
-    if (actions_.Open_File)
-        actions_.Open_File(name);
+}
+
+int ORT_Type_Dialog::exec()
+{
+    file_to_open_.reset();
+    const int result = QDialog::exec();
+    const std::optional<QString> file = std::exchange(file_to_open_, std::nullopt);
+    if (file && actions_.Open_File)
+        actions_.Open_File(*file);
+    return result;
 }
 
 void ORT_Type_Dialog::Cancel_Click()

@@ -32,7 +32,7 @@ struct Type_Dialog_Actions {
     // Open..., before its file dialog: false when the open ORT is to stay
     // (the user cancelled the offer to save it).
     std::function<bool()> Close_Before_Opening;
-    // Open..., after its file dialog: loads the chosen file.
+    // Open..., once the dialog has closed: loads the chosen file.
     std::function<void(const QString& file)> Open_File;
 };
 
@@ -55,9 +55,10 @@ public:
     // Selects the hidden option, then the remembered one again: the last
     // choice becomes the pending one and OK and Open... follow it.
     void Reselect_Remembered();
-    // Whether Open... is shown and works. Choosing the target of a load that
-    // has its file already offers no other file.
-    void Set_Open_Offered(bool offered);
+    // The role of choosing the target of a load that has its file already:
+    // Open... is neither shown nor works (it would offer another file), and
+    // OK only takes the choice over for the load, creating nothing.
+    void Set_Choosing_Load_Target(bool choosing);
 
     // The option buttons: element `column` of row `row`, and the hidden one
     // that stands for "nothing chosen yet".
@@ -84,6 +85,9 @@ public:
     void Cancel_Click();
 
     void reject() override;
+    // Shows the dialog modally; a file chosen with Open... is loaded once it
+    // has closed, so that the load may show it again to choose its target.
+    int exec() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -106,5 +110,6 @@ private:
     std::optional<main_window::Type_Choice> pending_;
     main_window::Type_Choice committed_;
     bool convert_mode_ = false;
-    bool open_offered_ = true;
+    bool choosing_load_target_ = false;
+    std::optional<QString> file_to_open_; // chosen with Open..., loaded after exec
 };

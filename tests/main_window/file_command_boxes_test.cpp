@@ -153,7 +153,7 @@ TEST_F(FileCommandBoxes, SaveTextFileAsWithoutAnOldExtensionNamesTheORTCfg)
     files.Answer(Path(QStringLiteral("rep.txt")));
     commands->mnuSaveAsText_Click();
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("rep.cfg")));
-    EXPECT_EQ(main->get_Last_Saved_CRC(), 0);
+    EXPECT_TRUE(main->Name_Not_Saved);
     EXPECT_TRUE(Read_File(Path(QStringLiteral("rep.txt")))
                     .contains(("ORT FILE NAME: " + Path(QStringLiteral("rep.cfg")) + "\r\n").toLatin1()));
     // A cancelled dialog changes nothing.
@@ -192,7 +192,9 @@ TEST_F(FileCommandBoxes, SaveAfterSaveTextFileAsAsksForANameInsteadOfReplacingAn
     EXPECT_TRUE(main->Is_ORT_Loaded());
     EXPECT_EQ(Read_File(Path(QStringLiteral("victim.cfg"))), victim);
 
-    // The same name chosen in Save As is the user's own choice.
+    // The same name chosen in Save As, and Yes to replacing it, is the
+    // user's own choice.
+    boxes.Answer(MsgAnswer::Yes);
     ASSERT_TRUE(Save_As(QStringLiteral("victim.cfg")));
     EXPECT_TRUE(Read_File(Path(QStringLiteral("victim.cfg"))).contains("EDITED"));
     EXPECT_TRUE(commands->mnuSave_Click());
@@ -317,4 +319,89 @@ TEST_F(FileCommandBoxes, SaveAsOntoAFolderIsTheCommandsOwnErrorAndKeepsTheFile)
     Expect_Box(0, Path(QStringLiteral("nowhere/b.cfg")), QStringLiteral("Invalid File Name"),
                MsgIcon::Critical, MsgButtons::Ok);
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("a.cfg")));
+}
+
+TEST_F(FileCommandBoxes, EverySaveDialogAsksBeforeReplacingTheFileItWrites)
+{
+    // Another ORT lives in victim.cfg; this one takes that name from its report.
+    New_14(2);
+    ASSERT_TRUE(Save_As(QStringLiteral("victim.cfg")));
+    const QByteArray victim = Read_File(Path(QStringLiteral("victim.cfg")));
+    New_14();
+    ASSERT_TRUE(Save_As(QStringLiteral("mine.cfg")));
+    files.Answer(Path(QStringLiteral("victim.txt")));
+    commands->mnuSaveAsText_Click();
+    ASSERT_EQ(main->Current_File, Path(QStringLiteral("victim.cfg")));
+    const QByteArray report = Read_File(Path(QStringLiteral("victim.txt")));
+    ASSERT_TRUE(boxes.Boxes().isEmpty()) << boxes.Texts().join(u'|').toStdString();
+
+    // Save offers "victim"; Enter; No brings the dialog back at that name.
+    files.Answer(Path(QStringLiteral("victim")));
+    boxes.Answer(MsgAnswer::No);
+    files.Answer(QString());
+    EXPECT_FALSE(commands->mnuSave_Click());
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    Expect_Box(0, QStringLiteral("victim.cfg already exists.\nDo you want to replace it?"),
+               QStringLiteral("Save As"), MsgIcon::Exclamation, MsgButtons::YesNo);
+    EXPECT_EQ(QDir(files.Requests().last().directory).filePath(files.Requests().last().file_name),
+              Path(QStringLiteral("victim")));
+    EXPECT_EQ(Read_File(Path(QStringLiteral("victim.cfg"))), victim);
+
+    // The report and the CMT upload file: the question on the name written.
+    boxes.Clear();
+    files.Answer(Path(QStringLiteral("victim")));
+    boxes.Answer(MsgAnswer::No);
+    files.Answer(QString());
+    commands->mnuSaveAsText_Click();
+    files.Answer(Path(QStringLiteral("victim")));
+    boxes.Answer(MsgAnswer::No);
+    files.Answer(QString());
+    EXPECT_FALSE(commands->mnuSaveCmtAsciiHex_Click());
+    EXPECT_EQ(boxes.Texts(),
+              (QStringList{QStringLiteral("victim.txt already exists.\nDo you want to replace it?"),
+                           QStringLiteral("victim.cfg already exists.\nDo you want to replace it?")}));
+    EXPECT_EQ(Read_File(Path(QStringLiteral("victim.txt"))), report);
+    EXPECT_EQ(Read_File(Path(QStringLiteral("victim.cfg"))), victim);
+
+    // Yes replaces it.
+    files.Answer(Path(QStringLiteral("victim")));
+    boxes.Answer(MsgAnswer::Yes);
+    ASSERT_TRUE(commands->mnuSaveAs_Click());
+    EXPECT_NE(Read_File(Path(QStringLiteral("victim.cfg"))), victim);
+    EXPECT_EQ(main->Current_File, Path(QStringLiteral("victim.cfg")));
+}
+
+TEST_F(FileCommandBoxes, AFolderThatRefusesNewFilesGivesEveryFileCommandTheSameBox)
+{
+    // A folder without write permission; where the tests run with the
+    // privileges to write there anyway, the system's own folder that takes
+    // no new file from anyone.
+    QString folder = Path(QStringLiteral("ro"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ro")));
+    ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    QFile probe(folder + QStringLiteral("/probe"));
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.close();
+        probe.remove();
+        folder = QStringLiteral("/sys");
+        QFile sys_probe(folder + QStringLiteral("/probe"));
+        if (sys_probe.open(QIODevice::WriteOnly)) {
+            sys_probe.remove();
+            GTEST_SKIP() << "no folder refuses new files here";
+        }
+    }
+    New_14();
+    const QString names[] = {folder + QStringLiteral("/a.cfg"), folder + QStringLiteral("/a.txt"),
+                             folder + QStringLiteral("/a.Hex")};
+    files.Answer(names[0]);
+    EXPECT_FALSE(commands->mnuSaveAs_Click());
+    files.Answer(names[1]);
+    commands->mnuSaveAsText_Click();
+    files.Answer(names[2]);
+    EXPECT_FALSE(commands->mnuSaveCmtAsciiHex_Click());
+    ASSERT_EQ(boxes.Boxes().size(), 3) << boxes.Texts().join(u'|').toStdString();
+    for (int i = 0; i < 3; ++i)
+        Expect_Box(i, names[i], QStringLiteral("File Already Open or In Use"), MsgIcon::Critical,
+                   MsgButtons::Ok);
+    EXPECT_TRUE(main->Current_File.isEmpty());
 }

@@ -66,6 +66,20 @@ TEST_F(OpenFileTest, OpenAsksToSaveThenLoadsWithLabelsAndBaseline)
     EXPECT_TRUE(Enabled("mnuSave"));
 }
 
+TEST_F(OpenFileTest, OpenOffersTheCurrentFilesName)
+{
+    New_14();
+    ASSERT_TRUE(Save_As(QStringLiteral("current.cfg")));
+    boxes.Answer(MsgAnswer::No); // Save before closing?
+    files.Answer(QString());
+    commands->mnuOpen_Click();
+    ASSERT_EQ(files.Requests().size(), 2);
+    const platform::FileDialogRequest& request = files.Requests().last();
+    EXPECT_EQ(request.kind, platform::FileDialogRequest::Kind::Open);
+    EXPECT_EQ(QDir(request.directory).filePath(request.file_name),
+              Path(QStringLiteral("current.cfg")));
+}
+
 TEST_F(OpenFileTest, CancelAtTheSaveQuestionKeepsTheOpenORT)
 {
     New_14();
@@ -251,6 +265,32 @@ TEST_F(OpenFileTest, TypeDialogOpenKeepsAFirstGenerationFileChanged)
     EXPECT_EQ(main->get_Last_Saved_CRC(), 0);
 }
 
+TEST_F(OpenFileTest, StartUpOpenCancelledAtTheSecondChoiceLeavesNoORT)
+{
+    Write_All(Path(QStringLiteral("g1.cfg")), First_Generation_User_File());
+    files.Answer(Path(QStringLiteral("g1.cfg")));
+    boxes.Answer(MsgAnswer::No); // not the correct configuration
+    bool second_shown = false;
+    When_Type_Dialog_Shows([&](ORT_Type_Dialog& dialog) {
+        dialog.Select_Option(dialog.Option(Row_Of("Option_012"), 1));
+        When_Type_Dialog_Shows([&](ORT_Type_Dialog& second) {
+            second_shown = true;
+            EXPECT_EQ(second.windowTitle(), QStringLiteral("Choose Configuration Number"));
+            second.Select_Option(second.Option(Row_Of("Option_135_AB"), 1));
+            second.Cancel_Click();
+        });
+        dialog.Open_Click();
+    });
+    program->Start();
+
+    EXPECT_TRUE(second_shown);
+    EXPECT_FALSE(main->Is_ORT_Loaded()) << boxes.Texts().join(u'|').toStdString();
+    EXPECT_TRUE(main->Current_File.isEmpty());
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Merivane"));
+    EXPECT_FALSE(Enabled("mnuSave"));
+    EXPECT_EQ(boxes.Boxes().size(), 1); // the question only
+}
+
 TEST_F(OpenFileTest, TypeDialogOpenAsksToSaveAnOpenORTAndCancelKeepsEverything)
 {
     New_ORT("Option_012", 1);
@@ -301,7 +341,9 @@ TEST_F(OpenFileTest, SaveAfterALimitedLoadAsksForANameInsteadOfReplacingTheFile)
     EXPECT_TRUE(main->Is_ORT_Loaded());
     EXPECT_EQ(Read_File(Path(QStringLiteral("c.cfg"))), composite);
 
-    // The same name chosen in Save As is the user's own choice.
+    // The same name chosen in Save As, and Yes to replacing it, is the
+    // user's own choice.
+    boxes.Answer(MsgAnswer::Yes);
     ASSERT_TRUE(Save_As(QStringLiteral("c.cfg")));
     EXPECT_EQ(Read_File(Path(QStringLiteral("c.cfg"))).size(), 44 + 21366 + 2);
     EXPECT_TRUE(commands->mnuSave_Click());

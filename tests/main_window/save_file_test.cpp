@@ -12,6 +12,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using platform::MsgAnswer;
 
@@ -134,6 +140,34 @@ TEST_F(SaveFileTest, CmtUploadFileIsHexAndAPlainSaveKeepsItHex)
     EXPECT_TRUE(again.startsWith("4F48"));
     EXPECT_NE(again, hex);
     EXPECT_TRUE(core::Decode_Ascii_Hex(again).Bytes.contains("EDITED"));
+}
+
+TEST_F(SaveFileTest, AKillDuringACmtUploadFileLeavesNothingBehind)
+{
+    New_14();
+    const QTemporaryDir system_temp; // the child's temporary folder
+    ASSERT_TRUE(system_temp.isValid());
+    const QString up = Path(QStringLiteral("up.Hex"));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // The file-size limit kills the child in the middle of the hex file.
+        qputenv("TMPDIR", system_temp.path().toLocal8Bit());
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{30000, 30000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        files.Answer(up);
+        commands->mnuSaveCmtAsciiHex_Click();
+        ::_exit(0);
+    }
+    ASSERT_GT(child, 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+    EXPECT_EQ(QDir(system_temp.path())
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList());
+    EXPECT_FALSE(QFileInfo::exists(up));
 }
 
 TEST_F(SaveFileTest, CloseAlwaysAsksAndFollowsTheAnswer)

@@ -209,7 +209,7 @@ TEST_F(TextReportTest, SaveTextFileAsNamesTheORTAfterTheReport)
     EXPECT_EQ(files.Requests().last().file_name, Path(QStringLiteral("x")));
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("r/report.cfg")));
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Merivane - ") + Path(QStringLiteral("r/report.cfg")));
-    EXPECT_EQ(main->get_Last_Saved_CRC(), 0);
+    EXPECT_TRUE(main->Name_Not_Saved); // the ORT under its new name counts as changed
     const QByteArray report = Read_File(Path(QStringLiteral("r/report.txt")));
     EXPECT_TRUE(report.contains(("ORT FILE NAME: " + Path(QStringLiteral("r/report.cfg"))).toLatin1()));
     EXPECT_TRUE(report.startsWith("QUENDRALL/MORVIK ORT FILE PARAMETERS\r\n"));
@@ -236,4 +236,29 @@ TEST_F(TextReportTest, SaveTextFileAsIntoAMissingFolderReportsTheError)
     EXPECT_EQ(boxes.Boxes()[0].text,
               QStringLiteral("mnuSaveAsText Error type: 76, Path not found"));
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("x.cfg")));
+}
+
+TEST_F(TextReportTest, SaveTextFileAsOnANewORTReportsTheSameCRCEachTime)
+{
+    New_14();
+    ASSERT_TRUE(main->Current_File.isEmpty());
+    const auto crc_line = [this](const char* name) {
+        files.Answer(Path(QString::fromLatin1(name)));
+        commands->mnuSaveAsText_Click();
+        const QList<QByteArray> lines = Read_File(Path(QString::fromLatin1(name))).split('\n');
+        for (const QByteArray& line : lines)
+            if (line.startsWith("ORT CRC: "))
+                return line;
+        return QByteArray();
+    };
+    const QByteArray first = crc_line("r.txt");
+    ASSERT_FALSE(first.isEmpty());
+    EXPECT_NE(first, QByteArray("ORT CRC: 0000\r"));
+    EXPECT_EQ(crc_line("s.txt"), first);
+
+    // The ORT under the report's name still counts as unsaved.
+    boxes.Answer(MsgAnswer::Cancel);
+    EXPECT_FALSE(main->close());
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Save before exiting?"));
 }
