@@ -47,7 +47,7 @@ bool May_Replace(const QString& path, const QString& title)
 {
     const QString text = QFileInfo(path).fileName() +
                          QStringLiteral(" already exists.\nDo you want to replace it?");
-    return Msg_Box(text, MsgButtons::YesNo, MsgIcon::Exclamation, title) == MsgAnswer::Yes;
+    return Msg_Box(text, MsgButtons::YesNo_Default_No, MsgIcon::Exclamation, title) == MsgAnswer::Yes;
 }
 
 } // namespace

@@ -37,8 +37,8 @@ using Save_Name_Completion = std::function<QString(const QString& chosen)>;
 
 // A Save dialog. The answer is the name that will be written: the chosen one
 // after `complete`. When a file of that name exists the user is asked
-// "<name> already exists.\nDo you want to replace it?" (titled as the dialog);
-// No shows the dialog again with that name. Empty when the user cancelled.
+// "<name> already exists.\nDo you want to replace it?" (titled as the dialog;
+// Enter answers No); No shows the dialog again with that name. Empty when the user cancelled.
 QString Get_Save_File_Name(const QString& title, const QString& filter,
                            const QString& file_name = QString(),
                            const Save_Name_Completion& complete = {},

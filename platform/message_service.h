@@ -7,7 +7,8 @@
 namespace platform {
 
 enum class MsgIcon { None, Exclamation, Critical, Question, Information };
-enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// YesNo_Default_No: a question whose Yes destroys something; Enter answers No.
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNo_Default_No };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
 // The program's title: boxes without a title of their own carry it.

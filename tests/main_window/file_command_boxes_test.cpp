@@ -342,7 +342,7 @@ TEST_F(FileCommandBoxes, EverySaveDialogAsksBeforeReplacingTheFileItWrites)
     EXPECT_FALSE(commands->mnuSave_Click());
     ASSERT_EQ(boxes.Boxes().size(), 1);
     Expect_Box(0, QStringLiteral("victim.cfg already exists.\nDo you want to replace it?"),
-               QStringLiteral("Save As"), MsgIcon::Exclamation, MsgButtons::YesNo);
+               QStringLiteral("Save As"), MsgIcon::Exclamation, MsgButtons::YesNo_Default_No);
     EXPECT_EQ(QDir(files.Requests().last().directory).filePath(files.Requests().last().file_name),
               Path(QStringLiteral("victim")));
     EXPECT_EQ(Read_File(Path(QStringLiteral("victim.cfg"))), victim);

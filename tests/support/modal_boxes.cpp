@@ -29,6 +29,10 @@ platform::MsgAnswer Modal_Boxes::Show(const QString& text, platform::MsgButtons 
     case platform::MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case platform::MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case platform::MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case platform::MsgButtons::YesNo_Default_No:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        break;
     case platform::MsgButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
