@@ -3,6 +3,7 @@
 
 #include "editor/core/conversion_report.h"
 #include "editor/core/ort_types.h"
+#include "editor/core/text_helpers.h"
 #include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages/field_edit.h"
@@ -51,6 +52,18 @@ constexpr int RADIX_OCTAL = 1;
 constexpr int RADIX_HEX = 2;
 // The Sat ID of an empty record slot: an entry that no line keeps.
 constexpr std::int32_t EMPTY_SAT_ID = 63;
+
+// A satellite name as its line keeps it and a save writes it: the line
+// holds no blank (it is split at blanks) and five characters, and a save
+// writes dashes for no name.
+QString Kept_Sat_Name(const QString& name)
+{
+    modSat_Table_Dialog::Sat_Row probe;
+    probe.Name = name;
+    const QString kept =
+        name.isEmpty() ? QString() : modSat_Table_Dialog::Parse_Sat_Line(modSat_Table_Dialog::Get_Sat_Row(probe)).Name;
+    return core::Strip_At_Null(core::Make_Phone_Field(kept, 6));
+}
 
 // A table count that must lie in 0..capacity before the table is read.
 int Checked_Count(const Record& rec, int field, int capacity)
@@ -135,9 +148,12 @@ void V14_Loader::Text(const V14_Text_Row& row)
     core::Char_Set char_set = core::Char_Sets(row.Char_Set);
     if (row.Extra_Allowed)
         char_set.Allowed += QString::fromLatin1(row.Extra_Allowed);
-    const QString cleaned = core::Report_Text_Change(row.Control(pages_), text,
-                                                     QString::fromLatin1(row.Report_Label), char_set);
-    rec_.Set_Text(row.Field, Blank_Padded(cleaned, rec_.Field(row.Field).width), row.Element);
+    QLineEdit* box = row.Control(pages_);
+    const QString label = QString::fromLatin1(row.Report_Label);
+    const QString cleaned = core::Report_Text_Change(box, text, label, char_set);
+    // A field shorter than the stored text keeps its first characters.
+    const QString kept = core::Report_Text_Kept(cleaned, box->text(), label);
+    rec_.Set_Text(row.Field, Blank_Padded(kept, rec_.Field(row.Field).width), row.Element);
 }
 
 void V14_Loader::Texts(V14_Step step, int element)
@@ -276,8 +292,15 @@ void V14_Loader::GES()
     list->clear();
     const int count = Checked_Count(rec_, V14_GES_COUNT, V14_GES_ENTRIES);
     const GES_Fields fields{V14_GES_SAT_ID, V14_GES_ID, V14_GES_PREF, V14_GES_NAME};
-    for (int i = 0; i < count; ++i)
-        list->addItem(Read_GES_Line(rec_, fields, i));
+    for (int i = 0; i < count; ++i) {
+        const QString line = Read_GES_Line(rec_, fields, i);
+        // A save writes the name's first 14 characters, dashes for none.
+        const QString name = rec_.Get_Text(V14_GES_NAME, i).trimmed();
+        const QString kept = core::Report_Text_Kept(
+            name, core::Strip_At_Null(core::Make_Phone_Field(Columns(line, 16, 29), 15)),
+            QStringLiteral("ii - GES Name"));
+        list->addItem(kept == name ? line : line.left(15) + core::Pad_Right_Spaces(kept, 15));
+    }
 }
 
 void V14_Loader::Satellites()
@@ -290,7 +313,9 @@ void V14_Loader::Satellites()
     for (int i = 0; i < count; ++i) {
         const std::int64_t stored_id = rec_.Get(V14_SAT_ID, i);
         row.Sat_ID = static_cast<std::int16_t>(Checked_Sat_ID(stored_id, "iii"));
-        row.Name = Value_Text(V14_SAT_NAME, i, QStringLiteral("iii - Sat Name"), 15);
+        const QString sat_name = QStringLiteral("iii - Sat Name");
+        const QString cleaned = Value_Text(V14_SAT_NAME, i, sat_name, 15).trimmed();
+        row.Name = core::Report_Text_Kept(cleaned, Kept_Sat_Name(cleaned), sat_name);
         const std::int64_t stored_pref = rec_.Get(V14_SAT_PREF_VALUE, i);
         row.Pref = static_cast<std::int16_t>(stored_pref);
         row.Services = 0;
@@ -384,7 +409,8 @@ void V14_Loader::Cabin_Numbers()
             const QString label = QString::fromLatin1(slot.channel) + QString::number(i)
                                   + QString::fromLatin1(slot.sdu);
             const QString cleaned = core::Report_Text_Change(slot.box, text, label, 7);
-            rec_.Set_Text(V14_CABIN_NUMBER, Blank_Padded(cleaned, 19), slot.element);
+            const QString kept = core::Report_Text_Kept(cleaned, slot.box->text(), label);
+            rec_.Set_Text(V14_CABIN_NUMBER, Blank_Padded(kept, 19), slot.element);
         }
         page.Control_16_Sat1_ChB[at]->setEnabled(page.Control_26a[0]->isChecked());
         page.Control_16_Sat2_ChB[at]->setEnabled(page.Control_26b[0]->isChecked());
@@ -419,8 +445,13 @@ void V14_Loader::Directory()
             const bool is_protected =
                 Report_Kept(stored_protected, stored_protected != 0 ? 1 : 0,
                             QStringLiteral("v - Protected, ") + suffix, RADIX_DECIMAL) != 0;
-            list->addItem(tables::Cockpit_Number_Line(name, number, priority, is_protected,
-                                                      tables::Cockpit_Line_Width::Full));
+            // A save writes a name's first 14 and a number's first 18 characters.
+            const tables::Cockpit_Entry kept = tables::Read_Cockpit_Line(
+                tables::Cockpit_Number_Line(name, number, priority, is_protected));
+            list->addItem(tables::Cockpit_Number_Line(
+                core::Report_Text_Kept(name.trimmed(), kept.Name, QStringLiteral("v - Phone Name, ") + suffix),
+                core::Report_Text_Kept(number.trimmed(), kept.Number, QStringLiteral("v - Phone Number, ") + suffix),
+                priority, is_protected, tables::Cockpit_Line_Width::Full));
         }
     }
     page.Control_05_Tab->setCurrentIndex(0);

@@ -4,6 +4,7 @@
 #include "user_v14_fixture.h"
 
 #include "editor/core/item_facts.h"
+#include "editor/core/text_helpers.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/psid_row.h"
 #include "editor/pages_hsd/hsd_defaults.h"
@@ -749,6 +750,39 @@ TEST_F(V14Test, ValuesTheLoadCannotKeepAreReported)
                 EXPECT_EQ(line.size(), tables::COCKPIT_LINE_LENGTH) << line.toStdString();
         ASSERT_NO_THROW(User_Mod::Update_Data_V14(*loaded));
         EXPECT_EQ(Number_At(row.offset, row.width), row.saved);
+    }
+    // Texts longer than their line column or field, a blank in a satellite
+    // name, no GES name.
+    const struct {
+        int offset;
+        QByteArray stored;
+        QString label;
+        const char* changed_to;
+        QByteArray saved;
+    } texts[] = {
+        {maint_entry, "ABCDEFGHIJKLMNO", QStringLiteral("v - Phone Name, ") + maint, "ABCDEFGHIJKLMN",
+         QByteArray("ABCDEFGHIJKLMN") + '\0'},
+        {2339, "AB CDE", QStringLiteral("iii - Sat Name"), "AB-CD", QByteArray("AB-CD") + '\0'},
+        {33 + 18, QByteArray(15, '\0'), QStringLiteral("ii - GES Name"), "--------------",
+         QByteArray("--------------") + '\0'},
+        {17720 + 19 * 2, "1234567890123456789", QStringLiteral("xvi - APHONE A, 1, SDU 1"), "123456789012345678",
+         QByteArray("123456789012345678") + '\0'},
+    };
+    for (const auto& row : texts) {
+        SCOPED_TRACE(row.label.toStdString());
+        QByteArray bytes = edited;
+        bytes.replace(row.offset, row.stored.size(), row.stored);
+        User_Mod::User_Record_V14().Set_Bytes(bytes);
+        auto loaded = Make_Pages();
+        Open_Report();
+        ASSERT_NO_THROW(User_Mod::Update_GUI_V14(*loaded));
+        const QStringList entries = Report_Entries();
+        const QString first = QStringLiteral("*** Item ") + row.label + QStringLiteral(" - Value out of range, was: ")
+                              + core::Strip_At_Null(QString::fromLatin1(row.stored));
+        EXPECT_EQ(entries.filter(QStringLiteral("***")), QStringList{first});
+        EXPECT_TRUE(entries.value(entries.indexOf(first) + 1).endsWith(QLatin1String(row.changed_to)));
+        ASSERT_NO_THROW(User_Mod::Update_Data_V14(*loaded));
+        EXPECT_EQ(Bytes().mid(row.offset, row.saved.size()), row.saved);
     }
     // Item 61 from a key that no list entry writes.
     User_Mod::User_Record_V14().Set_Bytes(edited);
