@@ -322,10 +322,13 @@ void V14_Loader::Satellites()
         row.Longitude = 0.0F;
         const QString line = modSat_Table_Dialog::Get_Sat_Row();
         // The preference entry is saved from the line: its Sat ID copies the
-        // line's, and the line's column holds 0 or 1.
+        // line's, and the line's column holds 0 or 1. A copy that agrees with
+        // the stored ID follows that ID's own report line.
         const modSat_Table_Dialog::Sat_Row kept = modSat_Table_Dialog::Parse_Sat_Line(line);
         Report_Kept(stored_pref, kept.Pref, QStringLiteral("xci"), RADIX_DECIMAL);
-        Report_Kept(rec_.Get(V14_SAT_PREF_ID, i), kept.Sat_ID, QStringLiteral("xci-SAT ID"), RADIX_OCTAL);
+        const std::int64_t stored_copy = rec_.Get(V14_SAT_PREF_ID, i);
+        if (stored_copy != stored_id)
+            Report_Kept(stored_copy, kept.Sat_ID, QStringLiteral("xci-SAT ID"), RADIX_OCTAL);
         list->addItem(line);
         stored_sat_ids_.append(stored_id);
     }
