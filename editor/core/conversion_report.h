@@ -160,6 +160,11 @@ QString Report_Value_Change(QString& text, const QString& label, const Char_Set&
 QString Report_Value_Change(QString& text, const QString& label, int char_set,
                             std::optional<QString> forced = std::nullopt);
 
+// A checked text that its control or list line keeps only as `kept` (a
+// field shorter than the stored text, a column that holds no blank): a
+// "***" line when the two differ. Returns kept.
+QString Report_Text_Kept(const QString& text, const QString& kept, const QString& label);
+
 // text := text trimmed of blanks at both ends, upper-cased when the set says
 // so. Returns its printable-ASCII characters, each one outside the set made
 // a blank when the set's characters begin with a blank and dropped otherwise.

@@ -159,6 +159,13 @@ QString Report_Value_Change(QString& text, const QString& label, int char_set,
     return Report_Value_Change(text, label, Char_Sets(char_set), std::move(forced));
 }
 
+QString Report_Text_Kept(const QString& text, const QString& kept, const QString& label)
+{
+    if (kept != text)
+        Report(Shape::Out_Of_Range, label, text, kept);
+    return kept;
+}
+
 QString Clean_Text(QString& text, const Char_Set& char_set)
 {
     text = Trim_Blanks(text);

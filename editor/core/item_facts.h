@@ -36,6 +36,7 @@ enum class Item_Fact_Id {
     Sat_ID,            // items 3, 66, 67, 78: a satellite's ID as the dialogs and the PSID
                        // rows take it (octal 77 marks an empty record slot)
     Sat_ID_Column,     // all that the two octal digits of a Sat ID column hold
+    Priority_Column,   // item 5: all that the one digit of a directory line's priority holds
     Item_22a,
     Item_22b,
     Item_28a,
@@ -135,6 +136,8 @@ inline constexpr Item_Fact ITEM_FACTS[] = {
      .Title = "", .Tooltip = Tooltip_Form::Range_Dash, .Radix = 8},
     {.Id = Item_Fact_Id::Sat_ID_Column, .Item = "Sat ID column", .Default = 0, .Minimum = 0, .Maximum = 63,
      .Step = 1, .Title = "", .Tooltip = Tooltip_Form::None, .Radix = 8},
+    {.Id = Item_Fact_Id::Priority_Column, .Item = "5 priority column", .Default = 3, .Minimum = 0,
+     .Maximum = 9, .Step = 1, .Title = "", .Tooltip = Tooltip_Form::None},
     {.Id = Item_Fact_Id::Item_22a, .Item = "22a", .Default = 7, .Minimum = 0, .Maximum = 31, .Step = 1,
      .Title = ""},
     {.Id = Item_Fact_Id::Item_22b, .Item = "22b", .Default = 0, .Minimum = 0, .Maximum = 31, .Step = 1,

@@ -53,6 +53,13 @@ std::int32_t Checked_Number(std::int64_t stored, const QString& label, const cor
                                       core::Report_Radix(fact));
 }
 
+std::int32_t Report_Kept(std::int64_t stored, std::int32_t kept, const QString& label, int radix)
+{
+    std::int32_t value = Report_Value(stored);
+    // Out of range exactly when it is not the value kept.
+    return core::Report_Number_Change(value, label, kept, kept, kept, radix);
+}
+
 std::int32_t Load_Number(QLineEdit* field, std::int64_t stored, const QString& label,
                          const core::Item_Fact& fact)
 {

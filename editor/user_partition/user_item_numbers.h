@@ -28,6 +28,13 @@ namespace User_Mod {
 // under label; the line shows the numbers in the row's radix.
 std::int32_t Checked_Number(std::int64_t stored, const QString& label, const core::Item_Fact& fact);
 
+// A stored number that its control or list line keeps as `kept` (a line
+// column or a coding that holds only some numbers, which a save writes as
+// the line keeps it): a "***" line under label when the two differ, the
+// numbers in the report's radix (1 octal, 2 hexadecimal, else decimal).
+// Returns kept.
+std::int32_t Report_Kept(std::int64_t stored, std::int32_t kept, const QString& label, int radix);
+
 // The checked whole number into the field in decimal; returns it.
 std::int32_t Load_Number(QLineEdit* field, std::int64_t stored, const QString& label,
                          const core::Item_Fact& fact);

@@ -3,6 +3,7 @@
 
 #include "editor/core/conversion_report.h"
 #include "editor/core/ort_types.h"
+#include "editor/core/text_helpers.h"
 #include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages/field_edit.h"
@@ -45,6 +46,24 @@ void Set_List_Index(QComboBox* box, std::int64_t value, const QString& what)
 }
 
 using Id = core::Item_Fact_Id;
+
+constexpr int RADIX_DECIMAL = 0;
+constexpr int RADIX_OCTAL = 1;
+constexpr int RADIX_HEX = 2;
+// The Sat ID of an empty record slot: an entry that no line keeps.
+constexpr std::int32_t EMPTY_SAT_ID = 63;
+
+// A satellite name as its line keeps it and a save writes it: the line
+// holds no blank (it is split at blanks) and five characters, and a save
+// writes dashes for no name.
+QString Kept_Sat_Name(const QString& name)
+{
+    modSat_Table_Dialog::Sat_Row probe;
+    probe.Name = name;
+    const QString kept =
+        name.isEmpty() ? QString() : modSat_Table_Dialog::Parse_Sat_Line(modSat_Table_Dialog::Get_Sat_Row(probe)).Name;
+    return core::Strip_At_Null(core::Make_Phone_Field(kept, 6));
+}
 
 // A table count that must lie in 0..capacity before the table is read.
 int Checked_Count(const Record& rec, int field, int capacity)
@@ -129,9 +148,12 @@ void V14_Loader::Text(const V14_Text_Row& row)
     core::Char_Set char_set = core::Char_Sets(row.Char_Set);
     if (row.Extra_Allowed)
         char_set.Allowed += QString::fromLatin1(row.Extra_Allowed);
-    const QString cleaned = core::Report_Text_Change(row.Control(pages_), text,
-                                                     QString::fromLatin1(row.Report_Label), char_set);
-    rec_.Set_Text(row.Field, Blank_Padded(cleaned, rec_.Field(row.Field).width), row.Element);
+    QLineEdit* box = row.Control(pages_);
+    const QString label = QString::fromLatin1(row.Report_Label);
+    const QString cleaned = core::Report_Text_Change(box, text, label, char_set);
+    // A field shorter than the stored text keeps its first characters.
+    const QString kept = core::Report_Text_Kept(cleaned, box->text(), label);
+    rec_.Set_Text(row.Field, Blank_Padded(kept, rec_.Field(row.Field).width), row.Element);
 }
 
 void V14_Loader::Texts(V14_Step step, int element)
@@ -178,13 +200,23 @@ void V14_Loader::PSID()
 }
 
 // The three flags decode as they are written, so all six orders come back.
+// The two keys that no order writes load as the list's catch-all entry,
+// which a save writes with another key: that is reported.
 void V14_Loader::Item_61()
 {
     Item61_Flags flags;
     flags.A0 = static_cast<std::uint8_t>(rec_.Get(V14_ITEM_61_A, 0));
     flags.A2 = static_cast<std::uint8_t>(rec_.Get(V14_ITEM_61_A, 2));
     flags.B0 = static_cast<std::uint8_t>(rec_.Get(V14_ITEM_61_B, 0));
-    Set_List_Index(pages_.General().Control_61, Decode_Item61(flags), Name_Of(rec_, V14_ITEM_61_A));
+    const int index = Decode_Item61(flags);
+    const auto key = [](const Item61_Flags& f) { return (f.A2 ? 2 : 0) + (f.A0 ? 4 : 0) + (f.B0 ? 1 : 0); };
+    Item61_Flags written;
+    if (Encode_Item61(index, written) && key(written) == key(flags)) {
+        Set_List_Index(pages_.General().Control_61, index, Name_Of(rec_, V14_ITEM_61_A));
+        return;
+    }
+    int value = -1;
+    core::Report_List_Change(pages_.General().Control_61, value, QStringLiteral("lxi"), index);
 }
 
 void V14_Loader::Item_45()
@@ -247,9 +279,8 @@ void V14_Loader::Item_92()
     auto& boxes = pages_.Sat_GES().Control_92;
     const int highest = static_cast<int>(boxes.size()) - 1;
     for (int i = 0; i < V14_ITEM_92_ENTRIES; ++i) {
-        const int j = core::Range_Default_Int(static_cast<double>(rec_.Get(V14_ITEM_92_INDEX, i)), 0,
-                                              static_cast<std::int16_t>(highest),
-                                              static_cast<std::int16_t>(highest));
+        std::int32_t j = static_cast<std::int32_t>(rec_.Get(V14_ITEM_92_INDEX, i));
+        core::Report_Number_Change(j, QStringLiteral("xcii"), 0, highest, highest, RADIX_DECIMAL);
         Set_List_Index(At(boxes, j), rec_.Get(V14_ITEM_92_PREF, i),
                        Name_Of(rec_, V14_ITEM_92_PREF));
     }
@@ -261,8 +292,15 @@ void V14_Loader::GES()
     list->clear();
     const int count = Checked_Count(rec_, V14_GES_COUNT, V14_GES_ENTRIES);
     const GES_Fields fields{V14_GES_SAT_ID, V14_GES_ID, V14_GES_PREF, V14_GES_NAME};
-    for (int i = 0; i < count; ++i)
-        list->addItem(Read_GES_Line(rec_, fields, i));
+    for (int i = 0; i < count; ++i) {
+        const QString line = Read_GES_Line(rec_, fields, i);
+        // A save writes the name's first 14 characters, dashes for none.
+        const QString name = rec_.Get_Text(V14_GES_NAME, i).trimmed();
+        const QString kept = core::Report_Text_Kept(
+            name, core::Strip_At_Null(core::Make_Phone_Field(Columns(line, 16, 29), 15)),
+            QStringLiteral("ii - GES Name"));
+        list->addItem(kept == name ? line : line.left(15) + core::Pad_Right_Spaces(kept, 15));
+    }
 }
 
 void V14_Loader::Satellites()
@@ -275,35 +313,71 @@ void V14_Loader::Satellites()
     for (int i = 0; i < count; ++i) {
         const std::int64_t stored_id = rec_.Get(V14_SAT_ID, i);
         row.Sat_ID = static_cast<std::int16_t>(Checked_Sat_ID(stored_id, "iii"));
-        row.Name = Value_Text(V14_SAT_NAME, i, QStringLiteral("iii - Sat Name"), 15);
-        row.Pref = static_cast<std::int16_t>(rec_.Get(V14_SAT_PREF_VALUE, i));
+        const QString sat_name = QStringLiteral("iii - Sat Name");
+        const QString cleaned = Value_Text(V14_SAT_NAME, i, sat_name, 15).trimmed();
+        row.Name = core::Report_Text_Kept(cleaned, Kept_Sat_Name(cleaned), sat_name);
+        const std::int64_t stored_pref = rec_.Get(V14_SAT_PREF_VALUE, i);
+        row.Pref = static_cast<std::int16_t>(stored_pref);
         row.Services = 0;
         row.Longitude = 0.0F;
-        list->addItem(modSat_Table_Dialog::Get_Sat_Row());
+        const QString line = modSat_Table_Dialog::Get_Sat_Row();
+        // The preference entry is saved from the line: its Sat ID copies the
+        // line's, and the line's column holds 0 or 1. A copy that agrees with
+        // the stored ID follows that ID's own report line.
+        const modSat_Table_Dialog::Sat_Row kept = modSat_Table_Dialog::Parse_Sat_Line(line);
+        Report_Kept(stored_pref, kept.Pref, QStringLiteral("xci"), RADIX_DECIMAL);
+        const std::int64_t stored_copy = rec_.Get(V14_SAT_PREF_ID, i);
+        if (stored_copy != stored_id)
+            Report_Kept(stored_copy, kept.Sat_ID, QStringLiteral("xci-SAT ID"), RADIX_OCTAL);
+        list->addItem(line);
         stored_sat_ids_.append(stored_id);
     }
+    // The second copy of the count is saved as the first.
+    Report_Kept(rec_.Get(V14_SAT_COUNT_2), count, QStringLiteral("iii-Size"), RADIX_DECIMAL);
 }
 
 // Each service entry completes the line of its satellite, the first whose
 // stored ID it names (so a satellite whose ID loaded as 0 keeps its
-// services); an entry whose satellite has no line is passed over.
+// services). A save writes each entry back from its line: the services the
+// line knows, the longitude as its code of -180 to 180 degrees, and no
+// entry at all for a line without services. What the line does not keep of
+// an entry is reported: bits of no service, a longitude code outside the
+// range, the longitude of an entry without services, and a whole entry when
+// its satellite has no line or a later entry replaces it.
 void V14_Loader::Satellite_Details()
 {
     QListWidget* list = pages_.Sat_GES().Control_03;
     const int count = Checked_Count(rec_, V14_SERVICE_COUNT, V14_SAT_ENTRIES);
     modSat_Table_Dialog::Sat_Row& row = modSat_Table_Dialog::Edit_Sat_Row();
+    QList<bool> completed(list->count(), false);
+    const QString dropped = QStringLiteral("xcv-SAT ID");
     for (int k = 0; k < count; ++k) {
         const std::int64_t sat = rec_.Get(V14_SERVICE_SAT_ID, k);
+        const std::int64_t mask = rec_.Get(V14_SERVICE_MASK, k);
+        const std::int64_t code = rec_.Get(V14_SERVICE_LONGITUDE, k);
+        bool placed = false;
         for (int i = 0; i < list->count() && i < stored_sat_ids_.size(); ++i) {
             modSat_Table_Dialog::Set_Sat_Row(list->item(i)->text());
             if (stored_sat_ids_[i] != sat)
                 continue;
-            row.Services = static_cast<std::int16_t>(rec_.Get(V14_SERVICE_MASK, k));
-            row.Longitude = static_cast<float>(
-                Longitude_From_Code(static_cast<std::uint16_t>(rec_.Get(V14_SERVICE_LONGITUDE, k))));
+            if (completed[i])
+                Report_Kept(sat, EMPTY_SAT_ID, dropped, RADIX_OCTAL);
+            completed[i] = true;
+            row.Services = static_cast<std::int16_t>(mask);
+            row.Longitude = static_cast<float>(Longitude_From_Code(static_cast<std::uint16_t>(code)));
+            const modSat_Table_Dialog::Sat_Row kept =
+                modSat_Table_Dialog::Parse_Sat_Line(modSat_Table_Dialog::Get_Sat_Row());
+            Report_Kept(mask, kept.Services, QStringLiteral("xcv-Services Offered"), RADIX_HEX);
+            const std::int32_t kept_code = kept.Services == 0 ? 0 : Longitude_Code(kept.Longitude);
+            Report_Kept(code, kept_code, QStringLiteral("xcv-Sat Longitude"), RADIX_HEX);
+            if (kept.Services == 0)
+                row.Longitude = 0.0F;
             list->item(i)->setText(modSat_Table_Dialog::Get_Sat_Row());
+            placed = true;
             break;
         }
+        if (!placed)
+            Report_Kept(sat, EMPTY_SAT_ID, dropped, RADIX_OCTAL);
     }
 }
 
@@ -312,8 +386,13 @@ void V14_Loader::Cabin_Numbers()
     Page_Cabin_Numbers& page = pages_.Cabin_Numbers();
     const std::array<const Page_Cabin_Numbers::Option_Array*, 2> options = {&page.Control_26a,
                                                                             &page.Control_26b};
-    for (int s = 0; s < 2; ++s)
-        At(*At(options, s), rec_.Get(V14_ITEM_26, s) == 1 ? 1 : 0)->setChecked(true);
+    // 1 selects "Shared", any other value "Separate", which is saved as 0.
+    for (int s = 0; s < 2; ++s) {
+        const std::int64_t stored = rec_.Get(V14_ITEM_26, s);
+        const int option = Report_Kept(stored, stored == 1 ? 1 : 0,
+                                       QStringLiteral("xxvi-SDU ") + QString::number(s + 1), RADIX_DECIMAL);
+        At(*At(options, s), option)->setChecked(true);
+    }
 
     for (int i = 1; i <= Page_Cabin_Numbers::SLOT_COUNT; ++i) {
         const auto at = static_cast<std::size_t>(i);
@@ -333,7 +412,8 @@ void V14_Loader::Cabin_Numbers()
             const QString label = QString::fromLatin1(slot.channel) + QString::number(i)
                                   + QString::fromLatin1(slot.sdu);
             const QString cleaned = core::Report_Text_Change(slot.box, text, label, 7);
-            rec_.Set_Text(V14_CABIN_NUMBER, Blank_Padded(cleaned, 19), slot.element);
+            const QString kept = core::Report_Text_Kept(cleaned, slot.box->text(), label);
+            rec_.Set_Text(V14_CABIN_NUMBER, Blank_Padded(kept, 19), slot.element);
         }
         page.Control_16_Sat1_ChB[at]->setEnabled(page.Control_26a[0]->isChecked());
         page.Control_16_Sat2_ChB[at]->setEnabled(page.Control_26b[0]->isChecked());
@@ -362,10 +442,19 @@ void V14_Loader::Directory()
                 Value_Text(V14_DIR_NAME, entry, QStringLiteral("v - Phone Name, ") + suffix, 17);
             const QString number =
                 Value_Text(V14_DIR_NUMBER, entry, QStringLiteral("v - Phone Number, ") + suffix, 12);
-            list->addItem(tables::Cockpit_Number_Line(name, number,
-                                                      static_cast<int>(rec_.Get(V14_DIR_PRIORITY, entry)),
-                                                      rec_.Get(V14_DIR_PROTECTED, entry) != 0,
-                                                      tables::Cockpit_Line_Width::Full));
+            const std::int32_t priority = Checked_Priority(rec_.Get(V14_DIR_PRIORITY, entry), suffix);
+            // Any value but 0 protects the entry, which is saved as 1.
+            const std::int64_t stored_protected = rec_.Get(V14_DIR_PROTECTED, entry);
+            const bool is_protected =
+                Report_Kept(stored_protected, stored_protected != 0 ? 1 : 0,
+                            QStringLiteral("v - Protected, ") + suffix, RADIX_DECIMAL) != 0;
+            // A save writes a name's first 14 and a number's first 18 characters.
+            const tables::Cockpit_Entry kept = tables::Read_Cockpit_Line(
+                tables::Cockpit_Number_Line(name, number, priority, is_protected));
+            list->addItem(tables::Cockpit_Number_Line(
+                core::Report_Text_Kept(name.trimmed(), kept.Name, QStringLiteral("v - Phone Name, ") + suffix),
+                core::Report_Text_Kept(number.trimmed(), kept.Number, QStringLiteral("v - Phone Number, ") + suffix),
+                priority, is_protected, tables::Cockpit_Line_Width::Full));
         }
     }
     page.Control_05_Tab->setCurrentIndex(0);

@@ -15,9 +15,6 @@ namespace {
 
 constexpr int RADIX_DECIMAL = 0;
 
-constexpr int FILL_PRIORITY = 3;
-constexpr int MAX_PRIORITY = 9;  // one-digit column
-
 constexpr int SAT_NAME_WIDTH = 6;
 
 constexpr int SET_NAME = 17;
@@ -63,9 +60,7 @@ QStringList Read_Short_Directory(core::Record& record, int category, const QStri
             core::Report_Value_Change(number, QStringLiteral("v - Phone Number, ") + where, SET_NUMBER);
         Store_Padded(record, V8_Dir_Name, name, element);
         Store_Padded(record, V8_Dir_Number, number, element);
-        std::int32_t priority = Stored(record, V8_Dir_Priority, element);
-        priority = core::Report_Number_Change(priority, QStringLiteral("v - Priority, ") + where, 0,
-                                              MAX_PRIORITY, FILL_PRIORITY, RADIX_DECIMAL);
+        const std::int32_t priority = Checked_Priority(record.Get(V8_Dir_Priority, element), where);
         const bool is_protected = record.Get(V8_Dir_Protected, element) != 0;
         lines.append(tables::Cockpit_Number_Line(shown_name, shown_number, priority, is_protected,
                                                  tables::Cockpit_Line_Width::Full));

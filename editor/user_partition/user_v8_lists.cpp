@@ -260,6 +260,11 @@ std::int32_t Checked_Sat_ID(std::int64_t stored, const char* head)
     return Checked_Number(stored, Label(head, "-SAT ID"), core::Fact(Id::Sat_ID_Column));
 }
 
+std::int32_t Checked_Priority(std::int64_t stored, const QString& where)
+{
+    return Checked_Number(stored, QStringLiteral("v - Priority, ") + where, core::Fact(Id::Priority_Column));
+}
+
 QString Read_GES_Line(core::Record& record, const GES_Fields& fields, int i)
 {
     const std::int32_t sat = Checked_Sat_ID(record.Get(fields.Sat, i), "ii");
@@ -313,9 +318,7 @@ QStringList Read_Directory_Lines(core::Record& record, int category, const QStri
             core::Report_Value_Change(number, QStringLiteral("v - Phone Number, ") + where, 12);
         Store_Padded(record, V8_Dir_Name, shown_name, element);
         Store_Padded(record, V8_Dir_Number, shown_number, element);
-        std::int32_t priority = static_cast<std::int32_t>(record.Get(V8_Dir_Priority, element));
-        priority = Checked(priority, QStringLiteral("v - Priority, ") + where, 0, MAX_DIGIT,
-                           FILL_PRIORITY, RADIX_DECIMAL);
+        const std::int32_t priority = Checked_Priority(record.Get(V8_Dir_Priority, element), where);
         const bool is_protected = record.Get(V8_Dir_Protected, element) != 0;
         lines.append(tables::Cockpit_Number_Line(shown_name, shown_number, priority, is_protected,
                                                  tables::Cockpit_Line_Width::Full));

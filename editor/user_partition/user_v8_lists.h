@@ -14,6 +14,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 
 namespace User_Mod {
 
@@ -67,6 +68,11 @@ int Item_14_Index(std::int32_t stored);
 // digits hold 0 to 63, so any other stored ID loads as 0 with a "***" line
 // labelled with the item's head and "-SAT ID" ("iii-SAT ID").
 std::int32_t Checked_Sat_ID(std::int64_t stored, const char* head);
+
+// A directory entry's priority (item 5): its line holds one digit, so a
+// stored priority outside 0 to 9 loads as 3 with a "***" line labelled
+// "v - Priority, " and where (the category's caption, ", " and the entry).
+std::int32_t Checked_Priority(std::int64_t stored, const QString& where);
 
 // The GES line of stored element i: the Sat ID and the one-digit
 // preference checked, the name cleaned through the report and stored back

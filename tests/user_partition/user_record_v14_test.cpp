@@ -4,6 +4,7 @@
 #include "user_v14_fixture.h"
 
 #include "editor/core/item_facts.h"
+#include "editor/core/text_helpers.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/psid_row.h"
 #include "editor/pages_hsd/hsd_defaults.h"
@@ -694,6 +695,114 @@ TEST_F(V14Test, StoredNumbersOutsideTheirFieldsLoadAsTheDefault)
             EXPECT_EQ(lines, QStringList());
         }
     }
+}
+
+// Every stored value that a list line, a control or the save cannot keep
+// as it stands loads with its "***" line and is saved as the line keeps it.
+TEST_F(V14Test, ValuesTheLoadCannotKeepAreReported)
+{
+    Edit_Pages(*pages);
+    User_Mod::Update_Data_V14(*pages);
+    const QByteArray edited = Bytes();
+    const QString maint = pages->Cockpit_Numbers().Category_Name(1) + QStringLiteral(", 1");
+    const int maint_entry = 2458 + 38 * 101; // category 1, entry 1
+    const struct {
+        int offset;
+        int width;
+        std::int64_t stored;
+        QString label;
+        const char* was;
+        const char* changed_to;
+        std::int64_t saved; // at the same offset
+    } rows[] = {
+        {maint_entry + 34, 2, 12, QStringLiteral("v - Priority, ") + maint, "12", "3", 3},
+        {maint_entry + 34, 2, 32767, QStringLiteral("v - Priority, ") + maint, "32767", "3", 3},
+        {maint_entry + 34, 2, 0xFFFF, QStringLiteral("v - Priority, ") + maint, "-1", "3", 3},
+        {maint_entry + 34, 2, 99, QStringLiteral("v - Priority, ") + maint, "99", "3", 3},
+        {maint_entry + 36, 2, 2, QStringLiteral("v - Protected, ") + maint, "2", "1", 1},
+        {19471, 1, 2, QStringLiteral("xci"), "2", "1", 1},                        // item 91 of satellite 0
+        {19470, 1, 5, QStringLiteral("xci-SAT ID"), "5(Octal)", "1(Octal)", 1},  // its copy of the Sat ID
+        {19502, 4, 2, QStringLiteral("iii-Size"), "2", "3", 3},                   // the second count
+        {19526, 1, 0xFF, QStringLiteral("xcv-Services Offered"), "FF(Hex)", "3F(Hex)", 0x3F},
+        {19527, 2, 0x1FF, QStringLiteral("xcv-Sat Longitude"), "1FF(Hex)", "168(Hex)", 0x168},
+        {19527, 2, 0xFFFF, QStringLiteral("xcv-Sat Longitude"), "FFFF(Hex)", "3FF(Hex)", 0x3FF},
+        {18518, 2, 2, QStringLiteral("xxvi-SDU 2"), "2", "0", 0},
+        {19506, 4, 7, QStringLiteral("xcii"), "7", "2", 0},  // saved in element order
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.label.toStdString() + " " + std::to_string(row.stored));
+        User_Mod::User_Record_V14().Set_Bytes(edited);
+        Put_At(row.offset, row.width, row.stored);
+        auto loaded = Make_Pages();
+        Open_Report();
+        ASSERT_NO_THROW(User_Mod::Update_GUI_V14(*loaded));
+        const QStringList entries = Report_Entries();
+        const QString first = QStringLiteral("*** Item ") + row.label + QStringLiteral(" - Value out of range, was: ")
+                              + QLatin1String(row.was);
+        EXPECT_EQ(entries.filter(QStringLiteral("***")), QStringList{first});
+        const qsizetype at = entries.indexOf(first);
+        ASSERT_GE(at, 0);
+        EXPECT_TRUE(entries.value(at + 1).endsWith(QStringLiteral("             Changed to: ")
+                                                   + QLatin1String(row.changed_to)))
+            << entries.value(at + 1).toStdString();
+        for (int k = 0; k < 4; ++k)
+            for (const QString& line : Lines(loaded->Cockpit_Numbers().Control_05[static_cast<std::size_t>(k)]))
+                EXPECT_EQ(line.size(), tables::COCKPIT_LINE_LENGTH) << line.toStdString();
+        ASSERT_NO_THROW(User_Mod::Update_Data_V14(*loaded));
+        EXPECT_EQ(Number_At(row.offset, row.width), row.saved);
+    }
+    // Texts longer than their line column or field, a blank in a satellite
+    // name, no GES name.
+    const struct {
+        int offset;
+        QByteArray stored;
+        QString label;
+        const char* changed_to;
+        QByteArray saved;
+    } texts[] = {
+        {maint_entry, "ABCDEFGHIJKLMNO", QStringLiteral("v - Phone Name, ") + maint, "ABCDEFGHIJKLMN",
+         QByteArray("ABCDEFGHIJKLMN") + '\0'},
+        {2339, "AB CDE", QStringLiteral("iii - Sat Name"), "AB-CD", QByteArray("AB-CD") + '\0'},
+        {33 + 18, QByteArray(15, '\0'), QStringLiteral("ii - GES Name"), "--------------",
+         QByteArray("--------------") + '\0'},
+        {17720 + 19 * 2, "1234567890123456789", QStringLiteral("xvi - APHONE A, 1, SDU 1"), "123456789012345678",
+         QByteArray("123456789012345678") + '\0'},
+    };
+    for (const auto& row : texts) {
+        SCOPED_TRACE(row.label.toStdString());
+        QByteArray bytes = edited;
+        bytes.replace(row.offset, row.stored.size(), row.stored);
+        User_Mod::User_Record_V14().Set_Bytes(bytes);
+        auto loaded = Make_Pages();
+        Open_Report();
+        ASSERT_NO_THROW(User_Mod::Update_GUI_V14(*loaded));
+        const QStringList entries = Report_Entries();
+        const QString first = QStringLiteral("*** Item ") + row.label + QStringLiteral(" - Value out of range, was: ")
+                              + core::Strip_At_Null(QString::fromLatin1(row.stored));
+        EXPECT_EQ(entries.filter(QStringLiteral("***")), QStringList{first});
+        EXPECT_TRUE(entries.value(entries.indexOf(first) + 1).endsWith(QLatin1String(row.changed_to)));
+        ASSERT_NO_THROW(User_Mod::Update_Data_V14(*loaded));
+        EXPECT_EQ(Bytes().mid(row.offset, row.saved.size()), row.saved);
+    }
+    // Item 61 from a key that no list entry writes.
+    User_Mod::User_Record_V14().Set_Bytes(edited);
+    Put_At(18556, 1, 0);
+    Put_At(18558, 1, 1);
+    Put_At(18568, 1, 0); // key 2
+    auto loaded = Make_Pages();
+    Open_Report();
+    User_Mod::Update_GUI_V14(*loaded);
+    EXPECT_EQ(Report_Entries().filter(QStringLiteral("***")),
+              QStringList{QStringLiteral("*** Item lxi - Value out of range, changed to: ")
+                          + loaded->General().Control_61->itemText(4)});
+    // A service entry whose satellite has no line.
+    User_Mod::User_Record_V14().Set_Bytes(edited);
+    Put_At(19525, 1, 9);
+    loaded = Make_Pages();
+    Open_Report();
+    User_Mod::Update_GUI_V14(*loaded);
+    EXPECT_EQ(Report_Entries().filter(QStringLiteral("***")),
+              QStringList{QStringLiteral("*** Item xcv-SAT ID - Value out of range, was: 11(Octal)")});
 }
 
 TEST_F(V14Test, ListLinesBuiltFromTheRecord)
