@@ -107,7 +107,8 @@ QByteArray Journal_Text(const std::vector<Entry>& entries)
     QByteArray text = QByteArray(HEADER) + '\n';
     for (const Entry& entry : entries) {
         const QByteArray name = entry.Target.mid(entry.Target.lastIndexOf('/') + 1);
-        text += (entry.Had_File ? "1 " : "0 ") + name.toPercentEncoding() + '\n';
+        text += (entry.Had_File ? "1 " : "0 ") + QByteArray::number(entry.Device) + ' ' +
+                QByteArray::number(entry.Inode) + ' ' + name.toPercentEncoding() + '\n';
     }
     return text + FOOTER + '\n';
 }
@@ -135,13 +136,20 @@ std::optional<std::vector<Entry>> Read_Journal(int fd, const QByteArray& folder,
         return std::nullopt;
     std::vector<Entry> entries;
     for (const QByteArray& line : lines) {
-        if (line.size() < 3 || line[1] != ' ' || (line[0] != '0' && line[0] != '1'))
+        // "1" or "0" (the target held a file or not), its device and inode,
+        // its name.
+        const QByteArrayList fields = line.split(' ');
+        bool device_ok = false;
+        bool inode_ok = false;
+        if (fields.size() != 4 || (fields[0] != "0" && fields[0] != "1"))
             return std::nullopt;
-        const QByteArray name = QByteArray::fromPercentEncoding(line.mid(2));
-        if (name.isEmpty() || name.contains('/'))
+        Entry entry{{}, Backup_Name(journal, entries.size()), fields[0] == "1",
+                    fields[1].toULongLong(&device_ok), fields[2].toULongLong(&inode_ok)};
+        const QByteArray name = QByteArray::fromPercentEncoding(fields[3]);
+        if (!device_ok || !inode_ok || name.isEmpty() || name.contains('/'))
             return std::nullopt;
-        entries.push_back(
-            {In_Folder(folder, name), Backup_Name(journal, entries.size()), line[0] == '1'});
+        entry.Target = In_Folder(folder, name);
+        entries.push_back(entry);
     }
     return entries;
 }
@@ -160,8 +168,14 @@ bool Undo(const std::vector<Entry>& entries)
         struct stat kept {};
         if (::lstat(entry->Backup.constData(), &kept) != 0)
             continue; // put back already
-        // Renaming one name of a file over another of the same file leaves
-        // both: the backup goes after the rename either way.
+        // A target that still holds its file is as it was (also where that
+        // file cannot be replaced, and its backup is a copy).
+        struct stat now {};
+        if (::lstat(entry->Target.constData(), &now) == 0 && now.st_dev == entry->Device &&
+            now.st_ino == entry->Inode) {
+            ::unlink(entry->Backup.constData());
+            continue;
+        }
         if (::rename(entry->Backup.constData(), entry->Target.constData()) == 0)
             ::unlink(entry->Backup.constData());
         else
@@ -203,6 +217,8 @@ File_Write_Result Replacement_Journal::Begin(const QByteArray& folder,
         int error = ::lstat(target.constData(), &info) == 0 ? 0 : errno;
         if (!error) {
             entry.Had_File = true;
+            entry.Device = info.st_dev;
+            entry.Inode = info.st_ino;
             error = Keep_Backup(target, entry.Backup);
         } else if (error == ENOENT) {
             error = 0;

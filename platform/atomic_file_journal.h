@@ -40,6 +40,9 @@ public:
         QByteArray Target;
         QByteArray Backup;
         bool Had_File = false;
+        // The file the target held: while it still holds it, it is as it was.
+        qulonglong Device = 0;
+        qulonglong Inode = 0;
     };
 
 private:
