@@ -1,5 +1,6 @@
 #include "platform/atomic_file.h"
 
+#include "platform/atomic_file_journal.h"
 #include "platform/temporary_names.h"
 
 #include <QFile>
@@ -17,15 +18,6 @@ namespace {
 constexpr int NAME_ATTEMPTS = 100;
 constexpr mode_t NEW_FILE_MODE = 0666; // less the process's umask
 constexpr mode_t ANY_WRITE = S_IWUSR | S_IWGRP | S_IWOTH;
-
-// The file a write to path lands in: a link's target, else path itself.
-QByteArray Native_Target(const QString& path)
-{
-    const QFileInfo info(path);
-    if (info.isSymLink() && info.exists())
-        return QFile::encodeName(info.canonicalFilePath());
-    return QFile::encodeName(path);
-}
 
 // Whether the native target, in the state old, may be replaced.
 File_Write_Result Check_Existing(const QByteArray& target, const struct stat& old)
@@ -64,36 +56,25 @@ bool No_Unnamed_Files(int error)
     return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
 }
 
-// Creates a fresh named file in folder exclusively; -1 with errno on failure.
-int Create_Named(const QByteArray& folder, QByteArray& name)
-{
-    for (int attempt = 0; attempt < NAME_ATTEMPTS; ++attempt) {
-        const QByteArray candidate = Temporary_Name(folder, Temporary_Kind::Fresh);
-        const int fd =
-            ::open(candidate.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, NEW_FILE_MODE);
-        if (fd >= 0) {
-            name = candidate;
-            return fd;
-        }
-        if (errno != EEXIST)
-            return -1;
-    }
-    errno = EEXIST;
-    return -1;
-}
-
-// Gives the unnamed file fd a fresh name in folder; false with errno.
+// Gives the unnamed file fd a fresh name in folder's work folder; false with
+// errno. The file is locked already, so no clearing takes it once named.
 bool Link_Unnamed(int fd, const QByteArray& folder, QByteArray& name)
 {
     const QByteArray self = QByteArrayLiteral("/proc/self/fd/") + QByteArray::number(fd);
     for (int attempt = 0; attempt < NAME_ATTEMPTS; ++attempt) {
+        if (const int error = Make_Work_Folder(folder)) {
+            errno = error;
+            return false;
+        }
         const QByteArray candidate = Temporary_Name(folder, Temporary_Kind::Fresh);
         if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, candidate.constData(),
                      AT_SYMLINK_FOLLOW) == 0) {
             name = candidate;
             return true;
         }
-        if (errno == EEXIST)
+        // EEXIST: the name is taken; ENOENT: another writer removed the
+        // work folder since it was made.
+        if (errno == EEXIST || errno == ENOENT)
             continue;
         // Without /proc the file can be linked by itself, given the privilege.
         const int error = errno;
@@ -101,7 +82,7 @@ bool Link_Unnamed(int fd, const QByteArray& folder, QByteArray& name)
             name = candidate;
             return true;
         }
-        if (errno != EEXIST) {
+        if (errno != EEXIST && errno != ENOENT) {
             errno = error;
             return false;
         }
@@ -111,6 +92,14 @@ bool Link_Unnamed(int fd, const QByteArray& folder, QByteArray& name)
 }
 
 } // namespace
+
+QByteArray Native_Target(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink() && info.exists())
+        return QFile::encodeName(info.canonicalFilePath());
+    return QFile::encodeName(path);
+}
 
 bool File_Write_Result::Disk_Full() const
 {
@@ -153,7 +142,8 @@ File_Write_Result Atomic_File::Open()
             return Fail(allowed.Step, allowed.Error);
     }
 
-    Clear_Stale_Temporaries(folder_);
+    // What a writer killed in this folder left is taken back or cleared first.
+    Recover_Folder(folder_);
     if (Unnamed_Files_Usable()) {
         fd_ = ::open(folder_.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, NEW_FILE_MODE);
         if (fd_ >= 0)
@@ -162,11 +152,12 @@ File_Write_Result Atomic_File::Open()
             return Fail(File_Write_Step::Open, errno);
     }
     if (fd_ < 0) {
-        fd_ = Create_Named(folder_, temporary_);
+        fd_ = Create_Temporary(folder_, Temporary_Kind::Fresh, NEW_FILE_MODE, temporary_);
         if (fd_ < 0)
             return Fail(File_Write_Step::Open, errno);
+    } else {
+        static_cast<void>(Lock_Temporary(fd_));
     }
-    static_cast<void>(Lock_Temporary(fd_));
     // The replacement keeps the old file's permissions.
     if (exists && S_ISREG(old.st_mode))
         static_cast<void>(::fchmod(fd_, old.st_mode & 07777));
@@ -254,6 +245,7 @@ File_Write_Result Atomic_File::Put_In_Place()
     temporary_.clear();
     ::close(fd_); // flushed already: the data are on the disk
     fd_ = -1;
+    Remove_Work_Folder(folder_);
     return {};
 }
 
@@ -265,8 +257,10 @@ File_Write_Result Atomic_File::Fail(File_Write_Step step, int error)
 
 void Atomic_File::Discard()
 {
-    if (!temporary_.isEmpty())
+    if (!temporary_.isEmpty()) {
         ::unlink(temporary_.constData());
+        Remove_Work_Folder(folder_);
+    }
     temporary_.clear();
     if (fd_ >= 0)
         ::close(fd_);

@@ -1,8 +1,9 @@
 #pragma once
 // Replacing a file whole and atomically. The bytes go into a fresh file in
 // the target's folder that has no name yet where the system allows it (else
-// a short random one, see temporary_names.h), are flushed to the disk, and
-// only then take the target's place by a rename. Until that rename the
+// a short random one in the folder's work folder, see temporary_names.h),
+// are flushed to the disk, and only then take the target's place by a
+// rename. Until that rename the
 // target is untouched; a failure at any step, or the end of the process,
 // leaves no fresh file behind. Failures carry the system's error number, so
 // that a full disk can be told apart from other write errors.
@@ -41,6 +42,10 @@ struct File_Write_Result {
     bool Folder_Missing() const;
 };
 
+// The native name a write to path replaces: a link's target when path is a
+// link, else path itself.
+QByteArray Native_Target(const QString& path);
+
 // Whether path may be replaced: a folder is refused with EISDIR, a read-only
 // file (one the process may not write, or one nobody may write whatever the
 // process's privileges) with EACCES or EROFS. A missing file may be created.
@@ -74,8 +79,8 @@ private:
 
     // Whether the target may still be replaced (see Check_Replaceable).
     File_Write_Result Check_Target() const;
-    // Flushes the fresh file and gives it a name of its own beside the
-    // target; the target is still untouched.
+    // Flushes the fresh file and gives it a name of its own in the work
+    // folder beside the target; the target is still untouched.
     File_Write_Result Seal();
     // Renames the sealed file over the target.
     File_Write_Result Put_In_Place();

@@ -1,128 +1,74 @@
 #include "platform/atomic_file_set.h"
 
+#include "platform/atomic_file_journal.h"
 #include "platform/temporary_names.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <algorithm>
 
 namespace platform {
 
-namespace {
+Replacement_Guard::Replacement_Guard() = default;
 
-constexpr int NAME_ATTEMPTS = 100;
+Replacement_Guard::~Replacement_Guard() { Take_Back(); }
 
-enum class Backup_Way {
-    None,   // there was no file to keep
-    Linked, // a second name of the replaced file; the target keeps it too
-    Moved,  // the replaced file itself, moved aside
-};
-
-// A replaced file kept under a temporary name until its replacement is
-// complete, locked against other processes' clearing while it is kept.
-struct Backup {
-    QByteArray Name;
-    Backup_Way Way = Backup_Way::None;
-    int Fd = -1;
-};
-
-// The errors by which link() tells that the file system has no hard links.
-bool Links_Unsupported(int error)
+File_Write_Result Replacement_Guard::Begin(std::span<const QString> paths)
 {
-    return error == EPERM || error == EOPNOTSUPP || error == ENOSYS || error == EMLINK;
+    std::vector<QByteArray> targets;
+    for (const QString& path : paths)
+        targets.push_back(Native_Target(path));
+    qsizetype failed = 0;
+    const File_Write_Result result = Begin_Native(targets, &failed);
+    failed_path_ = result.Ok() ? QString() : paths[failed];
+    return result;
 }
 
-// Moves target aside to a fresh name that nobody else holds; 0 or errno.
-int Move_Aside(const QByteArray& target, const QByteArray& folder, Backup& backup)
+File_Write_Result Replacement_Guard::Begin_Native(const std::vector<QByteArray>& targets,
+                                                  qsizetype* failed)
 {
-    for (int attempt = 0; attempt < NAME_ATTEMPTS; ++attempt) {
-        const QByteArray name = Temporary_Name(folder, Temporary_Kind::Backup);
-        if (::renameat2(AT_FDCWD, target.constData(), AT_FDCWD, name.constData(),
-                        RENAME_NOREPLACE) == 0) {
-            backup.Name = name;
-            backup.Way = Backup_Way::Moved;
-            return 0;
-        }
-        if (errno == EEXIST)
-            continue;
-        if (errno != EINVAL && errno != ENOSYS)
-            return errno;
-        // No exclusive rename here: take the name with a file of our own
-        // first, then move the target over it.
-        const int placeholder =
-            ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (placeholder < 0) {
-            if (errno == EEXIST)
-                continue;
-            return errno;
-        }
-        ::close(placeholder);
-        if (::rename(target.constData(), name.constData()) != 0) {
-            const int error = errno;
-            ::unlink(name.constData());
-            return error;
-        }
-        backup.Name = name;
-        backup.Way = Backup_Way::Moved;
-        return 0;
+    Take_Back();
+    // One journal for the targets of each folder, in the order they come.
+    std::vector<QByteArray> folders;
+    for (const QByteArray& target : targets) {
+        const QByteArray folder = Folder_Of(target);
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end())
+            folders.push_back(folder);
     }
-    return EEXIST;
-}
-
-// Keeps the file at target as a backup in folder; 0 or errno.
-int Keep_Backup(const QByteArray& target, const QByteArray& folder, Backup& backup)
-{
-    backup.Fd = ::open(target.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (backup.Fd >= 0)
-        static_cast<void>(Lock_Temporary(backup.Fd));
-    for (int attempt = 0; attempt < NAME_ATTEMPTS; ++attempt) {
-        const QByteArray name = Temporary_Name(folder, Temporary_Kind::Backup);
-        if (::link(target.constData(), name.constData()) == 0) {
-            backup.Name = name;
-            backup.Way = Backup_Way::Linked;
-            return 0;
+    for (const QByteArray& folder : folders) {
+        std::vector<QByteArray> members;
+        std::vector<qsizetype> indexes;
+        for (std::size_t i = 0; i < targets.size(); ++i) {
+            if (Folder_Of(targets[i]) == folder) {
+                members.push_back(targets[i]);
+                indexes.push_back(static_cast<qsizetype>(i));
+            }
         }
-        if (errno == EEXIST)
-            continue;
-        if (Links_Unsupported(errno))
-            return Move_Aside(target, folder, backup);
-        return errno;
+        auto journal = std::make_unique<Replacement_Journal>();
+        qsizetype member = 0;
+        const File_Write_Result begun = journal->Begin(folder, members, &member);
+        if (!begun.Ok()) {
+            *failed = indexes[member];
+            Take_Back();
+            return begun;
+        }
+        journals_.push_back(std::move(journal));
     }
-    return EEXIST;
+    return {};
 }
 
-// Puts the backup back at target, replacing whatever is there now. A backup
-// that cannot be put back keeps its name: it may be the old file's only copy.
-void Restore(const QByteArray& target, Backup& backup)
+void Replacement_Guard::Keep()
 {
-    if (backup.Way != Backup_Way::None && ::rename(backup.Name.constData(), target.constData()) == 0)
-        backup.Way = Backup_Way::None;
+    for (const auto& journal : journals_)
+        journal->Keep();
+    journals_.clear();
 }
 
-// Lets go of the backup, keeping whatever it still names.
-void Release(Backup& backup)
+void Replacement_Guard::Take_Back()
 {
-    if (backup.Fd >= 0)
-        ::close(backup.Fd);
-    backup = Backup();
+    while (!journals_.empty()) {
+        journals_.back()->Take_Back();
+        journals_.pop_back();
+    }
 }
-
-// Removes the backup: its file is not needed any more.
-void Remove(Backup& backup)
-{
-    if (backup.Way != Backup_Way::None)
-        ::unlink(backup.Name.constData());
-    Release(backup);
-}
-
-} // namespace
-
-struct Atomic_File_Set::Placed {
-    QByteArray Target;
-    Backup Kept;
-};
 
 Atomic_File_Set::~Atomic_File_Set() = default;
 
@@ -151,48 +97,26 @@ File_Write_Result Atomic_File_Set::Commit()
         }
     }
 
-    std::vector<Placed> placed;
+    // Until Keep, a failure below puts back what the targets held.
+    Replacement_Guard guard;
+    std::vector<QByteArray> targets;
+    for (const auto& file : files_)
+        targets.push_back(file->Target());
+    qsizetype failed = 0;
+    const File_Write_Result kept = guard.Begin_Native(targets, &failed);
+    if (!kept.Ok()) {
+        failed_path_ = files_[static_cast<std::size_t>(failed)]->Path();
+        return kept;
+    }
     for (const auto& file : files_) {
-        Placed step{file->Target(), {}};
-        struct stat old {};
-        if (::lstat(step.Target.constData(), &old) == 0) {
-            if (const int error = Keep_Backup(step.Target, file->folder_, step.Kept)) {
-                Release(step.Kept);
-                failed_path_ = file->Path();
-                Take_Back(placed);
-                return {File_Write_Step::Commit, error};
-            }
-        }
         const File_Write_Result put = file->Put_In_Place();
         if (!put.Ok()) {
-            // The target is as it was, or its file was moved aside and goes
-            // back now.
-            if (step.Kept.Way == Backup_Way::Moved)
-                Restore(step.Target, step.Kept);
-            if (step.Kept.Way == Backup_Way::Linked)
-                Remove(step.Kept);
-            Release(step.Kept);
             failed_path_ = file->Path();
-            Take_Back(placed);
             return put;
         }
-        placed.push_back(std::move(step));
     }
-    for (Placed& step : placed)
-        Remove(step.Kept);
+    guard.Keep();
     return {};
-}
-
-void Atomic_File_Set::Take_Back(std::vector<Placed>& placed)
-{
-    for (auto step = placed.rbegin(); step != placed.rend(); ++step) {
-        if (step->Kept.Way == Backup_Way::None)
-            ::unlink(step->Target.constData());
-        else
-            Restore(step->Target, step->Kept);
-        Release(step->Kept);
-    }
-    placed.clear();
 }
 
 File_Write_Result Write_Whole_Files(std::span<const File_Bytes> files, QString* failed_path)

@@ -3,10 +3,13 @@
 // Atomic_File, and none takes its target's place before all are written and
 // flushed. The commit first checks every target at once (a folder or a
 // read-only file is refused, as a lone file is refused when opened), then
-// puts the members in place in the order they were added, each replaced
-// file kept as a backup until the last one is in place; when a step of that
-// fails, every target already replaced gets its old file back and every new
-// one is removed, so the folder holds what it held before.
+// records the targets in a journal with a backup of each file there (see
+// atomic_file_journal.h) and puts the members in place in the order they
+// were added. When a step of that fails, every target gets its old file back
+// and every new one is removed, so the folder holds what it held before;
+// when the process ends in between, the next writer in the folder does the
+// same. Only when the last member is in place does the journal go, and the
+// backups with it.
 
 #include "platform/atomic_file.h"
 
@@ -17,6 +20,38 @@
 #include <vector>
 
 namespace platform {
+
+class Replacement_Journal;
+
+// Keeps files as they are while something else replaces them: unless Keep()
+// is called, each path holds again what it held at Begin when the guard goes
+// (a path that held no file holds none), also after a kill, by the next
+// writer in its folder.
+class Replacement_Guard {
+public:
+    Replacement_Guard();
+    ~Replacement_Guard();
+    Replacement_Guard(const Replacement_Guard&) = delete;
+    Replacement_Guard& operator=(const Replacement_Guard&) = delete;
+
+    // Starts guarding the paths (a link stands for the file it leads to).
+    File_Write_Result Begin(std::span<const QString> paths);
+    // The path that failed the last Begin.
+    const QString& Failed_Path() const { return failed_path_; }
+    // The paths keep what they hold now.
+    void Keep();
+
+private:
+    friend class Atomic_File_Set;
+
+    // Begin for native targets; failed receives the index of the one that
+    // failed.
+    File_Write_Result Begin_Native(const std::vector<QByteArray>& targets, qsizetype* failed);
+    void Take_Back();
+
+    std::vector<std::unique_ptr<Replacement_Journal>> journals_; // one per folder
+    QString failed_path_;
+};
 
 class Atomic_File_Set {
 public:
@@ -36,9 +71,6 @@ public:
     const QString& Failed_Path() const { return failed_path_; }
 
 private:
-    struct Placed;
-    void Take_Back(std::vector<Placed>& placed);
-
     std::vector<std::unique_ptr<Atomic_File>> files_;
     QString failed_path_;
 };

@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -14,54 +13,38 @@ namespace platform {
 
 namespace {
 
-constexpr char PREFIX[] = ".mrv-";
-constexpr int PREFIX_LENGTH = sizeof(PREFIX) - 1;
+constexpr char WORK_FOLDER[] = ".mrv-work";
+constexpr char FRESH_PREFIX[] = "n-";
+constexpr char JOURNAL_PREFIX[] = "j-";
+constexpr int PREFIX_LENGTH = 2;
 constexpr int RANDOM_LENGTH = 10;
+constexpr int NAME_ATTEMPTS = 100;
 constexpr char LETTERS[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr mode_t PERMISSION_BITS = 07777;
 
-constexpr char FRESH_LETTER = 'n';
-constexpr char BACKUP_LETTER = 'b';
+bool Is_Name_Letter(char c) { return c != '\0' && std::strchr(LETTERS, c) != nullptr; }
 
-char Kind_Letter(Temporary_Kind kind)
+// Whether name is prefix followed by exactly the random letters.
+bool Has_Shape(const QByteArray& name, const char* prefix)
 {
-    return kind == Temporary_Kind::Fresh ? FRESH_LETTER : BACKUP_LETTER;
-}
-
-bool Is_Name_Letter(char c)
-{
-    return c != '\0' && std::strchr(LETTERS, c) != nullptr;
-}
-
-// The kind letter of a temporary's name, or 0 for any other name.
-char Temporary_Letter(const char* name)
-{
-    if (std::strlen(name) != PREFIX_LENGTH + 2 + RANDOM_LENGTH ||
-        std::strncmp(name, PREFIX, PREFIX_LENGTH) != 0)
-        return 0;
-    const char letter = name[PREFIX_LENGTH];
-    if ((letter != FRESH_LETTER && letter != BACKUP_LETTER) || name[PREFIX_LENGTH + 1] != '-')
-        return 0;
-    for (int i = PREFIX_LENGTH + 2; name[i] != '\0'; ++i) {
+    if (name.size() != PREFIX_LENGTH + RANDOM_LENGTH || !name.startsWith(prefix))
+        return false;
+    for (qsizetype i = PREFIX_LENGTH; i < name.size(); ++i) {
         if (!Is_Name_Letter(name[i]))
-            return 0;
+            return false;
     }
-    return letter;
+    return true;
+}
+
+QByteArray In_Folder(const QByteArray& folder, const char* name)
+{
+    QByteArray path = folder;
+    if (!path.endsWith('/'))
+        path += '/';
+    return path + name;
 }
 
 } // namespace
-
-QByteArray Temporary_Name(const QByteArray& folder, Temporary_Kind kind)
-{
-    QByteArray name = folder;
-    if (!name.endsWith('/'))
-        name += '/';
-    name += PREFIX;
-    name += Kind_Letter(kind);
-    name += '-';
-    for (int i = 0; i < RANDOM_LENGTH; ++i)
-        name += LETTERS[QRandomGenerator::system()->bounded(int(sizeof(LETTERS) - 1))];
-    return name;
-}
 
 QByteArray Folder_Of(const QByteArray& path)
 {
@@ -73,6 +56,87 @@ QByteArray Folder_Of(const QByteArray& path)
     return path.left(slash);
 }
 
+QByteArray Work_Folder(const QByteArray& folder) { return In_Folder(folder, WORK_FOLDER); }
+
+QByteArray Temporary_Name(const QByteArray& folder, Temporary_Kind kind)
+{
+    QByteArray name = Work_Folder(folder) + '/';
+    name += kind == Temporary_Kind::Fresh ? FRESH_PREFIX : JOURNAL_PREFIX;
+    for (int i = 0; i < RANDOM_LENGTH; ++i)
+        name += LETTERS[QRandomGenerator::system()->bounded(int(sizeof(LETTERS) - 1))];
+    return name;
+}
+
+bool Is_Fresh_Name(const QByteArray& name) { return Has_Shape(name, FRESH_PREFIX); }
+
+bool Is_Journal_Name(const QByteArray& name) { return Has_Shape(name, JOURNAL_PREFIX); }
+
+bool Is_Backup_Name(const QByteArray& name, QByteArray& journal)
+{
+    const qsizetype dot = name.indexOf('.');
+    if (dot < 0 || dot + 1 == name.size() || !Is_Journal_Name(name.left(dot)))
+        return false;
+    for (qsizetype i = dot + 1; i < name.size(); ++i) {
+        if (name[i] < '0' || name[i] > '9')
+            return false;
+    }
+    journal = name.left(dot);
+    return true;
+}
+
+int Make_Work_Folder(const QByteArray& folder)
+{
+    const QByteArray work = Work_Folder(folder);
+    if (::mkdir(work.constData(), S_IRWXU) == 0) {
+        // Whoever may write into the folder may also leave files in its work
+        // folder and clear them.
+        struct stat info {};
+        if (::stat(folder.constData(), &info) == 0)
+            static_cast<void>(::chmod(work.constData(), info.st_mode & PERMISSION_BITS));
+        return 0;
+    }
+    if (errno != EEXIST)
+        return errno;
+    struct stat info {};
+    if (::stat(work.constData(), &info) != 0)
+        return errno;
+    return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+}
+
+void Remove_Work_Folder(const QByteArray& folder)
+{
+    static_cast<void>(::rmdir(Work_Folder(folder).constData()));
+}
+
+int Create_Temporary(const QByteArray& folder, Temporary_Kind kind, mode_t mode, QByteArray& name)
+{
+    for (int attempt = 0; attempt < NAME_ATTEMPTS; ++attempt) {
+        if (const int error = Make_Work_Folder(folder)) {
+            errno = error;
+            return -1;
+        }
+        const Work_Folder_Lock lock(folder, false);
+        // ENOENT: another writer removed the work folder since it was made.
+        if (lock.Fd() < 0) {
+            if (errno == ENOENT)
+                continue;
+            return -1;
+        }
+        const QByteArray candidate = Temporary_Name(folder, kind);
+        const QByteArray base = candidate.mid(candidate.lastIndexOf('/') + 1);
+        const int fd = ::openat(lock.Fd(), base.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0) {
+            static_cast<void>(Lock_Temporary(fd));
+            name = candidate;
+            return fd;
+        }
+        if (errno != EEXIST && errno != ENOENT)
+            return -1;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
 bool Lock_Temporary(int fd)
 {
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -82,28 +146,22 @@ bool Lock_Temporary(int fd)
     return true;
 }
 
-void Clear_Stale_Temporaries(const QByteArray& folder)
+Work_Folder_Lock::Work_Folder_Lock(const QByteArray& folder, bool exclusive)
 {
-    DIR* const dir = ::opendir(folder.constData());
-    if (!dir)
+    fd_ = ::open(Work_Folder(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0)
         return;
-    const int dir_fd = ::dirfd(dir);
-    while (const dirent* entry = ::readdir(dir)) {
-        const char letter = Temporary_Letter(entry->d_name);
-        if (letter == 0)
-            continue;
-        const int fd =
-            ::openat(dir_fd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
-            continue;
-        struct stat info {};
-        // A file nobody holds is stale; one whose holder cannot be told is left.
-        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && Lock_Temporary(fd) &&
-            (letter == FRESH_LETTER || info.st_nlink >= 2))
-            ::unlinkat(dir_fd, entry->d_name, 0);
-        ::close(fd);
+    const int operation = exclusive ? LOCK_EX | LOCK_NB : LOCK_SH;
+    int result = 0;
+    while ((result = ::flock(fd_, operation)) != 0 && errno == EINTR) {
     }
-    ::closedir(dir);
+    held_ = result == 0;
+}
+
+Work_Folder_Lock::~Work_Folder_Lock()
+{
+    if (fd_ >= 0)
+        ::close(fd_); // lets go of the lock
 }
 
 } // namespace platform

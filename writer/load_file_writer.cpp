@@ -173,8 +173,18 @@ QString Write_777_Files(const Upload_Parameters& p, const Step_Reporter& step)
     if (!header.Write_At(hdr_crc32.offset, U32(crc32)).Ok())
         return QStringLiteral("Error writing 32-Bit CRC to %1.HDR file!").arg(base);
 
-    if (!outputs.Commit().Ok())
-        return QStringLiteral("Error writing %1!").arg(outputs.Failed_Path().mid(folder.size()));
+    // A file that cannot take its name fails with the message of the step
+    // that creates it.
+    if (!outputs.Commit().Ok()) {
+        const QString& failed = outputs.Failed_Path();
+        if (failed == non_load.Path())
+            return QStringLiteral("Error writing NON_LOAD.CRC!");
+        if (failed == disk_dir.Path())
+            return QStringLiteral("Error writing DISK.DIR!");
+        if (failed == header.Path())
+            return QStringLiteral("Error writing %1.HDR file!").arg(base);
+        return QStringLiteral("Error appending codes to CONFIG.LDR file!");
+    }
     return QString();
 }
 

@@ -5,6 +5,7 @@
 #include "editor/main_window/identifier_dialog_rules.h"
 #include "editor/main_window/wait_cursor.h"
 #include "platform/component_loader.h"
+#include "platform/atomic_file_set.h"
 #include "platform/message_service.h"
 
 #include <QDialog>
@@ -111,6 +112,15 @@ bool Run_Component(const B777_Upload_Job& job, const B777_Identifier& id)
     const QString base = id.Base_Name().toUpper();
     const QString image = job.Folder + base + QStringLiteral(".001");
     const QString report = job.Folder + base + QStringLiteral(".TXT");
+    // The folder holds the older disk or the new one, never a mix: until the
+    // load files are written, any failure, or the end of the process, puts
+    // back every file of the disk as the folder held it.
+    platform::Replacement_Guard disk;
+    const QStringList files = B777_Disk_Files(job.Folder, base);
+    if (const platform::File_Write_Result begun = disk.Begin(files); !begun.Ok()) {
+        Report_Disk_Error(Disk_Write_Error(disk.Failed_Path(), begun), QString());
+        return false;
+    }
     if (!Write_Image_And_Report(*job.Hooks, image, report))
         return false;
 
@@ -121,6 +131,7 @@ bool Run_Component(const B777_Upload_Job& job, const B777_Identifier& id)
         platform::Critical(QStringLiteral("Error in write777Files()"));
         return false;
     }
+    disk.Keep();
     return true;
 }
 
@@ -131,6 +142,13 @@ bool Is_Wired(const B777_Upload_Job& job)
 }
 
 } // namespace
+
+QStringList B777_Disk_Files(const QString& folder, const QString& base)
+{
+    return {folder + base + QStringLiteral(".001"), folder + base + QStringLiteral(".TXT"),
+            folder + QStringLiteral("NON_LOAD.CRC"),   folder + QStringLiteral("DISK.DIR"),
+            folder + base + QStringLiteral(".HDR"),    folder + QStringLiteral("CONFIG.LDR")};
+}
 
 QString B777_Writer_ProgID() { return QStringLiteral("QUARNEL.BoeingFileData.1"); }
 

@@ -3,14 +3,16 @@
 // creates the upload-disk writer component by its ProgID, lets it build the
 // load part number (which lands in the ORT descriptions through the
 // callback), writes the ORT image and its text report into the folder and
-// lets the component write the load files around them. The component object
-// and the callback object are released on every way out.
+// lets the component write the load files around them. A failure at any
+// step leaves every file of the disk as the folder held it. The component
+// object and the callback object are released on every way out.
 
 #include "editor/main_window/disk_hooks.h"
 #include "platform/component_ref.h"
 #include "writer/quarnel_interfaces.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QDialog;
@@ -45,6 +47,11 @@ struct B777_Upload_Job {
     QDialog* Upload_Dialog = nullptr;        // hidden while the identifier is asked
     B777_Services Services;
 };
+
+// Every file of a Boeing 777 disk with base name base in folder (ending in
+// "/"): the image and report the editor writes, then the load files the
+// component writes around them.
+QStringList B777_Disk_Files(const QString& folder, const QString& base);
 
 // The ProgID the editor creates the writer object by.
 QString B777_Writer_ProgID(); // "QUARNEL.BoeingFileData.1"

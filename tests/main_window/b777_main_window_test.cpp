@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <QMap>
 #include <QTemporaryDir>
 #include <csignal>
 #include <sys/wait.h>
@@ -261,6 +262,54 @@ TEST_F(B777_Main_Test, Long_Names_Cut_Off_Saves_And_Read_Only_Files)
                                           QStringLiteral("Error in write777Files()")}));
     EXPECT_EQ(Read_File(dir_file.fileName()), QByteArray("old"));
     EXPECT_FALSE(QFile::exists(Folder() + QStringLiteral("NON_LOAD.CRC")));
+}
+
+} // namespace
+
+namespace {
+
+// An upload that fails at the commit of any load file leaves the older disk
+// in the folder byte for byte, image and report included, and names the step
+// whose file failed.
+TEST_F(B777_Main_Test, A_Failed_Upload_Leaves_The_Older_Disk_Whole)
+{
+    const auto contents = [this] {
+        QMap<QString, QByteArray> files;
+        const QDir folder(dir.path());
+        for (const QString& name :
+             folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+            files.insert(name, Read_File(folder.filePath(name)));
+        return files;
+    };
+    Create_Upload_Disk();
+    ASSERT_TRUE(boxes.Boxes().isEmpty()) << boxes.Texts().join('|').toStdString();
+    // An older image and report that no new upload writes again.
+    for (const char* name : {"ABC58A6C.001", "ABC58A6C.TXT"}) {
+        QFile older_file(Folder() + QString::fromLatin1(name));
+        ASSERT_TRUE(older_file.open(QIODevice::Append));
+        older_file.write("older");
+    }
+    const QMap<QString, QByteArray> older = contents();
+    ASSERT_EQ(older.size(), 6);
+
+    const std::pair<const char*, const char*> refusals[] = {
+        {"CONFIG.LDR", "Error appending codes to CONFIG.LDR file!"},
+        {"ABC58A6C.HDR", "Error writing ABC58A6C.HDR file!"},
+        {"DISK.DIR", "Error writing DISK.DIR!"},
+    };
+    for (const auto& [name, message] : refusals) {
+        SCOPED_TRACE(name);
+        const QString path = Folder() + QString::fromLatin1(name);
+        const QFileDevice::Permissions writable = QFile::permissions(path);
+        ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner));
+        identifier = QStringLiteral("DSK-PN-0002\tDAT-PN-0002\tABC\t58A6C");
+        boxes.Clear();
+        Create_Upload_Disk();
+        EXPECT_EQ(boxes.Texts(), (QStringList{QString::fromLatin1(message),
+                                              QStringLiteral("Error in write777Files()")}));
+        EXPECT_EQ(contents(), older);
+        ASSERT_TRUE(QFile::setPermissions(path, writable));
+    }
 }
 
 } // namespace

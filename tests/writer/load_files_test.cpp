@@ -313,7 +313,7 @@ TEST_F(LoadFiles, AFailedFinalRenameTakesBackTheFilesAlreadyInPlace)
     ASSERT_TRUE(QDir(folder.Prefix()).mkdir("CONFIG.LDR"));
     Prepare();
     EXPECT_EQ(obj->write777Files(&vb), rc::RC_FALSE);
-    EXPECT_EQ(msgs.Texts(), QStringList{"Error writing CONFIG.LDR!"});
+    EXPECT_EQ(msgs.Texts(), QStringList{"Error appending codes to CONFIG.LDR file!"});
     EXPECT_EQ(folder.Files(), (QStringList{"ABC58A6C.001", "ABC58A6C.TXT"}));
 }
 
