@@ -273,14 +273,7 @@ namespace {
 // whose file failed.
 TEST_F(B777_Main_Test, A_Failed_Upload_Leaves_The_Older_Disk_Whole)
 {
-    const auto contents = [this] {
-        QMap<QString, QByteArray> files;
-        const QDir folder(dir.path());
-        for (const QString& name :
-             folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
-            files.insert(name, Read_File(folder.filePath(name)));
-        return files;
-    };
+    const auto contents = [this] { return Folder_Contents(dir.path()); };
     Create_Upload_Disk();
     ASSERT_TRUE(boxes.Boxes().isEmpty()) << boxes.Texts().join('|').toStdString();
     // An older image and report that no new upload writes again.

@@ -127,14 +127,7 @@ TEST_F(Disk_Main_Test, A_Disk_That_Cannot_Be_Written_Whole_Leaves_The_Older_Disk
     upload.OKButton_Click();
     ASSERT_TRUE(boxes.Boxes().isEmpty()) << boxes.Texts().join(QLatin1Char('|')).toStdString();
 
-    const auto contents = [&dir] {
-        QMap<QString, QByteArray> files;
-        const QDir folder(dir.path());
-        for (const QString& name :
-             folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
-            files.insert(name, Read_File(folder.filePath(name)));
-        return files;
-    };
+    const auto contents = [&dir] { return Folder_Contents(dir.path()); };
     const QMap<QString, QByteArray> older = contents();
     ASSERT_EQ(older.keys(), (QStringList{"config.ldr", "sdu_ort.tab", "sdu_ort.txt"}));
 

@@ -347,20 +347,6 @@ TEST(PageHsdS64, ColumnsStandUnderTheirHeadings)
         {page.Control_66, {page.Control_66_Sort_Sat, page.Control_66_Sort_LES, page.Control_66_Sort_Pref}},
         {page.Control_67, {page.Control_67_Sort_Sat, page.Control_67_Sort_LES, page.Control_67_Sort_Pref}},
     };
-    // The first and last pixel columns with ink, or -1.
-    const auto ink = [](const QImage& image) {
-        const QRgb blank = image.pixel(image.width() - 1, image.height() - 1);
-        int first = -1;
-        int last = -1;
-        for (int x = 0; x < image.width(); ++x)
-            for (int y = 0; y < image.height(); ++y)
-                if (image.pixel(x, y) != blank) {
-                    if (first < 0)
-                        first = x;
-                    last = x;
-                }
-        return std::pair{first, last};
-    };
     // Where each column's characters lie in a line (SAT 1-2, LES 5-7, preference 10).
     const struct {
         int first;
@@ -377,7 +363,7 @@ TEST(PageHsdS64, ColumnsStandUnderTheirHeadings)
                 only << QString(columns[k].first, QLatin1Char(' ')) + line.mid(columns[k].first, columns[k].length);
             Set_Lines(table.list, only);
             testsupport::Settle();
-            const auto [first, last] = ink(viewport->grab().toImage());
+            const auto [first, last] = testsupport::Ink_Columns(viewport->grab().toImage());
             const QPushButton* heading = table.headings[k];
             const int left = viewport->mapFrom(&page, heading->mapTo(&page, QPoint(0, 0))).x();
             const int right = left + heading->width();

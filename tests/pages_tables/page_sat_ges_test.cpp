@@ -499,20 +499,6 @@ TEST_F(PageSatGESTest, SatelliteListShowsItsHeadedColumnsOnlyUnderTheirButtons)
         testsupport::Settle();
         return viewport->grab().toImage();
     };
-    // The first and last pixel columns with ink, or -1.
-    const auto ink = [](const QImage& image) {
-        const QRgb blank = image.pixel(image.width() - 1, image.height() - 1);
-        int first = -1;
-        int last = -1;
-        for (int x = 0; x < image.width(); ++x)
-            for (int y = 0; y < image.height(); ++y)
-                if (image.pixel(x, y) != blank) {
-                    if (first < 0)
-                        first = x;
-                    last = x;
-                }
-        return std::pair{first, last};
-    };
 
     QStringList cut;
     for (const QString& line : lines)
@@ -527,7 +513,7 @@ TEST_F(PageSatGESTest, SatelliteListShowsItsHeadedColumnsOnlyUnderTheirButtons)
         for (const QString& line : lines)
             only << QString(start, QLatin1Char(' ')) + line.mid(start, SAT_COLUMN_WIDTHS[k]);
         start += SAT_COLUMN_WIDTHS[k];
-        const auto [first, last] = ink(grab(only));
+        const auto [first, last] = testsupport::Ink_Columns(grab(only));
         const QPushButton* heading = page.cmdSatTableSort[k];
         const int left = std::max(viewport->mapFrom(&page, heading->mapTo(&page, QPoint(0, 0))).x(), 0);
         const int right = left + heading->width();

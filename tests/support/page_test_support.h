@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMimeData>
@@ -20,8 +21,26 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 
 namespace testsupport {
+
+// The first and last pixel columns of an image that hold anything but the
+// colour of its bottom-right pixel, or -1.
+inline std::pair<int, int> Ink_Columns(const QImage& image)
+{
+    const QRgb blank = image.pixel(image.width() - 1, image.height() - 1);
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixel(x, y) != blank) {
+                if (first < 0)
+                    first = x;
+                last = x;
+            }
+    return {first, last};
+}
 
 // Runs the event loop five times over, for chains of queued events.
 inline void Settle()
