@@ -165,15 +165,7 @@ void Add_Control_Line(const QWidget& widget, QString& out)
 // The program as a user drives it, in a scratch folder of its own.
 class Editor {
 public:
-    Editor() : dir_(Scratch_Template())
-    {
-        if (!dir_.isValid())
-            qFatal("no scratch folder");
-        QDir::setCurrent(dir_.path());
-        core::Init_Report_Path();
-        platform::Set_Message_Service(&recorder_);
-        platform::Set_File_Dialog_Service(&dialogs_);
-    }
+    Editor() = default;
     ~Editor()
     {
         program_.reset();
@@ -248,6 +240,18 @@ public:
     }
 
 private:
+    // The program starts in its scratch folder (which its controls show as
+    // the current folder), with boxes and file dialogs answered here.
+    bool Enter()
+    {
+        if (!dir_.isValid() || !QDir::setCurrent(dir_.path()))
+            qFatal("no scratch folder");
+        core::Init_Report_Path();
+        platform::Set_Message_Service(&recorder_);
+        platform::Set_File_Dialog_Service(&dialogs_);
+        return true;
+    }
+
     // In memory where the system offers it: the editor syncs every file it
     // replaces.
     static QString Scratch_Template()
@@ -303,9 +307,10 @@ private:
         return bytes;
     }
 
-    QTemporaryDir dir_;
+    QTemporaryDir dir_{Scratch_Template()};
     Box_Recorder recorder_;
     No_File_Dialogs dialogs_;
+    bool entered_ = Enter(); // before the program is made
     std::unique_ptr<Page_Set> pages_ = std::make_unique<Page_Set>();
     std::unique_ptr<main_window::Main_Program> program_ =
         std::make_unique<main_window::Main_Program>(*pages_);
