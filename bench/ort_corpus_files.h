@@ -39,12 +39,17 @@ struct Base_Files {
 // Generation-1 files (types 4, 5 and 6) made from the written files.
 QList<Corpus_File> First_Generation_Files(const Base_Files& bases);
 
-// Mutants of every user generation's record, of the header and truncations,
-// each with a target among `target_count` choices.
+// Mutants of the user record of each generation (5, 8, 11, 14), in its
+// user-only or its composite file, drawn from a fixed seed: outside the
+// tables and in the first two and the last entry of each table every byte
+// takes 0x00, 0xFF, 0x7F, 0x80, its value + 1 and - 1, and every even
+// offset the words 0x7FFF, 0x8000, 0xFFFF; every other table entry one
+// drawn byte and value. Then damaged headers, a wrong CRC and cut or
+// lengthened files. Each has a target among `target_count` choices.
 QList<Corpus_File> Mutant_Files(const Base_Files& bases, int target_count);
 
-// A file image with the CRC recomputed over its data (header length read
-// from the header).
+// Makes the CRC at the end of a file image fit the data between the header
+// and the CRC.
 void Refit_CRC(QByteArray& file);
 
 } // namespace ort_corpus
