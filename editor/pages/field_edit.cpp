@@ -216,6 +216,11 @@ bool Field_Edit::Validate()
     return Run_Check() && rule_ == Focus_Rule::Keep_Focus;
 }
 
+bool Field_Edit::Correct()
+{
+    return Run_Check();
+}
+
 void Field_Edit::On_Focus_Out(Qt::FocusReason reason)
 {
     if (!check_ || running_ || g_checks_running > 0 || g_returning)
@@ -466,8 +471,18 @@ Up_Down::Up_Down(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
+void Up_Down::Set_Step(QLineEdit* field, std::function<void(bool up)> step)
+{
+    field_ = field;
+    step_ = std::move(step);
+}
+
 void Up_Down::Step(bool up)
 {
+    // What the field shows is checked before it is stepped: a corrected
+    // value stays as the box said.
+    if (Field_Edit* field = Find_Field(field_); field && field->Correct())
+        return;
     if (step_)
         step_(up);
     emit Stepped(up);
@@ -491,15 +506,10 @@ void Bind_Whole_Step(Up_Down* spin, QLineEdit* edit, std::int32_t minimum, std::
                      std::int32_t default_value)
 {
     QPointer<QLineEdit> guarded(edit);
-    spin->Set_Step([guarded, minimum, maximum, default_value](bool up) {
+    spin->Set_Step(edit, [guarded, minimum, maximum, default_value](bool up) {
         if (!guarded)
             return;
         const std::optional<double> number = core::Parse_Number(guarded->text());
-        Field_Edit* field = Find_Field(guarded);
-        if (!number && field && field->Has_Check()) {
-            field->Validate();
-            return;
-        }
         double value = number ? std::round(*number) : default_value;
         value += up ? 1 : -1;
         value = std::clamp(value, static_cast<double>(minimum), static_cast<double>(maximum));
@@ -511,7 +521,7 @@ void Bind_Real_Step(Up_Down* spin, QLineEdit* edit, const QString& default_text,
                     double maximum, Title_Source title)
 {
     QPointer<QLineEdit> guarded(edit);
-    spin->Set_Step([=](bool up) {
+    spin->Set_Step(edit, [=](bool up) {
         if (!guarded)
             return;
         guarded->setText(core::Step_Real(up, guarded->text(), default_text, minimum, maximum,

@@ -181,10 +181,13 @@ TEST(PageHsdCnfg, EirpFieldsMoveOnAndKeepTheSpinInStep)
     EXPECT_EQ(messages.Boxes()[0].text, MSG_MAXIMUM);
     EXPECT_EQ(messages.Boxes()[0].title, QStringLiteral("Ongoing HSD Call EIRP"));
 
-    // The spin button starts at 180 and writes tenths into the field.
+    // The spin button starts at 180 and writes tenths into the field, from
+    // the factory values the user partition puts in.
     Page_HSD_Cnfg fresh;
     EXPECT_EQ(hsd::Spin_Value(fresh.UpDown_62), 180);
     EXPECT_EQ(hsd::Spin_Value(fresh.UpDown_64), 160);
+    fresh.Control_62->setText(QStringLiteral("18.0"));
+    fresh.Control_64->setText(QStringLiteral("16.0"));
     fresh.UpDown_62->Up_Button()->click();
     EXPECT_EQ(fresh.Control_62->text(), QStringLiteral("18.1"));
     fresh.UpDown_64->Down_Button()->click();
@@ -612,3 +615,4 @@ TEST(PageHsdCnfg, EditingAHostNameKeepsItsUnderscore)
     QCoreApplication::sendEvent(host, &commit);
     EXPECT_EQ(host->text(), QStringLiteral("HSDU1xy_P2z"));
 }
+
