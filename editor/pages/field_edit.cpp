@@ -144,7 +144,7 @@ Title_Source Fixed_Title(const QString& title)
 // --- Field_Edit ---------------------------------------------------------------
 
 Field_Edit::Field_Edit(QLineEdit* edit, int char_set)
-    : QObject(edit), edit_(edit), char_set_(char_set), shown_(edit->text())
+    : QObject(edit), edit_(edit), char_set_(char_set), shown_(edit->text()), held_{edit->text()}
 {
     core::Char_Sets(char_set); // refuses a bad set number at once
     edit->installEventFilter(this);
@@ -153,7 +153,14 @@ Field_Edit::Field_Edit(QLineEdit* edit, int char_set)
     // A user edit signals textEdited before textChanged, so shown_ still
     // holds the text as it was before the edit when On_Text_Edited runs.
     connect(edit, &QLineEdit::textEdited, this, &Field_Edit::On_Text_Edited);
-    connect(edit, &QLineEdit::textChanged, this, [this] { shown_ = edit_->text(); });
+    connect(edit, &QLineEdit::textChanged, this, [this] {
+        shown_ = edit_->text();
+        if (!user_edit_)
+            held_ = QStringList{shown_};
+        else if (!held_.contains(shown_))
+            held_ << shown_;
+        user_edit_ = false;
+    });
 }
 
 // Whatever reached the text by a user edit that the event filter did not see
@@ -162,6 +169,12 @@ Field_Edit::Field_Edit(QLineEdit* edit, int char_set)
 // by code may hold characters that cannot be typed).
 void Field_Edit::On_Text_Edited(const QString& text)
 {
+    user_edit_ = true;
+    // Undo and redo bring back a text the field has held since code last set
+    // it: that text stays exactly as it was. (Any other edit that happens to
+    // give such a text again gives nothing the field did not hold.)
+    if (held_.contains(text))
+        return;
     const QString& before = shown_;
     // The edit kept the text's first `head` and last `tail` characters and
     // put in what lies between them.
@@ -177,6 +190,9 @@ void Field_Edit::On_Text_Edited(const QString& text)
     const QString filtered = Filter_Text(put_in, char_set_);
     if (filtered == put_in)
         return;
+    // Setting the text clears the field's undo history, and so the texts it
+    // held.
+    user_edit_ = false;
     const qsizetype cursor = edit_->cursorPosition();
     const qsizetype new_cursor =
         cursor <= head ? cursor

@@ -4,8 +4,9 @@
 //  - the field admits only the characters of its character set (typing,
 //    paste and input method alike); letters become upper-case where the set
 //    says so. Only the characters the user puts in are filtered: what the
-//    field already holds stays as it is, and text put in by code with
-//    QLineEdit::setText is never altered;
+//    field already holds stays as it is, text put in by code with
+//    QLineEdit::setText is never altered, and undo and redo bring back
+//    exactly the text the field held;
 //  - the field takes no dropped text: a drop would put a value into it that
 //    no check ever sees, since the field never had the focus;
 //  - gaining the focus selects the whole text;
@@ -25,6 +26,7 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -94,6 +96,10 @@ private:
     QLineEdit* edit_;
     int char_set_;
     QString shown_; // the text before the user's latest edit
+    // The texts the field has shown since code last set its text (which also
+    // clears the field's undo history): undo and redo bring back one of them.
+    QStringList held_;
+    bool user_edit_ = false; // the next textChanged ends a user edit
     Field_Check check_;
     Focus_Rule rule_ = Focus_Rule::Keep_Focus;
     bool running_ = false;

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -616,3 +617,36 @@ TEST(PageHsdCnfg, EditingAHostNameKeepsItsUnderscore)
     EXPECT_EQ(host->text(), QStringLiteral("HSDU1xy_P2z"));
 }
 
+// Undo and redo bring back exactly the text the field held: a "_" the user
+// deleted from a factory host name comes back, by the keys and by the
+// context menu's commands alike.
+TEST(PageHsdCnfg, UndoAndRedoRestoreAHostNameExactly)
+{
+    Page_HSD_Cnfg page;
+    QLineEdit* host = page.Control_82a[0];
+    host->setText(QStringLiteral("HSDU1_P1"));
+    host->setCursorPosition(6);
+    QTest::keyClick(host, Qt::Key_Backspace);
+    ASSERT_EQ(host->text(), QStringLiteral("HSDU1P1"));
+
+    QTest::keyClick(host, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(host->text(), QStringLiteral("HSDU1_P1"));
+    QTest::keyClick(host, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(host->text(), QStringLiteral("HSDU1P1"));
+    host->undo();
+    EXPECT_EQ(host->text(), QStringLiteral("HSDU1_P1"));
+    host->redo();
+    EXPECT_EQ(host->text(), QStringLiteral("HSDU1P1"));
+
+    // A deleted word with its "_" in the middle of later edits.
+    host->setText(QStringLiteral("HSDU1_P1"));
+    host->end(false);
+    hsdtest::Type(host, QStringLiteral("x"));
+    host->selectAll();
+    QTest::keyClick(host, Qt::Key_Delete);
+    hsdtest::Type(host, QStringLiteral("Ab"));
+    ASSERT_EQ(host->text(), QStringLiteral("Ab"));
+    while (host->isUndoAvailable())
+        host->undo();
+    EXPECT_EQ(host->text(), QStringLiteral("HSDU1_P1"));
+}
