@@ -66,8 +66,10 @@ void MerivaneMain::mnuSingleSDU_Click()
 {
     Menu_Action(QStringLiteral("mnuSingleSDU"))->setChecked(true);
     Menu_Action(QStringLiteral("mnuDualSDU"))->setChecked(false);
-    for (Page_Frame* page : pages_.Pages())
+    for (Page_Frame* page : pages_.Pages()) {
         page->Dual(false);
+        page->Fit_Changed_Content();
+    }
     Dual_SDU = false;
     findChild<QLabel*>(QStringLiteral("Control_SDU_Label"))->setText(QStringLiteral("Single SDU"));
 }
@@ -76,8 +78,10 @@ void MerivaneMain::mnuDualSDU_Click()
 {
     Menu_Action(QStringLiteral("mnuSingleSDU"))->setChecked(false);
     Menu_Action(QStringLiteral("mnuDualSDU"))->setChecked(true);
-    for (Page_Frame* page : pages_.Pages())
+    for (Page_Frame* page : pages_.Pages()) {
         page->Dual(true);
+        page->Fit_Changed_Content();
+    }
     Dual_SDU = true;
     findChild<QLabel*>(QStringLiteral("Control_SDU_Label"))->setText(QStringLiteral("Dual SDU"));
 }

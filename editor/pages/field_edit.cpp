@@ -144,7 +144,7 @@ Title_Source Fixed_Title(const QString& title)
 // --- Field_Edit ---------------------------------------------------------------
 
 Field_Edit::Field_Edit(QLineEdit* edit, int char_set)
-    : QObject(edit), edit_(edit), char_set_(char_set), shown_(edit->text())
+    : QObject(edit), edit_(edit), char_set_(char_set), shown_(edit->text()), held_{edit->text()}
 {
     core::Char_Sets(char_set); // refuses a bad set number at once
     edit->installEventFilter(this);
@@ -153,7 +153,14 @@ Field_Edit::Field_Edit(QLineEdit* edit, int char_set)
     // A user edit signals textEdited before textChanged, so shown_ still
     // holds the text as it was before the edit when On_Text_Edited runs.
     connect(edit, &QLineEdit::textEdited, this, &Field_Edit::On_Text_Edited);
-    connect(edit, &QLineEdit::textChanged, this, [this] { shown_ = edit_->text(); });
+    connect(edit, &QLineEdit::textChanged, this, [this] {
+        shown_ = edit_->text();
+        if (!user_edit_)
+            held_ = QStringList{shown_};
+        else if (!held_.contains(shown_))
+            held_ << shown_;
+        user_edit_ = false;
+    });
 }
 
 // Whatever reached the text by a user edit that the event filter did not see
@@ -162,6 +169,12 @@ Field_Edit::Field_Edit(QLineEdit* edit, int char_set)
 // by code may hold characters that cannot be typed).
 void Field_Edit::On_Text_Edited(const QString& text)
 {
+    user_edit_ = true;
+    // Undo and redo bring back a text the field has held since code last set
+    // it: that text stays exactly as it was. (Any other edit that happens to
+    // give such a text again gives nothing the field did not hold.)
+    if (held_.contains(text))
+        return;
     const QString& before = shown_;
     // The edit kept the text's first `head` and last `tail` characters and
     // put in what lies between them.
@@ -177,6 +190,9 @@ void Field_Edit::On_Text_Edited(const QString& text)
     const QString filtered = Filter_Text(put_in, char_set_);
     if (filtered == put_in)
         return;
+    // Setting the text clears the field's undo history, and so the texts it
+    // held.
+    user_edit_ = false;
     const qsizetype cursor = edit_->cursorPosition();
     const qsizetype new_cursor =
         cursor <= head ? cursor
@@ -214,6 +230,11 @@ bool Field_Edit::Run_Check()
 bool Field_Edit::Validate()
 {
     return Run_Check() && rule_ == Focus_Rule::Keep_Focus;
+}
+
+bool Field_Edit::Correct()
+{
+    return Run_Check();
 }
 
 void Field_Edit::On_Focus_Out(Qt::FocusReason reason)
@@ -466,8 +487,18 @@ Up_Down::Up_Down(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
+void Up_Down::Set_Step(QLineEdit* field, std::function<void(bool up)> step)
+{
+    field_ = field;
+    step_ = std::move(step);
+}
+
 void Up_Down::Step(bool up)
 {
+    // What the field shows is checked before it is stepped: a corrected
+    // value stays as the box said.
+    if (Field_Edit* field = Find_Field(field_); field && field->Correct())
+        return;
     if (step_)
         step_(up);
     emit Stepped(up);
@@ -491,15 +522,10 @@ void Bind_Whole_Step(Up_Down* spin, QLineEdit* edit, std::int32_t minimum, std::
                      std::int32_t default_value)
 {
     QPointer<QLineEdit> guarded(edit);
-    spin->Set_Step([guarded, minimum, maximum, default_value](bool up) {
+    spin->Set_Step(edit, [guarded, minimum, maximum, default_value](bool up) {
         if (!guarded)
             return;
         const std::optional<double> number = core::Parse_Number(guarded->text());
-        Field_Edit* field = Find_Field(guarded);
-        if (!number && field && field->Has_Check()) {
-            field->Validate();
-            return;
-        }
         double value = number ? std::round(*number) : default_value;
         value += up ? 1 : -1;
         value = std::clamp(value, static_cast<double>(minimum), static_cast<double>(maximum));
@@ -511,7 +537,7 @@ void Bind_Real_Step(Up_Down* spin, QLineEdit* edit, const QString& default_text,
                     double maximum, Title_Source title)
 {
     QPointer<QLineEdit> guarded(edit);
-    spin->Set_Step([=](bool up) {
+    spin->Set_Step(edit, [=](bool up) {
         if (!guarded)
             return;
         guarded->setText(core::Step_Real(up, guarded->text(), default_text, minimum, maximum,

@@ -4,8 +4,9 @@
 //  - the field admits only the characters of its character set (typing,
 //    paste and input method alike); letters become upper-case where the set
 //    says so. Only the characters the user puts in are filtered: what the
-//    field already holds stays as it is, and text put in by code with
-//    QLineEdit::setText is never altered;
+//    field already holds stays as it is, text put in by code with
+//    QLineEdit::setText is never altered, and undo and redo bring back
+//    exactly the text the field held;
 //  - the field takes no dropped text: a drop would put a value into it that
 //    no check ever sees, since the field never had the focus;
 //  - gaining the focus selects the whole text;
@@ -25,6 +26,7 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -78,6 +80,9 @@ public:
     // when the field has no check, or when this field's check is already
     // running (no re-entry). Does not move the focus itself.
     bool Validate();
+    // The same, but true whenever the check corrected the value with its box,
+    // whatever the focus rule.
+    bool Correct();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -91,6 +96,10 @@ private:
     QLineEdit* edit_;
     int char_set_;
     QString shown_; // the text before the user's latest edit
+    // The texts the field has shown since code last set its text (which also
+    // clears the field's undo history): undo and redo bring back one of them.
+    QStringList held_;
+    bool user_edit_ = false; // the next textChanged ends a user edit
     Field_Check check_;
     Focus_Rule rule_ = Focus_Rule::Keep_Focus;
     bool running_ = false;
@@ -161,6 +170,11 @@ Field_Check Fact_Check(const core::Item_Fact& fact, Title_Source title);
 // A box (or any other modal window) that opens while a button is held ends
 // the press: the release goes to the box, so the button stops repeating at
 // once and does not step again.
+//
+// Each click first runs the check of the field beside it on what the field
+// shows. A value the check corrects then reads what the check's box said and
+// is not stepped as well (nor is Stepped sent); otherwise the step starts
+// from the field's checked value.
 class Up_Down final : public QWidget {
     Q_OBJECT
 public:
@@ -169,8 +183,9 @@ public:
     QToolButton* Up_Button() const { return up_; }
     QToolButton* Down_Button() const { return down_; }
 
-    // Called with true for an up click, false for a down click.
-    void Set_Step(std::function<void(bool up)> step) { step_ = std::move(step); }
+    // field is the text field the buttons step; step is called with true for
+    // an up click, false for a down click, once field's check has passed.
+    void Set_Step(QLineEdit* field, std::function<void(bool up)> step);
 
 signals:
     void Stepped(bool up);
@@ -183,14 +198,15 @@ private:
 
     QToolButton* up_;
     QToolButton* down_;
+    QPointer<QLineEdit> field_;
     std::function<void(bool up)> step_;
 };
 
 // Binds a spin button to a whole-number field: each click steps the field's
-// number by 1 within [minimum, maximum] and writes it into the field. A text
-// that is not a number is not stepped: the field's own check corrects it
-// (the default, with its box); a field without a check steps from
-// default_value. The field's check also runs when the focus leaves the field.
+// number by 1 within [minimum, maximum] and writes it into the field. A value
+// the field's own check corrects is not stepped (Up_Down); a field without a
+// check whose text is not a number steps from default_value. The field's
+// check also runs when the focus leaves the field.
 void Bind_Whole_Step(Up_Down* spin, QLineEdit* edit, std::int32_t minimum, std::int32_t maximum,
                      std::int32_t default_value);
 

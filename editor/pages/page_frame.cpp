@@ -4,6 +4,7 @@
 #include "editor/pages/page_widgets.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -198,13 +199,27 @@ void Page_Frame::closeEvent(QCloseEvent* event)
     event->accept(); // a page without WA_DeleteOnClose is only hidden
 }
 
+void Page_Frame::Fit_Changed_Content()
+{
+    if (!isVisible() || isMinimized() || isMaximized())
+        return;
+    // The frames shown or hidden meanwhile have their layouts redone first,
+    // so that the content's size is that of what it now shows.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    Fit_To_Content(size() != fitted_size_);
+}
+
 void Page_Frame::Init_Scrolling()
 {
     scroll_->verticalScrollBar()->setValue(0);
     scroll_->horizontalScrollBar()->setValue(0);
     if (isMaximized())
         return;
+    Fit_To_Content(false);
+}
 
+void Page_Frame::Fit_To_Content(bool grow_only)
+{
     // Size the page so that its client area holds the content, the scroll
     // bars' thickness and the margin, but never beyond the screen's free area.
     QWidget* content = scroll_->widget();
@@ -216,7 +231,9 @@ void Page_Frame::Init_Scrolling()
                  needed.height() + bar + CONTENT_MARGIN + grip_->sizeHint().height());
     const QScreen* screen = this->screen();
     if (!screen) {
-        resize(wanted);
+        resize(grow_only ? wanted.expandedTo(size()) : wanted);
+        if (!grow_only)
+            fitted_size_ = size();
         return;
     }
     // The window system decorates a new window only after it is shown; until
@@ -227,12 +244,20 @@ void Page_Frame::Init_Scrolling()
         frame_extra = QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
     }
     const QRect free_area = screen->availableGeometry();
-    resize(wanted.boundedTo(free_area.size() - frame_extra));
-    // The whole window, frame included, lies on the screen.
+    QSize fitted = wanted.boundedTo(free_area.size() - frame_extra);
+    if (grow_only) // a page the user made larger than the screen stays so
+        fitted = fitted.expandedTo(size());
+    resize(fitted);
+    if (!grow_only)
+        fitted_size_ = size();
+    // The whole window, frame included, lies on the screen (its top-left
+    // corner at least, where the user made it larger than the screen).
     const QSize outer = size() + frame_extra;
     QPoint at = pos();
-    at.setX(std::clamp(at.x(), free_area.left(), free_area.right() + 1 - outer.width()));
-    at.setY(std::clamp(at.y(), free_area.top(), free_area.bottom() + 1 - outer.height()));
+    at.setX(std::clamp(at.x(), free_area.left(),
+                       std::max(free_area.left(), free_area.right() + 1 - outer.width())));
+    at.setY(std::clamp(at.y(), free_area.top(),
+                       std::max(free_area.top(), free_area.bottom() + 1 - outer.height())));
     if (at != pos())
         move(at);
 }

@@ -15,9 +15,11 @@
 //   SetVisiblity(sec, user)     shows the frames and the page's main-window button,
 //                               keeps Show_Secured and Show_User
 //   ValidateControls()          validates the field that has the focus
-// ShowMe() shows the page and sizes it to its content.
+// ShowMe() shows the page and sizes it to its content; Fit_Changed_Content()
+// sizes a shown page again after its content changed.
 
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -64,6 +66,14 @@ public:
     virtual void Dual(bool bDual);
     virtual void SetVisiblity(bool bSecured, bool bUser);
     void ShowMe();
+
+    // Sizes a shown page again after its content changed while it was shown
+    // (the SDU 2 column of Dual): a page still at the size ShowMe gave it
+    // takes the size ShowMe gives the new content; a page the user has sized
+    // keeps that size and only grows where the content needs more room. The
+    // screen's free area bounds the growth either way. A hidden, minimized or
+    // maximized page is left as it is (ShowMe sizes it when it is shown).
+    void Fit_Changed_Content();
 
     // Runs the validation of the field that has the focus on this page.
     // Returns false when the field kept the focus (its value was corrected
@@ -119,6 +129,9 @@ private:
     QGroupBox* Make_Frame(const QString& name, const QString& caption, const QString& tag,
                           const QString& status_name, QVBoxLayout*& items, QLabel*& status);
     void Init_Scrolling();
+    // Sizes the page to its content within the screen's free area; with
+    // grow_only it never becomes smaller than it is.
+    void Fit_To_Content(bool grow_only);
 
     QScrollArea* scroll_ = nullptr;
     QSizeGrip* grip_ = nullptr;
@@ -130,6 +143,7 @@ private:
     QLabel* status_secured_ = nullptr;
     QLabel* status_user_ = nullptr;
     QPointer<QWidget> page_button_;
+    QSize fitted_size_; // the size the page was last given for its content
     bool dual_mode_ = false;
     bool show_secured_ = false;
     bool show_user_ = false;

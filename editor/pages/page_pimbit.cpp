@@ -99,12 +99,11 @@ void Bind_Elevation(QLineEdit* edit, pages::Up_Down* spin, const core::Item_Fact
                           return core::Format_Fixed(tenths / 10.0, 1);
                       });
     QPointer<QLineEdit> guarded_edit(edit);
-    spin->Set_Step([guarded_edit, guarded_spin](bool up) {
+    spin->Set_Step(edit, [guarded_edit, guarded_spin](bool up) {
         if (!guarded_edit || !guarded_spin)
             return;
-        // Step from the value the field shows (checked first, so a loaded or
-        // typed value counts, rounded as the record holds it).
-        pages::Validate_Field(guarded_edit);
+        // Step from the value the field shows, which its check has passed
+        // (so a loaded or typed value counts, rounded as the record holds it).
         const std::optional<double> value = core::Parse_Number(guarded_edit->text());
         const int from = value ? Page_PIMBIT::Elevation_Tenths(*value)
                                : Page_PIMBIT::Spin_Value(guarded_spin);

@@ -282,11 +282,11 @@ void Page_Power::Bind_Fields()
 
         const QPointer<QLineEdit> field(edit);
         if (tenths) {
-            // Steps a tenth from the value the field shows (the spin's own
-            // value only when the field holds no number) and writes the
-            // result with one decimal.
+            // Steps a tenth from the value the field shows once its check
+            // has passed (the spin's own value only when the field holds no
+            // number) and writes the result with one decimal.
             const core::Stored_Range tenths_range = core::Stored(fact);
-            spin->Set_Step([field, guarded, minimum, maximum, tenths_range](bool up) {
+            spin->Set_Step(edit, [field, guarded, minimum, maximum, tenths_range](bool up) {
                 if (!field || !guarded)
                     return;
                 const int from =

@@ -109,9 +109,9 @@ void Follow_Number(Up_Down* spin, const QString& text);
 
 // Binds a whole-number field and its spin button:
 //  - the field admits char_set and runs check on leaving it (with rule);
-//  - each click steps the field's number by 1 within [minimum, maximum]
-//    (a text that is no number steps from default_value);
-//  - after each check and each click the spin button follows the field's
+//  - each click runs check first (Up_Down) and, when check did not correct
+//    the value, steps the field's number by 1 within [minimum, maximum];
+//  - after each check and each step the spin button follows the field's
 //    number, then after (when given) gets the field's new text.
 // The spin button also takes the field's number at once.
 void Bind_Whole_Spin(QLineEdit* edit, Up_Down* spin, int char_set, Field_Check check, Focus_Rule rule,

@@ -54,14 +54,14 @@ void Keep_Text_In_Set(QLineEdit* edit, int char_set, const QString& code_extra)
                      });
 }
 
-void Bind_Value_Spin(pages::Up_Down* spin, int minimum, int maximum, int initial,
+void Bind_Value_Spin(pages::Up_Down* spin, QLineEdit* field, int minimum, int maximum, int initial,
                      std::function<void(int value)> on_change)
 {
     spin->setProperty(SPIN_MIN, minimum);
     spin->setProperty(SPIN_MAX, maximum);
     hsd::Set_Spin_Value(spin, initial);
     QPointer<pages::Up_Down> guarded(spin);
-    spin->Set_Step([guarded, on_change = std::move(on_change)](bool up) {
+    spin->Set_Step(field, [guarded, on_change = std::move(on_change)](bool up) {
         if (!guarded)
             return;
         const int before = pages::Spin_Value(guarded);

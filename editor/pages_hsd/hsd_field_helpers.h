@@ -26,8 +26,11 @@ QString Clean_Free_Text(const QString& text, int char_set, const QString& code_e
 void Keep_Text_In_Set(QLineEdit* edit, int char_set, const QString& code_extra = {});
 
 // A spin button that holds a whole value within [minimum, maximum]; each
-// click steps it by 1 and hands the new value to on_change.
-void Bind_Value_Spin(pages::Up_Down* spin, int minimum, int maximum, int initial,
+// click steps it by 1 and hands the new value to on_change. field is the text
+// field it steps: its check runs before each step (pages::Up_Down) and must
+// give the spin button the field's value, so each step starts from what the
+// field shows.
+void Bind_Value_Spin(pages::Up_Down* spin, QLineEdit* field, int minimum, int maximum, int initial,
                      std::function<void(int value)> on_change);
 using pages::Spin_Value; // the value the spin button holds
 // Sets the value (clamped to the spin's range) without calling on_change.

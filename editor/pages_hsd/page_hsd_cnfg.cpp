@@ -373,7 +373,9 @@ void Page_HSD_Cnfg::Bind_Fields()
 {
     using pages::Focus_Rule;
 
-    // Items 62 and 64: one decimal, the spin buttons hold tenths.
+    // Items 62 and 64: one decimal, the spin buttons hold tenths. Each check
+    // gives the spin button the field's value, so an arrow steps from what
+    // the field shows.
     const struct {
         QLineEdit* edit;
         pages::Up_Down* spin;
@@ -398,7 +400,7 @@ void Page_HSD_Cnfg::Bind_Fields()
             },
             Focus_Rule::Move_On);
         const core::Stored_Range tenths = core::Stored(e.fact);
-        hsd::Bind_Value_Spin(spin, tenths.Minimum, tenths.Maximum, tenths.Default,
+        hsd::Bind_Value_Spin(spin, edit, tenths.Minimum, tenths.Maximum, tenths.Default,
                              [edit](int value) { edit->setText(core::Format_Fixed(value / 10.0, 1)); });
     }
 

@@ -110,7 +110,7 @@ Sat_Table_Dialog::Sat_Table_Dialog(QWidget* owner) : QDialog(owner)
     });
     UpDown_95_Lng = new pages::Up_Down(Frame_95);
     UpDown_95_Lng->setObjectName(QStringLiteral("UpDown_95_Lng"));
-    UpDown_95_Lng->Set_Step([this](bool up) {
+    UpDown_95_Lng->Set_Step(Control_95_Lng, [this](bool up) {
         Set_Longitude_Tenths(lng_tenths_ + (up ? LNG_TENTHS_STEP : -LNG_TENTHS_STEP));
         Control_95_Lng->setText(Tenths_Text(lng_tenths_));
     });

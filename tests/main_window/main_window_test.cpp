@@ -8,6 +8,7 @@
 #include "editor/main_window/main_menus.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
+#include "support/page_test_support.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -19,6 +20,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -307,6 +310,44 @@ TEST_F(MainWindowTest, SingleAndDualSduDriveEveryPage)
     EXPECT_TRUE(main->Menu_Action(QStringLiteral("mnuSingleSDU"))->isChecked());
     for (Page_Frame* page : pages->Pages())
         EXPECT_FALSE(page->Dual_Mode()) << page->objectName().toStdString();
+}
+
+// A page shown while the SDU mode changes takes the size ShowMe gives the
+// page's new content, as it would on being shown again.
+TEST_F(MainWindowTest, APageOpenWhileTheSduModeChangesIsSizedToItsNewContent)
+{
+    Create_ORT(Row_Of("Option_135_AB"), 2);
+    main->show();
+    Page_Frame& cabin = pages->Cabin();
+    const auto shown_size = [&cabin] {
+        cabin.hide();
+        cabin.ShowMe();
+        testsupport::Settle();
+        return cabin.size();
+    };
+    const QSize single = shown_size();
+    main->Menu_Action(QStringLiteral("mnuDualSDU"))->trigger();
+    testsupport::Settle();
+    const QSize dual = cabin.size();
+    EXPECT_GT(dual.width(), single.width());
+    EXPECT_EQ(dual, shown_size());
+    EXPECT_TRUE(cabin.screen()->availableGeometry().contains(cabin.frameGeometry()));
+
+    main->Menu_Action(QStringLiteral("mnuSingleSDU"))->trigger();
+    testsupport::Settle();
+    EXPECT_EQ(cabin.size(), single);
+
+    // A page the user has sized keeps that size where its content fits.
+    cabin.resize(single + QSize(40, 40));
+    testsupport::Settle();
+    const QSize sized = cabin.size();
+    main->Menu_Action(QStringLiteral("mnuDualSDU"))->trigger();
+    testsupport::Settle();
+    EXPECT_EQ(cabin.width(), std::max(sized.width(), dual.width()));
+    EXPECT_EQ(cabin.height(), std::max(sized.height(), dual.height()));
+    main->Menu_Action(QStringLiteral("mnuSingleSDU"))->trigger();
+    testsupport::Settle();
+    EXPECT_EQ(cabin.width(), std::max(sized.width(), dual.width()));
 }
 
 TEST_F(MainWindowTest, LoadPartNumberReachesTheDescriptionsOfThePartitionsPresent)

@@ -1,11 +1,16 @@
-// The fourteen pages: captions, frames, status lines, and the page rules of
-// Dual and SetVisiblity that depend on the partitions and the levels.
+// The fourteen pages: captions, frames, status lines, the page rules of
+// Dual and SetVisiblity that depend on the partitions and the levels, and
+// the spin buttons beside their fields.
 #include "editor/core/ort_types.h"
 #include "editor/page_set/page_set.h"
+#include "editor/pages/field_edit.h"
+#include "support/scripted_messages.h"
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -157,4 +162,65 @@ TEST_F(PageShellTest, DualFollowsThePageRules)
     core::Versions().User_Current.Feature_Level = 4;
     pages.HSD_SBB().Dual(true);
     EXPECT_TRUE(pages.HSD_SBB().Dual_Mode());
+}
+
+// What a field shows after its check has seen text, and the boxes it gave.
+struct Checked {
+    QString text;
+    int boxes;
+};
+
+Checked Check_Field(QLineEdit* field, const QString& text)
+{
+    testsupport::ScriptedMessages msgs;
+    field->setText(text);
+    pages::Validate_Field(field);
+    return {field->text(), static_cast<int>(msgs.Boxes().size())};
+}
+
+Checked Click_Arrow(pages::Up_Down* spin, QLineEdit* field, const QString& text, bool up)
+{
+    testsupport::ScriptedMessages msgs;
+    field->setText(text);
+    (up ? spin->Up_Button() : spin->Down_Button())->click();
+    return {field->text(), static_cast<int>(msgs.Boxes().size())};
+}
+
+TEST_F(PageShellTest, EverySpinArrowShowsWhatTheFieldsBoxSaysAndStepsFromTheField)
+{
+    int spins = 0;
+    for (Page_Frame* page : pages.Pages()) {
+        for (pages::Up_Down* spin : page->findChildren<pages::Up_Down*>()) {
+            QString name = spin->objectName();
+            name.replace(QStringLiteral("UpDown_"), QStringLiteral("Control_"));
+            auto* field = page->findChild<QLineEdit*>(name);
+            ASSERT_NE(field, nullptr) << name.toStdString();
+            ++spins;
+            // A value the check corrects reads what its box said; the arrow
+            // does not step it as well.
+            for (const QString& typed : {QString(), QStringLiteral("999999")}) {
+                for (const bool up : {true, false}) {
+                    const Checked checked = Check_Field(field, typed);
+                    const Checked clicked = Click_Arrow(spin, field, typed, up);
+                    if (checked.boxes == 0)
+                        continue; // a value the field takes
+                    EXPECT_EQ(clicked.text, checked.text) << name.toStdString() << " " << typed.toStdString();
+                    EXPECT_EQ(clicked.boxes, checked.boxes) << name.toStdString() << " " << typed.toStdString();
+                }
+            }
+            // A good value steps from what the field shows, without a box,
+            // also when the arrows were last used from another value.
+            const QString start = Check_Field(field, QString()).text;
+            const bool up = Click_Arrow(spin, field, start, true).text != start;
+            const Checked first = Click_Arrow(spin, field, start, up);
+            EXPECT_NE(first.text, start) << name.toStdString();
+            EXPECT_EQ(first.boxes, 0) << name.toStdString();
+            EXPECT_EQ(Check_Field(field, first.text).boxes, 0) << name.toStdString();
+            Click_Arrow(spin, field, first.text, up);
+            const Checked again = Click_Arrow(spin, field, start, up);
+            EXPECT_EQ(again.text, first.text) << name.toStdString();
+            EXPECT_EQ(again.boxes, 0) << name.toStdString();
+        }
+    }
+    EXPECT_GT(spins, 40);
 }

@@ -304,10 +304,11 @@ TEST(PagePimbit, ElevationSpinStepsFromWhatTheFieldShows)
     EXPECT_EQ(Page_PIMBIT::Spin_Value(spin), 0);
     EXPECT_TRUE(boxes.Boxes().isEmpty());
 
-    // Not a number: the default box once, then a step from the default.
+    // Not a number: the default box once, and the field reads the default
+    // the box announced, not a step from it.
     field->setText(QString());
     Click(spin, true);
-    EXPECT_EQ(field->text(), QStringLiteral("13.0"));
+    EXPECT_EQ(field->text(), QStringLiteral("12.5"));
     ASSERT_EQ(boxes.Boxes().size(), 1);
     EXPECT_EQ(boxes.Boxes()[0].text, DEFAULT_BOX);
 }

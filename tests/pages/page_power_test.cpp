@@ -255,15 +255,18 @@ TEST_F(PagePowerTest, Item29SpinStepsTenthsFromTheValueTheFieldShows)
     page.Control_29b2->setText(QStringLiteral("-12.0"));
     page.UpDown_29b2->Down_Button()->click();
     EXPECT_EQ(page.Control_29b2->text(), QStringLiteral("-12.0"));
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+
+    // A value the field's check corrects reads what the box says, unstepped.
     page.Control_29b2->setText(QStringLiteral("50"));
     page.UpDown_29b2->Down_Button()->click();
-    EXPECT_EQ(page.Control_29b2->text(), QStringLiteral("18.9"));
-
-    // A field without a number steps from the spin button's own value.
+    EXPECT_EQ(page.Control_29b2->text(), QStringLiteral("19.0"));
+    EXPECT_EQ(Value(page.UpDown_29b2), 190);
     page.Control_29a1->setText(QStringLiteral("-."));
     page.UpDown_29a1->Down_Button()->click();
-    EXPECT_EQ(page.Control_29a1->text(), QStringLiteral("12.3"));
-    EXPECT_TRUE(boxes.Boxes().isEmpty());
+    EXPECT_EQ(page.Control_29a1->text(), QStringLiteral("8.0"));
+    EXPECT_EQ(boxes.Texts(), (QStringList{QStringLiteral("Value Out of Range, Setting to Maximum"),
+                                          QStringLiteral("Value Out of Range, Setting to Default")}));
 }
 
 TEST_F(PagePowerTest, WholeNumberSpinsStepWithinTheItemRange)

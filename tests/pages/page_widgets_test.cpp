@@ -130,11 +130,13 @@ TEST(PageWidgets, WholeSpinFollowsChecksAndClicksAndReportsTheText)
     EXPECT_EQ(pages::Spin_Value(spin), 998);
     EXPECT_TRUE(seen.isEmpty());
 
+    // Each click runs the field's check first, then steps.
     spin->Up_Button()->click();
     spin->Up_Button()->click(); // held at the maximum
     EXPECT_EQ(edit->text(), QStringLiteral("999"));
     EXPECT_EQ(pages::Spin_Value(spin), 999);
-    EXPECT_EQ(seen, (QStringList{QStringLiteral("999"), QStringLiteral("999")}));
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("998"), QStringLiteral("999"), QStringLiteral("999"),
+                                 QStringLiteral("999")}));
 
     edit->setText(QStringLiteral("5"));
     EXPECT_FALSE(pages::Validate_Field(edit));

@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -182,10 +183,13 @@ TEST(PageHsdCnfg, EirpFieldsMoveOnAndKeepTheSpinInStep)
     EXPECT_EQ(messages.Boxes()[0].text, MSG_MAXIMUM);
     EXPECT_EQ(messages.Boxes()[0].title, QStringLiteral("Ongoing HSD Call EIRP"));
 
-    // The spin button starts at 180 and writes tenths into the field.
+    // The spin button starts at 180 and writes tenths into the field, from
+    // the factory values the user partition puts in.
     Page_HSD_Cnfg fresh;
     EXPECT_EQ(hsd::Spin_Value(fresh.UpDown_62), 180);
     EXPECT_EQ(hsd::Spin_Value(fresh.UpDown_64), 160);
+    fresh.Control_62->setText(QStringLiteral("18.0"));
+    fresh.Control_64->setText(QStringLiteral("16.0"));
     fresh.UpDown_62->Up_Button()->click();
     EXPECT_EQ(fresh.Control_62->text(), QStringLiteral("18.1"));
     fresh.UpDown_64->Down_Button()->click();
@@ -642,4 +646,38 @@ TEST(PageHsdCnfg, ScreenReaderReadsTheRowAndTheShownEntryOfADropDownList)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(page.Control_70)->text(QAccessible::Name),
               QStringLiteral("Telnet Access"));
     EXPECT_EQ(page.Control_70->currentText(), QStringLiteral("Allowed"));
+}
+
+// Undo and redo bring back exactly the text the field held: a "_" the user
+// deleted from a factory host name comes back, by the keys and by the
+// context menu's commands alike.
+TEST(PageHsdCnfg, UndoAndRedoRestoreAHostNameExactly)
+{
+    Page_HSD_Cnfg page;
+    QLineEdit* host = page.Control_82a[0];
+    host->setText(QStringLiteral("HSDU1_P1"));
+    host->setCursorPosition(6);
+    QTest::keyClick(host, Qt::Key_Backspace);
+    ASSERT_EQ(host->text(), QStringLiteral("HSDU1P1"));
+
+    QTest::keyClick(host, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(host->text(), QStringLiteral("HSDU1_P1"));
+    QTest::keyClick(host, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(host->text(), QStringLiteral("HSDU1P1"));
+    host->undo();
+    EXPECT_EQ(host->text(), QStringLiteral("HSDU1_P1"));
+    host->redo();
+    EXPECT_EQ(host->text(), QStringLiteral("HSDU1P1"));
+
+    // A deleted word with its "_" in the middle of later edits.
+    host->setText(QStringLiteral("HSDU1_P1"));
+    host->end(false);
+    hsdtest::Type(host, QStringLiteral("x"));
+    host->selectAll();
+    QTest::keyClick(host, Qt::Key_Delete);
+    hsdtest::Type(host, QStringLiteral("Ab"));
+    ASSERT_EQ(host->text(), QStringLiteral("Ab"));
+    while (host->isUndoAvailable())
+        host->undo();
+    EXPECT_EQ(host->text(), QStringLiteral("HSDU1_P1"));
 }

@@ -163,10 +163,12 @@ TEST(SatDialogTest, LongitudeFieldClampsAndMovesTheSpinButton)
     dialog.UpDown_95_Lng->Down_Button()->click();
     dialog.UpDown_95_Lng->Down_Button()->click();
     EXPECT_EQ(dialog.Control_95_Lng->text(), QStringLiteral("-13.0"));
-    dialog.Set_Longitude_Tenths(1795);
+    // The arrows step from what the field shows, within the range.
+    dialog.Set_Longitude_Tenths(0);
+    dialog.Control_95_Lng->setText(QStringLiteral("179.5"));
     dialog.UpDown_95_Lng->Up_Button()->click();
     EXPECT_EQ(dialog.Control_95_Lng->text(), QStringLiteral("179.5"));
-    dialog.Set_Longitude_Tenths(-1800);
+    dialog.Control_95_Lng->setText(QStringLiteral("-180.0"));
     dialog.UpDown_95_Lng->Down_Button()->click();
     EXPECT_EQ(dialog.Control_95_Lng->text(), QStringLiteral("-180.0"));
 }
