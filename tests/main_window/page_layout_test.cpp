@@ -72,6 +72,16 @@ std::string Name(const QWidget* widget)
     return widget->objectName().toStdString();
 }
 
+// Whether a screen reader finds `label` among the labels of `field`.
+bool Reaches_Label(QWidget* field, QLabel* label)
+{
+    QAccessibleInterface* label_face = QAccessible::queryAccessibleInterface(label);
+    for (const auto& [other, relation] : QAccessible::queryAccessibleInterface(field)->relations(QAccessible::Label))
+        if (other == label_face)
+            return true;
+    return false;
+}
+
 // The fields of window: text fields, drop-down lists and option buttons
 // without a caption of their own, hidden ones too (other ORT types show
 // them). The fields of the window's own dialogs are theirs.
@@ -130,12 +140,7 @@ void Expect_Named_Fields(const QWidget* window)
         named.insert(name, Name(field));
         // A drop-down list is related to its label wherever the label stands.
         if (qobject_cast<QComboBox*>(field)) {
-            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field);
-            QAccessibleInterface* label_face = QAccessible::queryAccessibleInterface(label);
-            bool related = false;
-            for (const auto& [other, relation] : face->relations(QAccessible::Label))
-                related = related || other == label_face;
-            EXPECT_TRUE(related) << Name(field) << " does not reach its row label " << Name(label);
+            EXPECT_TRUE(Reaches_Label(field, label)) << Name(field) << " does not reach its row label " << Name(label);
         }
     }
 }
@@ -334,12 +339,7 @@ TEST_P(PageLayoutTest, ScreenReadersReachRowLabelsAndNameListsOptionsAndCells)
             QLabel* label = pages::Row_Label(field);
             if (!label)
                 continue;
-            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field);
-            QAccessibleInterface* label_face = QAccessible::queryAccessibleInterface(label);
-            bool related = false;
-            for (const auto& [other, relation] : face->relations(QAccessible::Label))
-                related = related || other == label_face;
-            EXPECT_TRUE(related) << Name(field) << " does not reach its row label " << Name(label);
+            EXPECT_TRUE(Reaches_Label(field, label)) << Name(field) << " does not reach its row label " << Name(label);
         }
         QHash<QString, std::string> named;
         for (QListWidget* list : page->findChildren<QListWidget*>()) {
