@@ -8,11 +8,11 @@
 #include "editor/page_set/page_set.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/psid_row.h"
-#include "editor/pages_tables/cockpit_number_line.h"
 #include "editor/pages_tables/sat_row.h"
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v14.h"
 #include "editor/user_partition/user_record_v14_layout.h"
+#include "editor/user_partition/user_tables.h"
 #include "editor/user_partition/user_v14_controls.h"
 #include "editor/user_partition/user_v14_convert.h"
 #include "editor/user_partition/user_v8_lists.h"
@@ -105,8 +105,6 @@ private:
     void Directory();
     void PIMBIT();
 
-    QString Value_Text(int field, int element, const QString& label, int char_set);
-
     Page_Set& pages_;
     Record& rec_;
     int airframer_;
@@ -161,14 +159,6 @@ void V14_Loader::Texts(V14_Step step, int element)
     for (const V14_Text_Row& row : V14_Text_Rows())
         if (row.Step == step && (element < 0 || row.Element == element))
             Text(row);
-}
-
-QString V14_Loader::Value_Text(int field, int element, const QString& label, int char_set)
-{
-    QString text = rec_.Get_Text(field, element);
-    const QString cleaned = core::Report_Value_Change(text, label, char_set);
-    rec_.Set_Text(field, Blank_Padded(cleaned, rec_.Field(field).width), element);
-    return cleaned;
 }
 
 void V14_Loader::PSID()
@@ -292,15 +282,8 @@ void V14_Loader::GES()
     list->clear();
     const int count = Checked_Count(rec_, V14_GES_COUNT, V14_GES_ENTRIES);
     const GES_Fields fields{V14_GES_SAT_ID, V14_GES_ID, V14_GES_PREF, V14_GES_NAME};
-    for (int i = 0; i < count; ++i) {
-        const QString line = Read_GES_Line(rec_, fields, i);
-        // A save writes the name's first 14 characters, dashes for none.
-        const QString name = rec_.Get_Text(V14_GES_NAME, i).trimmed();
-        const QString kept = core::Report_Text_Kept(
-            name, core::Strip_At_Null(core::Make_Phone_Field(Columns(line, 16, 29), 15)),
-            QStringLiteral("ii - GES Name"));
-        list->addItem(kept == name ? line : line.left(15) + core::Pad_Right_Spaces(kept, 15));
-    }
+    for (int i = 0; i < count; ++i)
+        list->addItem(Read_GES_Line(rec_, fields, i));
 }
 
 void V14_Loader::Satellites()
@@ -313,9 +296,7 @@ void V14_Loader::Satellites()
     for (int i = 0; i < count; ++i) {
         const std::int64_t stored_id = rec_.Get(V14_SAT_ID, i);
         row.Sat_ID = static_cast<std::int16_t>(Checked_Sat_ID(stored_id, "iii"));
-        const QString sat_name = QStringLiteral("iii - Sat Name");
-        const QString cleaned = Value_Text(V14_SAT_NAME, i, sat_name, 15).trimmed();
-        row.Name = core::Report_Text_Kept(cleaned, Kept_Sat_Name(cleaned), sat_name);
+        row.Name = Read_Sat_Name(rec_, V14_SAT_NAME, i, Kept_Sat_Name);
         const std::int64_t stored_pref = rec_.Get(V14_SAT_PREF_VALUE, i);
         row.Pref = static_cast<std::int16_t>(stored_pref);
         row.Services = 0;
@@ -422,42 +403,7 @@ void V14_Loader::Cabin_Numbers()
 
 void V14_Loader::Directory()
 {
-    Page_Cockpit_Numbers& page = pages_.Cockpit_Numbers();
-    if (airframer_ == 0) {
-        for (int k = 0; k < V14_CATEGORIES; ++k) {
-            page.Control_05_Tab->setCurrentIndex(k);
-            page.Set_Category_Name(k, rec_.Get_Text(V14_CATEGORY_NAME, k));
-        }
-    }
-    for (int k = 0; k < V14_CATEGORIES; ++k) {
-        QListWidget* list = At(page.Control_05, k);
-        list->clear();
-        const QString caption = page.Category_Name(k);
-        for (int j = 0; j < V14_DIRECTORY_PER_CATEGORY; ++j) {
-            const int entry = k * V14_DIRECTORY_PER_CATEGORY + j;
-            if (rec_.Get_Text(V14_DIR_NUMBER, entry).startsWith(QLatin1Char('-')))
-                continue;
-            const QString suffix = caption + QStringLiteral(", ") + QString::number(j);
-            const QString name =
-                Value_Text(V14_DIR_NAME, entry, QStringLiteral("v - Phone Name, ") + suffix, 17);
-            const QString number =
-                Value_Text(V14_DIR_NUMBER, entry, QStringLiteral("v - Phone Number, ") + suffix, 12);
-            const std::int32_t priority = Checked_Priority(rec_.Get(V14_DIR_PRIORITY, entry), suffix);
-            // Any value but 0 protects the entry, which is saved as 1.
-            const std::int64_t stored_protected = rec_.Get(V14_DIR_PROTECTED, entry);
-            const bool is_protected =
-                Report_Kept(stored_protected, stored_protected != 0 ? 1 : 0,
-                            QStringLiteral("v - Protected, ") + suffix, RADIX_DECIMAL) != 0;
-            // A save writes a name's first 14 and a number's first 18 characters.
-            const tables::Cockpit_Entry kept = tables::Read_Cockpit_Line(
-                tables::Cockpit_Number_Line(name, number, priority, is_protected));
-            list->addItem(tables::Cockpit_Number_Line(
-                core::Report_Text_Kept(name.trimmed(), kept.Name, QStringLiteral("v - Phone Name, ") + suffix),
-                core::Report_Text_Kept(number.trimmed(), kept.Number, QStringLiteral("v - Phone Number, ") + suffix),
-                priority, is_protected, tables::Cockpit_Line_Width::Full));
-        }
-    }
-    page.Control_05_Tab->setCurrentIndex(0);
+    Load_Directory(pages_.Cockpit_Numbers(), rec_, airframer_, Directory_V14());
 }
 
 // Only a record of revision 1 carries the PIM/BIT items. The spin buttons

@@ -1,0 +1,61 @@
+#pragma once
+// The load checks of the user record's tables, each column's check stated
+// once here and used by every generation that holds the column. Each
+// generation keeps its own table layout (its field ids and sizes) and its
+// own list line; what a stored value must satisfy to load unchanged, and
+// the "***" line it gets when it does not, is decided here.
+
+#include "editor/core/record_layout.h"
+
+#include <QString>
+#include <QStringList>
+
+class Page_Cockpit_Numbers;
+
+namespace User_Mod {
+
+// --- cockpit directory (item 5) ----------------------------------------------
+
+// Where a generation keeps its directory: four categories of `Entries`
+// entries, entry j of category k in element k * Entries + j.
+struct Directory_Table {
+    int Name;
+    int Number;
+    int Priority;
+    int Protected;
+    int Category_Name;
+    int Entries;
+};
+Directory_Table Directory_V8();    // 100 entries a category
+Directory_Table Directory_Short(); // generations 5 and 11: 25 entries a category
+Directory_Table Directory_V14();
+
+// The Cockpit_Number_Lines of a category's used entries (number not
+// beginning with "-"); caption names the category in the report labels.
+// Name and number are cleaned through the report and stored back
+// blank-padded; a priority outside 0 to 9 loads as 3 and a protected flag
+// other than 0 and 1 as 1, each with its "***" line; a name or number
+// longer than the line's column (14 and 18 characters) keeps what the column
+// holds, with its "***" line.
+QStringList Read_Directory_Category(core::Record& record, const Directory_Table& table,
+                                    int category, const QString& caption);
+
+// Item 5 into the page: the category names (only when the user
+// Airframer_Level is 0) into the tab captions, then the lines of each
+// category into its list; tab 0 is selected at the end.
+void Load_Directory(Page_Cockpit_Numbers& page, core::Record& record, int airframer_level,
+                    const Directory_Table& table);
+
+// --- satellites (item 3) -----------------------------------------------------
+
+// The satellite name of stored element i cleaned through the report and
+// stored back blank-padded; then, when the list line keeps less of it than
+// `kept` gives (the name as a save writes it back), a "***" line. Returns
+// the name the line keeps.
+QString Read_Sat_Name(core::Record& record, int field, int i, QString (*kept)(const QString& name));
+
+// What a save of the generation-5 to -11 satellite line keeps of a name:
+// its first five characters, dashes for none.
+QString Kept_Short_Sat_Name(const QString& name);
+
+} // namespace User_Mod
