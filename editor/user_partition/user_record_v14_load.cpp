@@ -163,30 +163,9 @@ void V14_Loader::Texts(V14_Step step, int element)
 
 void V14_Loader::PSID()
 {
-    std::int32_t count = static_cast<std::int32_t>(rec_.Get(V14_PSID_COUNT));
-    core::Report_Number_Change(count, QStringLiteral("lxxviii-Size"), 0, V14_PSID_ENTRIES, 0, 0);
-    rec_.Set(V14_PSID_COUNT, count);
     QListWidget* list = pages_.General().Control_78;
-    for (int i = 0; i < count; ++i) {
-        std::int32_t sat = static_cast<std::int32_t>(rec_.Get(V14_PSID_SAT_ID, i));
-        std::int32_t revision = static_cast<std::int32_t>(rec_.Get(V14_PSID_REVISION, i));
-        std::int32_t psid_1 = static_cast<std::int32_t>(rec_.Get(V14_PSID_1, i));
-        std::int32_t psid_2 = static_cast<std::int32_t>(rec_.Get(V14_PSID_2, i));
-        sat = Checked_Number(sat, QStringLiteral("lxxviii-SAT ID"), core::Fact(Id::Sat_ID));
-        revision = Checked_Number(revision, QStringLiteral("lxxviii-Table Revision"),
-                                  core::Fact(Id::PSID_Revision));
-        // A PSID of 0 means none and is taken as it stands.
-        if (psid_1 != 0)
-            psid_1 = Checked_Number(psid_1, QStringLiteral("lxxviii-PSID 1"), core::Fact(Id::PSID));
-        if (psid_2 != 0)
-            psid_2 = Checked_Number(psid_2, QStringLiteral("lxxviii-PSID 2"), core::Fact(Id::PSID));
-        pages::PSID_Values values;
-        values.Sat_ID = sat;
-        values.Revision = revision;
-        values.PSID_1 = static_cast<std::uint16_t>(psid_1);
-        values.PSID_2 = static_cast<std::uint16_t>(psid_2);
+    for (const pages::PSID_Values& values : Read_PSID_Entries(rec_, PSID_V14()))
         list->addItem(pages::Format_PSID_Row(values));
-    }
 }
 
 // The three flags decode as they are written, so all six orders come back.

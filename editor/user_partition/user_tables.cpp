@@ -120,4 +120,40 @@ QString Kept_Short_Sat_Name(const QString& name)
     return core::Strip_At_Null(core::Make_Phone_Field(name.left(SAT_NAME_LENGTH), SAT_NAME_WIDTH));
 }
 
+PSID_Table PSID_V8()
+{
+    return {V8_PSID_Sat, V8_PSID_Revision, V8_PSID_1, V8_PSID_2, V8_PSID_Count, V8_PSID_ENTRIES};
+}
+
+PSID_Table PSID_V14()
+{
+    return {V14_PSID_SAT_ID, V14_PSID_REVISION, V14_PSID_1, V14_PSID_2, V14_PSID_COUNT, V14_PSID_ENTRIES};
+}
+
+QList<pages::PSID_Values> Read_PSID_Entries(core::Record& record, const PSID_Table& table)
+{
+    using Id = core::Item_Fact_Id;
+    std::int32_t count = static_cast<std::int32_t>(record.Get(table.Count));
+    core::Report_Number_Change(count, QStringLiteral("lxxviii-Size"), 0, table.Entries, 0, RADIX_DECIMAL);
+    record.Set(table.Count, count);
+    QList<pages::PSID_Values> entries;
+    for (int i = 0; i < count; ++i) {
+        pages::PSID_Values values;
+        values.Sat_ID = Checked_Number(record.Get(table.Sat, i), QStringLiteral("lxxviii-SAT ID"),
+                                       core::Fact(Id::Sat_ID));
+        values.Revision = Checked_Number(record.Get(table.Revision, i),
+                                         QStringLiteral("lxxviii-Table Revision"), core::Fact(Id::PSID_Revision));
+        // A PSID of 0 means none and is taken as it stands.
+        const auto psid = [&record, i](int field, const char* label) {
+            const std::int64_t stored = record.Get(field, i);
+            return static_cast<std::uint16_t>(
+                stored == 0 ? 0 : Checked_Number(stored, QLatin1String(label), core::Fact(Id::PSID)));
+        };
+        values.PSID_1 = psid(table.PSID_1, "lxxviii-PSID 1");
+        values.PSID_2 = psid(table.PSID_2, "lxxviii-PSID 2");
+        entries.append(values);
+    }
+    return entries;
+}
+
 } // namespace User_Mod

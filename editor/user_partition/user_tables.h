@@ -6,6 +6,9 @@
 // the "***" line it gets when it does not, is decided here.
 
 #include "editor/core/record_layout.h"
+#include "editor/pages/psid_row.h"
+
+#include <QList>
 
 #include <QString>
 #include <QStringList>
@@ -57,5 +60,23 @@ QString Read_Sat_Name(core::Record& record, int field, int i, QString (*kept)(co
 // What a save of the generation-5 to -11 satellite line keeps of a name:
 // its first five characters, dashes for none.
 QString Kept_Short_Sat_Name(const QString& name);
+
+// --- PSID table (item 78) ------------------------------------------------------
+
+struct PSID_Table {
+    int Sat;
+    int Revision;
+    int PSID_1;
+    int PSID_2;
+    int Count;
+    int Entries;
+};
+PSID_Table PSID_V8(); // generations 8 and 11
+PSID_Table PSID_V14();
+
+// The entries of the stored elements, the stored count checked first
+// ("lxxviii-Size", 0 to Entries) and stored back; in each the Sat ID, the
+// table revision and each PSID but 0 (none) checked against its fact.
+QList<pages::PSID_Values> Read_PSID_Entries(core::Record& record, const PSID_Table& table);
 
 } // namespace User_Mod

@@ -334,30 +334,14 @@ QStringList Read_LES_Lines(const core::Record& record, const LES_Fields& fields)
 
 QStringList Read_PSID_Lines(core::Record& record)
 {
-    std::int32_t count = static_cast<std::int32_t>(record.Get(V8_PSID_Count));
-    count = Checked(count, QStringLiteral("lxxviii-Size"), 0, V8_PSID_ENTRIES, 0, RADIX_DECIMAL);
-    record.Set(V8_PSID_Count, count);
+    const auto hex = [](std::uint16_t value) {
+        return QStringLiteral("0x") + core::Pad_Zeros(QString::number(value, 16).toUpper(), 4);
+    };
     QStringList lines;
-    for (int i = 0; i < count; ++i) {
-        std::int32_t sat = static_cast<std::int32_t>(record.Get(V8_PSID_Sat, i));
-        sat = Checked_Number(sat, QStringLiteral("lxxviii-SAT ID"), core::Fact(Id::Sat_ID));
-        std::int32_t revision = static_cast<std::int32_t>(record.Get(V8_PSID_Revision, i));
-        revision = Checked_Number(revision, QStringLiteral("lxxviii-Table Revision"),
-                                  core::Fact(Id::PSID_Revision));
-        // A PSID of 0 means none and is taken as it stands.
-        std::int32_t psid_1 = static_cast<std::int32_t>(record.Get(V8_PSID_1, i));
-        if (psid_1 != 0)
-            psid_1 = Checked_Number(psid_1, QStringLiteral("lxxviii-PSID 1"), core::Fact(Id::PSID));
-        std::int32_t psid_2 = static_cast<std::int32_t>(record.Get(V8_PSID_2, i));
-        if (psid_2 != 0)
-            psid_2 = Checked_Number(psid_2, QStringLiteral("lxxviii-PSID 2"), core::Fact(Id::PSID));
-        const auto hex = [](std::int32_t value) {
-            return QStringLiteral("0x") + core::Pad_Zeros(QString::number(value, 16).toUpper(), 4);
-        };
-        lines.append(Octal(sat, 2) + QStringLiteral("     ")
-                     + core::Pad_Field(true, false, QString::number(revision), 3, QStringLiteral(" "))
-                     + QStringLiteral("   ") + hex(psid_1) + QStringLiteral(" ") + hex(psid_2));
-    }
+    for (const pages::PSID_Values& values : Read_PSID_Entries(record, PSID_V8()))
+        lines.append(Octal(values.Sat_ID, 2) + QStringLiteral("     ")
+                     + core::Pad_Field(true, false, QString::number(values.Revision), 3, QStringLiteral(" "))
+                     + QStringLiteral("   ") + hex(values.PSID_1) + QStringLiteral(" ") + hex(values.PSID_2));
     return lines;
 }
 
