@@ -50,8 +50,6 @@ using Id = core::Item_Fact_Id;
 constexpr int RADIX_DECIMAL = 0;
 constexpr int RADIX_OCTAL = 1;
 constexpr int RADIX_HEX = 2;
-// The Sat ID of an empty record slot: an entry that no line keeps.
-constexpr std::int32_t EMPTY_SAT_ID = 63;
 
 // A satellite name as its line keeps it and a save writes it: the line
 // holds no blank (it is split at blanks) and five characters, and a save
@@ -321,7 +319,7 @@ void V14_Loader::Satellite_Details()
             if (stored_sat_ids_[i] != sat)
                 continue;
             if (completed[i])
-                Report_Kept(sat, EMPTY_SAT_ID, dropped, RADIX_OCTAL);
+                Report_Kept(sat, FILL_SAT_ID, dropped, RADIX_OCTAL);
             completed[i] = true;
             row.Services = static_cast<std::int16_t>(mask);
             row.Longitude = static_cast<float>(Longitude_From_Code(static_cast<std::uint16_t>(code)));
@@ -337,7 +335,7 @@ void V14_Loader::Satellite_Details()
             break;
         }
         if (!placed)
-            Report_Kept(sat, EMPTY_SAT_ID, dropped, RADIX_OCTAL);
+            Report_Kept(sat, FILL_SAT_ID, dropped, RADIX_OCTAL);
     }
 }
 
@@ -456,10 +454,8 @@ void V14_Loader::Run()
     for (int i = 0; i < 4; ++i)
         At(sbb.Control_77b, i)->setText(QString::number(rec_.Get(V14_ITEM_77B, i)));
 
-    LES(pages_.HSD_S64().Control_67,
-        {V14_MPDS_SAT_ID, V14_MPDS_LES_ID, V14_MPDS_PREF, V14_MPDS_COUNT, V14_MPDS_ENTRIES, "lxvii"});
-    LES(pages_.HSD_S64().Control_66,
-        {V14_MISDN_SAT_ID, V14_MISDN_LES_ID, V14_MISDN_PREF, V14_MISDN_COUNT, V14_MISDN_ENTRIES, "lxvi"});
+    LES(pages_.HSD_S64().Control_67, MPDS_Fields_V14());
+    LES(pages_.HSD_S64().Control_66, MISDN_Fields_V14());
     Texts(V14_Step::Item_80);
     Per_SDU();
     Indexes(V14_Step::Items_84_88);

@@ -120,6 +120,16 @@ QString Kept_Short_Sat_Name(const QString& name)
     return core::Strip_At_Null(core::Make_Phone_Field(name.left(SAT_NAME_LENGTH), SAT_NAME_WIDTH));
 }
 
+LES_Fields MPDS_Fields_V14()
+{
+    return {V14_MPDS_SAT_ID, V14_MPDS_LES_ID, V14_MPDS_PREF, V14_MPDS_COUNT, V14_MPDS_ENTRIES, "lxvii"};
+}
+
+LES_Fields MISDN_Fields_V14()
+{
+    return {V14_MISDN_SAT_ID, V14_MISDN_LES_ID, V14_MISDN_PREF, V14_MISDN_COUNT, V14_MISDN_ENTRIES, "lxvi"};
+}
+
 PSID_Table PSID_V8()
 {
     return {V8_PSID_Sat, V8_PSID_Revision, V8_PSID_1, V8_PSID_2, V8_PSID_Count, V8_PSID_ENTRIES};

@@ -7,6 +7,7 @@
 
 #include "editor/core/record_layout.h"
 #include "editor/pages/psid_row.h"
+#include "editor/user_partition/user_v8_lists.h"
 
 #include <QList>
 
@@ -16,6 +17,16 @@
 class Page_Cockpit_Numbers;
 
 namespace User_Mod {
+
+// --- save direction ----------------------------------------------------------
+
+// What a save writes into the elements after a table's last line (the
+// blank names and numbers: dashes, see core::Make_Phone_Field).
+inline constexpr int FILL_SAT_ID = 63;
+inline constexpr int FILL_GES_ID = 255;
+inline constexpr int FILL_GES_PREF = 1;
+inline constexpr int FILL_PRIORITY = 3;
+inline constexpr int FILL_LES_ID = 999;
 
 // --- cockpit directory (item 5) ----------------------------------------------
 
@@ -60,6 +71,11 @@ QString Read_Sat_Name(core::Record& record, int field, int i, QString (*kept)(co
 // What a save of the generation-5 to -11 satellite line keeps of a name:
 // its first five characters, dashes for none.
 QString Kept_Short_Sat_Name(const QString& name);
+
+// --- LES tables (items 66 and 67) -------------------------------------------------
+
+LES_Fields MPDS_Fields_V14();
+LES_Fields MISDN_Fields_V14();
 
 // --- PSID table (item 78) ------------------------------------------------------
 

@@ -1,10 +1,7 @@
 #include "editor/user_partition/user_v11_items.h"
 
-#include "editor/core/conversion_report.h"
-#include "editor/core/text_helpers.h"
 #include "editor/user_partition/user_record_v11.h"
 #include "editor/user_partition/user_record_v8.h"
-#include "editor/user_partition/user_tables.h"
 #include "editor/user_partition/user_v11_short_head.h"
 #include "editor/user_partition/user_v8_fields.h"
 #include "editor/user_partition/user_v8_lists.h"
@@ -13,18 +10,12 @@ namespace User_Mod {
 
 namespace {
 
-constexpr int RADIX_DECIMAL = 0;
-
-constexpr int SAT_NAME_WIDTH = 6;
+// A satellite line with its name blank-padded to the 6 characters of the field.
+constexpr int SAT_LINE_LENGTH = 11;
 
 int Element_Of(int category, int entry)
 {
     return category * SHORT_DIRECTORY_ENTRIES + entry;
-}
-
-std::int32_t Stored(const core::Record& record, int id, int index = 0)
-{
-    return static_cast<std::int32_t>(record.Get(id, index));
 }
 
 } // namespace
@@ -115,16 +106,9 @@ int Item_61_Index_Of_Code_V5(int code)
 
 QStringList Read_Sat_Lines_V5(core::Record& record)
 {
-    std::int32_t count = Stored(record, V8_Sat_Count);
-    count = core::Report_Number_Change(count, QStringLiteral("iii-Size"), 0, V8_SAT_ENTRIES, 0,
-                                       RADIX_DECIMAL);
-    QStringList lines;
-    for (int i = 0; i < count; ++i) {
-        const std::int32_t sat = Checked_Sat_ID(record.Get(V8_Sat_Id, i), "iii");
-        lines.append(core::Pad_Zeros(QString::number(sat, 8), 2) + QStringLiteral("   ")
-                     + core::Pad_Right_Spaces(Read_Sat_Name(record, V8_Sat_Name, i, Kept_Short_Sat_Name),
-                                              SAT_NAME_WIDTH));
-    }
+    QStringList lines = Read_Sat_Lines(record);
+    for (QString& line : lines)
+        line = line.leftJustified(SAT_LINE_LENGTH);
     return lines;
 }
 

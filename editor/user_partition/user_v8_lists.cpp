@@ -17,13 +17,6 @@ namespace {
 
 constexpr int RADIX_DECIMAL = 0;
 
-// Fill values of unused elements.
-constexpr int FILL_SAT_ID = 63;
-constexpr int FILL_GES_ID = 255;
-constexpr int FILL_GES_PREF = 1;
-constexpr int FILL_PRIORITY = 3;
-constexpr int FILL_LES_ID = 999;
-
 constexpr int GES_NAME_WIDTH = 15;
 constexpr int SAT_NAME_WIDTH = 6;
 constexpr int DIR_NAME_WIDTH = 15;
