@@ -8,11 +8,11 @@
 #include "editor/page_set/page_set.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/psid_row.h"
-#include "editor/pages_tables/cockpit_number_line.h"
 #include "editor/pages_tables/sat_row.h"
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v14.h"
 #include "editor/user_partition/user_record_v14_layout.h"
+#include "editor/user_partition/user_tables.h"
 #include "editor/user_partition/user_v14_controls.h"
 #include "editor/user_partition/user_v14_convert.h"
 #include "editor/user_partition/user_v8_lists.h"
@@ -50,8 +50,6 @@ using Id = core::Item_Fact_Id;
 constexpr int RADIX_DECIMAL = 0;
 constexpr int RADIX_OCTAL = 1;
 constexpr int RADIX_HEX = 2;
-// The Sat ID of an empty record slot: an entry that no line keeps.
-constexpr std::int32_t EMPTY_SAT_ID = 63;
 
 // A satellite name as its line keeps it and a save writes it: the line
 // holds no blank (it is split at blanks) and five characters, and a save
@@ -104,8 +102,6 @@ private:
     void Cabin_Numbers();
     void Directory();
     void PIMBIT();
-
-    QString Value_Text(int field, int element, const QString& label, int char_set);
 
     Page_Set& pages_;
     Record& rec_;
@@ -163,40 +159,11 @@ void V14_Loader::Texts(V14_Step step, int element)
             Text(row);
 }
 
-QString V14_Loader::Value_Text(int field, int element, const QString& label, int char_set)
-{
-    QString text = rec_.Get_Text(field, element);
-    const QString cleaned = core::Report_Value_Change(text, label, char_set);
-    rec_.Set_Text(field, Blank_Padded(cleaned, rec_.Field(field).width), element);
-    return cleaned;
-}
-
 void V14_Loader::PSID()
 {
-    std::int32_t count = static_cast<std::int32_t>(rec_.Get(V14_PSID_COUNT));
-    core::Report_Number_Change(count, QStringLiteral("lxxviii-Size"), 0, V14_PSID_ENTRIES, 0, 0);
-    rec_.Set(V14_PSID_COUNT, count);
     QListWidget* list = pages_.General().Control_78;
-    for (int i = 0; i < count; ++i) {
-        std::int32_t sat = static_cast<std::int32_t>(rec_.Get(V14_PSID_SAT_ID, i));
-        std::int32_t revision = static_cast<std::int32_t>(rec_.Get(V14_PSID_REVISION, i));
-        std::int32_t psid_1 = static_cast<std::int32_t>(rec_.Get(V14_PSID_1, i));
-        std::int32_t psid_2 = static_cast<std::int32_t>(rec_.Get(V14_PSID_2, i));
-        sat = Checked_Number(sat, QStringLiteral("lxxviii-SAT ID"), core::Fact(Id::Sat_ID));
-        revision = Checked_Number(revision, QStringLiteral("lxxviii-Table Revision"),
-                                  core::Fact(Id::PSID_Revision));
-        // A PSID of 0 means none and is taken as it stands.
-        if (psid_1 != 0)
-            psid_1 = Checked_Number(psid_1, QStringLiteral("lxxviii-PSID 1"), core::Fact(Id::PSID));
-        if (psid_2 != 0)
-            psid_2 = Checked_Number(psid_2, QStringLiteral("lxxviii-PSID 2"), core::Fact(Id::PSID));
-        pages::PSID_Values values;
-        values.Sat_ID = sat;
-        values.Revision = revision;
-        values.PSID_1 = static_cast<std::uint16_t>(psid_1);
-        values.PSID_2 = static_cast<std::uint16_t>(psid_2);
+    for (const pages::PSID_Values& values : Read_PSID_Entries(rec_, PSID_V14()))
         list->addItem(pages::Format_PSID_Row(values));
-    }
 }
 
 // The three flags decode as they are written, so all six orders come back.
@@ -292,15 +259,8 @@ void V14_Loader::GES()
     list->clear();
     const int count = Checked_Count(rec_, V14_GES_COUNT, V14_GES_ENTRIES);
     const GES_Fields fields{V14_GES_SAT_ID, V14_GES_ID, V14_GES_PREF, V14_GES_NAME};
-    for (int i = 0; i < count; ++i) {
-        const QString line = Read_GES_Line(rec_, fields, i);
-        // A save writes the name's first 14 characters, dashes for none.
-        const QString name = rec_.Get_Text(V14_GES_NAME, i).trimmed();
-        const QString kept = core::Report_Text_Kept(
-            name, core::Strip_At_Null(core::Make_Phone_Field(Columns(line, 16, 29), 15)),
-            QStringLiteral("ii - GES Name"));
-        list->addItem(kept == name ? line : line.left(15) + core::Pad_Right_Spaces(kept, 15));
-    }
+    for (int i = 0; i < count; ++i)
+        list->addItem(Read_GES_Line(rec_, fields, i));
 }
 
 void V14_Loader::Satellites()
@@ -313,9 +273,7 @@ void V14_Loader::Satellites()
     for (int i = 0; i < count; ++i) {
         const std::int64_t stored_id = rec_.Get(V14_SAT_ID, i);
         row.Sat_ID = static_cast<std::int16_t>(Checked_Sat_ID(stored_id, "iii"));
-        const QString sat_name = QStringLiteral("iii - Sat Name");
-        const QString cleaned = Value_Text(V14_SAT_NAME, i, sat_name, 15).trimmed();
-        row.Name = core::Report_Text_Kept(cleaned, Kept_Sat_Name(cleaned), sat_name);
+        row.Name = Read_Sat_Name(rec_, V14_SAT_NAME, i, Kept_Sat_Name);
         const std::int64_t stored_pref = rec_.Get(V14_SAT_PREF_VALUE, i);
         row.Pref = static_cast<std::int16_t>(stored_pref);
         row.Services = 0;
@@ -361,7 +319,7 @@ void V14_Loader::Satellite_Details()
             if (stored_sat_ids_[i] != sat)
                 continue;
             if (completed[i])
-                Report_Kept(sat, EMPTY_SAT_ID, dropped, RADIX_OCTAL);
+                Report_Kept(sat, FILL_SAT_ID, dropped, RADIX_OCTAL);
             completed[i] = true;
             row.Services = static_cast<std::int16_t>(mask);
             row.Longitude = static_cast<float>(Longitude_From_Code(static_cast<std::uint16_t>(code)));
@@ -377,7 +335,7 @@ void V14_Loader::Satellite_Details()
             break;
         }
         if (!placed)
-            Report_Kept(sat, EMPTY_SAT_ID, dropped, RADIX_OCTAL);
+            Report_Kept(sat, FILL_SAT_ID, dropped, RADIX_OCTAL);
     }
 }
 
@@ -422,42 +380,7 @@ void V14_Loader::Cabin_Numbers()
 
 void V14_Loader::Directory()
 {
-    Page_Cockpit_Numbers& page = pages_.Cockpit_Numbers();
-    if (airframer_ == 0) {
-        for (int k = 0; k < V14_CATEGORIES; ++k) {
-            page.Control_05_Tab->setCurrentIndex(k);
-            page.Set_Category_Name(k, rec_.Get_Text(V14_CATEGORY_NAME, k));
-        }
-    }
-    for (int k = 0; k < V14_CATEGORIES; ++k) {
-        QListWidget* list = At(page.Control_05, k);
-        list->clear();
-        const QString caption = page.Category_Name(k);
-        for (int j = 0; j < V14_DIRECTORY_PER_CATEGORY; ++j) {
-            const int entry = k * V14_DIRECTORY_PER_CATEGORY + j;
-            if (rec_.Get_Text(V14_DIR_NUMBER, entry).startsWith(QLatin1Char('-')))
-                continue;
-            const QString suffix = caption + QStringLiteral(", ") + QString::number(j);
-            const QString name =
-                Value_Text(V14_DIR_NAME, entry, QStringLiteral("v - Phone Name, ") + suffix, 17);
-            const QString number =
-                Value_Text(V14_DIR_NUMBER, entry, QStringLiteral("v - Phone Number, ") + suffix, 12);
-            const std::int32_t priority = Checked_Priority(rec_.Get(V14_DIR_PRIORITY, entry), suffix);
-            // Any value but 0 protects the entry, which is saved as 1.
-            const std::int64_t stored_protected = rec_.Get(V14_DIR_PROTECTED, entry);
-            const bool is_protected =
-                Report_Kept(stored_protected, stored_protected != 0 ? 1 : 0,
-                            QStringLiteral("v - Protected, ") + suffix, RADIX_DECIMAL) != 0;
-            // A save writes a name's first 14 and a number's first 18 characters.
-            const tables::Cockpit_Entry kept = tables::Read_Cockpit_Line(
-                tables::Cockpit_Number_Line(name, number, priority, is_protected));
-            list->addItem(tables::Cockpit_Number_Line(
-                core::Report_Text_Kept(name.trimmed(), kept.Name, QStringLiteral("v - Phone Name, ") + suffix),
-                core::Report_Text_Kept(number.trimmed(), kept.Number, QStringLiteral("v - Phone Number, ") + suffix),
-                priority, is_protected, tables::Cockpit_Line_Width::Full));
-        }
-    }
-    page.Control_05_Tab->setCurrentIndex(0);
+    Load_Directory(pages_.Cockpit_Numbers(), rec_, airframer_, Directory_V14());
 }
 
 // Only a record of revision 1 carries the PIM/BIT items. The spin buttons
@@ -531,10 +454,8 @@ void V14_Loader::Run()
     for (int i = 0; i < 4; ++i)
         At(sbb.Control_77b, i)->setText(QString::number(rec_.Get(V14_ITEM_77B, i)));
 
-    LES(pages_.HSD_S64().Control_67,
-        {V14_MPDS_SAT_ID, V14_MPDS_LES_ID, V14_MPDS_PREF, V14_MPDS_COUNT, V14_MPDS_ENTRIES, "lxvii"});
-    LES(pages_.HSD_S64().Control_66,
-        {V14_MISDN_SAT_ID, V14_MISDN_LES_ID, V14_MISDN_PREF, V14_MISDN_COUNT, V14_MISDN_ENTRIES, "lxvi"});
+    LES(pages_.HSD_S64().Control_67, MPDS_Fields_V14());
+    LES(pages_.HSD_S64().Control_66, MISDN_Fields_V14());
     Texts(V14_Step::Item_80);
     Per_SDU();
     Indexes(V14_Step::Items_84_88);

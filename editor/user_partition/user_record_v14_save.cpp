@@ -8,6 +8,7 @@
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v14.h"
 #include "editor/user_partition/user_record_v14_layout.h"
+#include "editor/user_partition/user_tables.h"
 #include "editor/user_partition/user_v14_controls.h"
 #include "editor/user_partition/user_v14_convert.h"
 
@@ -101,9 +102,9 @@ void Save_GES(core::Record& rec, const Page_Set& pages)
             rec.Set(V14_GES_PREF, Text_To_Byte(Columns(line, 12, 12), what), i);
             rec.Set_Text(V14_GES_NAME, core::Make_Phone_Field(Columns(line, 16, 29), 15), i);
         } else {
-            rec.Set(V14_GES_SAT_ID, 63, i);
-            rec.Set(V14_GES_ID, 255, i);
-            rec.Set(V14_GES_PREF, 1, i);
+            rec.Set(V14_GES_SAT_ID, FILL_SAT_ID, i);
+            rec.Set(V14_GES_ID, FILL_GES_ID, i);
+            rec.Set(V14_GES_PREF, FILL_GES_PREF, i);
             rec.Set_Text(V14_GES_NAME, core::Make_Phone_Field(QString(), 15), i);
         }
     }
@@ -131,16 +132,16 @@ void Save_Satellites(core::Record& rec, const Page_Set& pages)
                 ++services;
             }
         } else {
-            rec.Set(V14_SAT_ID, 63, i);
+            rec.Set(V14_SAT_ID, FILL_SAT_ID, i);
             rec.Set_Text(V14_SAT_NAME, core::Make_Phone_Field(QString(), 6), i);
-            rec.Set(V14_SAT_PREF_ID, 63, i);
+            rec.Set(V14_SAT_PREF_ID, FILL_SAT_ID, i);
             rec.Set(V14_SAT_PREF_VALUE, 0, i);
         }
     }
     rec.Set(V14_SAT_COUNT, lines.size());
     rec.Set(V14_SAT_COUNT_2, lines.size());
     for (int j = services; j < V14_SAT_ENTRIES; ++j) {
-        rec.Set(V14_SERVICE_SAT_ID, 63, j);
+        rec.Set(V14_SERVICE_SAT_ID, FILL_SAT_ID, j);
         rec.Set(V14_SERVICE_MASK, 0, j);
         rec.Set(V14_SERVICE_LONGITUDE, 0, j);
     }
@@ -171,7 +172,7 @@ void Save_Directory(core::Record& rec, const Page_Set& pages)
             } else {
                 rec.Set_Text(V14_DIR_NAME, core::Make_Phone_Field(QString(), 15), entry);
                 rec.Set_Text(V14_DIR_NUMBER, core::Make_Phone_Field(QString(), 19), entry);
-                rec.Set(V14_DIR_PRIORITY, 3, entry);
+                rec.Set(V14_DIR_PRIORITY, FILL_PRIORITY, entry);
                 rec.Set(V14_DIR_PROTECTED, 0, entry);
             }
         }
@@ -242,7 +243,7 @@ void Save_PSID(core::Record& rec, const Page_Set& pages)
             rec.Set(V14_PSID_1, Hex_To_Whole(Columns(line, 16, 19), 0xFFFF, what), i);
             rec.Set(V14_PSID_2, Hex_To_Whole(Columns(line, 23, 26), 0xFFFF, what), i);
         } else {
-            rec.Set(V14_PSID_SAT_ID, 63, i);
+            rec.Set(V14_PSID_SAT_ID, FILL_SAT_ID, i);
             rec.Set(V14_PSID_REVISION, 0, i);
             rec.Set(V14_PSID_1, 0, i);
             rec.Set(V14_PSID_2, 0, i);
@@ -251,24 +252,19 @@ void Save_PSID(core::Record& rec, const Page_Set& pages)
     rec.Set(V14_PSID_COUNT, lines.size());
 }
 
-struct LES_Fields {
-    int Sat_ID, LES_ID, Pref, Count;
-    int Entries;
-};
-
 void Save_LES(core::Record& rec, const QListWidget* list, const LES_Fields& f)
 {
-    const QStringList lines = List_Lines(list, f.Entries, Name_Of(rec, f.Count));
-    const QString what = Name_Of(rec, f.Sat_ID);
-    for (int i = 0; i < f.Entries; ++i) {
+    const QStringList lines = List_Lines(list, f.Size, Name_Of(rec, f.Count));
+    const QString what = Name_Of(rec, f.Sat);
+    for (int i = 0; i < f.Size; ++i) {
         if (i < lines.size()) {
             const QString& line = lines[i];
-            rec.Set(f.Sat_ID, Octal_To_Whole(Columns(line, 1, 2), 255, what), i);
-            rec.Set(f.LES_ID, Text_To_Int16(Columns(line, 5, 7), what), i);
+            rec.Set(f.Sat, Octal_To_Whole(Columns(line, 1, 2), 255, what), i);
+            rec.Set(f.LES, Text_To_Int16(Columns(line, 5, 7), what), i);
             rec.Set(f.Pref, Text_To_Byte(Columns(line, 10, 10), what), i);
         } else {
-            rec.Set(f.Sat_ID, 63, i);
-            rec.Set(f.LES_ID, 999, i);
+            rec.Set(f.Sat, FILL_SAT_ID, i);
+            rec.Set(f.LES, FILL_LES_ID, i);
             rec.Set(f.Pref, 0, i);
         }
     }
@@ -280,10 +276,8 @@ void Save_HSD(core::Record& rec, Page_Set& pages)
     const Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
     rec.Set(V14_ITEM_64, Item_64_Tenths(cnfg.Control_64->text()));
 
-    Save_LES(rec, pages.HSD_S64().Control_67,
-             {V14_MPDS_SAT_ID, V14_MPDS_LES_ID, V14_MPDS_PREF, V14_MPDS_COUNT, V14_MPDS_ENTRIES});
-    Save_LES(rec, pages.HSD_S64().Control_66,
-             {V14_MISDN_SAT_ID, V14_MISDN_LES_ID, V14_MISDN_PREF, V14_MISDN_COUNT, V14_MISDN_ENTRIES});
+    Save_LES(rec, pages.HSD_S64().Control_67, MPDS_Fields_V14());
+    Save_LES(rec, pages.HSD_S64().Control_66, MISDN_Fields_V14());
 
     // Each box of a MAC address holds one byte in hexadecimal, each box of
     // an IPv4 address one octet in decimal.

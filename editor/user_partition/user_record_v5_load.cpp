@@ -11,6 +11,7 @@
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v5.h"
 #include "editor/user_partition/user_record_v8.h"
+#include "editor/user_partition/user_tables.h"
 #include "editor/user_partition/user_v11_controls.h"
 #include "editor/user_partition/user_v11_items.h"
 #include "editor/user_partition/user_v8_lists.h"
@@ -82,7 +83,7 @@ void Update_GUI_V5(Page_Set& pages)
     Replace_Lines(pages.Sat_GES().Control_02, Read_GES_Lines(record));
     Replace_Lines(pages.Sat_GES().Control_03, Read_Sat_Lines_V5(record));
     Load_Cabin_Numbers(pages, record);
-    Load_Directory(pages.Cockpit_Numbers(), record, airframer_level, Read_Short_Directory);
+    Load_Directory(pages.Cockpit_Numbers(), record, airframer_level, Directory_Short());
     Load_Description_And_Flag(pages, record);
     Store_Cleaned_Texts(pages, record);
 }

@@ -1,8 +1,5 @@
 #include "editor/user_partition/user_v11_items.h"
 
-#include "editor/core/conversion_report.h"
-#include "editor/core/text_helpers.h"
-#include "editor/pages_tables/cockpit_number_line.h"
 #include "editor/user_partition/user_record_v11.h"
 #include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_v11_short_head.h"
@@ -13,22 +10,12 @@ namespace User_Mod {
 
 namespace {
 
-constexpr int RADIX_DECIMAL = 0;
-
-constexpr int SAT_NAME_WIDTH = 6;
-
-constexpr int SET_NAME = 17;
-constexpr int SET_NUMBER = 12;
-constexpr int SET_SAT_NAME = 15;
+// A satellite line with its name blank-padded to the 6 characters of the field.
+constexpr int SAT_LINE_LENGTH = 11;
 
 int Element_Of(int category, int entry)
 {
     return category * SHORT_DIRECTORY_ENTRIES + entry;
-}
-
-std::int32_t Stored(const core::Record& record, int id, int index = 0)
-{
-    return static_cast<std::int32_t>(record.Get(id, index));
 }
 
 } // namespace
@@ -42,30 +29,6 @@ void Write_Short_Directory(core::Record& record, int category, const QStringList
                 .arg(lines.size())
                 .arg(SHORT_DIRECTORY_ENTRIES));
     Write_Directory_Entries(record, Element_Of(category, 0), SHORT_DIRECTORY_ENTRIES, lines);
-}
-
-QStringList Read_Short_Directory(core::Record& record, int category, const QString& caption)
-{
-    QStringList lines;
-    for (int j = 0; j < SHORT_DIRECTORY_ENTRIES; ++j) {
-        const int element = Element_Of(category, j);
-        QString number = record.Get_Text(V8_Dir_Number, element);
-        if (number.startsWith(QLatin1Char('-')))
-            continue;
-        const QString where = caption + QStringLiteral(", ") + QString::number(j);
-        QString name = record.Get_Text(V8_Dir_Name, element);
-        const QString shown_name =
-            core::Report_Value_Change(name, QStringLiteral("v - Phone Name, ") + where, SET_NAME);
-        const QString shown_number =
-            core::Report_Value_Change(number, QStringLiteral("v - Phone Number, ") + where, SET_NUMBER);
-        Store_Padded(record, V8_Dir_Name, name, element);
-        Store_Padded(record, V8_Dir_Number, number, element);
-        const std::int32_t priority = Checked_Priority(record.Get(V8_Dir_Priority, element), where);
-        const bool is_protected = record.Get(V8_Dir_Protected, element) != 0;
-        lines.append(tables::Cockpit_Number_Line(shown_name, shown_number, priority, is_protected,
-                                                 tables::Cockpit_Line_Width::Full));
-    }
-    return lines;
 }
 
 // --- item 61 ---------------------------------------------------------------------
@@ -143,19 +106,9 @@ int Item_61_Index_Of_Code_V5(int code)
 
 QStringList Read_Sat_Lines_V5(core::Record& record)
 {
-    std::int32_t count = Stored(record, V8_Sat_Count);
-    count = core::Report_Number_Change(count, QStringLiteral("iii-Size"), 0, V8_SAT_ENTRIES, 0,
-                                       RADIX_DECIMAL);
-    QStringList lines;
-    for (int i = 0; i < count; ++i) {
-        const std::int32_t sat = Checked_Sat_ID(record.Get(V8_Sat_Id, i), "iii");
-        QString name = record.Get_Text(V8_Sat_Name, i);
-        const QString cleaned =
-            core::Report_Value_Change(name, QStringLiteral("iii - Sat Name"), SET_SAT_NAME);
-        Store_Padded(record, V8_Sat_Name, cleaned, i);
-        lines.append(core::Pad_Zeros(QString::number(sat, 8), 2) + QStringLiteral("   ")
-                     + core::Pad_Right_Spaces(cleaned, SAT_NAME_WIDTH));
-    }
+    QStringList lines = Read_Sat_Lines(record);
+    for (QString& line : lines)
+        line = line.leftJustified(SAT_LINE_LENGTH);
     return lines;
 }
 

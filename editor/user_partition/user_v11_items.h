@@ -17,12 +17,6 @@ namespace User_Mod {
 // first); so does a priority column that is no number or no 16-bit value.
 void Write_Short_Directory(core::Record& record, int category, const QStringList& lines);
 
-// The Cockpit_Number_Lines of the category's used entries (number not
-// beginning with "-"); caption names the category in the report labels.
-// Names and numbers are cleaned through the report and stored back
-// blank-padded; a priority outside 0 to 9 is reported and becomes 3.
-QStringList Read_Short_Directory(core::Record& record, int category, const QString& caption);
-
 // --- item 61 ------------------------------------------------------------------
 
 // Generation 11: bytes A (7156) and B (7158) from the list index: 0 or 1
@@ -44,9 +38,9 @@ int Item_61_Index_Of_Code_V5(int code);
 // --- satellites of generation 5 ---------------------------------------------
 
 // The satellite lines of the stored entries: the id as two octal digits,
-// three blanks and the cleaned 6-character name field. The count is checked
-// (0 to 16, "iii-Size"), each id too (0 to 63, "iii-SAT ID"); each name goes
-// through the report ("iii - Sat Name") and is stored back blank-padded.
+// three blanks and the name as Read_Sat_Name keeps it, blank-padded to 6.
+// The count is checked (0 to 16, "iii-Size"), each id too (0 to 63,
+// "iii-SAT ID").
 QStringList Read_Sat_Lines_V5(core::Record& record);
 
 } // namespace User_Mod

@@ -8,6 +8,7 @@
 #include "editor/pages_tables/ges_line.h"
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v8.h"
+#include "editor/user_partition/user_tables.h"
 #include "editor/user_partition/user_v8_fields.h"
 
 namespace User_Mod {
@@ -15,13 +16,6 @@ namespace User_Mod {
 namespace {
 
 constexpr int RADIX_DECIMAL = 0;
-
-// Fill values of unused elements.
-constexpr int FILL_SAT_ID = 63;
-constexpr int FILL_GES_ID = 255;
-constexpr int FILL_GES_PREF = 1;
-constexpr int FILL_PRIORITY = 3;
-constexpr int FILL_LES_ID = 999;
 
 constexpr int GES_NAME_WIDTH = 15;
 constexpr int SAT_NAME_WIDTH = 6;
@@ -275,8 +269,14 @@ QString Read_GES_Line(core::Record& record, const GES_Fields& fields, int i)
     // list line shows and what the record keeps.
     name = core::Report_Value_Change(name, QStringLiteral("ii - GES Name"), 17);
     Store_Padded(record, fields.Name, name, i);
-    return ges::GES_Line(Octal(sat, 2), Octal(record.Get(fields.Id, i), 3), QString::number(pref),
-                         core::Pad_Right_Spaces(name, GES_NAME_WIDTH));
+    const QString line = ges::GES_Line(Octal(sat, 2), Octal(record.Get(fields.Id, i), 3),
+                                       QString::number(pref), core::Pad_Right_Spaces(name, GES_NAME_WIDTH));
+    // A save writes the name's first 14 characters, dashes for none.
+    const QString stored = record.Get_Text(fields.Name, i).trimmed();
+    const QString kept = core::Report_Text_Kept(
+        stored, core::Strip_At_Null(core::Make_Phone_Field(line.mid(15, 14), GES_NAME_WIDTH)),
+        QStringLiteral("ii - GES Name"));
+    return kept == stored ? line : line.left(15) + core::Pad_Right_Spaces(kept, GES_NAME_WIDTH);
 }
 
 QStringList Read_GES_Lines(core::Record& record)
@@ -289,7 +289,7 @@ QStringList Read_GES_Lines(core::Record& record)
     return lines;
 }
 
-QStringList Read_Sat_Lines(const core::Record& record)
+QStringList Read_Sat_Lines(core::Record& record)
 {
     std::int32_t count = static_cast<std::int32_t>(record.Get(V8_Sat_Count));
     count = Checked(count, QStringLiteral("iii-Size"), 0, V8_SAT_ENTRIES, 0, RADIX_DECIMAL);
@@ -297,33 +297,14 @@ QStringList Read_Sat_Lines(const core::Record& record)
     for (int i = 0; i < count; ++i) {
         const std::int32_t sat = Checked_Sat_ID(record.Get(V8_Sat_Id, i), "iii");
         lines.append(Octal(sat, 2) + QStringLiteral("   ")
-                     + core::Strip_At_Null(record.Get_Text(V8_Sat_Name, i)));
+                     + Read_Sat_Name(record, V8_Sat_Name, i, Kept_Short_Sat_Name));
     }
     return lines;
 }
 
 QStringList Read_Directory_Lines(core::Record& record, int category, const QString& caption)
 {
-    QStringList lines;
-    for (int j = 0; j < V8_DIRECTORY_ENTRIES; ++j) {
-        const int element = category * V8_DIRECTORY_ENTRIES + j;
-        QString number = record.Get_Text(V8_Dir_Number, element);
-        if (number.startsWith(QLatin1Char('-')))
-            continue;
-        const QString where = caption + QStringLiteral(", ") + QString::number(j);
-        QString name = record.Get_Text(V8_Dir_Name, element);
-        const QString shown_name =
-            core::Report_Value_Change(name, QStringLiteral("v - Phone Name, ") + where, 17);
-        const QString shown_number =
-            core::Report_Value_Change(number, QStringLiteral("v - Phone Number, ") + where, 12);
-        Store_Padded(record, V8_Dir_Name, shown_name, element);
-        Store_Padded(record, V8_Dir_Number, shown_number, element);
-        const std::int32_t priority = Checked_Priority(record.Get(V8_Dir_Priority, element), where);
-        const bool is_protected = record.Get(V8_Dir_Protected, element) != 0;
-        lines.append(tables::Cockpit_Number_Line(shown_name, shown_number, priority, is_protected,
-                                                 tables::Cockpit_Line_Width::Full));
-    }
-    return lines;
+    return Read_Directory_Category(record, Directory_V8(), category, caption);
 }
 
 QStringList Read_LES_Lines(const core::Record& record, const LES_Fields& fields)
@@ -346,30 +327,14 @@ QStringList Read_LES_Lines(const core::Record& record, const LES_Fields& fields)
 
 QStringList Read_PSID_Lines(core::Record& record)
 {
-    std::int32_t count = static_cast<std::int32_t>(record.Get(V8_PSID_Count));
-    count = Checked(count, QStringLiteral("lxxviii-Size"), 0, V8_PSID_ENTRIES, 0, RADIX_DECIMAL);
-    record.Set(V8_PSID_Count, count);
+    const auto hex = [](std::uint16_t value) {
+        return QStringLiteral("0x") + core::Pad_Zeros(QString::number(value, 16).toUpper(), 4);
+    };
     QStringList lines;
-    for (int i = 0; i < count; ++i) {
-        std::int32_t sat = static_cast<std::int32_t>(record.Get(V8_PSID_Sat, i));
-        sat = Checked_Number(sat, QStringLiteral("lxxviii-SAT ID"), core::Fact(Id::Sat_ID));
-        std::int32_t revision = static_cast<std::int32_t>(record.Get(V8_PSID_Revision, i));
-        revision = Checked_Number(revision, QStringLiteral("lxxviii-Table Revision"),
-                                  core::Fact(Id::PSID_Revision));
-        // A PSID of 0 means none and is taken as it stands.
-        std::int32_t psid_1 = static_cast<std::int32_t>(record.Get(V8_PSID_1, i));
-        if (psid_1 != 0)
-            psid_1 = Checked_Number(psid_1, QStringLiteral("lxxviii-PSID 1"), core::Fact(Id::PSID));
-        std::int32_t psid_2 = static_cast<std::int32_t>(record.Get(V8_PSID_2, i));
-        if (psid_2 != 0)
-            psid_2 = Checked_Number(psid_2, QStringLiteral("lxxviii-PSID 2"), core::Fact(Id::PSID));
-        const auto hex = [](std::int32_t value) {
-            return QStringLiteral("0x") + core::Pad_Zeros(QString::number(value, 16).toUpper(), 4);
-        };
-        lines.append(Octal(sat, 2) + QStringLiteral("     ")
-                     + core::Pad_Field(true, false, QString::number(revision), 3, QStringLiteral(" "))
-                     + QStringLiteral("   ") + hex(psid_1) + QStringLiteral(" ") + hex(psid_2));
-    }
+    for (const pages::PSID_Values& values : Read_PSID_Entries(record, PSID_V8()))
+        lines.append(Octal(values.Sat_ID, 2) + QStringLiteral("     ")
+                     + core::Pad_Field(true, false, QString::number(values.Revision), 3, QStringLiteral(" "))
+                     + QStringLiteral("   ") + hex(values.PSID_1) + QStringLiteral(" ") + hex(values.PSID_2));
     return lines;
 }
 

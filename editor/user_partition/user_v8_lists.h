@@ -76,14 +76,15 @@ std::int32_t Checked_Priority(std::int64_t stored, const QString& where);
 
 // The GES line of stored element i: the Sat ID and the one-digit
 // preference checked, the name cleaned through the report and stored back
-// blank-padded.
+// blank-padded; a name longer than a save writes (14 characters) or none
+// shows what the save keeps, with its "***" line.
 QString Read_GES_Line(core::Record& record, const GES_Fields& fields, int i);
 // GES lines of the stored elements, the stored count checked first.
 QStringList Read_GES_Lines(core::Record& record);
-QStringList Read_Sat_Lines(const core::Record& record);
-// The Cockpit_Number_Lines of a category's used entries (number not
-// beginning with "-"); caption names the category in the report labels.
-// Names and numbers are cleaned and stored back blank-padded.
+// Satellite lines of the stored elements, the stored count checked first:
+// the Sat ID, three blanks and the name as Read_Sat_Name keeps it.
+QStringList Read_Sat_Lines(core::Record& record);
+// Read_Directory_Category of the generation-8 directory.
 QStringList Read_Directory_Lines(core::Record& record, int category, const QString& caption);
 // The LES lines of the stored elements, the stored count checked first
 // (the lines are as many as the checked count), and in each the Sat ID, the

@@ -9,6 +9,7 @@
 #include "editor/user_partition/user_v8_controls.h"
 #include "editor/user_partition/user_v8_io.h"
 #include "editor/user_partition/user_v8_lists.h"
+#include "editor/user_partition/user_tables.h"
 #include "editor/user_partition/user_v8_load_steps.h"
 
 #include <QComboBox>
@@ -135,7 +136,7 @@ void Update_GUI_V8(Page_Set& pages)
             slot.Channel_B->setEnabled(!shared[slot.Sdu]);
     }
 
-    Load_Directory(pages.Cockpit_Numbers(), record, airframer_level, Read_Directory_Lines);
+    Load_Directory(pages.Cockpit_Numbers(), record, airframer_level, Directory_V8());
 
     Load_Description_And_Flag(pages, record);
 }

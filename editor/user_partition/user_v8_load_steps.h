@@ -10,7 +10,6 @@
 #include <optional>
 #include <vector>
 
-class Page_Cockpit_Numbers;
 class Page_Set;
 class QComboBox;
 class QListWidget;
@@ -34,16 +33,5 @@ void Report_Stored_Index(QComboBox* combo, const core::Record& record, int id, i
 
 // Empties a list and adds the lines.
 void Replace_Lines(QListWidget* list, const QStringList& lines);
-
-// The list lines of one directory category, read (and reported) from the
-// record: Read_Directory_Lines of generation 8, Read_Short_Directory of the
-// short records.
-using Directory_Reader = QStringList (*)(core::Record& record, int category, const QString& caption);
-
-// Item 5: the category names (only when the user Airframer_Level is 0) into
-// the tab captions, then the lines of each category into its list; tab 0 is
-// selected at the end.
-void Load_Directory(Page_Cockpit_Numbers& page, core::Record& record, int airframer_level,
-                    Directory_Reader read_lines);
 
 } // namespace User_Mod

@@ -285,6 +285,41 @@ TEST(UserRecordV8Lists, DirectorySkipsUnusedAndShowsAnyProtectedFlag)
     EXPECT_TRUE(lines[0].endsWith(QStringLiteral("Yes")));
 }
 
+// A stored value that a list line or a save cannot keep as it stands loads
+// with its "***" line, as in every generation: a protected flag other than
+// 0 and 1, a name longer than its column.
+TEST(UserRecordV8Lists, ValuesTheLinesCannotKeepAreReported)
+{
+    core::Record record = Fresh();
+    Write_Directory(record, 1, {Dir_Line(QStringLiteral("A"), QStringLiteral("1"), 1, false)});
+    record.Set(V8_Dir_Protected, 2, 100);
+    record.Set_Text(V8_Dir_Name, QStringLiteral("ABCDEFGHIJKLMNO"), 100);
+    Write_GES_Table(record, {QStringLiteral("00   002   1   EIK-AW")});
+    record.Set_Text(V8_GES_Name, QStringLiteral("ABCDEFGHIJKLMNO"), 0);
+    Write_Sat_Table(record, {QStringLiteral("04   MTSAT")});
+    record.Set_Text(V8_Sat_Name, QStringLiteral("MTSAT2"), 0);
+    QStringList dir;
+    QStringList ges;
+    QStringList sat;
+    const QStringList entries = Reported([&] {
+        dir = Read_Directory_Lines(record, 1, QStringLiteral("SAFETY"));
+        ges = Read_GES_Lines(record);
+        sat = Read_Sat_Lines(record);
+    });
+    const auto changed = [](const char* label, const char* was) {
+        return QStringLiteral("*** Item ") + QLatin1String(label) + QStringLiteral(" - Value out of range, was: ")
+               + QLatin1String(was);
+    };
+    EXPECT_EQ(entries.filter(QStringLiteral("***")),
+              (QStringList{changed("v - Protected, SAFETY, 0", "2"),
+                           changed("v - Phone Name, SAFETY, 0", "ABCDEFGHIJKLMNO"),
+                           changed("ii - GES Name", "ABCDEFGHIJKLMNO"), changed("iii - Sat Name", "MTSAT2")}))
+        << entries.join('\n').toStdString();
+    EXPECT_EQ(dir, QStringList{Dir_Line(QStringLiteral("ABCDEFGHIJKLMN"), QStringLiteral("1"), 1, true)});
+    EXPECT_EQ(ges, QStringList{QStringLiteral("00   002   1   ABCDEFGHIJKLMN ")});
+    EXPECT_EQ(sat, QStringList{QStringLiteral("04   MTSAT")});
+}
+
 TEST(UserRecordV8Lists, FullTablesHaveNoFillAndLoadBackWhole)
 {
     core::Record record = Fresh();

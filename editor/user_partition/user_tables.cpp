@@ -1,0 +1,169 @@
+#include "editor/user_partition/user_tables.h"
+
+#include "editor/core/conversion_report.h"
+#include "editor/core/text_helpers.h"
+#include "editor/pages_tables/cockpit_number_line.h"
+#include "editor/pages_tables/page_cockpit_numbers.h"
+#include "editor/user_partition/user_item_numbers.h"
+#include "editor/user_partition/user_record_v14_layout.h"
+#include "editor/user_partition/user_record_v8.h"
+#include "editor/user_partition/user_v11_short_head.h"
+#include "editor/user_partition/user_v8_lists.h"
+
+#include <QListWidget>
+#include <QTabWidget>
+
+namespace User_Mod {
+
+namespace {
+
+constexpr int RADIX_DECIMAL = 0;
+
+// Character sets of the cleaned texts.
+constexpr int SET_DIR_NAME = 17;
+constexpr int SET_DIR_NUMBER = 12;
+constexpr int SET_SAT_NAME = 15;
+
+constexpr int CATEGORIES = 4;
+constexpr int SAT_NAME_WIDTH = 6;
+constexpr int SAT_NAME_LENGTH = 5;
+
+// The stored text cleaned through the report and stored back blank-padded.
+QString Cleaned_Text(core::Record& record, int field, int element, const QString& label, int char_set)
+{
+    QString text = record.Get_Text(field, element);
+    const QString cleaned = core::Report_Value_Change(text, label, char_set);
+    Store_Padded(record, field, cleaned, element);
+    return cleaned;
+}
+
+// Any value but 0 protects the entry, which is saved as 1.
+bool Checked_Protected(std::int64_t stored, const QString& where)
+{
+    return Report_Kept(stored, stored != 0 ? 1 : 0, QStringLiteral("v - Protected, ") + where,
+                       RADIX_DECIMAL)
+           != 0;
+}
+
+} // namespace
+
+Directory_Table Directory_V8()
+{
+    return {V8_Dir_Name, V8_Dir_Number, V8_Dir_Priority, V8_Dir_Protected, V8_Category_Name,
+            V8_DIRECTORY_ENTRIES};
+}
+
+Directory_Table Directory_Short()
+{
+    return {V8_Dir_Name, V8_Dir_Number, V8_Dir_Priority, V8_Dir_Protected, V8_Category_Name,
+            SHORT_DIRECTORY_ENTRIES};
+}
+
+Directory_Table Directory_V14()
+{
+    return {V14_DIR_NAME, V14_DIR_NUMBER, V14_DIR_PRIORITY, V14_DIR_PROTECTED, V14_CATEGORY_NAME,
+            V14_DIRECTORY_PER_CATEGORY};
+}
+
+QStringList Read_Directory_Category(core::Record& record, const Directory_Table& table,
+                                    int category, const QString& caption)
+{
+    QStringList lines;
+    for (int j = 0; j < table.Entries; ++j) {
+        const int entry = category * table.Entries + j;
+        if (record.Get_Text(table.Number, entry).startsWith(QLatin1Char('-')))
+            continue;
+        const QString where = caption + QStringLiteral(", ") + QString::number(j);
+        const QString name_label = QStringLiteral("v - Phone Name, ") + where;
+        const QString number_label = QStringLiteral("v - Phone Number, ") + where;
+        const QString name = Cleaned_Text(record, table.Name, entry, name_label, SET_DIR_NAME);
+        const QString number = Cleaned_Text(record, table.Number, entry, number_label, SET_DIR_NUMBER);
+        const std::int32_t priority = Checked_Priority(record.Get(table.Priority, entry), where);
+        const bool is_protected = Checked_Protected(record.Get(table.Protected, entry), where);
+        // A save writes a name's first 14 and a number's first 18 characters.
+        const tables::Cockpit_Entry kept =
+            tables::Read_Cockpit_Line(tables::Cockpit_Number_Line(name, number, priority, is_protected));
+        lines.append(tables::Cockpit_Number_Line(
+            core::Report_Text_Kept(name.trimmed(), kept.Name, name_label),
+            core::Report_Text_Kept(number.trimmed(), kept.Number, number_label), priority,
+            is_protected, tables::Cockpit_Line_Width::Full));
+    }
+    return lines;
+}
+
+void Load_Directory(Page_Cockpit_Numbers& page, core::Record& record, int airframer_level,
+                    const Directory_Table& table)
+{
+    if (airframer_level == 0) {
+        for (int k = 0; k < CATEGORIES; ++k) {
+            page.Control_05_Tab->setCurrentIndex(k);
+            page.Set_Category_Name(k, record.Get_Text(table.Category_Name, k));
+        }
+    }
+    for (int k = 0; k < CATEGORIES; ++k) {
+        QListWidget* list = page.Control_05[static_cast<std::size_t>(k)];
+        list->clear();
+        list->addItems(Read_Directory_Category(record, table, k, page.Category_Name(k)));
+    }
+    page.Control_05_Tab->setCurrentIndex(0);
+}
+
+QString Read_Sat_Name(core::Record& record, int field, int i, QString (*kept)(const QString& name))
+{
+    const QString label = QStringLiteral("iii - Sat Name");
+    const QString cleaned = Cleaned_Text(record, field, i, label, SET_SAT_NAME).trimmed();
+    return core::Report_Text_Kept(cleaned, kept(cleaned), label);
+}
+
+QString Kept_Short_Sat_Name(const QString& name)
+{
+    return core::Strip_At_Null(core::Make_Phone_Field(name.left(SAT_NAME_LENGTH), SAT_NAME_WIDTH));
+}
+
+LES_Fields MPDS_Fields_V14()
+{
+    return {V14_MPDS_SAT_ID, V14_MPDS_LES_ID, V14_MPDS_PREF, V14_MPDS_COUNT, V14_MPDS_ENTRIES, "lxvii"};
+}
+
+LES_Fields MISDN_Fields_V14()
+{
+    return {V14_MISDN_SAT_ID, V14_MISDN_LES_ID, V14_MISDN_PREF, V14_MISDN_COUNT, V14_MISDN_ENTRIES, "lxvi"};
+}
+
+PSID_Table PSID_V8()
+{
+    return {V8_PSID_Sat, V8_PSID_Revision, V8_PSID_1, V8_PSID_2, V8_PSID_Count, V8_PSID_ENTRIES};
+}
+
+PSID_Table PSID_V14()
+{
+    return {V14_PSID_SAT_ID, V14_PSID_REVISION, V14_PSID_1, V14_PSID_2, V14_PSID_COUNT, V14_PSID_ENTRIES};
+}
+
+QList<pages::PSID_Values> Read_PSID_Entries(core::Record& record, const PSID_Table& table)
+{
+    using Id = core::Item_Fact_Id;
+    std::int32_t count = static_cast<std::int32_t>(record.Get(table.Count));
+    core::Report_Number_Change(count, QStringLiteral("lxxviii-Size"), 0, table.Entries, 0, RADIX_DECIMAL);
+    record.Set(table.Count, count);
+    QList<pages::PSID_Values> entries;
+    for (int i = 0; i < count; ++i) {
+        pages::PSID_Values values;
+        values.Sat_ID = Checked_Number(record.Get(table.Sat, i), QStringLiteral("lxxviii-SAT ID"),
+                                       core::Fact(Id::Sat_ID));
+        values.Revision = Checked_Number(record.Get(table.Revision, i),
+                                         QStringLiteral("lxxviii-Table Revision"), core::Fact(Id::PSID_Revision));
+        // A PSID of 0 means none and is taken as it stands.
+        const auto psid = [&record, i](int field, const char* label) {
+            const std::int64_t stored = record.Get(field, i);
+            return static_cast<std::uint16_t>(
+                stored == 0 ? 0 : Checked_Number(stored, QLatin1String(label), core::Fact(Id::PSID)));
+        };
+        values.PSID_1 = psid(table.PSID_1, "lxxviii-PSID 1");
+        values.PSID_2 = psid(table.PSID_2, "lxxviii-PSID 2");
+        entries.append(values);
+    }
+    return entries;
+}
+
+} // namespace User_Mod
