@@ -6,6 +6,7 @@
 #include "editor/page_set/page_set.h"
 #include "editor/pages_tables/sat_row.h"
 #include "editor/user_partition/user_item_numbers.h"
+#include "editor/user_partition/user_items.h"
 #include "editor/user_partition/user_record_v14.h"
 #include "editor/user_partition/user_record_v14_layout.h"
 #include "editor/user_partition/user_v14_controls.h"
@@ -49,9 +50,9 @@ QStringList List_Lines(const QListWidget* list, int capacity, const QString& wha
 }
 
 void Put_Index(core::Record& rec, int field, int element, const QComboBox* box,
-               V14_Index_Coding coding = V14_Index_Coding::Plain)
+               Item_Coding coding = Item_Coding::Index)
 {
-    const int stored = Encode_Index(coding, box->currentIndex());
+    const auto stored = static_cast<int>(Encode_Item_Index(coding, box->currentIndex()));
     // A byte field cannot hold "no selection".
     if (rec.Field(field).width == 1 && (stored < 0 || stored > 255))
         throw Record_Value_Error(ERROR_OVERFLOW, Name_Of(rec, field));
@@ -73,19 +74,35 @@ void Put_Numbers(core::Record& rec, int field, const Boxes& boxes, Text_Number c
         Put_Number(rec, field, At(boxes, k), convert, k);
 }
 
-void Put_Text(core::Record& rec, int field, int element, const QString& text, V14_Text_Coding coding)
+void Put_Text(core::Record& rec, int field, int element, const QString& text, Item_Coding coding)
 {
     const int width = rec.Field(field).width;
     switch (coding) {
-    case V14_Text_Coding::Fixed:
-        rec.Set_Text(field, core::Make_Fixed_String(text, width - 1), element);
-        break;
-    case V14_Text_Coding::Blank_Padded:
+    case Item_Coding::Blank_Padded:
         rec.Set_Text(field, Blank_Padded(text, width), element);
         break;
-    case V14_Text_Coding::Nul_Filled:
+    case Item_Coding::Nul_Filled:
         rec.Set_Text(field, Nul_Filled_16(text, Name_Of(rec, field)), element);
         break;
+    default:
+        rec.Set_Text(field, core::Make_Fixed_String(text, width - 1), element);
+        break;
+    }
+}
+
+// The rows of the item table that this generation holds: the list choices
+// first, then the texts, each in table order.
+void Save_Items(core::Record& rec, Page_Set& pages)
+{
+    for (const User_Item_Row& row : User_Items()) {
+        const Item_Place& place = row.At(Generation::V14);
+        if (row.List && place.Held())
+            Put_Index(rec, place.Field, place.Element, row.List(pages), place.Coding);
+    }
+    for (const User_Item_Row& row : User_Items()) {
+        const Item_Place& place = row.At(Generation::V14);
+        if (row.Text && place.Held())
+            Put_Text(rec, place.Field, place.Element, row.Text(pages)->text(), place.Coding);
     }
 }
 
@@ -356,10 +373,7 @@ void Update_Data_V14(Page_Set& pages)
     Save_Directory(rec, pages);
     Save_Cabin_Numbers(rec, pages);
     Save_Head_Values(rec, pages);
-    for (const V14_Index_Row& row : V14_Index_Rows())
-        Put_Index(rec, row.Field, row.Element, row.Control(pages), row.Coding);
-    for (const V14_Text_Row& row : V14_Text_Rows())
-        Put_Text(rec, row.Field, row.Element, row.Control(pages)->text(), row.Coding);
+    Save_Items(rec, pages);
     Save_PSID(rec, pages);
     Save_HSD(rec, pages);
     Save_Sat_GES_Items(rec, pages);
