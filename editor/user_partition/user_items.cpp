@@ -11,8 +11,11 @@ namespace {
 using C = Item_Coding;
 using S = Item_Step;
 using W = Item_When;
+using N = Item_Number;
+using F = core::Item_Fact_Id;
 using List_Control = QComboBox* (*)(Page_Set&);
 using Text_Control = QLineEdit* (*)(Page_Set&);
+using Number_Control = QLineEdit* (*)(Page_Set&);
 
 constexpr Item_Place P(int field, int element, C coding, S step, W when = W::Always,
                        const char* error_name = nullptr)
@@ -26,13 +29,20 @@ constexpr Item_Place ABSENT{};
 constexpr User_Item_Row List(List_Control control, const char* label, Item_Place v5, Item_Place v8,
                              Item_Place v11, Item_Place v14)
 {
-    return {control, nullptr, label, 0, nullptr, {v5, v8, v11, v14}};
+    return {control, nullptr, label, 0, nullptr, {v5, v8, v11, v14}, nullptr, N::Plain, F::GES_ID, 0};
 }
 
 constexpr User_Item_Row Text(Text_Control control, const char* label, int char_set, Item_Place v5,
                              Item_Place v8, Item_Place v11, Item_Place v14, const char* extra = nullptr)
 {
-    return {nullptr, control, label, char_set, extra, {v5, v8, v11, v14}};
+    return {nullptr, control, label, char_set, extra, {v5, v8, v11, v14}, nullptr, N::Plain, F::GES_ID, 0};
+}
+
+// A number row; a label for a checked number only.
+constexpr User_Item_Row Number(Number_Control control, N shown, F fact, int fact_element, const char* label,
+                               Item_Place v5, Item_Place v8, Item_Place v11, Item_Place v14)
+{
+    return {nullptr, nullptr, label, 0, nullptr, {v5, v8, v11, v14}, control, shown, fact, fact_element};
 }
 
 // A place that the three generations 5, 8 and 11 share, with generation 14's.
@@ -91,6 +101,25 @@ const User_Item_Row ITEMS[] = {
     List([](Page_Set& p) { return p.Cockpit_Voice().Control_63; }, nullptr,
          ABSENT, P(V8_Item_63, 0, C::Index, S::Voice), ABSENT,
          P(V14_ITEM_63, 0, C::Index, S::Item_63)),
+    // Item 49: the weightings.
+    Number([](Page_Set& p) { return p.Dual().Control_49[0]; }, N::Checked, F::Item_49_0, 0, "xlix-0",
+           SHORT3(P(V8_Item_49, 0, C::Range_Byte, S::Item_49)),
+           P(V14_ITEM_49, 0, C::Range_Byte, S::Item_49)),
+    Number([](Page_Set& p) { return p.Dual().Control_49[1]; }, N::Checked, F::Item_49_0, 1, "xlix-1",
+           SHORT3(P(V8_Item_49, 1, C::Range_Byte, S::Item_49)),
+           P(V14_ITEM_49, 1, C::Range_Byte, S::Item_49)),
+    Number([](Page_Set& p) { return p.Dual().Control_49[2]; }, N::Checked, F::Item_49_0, 2, "xlix-2",
+           SHORT3(P(V8_Item_49, 2, C::Range_Byte, S::Item_49)),
+           P(V14_ITEM_49, 2, C::Range_Byte, S::Item_49)),
+    Number([](Page_Set& p) { return p.Dual().Control_49[3]; }, N::Checked, F::Item_49_0, 3, "xlix-3",
+           SHORT3(P(V8_Item_49, 3, C::Range_Byte, S::Item_49)),
+           P(V14_ITEM_49, 3, C::Range_Byte, S::Item_49)),
+    Number([](Page_Set& p) { return p.Dual().Control_49[4]; }, N::Checked, F::Item_49_0, 4, "xlix-4",
+           SHORT3(P(V8_Item_49, 4, C::Range_Byte, S::Item_49)),
+           P(V14_ITEM_49, 4, C::Range_Byte, S::Item_49)),
+    Number([](Page_Set& p) { return p.Dual().Control_49[5]; }, N::Checked, F::Item_49_0, 5, "xlix-5",
+           SHORT3(P(V8_Item_49, 5, C::Range_Byte, S::Item_49)),
+           P(V14_ITEM_49, 5, C::Range_Byte, S::Item_49)),
     List([](Page_Set& p) { return p.Cabin().Control_10; }, nullptr,
          SHORT3(P(V8_Item_10, 0, C::Index, S::Voice)),
          P(V14_ITEM_10, 0, C::Index, S::Cabin)),
@@ -131,7 +160,13 @@ const User_Item_Row ITEMS[] = {
     List([](Page_Set& p) { return p.Cabin().Control_45_2b2; }, nullptr,
          SHORT3(P(V8_Item_45_Index, 3, C::Index, S::Item_45, W::Always, "Item_45")),
          P(V14_ITEM_45_TYPE, 3, C::Index, S::Item_45)),
+    Number([](Page_Set& p) { return p.HSD_Cnfg().Control_62; }, N::Tenths, F::Item_62, 0, "lxii",
+           SHORT3(P(V8_Item_62, 0, C::Tenths, S::Item_62)),
+           P(V14_ITEM_62, 0, C::Tenths, S::Item_62)),
     // The HSD items: generation 8 holds some of them (its HSD block).
+    Number([](Page_Set& p) { return p.HSD_Cnfg().Control_64; }, N::Tenths, F::Item_64, 0, "lxiv",
+           ABSENT, P(V8_Item_64, 0, C::Tenths, S::Item_64), ABSENT,
+           P(V14_ITEM_64, 0, C::Tenths, S::Item_64)),
     List([](Page_Set& p) { return p.HSD_Cnfg().Control_65; }, nullptr,
          ABSENT, P(V8_Item_65, 0, C::Index, S::Item_65), ABSENT,
          P(V14_ITEM_65, 0, C::Index, S::Item_65)),
@@ -147,9 +182,25 @@ const User_Item_Row ITEMS[] = {
     List([](Page_Set& p) { return p.HSD_Cnfg().Control_71; }, nullptr,
          ABSENT, P(V8_Item_71, 0, C::Index, S::Items_70_71), ABSENT,
          P(V14_ITEM_71, 0, C::Index, S::Items_70_71)),
+    Number([](Page_Set& p) { return p.HSD_Cnfg().Control_76; }, N::Checked, F::Item_76, 0, "lxxvi",
+           ABSENT, P(V8_Item_76, 0, C::Decimal, S::Items_70_71), ABSENT,
+           P(V14_ITEM_76, 0, C::Byte_Text, S::Items_70_71)),
     List([](Page_Set& p) { return p.HSD_SBB().Control_77a; }, nullptr,
          ABSENT, P(V8_Item_77a, 0, C::Index, S::Item_77a), ABSENT,
          P(V14_ITEM_77A, 0, C::Index, S::Item_77a)),
+    // Item 77b: the bit rates, shown as stored.
+    Number([](Page_Set& p) { return p.HSD_SBB().Control_77b[0]; }, N::Plain, F::Item_77b, 0, nullptr,
+           ABSENT, P(V8_Item_77b, 0, C::Range_Whole, S::Item_77a), ABSENT,
+           P(V14_ITEM_77B, 0, C::Range_Whole, S::Item_77a)),
+    Number([](Page_Set& p) { return p.HSD_SBB().Control_77b[1]; }, N::Plain, F::Item_77b, 0, nullptr,
+           ABSENT, P(V8_Item_77b, 1, C::Range_Whole, S::Item_77a), ABSENT,
+           P(V14_ITEM_77B, 1, C::Range_Whole, S::Item_77a)),
+    Number([](Page_Set& p) { return p.HSD_SBB().Control_77b[2]; }, N::Plain, F::Item_77b, 0, nullptr,
+           ABSENT, P(V8_Item_77b, 2, C::Range_Whole, S::Item_77a), ABSENT,
+           P(V14_ITEM_77B, 2, C::Range_Whole, S::Item_77a)),
+    Number([](Page_Set& p) { return p.HSD_SBB().Control_77b[3]; }, N::Plain, F::Item_77b, 0, nullptr,
+           ABSENT, P(V8_Item_77b, 3, C::Range_Whole, S::Item_77a), ABSENT,
+           P(V14_ITEM_77B, 3, C::Range_Whole, S::Item_77a)),
     // Generation 14 only from here to item 101.
     Text([](Page_Set& p) { return p.HSD_SBB().Control_80; }, "lxxx", 0,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_80, 0, C::Fixed_Text, S::Item_80)),
@@ -199,18 +250,28 @@ const User_Item_Row ITEMS[] = {
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_84, 0, C::Index, S::Items_84_88)),
     List([](Page_Set& p) { return p.HSD_Cnfg().Control_88; }, nullptr,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_88, 0, C::Index, S::Items_84_88)),
+    Number([](Page_Set& p) { return p.HSD_SBB().Control_90pac; }, N::Plain, F::Item_90_Packets, 0, nullptr,
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_90_PACKETS, 0, C::Unsigned16_Text, S::Items_84_88)),
+    Number([](Page_Set& p) { return p.HSD_SBB().Control_90per; }, N::Plain, F::Item_90_Period, 0, nullptr,
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_90_PERIOD, 0, C::Unsigned16_Text, S::Items_84_88)),
     List([](Page_Set& p) { return p.Sat_GES().Control_93; }, nullptr,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_93, 0, C::Index, S::Items_93_97)),
     List([](Page_Set& p) { return p.HSD_SBB().Control_96; }, nullptr,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_96, 0, C::Index, S::Items_93_97)),
     List([](Page_Set& p) { return p.HSD_SBB().Control_97; }, nullptr,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_97, 0, C::Index, S::Items_93_97)),
+    Number([](Page_Set& p) { return p.Sat_GES().Control_94; }, N::Checked, F::Item_94, 0, "xciv",
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_94, 0, C::Int16_Text, S::Items_93_97)),
     List([](Page_Set& p) { return p.HSD_SBB().Control_99; }, "ic",
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_99, 0, C::Index, S::Items_99_101)),
     List([](Page_Set& p) { return p.HSD_Cnfg().Control_100; }, nullptr,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_100, 0, C::Index, S::Items_99_101)),
     List([](Page_Set& p) { return p.HSD_SBB().Control_101; }, nullptr,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_101, 0, C::Index, S::Items_99_101)),
+    Number([](Page_Set& p) { return p.HSD_SBB().Control_102; }, N::Plain, F::Item_102, 0, nullptr,
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_102, 0, C::Unsigned16_Text, S::Items_99_101)),
+    Number([](Page_Set& p) { return p.Sat_GES().Control_108; }, N::Checked, F::Item_108, 0, "cviii",
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_108, 0, C::Int16_Text, S::Item_108)),
     // The main window's texts (absent from a page set without them).
     Text([](Page_Set& p) { return p.Main.Control_33; }, "xxxiii", 1,
          SHORT3(P(V8_Description, 0, C::Fixed_Text, S::Description)),

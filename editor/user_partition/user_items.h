@@ -1,6 +1,7 @@
 #pragma once
-// The scalar user items as one table: one row per list choice or text, with
-// its page control, its report label and character set, and its place in
+// The scalar user items as one table: one row per list choice, text or
+// number, with its page control, its report label, its character set (a
+// text) or its item fact (a number), and its place in
 // the record of each generation (field, element, coding, the point of the
 // load direction that sets it, and the user levels at which the load reads
 // it). The loaders of generations 5, 8, 11 and 14 and the savers of 8, 11
@@ -8,6 +9,8 @@
 //
 // Adding a scalar item: add its control to its page and one row to ITEMS in
 // user_items.cpp, with a place for every generation whose record holds it.
+
+#include "editor/core/item_facts.h"
 
 #include <array>
 #include <cstddef>
@@ -36,9 +39,12 @@ enum class Item_Step {
     Voice,
     Item_63,
     Cabin,
+    Item_49,
     Item_13,
     Item_25,
     Item_45,     // per element
+    Item_62,
+    Item_64,
     Item_65,
     Item_69,
     Items_70_71,
@@ -50,6 +56,7 @@ enum class Item_Step {
     Items_84_88,
     Items_93_97,
     Items_99_101,
+    Item_108,
     Description, // generations 5 to 11: item 33 with the modified flag
     Items_33_86,
 };
@@ -72,6 +79,23 @@ enum class Item_Coding {
     Blank_Padded,    // as typed, cut or blank-padded to the field
     Nul_Filled,      // as typed, NUL-padded, an error when longer than the field
     Raw_Text,        // as typed, cut or NUL-padded to the field
+    // Numbers: a number outside the fact's range, or no number, is saved as
+    // the fact's default ...
+    Range_Byte,      // ... in a byte field
+    Range_Whole,     // ... in a wider field
+    Tenths,          // ... and the number in tenths
+    // ... or refuses the save, the field named.
+    Byte_Text,       // 0 to 255
+    Int16_Text,      // -32768 to 32767
+    Unsigned16_Text, // 0 to 65535
+    Decimal,         // what the field's encoding holds
+};
+
+// How a number row shows its stored value.
+enum class Item_Number {
+    Checked, // a whole number of its fact's range, else the default with a "***" line
+    Tenths,  // stored in tenths, shown with one decimal; checked as above
+    Plain,   // the stored whole number as it stands
 };
 
 inline constexpr int NO_FIELD = -1;
@@ -95,6 +119,10 @@ struct User_Item_Row {
     int Char_Set;                  // texts
     const char* Extra_Allowed;     // characters a text admits beyond its set
     std::array<Item_Place, GENERATION_COUNT> Places;
+    QLineEdit* (*Number)(Page_Set&); // or a number, with:
+    Item_Number Shown;
+    core::Item_Fact_Id Fact;       // its range and default
+    int Fact_Element;              // the fact's row from Fact on
 
     const Item_Place& At(Generation generation) const
     {

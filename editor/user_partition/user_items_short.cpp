@@ -2,6 +2,7 @@
 
 #include "editor/core/conversion_report.h"
 #include "editor/core/text_helpers.h"
+#include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_v8_fields.h"
 #include "editor/user_partition/user_v8_lists.h"
 #include "editor/user_partition/user_v8_load_steps.h"
@@ -75,8 +76,10 @@ void Load_Short_Items(Page_Set& pages, core::Record& record, Generation generati
             continue;
         if (row.List)
             Load_List(pages, record, row, place, airframer_level);
-        else
+        else if (row.Text)
             Load_Text(pages, record, row, place);
+        else
+            Load_Number_Row(pages, record, row, place);
     }
 }
 
@@ -84,7 +87,7 @@ void Save_Short_Items(Page_Set& pages, core::Record& record, Generation generati
 {
     for (const User_Item_Row& row : User_Items()) {
         const Item_Place& place = row.At(generation);
-        if (!place.Held())
+        if (!place.Held() || row.Number)
             continue;
         if (step == Item_Step::None ? In_HSD_Block(place.Step) : place.Step != step)
             continue;

@@ -39,13 +39,13 @@ void Update_GUI_V11(Page_Set& pages)
         Set_Stored_Index(general.Control_61, Item_61_Index_V11(record), "Item_61");
     items(Item_Step::Voice_Coded);
     items(Item_Step::Voice);
-    Load_Item_49(pages, record);
+    items(Item_Step::Item_49);
     // Item 13 is the user's choice: read at every airframer level.
     items(Item_Step::Item_13);
     items(Item_Step::Item_25);
     Load_Item_45(pages, record, Generation::V11, airframer_level);
     if (features)
-        Load_Item_62(pages, record.Get(V8_Item_62));
+        items(Item_Step::Item_62);
 
     Replace_Lines(pages.Sat_GES().Control_02, Read_GES_Lines(record));
     Replace_Lines(pages.Sat_GES().Control_03, Read_Sat_Lines(record));

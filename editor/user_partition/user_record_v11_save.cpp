@@ -77,7 +77,7 @@ void Write_Items_61_62(Page_Set& pages, core::Record& record)
 {
     if (core::Versions().User_Current.Feature_Level != 0) {
         Write_Item_61_V11(record, pages.General().Control_61->currentIndex());
-        record.Set(V8_Item_62, Item_62_Tenths(pages.HSD_Cnfg().Control_62->text()));
+        Save_Number_Items(pages, record, Generation::V11, Item_Step::Item_62);
         record.Set(V8_Constant_1, 1);
     } else {
         for (int i = 0; i < 4; ++i)
@@ -101,8 +101,7 @@ void Write_Record(Page_Set& pages, core::Record& record)
     record.Set(V8_Modified, 0);
     for (const Terminal& terminal : Terminals(pages))
         record.Set(V8_Item_45_Number, Terminal_ID_Of(terminal.Number->text()), terminal.Element);
-    for (int i = 0; i < 6; ++i)
-        record.Set(V8_Item_49, Weighting_Of(pages.Dual().Control_49[static_cast<std::size_t>(i)]->text(), i), i);
+    Save_Number_Items(pages, record, Generation::V11, Item_Step::Item_49);
 
     Write_Items_61_62(pages, record);
     Write_PSID_Table(record, sat_ges::List_Lines(pages.General().Control_78));

@@ -127,8 +127,10 @@ void V14_Loader::Rows(Item_Step step, int element)
             continue;
         if (row.List)
             List(row, place);
-        else
+        else if (row.Text)
             Text(row, place);
+        else
+            Load_Number_Row(pages_, rec_, row, place);
     }
 }
 
@@ -225,8 +227,8 @@ void V14_Loader::Item_45()
 
 void V14_Loader::HSD_Values()
 {
-    Load_Item_62(pages_, rec_.Get(V14_ITEM_62));
-    Load_Item_64(pages_, rec_.Get(V14_ITEM_64));
+    Rows(Item_Step::Item_62);
+    Rows(Item_Step::Item_64);
     Rows(Item_Step::Item_65);
 }
 
@@ -503,9 +505,7 @@ void V14_Loader::Run()
     Item_61();
     Rows(Item_Step::Voice);
     Rows(Item_Step::Item_63);
-    Page_Dual& dual = pages_.Dual();
-    for (int i = 0; i < 6; ++i)
-        Load_Weighting(At(dual.Control_49, i), rec_.Get(V14_ITEM_49, i), i);
+    Rows(Item_Step::Item_49);
     Rows(Item_Step::Cabin);
     Rows(Item_Step::Item_25);
     Item_45();
@@ -521,11 +521,7 @@ void V14_Loader::Run()
     }
     Rows(Item_Step::Item_69);
     Rows(Item_Step::Items_70_71);
-    Load_Item_76(pages_, rec_.Get(V14_ITEM_76));
     Rows(Item_Step::Item_77a);
-    Page_HSD_SBB& sbb = pages_.HSD_SBB();
-    for (int i = 0; i < 4; ++i)
-        At(sbb.Control_77b, i)->setText(QString::number(rec_.Get(V14_ITEM_77B, i)));
 
     LES(pages_.HSD_S64().Control_67,
         {V14_MPDS_SAT_ID, V14_MPDS_LES_ID, V14_MPDS_PREF, V14_MPDS_COUNT, V14_MPDS_ENTRIES, "lxvii"});
@@ -534,16 +530,10 @@ void V14_Loader::Run()
     Rows(Item_Step::Item_80);
     Per_SDU();
     Rows(Item_Step::Items_84_88);
-    // Items 90 and 102 are unsigned 16-bit numbers.
-    sbb.Control_90pac->setText(QString::number(rec_.Get(V14_ITEM_90_PACKETS)));
-    sbb.Control_90per->setText(QString::number(rec_.Get(V14_ITEM_90_PERIOD)));
     Item_92();
     Rows(Item_Step::Items_93_97);
-    Load_Number(pages_.Sat_GES().Control_94, rec_.Get(V14_ITEM_94), QStringLiteral("xciv"), core::Fact(Id::Item_94));
     Rows(Item_Step::Items_99_101);
-    sbb.Control_102->setText(QString::number(rec_.Get(V14_ITEM_102)));
-    Load_Number(pages_.Sat_GES().Control_108, rec_.Get(V14_ITEM_108), QStringLiteral("cviii"),
-                core::Fact(Id::Item_108));
+    Rows(Item_Step::Item_108);
 
     GES();
     Satellites();

@@ -226,9 +226,7 @@ void Save_Head_Values(core::Record& rec, Page_Set& pages)
     for (int k = 0; k < 4; ++k)
         rec.Set(V14_ITEM_45_NUMBER, Terminal_ID_Of(At(numbers_45, k)->text()), k);
 
-    const Page_Dual& dual = pages.Dual();
-    for (int i = 0; i < 6; ++i)
-        rec.Set(V14_ITEM_49, Weighting_Of(At(dual.Control_49, i)->text(), i), i);
+    Save_Number_Items(pages, rec, Generation::V14, Item_Step::Item_49);
 
     Item61_Flags flags;
     flags.A0 = static_cast<std::uint8_t>(rec.Get(V14_ITEM_61_A, 0));
@@ -243,7 +241,7 @@ void Save_Head_Values(core::Record& rec, Page_Set& pages)
     rec.Set(V14_ITEM_61_B, flags.B0, 0);
     rec.Set(V14_ITEM_61_B, 1, 1);
 
-    rec.Set(V14_ITEM_62, Item_62_Tenths(pages.HSD_Cnfg().Control_62->text()));
+    Save_Number_Items(pages, rec, Generation::V14, Item_Step::Item_62);
 }
 
 void Save_PSID(core::Record& rec, const Page_Set& pages)
@@ -295,7 +293,7 @@ void Save_LES(core::Record& rec, const QListWidget* list, const LES_Fields& f)
 void Save_HSD(core::Record& rec, Page_Set& pages)
 {
     const Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
-    rec.Set(V14_ITEM_64, Item_64_Tenths(cnfg.Control_64->text()));
+    Save_Number_Items(pages, rec, Generation::V14, Item_Step::Item_64);
 
     Save_LES(rec, pages.HSD_S64().Control_67,
              {V14_MPDS_SAT_ID, V14_MPDS_LES_ID, V14_MPDS_PREF, V14_MPDS_COUNT, V14_MPDS_ENTRIES});
@@ -319,24 +317,20 @@ void Save_HSD(core::Record& rec, Page_Set& pages)
     for (int n = 0; n < V14_ADDRESSES; ++n)
         rec.Set_Raw(V14_ADDRESS, bytes_of(*At(addresses, n), V14_ADDRESS, false), n);
 
-    Put_Number(rec, V14_ITEM_76, cnfg.Control_76, Text_To_Byte);
-    const Page_HSD_SBB& sbb = pages.HSD_SBB();
-    for (int k = 0; k < 4; ++k)
-        rec.Set(V14_ITEM_77B, Bit_Rate_Of(At(sbb.Control_77b, k)->text()), k);
-    Put_Number(rec, V14_ITEM_90_PACKETS, sbb.Control_90pac, Text_To_Unsigned16);
-    Put_Number(rec, V14_ITEM_90_PERIOD, sbb.Control_90per, Text_To_Unsigned16);
-    Put_Number(rec, V14_ITEM_102, sbb.Control_102, Text_To_Unsigned16);
+    for (const Item_Step step : {Item_Step::Items_70_71, Item_Step::Item_77a, Item_Step::Items_84_88,
+                                 Item_Step::Items_99_101})
+        Save_Number_Items(pages, rec, Generation::V14, step);
 }
 
-void Save_Sat_GES_Items(core::Record& rec, const Page_Set& pages)
+void Save_Sat_GES_Items(core::Record& rec, Page_Set& pages)
 {
     const Page_Sat_GES& page = pages.Sat_GES();
     for (int j = 0; j < V14_ITEM_92_ENTRIES; ++j) {
         rec.Set(V14_ITEM_92_INDEX, j, j);
         Put_Index(rec, V14_ITEM_92_PREF, j, At(page.Control_92, j));
     }
-    Put_Number(rec, V14_ITEM_94, page.Control_94, Text_To_Int16);
-    Put_Number(rec, V14_ITEM_108, page.Control_108, Text_To_Int16);
+    Save_Number_Items(pages, rec, Generation::V14, Item_Step::Items_93_97);
+    Save_Number_Items(pages, rec, Generation::V14, Item_Step::Item_108);
 }
 
 // Revision 0: zeros; 1: from the page; 2 and above: left as the record held it.

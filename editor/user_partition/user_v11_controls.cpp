@@ -23,12 +23,6 @@ constexpr int SET_CABIN_NUMBER = 7;
 
 } // namespace
 
-void Load_Item_49(Page_Set& pages, const core::Record& record)
-{
-    for (int i = 0; i < 6; ++i)
-        Load_Weighting(pages.Dual().Control_49[static_cast<std::size_t>(i)], record.Get(V8_Item_49, i), i);
-}
-
 void Load_Item_45(Page_Set& pages, core::Record& record, Generation generation, int airframer_level)
 {
     for (const Terminal& terminal : Terminals(pages)) {

@@ -11,9 +11,6 @@ class Page_Set;
 
 namespace User_Mod {
 
-// The six item-49 weights as decimal texts, each checked against its
-// field's range.
-void Load_Item_49(Page_Set& pages, const core::Record& record);
 // Item 45: per element, the called terminal ID as a signed decimal text
 // (checked against its field's range), then the element's rows of the item
 // table (the assignment type).

@@ -35,7 +35,7 @@ void Load_HSD_Block(Page_Set& pages, core::Record& record, int airframer_level)
         Load_Short_Items(pages, record, Generation::V8, step, airframer_level);
     };
     Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
-    Load_Item_64(pages, record.Get(V8_Item_64));
+    items(Item_Step::Item_64);
     items(Item_Step::Item_65);
     // Part by part: the first octet of every address, then the second, ...
     const std::vector<Octet_Row> octet_rows = V8_Octet_Rows(pages);
@@ -53,11 +53,7 @@ void Load_HSD_Block(Page_Set& pages, core::Record& record, int airframer_level)
     }
     items(Item_Step::Item_69);
     items(Item_Step::Items_70_71);
-    Load_Item_76(pages, record.Get(V8_Item_76));
-    Page_HSD_SBB& sbb = pages.HSD_SBB();
     items(Item_Step::Item_77a);
-    for (int i = 0; i < 4; ++i)
-        sbb.Control_77b[static_cast<std::size_t>(i)]->setText(QString::number(record.Get(V8_Item_77b, i)));
     Replace_Lines(pages.HSD_S64().Control_67, Read_LES_Lines(record, MPDS_Fields_V8()));
     Replace_Lines(pages.HSD_S64().Control_66, Read_LES_Lines(record, MISDN_Fields_V8()));
 }
@@ -81,11 +77,11 @@ void Update_GUI_V8(Page_Set& pages)
     Set_Stored_Index(general.Control_61, Item_61_Index(record), "Item_61");
     items(Item_Step::Voice_Coded);
     items(Item_Step::Voice);
-    Load_Item_49(pages, record);
+    items(Item_Step::Item_49);
     items(Item_Step::Item_13);
     items(Item_Step::Item_25);
     Load_Item_45(pages, record, Generation::V8, airframer_level);
-    Load_Item_62(pages, record.Get(V8_Item_62));
+    items(Item_Step::Item_62);
 
     const core::ORT_Version_Info& loaded = core::Versions().User_Loaded;
     if (loaded.Record_Revision == HSD_REVISION

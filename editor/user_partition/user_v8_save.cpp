@@ -58,10 +58,9 @@ void Write_Lists_And_Items(Page_Set& pages, core::Record& record)
 
     for (const Terminal& terminal : Terminals(pages))
         record.Set(V8_Item_45_Number, Terminal_ID_Of(terminal.Number->text()), terminal.Element);
-    for (int i = 0; i < 6; ++i)
-        record.Set(V8_Item_49, Weighting_Of(pages.Dual().Control_49[static_cast<std::size_t>(i)]->text(), i), i);
+    Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_49);
     Write_Item_61(record, pages.General().Control_61->currentIndex());
-    record.Set(V8_Item_62, Item_62_Tenths(pages.HSD_Cnfg().Control_62->text()));
+    Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_62);
     record.Set(V8_Constant_1, 1);
     Write_PSID_Table(record, sat_ges::List_Lines(pages.General().Control_78));
     record.Set_Raw(V8_Spare, QByteArray(V8_SPARE_LENGTH, '\0'));
@@ -78,7 +77,7 @@ void Zero_HSD_Block(core::Record& record)
 void Write_HSD_Block(Page_Set& pages, core::Record& record)
 {
     Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
-    record.Set(V8_Item_64, Item_64_Tenths(cnfg.Control_64->text()));
+    Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_64);
     Save_Short_Items(pages, record, Generation::V8, Item_Step::Item_65);
     Write_LES_Table(record, MPDS_Fields_V8(), sat_ges::List_Lines(pages.HSD_S64().Control_67));
     Write_LES_Table(record, MISDN_Fields_V8(), sat_ges::List_Lines(pages.HSD_S64().Control_66));
@@ -95,11 +94,9 @@ void Write_HSD_Block(Page_Set& pages, core::Record& record)
                        Text_Number((*row.Boxes)[static_cast<std::size_t>(i)]->text(), 10, row.Name),
                        row.First + i);
     }
-    Put_Number(record, V8_Item_76, Text_Number(cnfg.Control_76->text(), 10, "Item_76"));
-    Page_HSD_SBB& sbb = pages.HSD_SBB();
+    Save_Number_Items(pages, record, Generation::V8, Item_Step::Items_70_71);
     Save_Short_Items(pages, record, Generation::V8, Item_Step::Item_77a);
-    for (int i = 0; i < 4; ++i)
-        record.Set(V8_Item_77b, Bit_Rate_Of(sbb.Control_77b[static_cast<std::size_t>(i)]->text()), i);
+    Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_77a);
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 // The user items table walked for every generation that saves: each list
-// choice at both ends of its list and each text at its full width load and
-// save unchanged; a list index just past the list loads with its "***" line
-// (or refuses the load when the item has no report line), and a character
-// outside a text's set does not reach its box.
+// choice at both ends of its list, each text at its full width and each
+// number at both ends of its range load and save unchanged; a list index
+// just past the list loads with its "***" line (or refuses the load when the
+// item has no report line), a checked number just past its range loads as
+// its default with its "***" line, and a character outside a text's set does
+// not reach its box.
 
 #include "editor/core/char_sets.h"
+#include "editor/core/item_facts.h"
 #include "editor/core/text_helpers.h"
 #include "editor/user_partition/user_items.h"
 #include "editor/user_partition/user_record_v11.h"
@@ -70,6 +73,11 @@ QChar Outside(const core::Char_Set& set)
     return QLatin1Char('\x7f');
 }
 
+core::Stored_Range Range_Of(const User_Item_Row& row)
+{
+    return core::Stored(core::Fact(row.Fact, row.Fact_Element));
+}
+
 class UserItemsTest : public v14test::V14Test {};
 
 } // namespace
@@ -95,6 +103,9 @@ TEST_F(UserItemsTest, EveryRowOfEveryGenerationAtAndPastItsEdges)
                 if (row.List) {
                     const int index = highest ? row.List(*pages)->count() - 1 : 0;
                     record.Set(place.Field, Encode_Item_Index(place.Coding, index), place.Element);
+                } else if (row.Number) {
+                    const core::Stored_Range range = Range_Of(row);
+                    record.Set(place.Field, highest ? range.Maximum : range.Minimum, place.Element);
                 } else {
                     record.Set_Text(place.Field, Full_Text(row, place, record, *pages), place.Element);
                 }
@@ -112,6 +123,12 @@ TEST_F(UserItemsTest, EveryRowOfEveryGenerationAtAndPastItsEdges)
                     const std::int64_t value = stored.Get(place.Field, place.Element);
                     EXPECT_EQ(row.List(*loaded)->currentIndex(), Decode_Item_Index(place.Coding, value));
                     EXPECT_EQ(gen.Record().Get(place.Field, place.Element), value);
+                } else if (row.Number) {
+                    const std::int64_t value = stored.Get(place.Field, place.Element);
+                    if (row.Shown != Item_Number::Tenths) {
+                        EXPECT_EQ(row.Number(*loaded)->text(), QString::number(value));
+                    }
+                    EXPECT_EQ(gen.Record().Get(place.Field, place.Element), value);
                 } else {
                     EXPECT_EQ(row.Text(*loaded)->text(), Stored_Text(stored, place));
                     EXPECT_EQ(Stored_Text(gen.Record(), place), Stored_Text(stored, place));
@@ -122,7 +139,8 @@ TEST_F(UserItemsTest, EveryRowOfEveryGenerationAtAndPastItsEdges)
         // Outside, one row at a time.
         for (const User_Item_Row& row : User_Items()) {
             const Item_Place& place = row.At(gen.Which);
-            if (!place.Held())
+            // A plain number shows every number its field holds.
+            if (!place.Held() || (row.Number && row.Shown == Item_Number::Plain))
                 continue;
             gen.Record() = clean;
             core::Record& record = gen.Record();
@@ -131,6 +149,8 @@ TEST_F(UserItemsTest, EveryRowOfEveryGenerationAtAndPastItsEdges)
             if (row.List) {
                 const int past = row.List(*loaded)->count();
                 record.Set(place.Field, Encode_Item_Index(place.Coding, past), place.Element);
+            } else if (row.Number) {
+                record.Set(place.Field, Range_Of(row).Maximum + 1, place.Element);
             } else {
                 record.Set_Text(place.Field, QString(Outside(core::Char_Sets(row.Char_Set))), place.Element);
             }
@@ -146,6 +166,13 @@ TEST_F(UserItemsTest, EveryRowOfEveryGenerationAtAndPastItsEdges)
             }
             Open_Report();
             gen.Load(*loaded);
+            if (row.Number) {
+                const core::Item_Fact& fact = core::Fact(row.Fact, row.Fact_Element);
+                const std::int32_t fallback = Range_Of(row).Default;
+                EXPECT_EQ(row.Number(*loaded)->text(), row.Shown == Item_Number::Tenths
+                                                           ? core::Value_Text(fact, fallback * fact.Step)
+                                                           : QString::number(fallback));
+            }
             const QStringList entries = Report_Entries();
             const QString label = QString::fromLatin1(row.Report_Label);
             const bool reported = std::any_of(entries.begin(), entries.end(), [&](const QString& line) {
