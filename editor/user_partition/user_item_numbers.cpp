@@ -62,22 +62,6 @@ std::int32_t Load_Number(QLineEdit* field, std::int64_t stored, const QString& l
     return value;
 }
 
-void Load_Terminal_ID(QLineEdit* field, std::int64_t stored, int element)
-{
-    static const std::array<const char*, 4> labels = {
-        "xlv-SDU 1, APHONE 1", "xlv-SDU 1, APHONE 2", "xlv-SDU 2, APHONE 1", "xlv-SDU 2, APHONE 2"};
-    Load_Number(field, stored, QString::fromLatin1(labels.at(static_cast<std::size_t>(element))),
-                core::Fact(Id::Item_45));
-}
-
-std::int16_t Terminal_ID_Of(const QString& text)
-{
-    const core::Stored_Range range = core::Stored(core::Fact(Id::Item_45));
-    return core::Range_Default_Int(text, static_cast<std::int16_t>(range.Minimum),
-                                   static_cast<std::int16_t>(range.Maximum),
-                                   static_cast<std::int16_t>(range.Default));
-}
-
 
 void Load_Number_Row(Page_Set& pages, const core::Record& record, const User_Item_Row& row,
                      const Item_Place& place)
@@ -110,6 +94,10 @@ std::int64_t Number_To_Store(const QString& text, const core::Record& record, co
         return core::Range_Default_Byte(text, static_cast<std::uint8_t>(range.Minimum),
                                         static_cast<std::uint8_t>(range.Maximum),
                                         static_cast<std::uint8_t>(range.Default));
+    case Item_Coding::Range_Int16:
+        return core::Range_Default_Int(text, static_cast<std::int16_t>(range.Minimum),
+                                       static_cast<std::int16_t>(range.Maximum),
+                                       static_cast<std::int16_t>(range.Default));
     case Item_Coding::Range_Whole:
         return core::Range_Default_Long(text, range.Minimum, range.Maximum, range.Default);
     case Item_Coding::Tenths: return Tenths_Of(text, fact);

@@ -41,16 +41,6 @@ std::int32_t Report_Kept(std::int64_t stored, std::int32_t kept, const QString& 
 std::int32_t Load_Number(QLineEdit* field, std::int64_t stored, const QString& label,
                          const core::Item_Fact& fact);
 
-// Item 45: the called terminal ID of element 0 to 3 (SDU 1 APHONE 1, SDU 1
-// APHONE 2, SDU 2 APHONE 1, SDU 2 APHONE 2).
-void Load_Terminal_ID(QLineEdit* field, std::int64_t stored, int element);
-
-// --- save direction ---------------------------------------------------------
-
-// The number a field's text stands for, or the item's default when the text
-// is no number of the item's range.
-std::int16_t Terminal_ID_Of(const QString& text);
-
 // --- number rows of the item table ------------------------------------------
 
 // The stored number of a number row's place into its field, as the row

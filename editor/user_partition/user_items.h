@@ -82,6 +82,7 @@ enum class Item_Coding {
     // Numbers: a number outside the fact's range, or no number, is saved as
     // the fact's default ...
     Range_Byte,      // ... in a byte field
+    Range_Int16,     // ... in a 16-bit field
     Range_Whole,     // ... in a wider field
     Tenths,          // ... and the number in tenths
     // ... or refuses the save, the field named.

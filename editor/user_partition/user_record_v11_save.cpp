@@ -99,8 +99,7 @@ void Write_Record(Page_Set& pages, core::Record& record)
     record.Set(V8_Item_26, pages.Cabin_Numbers().Control_26a[1]->isChecked() ? 1 : 0, 0);
     record.Set(V8_Item_26, pages.Cabin_Numbers().Control_26b[1]->isChecked() ? 1 : 0, 1);
     record.Set(V8_Modified, 0);
-    for (const Terminal& terminal : Terminals(pages))
-        record.Set(V8_Item_45_Number, Terminal_ID_Of(terminal.Number->text()), terminal.Element);
+    Save_Number_Items(pages, record, Generation::V11, Item_Step::Item_45);
     Save_Number_Items(pages, record, Generation::V11, Item_Step::Item_49);
 
     Write_Items_61_62(pages, record);

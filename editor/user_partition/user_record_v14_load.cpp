@@ -92,7 +92,6 @@ private:
     void Text(const User_Item_Row& row, const Item_Place& place);
     void PSID();
     void Item_61();
-    void Item_45();
     void HSD_Values();
     void Addresses();
     void LES(QListWidget* list, const LES_Fields& fields);
@@ -215,14 +214,6 @@ void V14_Loader::Item_61()
     }
     int value = -1;
     core::Report_List_Change(pages_.General().Control_61, value, QStringLiteral("lxi"), index);
-}
-
-void V14_Loader::Item_45()
-{
-    const std::array<QLineEdit*, 4> numbers = Item45_Number_Boxes(pages_);
-    for (int k = 0; k < 4; ++k)
-        Load_Terminal_ID(At(numbers, k), rec_.Get(V14_ITEM_45_NUMBER, k), k);
-    Rows(Item_Step::Item_45);
 }
 
 void V14_Loader::HSD_Values()
@@ -508,7 +499,7 @@ void V14_Loader::Run()
     Rows(Item_Step::Item_49);
     Rows(Item_Step::Cabin);
     Rows(Item_Step::Item_25);
-    Item_45();
+    Rows(Item_Step::Item_45);
     HSD_Values();
     Addresses();
 

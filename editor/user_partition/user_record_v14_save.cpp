@@ -222,9 +222,7 @@ void Save_Head_Values(core::Record& rec, Page_Set& pages)
     rec.Set(V14_MODIFIED_FLAG, 0);
     rec.Set(V14_CONSTANT_1, 1);
 
-    const std::array<QLineEdit*, 4> numbers_45 = Item45_Number_Boxes(pages);
-    for (int k = 0; k < 4; ++k)
-        rec.Set(V14_ITEM_45_NUMBER, Terminal_ID_Of(At(numbers_45, k)->text()), k);
+    Save_Number_Items(pages, rec, Generation::V14, Item_Step::Item_45);
 
     Save_Number_Items(pages, rec, Generation::V14, Item_Step::Item_49);
 

@@ -25,10 +25,8 @@ constexpr int SET_CABIN_NUMBER = 7;
 
 void Load_Item_45(Page_Set& pages, core::Record& record, Generation generation, int airframer_level)
 {
-    for (const Terminal& terminal : Terminals(pages)) {
-        Load_Terminal_ID(terminal.Number, record.Get(V8_Item_45_Number, terminal.Element), terminal.Element);
-        Load_Short_Items(pages, record, generation, Item_Step::Item_45, airframer_level, terminal.Element);
-    }
+    for (int element = 0; element < 4; ++element)
+        Load_Short_Items(pages, record, generation, Item_Step::Item_45, airframer_level, element);
 }
 
 void Load_Cabin_Numbers(Page_Set& pages, core::Record& record)

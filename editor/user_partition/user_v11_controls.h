@@ -11,9 +11,8 @@ class Page_Set;
 
 namespace User_Mod {
 
-// Item 45: per element, the called terminal ID as a signed decimal text
-// (checked against its field's range), then the element's rows of the item
-// table (the assignment type).
+// Item 45: the rows of the item table element by element (the called
+// terminal ID, then the assignment type).
 void Load_Item_45(Page_Set& pages, core::Record& record, Generation generation, int airframer_level);
 // Item 26, then the cabin numbers of positions 1 to 9 through the report
 // (cleaned texts stored back), then the channel-B boxes of an SDU enabled

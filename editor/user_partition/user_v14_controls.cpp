@@ -15,10 +15,4 @@ std::array<std::array<QLineEdit*, 4>*, 13> Address_Boxes(Page_Set& pages)
             &c.Control_75};
 }
 
-std::array<QLineEdit*, 4> Item45_Number_Boxes(Page_Set& pages)
-{
-    const Page_Cabin& c = pages.Cabin();
-    return {c.Control_45_1a1, c.Control_45_1a2, c.Control_45_2a1, c.Control_45_2a2};
-}
-
 } // namespace User_Mod

@@ -1,7 +1,6 @@
 #pragma once
 // The generation-14 control arrays that the load and save directions walk
-// beside the item table (user_items.h): the address boxes of items 72 to 75
-// and the number boxes of item 45.
+// beside the item table (user_items.h): the address boxes of items 72 to 75.
 
 #include <array>
 #include <cstddef>
@@ -14,8 +13,6 @@ namespace User_Mod {
 // The address fields of items 72 to 75 in record order (72a1, 72a2, 72b1,
 // 72b2, 73a1 ... 74b2, 75), each four octet boxes.
 std::array<std::array<QLineEdit*, 4>*, 13> Address_Boxes(Page_Set& pages);
-// The number boxes of item 45 in record order (1a1, 1a2, 2a1, 2a2).
-std::array<QLineEdit*, 4> Item45_Number_Boxes(Page_Set& pages);
 
 // Element k of a control array.
 template <class Array>

@@ -25,17 +25,6 @@ std::vector<Cabin_Slot> Cabin_Slots(Page_Set& pages)
     return cabin_slots;
 }
 
-std::array<Terminal, 4> Terminals(Page_Set& pages)
-{
-    Page_Cabin& cabin = pages.Cabin();
-    return {{
-        {cabin.Control_45_1a1, 0},
-        {cabin.Control_45_1a2, 1},
-        {cabin.Control_45_2a1, 2},
-        {cabin.Control_45_2a2, 3},
-    }};
-}
-
 std::vector<Octet_Row> V8_Octet_Rows(Page_Set& pages)
 {
     Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();

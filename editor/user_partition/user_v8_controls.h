@@ -25,14 +25,6 @@ struct Cabin_Slot {
 };
 std::vector<Cabin_Slot> Cabin_Slots(Page_Set& pages);
 
-// Item 45: the called terminal ID box of one element (the assignment types
-// are rows of the item table).
-struct Terminal {
-    QLineEdit* Number;
-    int Element;
-};
-std::array<Terminal, 4> Terminals(Page_Set& pages);
-
 // Items 72 to 75: an octet-box array, its field and first element.
 struct Octet_Row {
     int Field;

@@ -56,8 +56,7 @@ void Write_Lists_And_Items(Page_Set& pages, core::Record& record)
 
     record.Set(V8_Modified, 0);
 
-    for (const Terminal& terminal : Terminals(pages))
-        record.Set(V8_Item_45_Number, Terminal_ID_Of(terminal.Number->text()), terminal.Element);
+    Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_45);
     Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_49);
     Write_Item_61(record, pages.General().Control_61->currentIndex());
     Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_62);
