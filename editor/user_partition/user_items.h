@@ -1,11 +1,12 @@
 #pragma once
 // The scalar user items as one table: one row per list choice, text or
 // number, with its page control, its report label, its character set (a
-// text) or its item fact (a number), and its place in
-// the record of each generation (field, element, coding, the point of the
-// load direction that sets it, and the user levels at which the load reads
-// it). The loaders of generations 5, 8, 11 and 14 and the savers of 8, 11
-// and 14 walk these rows; nothing else names these controls for them.
+// text) or its item fact (a number), the feature level that shows it, and
+// its place in the record of each generation (field, element, coding, the
+// point of the load direction that sets it, and the user levels at which
+// the load reads it). The loaders of generations 5, 8, 11 and 14, the
+// savers of 8, 11 and 14 and the visibility rule walk these rows; nothing
+// else names these controls for them.
 //
 // Adding a scalar item: add its control to its page and one row to ITEMS in
 // user_items.cpp, with a place for every generation whose record holds it.
@@ -20,6 +21,7 @@
 class Page_Set;
 class QComboBox;
 class QLineEdit;
+class QWidget;
 
 namespace User_Mod {
 
@@ -124,6 +126,10 @@ struct User_Item_Row {
     Item_Number Shown;
     core::Item_Fact_Id Fact;       // its range and default
     int Fact_Element;              // the fact's row from Fact on
+    // The user Feature_Level from which the control shows (0: at every
+    // level, or as the frame around it shows), with a number's spin button.
+    int Shown_From;
+    QWidget* (*Spin)(Page_Set&);
 
     const Item_Place& At(Generation generation) const
     {
@@ -133,6 +139,9 @@ struct User_Item_Row {
 
 // Every scalar user item in table order.
 std::span<const User_Item_Row> User_Items();
+
+// The row's control as a widget (nullptr when the page set lacks it).
+QWidget* Item_Widget(const User_Item_Row& row, Page_Set& pages);
 
 // Whether the load direction reads a place at the user Airframer_Level.
 bool Item_Read_At(Item_When when, int airframer_level);
