@@ -8,7 +8,6 @@
 
 #include <QLineEdit>
 
-#include <array>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -16,8 +15,6 @@
 namespace User_Mod {
 
 namespace {
-
-using Id = core::Item_Fact_Id;
 
 // A stored number too wide for the report's 32 bits is out of every range.
 std::int32_t Report_Value(std::int64_t stored)

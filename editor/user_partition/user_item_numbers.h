@@ -7,9 +7,10 @@
 // which the pages read too; every number a field holds is saved as it
 // stands and so loads back unchanged.
 //
-// The items below are those that several record generations share; the
-// load direction of a generation checks its other numbers with
-// Load_Number and the row of the item.
+// The numbers that are rows of the item table (user_items.h) load and save
+// through Load_Number_Row and Save_Number_Items; the load direction of a
+// generation checks its other numbers with Load_Number and the fact of the
+// item.
 
 #include "editor/core/item_facts.h"
 #include "editor/core/record_layout.h"
