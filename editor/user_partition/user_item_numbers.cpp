@@ -3,10 +3,11 @@
 #include "editor/core/conversion_report.h"
 #include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
+#include "editor/user_partition/user_v14_convert.h"
+#include "editor/user_partition/user_v8_fields.h"
 
 #include <QLineEdit>
 
-#include <array>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -14,16 +15,6 @@
 namespace User_Mod {
 
 namespace {
-
-using Id = core::Item_Fact_Id;
-
-const core::Item_Fact& Weighting(int element)
-{
-    constexpr int elements = static_cast<int>(Id::Item_49_5) - static_cast<int>(Id::Item_49_0) + 1;
-    if (element < 0 || element >= elements)
-        throw std::out_of_range("item 49 has no element " + std::to_string(element));
-    return core::Fact(Id::Item_49_0, element);
-}
 
 // A stored number too wide for the report's 32 bits is out of every range.
 std::int32_t Report_Value(std::int64_t stored)
@@ -68,64 +59,68 @@ std::int32_t Load_Number(QLineEdit* field, std::int64_t stored, const QString& l
     return value;
 }
 
-void Load_Terminal_ID(QLineEdit* field, std::int64_t stored, int element)
+
+void Load_Number_Row(Page_Set& pages, const core::Record& record, const User_Item_Row& row,
+                     const Item_Place& place)
 {
-    static const std::array<const char*, 4> labels = {
-        "xlv-SDU 1, APHONE 1", "xlv-SDU 1, APHONE 2", "xlv-SDU 2, APHONE 1", "xlv-SDU 2, APHONE 2"};
-    Load_Number(field, stored, QString::fromLatin1(labels.at(static_cast<std::size_t>(element))),
-                core::Fact(Id::Item_45));
+    QLineEdit* field = row.Number(pages);
+    const std::int64_t stored = record.Get(place.Field, place.Element);
+    const core::Item_Fact& fact = core::Fact(row.Fact, row.Fact_Element);
+    switch (row.Shown) {
+    case Item_Number::Checked:
+        Load_Number(field, stored, QString::fromLatin1(row.Report_Label), fact);
+        break;
+    case Item_Number::Tenths:
+        Load_Tenths(field, stored, QString::fromLatin1(row.Report_Label), fact);
+        break;
+    case Item_Number::Plain:
+        field->setText(QString::number(stored));
+        break;
+    }
 }
 
-void Load_Weighting(QLineEdit* field, std::int64_t stored, int element)
+namespace {
+
+std::int64_t Number_To_Store(const QString& text, const core::Record& record, const Item_Place& place,
+                             const core::Item_Fact& fact)
 {
-    Load_Number(field, stored, QStringLiteral("xlix-") + QString::number(element), Weighting(element));
+    const core::Stored_Range range = core::Stored(fact);
+    const char* name = record.Field(place.Field).name;
+    switch (place.Coding) {
+    case Item_Coding::Range_Byte:
+        return core::Range_Default_Byte(text, static_cast<std::uint8_t>(range.Minimum),
+                                        static_cast<std::uint8_t>(range.Maximum),
+                                        static_cast<std::uint8_t>(range.Default));
+    case Item_Coding::Range_Int16:
+        return core::Range_Default_Int(text, static_cast<std::int16_t>(range.Minimum),
+                                       static_cast<std::int16_t>(range.Maximum),
+                                       static_cast<std::int16_t>(range.Default));
+    case Item_Coding::Range_Whole:
+        return core::Range_Default_Long(text, range.Minimum, range.Maximum, range.Default);
+    case Item_Coding::Tenths: return Tenths_Of(text, fact);
+    case Item_Coding::Byte_Text: return Text_To_Byte(text, QString::fromLatin1(name));
+    case Item_Coding::Int16_Text: return Text_To_Int16(text, QString::fromLatin1(name));
+    case Item_Coding::Unsigned16_Text: return Text_To_Unsigned16(text, QString::fromLatin1(name));
+    case Item_Coding::Decimal: return Text_Number(text, 10, name);
+    default: throw std::logic_error(std::string("no number coding for ") + name);
+    }
 }
 
-void Load_Item_62(Page_Set& pages, std::int64_t tenths)
-{
-    Load_Tenths(pages.HSD_Cnfg().Control_62, tenths, QStringLiteral("lxii"), core::Fact(Id::Item_62));
-}
+} // namespace
 
-void Load_Item_64(Page_Set& pages, std::int64_t tenths)
+void Save_Number_Items(Page_Set& pages, core::Record& record, Generation generation, Item_Step step)
 {
-    Load_Tenths(pages.HSD_Cnfg().Control_64, tenths, QStringLiteral("lxiv"), core::Fact(Id::Item_64));
-}
-
-void Load_Item_76(Page_Set& pages, std::int64_t stored)
-{
-    Load_Number(pages.HSD_Cnfg().Control_76, stored, QStringLiteral("lxxvi"), core::Fact(Id::Item_76));
-}
-
-std::int16_t Terminal_ID_Of(const QString& text)
-{
-    const core::Stored_Range range = core::Stored(core::Fact(Id::Item_45));
-    return core::Range_Default_Int(text, static_cast<std::int16_t>(range.Minimum),
-                                   static_cast<std::int16_t>(range.Maximum),
-                                   static_cast<std::int16_t>(range.Default));
-}
-
-std::uint8_t Weighting_Of(const QString& text, int element)
-{
-    const core::Stored_Range range = core::Stored(Weighting(element));
-    return core::Range_Default_Byte(text, static_cast<std::uint8_t>(range.Minimum),
-                                    static_cast<std::uint8_t>(range.Maximum),
-                                    static_cast<std::uint8_t>(range.Default));
-}
-
-std::int32_t Item_62_Tenths(const QString& text)
-{
-    return Tenths_Of(text, core::Fact(Id::Item_62));
-}
-
-std::int32_t Item_64_Tenths(const QString& text)
-{
-    return Tenths_Of(text, core::Fact(Id::Item_64));
-}
-
-std::int32_t Bit_Rate_Of(const QString& text)
-{
-    const core::Stored_Range range = core::Stored(core::Fact(Id::Item_77b));
-    return core::Range_Default_Long(text, range.Minimum, range.Maximum, range.Default);
+    for (const User_Item_Row& row : User_Items()) {
+        const Item_Place& place = row.At(generation);
+        if (!row.Number || !place.Held() || place.Step != step)
+            continue;
+        const std::int64_t value = Number_To_Store(row.Number(pages)->text(), record, place,
+                                                   core::Fact(row.Fact, row.Fact_Element));
+        if (place.Coding == Item_Coding::Decimal)
+            Put_Number(record, place.Field, value, place.Element);
+        else
+            record.Set(place.Field, value, place.Element);
+    }
 }
 
 } // namespace User_Mod

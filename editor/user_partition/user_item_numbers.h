@@ -7,11 +7,14 @@
 // which the pages read too; every number a field holds is saved as it
 // stands and so loads back unchanged.
 //
-// The items below are those that several record generations share; the
-// load direction of a generation checks its other numbers with
-// Load_Number and the row of the item.
+// The numbers that are rows of the item table (user_items.h) load and save
+// through Load_Number_Row and Save_Number_Items; the load direction of a
+// generation checks its other numbers with Load_Number and the fact of the
+// item.
 
 #include "editor/core/item_facts.h"
+#include "editor/core/record_layout.h"
+#include "editor/user_partition/user_items.h"
 
 #include <QString>
 #include <cstdint>
@@ -39,26 +42,16 @@ std::int32_t Report_Kept(std::int64_t stored, std::int32_t kept, const QString& 
 std::int32_t Load_Number(QLineEdit* field, std::int64_t stored, const QString& label,
                          const core::Item_Fact& fact);
 
-// Item 45: the called terminal ID of element 0 to 3 (SDU 1 APHONE 1, SDU 1
-// APHONE 2, SDU 2 APHONE 1, SDU 2 APHONE 2).
-void Load_Terminal_ID(QLineEdit* field, std::int64_t stored, int element);
-// Item 49: the weighting of element 0 to 5.
-void Load_Weighting(QLineEdit* field, std::int64_t stored, int element);
-// Items 62 and 64: stored in tenths, shown with one decimal.
-void Load_Item_62(Page_Set& pages, std::int64_t tenths);
-void Load_Item_64(Page_Set& pages, std::int64_t tenths);
-// Item 76: the DHCP IP address pool.
-void Load_Item_76(Page_Set& pages, std::int64_t stored);
+// --- number rows of the item table ------------------------------------------
 
-// --- save direction ---------------------------------------------------------
+// The stored number of a number row's place into its field, as the row
+// shows it.
+void Load_Number_Row(Page_Set& pages, const core::Record& record, const User_Item_Row& row,
+                     const Item_Place& place);
 
-// The number a field's text stands for, or the item's default when the text
-// is no number of the item's range.
-std::int16_t Terminal_ID_Of(const QString& text);
-std::uint8_t Weighting_Of(const QString& text, int element);
-std::int32_t Item_62_Tenths(const QString& text);
-std::int32_t Item_64_Tenths(const QString& text);
-// Item 77: a bit rate of the SBB traffic class.
-std::int32_t Bit_Rate_Of(const QString& text);
+// Writes the number rows of the step that the generation holds, in table
+// order, each as its place codes it; a number that the place refuses raises
+// core::Record_Error.
+void Save_Number_Items(Page_Set& pages, core::Record& record, Generation generation, Item_Step step);
 
 } // namespace User_Mod

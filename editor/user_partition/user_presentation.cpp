@@ -11,6 +11,7 @@
 #include "editor/pages_hsd/hsd_defaults.h"
 #include "editor/pages_tables/sat_table_dialog.h"
 #include "editor/user_partition/user_defaults.h"
+#include "editor/user_partition/user_items.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -284,30 +285,31 @@ void Set_User_Visibility(Page_Set& pages)
     Page_Sat_GES& sat_ges = pages.Sat_GES();
     Page_PIMBIT& pimbit = pages.PIMBIT();
 
+    // The items of the table that a feature level shows.
+    for (const User_Item_Row& row : User_Items()) {
+        if (row.Shown_From == 0)
+            continue;
+        Show(Item_Widget(row, pages), fl >= row.Shown_From);
+        if (row.Spin)
+            Show(row.Spin(pages), fl >= row.Shown_From);
+    }
+
     const bool l1 = fl > 0;
     Show(general.Control_61, l1);
     Show(general.Label_General_U[6], l1);
-    Show(cnfg.Control_62, l1);
-    Show(cnfg.UpDown_62, l1);
     Show_All(cnfg.Label_User_L1, l1);
 
     const bool l2 = fl > 1;
-    Show(pages.Cockpit_Voice().Control_63, l2);
     Show(pages.Cockpit_Voice().Label_User_L2[0], l2);
 
     const bool l3 = fl > 2;
     Show_All(cnfg.Label_User_L3, l3);
     Show_All(sbb.Label_User_L3, l3);
-    for (QWidget* widget : std::initializer_list<QWidget*>{cnfg.Control_64, cnfg.UpDown_64, cnfg.Control_65})
-        Show(widget, l3);
     Show_All(cnfg.Control_75, l3);
     for (std::size_t i = 0; i < cnfg.Control_68a.size(); ++i) {
         Show(cnfg.Control_68a[i], l3);
         Show(cnfg.Control_68b[i], l3);
     }
-    for (QWidget* widget : std::initializer_list<QWidget*>{cnfg.Control_70, cnfg.Control_71,
-                                                           cnfg.Control_76, cnfg.UpDown_76})
-        Show(widget, l3);
     Show_All(s64.FrameLES, l3);
     Show(cnfg.Frame_SDU1, l3);
     Show(cnfg.Frame_SDU2, l3);
@@ -318,38 +320,26 @@ void Set_User_Visibility(Page_Set& pages)
     Show_All(sbb.Label_User_L4, l4);
     Show_All(sat_ges.Label_User_L4, l4);
     for (std::size_t i = 0; i < 2; ++i) {
-        for (QWidget* widget : std::initializer_list<QWidget*>{
-                 cnfg.Control_79_1[i], cnfg.Control_79_2[i], cnfg.FrameIP2[i], cnfg.Control_81user[i],
-                 cnfg.Control_81pass[i], cnfg.Control_82a[i], cnfg.Control_82b[i],
-                 cnfg.Control_85user[i], cnfg.Control_85pass[i], sbb.Control_89[i], cnfg.Control_98[i]})
-            Show(widget, l4);
+        Show(cnfg.FrameIP2[i], l4);
         // Each port frame repeats the host name's caption beside its field;
         // the caption goes with the field.
         for (const QLineEdit* host : {cnfg.Control_82a[i], cnfg.Control_82b[i]})
             Show(pages::Row_Label(host), l4);
     }
-    for (QWidget* widget : std::initializer_list<QWidget*>{
-             sbb.Control_80, cnfg.Control_84, cnfg.Control_88, sbb.Control_90pac, sbb.UpDown_90pac,
-             sbb.Control_90per, sbb.UpDown_90per, sat_ges.Frame_92, sat_ges.Control_93,
-             sat_ges.Control_94, sat_ges.UpDown_94})
-        Show(widget, l4);
+    Show(sat_ges.Frame_92, l4);
     Sat_Table_Dialog* dialog = sat_ges.Sat_Dialog();
     Show(sat_ges.cmdSatTableSort[2], l4);
     Show(dialog->Frame_91, l4);
     Show(sat_ges.cmdSatTableSort[3], l4);
     Show(sat_ges.cmdSatTableSort[4], l4);
     Show(dialog->Frame_95, l4);
-    for (QWidget* widget : std::initializer_list<QWidget*>{
-             sat_ges.Control_108, sat_ges.UpDown_108, sbb.Control_96, sbb.Control_97, sbb.Control_99,
-             cnfg.Control_100, sbb.Control_101, sbb.Control_102, sbb.UpDown_102, sbb.Frame_SDU1,
-             sbb.Frame_SDU2})
-        Show(widget, l4);
+    Show(sbb.Frame_SDU1, l4);
+    Show(sbb.Frame_SDU2, l4);
 
     // The satellite list is as wide as the column buttons it shows.
     sat_ges.Fit_Tables(l4 ? modSat_Table_Dialog::SAT_COLUMN_COUNT : 2);
 
     Show(pages.Main.Label_86, l4);
-    Show(pages.Main.Control_86, l4);
     if (pages.Main.Control_86)
         pages.Main.Control_86->setEnabled(al < 3);
 

@@ -4,6 +4,7 @@
 #include "editor/core/ort_types.h"
 #include "editor/page_set/page_set.h"
 #include "editor/user_partition/user_item_numbers.h"
+#include "editor/user_partition/user_items_short.h"
 #include "editor/user_partition/user_record_v11.h"
 #include "editor/user_partition/user_tables.h"
 #include "editor/user_partition/user_v11_controls.h"
@@ -25,33 +26,33 @@ void Update_GUI_V11(Page_Set& pages)
     const bool features = current.Feature_Level != 0;
     Page_General& general = pages.General();
 
-    if (airframer_level == 0)
-        Report_Stored_Index(general.Control_04, record, V8_Item_04, 0, QStringLiteral("iv"));
-    Load_Item_34(pages, record);
-    Load_Items_40_58(pages, record);
+    const auto items = [&](Item_Step step) {
+        Load_Short_Items(pages, record, Generation::V11, step, airframer_level);
+    };
+
+    items(Item_Step::Item_4);
+    items(Item_Step::Item_34);
+    items(Item_Step::Items_40_58);
     // The rows are added to what the list holds (the defaults leave it empty).
     for (const QString& line : Read_PSID_Lines(record))
         general.Control_78->addItem(line);
     if (features)
         Set_Stored_Index(general.Control_61, Item_61_Index_V11(record), "Item_61");
-
-    if (airframer_level == 0)
-        Load_Item_14(pages, record);
-    Load_Item_20(pages, record);
-    Set_Plain_Combos(pages, V11_Plain_Combos(), record, airframer_level);
-    Load_Item_49(pages, record);
+    items(Item_Step::Voice_Coded);
+    items(Item_Step::Voice);
+    items(Item_Step::Item_49);
     // Item 13 is the user's choice: read at every airframer level.
-    Report_Stored_Index(pages.Cabin().Control_13, record, V8_Item_13, 0, QStringLiteral("xiii"));
-    Load_Item_25(pages, record);
-    Load_Item_45(pages, record);
+    items(Item_Step::Item_13);
+    items(Item_Step::Item_25);
+    Load_Item_45(pages, record, Generation::V11, airframer_level);
     if (features)
-        Load_Item_62(pages, record.Get(V8_Item_62));
+        items(Item_Step::Item_62);
 
     Replace_Lines(pages.Sat_GES().Control_02, Read_GES_Lines(record));
     Replace_Lines(pages.Sat_GES().Control_03, Read_Sat_Lines(record));
     Load_Cabin_Numbers(pages, record);
     Load_Directory(pages.Cockpit_Numbers(), record, airframer_level, Directory_Short());
-    Load_Description_And_Flag(pages, record);
+    Load_Description_And_Flag(pages, record, Generation::V11);
 }
 
 } // namespace User_Mod

@@ -8,6 +8,7 @@
 #include "editor/page_set/page_set.h"
 #include "editor/pages_tables/sat_ges_lists.h"
 #include "editor/user_partition/user_item_numbers.h"
+#include "editor/user_partition/user_items_short.h"
 #include "editor/user_partition/user_record_v11.h"
 #include "editor/user_partition/user_v11_items.h"
 #include "editor/user_partition/user_v11_short_head.h"
@@ -26,7 +27,6 @@ namespace User_Mod {
 namespace {
 
 constexpr int CABIN_FIELD_WIDTH = 18;
-constexpr int ITEM_25_LENGTH = 4;
 constexpr int RADIX_DECIMAL = 0;
 
 // A category beyond the 25 entries of this generation keeps its first 25
@@ -77,7 +77,7 @@ void Write_Items_61_62(Page_Set& pages, core::Record& record)
 {
     if (core::Versions().User_Current.Feature_Level != 0) {
         Write_Item_61_V11(record, pages.General().Control_61->currentIndex());
-        record.Set(V8_Item_62, Item_62_Tenths(pages.HSD_Cnfg().Control_62->text()));
+        Save_Number_Items(pages, record, Generation::V11, Item_Step::Item_62);
         record.Set(V8_Constant_1, 1);
     } else {
         for (int i = 0; i < 4; ++i)
@@ -91,49 +91,16 @@ void Write_Record(Page_Set& pages, core::Record& record)
 {
     Write_GES_Table(record, sat_ges::List_Lines(pages.Sat_GES().Control_02));
     Write_Sat_Table(record, sat_ges::List_Lines(pages.Sat_GES().Control_03));
-    Put_Number(record, V8_Item_04, pages.General().Control_04->currentIndex());
     Write_Directory_And_Names(pages, record);
-
-    Page_Cockpit_Voice& voice = pages.Cockpit_Voice();
-    Page_Cabin& cabin = pages.Cabin();
-    Put_Number(record, V8_Item_07, voice.Control_07->currentIndex());
-    Put_Number(record, V8_Item_10, cabin.Control_10->currentIndex());
-    Put_Number(record, V8_Item_13, cabin.Control_13->currentIndex());
-    Put_Number(record, V8_Item_14, Item_14_Stored(voice.Control_14->currentIndex()));
-    Put_Number(record, V8_Item_15, voice.Control_15->currentIndex());
+    Save_Short_Items(pages, record, Generation::V11);
     Write_Cabin_Numbers(pages, record);
-
     record.Set(V8_Reserved_18480, 0);
-    Put_Number(record, V8_Item_19, voice.Control_19a->currentIndex(), 0);
-    Put_Number(record, V8_Item_19, voice.Control_19b->currentIndex(), 1);
     record.Set(V8_Reserved_18486, 0);
-    Put_Number(record, V8_Item_20, voice.Control_20->currentIndex() + 1);
-    Put_Number(record, V8_Item_21, cabin.Control_21a->currentIndex(), 0);
-    Put_Number(record, V8_Item_21, cabin.Control_21b->currentIndex(), 1);
-    Put_Number(record, V8_Item_24, cabin.Control_24a->currentIndex(), 0);
-    Put_Number(record, V8_Item_24, cabin.Control_24b->currentIndex(), 1);
-    const std::array<QLineEdit*, 2> codes{cabin.Control_25a, cabin.Control_25b};
-    for (int sdu = 0; sdu < 2; ++sdu)
-        record.Set_Text(V8_Item_25,
-                        codes[static_cast<std::size_t>(sdu)]->text().left(ITEM_25_LENGTH).leftJustified(
-                            ITEM_25_LENGTH),
-                        sdu);
     record.Set(V8_Item_26, pages.Cabin_Numbers().Control_26a[1]->isChecked() ? 1 : 0, 0);
     record.Set(V8_Item_26, pages.Cabin_Numbers().Control_26b[1]->isChecked() ? 1 : 0, 1);
-    record.Set_Text(V8_Description, core::Make_Fixed_String(Description_Text(pages), 24));
-    record.Set_Text(V8_Item_34, core::Make_Fixed_String(pages.General().Control_34->text(), 4));
-    Put_Number(record, V8_Item_35, voice.Control_35->currentIndex());
-    Put_Number(record, V8_Item_36, voice.Control_36->currentIndex());
     record.Set(V8_Modified, 0);
-    Put_Number(record, V8_Item_40, pages.General().Control_40a->currentIndex(), 0);
-    Put_Number(record, V8_Item_40, pages.General().Control_40b->currentIndex(), 1);
-    for (const Terminal& terminal : Terminals(pages)) {
-        record.Set(V8_Item_45_Number, Terminal_ID_Of(terminal.Number->text()), terminal.Element);
-        Put_Number(record, V8_Item_45_Index, terminal.Type->currentIndex(), terminal.Element);
-    }
-    for (int i = 0; i < 6; ++i)
-        record.Set(V8_Item_49, Weighting_Of(pages.Dual().Control_49[static_cast<std::size_t>(i)]->text(), i), i);
-    Put_Number(record, V8_Item_58, pages.General().Control_58->currentIndex());
+    Save_Number_Items(pages, record, Generation::V11, Item_Step::Item_45);
+    Save_Number_Items(pages, record, Generation::V11, Item_Step::Item_49);
 
     Write_Items_61_62(pages, record);
     Write_PSID_Table(record, sat_ges::List_Lines(pages.General().Control_78));

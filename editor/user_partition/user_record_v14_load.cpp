@@ -10,6 +10,7 @@
 #include "editor/pages/psid_row.h"
 #include "editor/pages_tables/sat_row.h"
 #include "editor/user_partition/user_item_numbers.h"
+#include "editor/user_partition/user_items.h"
 #include "editor/user_partition/user_record_v14.h"
 #include "editor/user_partition/user_record_v14_layout.h"
 #include "editor/user_partition/user_tables.h"
@@ -84,13 +85,11 @@ public:
     void Run();
 
 private:
-    bool Holds(V14_When when) const;
-    void Indexes(V14_Step step, int element = -1);
-    void Texts(V14_Step step, int element = -1);
-    void Text(const V14_Text_Row& row);
+    void Rows(Item_Step step, int element = -1);
+    void List(const User_Item_Row& row, const Item_Place& place);
+    void Text(const User_Item_Row& row, const Item_Place& place);
     void PSID();
     void Item_61();
-    void Item_45();
     void HSD_Values();
     void Addresses();
     void LES(QListWidget* list, const LES_Fields& fields);
@@ -112,51 +111,49 @@ private:
     QList<std::int64_t> stored_sat_ids_;
 };
 
-bool V14_Loader::Holds(V14_When when) const
+// The rows of the item table that this generation sets at the step (of
+// one SDU when element is 0 or 1), in table order.
+void V14_Loader::Rows(Item_Step step, int element)
 {
-    switch (when) {
-    case V14_When::Airframer_0: return airframer_ == 0;
-    case V14_When::Airframer_Below_2: return airframer_ < 2;
-    case V14_When::Airframer_1_Up: return airframer_ >= 1;
-    default: return true;
-    }
-}
-
-void V14_Loader::Indexes(V14_Step step, int element)
-{
-    for (const V14_Index_Row& row : V14_Index_Rows()) {
-        if (row.Step != step || (element >= 0 && row.Element != element) || !Holds(row.When))
+    for (const User_Item_Row& row : User_Items()) {
+        const Item_Place& place = row.At(Generation::V14);
+        if (place.Step != step || (element >= 0 && place.Element != element)
+            || !Item_Read_At(place.When, airframer_))
             continue;
-        QComboBox* box = row.Control(pages_);
-        const int stored = Decode_Index(row.Coding, static_cast<int>(rec_.Get(row.Field, row.Element)));
-        if (row.Report_Label) {
-            int value = stored;
-            core::Report_List_Change(box, value, QString::fromLatin1(row.Report_Label));
-        } else {
-            Set_List_Index(box, stored, Name_Of(rec_, row.Field));
-        }
+        if (row.List)
+            List(row, place);
+        else if (row.Text)
+            Text(row, place);
+        else
+            Load_Number_Row(pages_, rec_, row, place);
     }
 }
 
-void V14_Loader::Text(const V14_Text_Row& row)
+void V14_Loader::List(const User_Item_Row& row, const Item_Place& place)
 {
-    QString text = rec_.Get_Text(row.Field, row.Element);
+    QComboBox* box = row.List(pages_);
+    const std::int64_t stored =
+        Decode_Item_Index(place.Coding, static_cast<int>(rec_.Get(place.Field, place.Element)));
+    if (row.Report_Label) {
+        int value = static_cast<int>(stored);
+        core::Report_List_Change(box, value, QString::fromLatin1(row.Report_Label));
+    } else {
+        Set_List_Index(box, stored, Name_Of(rec_, place.Field));
+    }
+}
+
+void V14_Loader::Text(const User_Item_Row& row, const Item_Place& place)
+{
+    QString text = rec_.Get_Text(place.Field, place.Element);
     core::Char_Set char_set = core::Char_Sets(row.Char_Set);
     if (row.Extra_Allowed)
         char_set.Allowed += QString::fromLatin1(row.Extra_Allowed);
-    QLineEdit* box = row.Control(pages_);
+    QLineEdit* box = row.Text(pages_);
     const QString label = QString::fromLatin1(row.Report_Label);
     const QString cleaned = core::Report_Text_Change(box, text, label, char_set);
     // A field shorter than the stored text keeps its first characters.
     const QString kept = core::Report_Text_Kept(cleaned, box->text(), label);
-    rec_.Set_Text(row.Field, Blank_Padded(kept, rec_.Field(row.Field).width), row.Element);
-}
-
-void V14_Loader::Texts(V14_Step step, int element)
-{
-    for (const V14_Text_Row& row : V14_Text_Rows())
-        if (row.Step == step && (element < 0 || row.Element == element))
-            Text(row);
+    rec_.Set_Text(place.Field, Blank_Padded(kept, rec_.Field(place.Field).width), place.Element);
 }
 
 void V14_Loader::PSID()
@@ -186,19 +183,11 @@ void V14_Loader::Item_61()
     core::Report_List_Change(pages_.General().Control_61, value, QStringLiteral("lxi"), index);
 }
 
-void V14_Loader::Item_45()
-{
-    const std::array<QLineEdit*, 4> numbers = Item45_Number_Boxes(pages_);
-    for (int k = 0; k < 4; ++k)
-        Load_Terminal_ID(At(numbers, k), rec_.Get(V14_ITEM_45_NUMBER, k), k);
-    Indexes(V14_Step::Item_45);
-}
-
 void V14_Loader::HSD_Values()
 {
-    Load_Item_62(pages_, rec_.Get(V14_ITEM_62));
-    Load_Item_64(pages_, rec_.Get(V14_ITEM_64));
-    Indexes(V14_Step::Item_65);
+    Rows(Item_Step::Item_62);
+    Rows(Item_Step::Item_64);
+    Rows(Item_Step::Item_65);
 }
 
 void V14_Loader::Addresses()
@@ -234,9 +223,9 @@ void V14_Loader::LES(QListWidget* list, const LES_Fields& fields)
 void V14_Loader::Per_SDU()
 {
     for (int s = 0; s < 2; ++s) {
-        Indexes(V14_Step::SDU_First, s);
-        Texts(V14_Step::SDU_Text, s);
-        Indexes(V14_Step::SDU_Last, s);
+        Rows(Item_Step::SDU_First, s);
+        Rows(Item_Step::SDU_Text, s);
+        Rows(Item_Step::SDU_Last, s);
     }
 }
 
@@ -423,19 +412,17 @@ void V14_Loader::PIMBIT()
 
 void V14_Loader::Run()
 {
-    Indexes(V14_Step::Item_4);
-    Texts(V14_Step::Item_34);
-    Indexes(V14_Step::Items_40_58);
+    Rows(Item_Step::Item_4);
+    Rows(Item_Step::Item_34);
+    Rows(Item_Step::Items_40_58);
     PSID();
     Item_61();
-    Indexes(V14_Step::Voice);
-    Indexes(V14_Step::Item_63);
-    Page_Dual& dual = pages_.Dual();
-    for (int i = 0; i < 6; ++i)
-        Load_Weighting(At(dual.Control_49, i), rec_.Get(V14_ITEM_49, i), i);
-    Indexes(V14_Step::Cabin);
-    Texts(V14_Step::Item_25);
-    Item_45();
+    Rows(Item_Step::Voice);
+    Rows(Item_Step::Item_63);
+    Rows(Item_Step::Item_49);
+    Rows(Item_Step::Cabin);
+    Rows(Item_Step::Item_25);
+    Rows(Item_Step::Item_45);
     HSD_Values();
     Addresses();
 
@@ -446,36 +433,26 @@ void V14_Loader::Run()
         for (int i = 0; i < 6; ++i)
             At(*At(macs, s), i)->setText(QString::number(static_cast<std::uint8_t>(bytes[i]), 16).toUpper());
     }
-    Texts(V14_Step::Item_69);
-    Indexes(V14_Step::Items_70_71);
-    Load_Item_76(pages_, rec_.Get(V14_ITEM_76));
-    Indexes(V14_Step::Item_77a);
-    Page_HSD_SBB& sbb = pages_.HSD_SBB();
-    for (int i = 0; i < 4; ++i)
-        At(sbb.Control_77b, i)->setText(QString::number(rec_.Get(V14_ITEM_77B, i)));
+    Rows(Item_Step::Item_69);
+    Rows(Item_Step::Items_70_71);
+    Rows(Item_Step::Item_77a);
 
     LES(pages_.HSD_S64().Control_67, MPDS_Fields_V14());
     LES(pages_.HSD_S64().Control_66, MISDN_Fields_V14());
-    Texts(V14_Step::Item_80);
+    Rows(Item_Step::Item_80);
     Per_SDU();
-    Indexes(V14_Step::Items_84_88);
-    // Items 90 and 102 are unsigned 16-bit numbers.
-    sbb.Control_90pac->setText(QString::number(rec_.Get(V14_ITEM_90_PACKETS)));
-    sbb.Control_90per->setText(QString::number(rec_.Get(V14_ITEM_90_PERIOD)));
+    Rows(Item_Step::Items_84_88);
     Item_92();
-    Indexes(V14_Step::Items_93_97);
-    Load_Number(pages_.Sat_GES().Control_94, rec_.Get(V14_ITEM_94), QStringLiteral("xciv"), core::Fact(Id::Item_94));
-    Indexes(V14_Step::Items_99_101);
-    sbb.Control_102->setText(QString::number(rec_.Get(V14_ITEM_102)));
-    Load_Number(pages_.Sat_GES().Control_108, rec_.Get(V14_ITEM_108), QStringLiteral("cviii"),
-                core::Fact(Id::Item_108));
+    Rows(Item_Step::Items_93_97);
+    Rows(Item_Step::Items_99_101);
+    Rows(Item_Step::Item_108);
 
     GES();
     Satellites();
     Satellite_Details();
     Cabin_Numbers();
     Directory();
-    Texts(V14_Step::Items_33_86);
+    Rows(Item_Step::Items_33_86);
     pages_.Main.Label_User_Modified->setVisible(rec_.Get(V14_MODIFIED_FLAG) != 0);
     PIMBIT();
 }

@@ -6,6 +6,7 @@
 #include "editor/page_set/page_set.h"
 #include "editor/pages_tables/sat_row.h"
 #include "editor/user_partition/user_item_numbers.h"
+#include "editor/user_partition/user_items.h"
 #include "editor/user_partition/user_record_v14.h"
 #include "editor/user_partition/user_record_v14_layout.h"
 #include "editor/user_partition/user_tables.h"
@@ -50,9 +51,9 @@ QStringList List_Lines(const QListWidget* list, int capacity, const QString& wha
 }
 
 void Put_Index(core::Record& rec, int field, int element, const QComboBox* box,
-               V14_Index_Coding coding = V14_Index_Coding::Plain)
+               Item_Coding coding = Item_Coding::Index)
 {
-    const int stored = Encode_Index(coding, box->currentIndex());
+    const auto stored = static_cast<int>(Encode_Item_Index(coding, box->currentIndex()));
     // A byte field cannot hold "no selection".
     if (rec.Field(field).width == 1 && (stored < 0 || stored > 255))
         throw Record_Value_Error(ERROR_OVERFLOW, Name_Of(rec, field));
@@ -74,19 +75,35 @@ void Put_Numbers(core::Record& rec, int field, const Boxes& boxes, Text_Number c
         Put_Number(rec, field, At(boxes, k), convert, k);
 }
 
-void Put_Text(core::Record& rec, int field, int element, const QString& text, V14_Text_Coding coding)
+void Put_Text(core::Record& rec, int field, int element, const QString& text, Item_Coding coding)
 {
     const int width = rec.Field(field).width;
     switch (coding) {
-    case V14_Text_Coding::Fixed:
-        rec.Set_Text(field, core::Make_Fixed_String(text, width - 1), element);
-        break;
-    case V14_Text_Coding::Blank_Padded:
+    case Item_Coding::Blank_Padded:
         rec.Set_Text(field, Blank_Padded(text, width), element);
         break;
-    case V14_Text_Coding::Nul_Filled:
+    case Item_Coding::Nul_Filled:
         rec.Set_Text(field, Nul_Filled_16(text, Name_Of(rec, field)), element);
         break;
+    default:
+        rec.Set_Text(field, core::Make_Fixed_String(text, width - 1), element);
+        break;
+    }
+}
+
+// The rows of the item table that this generation holds: the list choices
+// first, then the texts, each in table order.
+void Save_Items(core::Record& rec, Page_Set& pages)
+{
+    for (const User_Item_Row& row : User_Items()) {
+        const Item_Place& place = row.At(Generation::V14);
+        if (row.List && place.Held())
+            Put_Index(rec, place.Field, place.Element, row.List(pages), place.Coding);
+    }
+    for (const User_Item_Row& row : User_Items()) {
+        const Item_Place& place = row.At(Generation::V14);
+        if (row.Text && place.Held())
+            Put_Text(rec, place.Field, place.Element, row.Text(pages)->text(), place.Coding);
     }
 }
 
@@ -206,13 +223,9 @@ void Save_Head_Values(core::Record& rec, Page_Set& pages)
     rec.Set(V14_MODIFIED_FLAG, 0);
     rec.Set(V14_CONSTANT_1, 1);
 
-    const std::array<QLineEdit*, 4> numbers_45 = Item45_Number_Boxes(pages);
-    for (int k = 0; k < 4; ++k)
-        rec.Set(V14_ITEM_45_NUMBER, Terminal_ID_Of(At(numbers_45, k)->text()), k);
+    Save_Number_Items(pages, rec, Generation::V14, Item_Step::Item_45);
 
-    const Page_Dual& dual = pages.Dual();
-    for (int i = 0; i < 6; ++i)
-        rec.Set(V14_ITEM_49, Weighting_Of(At(dual.Control_49, i)->text(), i), i);
+    Save_Number_Items(pages, rec, Generation::V14, Item_Step::Item_49);
 
     Item61_Flags flags;
     flags.A0 = static_cast<std::uint8_t>(rec.Get(V14_ITEM_61_A, 0));
@@ -227,7 +240,7 @@ void Save_Head_Values(core::Record& rec, Page_Set& pages)
     rec.Set(V14_ITEM_61_B, flags.B0, 0);
     rec.Set(V14_ITEM_61_B, 1, 1);
 
-    rec.Set(V14_ITEM_62, Item_62_Tenths(pages.HSD_Cnfg().Control_62->text()));
+    Save_Number_Items(pages, rec, Generation::V14, Item_Step::Item_62);
 }
 
 void Save_PSID(core::Record& rec, const Page_Set& pages)
@@ -274,7 +287,7 @@ void Save_LES(core::Record& rec, const QListWidget* list, const LES_Fields& f)
 void Save_HSD(core::Record& rec, Page_Set& pages)
 {
     const Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
-    rec.Set(V14_ITEM_64, Item_64_Tenths(cnfg.Control_64->text()));
+    Save_Number_Items(pages, rec, Generation::V14, Item_Step::Item_64);
 
     Save_LES(rec, pages.HSD_S64().Control_67, MPDS_Fields_V14());
     Save_LES(rec, pages.HSD_S64().Control_66, MISDN_Fields_V14());
@@ -296,24 +309,20 @@ void Save_HSD(core::Record& rec, Page_Set& pages)
     for (int n = 0; n < V14_ADDRESSES; ++n)
         rec.Set_Raw(V14_ADDRESS, bytes_of(*At(addresses, n), V14_ADDRESS, false), n);
 
-    Put_Number(rec, V14_ITEM_76, cnfg.Control_76, Text_To_Byte);
-    const Page_HSD_SBB& sbb = pages.HSD_SBB();
-    for (int k = 0; k < 4; ++k)
-        rec.Set(V14_ITEM_77B, Bit_Rate_Of(At(sbb.Control_77b, k)->text()), k);
-    Put_Number(rec, V14_ITEM_90_PACKETS, sbb.Control_90pac, Text_To_Unsigned16);
-    Put_Number(rec, V14_ITEM_90_PERIOD, sbb.Control_90per, Text_To_Unsigned16);
-    Put_Number(rec, V14_ITEM_102, sbb.Control_102, Text_To_Unsigned16);
+    for (const Item_Step step : {Item_Step::Items_70_71, Item_Step::Item_77a, Item_Step::Items_84_88,
+                                 Item_Step::Items_99_101})
+        Save_Number_Items(pages, rec, Generation::V14, step);
 }
 
-void Save_Sat_GES_Items(core::Record& rec, const Page_Set& pages)
+void Save_Sat_GES_Items(core::Record& rec, Page_Set& pages)
 {
     const Page_Sat_GES& page = pages.Sat_GES();
     for (int j = 0; j < V14_ITEM_92_ENTRIES; ++j) {
         rec.Set(V14_ITEM_92_INDEX, j, j);
         Put_Index(rec, V14_ITEM_92_PREF, j, At(page.Control_92, j));
     }
-    Put_Number(rec, V14_ITEM_94, page.Control_94, Text_To_Int16);
-    Put_Number(rec, V14_ITEM_108, page.Control_108, Text_To_Int16);
+    Save_Number_Items(pages, rec, Generation::V14, Item_Step::Items_93_97);
+    Save_Number_Items(pages, rec, Generation::V14, Item_Step::Item_108);
 }
 
 // Revision 0: zeros; 1: from the page; 2 and above: left as the record held it.
@@ -350,10 +359,7 @@ void Update_Data_V14(Page_Set& pages)
     Save_Directory(rec, pages);
     Save_Cabin_Numbers(rec, pages);
     Save_Head_Values(rec, pages);
-    for (const V14_Index_Row& row : V14_Index_Rows())
-        Put_Index(rec, row.Field, row.Element, row.Control(pages), row.Coding);
-    for (const V14_Text_Row& row : V14_Text_Rows())
-        Put_Text(rec, row.Field, row.Element, row.Control(pages)->text(), row.Coding);
+    Save_Items(rec, pages);
     Save_PSID(rec, pages);
     Save_HSD(rec, pages);
     Save_Sat_GES_Items(rec, pages);

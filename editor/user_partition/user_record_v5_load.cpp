@@ -9,6 +9,7 @@
 #include "editor/core/text_helpers.h"
 #include "editor/page_set/page_set.h"
 #include "editor/user_partition/user_item_numbers.h"
+#include "editor/user_partition/user_items_short.h"
 #include "editor/user_partition/user_record_v5.h"
 #include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_tables.h"
@@ -61,30 +62,28 @@ void Update_GUI_V5(Page_Set& pages)
     const int airframer_level = core::Versions().User_Current.Airframer_Level;
     Page_General& general = pages.General();
 
-    if (airframer_level == 0)
-        Report_Stored_Index(general.Control_04, record, V8_Item_04, 0, QStringLiteral("iv"));
-    Load_Item_34(pages, record);
-    Load_Items_40_58(pages, record);
-    Set_Stored_Index(general.Control_61, Item_61_Index_Of_Code_V5(Item_61_Code_V5(record)), "Item_61");
+    const auto items = [&](Item_Step step) {
+        Load_Short_Items(pages, record, Generation::V5, step, airframer_level);
+    };
 
-    if (airframer_level == 0)
-        Load_Item_14(pages, record);
-    // The oldest record stores item 20 as the list index itself (later
-    // generations store the index plus one).
-    Set_Stored_Index(pages.Cockpit_Voice().Control_20, record.Get(V8_Item_20), "Item_20");
-    Set_Plain_Combos(pages, V5_Plain_Combos(), record, airframer_level);
-    Load_Item_49(pages, record);
-    Report_Stored_Index(pages.Cabin().Control_13, record, V8_Item_13, 0, QStringLiteral("xiii"));
-    Load_Item_25(pages, record);
-    Load_Item_45(pages, record);
+    items(Item_Step::Item_4);
+    items(Item_Step::Item_34);
+    items(Item_Step::Items_40_58);
+    Set_Stored_Index(general.Control_61, Item_61_Index_Of_Code_V5(Item_61_Code_V5(record)), "Item_61");
+    items(Item_Step::Voice_Coded);
+    items(Item_Step::Voice);
+    items(Item_Step::Item_49);
+    items(Item_Step::Item_13);
+    items(Item_Step::Item_25);
+    Load_Item_45(pages, record, Generation::V5, airframer_level);
     if (record.Get(V8_Constant_1) > 0)
-        Load_Item_62(pages, record.Get(V8_Item_62));
+        items(Item_Step::Item_62);
 
     Replace_Lines(pages.Sat_GES().Control_02, Read_GES_Lines(record));
     Replace_Lines(pages.Sat_GES().Control_03, Read_Sat_Lines_V5(record));
     Load_Cabin_Numbers(pages, record);
     Load_Directory(pages.Cockpit_Numbers(), record, airframer_level, Directory_Short());
-    Load_Description_And_Flag(pages, record);
+    Load_Description_And_Flag(pages, record, Generation::V5);
     Store_Cleaned_Texts(pages, record);
 }
 

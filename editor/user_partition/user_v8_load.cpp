@@ -4,6 +4,7 @@
 #include "editor/page_set/page_set.h"
 #include "editor/pages_tables/sat_ges_lists.h"
 #include "editor/user_partition/user_item_numbers.h"
+#include "editor/user_partition/user_items_short.h"
 #include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_v11_controls.h"
 #include "editor/user_partition/user_v8_controls.h"
@@ -23,19 +24,20 @@ namespace User_Mod {
 namespace {
 
 // Character sets of the loaded texts.
-constexpr int SET_ITEM_34 = 0;
 constexpr int SET_DIGITS = 4;
 constexpr int SET_CABIN_NUMBER = 7;
-constexpr int SET_ITEM_69 = 13;
 
 constexpr int HSD_REVISION = 2;
 constexpr int HSD_FEATURE_LEVEL = 3;
 
-void Load_HSD_Block(Page_Set& pages, core::Record& record)
+void Load_HSD_Block(Page_Set& pages, core::Record& record, int airframer_level)
 {
+    const auto items = [&](Item_Step step) {
+        Load_Short_Items(pages, record, Generation::V8, step, airframer_level);
+    };
     Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
-    Load_Item_64(pages, record.Get(V8_Item_64));
-    Set_Stored_Index(cnfg.Control_65, record.Get(V8_Item_65), "Item_65");
+    items(Item_Step::Item_64);
+    items(Item_Step::Item_65);
     // Part by part: the first octet of every address, then the second, ...
     const std::vector<Octet_Row> octet_rows = V8_Octet_Rows(pages);
     for (int i = 0; i < 4; ++i) {
@@ -50,20 +52,9 @@ void Load_HSD_Block(Page_Set& pages, core::Record& record)
         cnfg.Control_68a[at]->setText(QString::number(record.Get(V8_Item_68, i), 16).toUpper());
         cnfg.Control_68b[at]->setText(QString::number(record.Get(V8_Item_68, 6 + i), 16).toUpper());
     }
-    const char* labels_69[] = {"lxix - SDU 1", "lxix - SDU 2"};
-    for (int sdu = 0; sdu < 2; ++sdu) {
-        QString text = record.Get_Text(V8_Item_69, sdu);
-        core::Report_Text_Change(cnfg.Control_69[static_cast<std::size_t>(sdu)], text,
-                                 QLatin1String(labels_69[sdu]), SET_ITEM_69);
-        Store_Padded(record, V8_Item_69, text, sdu);
-    }
-    Set_Stored_Index(cnfg.Control_70, record.Get(V8_Item_70), "Item_70");
-    Set_Stored_Index(cnfg.Control_71, record.Get(V8_Item_71), "Item_71");
-    Load_Item_76(pages, record.Get(V8_Item_76));
-    Page_HSD_SBB& sbb = pages.HSD_SBB();
-    Set_Stored_Index(sbb.Control_77a, record.Get(V8_Item_77a), "Item_77a");
-    for (int i = 0; i < 4; ++i)
-        sbb.Control_77b[static_cast<std::size_t>(i)]->setText(QString::number(record.Get(V8_Item_77b, i)));
+    items(Item_Step::Item_69);
+    items(Item_Step::Items_70_71);
+    items(Item_Step::Item_77a);
     Replace_Lines(pages.HSD_S64().Control_67, Read_LES_Lines(record, MPDS_Fields_V8()));
     Replace_Lines(pages.HSD_S64().Control_66, Read_LES_Lines(record, MISDN_Fields_V8()));
 }
@@ -74,50 +65,29 @@ void Update_GUI_V8(Page_Set& pages)
 {
     core::Record& record = User_Record_V8();
     const int airframer_level = core::Versions().User_Current.Airframer_Level;
+    const auto items = [&](Item_Step step) {
+        Load_Short_Items(pages, record, Generation::V8, step, airframer_level);
+    };
     Page_General& general = pages.General();
 
-    if (airframer_level == 0)
-        Report_Stored_Index(general.Control_04, record, V8_Item_04, 0, QStringLiteral("iv"));
-    QString item_34 = record.Get_Text(V8_Item_34);
-    core::Report_Text_Change(general.Control_34, item_34, QStringLiteral("xxxiv"), SET_ITEM_34);
-    Store_Padded(record, V8_Item_34, item_34);
-    Report_Stored_Index(general.Control_40a, record, V8_Item_40, 0, QStringLiteral("xl-a"));
-    Report_Stored_Index(general.Control_40b, record, V8_Item_40, 1, QStringLiteral("xl-b"));
-    Report_Stored_Index(general.Control_58, record, V8_Item_58, 0, QStringLiteral("lviii"));
+    items(Item_Step::Item_4);
+    items(Item_Step::Item_34);
+    items(Item_Step::Items_40_58);
     for (const QString& line : Read_PSID_Lines(record))
         general.Control_78->addItem(line);
     Set_Stored_Index(general.Control_61, Item_61_Index(record), "Item_61");
-
-    Page_Cockpit_Voice& voice = pages.Cockpit_Voice();
-    if (airframer_level == 0)
-        Set_Stored_Index(voice.Control_14, Item_14_Index(static_cast<std::int32_t>(record.Get(V8_Item_14))),
-                         "Item_14");
-    Set_Stored_Index(voice.Control_20, record.Get(V8_Item_20) - 1, "Item_20");
-    Set_Plain_Combos(pages, V8_Plain_Combos(), record, airframer_level);
-    Load_Item_49(pages, record);
-
-    // Item 13 is the user's choice unless an airframer fixes it.
-    Page_Cabin& cabin = pages.Cabin();
-    if (airframer_level > 0)
-        Report_Stored_Index(cabin.Control_13, record, V8_Item_13, 0, QStringLiteral("xiii"), 0);
-    else
-        Report_Stored_Index(cabin.Control_13, record, V8_Item_13, 0, QStringLiteral("xiii"));
-
-    const std::array<QLineEdit*, 2> codes{cabin.Control_25a, cabin.Control_25b};
-    const char* labels_25[] = {"xxv-SDU 1", "xxv-SDU 2"};
-    for (int sdu = 0; sdu < 2; ++sdu) {
-        QString code = record.Get_Text(V8_Item_25, sdu);
-        core::Report_Text_Change(codes[static_cast<std::size_t>(sdu)], code,
-                                 QLatin1String(labels_25[sdu]), SET_DIGITS);
-        Store_Padded(record, V8_Item_25, code, sdu);
-    }
-    Load_Item_45(pages, record);
-    Load_Item_62(pages, record.Get(V8_Item_62));
+    items(Item_Step::Voice_Coded);
+    items(Item_Step::Voice);
+    items(Item_Step::Item_49);
+    items(Item_Step::Item_13);
+    items(Item_Step::Item_25);
+    Load_Item_45(pages, record, Generation::V8, airframer_level);
+    items(Item_Step::Item_62);
 
     const core::ORT_Version_Info& loaded = core::Versions().User_Loaded;
     if (loaded.Record_Revision == HSD_REVISION
         && core::Versions().User_Current.Feature_Level >= HSD_FEATURE_LEVEL)
-        Load_HSD_Block(pages, record);
+        Load_HSD_Block(pages, record, airframer_level);
 
     Replace_Lines(pages.Sat_GES().Control_02, Read_GES_Lines(record));
     Replace_Lines(pages.Sat_GES().Control_03, Read_Sat_Lines(record));
@@ -138,7 +108,7 @@ void Update_GUI_V8(Page_Set& pages)
 
     Load_Directory(pages.Cockpit_Numbers(), record, airframer_level, Directory_V8());
 
-    Load_Description_And_Flag(pages, record);
+    Load_Description_And_Flag(pages, record, Generation::V8);
 }
 
 } // namespace User_Mod

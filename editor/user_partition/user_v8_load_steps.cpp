@@ -18,33 +18,6 @@ void Set_Stored_Index(QComboBox* combo, std::int64_t value, const char* field)
     combo->setCurrentIndex(static_cast<int>(value));
 }
 
-namespace {
-
-bool Load_Rule_Holds(Load_Rule rule, int airframer_level)
-{
-    switch (rule) {
-    case Load_Rule::Always:
-        return true;
-    case Load_Rule::Airframer_0:
-        return airframer_level == 0;
-    case Load_Rule::Airframer_Below_2:
-        return airframer_level < 2;
-    }
-    return false;
-}
-
-} // namespace
-
-void Set_Plain_Combos(Page_Set& pages, const std::vector<Combo_Field>& rows,
-                      const core::Record& record, int airframer_level)
-{
-    for (const Combo_Field& row : rows) {
-        if (Load_Rule_Holds(row.Rule, airframer_level))
-            Set_Stored_Index(row.Combo(pages), record.Get(row.Field, row.Index),
-                             record.Field(row.Field).name);
-    }
-}
-
 void Report_Stored_Index(QComboBox* combo, const core::Record& record, int id, int index,
                          const QString& label, std::optional<int> forced)
 {

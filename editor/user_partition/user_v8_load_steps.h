@@ -21,11 +21,6 @@ namespace User_Mod {
 // the field).
 void Set_Stored_Index(QComboBox* combo, std::int64_t value, const char* field);
 
-// Sets the list index of each row whose load rule holds; an index that the
-// control cannot take raises core::Record_Error.
-void Set_Plain_Combos(Page_Set& pages, const std::vector<Combo_Field>& rows,
-                      const core::Record& record, int airframer_level);
-
 // A stored list index through the conversion report (out of range: the
 // control's selection; forced: that index).
 void Report_Stored_Index(QComboBox* combo, const core::Record& record, int id, int index,

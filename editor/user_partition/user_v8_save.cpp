@@ -4,6 +4,7 @@
 #include "editor/page_set/page_set.h"
 #include "editor/pages_tables/sat_ges_lists.h"
 #include "editor/user_partition/user_item_numbers.h"
+#include "editor/user_partition/user_items_short.h"
 #include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_v8_controls.h"
 #include "editor/user_partition/user_v8_fields.h"
@@ -21,13 +22,11 @@ namespace User_Mod {
 namespace {
 
 constexpr int CABIN_FIELD_WIDTH = 18;
-constexpr int ITEM_25_LENGTH = 4;
 
 void Write_Lists_And_Items(Page_Set& pages, core::Record& record)
 {
     Write_GES_Table(record, sat_ges::List_Lines(pages.Sat_GES().Control_02));
     Write_Sat_Table(record, sat_ges::List_Lines(pages.Sat_GES().Control_03));
-    Put_Number(record, V8_Item_04, pages.General().Control_04->currentIndex());
 
     Page_Cockpit_Numbers& cockpit = pages.Cockpit_Numbers();
     for (int k = 0; k < V8_CATEGORIES; ++k)
@@ -39,12 +38,7 @@ void Write_Lists_And_Items(Page_Set& pages, core::Record& record)
     }
     cockpit.Control_05_Tab->setCurrentIndex(0);
 
-    for (const Combo_Field& row : V8_Plain_Combos())
-        Put_Number(record, row.Field, row.Combo(pages)->currentIndex(), row.Index);
-    for (const Combo_Field& row : V8_Reported_Combos())
-        Put_Number(record, row.Field, row.Combo(pages)->currentIndex(), row.Index);
-    Put_Number(record, V8_Item_14, Item_14_Stored(pages.Cockpit_Voice().Control_14->currentIndex()));
-    Put_Number(record, V8_Item_20, pages.Cockpit_Voice().Control_20->currentIndex() + 1);
+    Save_Short_Items(pages, record, Generation::V8);
 
     // Item 16: the elements without a field first, then the 36 fields.
     const QString none = core::Make_Fixed_String(QString(CABIN_FIELD_WIDTH, QLatin1Char('-')),
@@ -57,26 +51,15 @@ void Write_Lists_And_Items(Page_Set& pages, core::Record& record)
     record.Set(V8_Reserved_18480, 0);
     record.Set(V8_Reserved_18486, 0);
 
-    const std::array<QLineEdit*, 2> codes{pages.Cabin().Control_25a, pages.Cabin().Control_25b};
-    for (int sdu = 0; sdu < 2; ++sdu) {
-        const QString code = codes[static_cast<std::size_t>(sdu)]->text();
-        record.Set_Text(V8_Item_25, code.left(ITEM_25_LENGTH).leftJustified(ITEM_25_LENGTH), sdu);
-    }
     record.Set(V8_Item_26, pages.Cabin_Numbers().Control_26a[1]->isChecked() ? 1 : 0, 0);
     record.Set(V8_Item_26, pages.Cabin_Numbers().Control_26b[1]->isChecked() ? 1 : 0, 1);
 
-    record.Set_Text(V8_Description, core::Make_Fixed_String(Description_Text(pages), 24));
-    record.Set_Text(V8_Item_34, core::Make_Fixed_String(pages.General().Control_34->text(), 4));
     record.Set(V8_Modified, 0);
 
-    for (const Terminal& terminal : Terminals(pages)) {
-        record.Set(V8_Item_45_Number, Terminal_ID_Of(terminal.Number->text()), terminal.Element);
-        Put_Number(record, V8_Item_45_Index, terminal.Type->currentIndex(), terminal.Element);
-    }
-    for (int i = 0; i < 6; ++i)
-        record.Set(V8_Item_49, Weighting_Of(pages.Dual().Control_49[static_cast<std::size_t>(i)]->text(), i), i);
+    Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_45);
+    Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_49);
     Write_Item_61(record, pages.General().Control_61->currentIndex());
-    record.Set(V8_Item_62, Item_62_Tenths(pages.HSD_Cnfg().Control_62->text()));
+    Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_62);
     record.Set(V8_Constant_1, 1);
     Write_PSID_Table(record, sat_ges::List_Lines(pages.General().Control_78));
     record.Set_Raw(V8_Spare, QByteArray(V8_SPARE_LENGTH, '\0'));
@@ -93,8 +76,8 @@ void Zero_HSD_Block(core::Record& record)
 void Write_HSD_Block(Page_Set& pages, core::Record& record)
 {
     Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
-    record.Set(V8_Item_64, Item_64_Tenths(cnfg.Control_64->text()));
-    Put_Number(record, V8_Item_65, cnfg.Control_65->currentIndex());
+    Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_64);
+    Save_Short_Items(pages, record, Generation::V8, Item_Step::Item_65);
     Write_LES_Table(record, MPDS_Fields_V8(), sat_ges::List_Lines(pages.HSD_S64().Control_67));
     Write_LES_Table(record, MISDN_Fields_V8(), sat_ges::List_Lines(pages.HSD_S64().Control_66));
     for (int i = 0; i < 6; ++i) {
@@ -102,21 +85,17 @@ void Write_HSD_Block(Page_Set& pages, core::Record& record)
         Put_Number(record, V8_Item_68, Text_Number(cnfg.Control_68a[at]->text(), 16, "Item_68"), i);
         Put_Number(record, V8_Item_68, Text_Number(cnfg.Control_68b[at]->text(), 16, "Item_68"), 6 + i);
     }
-    for (int sdu = 0; sdu < 2; ++sdu)
-        record.Set_Text(V8_Item_69, cnfg.Control_69[static_cast<std::size_t>(sdu)]->text(), sdu);
-    Put_Number(record, V8_Item_70, cnfg.Control_70->currentIndex());
-    Put_Number(record, V8_Item_71, cnfg.Control_71->currentIndex());
+    Save_Short_Items(pages, record, Generation::V8, Item_Step::Item_69);
+    Save_Short_Items(pages, record, Generation::V8, Item_Step::Items_70_71);
     for (const Octet_Row& row : V8_Octet_Rows(pages)) {
         for (int i = 0; i < 4; ++i)
             Put_Number(record, row.Field,
                        Text_Number((*row.Boxes)[static_cast<std::size_t>(i)]->text(), 10, row.Name),
                        row.First + i);
     }
-    Put_Number(record, V8_Item_76, Text_Number(cnfg.Control_76->text(), 10, "Item_76"));
-    Page_HSD_SBB& sbb = pages.HSD_SBB();
-    Put_Number(record, V8_Item_77a, sbb.Control_77a->currentIndex());
-    for (int i = 0; i < 4; ++i)
-        record.Set(V8_Item_77b, Bit_Rate_Of(sbb.Control_77b[static_cast<std::size_t>(i)]->text()), i);
+    Save_Number_Items(pages, record, Generation::V8, Item_Step::Items_70_71);
+    Save_Short_Items(pages, record, Generation::V8, Item_Step::Item_77a);
+    Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_77a);
 }
 
 } // namespace

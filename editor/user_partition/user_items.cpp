@@ -1,0 +1,364 @@
+#include "editor/user_partition/user_items.h"
+
+#include "editor/page_set/page_set.h"
+#include "editor/pages/field_edit.h"
+#include "editor/user_partition/user_record_v14_layout.h"
+#include "editor/user_partition/user_record_v8.h"
+
+namespace User_Mod {
+
+namespace {
+
+using C = Item_Coding;
+using S = Item_Step;
+using W = Item_When;
+using N = Item_Number;
+using F = core::Item_Fact_Id;
+using List_Control = QComboBox* (*)(Page_Set&);
+using Text_Control = QLineEdit* (*)(Page_Set&);
+using Number_Control = QLineEdit* (*)(Page_Set&);
+using Spin_Control = QWidget* (*)(Page_Set&);
+
+constexpr Item_Place P(int field, int element, C coding, S step, W when = W::Always,
+                       const char* error_name = nullptr)
+{
+    return {field, element, coding, step, when, error_name};
+}
+
+constexpr Item_Place ABSENT{};
+
+// The short records (generations 5 and 11) use the field ids of generation 8.
+constexpr User_Item_Row List(List_Control control, const char* label, Item_Place v5, Item_Place v8,
+                             Item_Place v11, Item_Place v14, int shown_from = 0)
+{
+    return {control, nullptr, label, 0, nullptr, {v5, v8, v11, v14}, nullptr, N::Plain, F::GES_ID, 0,
+            shown_from, nullptr};
+}
+
+constexpr User_Item_Row Text(Text_Control control, const char* label, int char_set, Item_Place v5,
+                             Item_Place v8, Item_Place v11, Item_Place v14, const char* extra = nullptr,
+                             int shown_from = 0)
+{
+    return {nullptr, control, label, char_set, extra, {v5, v8, v11, v14}, nullptr, N::Plain, F::GES_ID, 0,
+            shown_from, nullptr};
+}
+
+// A number row; a label for a checked number only.
+constexpr User_Item_Row Number(Number_Control control, N shown, F fact, int fact_element, const char* label,
+                               Item_Place v5, Item_Place v8, Item_Place v11, Item_Place v14, int shown_from = 0,
+                               Spin_Control spin = nullptr)
+{
+    return {nullptr, nullptr, label, 0, nullptr, {v5, v8, v11, v14}, control, shown, fact, fact_element,
+            shown_from, spin};
+}
+
+// A place that the three generations 5, 8 and 11 share, with generation 14's.
+#define SHORT3(place) place, place, place
+
+// clang-format off
+const User_Item_Row ITEMS[] = {
+    List([](Page_Set& p) { return p.General().Control_04; }, "iv",
+         SHORT3(P(V8_Item_04, 0, C::Index, S::Item_4, W::Airframer_0)),
+         P(V14_ITEM_04, 0, C::Index, S::Item_4, W::Airframer_0)),
+    Text([](Page_Set& p) { return p.General().Control_34; }, "xxxiv", 0,
+         SHORT3(P(V8_Item_34, 0, C::Fixed_Text, S::Item_34)),
+         P(V14_ITEM_34, 0, C::Fixed_Text, S::Item_34)),
+    List([](Page_Set& p) { return p.General().Control_40a; }, "xl-a",
+         SHORT3(P(V8_Item_40, 0, C::Index, S::Items_40_58)),
+         P(V14_ITEM_40, 0, C::Index, S::Items_40_58)),
+    List([](Page_Set& p) { return p.General().Control_40b; }, "xl-b",
+         SHORT3(P(V8_Item_40, 1, C::Index, S::Items_40_58)),
+         P(V14_ITEM_40, 1, C::Index, S::Items_40_58)),
+    List([](Page_Set& p) { return p.General().Control_58; }, "lviii",
+         SHORT3(P(V8_Item_58, 0, C::Index, S::Items_40_58)),
+         P(V14_ITEM_58, 0, C::Index, S::Items_40_58)),
+    List([](Page_Set& p) { return p.Cockpit_Voice().Control_07; }, nullptr,
+         SHORT3(P(V8_Item_07, 0, C::Index, S::Voice)),
+         P(V14_ITEM_07, 0, C::Index, S::Voice)),
+    List([](Page_Set& p) { return p.Cockpit_Voice().Control_14; }, nullptr,
+         SHORT3(P(V8_Item_14, 0, C::Index_16_As_255, S::Voice_Coded, W::Airframer_0)),
+         P(V14_ITEM_14, 0, C::Index_16_As_255, S::Voice, W::Airframer_0)),
+    List([](Page_Set& p) { return p.Cockpit_Voice().Control_15; }, nullptr,
+         SHORT3(P(V8_Item_15, 0, C::Index, S::Voice, W::Airframer_0)),
+         P(V14_ITEM_15, 0, C::Index, S::Voice, W::Airframer_0)),
+    List([](Page_Set& p) { return p.Cockpit_Voice().Control_19a; }, nullptr,
+         P(V8_Item_19, 0, C::Index, S::Voice),
+         P(V8_Item_19, 0, C::Index, S::Voice, W::Airframer_Below_2),
+         P(V8_Item_19, 0, C::Index, S::Voice, W::Airframer_Below_2),
+         P(V14_ITEM_19A, 0, C::Index, S::Voice, W::Airframer_Below_2)),
+    List([](Page_Set& p) { return p.Cockpit_Voice().Control_19b; }, nullptr,
+         P(V8_Item_19, 1, C::Index, S::Voice),
+         P(V8_Item_19, 1, C::Index, S::Voice, W::Airframer_Below_2),
+         P(V8_Item_19, 1, C::Index, S::Voice, W::Airframer_Below_2),
+         P(V14_ITEM_19B, 0, C::Index, S::Voice, W::Airframer_Below_2)),
+    // The oldest record stores item 20 as the list index itself.
+    List([](Page_Set& p) { return p.Cockpit_Voice().Control_20; }, nullptr,
+         P(V8_Item_20, 0, C::Index, S::Voice_Coded),
+         P(V8_Item_20, 0, C::Index_Plus_One, S::Voice_Coded),
+         P(V8_Item_20, 0, C::Index_Plus_One, S::Voice_Coded),
+         P(V14_ITEM_20, 0, C::Index_Plus_One, S::Voice)),
+    List([](Page_Set& p) { return p.Cockpit_Voice().Control_35; }, nullptr,
+         SHORT3(P(V8_Item_35, 0, C::Index, S::Voice)),
+         P(V14_ITEM_35, 0, C::Index, S::Voice)),
+    List([](Page_Set& p) { return p.Cockpit_Voice().Control_36; }, nullptr,
+         P(V8_Item_36, 0, C::Index, S::Voice),
+         P(V8_Item_36, 0, C::Index, S::Voice, W::Airframer_Below_2),
+         P(V8_Item_36, 0, C::Index, S::Voice, W::Airframer_Below_2),
+         P(V14_ITEM_36, 0, C::Index, S::Voice, W::Airframer_Below_2)),
+    List([](Page_Set& p) { return p.Cockpit_Voice().Control_63; }, nullptr,
+         ABSENT, P(V8_Item_63, 0, C::Index, S::Voice), ABSENT,
+         P(V14_ITEM_63, 0, C::Index, S::Item_63), 2),
+    // Item 49: the weightings.
+    Number([](Page_Set& p) { return p.Dual().Control_49[0]; }, N::Checked, F::Item_49_0, 0, "xlix-0",
+           SHORT3(P(V8_Item_49, 0, C::Range_Byte, S::Item_49)),
+           P(V14_ITEM_49, 0, C::Range_Byte, S::Item_49)),
+    Number([](Page_Set& p) { return p.Dual().Control_49[1]; }, N::Checked, F::Item_49_0, 1, "xlix-1",
+           SHORT3(P(V8_Item_49, 1, C::Range_Byte, S::Item_49)),
+           P(V14_ITEM_49, 1, C::Range_Byte, S::Item_49)),
+    Number([](Page_Set& p) { return p.Dual().Control_49[2]; }, N::Checked, F::Item_49_0, 2, "xlix-2",
+           SHORT3(P(V8_Item_49, 2, C::Range_Byte, S::Item_49)),
+           P(V14_ITEM_49, 2, C::Range_Byte, S::Item_49)),
+    Number([](Page_Set& p) { return p.Dual().Control_49[3]; }, N::Checked, F::Item_49_0, 3, "xlix-3",
+           SHORT3(P(V8_Item_49, 3, C::Range_Byte, S::Item_49)),
+           P(V14_ITEM_49, 3, C::Range_Byte, S::Item_49)),
+    Number([](Page_Set& p) { return p.Dual().Control_49[4]; }, N::Checked, F::Item_49_0, 4, "xlix-4",
+           SHORT3(P(V8_Item_49, 4, C::Range_Byte, S::Item_49)),
+           P(V14_ITEM_49, 4, C::Range_Byte, S::Item_49)),
+    Number([](Page_Set& p) { return p.Dual().Control_49[5]; }, N::Checked, F::Item_49_0, 5, "xlix-5",
+           SHORT3(P(V8_Item_49, 5, C::Range_Byte, S::Item_49)),
+           P(V14_ITEM_49, 5, C::Range_Byte, S::Item_49)),
+    List([](Page_Set& p) { return p.Cabin().Control_10; }, nullptr,
+         SHORT3(P(V8_Item_10, 0, C::Index, S::Voice)),
+         P(V14_ITEM_10, 0, C::Index, S::Cabin)),
+    // Item 13 is the user's choice; generation 8 lets an airframer fix it.
+    List([](Page_Set& p) { return p.Cabin().Control_13; }, "xiii",
+         P(V8_Item_13, 0, C::Index, S::Item_13),
+         P(V8_Item_13, 0, C::Index, S::Item_13, W::Fixed_Above_Airframer_0),
+         P(V8_Item_13, 0, C::Index, S::Item_13),
+         P(V14_ITEM_13, 0, C::Index, S::Cabin)),
+    List([](Page_Set& p) { return p.Cabin().Control_21a; }, nullptr,
+         SHORT3(P(V8_Item_21, 0, C::Index, S::Voice)),
+         P(V14_ITEM_21, 0, C::Index, S::Cabin)),
+    List([](Page_Set& p) { return p.Cabin().Control_21b; }, nullptr,
+         SHORT3(P(V8_Item_21, 1, C::Index, S::Voice)),
+         P(V14_ITEM_21, 1, C::Index, S::Cabin)),
+    List([](Page_Set& p) { return p.Cabin().Control_24a; }, nullptr,
+         SHORT3(P(V8_Item_24, 0, C::Index, S::Voice)),
+         P(V14_ITEM_24, 0, C::Index, S::Cabin)),
+    List([](Page_Set& p) { return p.Cabin().Control_24b; }, nullptr,
+         SHORT3(P(V8_Item_24, 1, C::Index, S::Voice)),
+         P(V14_ITEM_24, 1, C::Index, S::Cabin)),
+    Text([](Page_Set& p) { return p.Cabin().Control_25a; }, "xxv-SDU 1", 4,
+         SHORT3(P(V8_Item_25, 0, C::Blank_Padded, S::Item_25)),
+         P(V14_ITEM_25, 0, C::Blank_Padded, S::Item_25)),
+    Text([](Page_Set& p) { return p.Cabin().Control_25b; }, "xxv-SDU 2", 4,
+         SHORT3(P(V8_Item_25, 1, C::Blank_Padded, S::Item_25)),
+         P(V14_ITEM_25, 1, C::Blank_Padded, S::Item_25)),
+    // Item 45: the called terminal IDs, then the assignment types (the
+    // oldest generations load each ID with its type).
+    Number([](Page_Set& p) { return p.Cabin().Control_45_1a1; }, N::Checked, F::Item_45, 0,
+           "xlv-SDU 1, APHONE 1",
+           SHORT3(P(V8_Item_45_Number, 0, C::Range_Int16, S::Item_45)),
+           P(V14_ITEM_45_NUMBER, 0, C::Range_Int16, S::Item_45)),
+    Number([](Page_Set& p) { return p.Cabin().Control_45_1a2; }, N::Checked, F::Item_45, 0,
+           "xlv-SDU 1, APHONE 2",
+           SHORT3(P(V8_Item_45_Number, 1, C::Range_Int16, S::Item_45)),
+           P(V14_ITEM_45_NUMBER, 1, C::Range_Int16, S::Item_45)),
+    Number([](Page_Set& p) { return p.Cabin().Control_45_2a1; }, N::Checked, F::Item_45, 0,
+           "xlv-SDU 2, APHONE 1",
+           SHORT3(P(V8_Item_45_Number, 2, C::Range_Int16, S::Item_45)),
+           P(V14_ITEM_45_NUMBER, 2, C::Range_Int16, S::Item_45)),
+    Number([](Page_Set& p) { return p.Cabin().Control_45_2a2; }, N::Checked, F::Item_45, 0,
+           "xlv-SDU 2, APHONE 2",
+           SHORT3(P(V8_Item_45_Number, 3, C::Range_Int16, S::Item_45)),
+           P(V14_ITEM_45_NUMBER, 3, C::Range_Int16, S::Item_45)),
+    List([](Page_Set& p) { return p.Cabin().Control_45_1b1; }, nullptr,
+         SHORT3(P(V8_Item_45_Index, 0, C::Index, S::Item_45, W::Always, "Item_45")),
+         P(V14_ITEM_45_TYPE, 0, C::Index, S::Item_45)),
+    List([](Page_Set& p) { return p.Cabin().Control_45_1b2; }, nullptr,
+         SHORT3(P(V8_Item_45_Index, 1, C::Index, S::Item_45, W::Always, "Item_45")),
+         P(V14_ITEM_45_TYPE, 1, C::Index, S::Item_45)),
+    List([](Page_Set& p) { return p.Cabin().Control_45_2b1; }, nullptr,
+         SHORT3(P(V8_Item_45_Index, 2, C::Index, S::Item_45, W::Always, "Item_45")),
+         P(V14_ITEM_45_TYPE, 2, C::Index, S::Item_45)),
+    List([](Page_Set& p) { return p.Cabin().Control_45_2b2; }, nullptr,
+         SHORT3(P(V8_Item_45_Index, 3, C::Index, S::Item_45, W::Always, "Item_45")),
+         P(V14_ITEM_45_TYPE, 3, C::Index, S::Item_45)),
+    Number([](Page_Set& p) { return p.HSD_Cnfg().Control_62; }, N::Tenths, F::Item_62, 0, "lxii",
+           SHORT3(P(V8_Item_62, 0, C::Tenths, S::Item_62)),
+           P(V14_ITEM_62, 0, C::Tenths, S::Item_62),
+           1, [](Page_Set& p) -> QWidget* { return p.HSD_Cnfg().UpDown_62; }),
+    // The HSD items: generation 8 holds some of them (its HSD block).
+    Number([](Page_Set& p) { return p.HSD_Cnfg().Control_64; }, N::Tenths, F::Item_64, 0, "lxiv",
+           ABSENT, P(V8_Item_64, 0, C::Tenths, S::Item_64), ABSENT,
+           P(V14_ITEM_64, 0, C::Tenths, S::Item_64),
+           3, [](Page_Set& p) -> QWidget* { return p.HSD_Cnfg().UpDown_64; }),
+    List([](Page_Set& p) { return p.HSD_Cnfg().Control_65; }, nullptr,
+         ABSENT, P(V8_Item_65, 0, C::Index, S::Item_65), ABSENT,
+         P(V14_ITEM_65, 0, C::Index, S::Item_65), 3),
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_69[0]; }, "lxix - SDU 1", 13,
+         ABSENT, P(V8_Item_69, 0, C::Raw_Text, S::Item_69), ABSENT,
+         P(V14_ITEM_69, 0, C::Nul_Filled, S::Item_69)),
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_69[1]; }, "lxix - SDU 2", 13,
+         ABSENT, P(V8_Item_69, 1, C::Raw_Text, S::Item_69), ABSENT,
+         P(V14_ITEM_69, 1, C::Nul_Filled, S::Item_69)),
+    List([](Page_Set& p) { return p.HSD_Cnfg().Control_70; }, nullptr,
+         ABSENT, P(V8_Item_70, 0, C::Index, S::Items_70_71), ABSENT,
+         P(V14_ITEM_70, 0, C::Index, S::Items_70_71), 3),
+    List([](Page_Set& p) { return p.HSD_Cnfg().Control_71; }, nullptr,
+         ABSENT, P(V8_Item_71, 0, C::Index, S::Items_70_71), ABSENT,
+         P(V14_ITEM_71, 0, C::Index, S::Items_70_71), 3),
+    Number([](Page_Set& p) { return p.HSD_Cnfg().Control_76; }, N::Checked, F::Item_76, 0, "lxxvi",
+           ABSENT, P(V8_Item_76, 0, C::Decimal, S::Items_70_71), ABSENT,
+           P(V14_ITEM_76, 0, C::Byte_Text, S::Items_70_71),
+           3, [](Page_Set& p) -> QWidget* { return p.HSD_Cnfg().UpDown_76; }),
+    List([](Page_Set& p) { return p.HSD_SBB().Control_77a; }, nullptr,
+         ABSENT, P(V8_Item_77a, 0, C::Index, S::Item_77a), ABSENT,
+         P(V14_ITEM_77A, 0, C::Index, S::Item_77a)),
+    // Item 77b: the bit rates, shown as stored.
+    Number([](Page_Set& p) { return p.HSD_SBB().Control_77b[0]; }, N::Plain, F::Item_77b, 0, nullptr,
+           ABSENT, P(V8_Item_77b, 0, C::Range_Whole, S::Item_77a), ABSENT,
+           P(V14_ITEM_77B, 0, C::Range_Whole, S::Item_77a)),
+    Number([](Page_Set& p) { return p.HSD_SBB().Control_77b[1]; }, N::Plain, F::Item_77b, 0, nullptr,
+           ABSENT, P(V8_Item_77b, 1, C::Range_Whole, S::Item_77a), ABSENT,
+           P(V14_ITEM_77B, 1, C::Range_Whole, S::Item_77a)),
+    Number([](Page_Set& p) { return p.HSD_SBB().Control_77b[2]; }, N::Plain, F::Item_77b, 0, nullptr,
+           ABSENT, P(V8_Item_77b, 2, C::Range_Whole, S::Item_77a), ABSENT,
+           P(V14_ITEM_77B, 2, C::Range_Whole, S::Item_77a)),
+    Number([](Page_Set& p) { return p.HSD_SBB().Control_77b[3]; }, N::Plain, F::Item_77b, 0, nullptr,
+           ABSENT, P(V8_Item_77b, 3, C::Range_Whole, S::Item_77a), ABSENT,
+           P(V14_ITEM_77B, 3, C::Range_Whole, S::Item_77a)),
+    // Generation 14 only from here to item 101.
+    Text([](Page_Set& p) { return p.HSD_SBB().Control_80; }, "lxxx", 0,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_80, 0, C::Fixed_Text, S::Item_80), nullptr, 4),
+    List([](Page_Set& p) { return p.HSD_Cnfg().Control_79_1[0]; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_79_1, 0, C::Index, S::SDU_First), 4),
+    List([](Page_Set& p) { return p.HSD_Cnfg().Control_79_1[1]; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_79_1, 1, C::Index, S::SDU_First), 4),
+    List([](Page_Set& p) { return p.HSD_Cnfg().Control_79_2[0]; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_79_2, 0, C::Index, S::SDU_First), 4),
+    List([](Page_Set& p) { return p.HSD_Cnfg().Control_79_2[1]; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_79_2, 1, C::Index, S::SDU_First), 4),
+    // The SDUs of these labels are numbered 0 and 1. The host names keep the
+    // "_" of their factory values, which the page lets stand.
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_81user[0]; }, "lxxxi - SDU 0, Username", 13,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_81_USER, 0, C::Nul_Filled, S::SDU_Text), nullptr, 4),
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_81pass[0]; }, "lxxxi - SDU 0, Password", 13,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_81_PASS, 0, C::Nul_Filled, S::SDU_Text), nullptr, 4),
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82a[0]; }, "lxxxii - SDU 1, Port 0", 13,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_82A, 0, C::Nul_Filled, S::SDU_Text), "_", 4),
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82b[0]; }, "lxxxii - SDU 2, Port 0", 13,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_82B, 0, C::Nul_Filled, S::SDU_Text), "_", 4),
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85user[0]; }, "lxxxv - SDU 0, Username", 13,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_85_USER, 0, C::Nul_Filled, S::SDU_Text), nullptr, 4),
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85pass[0]; }, "lxxxv - SDU 0, Password", 13,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_85_PASS, 0, C::Nul_Filled, S::SDU_Text), nullptr, 4),
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_81user[1]; }, "lxxxi - SDU 1, Username", 13,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_81_USER, 1, C::Nul_Filled, S::SDU_Text), nullptr, 4),
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_81pass[1]; }, "lxxxi - SDU 1, Password", 13,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_81_PASS, 1, C::Nul_Filled, S::SDU_Text), nullptr, 4),
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82a[1]; }, "lxxxii - SDU 1, Port 1", 13,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_82A, 1, C::Nul_Filled, S::SDU_Text), "_", 4),
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82b[1]; }, "lxxxii - SDU 2, Port 1", 13,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_82B, 1, C::Nul_Filled, S::SDU_Text), "_", 4),
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85user[1]; }, "lxxxv - SDU 1, Username", 13,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_85_USER, 1, C::Nul_Filled, S::SDU_Text), nullptr, 4),
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85pass[1]; }, "lxxxv - SDU 1, Password", 13,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_85_PASS, 1, C::Nul_Filled, S::SDU_Text), nullptr, 4),
+    List([](Page_Set& p) { return p.HSD_SBB().Control_89[0]; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_89, 0, C::Index, S::SDU_Last), 4),
+    List([](Page_Set& p) { return p.HSD_SBB().Control_89[1]; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_89, 1, C::Index, S::SDU_Last), 4),
+    List([](Page_Set& p) { return p.HSD_Cnfg().Control_98[0]; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_98, 0, C::Index, S::SDU_Last), 4),
+    List([](Page_Set& p) { return p.HSD_Cnfg().Control_98[1]; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_98, 1, C::Index, S::SDU_Last), 4),
+    List([](Page_Set& p) { return p.HSD_Cnfg().Control_84; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_84, 0, C::Index, S::Items_84_88), 4),
+    List([](Page_Set& p) { return p.HSD_Cnfg().Control_88; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_88, 0, C::Index, S::Items_84_88), 4),
+    Number([](Page_Set& p) { return p.HSD_SBB().Control_90pac; }, N::Plain, F::Item_90_Packets, 0, nullptr,
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_90_PACKETS, 0, C::Unsigned16_Text, S::Items_84_88),
+           4, [](Page_Set& p) -> QWidget* { return p.HSD_SBB().UpDown_90pac; }),
+    Number([](Page_Set& p) { return p.HSD_SBB().Control_90per; }, N::Plain, F::Item_90_Period, 0, nullptr,
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_90_PERIOD, 0, C::Unsigned16_Text, S::Items_84_88),
+           4, [](Page_Set& p) -> QWidget* { return p.HSD_SBB().UpDown_90per; }),
+    List([](Page_Set& p) { return p.Sat_GES().Control_93; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_93, 0, C::Index, S::Items_93_97), 4),
+    List([](Page_Set& p) { return p.HSD_SBB().Control_96; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_96, 0, C::Index, S::Items_93_97), 4),
+    List([](Page_Set& p) { return p.HSD_SBB().Control_97; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_97, 0, C::Index, S::Items_93_97), 4),
+    Number([](Page_Set& p) { return p.Sat_GES().Control_94; }, N::Checked, F::Item_94, 0, "xciv",
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_94, 0, C::Int16_Text, S::Items_93_97),
+           4, [](Page_Set& p) -> QWidget* { return p.Sat_GES().UpDown_94; }),
+    List([](Page_Set& p) { return p.HSD_SBB().Control_99; }, "ic",
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_99, 0, C::Index, S::Items_99_101), 4),
+    List([](Page_Set& p) { return p.HSD_Cnfg().Control_100; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_100, 0, C::Index, S::Items_99_101), 4),
+    List([](Page_Set& p) { return p.HSD_SBB().Control_101; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_101, 0, C::Index, S::Items_99_101), 4),
+    Number([](Page_Set& p) { return p.HSD_SBB().Control_102; }, N::Plain, F::Item_102, 0, nullptr,
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_102, 0, C::Unsigned16_Text, S::Items_99_101),
+           4, [](Page_Set& p) -> QWidget* { return p.HSD_SBB().UpDown_102; }),
+    Number([](Page_Set& p) { return p.Sat_GES().Control_108; }, N::Checked, F::Item_108, 0, "cviii",
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_108, 0, C::Int16_Text, S::Item_108),
+           4, [](Page_Set& p) -> QWidget* { return p.Sat_GES().UpDown_108; }),
+    // The main window's texts (absent from a page set without them).
+    Text([](Page_Set& p) { return p.Main.Control_33; }, "xxxiii", 1,
+         SHORT3(P(V8_Description, 0, C::Fixed_Text, S::Description)),
+         P(V14_DESCRIPTION_33, 0, C::Fixed_Text, S::Items_33_86)),
+    Text([](Page_Set& p) { return p.Main.Control_86; }, "lxxxvi", 11,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_86, 0, C::Fixed_Text, S::Items_33_86), nullptr, 4),
+};
+// clang-format on
+
+#undef SHORT3
+
+constexpr std::int64_t ITEM_14_IMMEDIATE_INDEX = 16;
+constexpr std::int64_t ITEM_14_IMMEDIATE_STORED = 255;
+
+} // namespace
+
+std::span<const User_Item_Row> User_Items()
+{
+    return ITEMS;
+}
+
+QWidget* Item_Widget(const User_Item_Row& row, Page_Set& pages)
+{
+    if (row.List)
+        return row.List(pages);
+    return row.Text ? row.Text(pages) : row.Number(pages);
+}
+
+bool Item_Read_At(Item_When when, int airframer_level)
+{
+    switch (when) {
+    case Item_When::Airframer_0: return airframer_level == 0;
+    case Item_When::Airframer_Below_2: return airframer_level < 2;
+    default: return true;
+    }
+}
+
+std::int64_t Encode_Item_Index(Item_Coding coding, std::int64_t index)
+{
+    switch (coding) {
+    case Item_Coding::Index_16_As_255:
+        return index == ITEM_14_IMMEDIATE_INDEX ? ITEM_14_IMMEDIATE_STORED : index;
+    case Item_Coding::Index_Plus_One: return index + 1;
+    default: return index;
+    }
+}
+
+std::int64_t Decode_Item_Index(Item_Coding coding, std::int64_t stored)
+{
+    switch (coding) {
+    case Item_Coding::Index_16_As_255:
+        return stored == ITEM_14_IMMEDIATE_STORED ? ITEM_14_IMMEDIATE_INDEX : stored;
+    case Item_Coding::Index_Plus_One: return stored - 1;
+    default: return stored;
+    }
+}
+
+} // namespace User_Mod

@@ -1,0 +1,153 @@
+#pragma once
+// The scalar user items as one table: one row per list choice, text or
+// number, with its page control, its report label, its character set (a
+// text) or its item fact (a number), the feature level that shows it, and
+// its place in the record of each generation (field, element, coding, the
+// point of the load direction that sets it, and the user levels at which
+// the load reads it). The loaders of generations 5, 8, 11 and 14, the
+// savers of 8, 11 and 14 and the visibility rule walk these rows; nothing
+// else names these controls for them.
+//
+// Adding a scalar item: add its control to its page and one row to ITEMS in
+// user_items.cpp, with a place for every generation whose record holds it.
+
+#include "editor/core/item_facts.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+class Page_Set;
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+namespace User_Mod {
+
+// The record generations that hold user items.
+enum class Generation { V5, V8, V11, V14 };
+inline constexpr std::size_t GENERATION_COUNT = 4;
+
+// Points of a generation's load direction at which rows are set; rows of
+// one step are set in table order. Each generation visits its steps in an
+// order of its own.
+enum class Item_Step {
+    None,
+    Item_4,
+    Item_34,
+    Items_40_58,
+    Voice_Coded, // generations 5 to 11: items 14 and 20, ahead of the others
+    Voice,
+    Item_63,
+    Cabin,
+    Item_49,
+    Item_13,
+    Item_25,
+    Item_45,     // per element
+    Item_62,
+    Item_64,
+    Item_65,
+    Item_69,
+    Items_70_71,
+    Item_77a,
+    Item_80,
+    SDU_First,   // per SDU, before its texts
+    SDU_Text,
+    SDU_Last,    // per SDU, after its texts
+    Items_84_88,
+    Items_93_97,
+    Items_99_101,
+    Item_108,
+    Description, // generations 5 to 11: item 33 with the modified flag
+    Items_33_86,
+};
+
+// When the load direction reads a place (by the current user Airframer_Level).
+enum class Item_When {
+    Always,
+    Airframer_0,
+    Airframer_Below_2,
+    // Read through the report at level 0; above it the report fixes index 0.
+    Fixed_Above_Airframer_0,
+};
+
+// How a place stores its value.
+enum class Item_Coding {
+    Index,           // list index as it stands
+    Index_16_As_255, // item 14: list index 16 is stored as 255
+    Index_Plus_One,  // item 20: list index + 1
+    Fixed_Text,      // upper-cased, NUL-padded to the field (one byte for the NUL)
+    Blank_Padded,    // as typed, cut or blank-padded to the field
+    Nul_Filled,      // as typed, NUL-padded, an error when longer than the field
+    Raw_Text,        // as typed, cut or NUL-padded to the field
+    // Numbers: a number outside the fact's range, or no number, is saved as
+    // the fact's default ...
+    Range_Byte,      // ... in a byte field
+    Range_Int16,     // ... in a 16-bit field
+    Range_Whole,     // ... in a wider field
+    Tenths,          // ... and the number in tenths
+    // ... or refuses the save, the field named.
+    Byte_Text,       // 0 to 255
+    Int16_Text,      // -32768 to 32767
+    Unsigned16_Text, // 0 to 65535
+    Decimal,         // what the field's encoding holds
+};
+
+// How a number row shows its stored value.
+enum class Item_Number {
+    Checked, // a whole number of its fact's range, else the default with a "***" line
+    Tenths,  // stored in tenths, shown with one decimal; checked as above
+    Plain,   // the stored whole number as it stands
+};
+
+inline constexpr int NO_FIELD = -1;
+
+struct Item_Place {
+    int Field = NO_FIELD; // a field id of the generation's layout; NO_FIELD: absent
+    int Element = 0;
+    Item_Coding Coding = Item_Coding::Index;
+    Item_Step Step = Item_Step::None;
+    Item_When When = Item_When::Always;
+    // The field named by a refused load (nullptr: the layout's name).
+    const char* Error_Name = nullptr;
+
+    constexpr bool Held() const { return Field != NO_FIELD; }
+};
+
+struct User_Item_Row {
+    QComboBox* (*List)(Page_Set&); // a list choice, or
+    QLineEdit* (*Text)(Page_Set&); // a text
+    const char* Report_Label;      // nullptr: set without a report line
+    int Char_Set;                  // texts
+    const char* Extra_Allowed;     // characters a text admits beyond its set
+    std::array<Item_Place, GENERATION_COUNT> Places;
+    QLineEdit* (*Number)(Page_Set&); // or a number, with:
+    Item_Number Shown;
+    core::Item_Fact_Id Fact;       // its range and default
+    int Fact_Element;              // the fact's row from Fact on
+    // The user Feature_Level from which the control shows (0: at every
+    // level, or as the frame around it shows), with a number's spin button.
+    int Shown_From;
+    QWidget* (*Spin)(Page_Set&);
+
+    const Item_Place& At(Generation generation) const
+    {
+        return Places[static_cast<std::size_t>(generation)];
+    }
+};
+
+// Every scalar user item in table order.
+std::span<const User_Item_Row> User_Items();
+
+// The row's control as a widget (nullptr when the page set lacks it).
+QWidget* Item_Widget(const User_Item_Row& row, Page_Set& pages);
+
+// Whether the load direction reads a place at the user Airframer_Level.
+bool Item_Read_At(Item_When when, int airframer_level);
+
+// The stored number of a list index, and back.
+std::int64_t Encode_Item_Index(Item_Coding coding, std::int64_t index);
+std::int64_t Decode_Item_Index(Item_Coding coding, std::int64_t stored);
+
+} // namespace User_Mod
