@@ -2,7 +2,9 @@
 
 #include "editor/page_set/page_set.h"
 #include "editor/pages/field_edit.h"
+#include "editor/pages/page_cabin.h"
 #include "editor/user_partition/user_record_v14_layout.h"
+#include "editor/user_partition/user_presentation.h"
 #include "editor/user_partition/user_record_v8.h"
 
 namespace User_Mod {
@@ -32,7 +34,7 @@ constexpr User_Item_Row List(List_Control control, const char* label, Item_Place
                              Item_Place v11, Item_Place v14, int shown_from = 0)
 {
     return {control, nullptr, label, 0, nullptr, {v5, v8, v11, v14}, nullptr, N::Plain, F::GES_ID, 0,
-            shown_from, nullptr};
+            shown_from, nullptr, {}, {}};
 }
 
 constexpr User_Item_Row Text(Text_Control control, const char* label, int char_set, Item_Place v5,
@@ -40,7 +42,7 @@ constexpr User_Item_Row Text(Text_Control control, const char* label, int char_s
                              int shown_from = 0)
 {
     return {nullptr, control, label, char_set, extra, {v5, v8, v11, v14}, nullptr, N::Plain, F::GES_ID, 0,
-            shown_from, nullptr};
+            shown_from, nullptr, {}, {}};
 }
 
 // A number row; a label for a checked number only.
@@ -49,7 +51,69 @@ constexpr User_Item_Row Number(Number_Control control, N shown, F fact, int fact
                                Spin_Control spin = nullptr)
 {
     return {nullptr, nullptr, label, 0, nullptr, {v5, v8, v11, v14}, control, shown, fact, fact_element,
-            shown_from, spin};
+            shown_from, spin, {}, {}};
+}
+
+// Modifiers of a row, written after it: "List(...) | Starts(2)".
+struct Modifier {
+    void (*Apply)(User_Item_Row&, const Modifier&);
+    int Level = 0;
+    int Index = 0;
+    const char* Text = nullptr;
+};
+
+constexpr User_Item_Row operator|(User_Item_Row row, const Modifier& modifier)
+{
+    modifier.Apply(row, modifier);
+    return row;
+}
+
+// A new ORT shows this list index or text ...
+constexpr Modifier Starts(int index)
+{
+    return {[](User_Item_Row& r, const Modifier& m) { r.Default.Index = m.Index; }, 0, index};
+}
+constexpr Modifier Starts(const char* text)
+{
+    return {[](User_Item_Row& r, const Modifier& m) { r.Default.Text = m.Text; }, 0, 0, text};
+}
+// ... or the user part number of the chosen type ...
+constexpr Modifier Starts_With_Part_Number()
+{
+    return {[](User_Item_Row& r, const Modifier&) { r.Default.Text_Kind = Item_Default_Text::Part_Number; }};
+}
+// ... with this Tag, or disabled.
+constexpr Modifier Starts_Tagged(const char* tag)
+{
+    return {[](User_Item_Row& r, const Modifier& m) { r.Default.Tag = m.Text; }, 0, 0, tag};
+}
+constexpr Modifier Starts_Disabled()
+{
+    return {[](User_Item_Row& r, const Modifier&) { r.Default.Disabled = true; }};
+}
+// From the user Airframer_Level 'level' on, an airframer ORT fixes the list
+// index or the text.
+constexpr Modifier Airframer_Fixes(int level, int index)
+{
+    return {[](User_Item_Row& r, const Modifier& m) {
+                r.Airframer.Fixed_From = m.Level;
+                r.Airframer.Index = m.Index;
+            },
+            level, index};
+}
+constexpr Modifier Airframer_Fixes(int level, const char* text)
+{
+    return {[](User_Item_Row& r, const Modifier& m) {
+                r.Airframer.Fixed_From = m.Level;
+                r.Airframer.Text = m.Text;
+            },
+            level, 0, text};
+}
+// The user may edit the control only at these Airframer_Levels.
+constexpr Modifier Editable(Item_When when)
+{
+    return {[](User_Item_Row& r, const Modifier& m) { r.Airframer.Editable = static_cast<Item_When>(m.Index); },
+            0, static_cast<int>(when)};
 }
 
 // A place that the three generations 5, 8 and 11 share, with generation 14's.
@@ -59,7 +123,8 @@ constexpr User_Item_Row Number(Number_Control control, N shown, F fact, int fact
 const User_Item_Row ITEMS[] = {
     List([](Page_Set& p) { return p.General().Control_04; }, "iv",
          SHORT3(P(V8_Item_04, 0, C::Index, S::Item_4, W::Airframer_0)),
-         P(V14_ITEM_04, 0, C::Index, S::Item_4, W::Airframer_0)),
+         P(V14_ITEM_04, 0, C::Index, S::Item_4, W::Airframer_0))
+        | Starts(2) | Airframer_Fixes(2, 0) | Editable(W::Airframer_0),
     Text([](Page_Set& p) { return p.General().Control_34; }, "xxxiv", 0,
          SHORT3(P(V8_Item_34, 0, C::Fixed_Text, S::Item_34)),
          P(V14_ITEM_34, 0, C::Fixed_Text, S::Item_34)),
@@ -68,7 +133,8 @@ const User_Item_Row ITEMS[] = {
          P(V14_ITEM_40, 0, C::Index, S::Items_40_58)),
     List([](Page_Set& p) { return p.General().Control_40b; }, "xl-b",
          SHORT3(P(V8_Item_40, 1, C::Index, S::Items_40_58)),
-         P(V14_ITEM_40, 1, C::Index, S::Items_40_58)),
+         P(V14_ITEM_40, 1, C::Index, S::Items_40_58))
+        | Starts(1),
     List([](Page_Set& p) { return p.General().Control_58; }, "lviii",
          SHORT3(P(V8_Item_58, 0, C::Index, S::Items_40_58)),
          P(V14_ITEM_58, 0, C::Index, S::Items_40_58)),
@@ -77,20 +143,24 @@ const User_Item_Row ITEMS[] = {
          P(V14_ITEM_07, 0, C::Index, S::Voice)),
     List([](Page_Set& p) { return p.Cockpit_Voice().Control_14; }, nullptr,
          SHORT3(P(V8_Item_14, 0, C::Index_16_As_255, S::Voice_Coded, W::Airframer_0)),
-         P(V14_ITEM_14, 0, C::Index_16_As_255, S::Voice, W::Airframer_0)),
+         P(V14_ITEM_14, 0, C::Index_16_As_255, S::Voice, W::Airframer_0))
+        | Airframer_Fixes(1, 16) | Editable(W::Airframer_0),
     List([](Page_Set& p) { return p.Cockpit_Voice().Control_15; }, nullptr,
          SHORT3(P(V8_Item_15, 0, C::Index, S::Voice, W::Airframer_0)),
-         P(V14_ITEM_15, 0, C::Index, S::Voice, W::Airframer_0)),
+         P(V14_ITEM_15, 0, C::Index, S::Voice, W::Airframer_0))
+        | Airframer_Fixes(1, 1) | Editable(W::Airframer_0),
     List([](Page_Set& p) { return p.Cockpit_Voice().Control_19a; }, nullptr,
          P(V8_Item_19, 0, C::Index, S::Voice),
          P(V8_Item_19, 0, C::Index, S::Voice, W::Airframer_Below_2),
          P(V8_Item_19, 0, C::Index, S::Voice, W::Airframer_Below_2),
-         P(V14_ITEM_19A, 0, C::Index, S::Voice, W::Airframer_Below_2)),
+         P(V14_ITEM_19A, 0, C::Index, S::Voice, W::Airframer_Below_2))
+        | Starts(1) | Editable(W::Airframer_Below_2),
     List([](Page_Set& p) { return p.Cockpit_Voice().Control_19b; }, nullptr,
          P(V8_Item_19, 1, C::Index, S::Voice),
          P(V8_Item_19, 1, C::Index, S::Voice, W::Airframer_Below_2),
          P(V8_Item_19, 1, C::Index, S::Voice, W::Airframer_Below_2),
-         P(V14_ITEM_19B, 0, C::Index, S::Voice, W::Airframer_Below_2)),
+         P(V14_ITEM_19B, 0, C::Index, S::Voice, W::Airframer_Below_2))
+        | Starts(1) | Editable(W::Airframer_Below_2),
     // The oldest record stores item 20 as the list index itself.
     List([](Page_Set& p) { return p.Cockpit_Voice().Control_20; }, nullptr,
          P(V8_Item_20, 0, C::Index, S::Voice_Coded),
@@ -104,10 +174,12 @@ const User_Item_Row ITEMS[] = {
          P(V8_Item_36, 0, C::Index, S::Voice),
          P(V8_Item_36, 0, C::Index, S::Voice, W::Airframer_Below_2),
          P(V8_Item_36, 0, C::Index, S::Voice, W::Airframer_Below_2),
-         P(V14_ITEM_36, 0, C::Index, S::Voice, W::Airframer_Below_2)),
+         P(V14_ITEM_36, 0, C::Index, S::Voice, W::Airframer_Below_2))
+        | Editable(W::Airframer_Below_2),
     List([](Page_Set& p) { return p.Cockpit_Voice().Control_63; }, nullptr,
          ABSENT, P(V8_Item_63, 0, C::Index, S::Voice), ABSENT,
-         P(V14_ITEM_63, 0, C::Index, S::Item_63), 2),
+         P(V14_ITEM_63, 0, C::Index, S::Item_63), 2)
+        | Starts(3),
     // Item 49: the weightings.
     Number([](Page_Set& p) { return p.Dual().Control_49[0]; }, N::Checked, F::Item_49_0, 0, "xlix-0",
            SHORT3(P(V8_Item_49, 0, C::Range_Byte, S::Item_49)),
@@ -135,13 +207,16 @@ const User_Item_Row ITEMS[] = {
          P(V8_Item_13, 0, C::Index, S::Item_13),
          P(V8_Item_13, 0, C::Index, S::Item_13, W::Fixed_Above_Airframer_0),
          P(V8_Item_13, 0, C::Index, S::Item_13),
-         P(V14_ITEM_13, 0, C::Index, S::Cabin)),
+         P(V14_ITEM_13, 0, C::Index, S::Cabin))
+        | Starts(3) | Airframer_Fixes(1, 0),
     List([](Page_Set& p) { return p.Cabin().Control_21a; }, nullptr,
          SHORT3(P(V8_Item_21, 0, C::Index, S::Voice)),
-         P(V14_ITEM_21, 0, C::Index, S::Cabin)),
+         P(V14_ITEM_21, 0, C::Index, S::Cabin))
+        | Starts(2),
     List([](Page_Set& p) { return p.Cabin().Control_21b; }, nullptr,
          SHORT3(P(V8_Item_21, 1, C::Index, S::Voice)),
-         P(V14_ITEM_21, 1, C::Index, S::Cabin)),
+         P(V14_ITEM_21, 1, C::Index, S::Cabin))
+        | Starts(2),
     List([](Page_Set& p) { return p.Cabin().Control_24a; }, nullptr,
          SHORT3(P(V8_Item_24, 0, C::Index, S::Voice)),
          P(V14_ITEM_24, 0, C::Index, S::Cabin)),
@@ -150,10 +225,12 @@ const User_Item_Row ITEMS[] = {
          P(V14_ITEM_24, 1, C::Index, S::Cabin)),
     Text([](Page_Set& p) { return p.Cabin().Control_25a; }, "xxv-SDU 1", 4,
          SHORT3(P(V8_Item_25, 0, C::Blank_Padded, S::Item_25)),
-         P(V14_ITEM_25, 0, C::Blank_Padded, S::Item_25)),
+         P(V14_ITEM_25, 0, C::Blank_Padded, S::Item_25))
+        | Starts(SECURITY_CODE_DEFAULT),
     Text([](Page_Set& p) { return p.Cabin().Control_25b; }, "xxv-SDU 2", 4,
          SHORT3(P(V8_Item_25, 1, C::Blank_Padded, S::Item_25)),
-         P(V14_ITEM_25, 1, C::Blank_Padded, S::Item_25)),
+         P(V14_ITEM_25, 1, C::Blank_Padded, S::Item_25))
+        | Starts(SECURITY_CODE_DEFAULT),
     // Item 45: the called terminal IDs, then the assignment types (the
     // oldest generations load each ID with its type).
     Number([](Page_Set& p) { return p.Cabin().Control_45_1a1; }, N::Checked, F::Item_45, 0,
@@ -174,16 +251,20 @@ const User_Item_Row ITEMS[] = {
            P(V14_ITEM_45_NUMBER, 3, C::Range_Int16, S::Item_45)),
     List([](Page_Set& p) { return p.Cabin().Control_45_1b1; }, nullptr,
          SHORT3(P(V8_Item_45_Index, 0, C::Index, S::Item_45, W::Always, "Item_45")),
-         P(V14_ITEM_45_TYPE, 0, C::Index, S::Item_45)),
+         P(V14_ITEM_45_TYPE, 0, C::Index, S::Item_45))
+        | Starts_Disabled(),
     List([](Page_Set& p) { return p.Cabin().Control_45_1b2; }, nullptr,
          SHORT3(P(V8_Item_45_Index, 1, C::Index, S::Item_45, W::Always, "Item_45")),
-         P(V14_ITEM_45_TYPE, 1, C::Index, S::Item_45)),
+         P(V14_ITEM_45_TYPE, 1, C::Index, S::Item_45))
+        | Starts_Disabled(),
     List([](Page_Set& p) { return p.Cabin().Control_45_2b1; }, nullptr,
          SHORT3(P(V8_Item_45_Index, 2, C::Index, S::Item_45, W::Always, "Item_45")),
-         P(V14_ITEM_45_TYPE, 2, C::Index, S::Item_45)),
+         P(V14_ITEM_45_TYPE, 2, C::Index, S::Item_45))
+        | Starts_Disabled(),
     List([](Page_Set& p) { return p.Cabin().Control_45_2b2; }, nullptr,
          SHORT3(P(V8_Item_45_Index, 3, C::Index, S::Item_45, W::Always, "Item_45")),
-         P(V14_ITEM_45_TYPE, 3, C::Index, S::Item_45)),
+         P(V14_ITEM_45_TYPE, 3, C::Index, S::Item_45))
+        | Starts_Disabled(),
     Number([](Page_Set& p) { return p.HSD_Cnfg().Control_62; }, N::Tenths, F::Item_62, 0, "lxii",
            SHORT3(P(V8_Item_62, 0, C::Tenths, S::Item_62)),
            P(V14_ITEM_62, 0, C::Tenths, S::Item_62),
@@ -192,19 +273,23 @@ const User_Item_Row ITEMS[] = {
     Number([](Page_Set& p) { return p.HSD_Cnfg().Control_64; }, N::Tenths, F::Item_64, 0, "lxiv",
            ABSENT, P(V8_Item_64, 0, C::Tenths, S::Item_64), ABSENT,
            P(V14_ITEM_64, 0, C::Tenths, S::Item_64),
-           3, [](Page_Set& p) -> QWidget* { return p.HSD_Cnfg().UpDown_64; }),
+           3, [](Page_Set& p) -> QWidget* { return p.HSD_Cnfg().UpDown_64; })
+        | Starts_Tagged("1"),
     List([](Page_Set& p) { return p.HSD_Cnfg().Control_65; }, nullptr,
          ABSENT, P(V8_Item_65, 0, C::Index, S::Item_65), ABSENT,
          P(V14_ITEM_65, 0, C::Index, S::Item_65), 3),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_69[0]; }, "lxix - SDU 1", 13,
          ABSENT, P(V8_Item_69, 0, C::Raw_Text, S::Item_69), ABSENT,
-         P(V14_ITEM_69, 0, C::Nul_Filled, S::Item_69)),
+         P(V14_ITEM_69, 0, C::Nul_Filled, S::Item_69))
+        | Starts("DataIO"),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_69[1]; }, "lxix - SDU 2", 13,
          ABSENT, P(V8_Item_69, 1, C::Raw_Text, S::Item_69), ABSENT,
-         P(V14_ITEM_69, 1, C::Nul_Filled, S::Item_69)),
+         P(V14_ITEM_69, 1, C::Nul_Filled, S::Item_69))
+        | Starts("DataIO-2"),
     List([](Page_Set& p) { return p.HSD_Cnfg().Control_70; }, nullptr,
          ABSENT, P(V8_Item_70, 0, C::Index, S::Items_70_71), ABSENT,
-         P(V14_ITEM_70, 0, C::Index, S::Items_70_71), 3),
+         P(V14_ITEM_70, 0, C::Index, S::Items_70_71), 3)
+        | Starts(1),
     List([](Page_Set& p) { return p.HSD_Cnfg().Control_71; }, nullptr,
          ABSENT, P(V8_Item_71, 0, C::Index, S::Items_70_71), ABSENT,
          P(V14_ITEM_71, 0, C::Index, S::Items_70_71), 3),
@@ -214,7 +299,8 @@ const User_Item_Row ITEMS[] = {
            3, [](Page_Set& p) -> QWidget* { return p.HSD_Cnfg().UpDown_76; }),
     List([](Page_Set& p) { return p.HSD_SBB().Control_77a; }, nullptr,
          ABSENT, P(V8_Item_77a, 0, C::Index, S::Item_77a), ABSENT,
-         P(V14_ITEM_77A, 0, C::Index, S::Item_77a)),
+         P(V14_ITEM_77A, 0, C::Index, S::Item_77a))
+        | Starts(3),
     // Item 77b: the bit rates, shown as stored.
     Number([](Page_Set& p) { return p.HSD_SBB().Control_77b[0]; }, N::Plain, F::Item_77b, 0, nullptr,
            ABSENT, P(V8_Item_77b, 0, C::Range_Whole, S::Item_77a), ABSENT,
@@ -246,9 +332,11 @@ const User_Item_Row ITEMS[] = {
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_81pass[0]; }, "lxxxi - SDU 0, Password", 13,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_81_PASS, 0, C::Nul_Filled, S::SDU_Text), nullptr, 4),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82a[0]; }, "lxxxii - SDU 1, Port 0", 13,
-         ABSENT, ABSENT, ABSENT, P(V14_ITEM_82A, 0, C::Nul_Filled, S::SDU_Text), "_", 4),
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_82A, 0, C::Nul_Filled, S::SDU_Text), "_", 4)
+        | Starts("HSDU1_P1"),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82b[0]; }, "lxxxii - SDU 2, Port 0", 13,
-         ABSENT, ABSENT, ABSENT, P(V14_ITEM_82B, 0, C::Nul_Filled, S::SDU_Text), "_", 4),
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_82B, 0, C::Nul_Filled, S::SDU_Text), "_", 4)
+        | Starts("HSDU2_P1"),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85user[0]; }, "lxxxv - SDU 0, Username", 13,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_85_USER, 0, C::Nul_Filled, S::SDU_Text), nullptr, 4),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85pass[0]; }, "lxxxv - SDU 0, Password", 13,
@@ -258,23 +346,28 @@ const User_Item_Row ITEMS[] = {
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_81pass[1]; }, "lxxxi - SDU 1, Password", 13,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_81_PASS, 1, C::Nul_Filled, S::SDU_Text), nullptr, 4),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82a[1]; }, "lxxxii - SDU 1, Port 1", 13,
-         ABSENT, ABSENT, ABSENT, P(V14_ITEM_82A, 1, C::Nul_Filled, S::SDU_Text), "_", 4),
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_82A, 1, C::Nul_Filled, S::SDU_Text), "_", 4)
+        | Starts("HSDU1_P2"),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82b[1]; }, "lxxxii - SDU 2, Port 1", 13,
-         ABSENT, ABSENT, ABSENT, P(V14_ITEM_82B, 1, C::Nul_Filled, S::SDU_Text), "_", 4),
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_82B, 1, C::Nul_Filled, S::SDU_Text), "_", 4)
+        | Starts("HSDU2_P2"),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85user[1]; }, "lxxxv - SDU 1, Username", 13,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_85_USER, 1, C::Nul_Filled, S::SDU_Text), nullptr, 4),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85pass[1]; }, "lxxxv - SDU 1, Password", 13,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_85_PASS, 1, C::Nul_Filled, S::SDU_Text), nullptr, 4),
     List([](Page_Set& p) { return p.HSD_SBB().Control_89[0]; }, nullptr,
-         ABSENT, ABSENT, ABSENT, P(V14_ITEM_89, 0, C::Index, S::SDU_Last), 4),
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_89, 0, C::Index, S::SDU_Last), 4)
+        | Starts(1),
     List([](Page_Set& p) { return p.HSD_SBB().Control_89[1]; }, nullptr,
-         ABSENT, ABSENT, ABSENT, P(V14_ITEM_89, 1, C::Index, S::SDU_Last), 4),
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_89, 1, C::Index, S::SDU_Last), 4)
+        | Starts(1),
     List([](Page_Set& p) { return p.HSD_Cnfg().Control_98[0]; }, nullptr,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_98, 0, C::Index, S::SDU_Last), 4),
     List([](Page_Set& p) { return p.HSD_Cnfg().Control_98[1]; }, nullptr,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_98, 1, C::Index, S::SDU_Last), 4),
     List([](Page_Set& p) { return p.HSD_Cnfg().Control_84; }, nullptr,
-         ABSENT, ABSENT, ABSENT, P(V14_ITEM_84, 0, C::Index, S::Items_84_88), 4),
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_84, 0, C::Index, S::Items_84_88), 4)
+        | Starts(1),
     List([](Page_Set& p) { return p.HSD_Cnfg().Control_88; }, nullptr,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_88, 0, C::Index, S::Items_84_88), 4),
     Number([](Page_Set& p) { return p.HSD_SBB().Control_90pac; }, N::Plain, F::Item_90_Packets, 0, nullptr,
@@ -284,18 +377,22 @@ const User_Item_Row ITEMS[] = {
            ABSENT, ABSENT, ABSENT, P(V14_ITEM_90_PERIOD, 0, C::Unsigned16_Text, S::Items_84_88),
            4, [](Page_Set& p) -> QWidget* { return p.HSD_SBB().UpDown_90per; }),
     List([](Page_Set& p) { return p.Sat_GES().Control_93; }, nullptr,
-         ABSENT, ABSENT, ABSENT, P(V14_ITEM_93, 0, C::Index, S::Items_93_97), 4),
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_93, 0, C::Index, S::Items_93_97), 4)
+        | Starts(1),
     List([](Page_Set& p) { return p.HSD_SBB().Control_96; }, nullptr,
-         ABSENT, ABSENT, ABSENT, P(V14_ITEM_96, 0, C::Index, S::Items_93_97), 4),
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_96, 0, C::Index, S::Items_93_97), 4)
+        | Starts(9),
     List([](Page_Set& p) { return p.HSD_SBB().Control_97; }, nullptr,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_97, 0, C::Index, S::Items_93_97), 4),
     Number([](Page_Set& p) { return p.Sat_GES().Control_94; }, N::Checked, F::Item_94, 0, "xciv",
            ABSENT, ABSENT, ABSENT, P(V14_ITEM_94, 0, C::Int16_Text, S::Items_93_97),
            4, [](Page_Set& p) -> QWidget* { return p.Sat_GES().UpDown_94; }),
     List([](Page_Set& p) { return p.HSD_SBB().Control_99; }, "ic",
-         ABSENT, ABSENT, ABSENT, P(V14_ITEM_99, 0, C::Index, S::Items_99_101), 4),
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_99, 0, C::Index, S::Items_99_101), 4)
+        | Starts(3),
     List([](Page_Set& p) { return p.HSD_Cnfg().Control_100; }, nullptr,
-         ABSENT, ABSENT, ABSENT, P(V14_ITEM_100, 0, C::Index, S::Items_99_101), 4),
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_100, 0, C::Index, S::Items_99_101), 4)
+        | Starts(2),
     List([](Page_Set& p) { return p.HSD_SBB().Control_101; }, nullptr,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_101, 0, C::Index, S::Items_99_101), 4),
     Number([](Page_Set& p) { return p.HSD_SBB().Control_102; }, N::Plain, F::Item_102, 0, nullptr,
@@ -307,9 +404,11 @@ const User_Item_Row ITEMS[] = {
     // The main window's texts (absent from a page set without them).
     Text([](Page_Set& p) { return p.Main.Control_33; }, "xxxiii", 1,
          SHORT3(P(V8_Description, 0, C::Fixed_Text, S::Description)),
-         P(V14_DESCRIPTION_33, 0, C::Fixed_Text, S::Items_33_86)),
+         P(V14_DESCRIPTION_33, 0, C::Fixed_Text, S::Items_33_86))
+        | Starts(FACTORY_DESCRIPTION) | Airframer_Fixes(1, AIRFRAMER_DESCRIPTION),
     Text([](Page_Set& p) { return p.Main.Control_86; }, "lxxxvi", 11,
-         ABSENT, ABSENT, ABSENT, P(V14_ITEM_86, 0, C::Fixed_Text, S::Items_33_86), nullptr, 4),
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_86, 0, C::Fixed_Text, S::Items_33_86), nullptr, 4)
+        | Starts_With_Part_Number(),
 };
 // clang-format on
 

@@ -115,6 +115,29 @@ struct Item_Place {
     constexpr bool Held() const { return Field != NO_FIELD; }
 };
 
+// What a new ORT shows in a row's control: a list's index, a text (nullptr:
+// empty), or a number's fact default. Some controls also start with a Tag or
+// disabled.
+enum class Item_Default_Text { Fixed, Part_Number };
+
+struct Item_Default {
+    int Index = 0;
+    const char* Text = nullptr;
+    Item_Default_Text Text_Kind = Item_Default_Text::Fixed; // Part_Number: the chosen type's
+    const char* Tag = nullptr;
+    bool Disabled = false;
+};
+
+// What an airframer ORT fixes: from the user Airframer_Level From on, a
+// list's index or a text (0: nothing fixed); and the levels at which the
+// user may edit the control.
+struct Item_Airframer {
+    int Fixed_From = 0;
+    int Index = 0;
+    const char* Text = nullptr;
+    Item_When Editable = Item_When::Always;
+};
+
 struct User_Item_Row {
     QComboBox* (*List)(Page_Set&); // a list choice, or
     QLineEdit* (*Text)(Page_Set&); // a text
@@ -130,6 +153,8 @@ struct User_Item_Row {
     // level, or as the frame around it shows), with a number's spin button.
     int Shown_From;
     QWidget* (*Spin)(Page_Set&);
+    Item_Default Default{};
+    Item_Airframer Airframer{};
 
     const Item_Place& At(Generation generation) const
     {

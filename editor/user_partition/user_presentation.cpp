@@ -46,21 +46,10 @@ struct Combo_Default {
     int Index;
 };
 
-struct Text_Default {
-    QLineEdit* Edit;
-    QString Text;
-};
-
 void Apply(const std::vector<Combo_Default>& rows)
 {
     for (const Combo_Default& row : rows)
         row.Combo->setCurrentIndex(row.Index);
-}
-
-void Apply(const std::vector<Text_Default>& rows)
-{
-    for (const Text_Default& row : rows)
-        row.Edit->setText(row.Text);
 }
 
 template <std::size_t N>
@@ -69,57 +58,29 @@ void Set_Octets(const std::array<QLineEdit*, N>& boxes, int i, std::uint8_t (*oc
     boxes[static_cast<std::size_t>(i)]->setText(QString::number(octet(static_cast<std::int16_t>(i))));
 }
 
-void General_Defaults(Page_General& page)
+// A row's control as a new ORT shows it.
+void Set_Row_Default(const User_Item_Row& row, Page_Set& pages)
 {
-    Apply({{page.Control_04, 2}, {page.Control_40a, 0}, {page.Control_40b, 1},
-           {page.Control_58, 0}, {page.Control_61, 4}});
-    page.Control_34->setText(QString());
-    page.Control_78->clear();
-}
-
-void Cockpit_Voice_Defaults(Page_Cockpit_Voice& page)
-{
-    Apply({{page.Control_07, 0}, {page.Control_14, 0}, {page.Control_15, 0},
-           {page.Control_19a, 1}, {page.Control_19b, 1}, {page.Control_20, 0},
-           {page.Control_35, 0}, {page.Control_36, 0}, {page.Control_63, 3}});
-}
-
-void Dual_Defaults(Page_Dual& page)
-{
-    for (std::size_t i = 0; i < page.Control_49.size(); ++i)
-        page.Control_49[i]->setText(Default_Of(Id::Item_49_0, i));
-}
-
-void Cabin_Defaults(Page_Cabin& page)
-{
-    Apply({{page.Control_10, 0}, {page.Control_13, 3}, {page.Control_21a, 2},
-           {page.Control_21b, 2}, {page.Control_24a, 0}, {page.Control_24b, 0}});
-    const QString code = QString::fromLatin1(SECURITY_CODE_DEFAULT);
-    Apply(std::vector<Text_Default>{{page.Control_25a, code}, {page.Control_25b, code}});
-    // Two terminals at a time: the ID boxes, then the assignment types.
-    const struct {
-        QLineEdit* id[2];
-        QComboBox* type[2];
-    } rows[] = {
-        {{page.Control_45_1a1, page.Control_45_2a1}, {page.Control_45_1b1, page.Control_45_2b1}},
-        {{page.Control_45_1a2, page.Control_45_2a2}, {page.Control_45_1b2, page.Control_45_2b2}},
-    };
-    for (const auto& row : rows) {
-        for (QLineEdit* id : row.id)
-            id->setText(Default_Of(Id::Item_45));
-        for (QComboBox* type : row.type) {
-            type->setCurrentIndex(0);
-            type->setEnabled(false);
-        }
+    QWidget* const widget = Item_Widget(row, pages);
+    if (!widget)
+        return;
+    if (row.List) {
+        row.List(pages)->setCurrentIndex(row.Default.Index);
+    } else if (row.Text) {
+        row.Text(pages)->setText(row.Default.Text_Kind == Item_Default_Text::Part_Number
+                                     ? core::Chosen_Type().User_Part_Number_Text
+                                     : QString::fromLatin1(row.Default.Text));
+    } else {
+        row.Number(pages)->setText(core::Default_Text(core::Fact(row.Fact, row.Fact_Element)));
     }
+    if (row.Default.Tag)
+        Set_Tag(widget, QString::fromLatin1(row.Default.Tag));
+    if (row.Default.Disabled)
+        widget->setEnabled(false);
 }
 
-void HSD_Defaults(Page_HSD_Cnfg& cnfg, Page_HSD_SBB& sbb, Page_HSD_S64& s64)
+void HSD_Defaults(Page_HSD_Cnfg& cnfg, Page_HSD_S64& s64)
 {
-    cnfg.Control_62->setText(Default_Of(Id::Item_62));
-    cnfg.Control_64->setText(Default_Of(Id::Item_64));
-    Set_Tag(cnfg.Control_64, QStringLiteral("1"));
-    cnfg.Control_65->setCurrentIndex(0);
     for (int i = 0; i < 4; ++i) {
         Set_Octets(cnfg.Control_72a1, i, Default_72a1);
         Set_Octets(cnfg.Control_72a2, i, Default_72a2);
@@ -140,46 +101,13 @@ void HSD_Defaults(Page_HSD_Cnfg& cnfg, Page_HSD_SBB& sbb, Page_HSD_S64& s64)
         cnfg.Control_68a[i]->setText(mac_byte);
         cnfg.Control_68b[i]->setText(mac_byte);
     }
-    cnfg.Control_69[0]->setText(QStringLiteral("DataIO"));
-    cnfg.Control_69[1]->setText(QStringLiteral("DataIO-2"));
-    Apply({{cnfg.Control_70, 1}, {cnfg.Control_71, 0}});
-    cnfg.Control_76->setText(Default_Of(Id::Item_76));
-    sbb.Control_77a->setCurrentIndex(3);
-    for (QLineEdit* box : sbb.Control_77b)
-        box->setText(Default_Of(Id::Item_77b));
     s64.Control_66_Reset_Click();
     s64.Control_67_Reset_Click();
-    sbb.Control_80->setText(QString());
-
-    for (std::size_t i = 0; i < 2; ++i) {
-        Apply({{cnfg.Control_79_1[i], 0}, {cnfg.Control_79_2[i], 0}});
-        for (QLineEdit* login : {cnfg.Control_81user[i], cnfg.Control_81pass[i],
-                                 cnfg.Control_85user[i], cnfg.Control_85pass[i]})
-            login->setText(QString());
-        Apply({{sbb.Control_89[i], 1}, {cnfg.Control_98[i], 0}});
-    }
-
-    Apply(std::vector<Text_Default>{{cnfg.Control_82a[0], QStringLiteral("HSDU1_P1")},
-                                    {cnfg.Control_82a[1], QStringLiteral("HSDU1_P2")},
-                                    {cnfg.Control_82b[0], QStringLiteral("HSDU2_P1")},
-                                    {cnfg.Control_82b[1], QStringLiteral("HSDU2_P2")}});
-    Apply({{cnfg.Control_84, 1}, {cnfg.Control_88, 0}});
-    Apply(std::vector<Text_Default>{{sbb.Control_90pac, Default_Of(Id::Item_90_Packets)},
-                                    {sbb.Control_90per, Default_Of(Id::Item_90_Period)}});
 }
 
 void Sat_GES_Items_Defaults(Page_Sat_GES& page)
 {
-    Apply({{page.Control_92[0], 1}, {page.Control_92[1], 2}, {page.Control_92[2], 3},
-           {page.Control_93, 1}});
-    page.Control_94->setText(Default_Of(Id::Item_94));
-}
-
-void SBB_Late_Defaults(Page_HSD_SBB& sbb, Page_HSD_Cnfg& cnfg)
-{
-    Apply({{sbb.Control_96, 9}, {sbb.Control_97, 0}, {sbb.Control_99, 3},
-           {cnfg.Control_100, 2}, {sbb.Control_101, 0}});
-    sbb.Control_102->setText(Default_Of(Id::Item_102));
+    Apply({{page.Control_92[0], 1}, {page.Control_92[1], 2}, {page.Control_92[2], 3}});
 }
 
 void Cabin_Numbers_Defaults(Page_Cabin_Numbers& page)
@@ -237,6 +165,12 @@ void Show(QWidget* widget, bool visible)
         widget->setVisible(visible);
 }
 
+void Show_Enabled(QWidget* widget, bool enabled)
+{
+    if (widget)
+        widget->setEnabled(enabled);
+}
+
 template <std::size_t N, typename T>
 void Show_All(const std::array<T*, N>& widgets, bool visible)
 {
@@ -255,20 +189,13 @@ void Reset_Sat_GES_Lists(Page_Set& pages)
 
 void Set_Factory_Defaults(Page_Set& pages)
 {
-    General_Defaults(pages.General());
-    Cockpit_Voice_Defaults(pages.Cockpit_Voice());
-    Dual_Defaults(pages.Dual());
-    Cabin_Defaults(pages.Cabin());
-    HSD_Defaults(pages.HSD_Cnfg(), pages.HSD_SBB(), pages.HSD_S64());
+    for (const User_Item_Row& row : User_Items())
+        Set_Row_Default(row, pages);
+    pages.General().Control_61->setCurrentIndex(4);
+    pages.General().Control_78->clear();
+    HSD_Defaults(pages.HSD_Cnfg(), pages.HSD_S64());
     Sat_GES_Items_Defaults(pages.Sat_GES());
-    SBB_Late_Defaults(pages.HSD_SBB(), pages.HSD_Cnfg());
-
-    if (pages.Main.Control_33)
-        pages.Main.Control_33->setText(QString::fromLatin1(FACTORY_DESCRIPTION));
-    if (pages.Main.Control_86)
-        pages.Main.Control_86->setText(core::Chosen_Type().User_Part_Number_Text);
     Reset_Sat_GES_Lists(pages);
-    pages.Sat_GES().Control_108->setText(Default_Of(Id::Item_108));
     Cabin_Numbers_Defaults(pages.Cabin_Numbers());
     Cockpit_Numbers_Defaults(pages.Cockpit_Numbers());
     PIMBIT_Defaults(pages.PIMBIT());
@@ -361,26 +288,24 @@ void Set_User_Captions(Page_Set& pages)
             tabs->setTabText(k, QLatin1String(captions[k]));
         }
         tabs->setCurrentIndex(0);
-        pages.Cabin().Control_13->setCurrentIndex(0);
-        pages.Cockpit_Voice().Control_14->setCurrentIndex(16);
-        pages.Cockpit_Voice().Control_15->setCurrentIndex(1);
-        if (pages.Main.Control_33)
-            pages.Main.Control_33->setText(QString::fromLatin1(AIRFRAMER_DESCRIPTION));
     }
-    if (al >= 2)
-        pages.General().Control_04->setCurrentIndex(0);
+    for (const User_Item_Row& row : User_Items()) {
+        if (row.Airframer.Fixed_From == 0 || al < row.Airframer.Fixed_From || !Item_Widget(row, pages))
+            continue;
+        if (row.List)
+            row.List(pages)->setCurrentIndex(row.Airframer.Index);
+        else
+            row.Text(pages)->setText(QString::fromLatin1(row.Airframer.Text));
+    }
 }
 
 void Set_User_Enables(Page_Set& pages)
 {
     const int al = core::Versions().User_Current.Airframer_Level;
-    Page_Cockpit_Voice& voice = pages.Cockpit_Voice();
-    for (QWidget* widget : std::initializer_list<QWidget*>{pages.General().Control_04, voice.Control_14,
-                                                           voice.Control_15})
-        widget->setEnabled(al == 0);
-    for (QWidget* widget : std::initializer_list<QWidget*>{voice.Control_19a, voice.Control_19b,
-                                                           voice.Control_36})
-        widget->setEnabled(al <= 1);
+    for (const User_Item_Row& row : User_Items()) {
+        if (row.Airframer.Editable != Item_When::Always)
+            Show_Enabled(Item_Widget(row, pages), Item_Read_At(row.Airframer.Editable, al));
+    }
 }
 
 } // namespace User_Mod
