@@ -60,11 +60,42 @@ std::int32_t Load_Number(QLineEdit* field, std::int64_t stored, const QString& l
 }
 
 
+namespace {
+
+std::int64_t Stored_Number(const core::Record& record, const Item_Place& place)
+{
+    if (place.Byte >= 0)
+        return static_cast<std::uint8_t>(record.Get_Raw(place.Field, place.Element).at(place.Byte));
+    return record.Get(place.Field, place.Element);
+}
+
+bool Is_Hex(Item_Coding coding)
+{
+    return coding == Item_Coding::Hex_Text || coding == Item_Coding::Hex_Byte_Text;
+}
+
+// A number that a text row shows: hexadecimal in capitals or decimal; a
+// report line when the row's characters do not hold it.
+void Load_Number_Text(const User_Item_Row& row, QLineEdit* box, std::int64_t stored, Item_Coding coding)
+{
+    QString text = QString::number(stored, Is_Hex(coding) ? 16 : 10).toUpper();
+    if (row.Report_Label)
+        core::Report_Text_Change(box, text, QString::fromLatin1(row.Report_Label), row.Char_Set);
+    else
+        box->setText(text);
+}
+
+} // namespace
+
 void Load_Number_Row(Page_Set& pages, const core::Record& record, const User_Item_Row& row,
                      const Item_Place& place)
 {
+    const std::int64_t stored = Stored_Number(record, place);
+    if (row.Text) {
+        Load_Number_Text(row, row.Text(pages), stored, place.Coding);
+        return;
+    }
     QLineEdit* field = row.Number(pages);
-    const std::int64_t stored = record.Get(place.Field, place.Element);
     const core::Item_Fact& fact = core::Fact(row.Fact, row.Fact_Element);
     switch (row.Shown) {
     case Item_Number::Checked:
@@ -102,24 +133,34 @@ std::int64_t Number_To_Store(const QString& text, const core::Record& record, co
     case Item_Coding::Int16_Text: return Text_To_Int16(text, QString::fromLatin1(name));
     case Item_Coding::Unsigned16_Text: return Text_To_Unsigned16(text, QString::fromLatin1(name));
     case Item_Coding::Decimal: return Text_Number(text, 10, name);
+    case Item_Coding::Hex_Text: return Text_Number(text, 16, name);
+    case Item_Coding::Hex_Byte_Text: return Hex_To_Whole(text, 255, QString::fromLatin1(name));
     default: throw std::logic_error(std::string("no number coding for ") + name);
     }
 }
 
 } // namespace
 
-void Save_Number_Items(Page_Set& pages, core::Record& record, Generation generation, Item_Step step)
+void Save_Number_Items(Page_Set& pages, core::Record& record, Generation generation, Item_Step step,
+                       int element)
 {
     for (const User_Item_Row& row : User_Items()) {
         const Item_Place& place = row.At(generation);
-        if (!row.Number || !place.Held() || place.Step != step)
+        if (!place.Held() || place.Step != step || (element >= 0 && place.Element != element)
+            || !(row.Number || (row.Text && Is_Number_Coding(place.Coding))))
             continue;
-        const std::int64_t value = Number_To_Store(row.Number(pages)->text(), record, place,
-                                                   core::Fact(row.Fact, row.Fact_Element));
-        if (place.Coding == Item_Coding::Decimal)
+        const QLineEdit* box = row.Number ? row.Number(pages) : row.Text(pages);
+        const std::int64_t value =
+            Number_To_Store(box->text(), record, place, core::Fact(row.Fact, row.Fact_Element));
+        if (place.Byte >= 0) {
+            QByteArray bytes = record.Get_Raw(place.Field, place.Element);
+            bytes[place.Byte] = static_cast<char>(value);
+            record.Set_Raw(place.Field, bytes, place.Element);
+        } else if (place.Coding == Item_Coding::Decimal || place.Coding == Item_Coding::Hex_Text) {
             Put_Number(record, place.Field, value, place.Element);
-        else
+        } else {
             record.Set(place.Field, value, place.Element);
+        }
     }
 }
 

@@ -45,13 +45,16 @@ std::int32_t Load_Number(QLineEdit* field, std::int64_t stored, const QString& l
 // --- number rows of the item table ------------------------------------------
 
 // The stored number of a number row's place into its field, as the row
-// shows it.
+// shows it (a text row: in its place's radix, checked against its
+// characters).
 void Load_Number_Row(Page_Set& pages, const core::Record& record, const User_Item_Row& row,
                      const Item_Place& place);
 
-// Writes the number rows of the step that the generation holds, in table
+// The number rows (and the texts that hold numbers) of the step that the
+// generation holds, of that element when element is 0 or more, in table
 // order, each as its place codes it; a number that the place refuses raises
 // core::Record_Error.
-void Save_Number_Items(Page_Set& pages, core::Record& record, Generation generation, Item_Step step);
+void Save_Number_Items(Page_Set& pages, core::Record& record, Generation generation, Item_Step step,
+                       int element = -1);
 
 } // namespace User_Mod

@@ -3,6 +3,7 @@
 #include "editor/page_set/page_set.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_cabin.h"
+#include "editor/pages_hsd/hsd_defaults.h"
 #include "editor/user_partition/user_record_v14_layout.h"
 #include "editor/user_partition/user_presentation.h"
 #include "editor/user_partition/user_record_v8.h"
@@ -24,17 +25,25 @@ using Spin_Control = QWidget* (*)(Page_Set&);
 constexpr Item_Place P(int field, int element, C coding, S step, W when = W::Always,
                        const char* error_name = nullptr)
 {
-    return {field, element, coding, step, when, error_name};
+    return {field, element, coding, step, when, error_name, -1};
+}
+
+// A place in byte 'byte' of element 'element' of a field of raw bytes.
+constexpr Item_Place P_Byte(int field, int element, int byte, C coding, S step)
+{
+    return {field, element, coding, step, W::Always, nullptr, byte};
 }
 
 constexpr Item_Place ABSENT{};
+
+constexpr int SET_DIGITS = 4;
 
 // The short records (generations 5 and 11) use the field ids of generation 8.
 constexpr User_Item_Row List(List_Control control, const char* label, Item_Place v5, Item_Place v8,
                              Item_Place v11, Item_Place v14, int shown_from = 0)
 {
     return {control, nullptr, label, 0, nullptr, {v5, v8, v11, v14}, nullptr, N::Plain, F::GES_ID, 0,
-            shown_from, nullptr, {}, {}};
+            shown_from, nullptr, {}, {}, 0};
 }
 
 constexpr User_Item_Row Text(Text_Control control, const char* label, int char_set, Item_Place v5,
@@ -42,7 +51,7 @@ constexpr User_Item_Row Text(Text_Control control, const char* label, int char_s
                              int shown_from = 0)
 {
     return {nullptr, control, label, char_set, extra, {v5, v8, v11, v14}, nullptr, N::Plain, F::GES_ID, 0,
-            shown_from, nullptr, {}, {}};
+            shown_from, nullptr, {}, {}, 0};
 }
 
 // A number row; a label for a checked number only.
@@ -51,7 +60,21 @@ constexpr User_Item_Row Number(Number_Control control, N shown, F fact, int fact
                                Spin_Control spin = nullptr)
 {
     return {nullptr, nullptr, label, 0, nullptr, {v5, v8, v11, v14}, control, shown, fact, fact_element,
-            shown_from, spin, {}, {}};
+            shown_from, spin, {}, {}, 0};
+}
+
+// An address octet or MAC byte, a text that holds a number.
+template <auto Boxes, std::size_t K>
+QLineEdit* Cnfg_Box(Page_Set& p)
+{
+    return (p.HSD_Cnfg().*Boxes)[K];
+}
+
+constexpr User_Item_Row Number_Text(Text_Control control, const char* label, int char_set, int part,
+                                    Item_Place v8, Item_Place v14, int shown_from)
+{
+    return {nullptr, control, label, char_set, nullptr, {ABSENT, v8, ABSENT, v14}, nullptr, N::Plain, F::GES_ID, 0,
+            shown_from, nullptr, {}, {}, part};
 }
 
 // Modifiers of a row, written after it: "List(...) | Starts(2)".
@@ -60,11 +83,14 @@ struct Modifier {
     int Level = 0;
     int Index = 0;
     const char* Text = nullptr;
+    std::uint8_t (*Octet)(std::int16_t) = nullptr;
 };
 
 constexpr User_Item_Row operator|(User_Item_Row row, const Modifier& modifier)
 {
     modifier.Apply(row, modifier);
+    if (modifier.Octet)
+        row.Default.Octet = modifier.Octet;
     return row;
 }
 
@@ -81,6 +107,20 @@ constexpr Modifier Starts(const char* text)
 constexpr Modifier Starts_With_Part_Number()
 {
     return {[](User_Item_Row& r, const Modifier&) { r.Default.Text_Kind = Item_Default_Text::Part_Number; }};
+}
+// ... or the octet 'Part' of an address default, or the row's fact default.
+constexpr Modifier Starts_Octet(std::uint8_t (*octet)(std::int16_t))
+{
+    return {[](User_Item_Row& r, const Modifier&) { r.Default.Text_Kind = Item_Default_Text::Octet; }, 0, 0, nullptr,
+            octet};
+}
+constexpr Modifier Starts_At_Fact(F fact, bool hex)
+{
+    return {[](User_Item_Row& r, const Modifier& m) {
+                r.Fact = static_cast<F>(m.Index);
+                r.Default.Text_Kind = m.Level ? Item_Default_Text::Fact_Hex : Item_Default_Text::Fact;
+            },
+            hex ? 1 : 0, static_cast<int>(fact)};
 }
 // ... with this Tag, or disabled.
 constexpr Modifier Starts_Tagged(const char* tag)
@@ -118,6 +158,32 @@ constexpr Modifier Editable(Item_When when)
 
 // A place that the three generations 5, 8 and 11 share, with generation 14's.
 #define SHORT3(place) place, place, place
+
+// The four octets of an address that generations 8 and 14 hold: generation
+// 8 in elements First to First + 3 of its field, generation 14 in address N.
+#define ADDRESS_8_14(boxes, label, v8_field, first, n, shown_from, starts)                                  \
+    ADDRESS_OCTET(boxes, label, 0, P(v8_field, (first) + 0, C::Decimal, S::Addresses), n, shown_from, starts), \
+    ADDRESS_OCTET(boxes, label, 1, P(v8_field, (first) + 1, C::Decimal, S::Addresses), n, shown_from, starts), \
+    ADDRESS_OCTET(boxes, label, 2, P(v8_field, (first) + 2, C::Decimal, S::Addresses), n, shown_from, starts), \
+    ADDRESS_OCTET(boxes, label, 3, P(v8_field, (first) + 3, C::Decimal, S::Addresses), n, shown_from, starts)
+// ... that generation 14 alone holds.
+#define ADDRESS_14(boxes, label, n, shown_from, starts)            \
+    ADDRESS_OCTET(boxes, label, 0, ABSENT, n, shown_from, starts), \
+    ADDRESS_OCTET(boxes, label, 1, ABSENT, n, shown_from, starts), \
+    ADDRESS_OCTET(boxes, label, 2, ABSENT, n, shown_from, starts), \
+    ADDRESS_OCTET(boxes, label, 3, ABSENT, n, shown_from, starts)
+#define ADDRESS_OCTET(boxes, label, k, v8, n, shown_from, starts)                                              \
+    Number_Text(Cnfg_Box<&Page_HSD_Cnfg::boxes, k>, label #k, SET_DIGITS, k, v8,                                \
+                P_Byte(V14_ADDRESS, n, k, C::Byte_Text, S::Addresses), shown_from) | starts
+// Byte K of the MAC address of SDU 1 and of SDU 2.
+#define MAC_BYTES(k)                                                                                            \
+    Number_Text(Cnfg_Box<&Page_HSD_Cnfg::Control_68a, k>, nullptr, 0, 0, P(V8_Item_68, k, C::Hex_Text, S::Item_68), \
+                P_Byte(V14_ITEM_68, 0, k, C::Hex_Byte_Text, S::Item_68), 3)                                    \
+        | Starts_At_Fact(F::Item_68, true),                                                                     \
+    Number_Text(Cnfg_Box<&Page_HSD_Cnfg::Control_68b, k>, nullptr, 0, 0,                                       \
+                P(V8_Item_68, 6 + (k), C::Hex_Text, S::Item_68),                                                \
+                P_Byte(V14_ITEM_68, 1, k, C::Hex_Byte_Text, S::Item_68), 3)                                     \
+        | Starts_At_Fact(F::Item_68, true)
 
 // clang-format off
 const User_Item_Row ITEMS[] = {
@@ -278,6 +344,23 @@ const User_Item_Row ITEMS[] = {
     List([](Page_Set& p) { return p.HSD_Cnfg().Control_65; }, nullptr,
          ABSENT, P(V8_Item_65, 0, C::Index, S::Item_65), ABSENT,
          P(V14_ITEM_65, 0, C::Index, S::Item_65), 3),
+    // Items 72 to 75, address by address; the loads report an octet of
+    // every address before the next octet.
+    ADDRESS_8_14(Control_72a1, "lxxii - SDU 1, Port 1, Part ", V8_Item_72, 0, 0, 0, Starts_Octet(Default_72a1)),
+    ADDRESS_14(Control_72a2, "lxxii - SDU 1, Port 2, Part ", 1, 0, Starts_Octet(Default_72a2)),
+    ADDRESS_8_14(Control_72b1, "lxxii - SDU 2, Port 1, Part ", V8_Item_72, 4, 2, 0, Starts_Octet(Default_72b1)),
+    ADDRESS_14(Control_72b2, "lxxii - SDU 2, Port 2, Part ", 3, 0, Starts_Octet(Default_72b2)),
+    ADDRESS_8_14(Control_73a1, "lxxiii - SDU 1, Port 1, Part ", V8_Item_73, 0, 4, 0, Starts_Octet(Default_73)),
+    ADDRESS_14(Control_73a2, "lxxiii - SDU 1, Port 2, Part ", 5, 0, Starts_Octet(Default_73)),
+    ADDRESS_8_14(Control_73b1, "lxxiii - SDU 2, Port 1, Part ", V8_Item_73, 4, 6, 0, Starts_Octet(Default_73)),
+    ADDRESS_14(Control_73b2, "lxxiii - SDU 2, Port 2, Part ", 7, 0, Starts_Octet(Default_73)),
+    ADDRESS_8_14(Control_74a1, "lxxiv - SDU 1, Port 1, Part ", V8_Item_74, 0, 8, 0, Starts_At_Fact(F::Item_72_75, false)),
+    ADDRESS_14(Control_74a2, "lxxiv - SDU 1, Port 2, Part ", 9, 0, Starts_At_Fact(F::Item_72_75, false)),
+    ADDRESS_8_14(Control_74b1, "lxxiv - SDU 2, Port 1, Part ", V8_Item_74, 4, 10, 0, Starts_At_Fact(F::Item_72_75, false)),
+    ADDRESS_14(Control_74b2, "lxxiv - SDU 2, Port 2, Part ", 11, 0, Starts_At_Fact(F::Item_72_75, false)),
+    ADDRESS_8_14(Control_75, "lxxv - Part ", V8_Item_75, 0, 12, 3, Starts_Octet(Default_75)),
+    // Item 68: the MAC addresses, a byte in each box.
+    MAC_BYTES(0), MAC_BYTES(1), MAC_BYTES(2), MAC_BYTES(3), MAC_BYTES(4), MAC_BYTES(5),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_69[0]; }, "lxix - SDU 1", 13,
          ABSENT, P(V8_Item_69, 0, C::Raw_Text, S::Item_69), ABSENT,
          P(V14_ITEM_69, 0, C::Nul_Filled, S::Item_69))
@@ -413,6 +496,10 @@ const User_Item_Row ITEMS[] = {
 // clang-format on
 
 #undef SHORT3
+#undef ADDRESS_8_14
+#undef ADDRESS_14
+#undef ADDRESS_OCTET
+#undef MAC_BYTES
 
 constexpr std::int64_t ITEM_14_IMMEDIATE_INDEX = 16;
 constexpr std::int64_t ITEM_14_IMMEDIATE_STORED = 255;
@@ -436,6 +523,20 @@ bool Item_Read_At(Item_When when, int airframer_level)
     switch (when) {
     case Item_When::Airframer_0: return airframer_level == 0;
     case Item_When::Airframer_Below_2: return airframer_level < 2;
+    default: return true;
+    }
+}
+
+bool Is_Number_Coding(Item_Coding coding)
+{
+    switch (coding) {
+    case Item_Coding::Index:
+    case Item_Coding::Index_16_As_255:
+    case Item_Coding::Index_Plus_One:
+    case Item_Coding::Fixed_Text:
+    case Item_Coding::Blank_Padded:
+    case Item_Coding::Nul_Filled:
+    case Item_Coding::Raw_Text: return false;
     default: return true;
     }
 }

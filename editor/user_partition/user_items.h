@@ -61,6 +61,8 @@ enum class Item_Step {
     Item_108,
     Description, // generations 5 to 11: item 33 with the modified flag
     Items_33_86,
+    Addresses,   // items 72 to 75, one octet of every address at a time
+    Item_68,
 };
 
 // When the load direction reads a place (by the current user Airframer_Level).
@@ -92,7 +94,13 @@ enum class Item_Coding {
     Int16_Text,      // -32768 to 32767
     Unsigned16_Text, // 0 to 65535
     Decimal,         // what the field's encoding holds
+    // Numbers held as texts in hexadecimal: no number refuses the save ...
+    Hex_Text,        // ... or one the field's encoding does not hold
+    Hex_Byte_Text,   // ... or one above 255
 };
+
+// Whether a place holds a number (the control may show it as a text).
+bool Is_Number_Coding(Item_Coding coding);
 
 // How a number row shows its stored value.
 enum class Item_Number {
@@ -111,6 +119,8 @@ struct Item_Place {
     Item_When When = Item_When::Always;
     // The field named by a refused load (nullptr: the layout's name).
     const char* Error_Name = nullptr;
+    // A byte of a field of raw bytes (-1: the field's element as a whole).
+    int Byte = -1;
 
     constexpr bool Held() const { return Field != NO_FIELD; }
 };
@@ -118,12 +128,19 @@ struct Item_Place {
 // What a new ORT shows in a row's control: a list's index, a text (nullptr:
 // empty), or a number's fact default. Some controls also start with a Tag or
 // disabled.
-enum class Item_Default_Text { Fixed, Part_Number };
+enum class Item_Default_Text {
+    Fixed,
+    Part_Number, // the chosen type's user part number
+    Octet,       // the octet Part of an address default
+    Fact,        // the row's fact default
+    Fact_Hex,    // the row's fact default in hexadecimal
+};
 
 struct Item_Default {
     int Index = 0;
     const char* Text = nullptr;
-    Item_Default_Text Text_Kind = Item_Default_Text::Fixed; // Part_Number: the chosen type's
+    Item_Default_Text Text_Kind = Item_Default_Text::Fixed;
+    std::uint8_t (*Octet)(std::int16_t) = nullptr; // an address default
     const char* Tag = nullptr;
     bool Disabled = false;
 };
@@ -155,6 +172,9 @@ struct User_Item_Row {
     QWidget* (*Spin)(Page_Set&);
     Item_Default Default{};
     Item_Airframer Airframer{};
+    // The part of a value held in several boxes (an address octet): a load
+    // sets part 0 of every row of a step, then part 1, ...
+    int Part;
 
     const Item_Place& At(Generation generation) const
     {
@@ -164,6 +184,27 @@ struct User_Item_Row {
 
 // Every scalar user item in table order.
 std::span<const User_Item_Row> User_Items();
+
+// Calls visit(row, place) for each row whose place in the generation is set
+// at the step (of that element, when element is 0 or more), in table order:
+// part 0 of every such row, then part 1, ...
+template <class Visit>
+void Walk_Step_Rows(Generation generation, Item_Step step, int element, Visit&& visit)
+{
+    for (int part = 0;; ++part) {
+        bool more = false;
+        for (const User_Item_Row& row : User_Items()) {
+            const Item_Place& place = row.At(generation);
+            if (place.Step != step || (element >= 0 && place.Element != element))
+                continue;
+            more = more || row.Part > part;
+            if (row.Part == part)
+                visit(row, place);
+        }
+        if (!more)
+            return;
+    }
+}
 
 // The row's control as a widget (nullptr when the page set lacks it).
 QWidget* Item_Widget(const User_Item_Row& row, Page_Set& pages);

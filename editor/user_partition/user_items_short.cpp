@@ -19,7 +19,7 @@ namespace {
 bool In_HSD_Block(Item_Step step)
 {
     return step == Item_Step::Item_65 || step == Item_Step::Item_69 || step == Item_Step::Items_70_71
-           || step == Item_Step::Item_77a;
+           || step == Item_Step::Item_77a || step == Item_Step::Addresses || step == Item_Step::Item_68;
 }
 
 void Load_List(Page_Set& pages, const core::Record& record, const User_Item_Row& row,
@@ -69,25 +69,23 @@ void Save_Text(core::Record& record, const QString& text, const Item_Place& plac
 void Load_Short_Items(Page_Set& pages, core::Record& record, Generation generation, Item_Step step,
                       int airframer_level, int element)
 {
-    for (const User_Item_Row& row : User_Items()) {
-        const Item_Place& place = row.At(generation);
-        if (place.Step != step || (element >= 0 && place.Element != element)
-            || !Item_Read_At(place.When, airframer_level))
-            continue;
+    Walk_Step_Rows(generation, step, element, [&](const User_Item_Row& row, const Item_Place& place) {
+        if (!Item_Read_At(place.When, airframer_level))
+            return;
         if (row.List)
             Load_List(pages, record, row, place, airframer_level);
-        else if (row.Text)
+        else if (row.Text && !Is_Number_Coding(place.Coding))
             Load_Text(pages, record, row, place);
         else
             Load_Number_Row(pages, record, row, place);
-    }
+    });
 }
 
 void Save_Short_Items(Page_Set& pages, core::Record& record, Generation generation, Item_Step step)
 {
     for (const User_Item_Row& row : User_Items()) {
         const Item_Place& place = row.At(generation);
-        if (!place.Held() || row.Number)
+        if (!place.Held() || row.Number || Is_Number_Coding(place.Coding))
             continue;
         if (step == Item_Step::None ? In_HSD_Block(place.Step) : place.Step != step)
             continue;

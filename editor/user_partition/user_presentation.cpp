@@ -52,10 +52,17 @@ void Apply(const std::vector<Combo_Default>& rows)
         row.Combo->setCurrentIndex(row.Index);
 }
 
-template <std::size_t N>
-void Set_Octets(const std::array<QLineEdit*, N>& boxes, int i, std::uint8_t (*octet)(std::int16_t))
+QString Default_Text(const User_Item_Row& row)
 {
-    boxes[static_cast<std::size_t>(i)]->setText(QString::number(octet(static_cast<std::int16_t>(i))));
+    const core::Item_Fact& fact = core::Fact(row.Fact, row.Fact_Element);
+    switch (row.Default.Text_Kind) {
+    case Item_Default_Text::Part_Number: return core::Chosen_Type().User_Part_Number_Text;
+    case Item_Default_Text::Octet: return QString::number(row.Default.Octet(static_cast<std::int16_t>(row.Part)));
+    case Item_Default_Text::Fact: return core::Default_Text(fact);
+    // A MAC address byte shows its hexadecimal digits without leading zeros.
+    case Item_Default_Text::Fact_Hex: return QString::number(static_cast<int>(fact.Default), 16).toUpper();
+    default: return QString::fromLatin1(row.Default.Text);
+    }
 }
 
 // A row's control as a new ORT shows it.
@@ -67,9 +74,7 @@ void Set_Row_Default(const User_Item_Row& row, Page_Set& pages)
     if (row.List) {
         row.List(pages)->setCurrentIndex(row.Default.Index);
     } else if (row.Text) {
-        row.Text(pages)->setText(row.Default.Text_Kind == Item_Default_Text::Part_Number
-                                     ? core::Chosen_Type().User_Part_Number_Text
-                                     : QString::fromLatin1(row.Default.Text));
+        row.Text(pages)->setText(Default_Text(row));
     } else {
         row.Number(pages)->setText(core::Default_Text(core::Fact(row.Fact, row.Fact_Element)));
     }
@@ -77,32 +82,6 @@ void Set_Row_Default(const User_Item_Row& row, Page_Set& pages)
         Set_Tag(widget, QString::fromLatin1(row.Default.Tag));
     if (row.Default.Disabled)
         widget->setEnabled(false);
-}
-
-void HSD_Defaults(Page_HSD_Cnfg& cnfg, Page_HSD_S64& s64)
-{
-    for (int i = 0; i < 4; ++i) {
-        Set_Octets(cnfg.Control_72a1, i, Default_72a1);
-        Set_Octets(cnfg.Control_72a2, i, Default_72a2);
-        Set_Octets(cnfg.Control_72b1, i, Default_72b1);
-        Set_Octets(cnfg.Control_72b2, i, Default_72b2);
-        for (auto* boxes : {&cnfg.Control_73a1, &cnfg.Control_73a2, &cnfg.Control_73b1,
-                            &cnfg.Control_73b2})
-            Set_Octets(*boxes, i, Default_73);
-        for (auto* boxes : {&cnfg.Control_74a1, &cnfg.Control_74a2, &cnfg.Control_74b1,
-                            &cnfg.Control_74b2})
-            (*boxes)[static_cast<std::size_t>(i)]->setText(Default_Of(Id::Item_72_75));
-        Set_Octets(cnfg.Control_75, i, Default_75);
-    }
-    // A MAC address byte shows its hexadecimal digits without leading zeros.
-    const QString mac_byte =
-        QString::number(static_cast<int>(core::Fact(Id::Item_68).Default), 16).toUpper();
-    for (std::size_t i = 0; i < cnfg.Control_68a.size(); ++i) {
-        cnfg.Control_68a[i]->setText(mac_byte);
-        cnfg.Control_68b[i]->setText(mac_byte);
-    }
-    s64.Control_66_Reset_Click();
-    s64.Control_67_Reset_Click();
 }
 
 void Sat_GES_Items_Defaults(Page_Sat_GES& page)
@@ -193,7 +172,8 @@ void Set_Factory_Defaults(Page_Set& pages)
         Set_Row_Default(row, pages);
     pages.General().Control_61->setCurrentIndex(4);
     pages.General().Control_78->clear();
-    HSD_Defaults(pages.HSD_Cnfg(), pages.HSD_S64());
+    pages.HSD_S64().Control_66_Reset_Click();
+    pages.HSD_S64().Control_67_Reset_Click();
     Sat_GES_Items_Defaults(pages.Sat_GES());
     Reset_Sat_GES_Lists(pages);
     Cabin_Numbers_Defaults(pages.Cabin_Numbers());
@@ -232,11 +212,6 @@ void Set_User_Visibility(Page_Set& pages)
     const bool l3 = fl > 2;
     Show_All(cnfg.Label_User_L3, l3);
     Show_All(sbb.Label_User_L3, l3);
-    Show_All(cnfg.Control_75, l3);
-    for (std::size_t i = 0; i < cnfg.Control_68a.size(); ++i) {
-        Show(cnfg.Control_68a[i], l3);
-        Show(cnfg.Control_68b[i], l3);
-    }
     Show_All(s64.FrameLES, l3);
     Show(cnfg.Frame_SDU1, l3);
     Show(cnfg.Frame_SDU2, l3);

@@ -91,7 +91,6 @@ private:
     void PSID();
     void Item_61();
     void HSD_Values();
-    void Addresses();
     void LES(QListWidget* list, const LES_Fields& fields);
     void Per_SDU();
     void Item_92();
@@ -115,18 +114,16 @@ private:
 // one SDU when element is 0 or 1), in table order.
 void V14_Loader::Rows(Item_Step step, int element)
 {
-    for (const User_Item_Row& row : User_Items()) {
-        const Item_Place& place = row.At(Generation::V14);
-        if (place.Step != step || (element >= 0 && place.Element != element)
-            || !Item_Read_At(place.When, airframer_))
-            continue;
+    Walk_Step_Rows(Generation::V14, step, element, [&](const User_Item_Row& row, const Item_Place& place) {
+        if (!Item_Read_At(place.When, airframer_))
+            return;
         if (row.List)
             List(row, place);
-        else if (row.Text)
+        else if (row.Text && !Is_Number_Coding(place.Coding))
             Text(row, place);
         else
             Load_Number_Row(pages_, rec_, row, place);
-    }
+    });
 }
 
 void V14_Loader::List(const User_Item_Row& row, const Item_Place& place)
@@ -188,28 +185,6 @@ void V14_Loader::HSD_Values()
     Rows(Item_Step::Item_62);
     Rows(Item_Step::Item_64);
     Rows(Item_Step::Item_65);
-}
-
-void V14_Loader::Addresses()
-{
-    const auto boxes = Address_Boxes(pages_);
-    static const std::array<const char*, V14_ADDRESSES> labels = {
-        "lxxii - SDU 1, Port 1, Part ",  "lxxii - SDU 1, Port 2, Part ",
-        "lxxii - SDU 2, Port 1, Part ",  "lxxii - SDU 2, Port 2, Part ",
-        "lxxiii - SDU 1, Port 1, Part ", "lxxiii - SDU 1, Port 2, Part ",
-        "lxxiii - SDU 2, Port 1, Part ", "lxxiii - SDU 2, Port 2, Part ",
-        "lxxiv - SDU 1, Port 1, Part ",  "lxxiv - SDU 1, Port 2, Part ",
-        "lxxiv - SDU 2, Port 1, Part ",  "lxxiv - SDU 2, Port 2, Part ",
-        "lxxv - Part ",
-    };
-    for (int p = 0; p < 4; ++p) {
-        for (int n = 0; n < V14_ADDRESSES; ++n) {
-            const QByteArray octets = rec_.Get_Raw(V14_ADDRESS, n);
-            QString text = QString::number(static_cast<std::uint8_t>(octets[p]));
-            const QString label = QString::fromLatin1(At(labels, n)) + QString::number(p);
-            core::Report_Text_Change(At(*At(boxes, n), p), text, label, 4);
-        }
-    }
 }
 
 // The checked count goes back into the record.
@@ -424,15 +399,8 @@ void V14_Loader::Run()
     Rows(Item_Step::Item_25);
     Rows(Item_Step::Item_45);
     HSD_Values();
-    Addresses();
-
-    Page_HSD_Cnfg& cnfg = pages_.HSD_Cnfg();
-    const std::array<Page_HSD_Cnfg::MAC_Boxes*, 2> macs = {&cnfg.Control_68a, &cnfg.Control_68b};
-    for (int s = 0; s < 2; ++s) {
-        const QByteArray bytes = rec_.Get_Raw(V14_ITEM_68, s);
-        for (int i = 0; i < 6; ++i)
-            At(*At(macs, s), i)->setText(QString::number(static_cast<std::uint8_t>(bytes[i]), 16).toUpper());
-    }
+    Rows(Item_Step::Addresses);
+    Rows(Item_Step::Item_68);
     Rows(Item_Step::Item_69);
     Rows(Item_Step::Items_70_71);
     Rows(Item_Step::Item_77a);

@@ -102,7 +102,7 @@ void Save_Items(core::Record& rec, Page_Set& pages)
     }
     for (const User_Item_Row& row : User_Items()) {
         const Item_Place& place = row.At(Generation::V14);
-        if (row.Text && place.Held())
+        if (row.Text && place.Held() && !Is_Number_Coding(place.Coding))
             Put_Text(rec, place.Field, place.Element, row.Text(pages)->text(), place.Coding);
     }
 }
@@ -286,28 +286,15 @@ void Save_LES(core::Record& rec, const QListWidget* list, const LES_Fields& f)
 
 void Save_HSD(core::Record& rec, Page_Set& pages)
 {
-    const Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
     Save_Number_Items(pages, rec, Generation::V14, Item_Step::Item_64);
 
     Save_LES(rec, pages.HSD_S64().Control_67, MPDS_Fields_V14());
     Save_LES(rec, pages.HSD_S64().Control_66, MISDN_Fields_V14());
 
-    // Each box of a MAC address holds one byte in hexadecimal, each box of
-    // an IPv4 address one octet in decimal.
-    const auto bytes_of = [&rec](const auto& boxes, int field, bool hex) {
-        QByteArray bytes(static_cast<qsizetype>(boxes.size()), '\0');
-        for (int k = 0; k < bytes.size(); ++k) {
-            const QString text = At(boxes, k)->text();
-            bytes[k] = static_cast<char>(hex ? Hex_To_Whole(text, 255, Name_Of(rec, field))
-                                             : Text_To_Byte(text, Name_Of(rec, field)));
-        }
-        return bytes;
-    };
-    rec.Set_Raw(V14_ITEM_68, bytes_of(cnfg.Control_68a, V14_ITEM_68, true), 0);
-    rec.Set_Raw(V14_ITEM_68, bytes_of(cnfg.Control_68b, V14_ITEM_68, true), 1);
-    const auto addresses = Address_Boxes(pages);
-    for (int n = 0; n < V14_ADDRESSES; ++n)
-        rec.Set_Raw(V14_ADDRESS, bytes_of(*At(addresses, n), V14_ADDRESS, false), n);
+    // The MAC address of SDU 1, then of SDU 2.
+    Save_Number_Items(pages, rec, Generation::V14, Item_Step::Item_68, 0);
+    Save_Number_Items(pages, rec, Generation::V14, Item_Step::Item_68, 1);
+    Save_Number_Items(pages, rec, Generation::V14, Item_Step::Addresses);
 
     for (const Item_Step step : {Item_Step::Items_70_71, Item_Step::Item_77a, Item_Step::Items_84_88,
                                  Item_Step::Items_99_101})

@@ -25,18 +25,4 @@ std::vector<Cabin_Slot> Cabin_Slots(Page_Set& pages)
     return cabin_slots;
 }
 
-std::vector<Octet_Row> V8_Octet_Rows(Page_Set& pages)
-{
-    Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
-    return {
-        {V8_Item_72, 0, &cnfg.Control_72a1, "Item_72", "lxxii - SDU 1, Port 1, Part "},
-        {V8_Item_72, 4, &cnfg.Control_72b1, "Item_72", "lxxii - SDU 2, Port 1, Part "},
-        {V8_Item_73, 0, &cnfg.Control_73a1, "Item_73", "lxxiii - SDU 1, Port 1, Part "},
-        {V8_Item_73, 4, &cnfg.Control_73b1, "Item_73", "lxxiii - SDU 2, Port 1, Part "},
-        {V8_Item_74, 0, &cnfg.Control_74a1, "Item_74", "lxxiv - SDU 1, Port 1, Part "},
-        {V8_Item_74, 4, &cnfg.Control_74b1, "Item_74", "lxxiv - SDU 2, Port 1, Part "},
-        {V8_Item_75, 0, &cnfg.Control_75, "Item_75", "lxxv - Part "},
-    };
-}
-
 } // namespace User_Mod

@@ -1,13 +1,11 @@
 #pragma once
-// Which page controls hold the repeated fields of the generation-8 user
-// record (cabin numbers, item 45's numbers, the addresses of items 72 to
-// 75): tables read by the two directions and by the short records. The
-// scalar items are rows of the item table (user_items.h).
+// Which page controls hold the cabin numbers of the user records: a table
+// read by the two directions and by the short records. The scalar items are
+// rows of the item table (user_items.h).
 
 #include "editor/user_partition/user_record_v8.h"
 
 #include <QString>
-#include <array>
 #include <vector>
 
 class Page_Set;
@@ -24,15 +22,5 @@ struct Cabin_Slot {
     QString Label;
 };
 std::vector<Cabin_Slot> Cabin_Slots(Page_Set& pages);
-
-// Items 72 to 75: an octet-box array, its field and first element.
-struct Octet_Row {
-    int Field;
-    int First;
-    const std::array<QLineEdit*, 4>* Boxes;
-    const char* Name;
-    const char* Label; // report label head, followed by the octet index
-};
-std::vector<Octet_Row> V8_Octet_Rows(Page_Set& pages);
 
 } // namespace User_Mod

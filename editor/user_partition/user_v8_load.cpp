@@ -23,8 +23,7 @@ namespace User_Mod {
 
 namespace {
 
-// Character sets of the loaded texts.
-constexpr int SET_DIGITS = 4;
+// Character set of the cabin numbers.
 constexpr int SET_CABIN_NUMBER = 7;
 
 constexpr int HSD_REVISION = 2;
@@ -35,23 +34,10 @@ void Load_HSD_Block(Page_Set& pages, core::Record& record, int airframer_level)
     const auto items = [&](Item_Step step) {
         Load_Short_Items(pages, record, Generation::V8, step, airframer_level);
     };
-    Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
     items(Item_Step::Item_64);
     items(Item_Step::Item_65);
-    // Part by part: the first octet of every address, then the second, ...
-    const std::vector<Octet_Row> octet_rows = V8_Octet_Rows(pages);
-    for (int i = 0; i < 4; ++i) {
-        for (const Octet_Row& row : octet_rows) {
-            QString text = QString::number(record.Get(row.Field, row.First + i));
-            core::Report_Text_Change((*row.Boxes)[static_cast<std::size_t>(i)], text,
-                                     QLatin1String(row.Label) + QString::number(i), SET_DIGITS);
-        }
-    }
-    for (int i = 0; i < 6; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        cnfg.Control_68a[at]->setText(QString::number(record.Get(V8_Item_68, i), 16).toUpper());
-        cnfg.Control_68b[at]->setText(QString::number(record.Get(V8_Item_68, 6 + i), 16).toUpper());
-    }
+    items(Item_Step::Addresses);
+    items(Item_Step::Item_68);
     items(Item_Step::Item_69);
     items(Item_Step::Items_70_71);
     items(Item_Step::Item_77a);

@@ -75,24 +75,14 @@ void Zero_HSD_Block(core::Record& record)
 
 void Write_HSD_Block(Page_Set& pages, core::Record& record)
 {
-    Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
     Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_64);
     Save_Short_Items(pages, record, Generation::V8, Item_Step::Item_65);
     Write_LES_Table(record, MPDS_Fields_V8(), sat_ges::List_Lines(pages.HSD_S64().Control_67));
     Write_LES_Table(record, MISDN_Fields_V8(), sat_ges::List_Lines(pages.HSD_S64().Control_66));
-    for (int i = 0; i < 6; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        Put_Number(record, V8_Item_68, Text_Number(cnfg.Control_68a[at]->text(), 16, "Item_68"), i);
-        Put_Number(record, V8_Item_68, Text_Number(cnfg.Control_68b[at]->text(), 16, "Item_68"), 6 + i);
-    }
+    Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_68);
     Save_Short_Items(pages, record, Generation::V8, Item_Step::Item_69);
     Save_Short_Items(pages, record, Generation::V8, Item_Step::Items_70_71);
-    for (const Octet_Row& row : V8_Octet_Rows(pages)) {
-        for (int i = 0; i < 4; ++i)
-            Put_Number(record, row.Field,
-                       Text_Number((*row.Boxes)[static_cast<std::size_t>(i)]->text(), 10, row.Name),
-                       row.First + i);
-    }
+    Save_Number_Items(pages, record, Generation::V8, Item_Step::Addresses);
     Save_Number_Items(pages, record, Generation::V8, Item_Step::Items_70_71);
     Save_Short_Items(pages, record, Generation::V8, Item_Step::Item_77a);
     Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_77a);

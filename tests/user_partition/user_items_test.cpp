@@ -73,6 +73,30 @@ QChar Outside(const core::Char_Set& set)
     return QLatin1Char('\x7f');
 }
 
+// A number that a text row holds: a byte of a raw field or a field element.
+std::int64_t Held_Number(const core::Record& record, const Item_Place& place)
+{
+    if (place.Byte >= 0)
+        return static_cast<std::uint8_t>(record.Get_Raw(place.Field, place.Element).at(place.Byte));
+    return record.Get(place.Field, place.Element);
+}
+
+void Hold_Number(core::Record& record, const Item_Place& place, std::int64_t value)
+{
+    if (place.Byte < 0) {
+        record.Set(place.Field, value, place.Element);
+        return;
+    }
+    QByteArray bytes = record.Get_Raw(place.Field, place.Element);
+    bytes[place.Byte] = static_cast<char>(value);
+    record.Set_Raw(place.Field, bytes, place.Element);
+}
+
+bool Is_Hex(Item_Coding coding)
+{
+    return coding == Item_Coding::Hex_Text || coding == Item_Coding::Hex_Byte_Text;
+}
+
 core::Stored_Range Range_Of(const User_Item_Row& row)
 {
     return core::Stored(core::Fact(row.Fact, row.Fact_Element));
@@ -106,6 +130,9 @@ TEST_F(UserItemsTest, EveryRowOfEveryGenerationAtAndPastItsEdges)
                 } else if (row.Number) {
                     const core::Stored_Range range = Range_Of(row);
                     record.Set(place.Field, highest ? range.Maximum : range.Minimum, place.Element);
+                } else if (Is_Number_Coding(place.Coding)) {
+                    // An octet or MAC byte.
+                    Hold_Number(record, place, highest ? 255 : 0);
                 } else {
                     record.Set_Text(place.Field, Full_Text(row, place, record, *pages), place.Element);
                 }
@@ -129,6 +156,10 @@ TEST_F(UserItemsTest, EveryRowOfEveryGenerationAtAndPastItsEdges)
                         EXPECT_EQ(row.Number(*loaded)->text(), QString::number(value));
                     }
                     EXPECT_EQ(gen.Record().Get(place.Field, place.Element), value);
+                } else if (Is_Number_Coding(place.Coding)) {
+                    const std::int64_t value = Held_Number(stored, place);
+                    EXPECT_EQ(row.Text(*loaded)->text(), QString::number(value, Is_Hex(place.Coding) ? 16 : 10).toUpper());
+                    EXPECT_EQ(Held_Number(gen.Record(), place), value);
                 } else {
                     EXPECT_EQ(row.Text(*loaded)->text(), Stored_Text(stored, place));
                     EXPECT_EQ(Stored_Text(gen.Record(), place), Stored_Text(stored, place));
@@ -139,8 +170,10 @@ TEST_F(UserItemsTest, EveryRowOfEveryGenerationAtAndPastItsEdges)
         // Outside, one row at a time.
         for (const User_Item_Row& row : User_Items()) {
             const Item_Place& place = row.At(gen.Which);
-            // A plain number shows every number its field holds.
-            if (!place.Held() || (row.Number && row.Shown == Item_Number::Plain))
+            // A plain number, an octet and a MAC byte show every number
+            // their fields hold.
+            if (!place.Held() || (row.Number && row.Shown == Item_Number::Plain)
+                || (row.Text && Is_Number_Coding(place.Coding)))
                 continue;
             gen.Record() = clean;
             core::Record& record = gen.Record();
