@@ -7,7 +7,6 @@
 #include "editor/user_partition/user_items_short.h"
 #include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_v11_controls.h"
-#include "editor/user_partition/user_v8_controls.h"
 #include "editor/user_partition/user_v8_io.h"
 #include "editor/user_partition/user_v8_lists.h"
 #include "editor/user_partition/user_tables.h"
@@ -23,8 +22,6 @@ namespace User_Mod {
 
 namespace {
 
-// Character set of the cabin numbers.
-constexpr int SET_CABIN_NUMBER = 7;
 
 constexpr int HSD_REVISION = 2;
 constexpr int HSD_FEATURE_LEVEL = 3;
@@ -78,19 +75,7 @@ void Update_GUI_V8(Page_Set& pages)
     Replace_Lines(pages.Sat_GES().Control_02, Read_GES_Lines(record));
     Replace_Lines(pages.Sat_GES().Control_03, Read_Sat_Lines(record));
 
-    Page_Cabin_Numbers& numbers = pages.Cabin_Numbers();
-    const bool shared[2] = {record.Get(V8_Item_26, 0) == 1, record.Get(V8_Item_26, 1) == 1};
-    numbers.Control_26a[shared[0] ? 1 : 0]->setChecked(true);
-    numbers.Control_26b[shared[1] ? 1 : 0]->setChecked(true);
-    for (const Cabin_Slot& slot : Cabin_Slots(pages)) {
-        QString text = record.Get_Text(V8_Cabin_Number, slot.Element);
-        core::Report_Text_Change(slot.Field, text, slot.Label, SET_CABIN_NUMBER);
-        Store_Padded(record, V8_Cabin_Number, text, slot.Element);
-    }
-    for (const Cabin_Slot& slot : Cabin_Slots(pages)) {
-        if (slot.Channel_B)
-            slot.Channel_B->setEnabled(!shared[slot.Sdu]);
-    }
+    Load_Cabin_Numbers(pages, record);
 
     Load_Directory(pages.Cockpit_Numbers(), record, airframer_level, Directory_V8());
 

@@ -413,3 +413,21 @@ TEST_F(UserV11Test, FailedSaveLeavesTheRecordAsItWas)
     EXPECT_THROW(Update_Data(*pages), core::Record_Error);
     EXPECT_EQ(V11(), before);
 }
+
+// A shared-channel flag other than 0 and 1 loads as "Separate" with its
+// "***" line, as in generation 14, and saves as 0.
+TEST_F(UserV11Test, ASharedFlagOtherThanZeroOrOneIsReported)
+{
+    New_V11();
+    Update_Data(*pages);
+    User_Record_V11().Set(V8_Item_26, 2, 1);
+    Open_Report();
+    Reload_V11();
+    const QStringList entries = Report_Entries();
+    EXPECT_EQ(entries.filter(QStringLiteral("***")),
+              QStringList{QStringLiteral("*** Item xxvi-SDU 2 - Value out of range, was: 2")})
+        << entries.join('\n').toStdString();
+    EXPECT_TRUE(pages->Cabin_Numbers().Control_26b[0]->isChecked());
+    EXPECT_TRUE(pages->Cabin_Numbers().Control_16_Sat2_ChB[1]->isEnabled());
+    EXPECT_EQ(User_Record_V11().Get(V8_Item_26, 1), 0);
+}
