@@ -4,9 +4,12 @@
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_cabin.h"
 #include "editor/pages_hsd/hsd_defaults.h"
-#include "editor/user_partition/user_record_v14_layout.h"
+#include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_presentation.h"
+#include "editor/user_partition/user_record_v14_layout.h"
 #include "editor/user_partition/user_record_v8.h"
+
+#include <QRadioButton>
 
 namespace User_Mod {
 
@@ -43,7 +46,7 @@ constexpr User_Item_Row List(List_Control control, const char* label, Item_Place
                              Item_Place v11, Item_Place v14, int shown_from = 0)
 {
     return {control, nullptr, label, 0, nullptr, {v5, v8, v11, v14}, nullptr, N::Plain, F::GES_ID, 0,
-            shown_from, nullptr, {}, {}, 0};
+            shown_from, nullptr, nullptr, {}, {}, 0};
 }
 
 constexpr User_Item_Row Text(Text_Control control, const char* label, int char_set, Item_Place v5,
@@ -51,7 +54,7 @@ constexpr User_Item_Row Text(Text_Control control, const char* label, int char_s
                              int shown_from = 0)
 {
     return {nullptr, control, label, char_set, extra, {v5, v8, v11, v14}, nullptr, N::Plain, F::GES_ID, 0,
-            shown_from, nullptr, {}, {}, 0};
+            shown_from, nullptr, nullptr, {}, {}, 0};
 }
 
 // A number row; a label for a checked number only.
@@ -60,7 +63,16 @@ constexpr User_Item_Row Number(Number_Control control, N shown, F fact, int fact
                                Spin_Control spin = nullptr)
 {
     return {nullptr, nullptr, label, 0, nullptr, {v5, v8, v11, v14}, control, shown, fact, fact_element,
-            shown_from, spin, {}, {}, 0};
+            shown_from, spin, nullptr, {}, {}, 0};
+}
+
+using Option_Control = QRadioButton* (*)(Page_Set&, int);
+
+constexpr User_Item_Row Choice(Option_Control control, const char* label, Item_Place v5, Item_Place v8,
+                               Item_Place v11, Item_Place v14)
+{
+    return {nullptr, nullptr, label, 0, nullptr, {v5, v8, v11, v14}, nullptr, N::Plain, F::GES_ID, 0,
+            0, nullptr, control, {}, {}, 0};
 }
 
 // An address octet or MAC byte, a text that holds a number.
@@ -74,7 +86,7 @@ constexpr User_Item_Row Number_Text(Text_Control control, const char* label, int
                                     Item_Place v8, Item_Place v14, int shown_from)
 {
     return {nullptr, control, label, char_set, nullptr, {ABSENT, v8, ABSENT, v14}, nullptr, N::Plain, F::GES_ID, 0,
-            shown_from, nullptr, {}, {}, part};
+            shown_from, nullptr, nullptr, {}, {}, part};
 }
 
 // Modifiers of a row, written after it: "List(...) | Starts(2)".
@@ -289,6 +301,15 @@ const User_Item_Row ITEMS[] = {
     List([](Page_Set& p) { return p.Cabin().Control_24b; }, nullptr,
          SHORT3(P(V8_Item_24, 1, C::Index, S::Voice)),
          P(V14_ITEM_24, 1, C::Index, S::Cabin)),
+    // Item 26: whether the two channels share a cabin number.
+    Choice([](Page_Set& p, int k) { return p.Cabin_Numbers().Control_26a[static_cast<std::size_t>(k)]; },
+           "xxvi-SDU 1", SHORT3(P(V8_Item_26, 0, C::Second_If_One, S::Item_26)),
+           P(V14_ITEM_26, 0, C::Second_If_One, S::Item_26))
+        | Starts(1),
+    Choice([](Page_Set& p, int k) { return p.Cabin_Numbers().Control_26b[static_cast<std::size_t>(k)]; },
+           "xxvi-SDU 2", SHORT3(P(V8_Item_26, 1, C::Second_If_One, S::Item_26)),
+           P(V14_ITEM_26, 1, C::Second_If_One, S::Item_26))
+        | Starts(1),
     Text([](Page_Set& p) { return p.Cabin().Control_25a; }, "xxv-SDU 1", 4,
          SHORT3(P(V8_Item_25, 0, C::Blank_Padded, S::Item_25)),
          P(V14_ITEM_25, 0, C::Blank_Padded, S::Item_25))
@@ -515,7 +536,21 @@ QWidget* Item_Widget(const User_Item_Row& row, Page_Set& pages)
 {
     if (row.List)
         return row.List(pages);
+    if (row.Option)
+        return row.Option(pages, 0);
     return row.Text ? row.Text(pages) : row.Number(pages);
+}
+
+int Load_Option(const User_Item_Row& row, Page_Set& pages, std::int64_t stored)
+{
+    const int option = Report_Kept(stored, stored == 1 ? 1 : 0, QString::fromLatin1(row.Report_Label), 0);
+    row.Option(pages, option)->setChecked(true);
+    return option;
+}
+
+std::int64_t Saved_Option(const User_Item_Row& row, Page_Set& pages)
+{
+    return row.Option(pages, 1)->isChecked() ? 1 : 0;
 }
 
 bool Item_Read_At(Item_When when, int airframer_level)
@@ -536,7 +571,8 @@ bool Is_Number_Coding(Item_Coding coding)
     case Item_Coding::Fixed_Text:
     case Item_Coding::Blank_Padded:
     case Item_Coding::Nul_Filled:
-    case Item_Coding::Raw_Text: return false;
+    case Item_Coding::Raw_Text:
+    case Item_Coding::Second_If_One: return false;
     default: return true;
     }
 }

@@ -21,6 +21,7 @@
 class Page_Set;
 class QComboBox;
 class QLineEdit;
+class QRadioButton;
 class QWidget;
 
 namespace User_Mod {
@@ -63,6 +64,7 @@ enum class Item_Step {
     Items_33_86,
     Addresses,   // items 72 to 75, one octet of every address at a time
     Item_68,
+    Item_26,
 };
 
 // When the load direction reads a place (by the current user Airframer_Level).
@@ -97,6 +99,9 @@ enum class Item_Coding {
     // Numbers held as texts in hexadecimal: no number refuses the save ...
     Hex_Text,        // ... or one the field's encoding does not hold
     Hex_Byte_Text,   // ... or one above 255
+    // A pair of options: 1 chooses the second, any other value the first,
+    // which is saved as 0 (a "***" line tells).
+    Second_If_One,
 };
 
 // Whether a place holds a number (the control may show it as a text).
@@ -170,6 +175,8 @@ struct User_Item_Row {
     // level, or as the frame around it shows), with a number's spin button.
     int Shown_From;
     QWidget* (*Spin)(Page_Set&);
+    // Or a choice of options (its Default.Index the option checked).
+    QRadioButton* (*Option)(Page_Set&, int index);
     Item_Default Default{};
     Item_Airframer Airframer{};
     // The part of a value held in several boxes (an address octet): a load
@@ -208,6 +215,11 @@ void Walk_Step_Rows(Generation generation, Item_Step step, int element, Visit&& 
 
 // The row's control as a widget (nullptr when the page set lacks it).
 QWidget* Item_Widget(const User_Item_Row& row, Page_Set& pages);
+
+// The option of a choice row that a stored value checks, with its "***"
+// line; and the value that saves the option checked.
+int Load_Option(const User_Item_Row& row, Page_Set& pages, std::int64_t stored);
+std::int64_t Saved_Option(const User_Item_Row& row, Page_Set& pages);
 
 // Whether the load direction reads a place at the user Airframer_Level.
 bool Item_Read_At(Item_When when, int airframer_level);

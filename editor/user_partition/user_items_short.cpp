@@ -74,6 +74,8 @@ void Load_Short_Items(Page_Set& pages, core::Record& record, Generation generati
             return;
         if (row.List)
             Load_List(pages, record, row, place, airframer_level);
+        else if (row.Option)
+            Load_Option(row, pages, record.Get(place.Field, place.Element));
         else if (row.Text && !Is_Number_Coding(place.Coding))
             Load_Text(pages, record, row, place);
         else
@@ -92,6 +94,8 @@ void Save_Short_Items(Page_Set& pages, core::Record& record, Generation generati
         if (row.List) {
             Put_Number(record, place.Field,
                        Encode_Item_Index(place.Coding, row.List(pages)->currentIndex()), place.Element);
+        } else if (row.Option) {
+            record.Set(place.Field, Saved_Option(row, pages), place.Element);
         } else {
             const QLineEdit* box = row.Text(pages);
             Save_Text(record, box ? box->text() : QString(), place);

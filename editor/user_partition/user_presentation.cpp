@@ -73,6 +73,8 @@ void Set_Row_Default(const User_Item_Row& row, Page_Set& pages)
         return;
     if (row.List) {
         row.List(pages)->setCurrentIndex(row.Default.Index);
+    } else if (row.Option) {
+        row.Option(pages, row.Default.Index)->setChecked(true);
     } else if (row.Text) {
         row.Text(pages)->setText(Default_Text(row));
     } else {
@@ -91,8 +93,6 @@ void Sat_GES_Items_Defaults(Page_Sat_GES& page)
 
 void Cabin_Numbers_Defaults(Page_Cabin_Numbers& page)
 {
-    page.Control_26a[1]->setChecked(true);
-    page.Control_26b[1]->setChecked(true);
     const QString none(18, QLatin1Char('-'));
     for (int i = 1; i <= Page_Cabin_Numbers::SLOT_COUNT; ++i) {
         const auto at = static_cast<std::size_t>(i);

@@ -96,8 +96,6 @@ void Write_Record(Page_Set& pages, core::Record& record)
     Write_Cabin_Numbers(pages, record);
     record.Set(V8_Reserved_18480, 0);
     record.Set(V8_Reserved_18486, 0);
-    record.Set(V8_Item_26, pages.Cabin_Numbers().Control_26a[1]->isChecked() ? 1 : 0, 0);
-    record.Set(V8_Item_26, pages.Cabin_Numbers().Control_26b[1]->isChecked() ? 1 : 0, 1);
     record.Set(V8_Modified, 0);
     Save_Number_Items(pages, record, Generation::V11, Item_Step::Item_45);
     Save_Number_Items(pages, record, Generation::V11, Item_Step::Item_49);

@@ -119,6 +119,8 @@ void V14_Loader::Rows(Item_Step step, int element)
             return;
         if (row.List)
             List(row, place);
+        else if (row.Option)
+            Load_Option(row, pages_, rec_.Get(place.Field, place.Element));
         else if (row.Text && !Is_Number_Coding(place.Coding))
             Text(row, place);
         else
@@ -306,15 +308,9 @@ void V14_Loader::Satellite_Details()
 void V14_Loader::Cabin_Numbers()
 {
     Page_Cabin_Numbers& page = pages_.Cabin_Numbers();
-    const std::array<const Page_Cabin_Numbers::Option_Array*, 2> options = {&page.Control_26a,
-                                                                            &page.Control_26b};
-    // 1 selects "Shared", any other value "Separate", which is saved as 0.
-    for (int s = 0; s < 2; ++s) {
-        const std::int64_t stored = rec_.Get(V14_ITEM_26, s);
-        const int option = Report_Kept(stored, stored == 1 ? 1 : 0,
-                                       QStringLiteral("xxvi-SDU ") + QString::number(s + 1), RADIX_DECIMAL);
-        At(*At(options, s), option)->setChecked(true);
-    }
+    Rows(Item_Step::Item_26);
+    // A channel B has a number of its own when its SDU's channels do not share one.
+    const bool shared[2] = {rec_.Get(V14_ITEM_26, 0) == 1, rec_.Get(V14_ITEM_26, 1) == 1};
 
     for (int i = 1; i <= Page_Cabin_Numbers::SLOT_COUNT; ++i) {
         const auto at = static_cast<std::size_t>(i);
@@ -337,8 +333,8 @@ void V14_Loader::Cabin_Numbers()
             const QString kept = core::Report_Text_Kept(cleaned, slot.box->text(), label);
             rec_.Set_Text(V14_CABIN_NUMBER, Blank_Padded(kept, 19), slot.element);
         }
-        page.Control_16_Sat1_ChB[at]->setEnabled(page.Control_26a[0]->isChecked());
-        page.Control_16_Sat2_ChB[at]->setEnabled(page.Control_26b[0]->isChecked());
+        page.Control_16_Sat1_ChB[at]->setEnabled(!shared[0]);
+        page.Control_16_Sat2_ChB[at]->setEnabled(!shared[1]);
     }
 }
 

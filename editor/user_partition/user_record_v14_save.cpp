@@ -92,13 +92,15 @@ void Put_Text(core::Record& rec, int field, int element, const QString& text, It
 }
 
 // The rows of the item table that this generation holds: the list choices
-// first, then the texts, each in table order.
+// and options first, then the texts, each in table order.
 void Save_Items(core::Record& rec, Page_Set& pages)
 {
     for (const User_Item_Row& row : User_Items()) {
         const Item_Place& place = row.At(Generation::V14);
         if (row.List && place.Held())
             Put_Index(rec, place.Field, place.Element, row.List(pages), place.Coding);
+        else if (row.Option && place.Held())
+            rec.Set(place.Field, Saved_Option(row, pages), place.Element);
     }
     for (const User_Item_Row& row : User_Items()) {
         const Item_Place& place = row.At(Generation::V14);
@@ -212,8 +214,6 @@ void Save_Cabin_Numbers(core::Record& rec, const Page_Set& pages)
         put(At(page.Control_16_Sat2_ChA, i), 20 + 2 * i);
         put(At(page.Control_16_Sat2_ChB, i), 21 + 2 * i);
     }
-    rec.Set(V14_ITEM_26, page.Control_26a[1]->isChecked() ? 1 : 0, 0);
-    rec.Set(V14_ITEM_26, page.Control_26b[1]->isChecked() ? 1 : 0, 1);
 }
 
 void Save_Head_Values(core::Record& rec, Page_Set& pages)

@@ -81,7 +81,7 @@ void Update_GUI_V5(Page_Set& pages)
 
     Replace_Lines(pages.Sat_GES().Control_02, Read_GES_Lines(record));
     Replace_Lines(pages.Sat_GES().Control_03, Read_Sat_Lines_V5(record));
-    Load_Cabin_Numbers(pages, record);
+    Load_Cabin_Numbers(pages, record, Generation::V5);
     Load_Directory(pages.Cockpit_Numbers(), record, airframer_level, Directory_Short());
     Load_Description_And_Flag(pages, record, Generation::V5);
     Store_Cleaned_Texts(pages, record);

@@ -29,18 +29,11 @@ void Load_Item_45(Page_Set& pages, core::Record& record, Generation generation, 
         Load_Short_Items(pages, record, generation, Item_Step::Item_45, airframer_level, element);
 }
 
-void Load_Cabin_Numbers(Page_Set& pages, core::Record& record)
+void Load_Cabin_Numbers(Page_Set& pages, core::Record& record, Generation generation)
 {
-    Page_Cabin_Numbers& numbers = pages.Cabin_Numbers();
-    // 1 selects "Shared", any other value "Separate", which is saved as 0.
-    bool shared[2];
-    for (int s = 0; s < 2; ++s) {
-        const std::int64_t stored = record.Get(V8_Item_26, s);
-        shared[s] = Report_Kept(stored, stored == 1 ? 1 : 0, QStringLiteral("xxvi-SDU ") + QString::number(s + 1),
-                                0) == 1;
-    }
-    numbers.Control_26a[shared[0] ? 1 : 0]->setChecked(true);
-    numbers.Control_26b[shared[1] ? 1 : 0]->setChecked(true);
+    Load_Short_Items(pages, record, generation, Item_Step::Item_26, 0);
+    // A channel B has a number of its own when its SDU's channels do not share one.
+    const bool shared[2] = {record.Get(V8_Item_26, 0) == 1, record.Get(V8_Item_26, 1) == 1};
     const std::vector<Cabin_Slot> cabin_slots = Cabin_Slots(pages);
     for (const Cabin_Slot& slot : cabin_slots) {
         QString text = record.Get_Text(V8_Cabin_Number, slot.Element);

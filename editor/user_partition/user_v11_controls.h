@@ -17,7 +17,7 @@ void Load_Item_45(Page_Set& pages, core::Record& record, Generation generation, 
 // Item 26, then the cabin numbers of positions 1 to 9 through the report
 // (cleaned texts stored back), then the channel-B boxes of an SDU enabled
 // exactly when its numbers are separate.
-void Load_Cabin_Numbers(Page_Set& pages, core::Record& record);
+void Load_Cabin_Numbers(Page_Set& pages, core::Record& record, Generation generation);
 // The rows of the description step (item 33, through the report, cleaned
 // text stored back) and the user modified label; both only when the page
 // set has the main-window controls.

@@ -75,7 +75,7 @@ void Update_GUI_V8(Page_Set& pages)
     Replace_Lines(pages.Sat_GES().Control_02, Read_GES_Lines(record));
     Replace_Lines(pages.Sat_GES().Control_03, Read_Sat_Lines(record));
 
-    Load_Cabin_Numbers(pages, record);
+    Load_Cabin_Numbers(pages, record, Generation::V8);
 
     Load_Directory(pages.Cockpit_Numbers(), record, airframer_level, Directory_V8());
 

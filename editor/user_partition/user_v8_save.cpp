@@ -51,8 +51,6 @@ void Write_Lists_And_Items(Page_Set& pages, core::Record& record)
     record.Set(V8_Reserved_18480, 0);
     record.Set(V8_Reserved_18486, 0);
 
-    record.Set(V8_Item_26, pages.Cabin_Numbers().Control_26a[1]->isChecked() ? 1 : 0, 0);
-    record.Set(V8_Item_26, pages.Cabin_Numbers().Control_26b[1]->isChecked() ? 1 : 0, 1);
 
     record.Set(V8_Modified, 0);
 
