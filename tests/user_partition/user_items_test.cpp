@@ -1,217 +1,700 @@
-// The user items table walked for every generation that saves: each list
-// choice at both ends of its list, each text at its full width and each
-// number at both ends of its range load and save unchanged; a list index
-// just past the list loads with its "***" line (or refuses the load when the
-// item has no report line), a checked number just past its range loads as
-// its default with its "***" line, and a character outside a text's set does
-// not reach its box.
+// The user items table checked against a table of its own below: one line
+// per item, keyed by the control's object name, stating what the user sees
+// (report label, range and default, list entries, text width) and where each
+// generation's record keeps the value (byte offset and width). The lines are
+// written out by hand from the record layouts, not read from the rows, so a
+// row whose range, default, label or record place changes fails here, and a
+// row without a line (or a line without a row) fails too: whoever adds a
+// scalar item adds its line.
+//
+// For every generation that holds an item (generation 5 loads only; its
+// values are saved into generation 8), a value just inside each edge, put
+// into the record bytes at its offset, loads and saves unchanged, and the
+// saved record differs from the factory one at that place only; a value
+// just past the edge loads as the default with its "***" line (a list
+// without a report line refuses the load), and a character outside a text's
+// set does not reach its box.
 
 #include "editor/core/char_sets.h"
-#include "editor/core/item_facts.h"
-#include "editor/core/text_helpers.h"
 #include "editor/user_partition/user_items.h"
 #include "editor/user_partition/user_record_v11.h"
+#include "editor/user_partition/user_record_v5.h"
 #include "editor/user_partition/user_v8_io.h"
 #include "user_v14_fixture.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
+
+#include <array>
+#include <deque>
+#include <map>
+#include <string>
+#include <optional>
+#include <ostream>
+#include <vector>
 
 using namespace User_Mod;
 
-namespace {
-
-struct Generation_Case {
-    Generation Which;
-    core::Record& (*Record)();
-    void (*Load)(Page_Set&);
-    void (*Save)(Page_Set&);
-    void (*Set_Versions)();
-};
-
-const Generation_Case CASES[] = {
-    {Generation::V8, User_Record_V8, Update_GUI_V8, Update_Data_V8,
-     [] {
-         usertest::Set_User_Current(8, 2, 3, 0);
-         usertest::Set_User_Loaded(8, 2);
-     }},
-    {Generation::V11, User_Record_V11, Update_GUI_V11, Update_Data_V11,
-     [] {
-         usertest::Set_User_Current(11, 1, 1, 0);
-         usertest::Set_User_Loaded(11, 1);
-     }},
-    {Generation::V14, User_Record_V14, Update_GUI_V14, Update_Data_V14,
-     [] {
-         v14test::Set_Current(1);
-         v14test::Set_Loaded(14, 1);
-     }},
-};
-
-QString Stored_Text(const core::Record& record, const Item_Place& place)
+// QStrings in failure messages as text.
+static void PrintTo(const QString& text, std::ostream* out)
 {
-    return core::Strip_At_Null(record.Get_Text(place.Field, place.Element)).trimmed();
+    *out << '"' << text.toStdString() << '"';
 }
 
-// A text of the set's characters as long as the field and the box keep.
-QString Full_Text(const User_Item_Row& row, const Item_Place& place, const core::Record& record, Page_Set& pages)
+namespace {
+
+// --- the expected items ----------------------------------------------------------
+
+enum class Kind {
+    List,
+    Text,
+    Number, // a whole number, checked against its range on load
+    Tenths, // a number with one decimal, stored in tenths, checked on load
+    Plain,  // a whole number shown as stored
+    Option, // a pair of options: the stored 1 checks the second
+    Octet,  // a byte in a text box, in decimal
+    Hex,    // a byte in a text box, in hexadecimal
+};
+
+// A value's place in one generation's record: byte offset and width (0: the
+// generation does not hold the item), and what a list adds to its index.
+struct At {
+    int Offset = 0;
+    int Width = 0;
+    int Plus = 0;
+
+    bool Held() const { return Width > 0; }
+};
+
+constexpr At NO{};
+
+struct Expected {
+    const char* Control;
+    Kind Is;
+    const char* Label; // of its report lines; nullptr: none
+    // Numbers as their box shows them.
+    const char* Low = nullptr;
+    const char* High = nullptr;
+    const char* Default = nullptr;
+    int Size = 0;        // lists: entries; texts: characters the record keeps
+    int Second = 0;      // lists: default index; texts: character set
+    std::array<At, GENERATION_COUNT> Places{}; // generations 5, 8, 11, 14
+    int Last_Stored = -1; // a list's last entry stored as this, not as its index
+};
+
+constexpr Expected L(const char* control, const char* label, int entries, int default_index, At v5, At v8,
+                     At v11, At v14, int last_stored = -1)
 {
-    const core::Char_Set& set = core::Char_Sets(row.Char_Set);
-    int length = record.Field(place.Field).width - 1;
-    const int max = row.Text(pages)->maxLength();
-    length = std::min(length, max);
+    return {control, Kind::List, label, nullptr, nullptr, nullptr, entries, default_index, {v5, v8, v11, v14},
+            last_stored};
+}
+
+constexpr Expected T(const char* control, const char* label, int characters, int char_set, At v5, At v8,
+                     At v11, At v14)
+{
+    return {control, Kind::Text, label, nullptr, nullptr, nullptr, characters, char_set, {v5, v8, v11, v14}};
+}
+
+constexpr Expected N(Kind kind, const char* control, const char* label, const char* low, const char* high,
+                     const char* fallback, At v5, At v8, At v11, At v14)
+{
+    return {control, kind, label, low, high, fallback, 0, 0, {v5, v8, v11, v14}};
+}
+
+constexpr Kind NUM = Kind::Number;
+constexpr Kind TEN = Kind::Tenths;
+constexpr Kind PLN = Kind::Plain;
+
+// clang-format off
+const Expected EXPECTED[] = {
+    // Lists: control, label, entries, default index; generations 5, 8, 11, 14.
+    L("Control_04",      "iv",    3, 2, {2454, 4},    {2454, 4},     {2454, 4},    {2454, 4}),
+    L("Control_40a",     "xl-a",  2, 0, {7128, 2},    {18528, 2},    {7128, 2},    {18528, 2}),
+    L("Control_40b",     "xl-b",  2, 1, {7130, 2},    {18530, 2},    {7130, 2},    {18530, 2}),
+    L("Control_58",      "lviii", 2, 0, {7154, 2},    {18554, 2},    {7154, 2},    {18554, 2}),
+    L("Control_07",      nullptr, 3, 0, {6302, 4},    {17702, 4},    {6302, 4},    {17702, 4}),
+    L("Control_14",      nullptr, 17, 0, {6312, 4},   {17712, 4},    {6312, 4},    {17712, 4}, 255),
+    L("Control_15",      nullptr, 2, 0, {6316, 4},    {17716, 4},    {6316, 4},    {17716, 4}),
+    L("Control_19a",     nullptr, 2, 1, {7082, 2},    {18482, 2},    {7082, 2},    {18482, 2}),
+    L("Control_19b",     nullptr, 2, 1, {7084, 2},    {18484, 2},    {7084, 2},    {18484, 2}),
+    L("Control_20",      nullptr, 2, 0, {7088, 4},    {18488, 4, 1}, {7088, 4, 1}, {18488, 4, 1}),
+    L("Control_35",      nullptr, 2, 0, {7120, 4},    {18520, 4},    {7120, 4},    {18520, 4}),
+    L("Control_36",      nullptr, 2, 0, {7124, 2},    {18524, 2},    {7124, 2},    {18524, 2}),
+    L("Control_63",      nullptr, 5, 3, NO,           {18570, 1},    NO,           {18570, 1}),
+    L("Control_10",      nullptr, 2, 0, {6306, 2},    {17706, 2},    {6306, 2},    {17706, 2}),
+    L("Control_13",      "xiii",  4, 3, {6308, 4},    {17708, 4},    {6308, 4},    {17708, 4}),
+    L("Control_21a",     nullptr, 3, 2, {7092, 4},    {18492, 4},    {7092, 4},    {18492, 4}),
+    L("Control_21b",     nullptr, 3, 2, {7096, 4},    {18496, 4},    {7096, 4},    {18496, 4}),
+    L("Control_24a",     nullptr, 3, 0, {7100, 4},    {18500, 4},    {7100, 4},    {18500, 4}),
+    L("Control_24b",     nullptr, 3, 0, {7104, 4},    {18504, 4},    {7104, 4},    {18504, 4}),
+    L("Control_45_1b1",  nullptr, 2, 0, {7134, 2},    {18534, 2},    {7134, 2},    {18534, 2}),
+    L("Control_45_1b2",  nullptr, 2, 0, {7138, 2},    {18538, 2},    {7138, 2},    {18538, 2}),
+    L("Control_45_2b1",  nullptr, 2, 0, {7142, 2},    {18542, 2},    {7142, 2},    {18542, 2}),
+    L("Control_45_2b2",  nullptr, 2, 0, {7146, 2},    {18546, 2},    {7146, 2},    {18546, 2}),
+    L("Control_65",      nullptr, 3, 0, NO,           {18575, 1},    NO,           {18575, 1}),
+    L("Control_70",      nullptr, 2, 1, NO,           {18648, 2},    NO,           {18672, 2}),
+    L("Control_71",      nullptr, 2, 0, NO,           {18650, 2},    NO,           {18674, 2}),
+    L("Control_77a",     nullptr, 4, 3, NO,           {18653, 1},    NO,           {18677, 1}),
+    L("Control_79_1(0)", nullptr, 2, 0, NO,           NO,            NO,           {19197, 2}),
+    L("Control_79_1(1)", nullptr, 2, 0, NO,           NO,            NO,           {19199, 2}),
+    L("Control_79_2(0)", nullptr, 2, 0, NO,           NO,            NO,           {19201, 2}),
+    L("Control_79_2(1)", nullptr, 2, 0, NO,           NO,            NO,           {19203, 2}),
+    L("Control_89(0)",   nullptr, 3, 1, NO,           NO,            NO,           {19458, 4}),
+    L("Control_89(1)",   nullptr, 3, 1, NO,           NO,            NO,           {19462, 4}),
+    L("Control_98(0)",   nullptr, 4, 0, NO,           NO,            NO,           {19596, 4}),
+    L("Control_98(1)",   nullptr, 4, 0, NO,           NO,            NO,           {19600, 4}),
+    L("Control_84",      nullptr, 2, 1, NO,           NO,            NO,           {19374, 2}),
+    L("Control_88",      nullptr, 2, 0, NO,           NO,            NO,           {19456, 2}),
+    L("Control_93",      nullptr, 2, 1, NO,           NO,            NO,           {19521, 2}),
+    L("Control_96",      nullptr, 10, 9, NO,          NO,            NO,           {19593, 1}),
+    L("Control_97",      nullptr, 2, 0, NO,           NO,            NO,           {19594, 2}),
+    L("Control_99",      "ic",    4, 3, NO,           NO,            NO,           {19604, 4}),
+    L("Control_100",     nullptr, 3, 2, NO,           NO,            NO,           {19608, 4}),
+    L("Control_101",     nullptr, 2, 0, NO,           NO,            NO,           {19612, 2}),
+
+    // Texts: control, label, characters kept, character set; generations 5, 8, 11, 14.
+    T("Control_33",         "xxxiii",                  24, 1,  {0, 25},    {0, 25},      {0, 25},    {0, 25}),
+    T("Control_34",         "xxxiv",                    4, 0,  {25, 5},    {25, 5},      {25, 5},    {25, 5}),
+    T("Control_25a",        "xxv-SDU 1",                4, 4,  {7108, 4},  {18508, 4},   {7108, 4},  {18508, 4}),
+    T("Control_25b",        "xxv-SDU 2",                4, 4,  {7112, 4},  {18512, 4},   {7112, 4},  {18512, 4}),
+    T("Control_69(0)",      "lxix - SDU 1",            15, 13, NO,         {18616, 16},  NO,         {18640, 16}),
+    T("Control_69(1)",      "lxix - SDU 2",            15, 13, NO,         {18632, 16},  NO,         {18656, 16}),
+    T("Control_80",         "lxxx",                    40, 0,  NO,         NO,           NO,         {19205, 41}),
+    T("Control_81user(0)",  "lxxxi - SDU 0, Username", 15, 13, NO,         NO,           NO,         {19246, 16}),
+    T("Control_81user(1)",  "lxxxi - SDU 1, Username", 15, 13, NO,         NO,           NO,         {19262, 16}),
+    T("Control_81pass(0)",  "lxxxi - SDU 0, Password", 15, 13, NO,         NO,           NO,         {19278, 16}),
+    T("Control_81pass(1)",  "lxxxi - SDU 1, Password", 15, 13, NO,         NO,           NO,         {19294, 16}),
+    T("Control_82a(0)",     "lxxxii - SDU 1, Port 0",  15, 13, NO,         NO,           NO,         {19310, 16}),
+    T("Control_82a(1)",     "lxxxii - SDU 1, Port 1",  15, 13, NO,         NO,           NO,         {19326, 16}),
+    T("Control_82b(0)",     "lxxxii - SDU 2, Port 0",  15, 13, NO,         NO,           NO,         {19342, 16}),
+    T("Control_82b(1)",     "lxxxii - SDU 2, Port 1",  15, 13, NO,         NO,           NO,         {19358, 16}),
+    T("Control_85user(0)",  "lxxxv - SDU 0, Username", 15, 13, NO,         NO,           NO,         {19376, 16}),
+    T("Control_85user(1)",  "lxxxv - SDU 1, Username", 15, 13, NO,         NO,           NO,         {19392, 16}),
+    T("Control_85pass(0)",  "lxxxv - SDU 0, Password", 15, 13, NO,         NO,           NO,         {19408, 16}),
+    T("Control_85pass(1)",  "lxxxv - SDU 1, Password", 15, 13, NO,         NO,           NO,         {19424, 16}),
+    T("Control_86",         "lxxxvi",                  15, 11, NO,         NO,           NO,         {19440, 16}),
+
+    // Numbers: kind, control, label, lowest, highest, default; generations 5, 8, 11, 14.
+    N(NUM, "Control_49(0)",  "xlix-0", "0", "99", "6",  {7148, 1}, {18548, 1}, {7148, 1}, {18548, 1}),
+    N(NUM, "Control_49(1)",  "xlix-1", "0", "99", "2",  {7149, 1}, {18549, 1}, {7149, 1}, {18549, 1}),
+    N(NUM, "Control_49(2)",  "xlix-2", "0", "99", "5",  {7150, 1}, {18550, 1}, {7150, 1}, {18550, 1}),
+    N(NUM, "Control_49(3)",  "xlix-3", "0", "99", "6",  {7151, 1}, {18551, 1}, {7151, 1}, {18551, 1}),
+    N(NUM, "Control_49(4)",  "xlix-4", "0", "99", "1",  {7152, 1}, {18552, 1}, {7152, 1}, {18552, 1}),
+    N(NUM, "Control_49(5)",  "xlix-5", "0", "99", "2",  {7153, 1}, {18553, 1}, {7153, 1}, {18553, 1}),
+    N(NUM, "Control_45_1a1", "xlv-SDU 1, APHONE 1", "-1", "999", "-1", {7132, 2}, {18532, 2}, {7132, 2}, {18532, 2}),
+    N(NUM, "Control_45_1a2", "xlv-SDU 1, APHONE 2", "-1", "999", "-1", {7136, 2}, {18536, 2}, {7136, 2}, {18536, 2}),
+    N(NUM, "Control_45_2a1", "xlv-SDU 2, APHONE 1", "-1", "999", "-1", {7140, 2}, {18540, 2}, {7140, 2}, {18540, 2}),
+    N(NUM, "Control_45_2a2", "xlv-SDU 2, APHONE 2", "-1", "999", "-1", {7144, 2}, {18544, 2}, {7144, 2}, {18544, 2}),
+    N(TEN, "Control_62",     "lxii",   "0.0", "25.0", "18.0", {7160, 4}, {18560, 4}, {7160, 4}, {18560, 4}),
+    N(TEN, "Control_64",     "lxiv",   "0.0", "30.0", "16.0", NO,        {18571, 4}, NO,        {18571, 4}),
+    N(NUM, "Control_76",     "lxxvi",  "3",   "250",  "50",   NO,        {18652, 1}, NO,        {18676, 1}),
+    N(NUM, "Control_94",     "xciv",   "1",   "30",   "5",    NO,        NO,         NO,        {19523, 2}),
+    N(NUM, "Control_108",    "cviii",  "1",   "30",   "5",    NO,        NO,         NO,        {19616, 2}),
+    N(PLN, "Control_77b(0)", nullptr,  "0",   "65535", "0",   NO,        {18654, 2}, NO,        {18678, 2}),
+    N(PLN, "Control_77b(1)", nullptr,  "0",   "65535", "0",   NO,        {18656, 2}, NO,        {18680, 2}),
+    N(PLN, "Control_77b(2)", nullptr,  "0",   "65535", "0",   NO,        {18658, 2}, NO,        {18682, 2}),
+    N(PLN, "Control_77b(3)", nullptr,  "0",   "65535", "0",   NO,        {18660, 2}, NO,        {18684, 2}),
+    N(PLN, "Control_90pac",  nullptr,  "0",   "65535", "0",   NO,        NO,         NO,        {19466, 2}),
+    N(PLN, "Control_90per",  nullptr,  "0",   "65535", "0",   NO,        NO,         NO,        {19468, 2}),
+    N(PLN, "Control_102",    nullptr,  "0",   "65535", "256", NO,        NO,         NO,        {19614, 2}),
+
+    // Options: control of the first option, label, default option; generations 5, 8, 11, 14.
+    {"Control_26a(0)", Kind::Option, "xxvi-SDU 1", nullptr, nullptr, nullptr, 2, 1,
+     {At{7116, 2}, At{18516, 2}, At{7116, 2}, At{18516, 2}}},
+    {"Control_26b(0)", Kind::Option, "xxvi-SDU 2", nullptr, nullptr, nullptr, 2, 1,
+     {At{7118, 2}, At{18518, 2}, At{7118, 2}, At{18518, 2}}},
+};
+
+// The address octets and MAC bytes, a line for each box: the boxes' name,
+// report label head, first offset in generation 8 (0: not held) and 14, and
+// the default octets.
+struct Address {
+    const char* Boxes;
+    const char* Label;
+    int V8;
+    int V14;
+    std::array<int, 4> Default;
+};
+
+const Address ADDRESSES[] = {
+    {"Control_72a1", "lxxii - SDU 1, Port 1, Part ",  18576, 18576, {192, 168, 0, 1}},
+    {"Control_72a2", "lxxii - SDU 1, Port 2, Part ",  0,     18580, {192, 168, 1, 1}},
+    {"Control_72b1", "lxxii - SDU 2, Port 1, Part ",  18580, 18584, {192, 168, 0, 2}},
+    {"Control_72b2", "lxxii - SDU 2, Port 2, Part ",  0,     18588, {192, 168, 1, 2}},
+    {"Control_73a1", "lxxiii - SDU 1, Port 1, Part ", 18584, 18592, {255, 255, 255, 0}},
+    {"Control_73a2", "lxxiii - SDU 1, Port 2, Part ", 0,     18596, {255, 255, 255, 0}},
+    {"Control_73b1", "lxxiii - SDU 2, Port 1, Part ", 18588, 18600, {255, 255, 255, 0}},
+    {"Control_73b2", "lxxiii - SDU 2, Port 2, Part ", 0,     18604, {255, 255, 255, 0}},
+    {"Control_74a1", "lxxiv - SDU 1, Port 1, Part ",  18592, 18608, {0, 0, 0, 0}},
+    {"Control_74a2", "lxxiv - SDU 1, Port 2, Part ",  0,     18612, {0, 0, 0, 0}},
+    {"Control_74b1", "lxxiv - SDU 2, Port 1, Part ",  18596, 18616, {0, 0, 0, 0}},
+    {"Control_74b2", "lxxiv - SDU 2, Port 2, Part ",  0,     18620, {0, 0, 0, 0}},
+    {"Control_75",   "lxxv - Part ",                  18600, 18624, {192, 168, 0, 100}},
+};
+// clang-format on
+
+// The MAC address bytes of SDU 1 and 2: generation 8 from 18604, generation
+// 14 from 18628, six each, no report line, default 0.
+constexpr int MAC_V8 = 18604;
+constexpr int MAC_V14 = 18628;
+
+// Every expected line.
+const std::vector<Expected>& All_Expected()
+{
+    static std::deque<std::string> texts; // the names and labels the lines point at
+    static const std::vector<Expected> all = [] {
+        const auto text = [](std::string value) { return texts.emplace_back(std::move(value)).c_str(); };
+        std::vector<Expected> lines(std::begin(EXPECTED), std::end(EXPECTED));
+        for (const Address& address : ADDRESSES) {
+            for (int k = 0; k < 4; ++k) {
+                const std::string octet = std::to_string(address.Default[static_cast<std::size_t>(k)]);
+                lines.push_back({text(std::string(address.Boxes) + "(" + std::to_string(k) + ")"), Kind::Octet,
+                                 text(address.Label + std::to_string(k)), "0", "255", text(octet), 0, 0,
+                                 {NO, address.V8 ? At{address.V8 + k, 1} : NO, NO, At{address.V14 + k, 1}}});
+            }
+        }
+        for (int k = 0; k < 6; ++k) {
+            for (int sdu = 0; sdu < 2; ++sdu) {
+                const std::string name = (sdu == 0 ? "Control_68a(" : "Control_68b(") + std::to_string(k) + ")";
+                lines.push_back({text(name), Kind::Hex, nullptr, "0", "FF", "0", 0, 0,
+                                 {NO, At{MAC_V8 + 6 * sdu + k, 1}, NO, At{MAC_V14 + 6 * sdu + k, 1}}});
+            }
+        }
+        return lines;
+    }();
+    return all;
+}
+
+const At& Place(const Expected& item, Generation generation)
+{
+    return item.Places[static_cast<std::size_t>(generation)];
+}
+
+bool Is_Number(Kind kind)
+{
+    return kind == Kind::Number || kind == Kind::Tenths || kind == Kind::Plain;
+}
+
+// --- values and their bytes --------------------------------------------------------
+
+// One value of an item: a list index, a number in the steps the record keeps
+// (tenths for Kind::Tenths), or a text; and what its control shows.
+struct Value {
+    std::int64_t Number = 0;
+    QString Text;
+    QString Shown;
+};
+
+std::int64_t Steps_Of(Kind kind, const QString& shown)
+{
+    if (kind == Kind::Hex)
+        return shown.toLongLong(nullptr, 16);
+    return kind == Kind::Tenths ? qRound64(shown.toDouble() * 10) : shown.toLongLong();
+}
+
+QByteArray Big_Endian(std::int64_t number, int width)
+{
+    QByteArray bytes(width, '\0');
+    usertest::Put_Number(bytes, 0, width, number);
+    return bytes;
+}
+
+// The bytes that a place holds for a value.
+QByteArray Stored(const Expected& item, const At& at, const Value& value)
+{
+    switch (item.Is) {
+    case Kind::List:
+        if (item.Last_Stored >= 0 && value.Number == item.Size - 1)
+            return Big_Endian(item.Last_Stored, at.Width);
+        return Big_Endian(value.Number + at.Plus, at.Width);
+    case Kind::Text: return usertest::Text_Field(value.Text.toLatin1().constData(), at.Width);
+    default: return Big_Endian(value.Number, at.Width);
+    }
+}
+
+QByteArray With(QByteArray bytes, const At& at, const QByteArray& field)
+{
+    bytes.replace(at.Offset, at.Width, field);
+    return bytes;
+}
+
+const core::Char_Set& Set_Of(const Expected& item)
+{
+    return core::Char_Sets(item.Second);
+}
+
+// A text as long as the record keeps, of digits and capitals of the set.
+QString Full_Text(const Expected& item)
+{
+    const QString pool = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+    QString usable;
+    for (const QChar c : pool)
+        if (Set_Of(item).Admits(c))
+            usable += c;
     QString text;
-    for (int i = 0; i < length; ++i)
-        text += set.Allowed.at(1 + i % (set.Allowed.size() - 1));
+    for (int i = 0; i < item.Size; ++i)
+        text += usable.at(i % usable.size());
     return text;
 }
 
-QChar Outside(const core::Char_Set& set)
+// A printable character that the set refuses; none when it takes them all (a
+// text ends at its first character that is not printable).
+std::optional<QChar> Outside(const core::Char_Set& set)
 {
     for (char c = '!'; c < '~'; ++c)
         if (!set.Admits(QLatin1Char(c)) && !(set.To_Upper && QChar(QLatin1Char(c)).isLower()))
             return QLatin1Char(c);
-    return QLatin1Char('\x7f');
+    return std::nullopt;
 }
 
-// A number that a text row holds: a byte of a raw field or a field element.
-std::int64_t Held_Number(const core::Record& record, const Item_Place& place)
+// Just inside each edge: a list's first and last entry, a text at its full
+// width, a number's lowest and highest value.
+std::vector<Value> Inside(const Expected& item)
 {
-    if (place.Byte >= 0)
-        return static_cast<std::uint8_t>(record.Get_Raw(place.Field, place.Element).at(place.Byte));
-    return record.Get(place.Field, place.Element);
-}
-
-void Hold_Number(core::Record& record, const Item_Place& place, std::int64_t value)
-{
-    if (place.Byte < 0) {
-        record.Set(place.Field, value, place.Element);
-        return;
+    if (item.Is == Kind::List || item.Is == Kind::Option)
+        return {{0, {}, QStringLiteral("0")}, {item.Size - 1, {}, QString::number(item.Size - 1)}};
+    if (item.Is == Kind::Text) {
+        const QString text = Full_Text(item);
+        return {{0, text, text}};
     }
-    QByteArray bytes = record.Get_Raw(place.Field, place.Element);
-    bytes[place.Byte] = static_cast<char>(value);
-    record.Set_Raw(place.Field, bytes, place.Element);
+    const QString low = QLatin1String(item.Low);
+    const QString high = QLatin1String(item.High);
+    return {{Steps_Of(item.Is, low), {}, low}, {Steps_Of(item.Is, high), {}, high}};
 }
 
-bool Is_Hex(Item_Coding coding)
+// Just past each edge: the entry after a list's last, a character outside a
+// text's set, one step past a checked number's range (a plain number shows
+// every value its field holds).
+std::vector<Value> Outside(const Expected& item)
 {
-    return coding == Item_Coding::Hex_Text || coding == Item_Coding::Hex_Byte_Text;
+    switch (item.Is) {
+    case Kind::List:
+    case Kind::Option: return {{item.Size, {}, {}}};
+    case Kind::Octet:
+    case Kind::Hex: return {}; // a byte holds nothing else
+    case Kind::Text:
+        if (const std::optional<QChar> outside = Outside(Set_Of(item)))
+            return {{0, QString(*outside), {}}};
+        return {};
+    case Kind::Plain: return {};
+    default:
+        return {{Steps_Of(item.Is, QLatin1String(item.Low)) - 1, {}, {}},
+                {Steps_Of(item.Is, QLatin1String(item.High)) + 1, {}, {}}};
+    }
 }
 
-core::Stored_Range Range_Of(const User_Item_Row& row)
+QString Shown(const Expected& item, QWidget* control)
 {
-    return core::Stored(core::Fact(row.Fact, row.Fact_Element));
+    if (item.Is == Kind::List)
+        return QString::number(qobject_cast<QComboBox*>(control)->currentIndex());
+    if (item.Is == Kind::Option)
+        return qobject_cast<QRadioButton*>(control)->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+    return qobject_cast<QLineEdit*>(control)->text();
 }
 
-class UserItemsTest : public v14test::V14Test {};
+Value Default_Value(const Expected& item)
+{
+    if (item.Is == Kind::List || item.Is == Kind::Option)
+        return {item.Second, {}, QString::number(item.Second)};
+    return {Steps_Of(item.Is, QLatin1String(item.Default)), {}, QLatin1String(item.Default)};
+}
+
+std::string Text(const QString& text)
+{
+    return text.toStdString();
+}
+
+// The first byte at which two records differ, for a readable failure.
+QString First_Difference(const QByteArray& actual, const QByteArray& expected)
+{
+    if (actual.size() != expected.size())
+        return QStringLiteral("length %1, expected %2").arg(actual.size()).arg(expected.size());
+    for (int i = 0; i < actual.size(); ++i)
+        if (actual.at(i) != expected.at(i))
+            return QStringLiteral("offset %1: %2, expected %3")
+                .arg(i)
+                .arg(static_cast<std::uint8_t>(actual.at(i)))
+                .arg(static_cast<std::uint8_t>(expected.at(i)));
+    return {};
+}
+
+// --- the generations ----------------------------------------------------------------
+
+struct Generation_Case {
+    Generation Which;
+    const char* Name;
+    core::Record& (*Record)(); // the record loaded
+    void (*Load)(Page_Set&);
+    Generation Saved_As;       // the record the save writes
+    core::Record& (*Saved)();
+    void (*Save)(Page_Set&);
+    void (*Set_Versions)();
+    // The factory defaults of the pages as a record of the generation.
+    QByteArray (*Factory)(Page_Set&);
+};
+
+void Versions_V8()
+{
+    usertest::Set_User_Current(8, 2, 3, 0);
+    usertest::Set_User_Loaded(8, 2);
+}
+
+void Versions_V11()
+{
+    usertest::Set_User_Current(11, 1, 1, 0);
+    usertest::Set_User_Loaded(11, 1);
+}
+
+void Versions_V14()
+{
+    v14test::Set_Current(1);
+    v14test::Set_Loaded(14, 1);
+}
+
+const Generation_Case CASES[] = {
+    // Generation 5 is read only: its values go on into generation 8. Its
+    // record is the head of generation 11's, whose item-62 word says the
+    // item is present.
+    {Generation::V5, "generation 5", User_Record_V5, Update_GUI_V5, Generation::V8, User_Record_V8,
+     Update_Data_V8, [] {
+         Versions_V8();
+         usertest::Set_User_Loaded(5, 0);
+     },
+     [](Page_Set& pages) {
+         Versions_V11();
+         Update_Data_V11(pages);
+         QByteArray bytes = User_Record_V11().Bytes().left(V5_LENGTH);
+         // Each default in generation 5's own coding (item 20 keeps the index).
+         for (const Expected& item : All_Expected()) {
+             const At& at = Place(item, Generation::V5);
+             if (at.Held() && item.Is != Kind::Text)
+                 bytes = With(bytes, at, Stored(item, at, Default_Value(item)));
+         }
+         return bytes;
+     }},
+    {Generation::V8, "generation 8", User_Record_V8, Update_GUI_V8, Generation::V8, User_Record_V8,
+     Update_Data_V8, Versions_V8,
+     [](Page_Set& pages) {
+         Versions_V8();
+         Update_Data_V8(pages);
+         return User_Record_V8().Bytes();
+     }},
+    {Generation::V11, "generation 11", User_Record_V11, Update_GUI_V11, Generation::V11, User_Record_V11,
+     Update_Data_V11, Versions_V11,
+     [](Page_Set& pages) {
+         Versions_V11();
+         Update_Data_V11(pages);
+         return User_Record_V11().Bytes();
+     }},
+    {Generation::V14, "generation 14", User_Record_V14, Update_GUI_V14, Generation::V14, User_Record_V14,
+     Update_Data_V14, Versions_V14,
+     [](Page_Set& pages) {
+         Versions_V14();
+         Update_Data_V14(pages);
+         return User_Record_V14().Bytes();
+     }},
+};
+
+// The control of each row by its object name.
+std::map<QString, QWidget*> Controls_By_Name(Page_Set& pages)
+{
+    std::map<QString, QWidget*> controls;
+    for (const User_Item_Row& row : User_Items())
+        if (QWidget* control = Item_Widget(row, pages))
+            controls[control->objectName()] = control;
+    return controls;
+}
+
+class UserItemsTest : public v14test::V14Test {
+protected:
+    ~UserItemsTest() override
+    {
+        User_Mod::User_Record_V8().Clear();
+        User_Mod::User_Record_V11().Clear();
+        User_Mod::User_Record_V5().Clear();
+    }
+
+    // Loads `bytes` into the pages; false (with a failure) when the load refused.
+    static bool Load(const Generation_Case& gen, Page_Set& pages, const QByteArray& bytes)
+    {
+        gen.Record().Set_Bytes(bytes);
+        try {
+            gen.Load(pages);
+        } catch (const core::Record_Error& error) {
+            ADD_FAILURE() << "load refused: " << error.Message().toStdString();
+            return false;
+        }
+        return true;
+    }
+
+    static QByteArray Save(const Generation_Case& gen, Page_Set& pages)
+    {
+        gen.Save(pages);
+        return gen.Saved().Bytes();
+    }
+
+    // The "***" lines of a load with the report open.
+    QStringList Out_Of_Range_Lines(const Generation_Case& gen, Page_Set& pages, const QByteArray& bytes,
+                                   QStringList* all = nullptr)
+    {
+        Open_Report();
+        Load(gen, pages, bytes);
+        const QStringList entries = Report_Entries();
+        if (all)
+            *all = entries;
+        QStringList lines;
+        for (const QString& entry : entries)
+            if (entry.startsWith(QStringLiteral("*** ")))
+                lines << entry;
+        return lines;
+    }
+
+    void Expect_Past_The_Edge(const Generation_Case& gen, Page_Set& pages, const QByteArray& factory,
+                              const Expected& item, QWidget* control, const Value& value)
+    {
+        const At& at = Place(item, gen.Which);
+        const QByteArray bytes = With(factory, at, Stored(item, at, value));
+        SCOPED_TRACE(QStringLiteral("past the edge: %1").arg(item.Is == Kind::Text ? value.Text
+                                                                     : QString::number(value.Number))
+                         .toStdString());
+        // The control back at its default first: a list keeps what it shows.
+        Load(gen, pages, factory);
+        if (!item.Label) {
+            gen.Record().Set_Bytes(bytes);
+            EXPECT_THROW(gen.Load(pages), core::Record_Error);
+            return;
+        }
+        QStringList entries;
+        const QStringList lines = Out_Of_Range_Lines(gen, pages, bytes, &entries);
+        const QString prefix = QStringLiteral("*** Item ") + QLatin1String(item.Label)
+                               + QStringLiteral(" - Value out of range, ");
+        switch (item.Is) {
+        case Kind::List: {
+            const auto* box = qobject_cast<QComboBox*>(control);
+            EXPECT_EQ(box->currentIndex(), item.Second);
+            EXPECT_EQ(lines, QStringList{prefix + QStringLiteral("changed to: ") + box->itemText(item.Second)});
+            break;
+        }
+        case Kind::Option:
+            // Any value but 1 checks the first option.
+            EXPECT_EQ(Text(Shown(item, control)), "0");
+            EXPECT_EQ(lines, QStringList{prefix + QStringLiteral("was: ") + QString::number(value.Number)})
+                << entries.join(QLatin1Char('\n')).toStdString();
+            break;
+        case Kind::Text:
+            EXPECT_FALSE(Shown(item, control).contains(value.Text));
+            EXPECT_EQ(lines, QStringList{prefix + QStringLiteral("was: ") + value.Text});
+            break;
+        default: {
+            EXPECT_EQ(Text(Shown(item, control)), item.Default);
+            ASSERT_EQ(lines.size(), 1) << entries.join(QLatin1Char('\n')).toStdString();
+            EXPECT_TRUE(lines.front().startsWith(prefix + QStringLiteral("was: "))) << lines.front().toStdString();
+            // The second line gives the default as the record keeps it.
+            const qsizetype next = entries.indexOf(lines.front()) + 1;
+            ASSERT_LT(next, entries.size());
+            EXPECT_TRUE(entries.at(next).endsWith(
+                QStringLiteral("Changed to: ")
+                + QString::number(Steps_Of(item.Is, QLatin1String(item.Default)))))
+                << entries.at(next).toStdString();
+            break;
+        }
+        }
+    }
+};
 
 } // namespace
 
 TEST_F(UserItemsTest, EveryRowOfEveryGenerationAtAndPastItsEdges)
 {
     for (const Generation_Case& gen : CASES) {
-        SCOPED_TRACE(static_cast<int>(gen.Which));
+        SCOPED_TRACE(gen.Name);
+        auto set = Make_Pages();
+        Page_Set& pages = *set;
+        const QByteArray factory = gen.Factory(pages);
         gen.Set_Versions();
-        pages = Make_Pages();
-        gen.Save(*pages);
-        const core::Record clean = gen.Record();
+        const std::map<QString, QWidget*> controls = Controls_By_Name(pages);
 
-        // Inside: every list at its lowest, then at its highest index, every
-        // text at its full width.
-        for (const bool highest : {false, true}) {
-            gen.Record() = clean;
-            core::Record& record = gen.Record();
-            for (const User_Item_Row& row : User_Items()) {
-                const Item_Place& place = row.At(gen.Which);
-                if (!place.Held())
-                    continue;
-                if (row.List) {
-                    const int index = highest ? row.List(*pages)->count() - 1 : 0;
-                    record.Set(place.Field, Encode_Item_Index(place.Coding, index), place.Element);
-                } else if (row.Number) {
-                    const core::Stored_Range range = Range_Of(row);
-                    record.Set(place.Field, highest ? range.Maximum : range.Minimum, place.Element);
-                } else if (Is_Number_Coding(place.Coding)) {
-                    // An octet or MAC byte.
-                    Hold_Number(record, place, highest ? 255 : 0);
-                } else {
-                    record.Set_Text(place.Field, Full_Text(row, place, record, *pages), place.Element);
-                }
-            }
-            const core::Record stored = record;
-            auto loaded = Make_Pages();
-            gen.Load(*loaded);
-            gen.Save(*loaded);
-            for (const User_Item_Row& row : User_Items()) {
-                const Item_Place& place = row.At(gen.Which);
-                if (!place.Held())
-                    continue;
-                SCOPED_TRACE(QString::fromLatin1(record.Field(place.Field).name).toStdString());
-                if (row.List) {
-                    const std::int64_t value = stored.Get(place.Field, place.Element);
-                    EXPECT_EQ(row.List(*loaded)->currentIndex(), Decode_Item_Index(place.Coding, value));
-                    EXPECT_EQ(gen.Record().Get(place.Field, place.Element), value);
-                } else if (row.Number) {
-                    const std::int64_t value = stored.Get(place.Field, place.Element);
-                    if (row.Shown != Item_Number::Tenths) {
-                        EXPECT_EQ(row.Number(*loaded)->text(), QString::number(value));
-                    }
-                    EXPECT_EQ(gen.Record().Get(place.Field, place.Element), value);
-                } else if (Is_Number_Coding(place.Coding)) {
-                    const std::int64_t value = Held_Number(stored, place);
-                    EXPECT_EQ(row.Text(*loaded)->text(), QString::number(value, Is_Hex(place.Coding) ? 16 : 10).toUpper());
-                    EXPECT_EQ(Held_Number(gen.Record(), place), value);
-                } else {
-                    EXPECT_EQ(row.Text(*loaded)->text(), Stored_Text(stored, place));
-                    EXPECT_EQ(Stored_Text(gen.Record(), place), Stored_Text(stored, place));
-                }
+        // The factory record loads without a "***" line, every item showing
+        // its default, and saves as the baseline of the record saved.
+        EXPECT_EQ(Out_Of_Range_Lines(gen, pages, factory), QStringList{});
+        for (const Expected& item : All_Expected()) {
+            const auto found = controls.find(QLatin1String(item.Control));
+            if (Place(item, gen.Which).Held() && item.Is != Kind::Text && found != controls.end()) {
+                EXPECT_EQ(Text(Shown(item, found->second)), Text(Default_Value(item).Shown)) << item.Control;
             }
         }
+        const QByteArray baseline = Save(gen, pages);
 
-        // Outside, one row at a time.
-        for (const User_Item_Row& row : User_Items()) {
-            const Item_Place& place = row.At(gen.Which);
-            // A plain number, an octet and a MAC byte show every number
-            // their fields hold.
-            if (!place.Held() || (row.Number && row.Shown == Item_Number::Plain)
-                || (row.Text && Is_Number_Coding(place.Coding)))
+        for (const Expected& item : All_Expected()) {
+            const At& at = Place(item, gen.Which);
+            if (!at.Held())
                 continue;
-            gen.Record() = clean;
-            core::Record& record = gen.Record();
-            SCOPED_TRACE(QString::fromLatin1(record.Field(place.Field).name).toStdString());
-            auto loaded = Make_Pages();
-            if (row.List) {
-                const int past = row.List(*loaded)->count();
-                record.Set(place.Field, Encode_Item_Index(place.Coding, past), place.Element);
-            } else if (row.Number) {
-                record.Set(place.Field, Range_Of(row).Maximum + 1, place.Element);
-            } else {
-                record.Set_Text(place.Field, QString(Outside(core::Char_Sets(row.Char_Set))), place.Element);
+            SCOPED_TRACE(item.Control);
+            const auto found = controls.find(QLatin1String(item.Control));
+            ASSERT_NE(found, controls.end()) << "no row has the control";
+            QWidget* control = found->second;
+            ASSERT_TRUE(item.Is == Kind::List     ? qobject_cast<QComboBox*>(control) != nullptr
+                        : item.Is == Kind::Option ? qobject_cast<QRadioButton*>(control) != nullptr
+                                                  : qobject_cast<QLineEdit*>(control) != nullptr);
+            const At& saved_at = Place(item, gen.Saved_As);
+            ASSERT_TRUE(saved_at.Held());
+
+            for (const Value& value : Inside(item)) {
+                SCOPED_TRACE(value.Shown.toStdString());
+                // A text other than the one shown gives a line with its label.
+                const QString before = QStringLiteral("Z9");
+                if (item.Is == Kind::Text)
+                    qobject_cast<QLineEdit*>(control)->setText(before);
+                QStringList entries;
+                EXPECT_EQ(Out_Of_Range_Lines(gen, pages, With(factory, at, Stored(item, at, value)), &entries),
+                          QStringList{});
+                if (item.Is == Kind::Text) {
+                    EXPECT_TRUE(entries.contains(QStringLiteral("    Item ") + QLatin1String(item.Label)
+                                                 + QStringLiteral(" - Default:    ") + before))
+                        << entries.join(QLatin1Char('\n')).toStdString();
+                }
+                EXPECT_EQ(Text(Shown(item, control)), Text(value.Shown));
+                const QByteArray saved = Save(gen, pages);
+                EXPECT_EQ(saved.mid(saved_at.Offset, saved_at.Width), Stored(item, saved_at, value));
+                // Nothing else of the record moved.
+                EXPECT_EQ(Text(First_Difference(saved, With(baseline, saved_at, Stored(item, saved_at, value)))),
+                          "");
             }
-            if (!row.Report_Label) {
-                EXPECT_THROW(gen.Load(*loaded), core::Record_Error);
-                continue;
-            }
-            if (row.Text) {
-                // A character outside the set does not reach the box.
-                gen.Load(*loaded);
-                EXPECT_FALSE(row.Text(*loaded)->text().contains(Outside(core::Char_Sets(row.Char_Set))));
-                continue;
-            }
-            Open_Report();
-            gen.Load(*loaded);
-            if (row.Number) {
-                const core::Item_Fact& fact = core::Fact(row.Fact, row.Fact_Element);
-                const std::int32_t fallback = Range_Of(row).Default;
-                EXPECT_EQ(row.Number(*loaded)->text(), row.Shown == Item_Number::Tenths
-                                                           ? core::Value_Text(fact, fallback * fact.Step)
-                                                           : QString::number(fallback));
-            }
-            const QStringList entries = Report_Entries();
-            const QString label = QString::fromLatin1(row.Report_Label);
-            const bool reported = std::any_of(entries.begin(), entries.end(), [&](const QString& line) {
-                return line.contains(QStringLiteral("***")) && line.contains(label);
-            });
-            EXPECT_TRUE(reported) << entries.join(QLatin1Char('\n')).toStdString();
+            for (const Value& value : Outside(item))
+                Expect_Past_The_Edge(gen, pages, factory, item, control, value);
         }
     }
+}
+
+// Every row has one line above, every line one row, of the same kind and
+// held by the same generations.
+TEST_F(UserItemsTest, EveryRowHasOneExpectedLine)
+{
+    std::map<QString, const Expected*> expected;
+    for (const Expected& item : All_Expected())
+        EXPECT_TRUE(expected.emplace(QLatin1String(item.Control), &item).second) << "twice: " << item.Control;
+
+    std::map<QString, int> rows;
+    for (const User_Item_Row& row : User_Items()) {
+        QWidget* control = Item_Widget(row, *pages);
+        ASSERT_NE(control, nullptr);
+        const QString name = control->objectName();
+        ++rows[name];
+        const auto found = expected.find(name);
+        if (found == expected.end()) {
+            ADD_FAILURE() << "no expected line for the row of " << name.toStdString();
+            continue;
+        }
+        const Expected& item = *found->second;
+        SCOPED_TRACE(item.Control);
+        EXPECT_EQ(row.List != nullptr, item.Is == Kind::List);
+        EXPECT_EQ(row.Text != nullptr, item.Is == Kind::Text || item.Is == Kind::Octet || item.Is == Kind::Hex);
+        EXPECT_EQ(row.Number != nullptr, Is_Number(item.Is));
+        EXPECT_EQ(row.Option != nullptr, item.Is == Kind::Option);
+        for (const Generation generation : {Generation::V5, Generation::V8, Generation::V11, Generation::V14})
+            EXPECT_EQ(row.At(generation).Held(), Place(item, generation).Held()) << static_cast<int>(generation);
+    }
+    for (const Expected& item : All_Expected())
+        EXPECT_EQ(rows[QLatin1String(item.Control)], 1) << "rows of " << item.Control;
 }
