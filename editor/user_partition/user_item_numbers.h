@@ -45,9 +45,16 @@ std::int32_t Load_Number(QLineEdit* field, std::int64_t stored, const QString& l
 // --- number rows of the item table ------------------------------------------
 
 // The stored number of a number row's place into its field, as the row
-// shows it.
+// shows it (and into its spin button, where that follows the field).
 void Load_Number_Row(Page_Set& pages, const core::Record& record, const User_Item_Row& row,
                      const Item_Place& place);
+
+// A number row's field as a new ORT shows it: its fact's default.
+void Set_Number_Default(Page_Set& pages, const User_Item_Row& row);
+
+// Writes a number row's field into its place as the place codes it; a
+// number that the place refuses raises core::Record_Error.
+void Save_Number_Row(Page_Set& pages, core::Record& record, const User_Item_Row& row, const Item_Place& place);
 
 // Writes the number rows of the step that the generation holds, in table
 // order, each as its place codes it; a number that the place refuses raises

@@ -61,6 +61,8 @@ enum class Item_Step {
     Item_108,
     Description, // generations 5 to 11: item 33 with the modified flag
     Items_33_86,
+    Item_92,
+    PIMBIT,      // generation 14: only from a record of revision 1
 };
 
 // When the load direction reads a place (by the current user Airframer_Level).
@@ -92,6 +94,13 @@ enum class Item_Coding {
     Int16_Text,      // -32768 to 32767
     Unsigned16_Text, // 0 to 65535
     Decimal,         // what the field's encoding holds
+    Halves_Text,     // a number of degrees in halves, -32768 to 32767 halves
+    // A list index whose element number is stored beside it, in the
+    // layout's field just before the place's field: the stored number of
+    // each element names the row of the same field that takes its index. A
+    // number outside those rows names the last of them, with a "***" line
+    // under the report label.
+    Numbered_Index,
 };
 
 // How a number row shows its stored value.
@@ -99,6 +108,12 @@ enum class Item_Number {
     Checked, // a whole number of its fact's range, else the default with a "***" line
     Tenths,  // stored in tenths, shown with one decimal; checked as above
     Plain,   // the stored whole number as it stands
+    // As Checked and Plain, and the spin button takes the number.
+    Checked_Spin,
+    Plain_Spin,
+    // Stored in halves, shown with one decimal, checked as above; the spin
+    // button counts tenths (a new ORT's default too).
+    Halves_Spin,
 };
 
 inline constexpr int NO_FIELD = -1;
