@@ -3,11 +3,14 @@
 #include "editor/core/conversion_report.h"
 #include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
+#include "editor/pages/field_edit.h"
+#include "editor/pages/page_widgets.h"
 #include "editor/user_partition/user_v14_convert.h"
 #include "editor/user_partition/user_v8_fields.h"
 
 #include <QLineEdit>
 
+#include <cmath>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -32,6 +35,14 @@ void Load_Tenths(QLineEdit* field, std::int64_t tenths, const QString& label, co
 std::int32_t Tenths_Of(const QString& text, const core::Item_Fact& fact)
 {
     return core::Real_To_Tenths(text, fact.Minimum, fact.Maximum, core::Stored(fact).Default);
+}
+
+constexpr int TENTHS_PER_HALF = 5;
+
+// The spin button of a row whose spin follows its field.
+void Set_Spin(Page_Set& pages, const User_Item_Row& row, int value)
+{
+    pages::Set_Spin_Value(qobject_cast<pages::Up_Down*>(row.Spin(pages)), value);
 }
 
 } // namespace
@@ -97,17 +108,41 @@ void Load_Number_Row(Page_Set& pages, const core::Record& record, const User_Ite
     }
     QLineEdit* field = row.Number(pages);
     const core::Item_Fact& fact = core::Fact(row.Fact, row.Fact_Element);
+    const QString label = QString::fromLatin1(row.Report_Label);
     switch (row.Shown) {
     case Item_Number::Checked:
-        Load_Number(field, stored, QString::fromLatin1(row.Report_Label), fact);
+        Load_Number(field, stored, label, fact);
         break;
     case Item_Number::Tenths:
-        Load_Tenths(field, stored, QString::fromLatin1(row.Report_Label), fact);
+        Load_Tenths(field, stored, label, fact);
         break;
     case Item_Number::Plain:
         field->setText(QString::number(stored));
         break;
+    case Item_Number::Checked_Spin:
+        Set_Spin(pages, row, Load_Number(field, stored, label, fact));
+        break;
+    case Item_Number::Plain_Spin: {
+        const auto value = static_cast<int>(stored);
+        field->setText(QString::number(value));
+        Set_Spin(pages, row, value);
+        break;
     }
+    case Item_Number::Halves_Spin: {
+        const auto halves = static_cast<std::int16_t>(Checked_Number(stored, label, fact));
+        field->setText(core::Value_Text(fact, Elevation_From_Code(halves)));
+        Set_Spin(pages, row, halves * TENTHS_PER_HALF);
+        break;
+    }
+    }
+}
+
+void Set_Number_Default(Page_Set& pages, const User_Item_Row& row)
+{
+    const core::Item_Fact& fact = core::Fact(row.Fact, row.Fact_Element);
+    row.Number(pages)->setText(core::Default_Text(fact));
+    if (row.Shown == Item_Number::Halves_Spin)
+        Set_Spin(pages, row, static_cast<int>(std::lround(fact.Default * 10.0)));
 }
 
 namespace {
@@ -135,32 +170,37 @@ std::int64_t Number_To_Store(const QString& text, const core::Record& record, co
     case Item_Coding::Decimal: return Text_Number(text, 10, name);
     case Item_Coding::Hex_Text: return Text_Number(text, 16, name);
     case Item_Coding::Hex_Byte_Text: return Hex_To_Whole(text, 255, QString::fromLatin1(name));
+    case Item_Coding::Halves_Text: return Elevation_Code(text, QString::fromLatin1(name));
     default: throw std::logic_error(std::string("no number coding for ") + name);
     }
 }
 
 } // namespace
 
+void Save_Number_Row(Page_Set& pages, core::Record& record, const User_Item_Row& row, const Item_Place& place)
+{
+    const QLineEdit* box = row.Number ? row.Number(pages) : row.Text(pages);
+    const std::int64_t value =
+        Number_To_Store(box->text(), record, place, core::Fact(row.Fact, row.Fact_Element));
+    if (place.Byte >= 0) {
+        QByteArray bytes = record.Get_Raw(place.Field, place.Element);
+        bytes[place.Byte] = static_cast<char>(value);
+        record.Set_Raw(place.Field, bytes, place.Element);
+    } else if (place.Coding == Item_Coding::Decimal || place.Coding == Item_Coding::Hex_Text) {
+        Put_Number(record, place.Field, value, place.Element);
+    } else {
+        record.Set(place.Field, value, place.Element);
+    }
+}
+
 void Save_Number_Items(Page_Set& pages, core::Record& record, Generation generation, Item_Step step,
                        int element)
 {
     for (const User_Item_Row& row : User_Items()) {
         const Item_Place& place = row.At(generation);
-        if (!place.Held() || place.Step != step || (element >= 0 && place.Element != element)
-            || !(row.Number || (row.Text && Is_Number_Coding(place.Coding))))
-            continue;
-        const QLineEdit* box = row.Number ? row.Number(pages) : row.Text(pages);
-        const std::int64_t value =
-            Number_To_Store(box->text(), record, place, core::Fact(row.Fact, row.Fact_Element));
-        if (place.Byte >= 0) {
-            QByteArray bytes = record.Get_Raw(place.Field, place.Element);
-            bytes[place.Byte] = static_cast<char>(value);
-            record.Set_Raw(place.Field, bytes, place.Element);
-        } else if (place.Coding == Item_Coding::Decimal || place.Coding == Item_Coding::Hex_Text) {
-            Put_Number(record, place.Field, value, place.Element);
-        } else {
-            record.Set(place.Field, value, place.Element);
-        }
+        if (place.Held() && place.Step == step && (element < 0 || place.Element == element)
+            && (row.Number || (row.Text && Is_Number_Coding(place.Coding))))
+            Save_Number_Row(pages, record, row, place);
     }
 }
 

@@ -46,9 +46,17 @@ std::int32_t Load_Number(QLineEdit* field, std::int64_t stored, const QString& l
 
 // The stored number of a number row's place into its field, as the row
 // shows it (a text row: in its place's radix, checked against its
-// characters).
+// characters; a spin button that follows its field too).
 void Load_Number_Row(Page_Set& pages, const core::Record& record, const User_Item_Row& row,
                      const Item_Place& place);
+
+// A number row's field as a new ORT shows it: its fact's default.
+void Set_Number_Default(Page_Set& pages, const User_Item_Row& row);
+
+// Writes a number row's field (or a text that holds a number) into its
+// place as the place codes it; a number that the place refuses raises
+// core::Record_Error.
+void Save_Number_Row(Page_Set& pages, core::Record& record, const User_Item_Row& row, const Item_Place& place);
 
 // The number rows (and the texts that hold numbers) of the step that the
 // generation holds, of that element when element is 0 or more, in table

@@ -3,6 +3,7 @@
 #include "editor/page_set/page_set.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_cabin.h"
+#include "editor/pages/pimbit_defaults.h"
 #include "editor/pages_hsd/hsd_defaults.h"
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_presentation.h"
@@ -40,6 +41,9 @@ constexpr Item_Place P_Byte(int field, int element, int byte, C coding, S step)
 constexpr Item_Place ABSENT{};
 
 constexpr int SET_DIGITS = 4;
+
+// Item 92 stores each element's number in the field before its preference.
+static_assert(V14_ITEM_92_INDEX + 1 == V14_ITEM_92_PREF);
 
 // The short records (generations 5 and 11) use the field ids of generation 8.
 constexpr User_Item_Row List(List_Control control, const char* label, Item_Place v5, Item_Place v8,
@@ -505,6 +509,83 @@ const User_Item_Row ITEMS[] = {
     Number([](Page_Set& p) { return p.Sat_GES().Control_108; }, N::Checked, F::Item_108, 0, "cviii",
            ABSENT, ABSENT, ABSENT, P(V14_ITEM_108, 0, C::Int16_Text, S::Item_108),
            4, [](Page_Set& p) -> QWidget* { return p.Sat_GES().UpDown_108; }),
+    // Item 92: each entry stores its element number beside its preference.
+    List([](Page_Set& p) { return p.Sat_GES().Control_92[0]; }, "xcii",
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_92_PREF, 0, C::Numbered_Index, S::Item_92))
+        | Starts(1),
+    List([](Page_Set& p) { return p.Sat_GES().Control_92[1]; }, "xcii",
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_92_PREF, 1, C::Numbered_Index, S::Item_92))
+        | Starts(2),
+    List([](Page_Set& p) { return p.Sat_GES().Control_92[2]; }, "xcii",
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_92_PREF, 2, C::Numbered_Index, S::Item_92))
+        | Starts(3),
+    // The PIM/BIT items: their spin buttons follow the fields. Item 105's
+    // bytes always lie in its range; the elevations are stored in halves.
+    Number([](Page_Set& p) { return p.PIMBIT().Control_103[0]; }, N::Checked_Spin, F::Item_103_0, 0, "ciii-0",
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_103, 0, C::Byte_Text, S::PIMBIT),
+           0, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_103[0]; }),
+    Number([](Page_Set& p) { return p.PIMBIT().Control_103[1]; }, N::Checked_Spin, F::Item_103_0, 1, "ciii-1",
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_103, 1, C::Byte_Text, S::PIMBIT),
+           0, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_103[1]; }),
+    Number([](Page_Set& p) { return p.PIMBIT().Control_103[2]; }, N::Checked_Spin, F::Item_103_0, 2, "ciii-2",
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_103, 2, C::Byte_Text, S::PIMBIT),
+           0, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_103[2]; }),
+    Number([](Page_Set& p) { return p.PIMBIT().Control_103[3]; }, N::Checked_Spin, F::Item_103_0, 3, "ciii-3",
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_103, 3, C::Byte_Text, S::PIMBIT),
+           0, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_103[3]; }),
+    Number([](Page_Set& p) { return p.PIMBIT().Control_103[4]; }, N::Checked_Spin, F::Item_103_0, 4, "ciii-4",
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_103, 4, C::Byte_Text, S::PIMBIT),
+           0, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_103[4]; }),
+    Number([](Page_Set& p) { return p.PIMBIT().Control_103[5]; }, N::Checked_Spin, F::Item_103_0, 5, "ciii-5",
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_103, 5, C::Byte_Text, S::PIMBIT),
+           0, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_103[5]; }),
+    Number([](Page_Set& p) { return p.PIMBIT().Control_103[6]; }, N::Checked_Spin, F::Item_103_0, 6, "ciii-6",
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_103, 6, C::Byte_Text, S::PIMBIT),
+           0, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_103[6]; }),
+    List([](Page_Set& p) { return p.PIMBIT().Control_104[0]; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_104, 0, C::Index, S::PIMBIT))
+        | Starts(Default_104(0)),
+    List([](Page_Set& p) { return p.PIMBIT().Control_104[1]; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_104, 1, C::Index, S::PIMBIT))
+        | Starts(Default_104(1)),
+    List([](Page_Set& p) { return p.PIMBIT().Control_104[2]; }, nullptr,
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_104, 2, C::Index, S::PIMBIT))
+        | Starts(Default_104(2)),
+    Number([](Page_Set& p) { return p.PIMBIT().Control_105[0]; }, N::Plain_Spin, F::Item_105_0, 0, nullptr,
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_105, 0, C::Byte_Text, S::PIMBIT),
+           0, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_105[0]; }),
+    Number([](Page_Set& p) { return p.PIMBIT().Control_105[1]; }, N::Plain_Spin, F::Item_105_0, 1, nullptr,
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_105, 1, C::Byte_Text, S::PIMBIT),
+           0, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_105[1]; }),
+    Number([](Page_Set& p) { return p.PIMBIT().Control_105[2]; }, N::Plain_Spin, F::Item_105_0, 2, nullptr,
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_105, 2, C::Byte_Text, S::PIMBIT),
+           0, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_105[2]; }),
+    Number([](Page_Set& p) { return p.PIMBIT().Control_105[3]; }, N::Plain_Spin, F::Item_105_0, 3, nullptr,
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_105, 3, C::Byte_Text, S::PIMBIT),
+           0, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_105[3]; }),
+    Number([](Page_Set& p) { return p.PIMBIT().Control_106_Az[0]; }, N::Checked_Spin, F::Item_106_Az_0, 0,
+           "cvi-Azimuth 0",
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_106_AZ, 0, C::Int16_Text, S::PIMBIT),
+           0, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_106_Az[0]; }),
+    Number([](Page_Set& p) { return p.PIMBIT().Control_106_Az[1]; }, N::Checked_Spin, F::Item_106_Az_0, 1,
+           "cvi-Azimuth 1",
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_106_AZ, 1, C::Int16_Text, S::PIMBIT),
+           0, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_106_Az[1]; }),
+    Number([](Page_Set& p) { return p.PIMBIT().Control_106_Az[2]; }, N::Checked_Spin, F::Item_106_Az_0, 2,
+           "cvi-Azimuth 2",
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_106_AZ, 2, C::Int16_Text, S::PIMBIT),
+           0, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_106_Az[2]; }),
+    Number([](Page_Set& p) { return p.PIMBIT().Control_106_El[0]; }, N::Halves_Spin, F::Item_106_El_0, 0,
+           "cvi-Elevation 0",
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_106_EL, 0, C::Halves_Text, S::PIMBIT),
+           0, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_106_El[0]; }),
+    Number([](Page_Set& p) { return p.PIMBIT().Control_106_El[1]; }, N::Halves_Spin, F::Item_106_El_0, 1,
+           "cvi-Elevation 1",
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_106_EL, 1, C::Halves_Text, S::PIMBIT),
+           0, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_106_El[1]; }),
+    Number([](Page_Set& p) { return p.PIMBIT().Control_107; }, N::Checked_Spin, F::Item_107, 0, "cvii",
+           ABSENT, ABSENT, ABSENT, P(V14_ITEM_107, 0, C::Byte_Text, S::PIMBIT),
+           5, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_107; }),
     // The main window's texts (absent from a page set without them).
     Text([](Page_Set& p) { return p.Main.Control_33; }, "xxxiii", 1,
          SHORT3(P(V8_Description, 0, C::Fixed_Text, S::Description)),
@@ -572,7 +653,8 @@ bool Is_Number_Coding(Item_Coding coding)
     case Item_Coding::Blank_Padded:
     case Item_Coding::Nul_Filled:
     case Item_Coding::Raw_Text:
-    case Item_Coding::Second_If_One: return false;
+    case Item_Coding::Second_If_One:
+    case Item_Coding::Numbered_Index: return false;
     default: return true;
     }
 }

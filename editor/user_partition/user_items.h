@@ -65,6 +65,8 @@ enum class Item_Step {
     Addresses,   // items 72 to 75, one octet of every address at a time
     Item_68,
     Item_26,
+    Item_92,
+    PIMBIT,      // generation 14: only from a record of revision 1
 };
 
 // When the load direction reads a place (by the current user Airframer_Level).
@@ -102,6 +104,13 @@ enum class Item_Coding {
     // A pair of options: 1 chooses the second, any other value the first,
     // which is saved as 0 (a "***" line tells).
     Second_If_One,
+    Halves_Text,     // a number of degrees in halves, -32768 to 32767 halves
+    // A list index whose element number is stored beside it, in the
+    // layout's field just before the place's field: the stored number of
+    // each element names the row of the same field that takes its index. A
+    // number outside those rows names the last of them, with a "***" line
+    // under the report label.
+    Numbered_Index,
 };
 
 // Whether a place holds a number (the control may show it as a text).
@@ -112,6 +121,12 @@ enum class Item_Number {
     Checked, // a whole number of its fact's range, else the default with a "***" line
     Tenths,  // stored in tenths, shown with one decimal; checked as above
     Plain,   // the stored whole number as it stands
+    // As Checked and Plain, and the spin button takes the number.
+    Checked_Spin,
+    Plain_Spin,
+    // Stored in halves, shown with one decimal, checked as above; the spin
+    // button counts tenths (a new ORT's default too).
+    Halves_Spin,
 };
 
 inline constexpr int NO_FIELD = -1;

@@ -7,10 +7,10 @@
 #include "editor/page_set/page_set.h"
 #include "editor/pages/page_cabin.h"
 #include "editor/pages/page_widgets.h"
-#include "editor/pages/pimbit_defaults.h"
 #include "editor/pages_hsd/hsd_defaults.h"
 #include "editor/pages_tables/sat_table_dialog.h"
 #include "editor/user_partition/user_defaults.h"
+#include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_items.h"
 
 #include <QComboBox>
@@ -21,36 +21,10 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include <cmath>
-#include <vector>
-
 namespace User_Mod {
 
 namespace {
 
-using Id = core::Item_Fact_Id;
-
-// The default of a number item as its field shows it.
-QString Default_Of(Id id)
-{
-    return core::Default_Text(core::Fact(id));
-}
-
-QString Default_Of(Id first, std::size_t element)
-{
-    return core::Default_Text(core::Fact(first, static_cast<int>(element)));
-}
-
-struct Combo_Default {
-    QComboBox* Combo;
-    int Index;
-};
-
-void Apply(const std::vector<Combo_Default>& rows)
-{
-    for (const Combo_Default& row : rows)
-        row.Combo->setCurrentIndex(row.Index);
-}
 
 QString Default_Text(const User_Item_Row& row)
 {
@@ -78,17 +52,12 @@ void Set_Row_Default(const User_Item_Row& row, Page_Set& pages)
     } else if (row.Text) {
         row.Text(pages)->setText(Default_Text(row));
     } else {
-        row.Number(pages)->setText(core::Default_Text(core::Fact(row.Fact, row.Fact_Element)));
+        Set_Number_Default(pages, row);
     }
     if (row.Default.Tag)
         Set_Tag(widget, QString::fromLatin1(row.Default.Tag));
     if (row.Default.Disabled)
         widget->setEnabled(false);
-}
-
-void Sat_GES_Items_Defaults(Page_Sat_GES& page)
-{
-    Apply({{page.Control_92[0], 1}, {page.Control_92[1], 2}, {page.Control_92[2], 3}});
 }
 
 void Cabin_Numbers_Defaults(Page_Cabin_Numbers& page)
@@ -113,27 +82,6 @@ void Cockpit_Numbers_Defaults(Page_Cockpit_Numbers& page)
         page.Control_05_Tab->setTabText(k, QStringLiteral("CATEGORY") + QString::number(k + 1));
     }
     page.Control_05_Tab->setCurrentIndex(0);
-}
-
-void PIMBIT_Defaults(Page_PIMBIT& page)
-{
-    for (std::size_t i = 0; i < page.Control_103.size(); ++i)
-        page.Control_103[i]->setText(Default_Of(Id::Item_103_0, i));
-    for (int i = 0; i < COUNT_104; ++i)
-        page.Control_104[static_cast<std::size_t>(i)]->setCurrentIndex(
-            Default_104(static_cast<std::int16_t>(i)));
-    for (std::size_t i = 0; i < page.Control_105.size(); ++i)
-        page.Control_105[i]->setText(Default_Of(Id::Item_105_0, i));
-    for (std::size_t i = 0; i < page.Control_106_Az.size(); ++i)
-        page.Control_106_Az[i]->setText(Default_Of(Id::Item_106_Az_0, i));
-    // The elevation spin buttons count tenths of a degree.
-    for (std::size_t i = 0; i < page.Control_106_El.size(); ++i) {
-        const core::Item_Fact& elevation = core::Fact(Id::Item_106_El_0, static_cast<int>(i));
-        page.Control_106_El[i]->setText(core::Default_Text(elevation));
-        Page_PIMBIT::Set_Spin_Value(page.UpDown_106_El[i],
-                                    static_cast<int>(std::lround(elevation.Default * 10.0)));
-    }
-    page.Control_107->setText(Default_Of(Id::Item_107));
 }
 
 // --- visibility ---------------------------------------------------------------
@@ -174,11 +122,9 @@ void Set_Factory_Defaults(Page_Set& pages)
     pages.General().Control_78->clear();
     pages.HSD_S64().Control_66_Reset_Click();
     pages.HSD_S64().Control_67_Reset_Click();
-    Sat_GES_Items_Defaults(pages.Sat_GES());
     Reset_Sat_GES_Lists(pages);
     Cabin_Numbers_Defaults(pages.Cabin_Numbers());
     Cockpit_Numbers_Defaults(pages.Cockpit_Numbers());
-    PIMBIT_Defaults(pages.PIMBIT());
 }
 
 void Set_User_Visibility(Page_Set& pages)
@@ -248,7 +194,7 @@ void Set_User_Visibility(Page_Set& pages)
     const bool l5 = fl > 4;
     for (QWidget* widget : std::initializer_list<QWidget*>{
              pages.Main.ShowPIMBIT, pimbit.Frame_103, pimbit.Frame_104, pimbit.Frame_105,
-             pimbit.Frame_106, pimbit.Label_User_L5_107, pimbit.Control_107, pimbit.UpDown_107})
+             pimbit.Frame_106, pimbit.Label_User_L5_107})
         Show(widget, l5);
 }
 

@@ -26,6 +26,9 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <algorithm>
+#include <vector>
+
 namespace User_Mod {
 
 namespace {
@@ -45,8 +48,6 @@ void Set_List_Index(QComboBox* box, std::int64_t value, const QString& what)
         throw Record_Value_Error(ERROR_INVALID_VALUE, what);
     box->setCurrentIndex(static_cast<int>(value));
 }
-
-using Id = core::Item_Fact_Id;
 
 constexpr int RADIX_DECIMAL = 0;
 constexpr int RADIX_OCTAL = 1;
@@ -87,19 +88,18 @@ public:
 private:
     void Rows(Item_Step step, int element = -1);
     void List(const User_Item_Row& row, const Item_Place& place);
+    void Numbered_List(const User_Item_Row& row, const Item_Place& place);
     void Text(const User_Item_Row& row, const Item_Place& place);
     void PSID();
     void Item_61();
     void HSD_Values();
     void LES(QListWidget* list, const LES_Fields& fields);
     void Per_SDU();
-    void Item_92();
     void GES();
     void Satellites();
     void Satellite_Details();
     void Cabin_Numbers();
     void Directory();
-    void PIMBIT();
 
     Page_Set& pages_;
     Record& rec_;
@@ -130,6 +130,10 @@ void V14_Loader::Rows(Item_Step step, int element)
 
 void V14_Loader::List(const User_Item_Row& row, const Item_Place& place)
 {
+    if (place.Coding == Item_Coding::Numbered_Index) {
+        Numbered_List(row, place);
+        return;
+    }
     QComboBox* box = row.List(pages_);
     const std::int64_t stored =
         Decode_Item_Index(place.Coding, static_cast<int>(rec_.Get(place.Field, place.Element)));
@@ -139,6 +143,25 @@ void V14_Loader::List(const User_Item_Row& row, const Item_Place& place)
     } else {
         Set_List_Index(box, stored, Name_Of(rec_, place.Field));
     }
+}
+
+// The element number stored beside the index names the row that takes it:
+// one of the rows of the same field, the last of them for a number outside.
+void V14_Loader::Numbered_List(const User_Item_Row& row, const Item_Place& place)
+{
+    // The rows of the field by element number.
+    std::vector<QComboBox*> boxes;
+    for (const User_Item_Row& other : User_Items()) {
+        const Item_Place& at = other.At(Generation::V14);
+        if (at.Field != place.Field)
+            continue;
+        boxes.resize(std::max(boxes.size(), static_cast<std::size_t>(at.Element) + 1));
+        At(boxes, at.Element) = other.List(pages_);
+    }
+    const int highest = static_cast<int>(boxes.size()) - 1;
+    std::int32_t j = static_cast<std::int32_t>(rec_.Get(place.Field - 1, place.Element));
+    core::Report_Number_Change(j, QString::fromLatin1(row.Report_Label), 0, highest, highest, RADIX_DECIMAL);
+    Set_List_Index(At(boxes, j), rec_.Get(place.Field, place.Element), Name_Of(rec_, place.Field));
 }
 
 void V14_Loader::Text(const User_Item_Row& row, const Item_Place& place)
@@ -203,19 +226,6 @@ void V14_Loader::Per_SDU()
         Rows(Item_Step::SDU_First, s);
         Rows(Item_Step::SDU_Text, s);
         Rows(Item_Step::SDU_Last, s);
-    }
-}
-
-// Element numbers outside the control array go to its highest element.
-void V14_Loader::Item_92()
-{
-    auto& boxes = pages_.Sat_GES().Control_92;
-    const int highest = static_cast<int>(boxes.size()) - 1;
-    for (int i = 0; i < V14_ITEM_92_ENTRIES; ++i) {
-        std::int32_t j = static_cast<std::int32_t>(rec_.Get(V14_ITEM_92_INDEX, i));
-        core::Report_Number_Change(j, QStringLiteral("xcii"), 0, highest, highest, RADIX_DECIMAL);
-        Set_List_Index(At(boxes, j), rec_.Get(V14_ITEM_92_PREF, i),
-                       Name_Of(rec_, V14_ITEM_92_PREF));
     }
 }
 
@@ -343,44 +353,6 @@ void V14_Loader::Directory()
     Load_Directory(pages_.Cockpit_Numbers(), rec_, airframer_, Directory_V14());
 }
 
-// Only a record of revision 1 carries the PIM/BIT items. The spin buttons
-// follow the fields: whole numbers, the elevations in tenths of a degree.
-// A number outside its field's range loads as the element's default; the
-// stored bytes of item 105 always lie in its range.
-void V14_Loader::PIMBIT()
-{
-    if (loaded_revision_ != 1)
-        return;
-    Page_PIMBIT& page = pages_.PIMBIT();
-    const auto whole = [this](QLineEdit* box, pages::Up_Down* spin, int field, int k, const QString& label,
-                              const core::Item_Fact& fact) {
-        Page_PIMBIT::Set_Spin_Value(spin, Load_Number(box, rec_.Get(field, k), label, fact));
-    };
-    const auto element = [](const char* label, int k) { return QString::fromLatin1(label) + QString::number(k); };
-    for (int k = 0; k < COUNT_103; ++k)
-        whole(At(page.Control_103, k), At(page.UpDown_103, k), V14_ITEM_103, k, element("ciii-", k),
-              core::Fact(Id::Item_103_0, k));
-    for (int k = 0; k < COUNT_104; ++k)
-        Set_List_Index(At(page.Control_104, k), rec_.Get(V14_ITEM_104, k), Name_Of(rec_, V14_ITEM_104));
-    for (int k = 0; k < COUNT_105; ++k) {
-        const auto value = static_cast<int>(rec_.Get(V14_ITEM_105, k));
-        At(page.Control_105, k)->setText(QString::number(value));
-        Page_PIMBIT::Set_Spin_Value(At(page.UpDown_105, k), value);
-    }
-    for (int k = 0; k < COUNT_106_AZ; ++k)
-        whole(At(page.Control_106_Az, k), At(page.UpDown_106_Az, k), V14_ITEM_106_AZ, k,
-              element("cvi-Azimuth ", k), core::Fact(Id::Item_106_Az_0, k));
-    // The elevations are stored and checked in halves, the steps of their rows.
-    for (int k = 0; k < COUNT_106_EL; ++k) {
-        const core::Item_Fact& fact = core::Fact(Id::Item_106_El_0, k);
-        const auto halves = static_cast<std::int16_t>(
-            Checked_Number(rec_.Get(V14_ITEM_106_EL, k), element("cvi-Elevation ", k), fact));
-        At(page.Control_106_El, k)->setText(core::Value_Text(fact, Elevation_From_Code(halves)));
-        Page_PIMBIT::Set_Spin_Value(At(page.UpDown_106_El, k), halves * 5);
-    }
-    whole(page.Control_107, page.UpDown_107, V14_ITEM_107, 0, QStringLiteral("cvii"), core::Fact(Id::Item_107));
-}
-
 void V14_Loader::Run()
 {
     Rows(Item_Step::Item_4);
@@ -406,7 +378,7 @@ void V14_Loader::Run()
     Rows(Item_Step::Item_80);
     Per_SDU();
     Rows(Item_Step::Items_84_88);
-    Item_92();
+    Rows(Item_Step::Item_92);
     Rows(Item_Step::Items_93_97);
     Rows(Item_Step::Items_99_101);
     Rows(Item_Step::Item_108);
@@ -418,7 +390,9 @@ void V14_Loader::Run()
     Directory();
     Rows(Item_Step::Items_33_86);
     pages_.Main.Label_User_Modified->setVisible(rec_.Get(V14_MODIFIED_FLAG) != 0);
-    PIMBIT();
+    // Only a record of revision 1 carries the PIM/BIT items.
+    if (loaded_revision_ == 1)
+        Rows(Item_Step::PIMBIT);
 }
 
 } // namespace

@@ -60,21 +60,6 @@ void Put_Index(core::Record& rec, int field, int element, const QComboBox* box,
     rec.Set(field, stored, element);
 }
 
-using Text_Number = std::int32_t (*)(const QString& text, const QString& field);
-
-void Put_Number(core::Record& rec, int field, const QLineEdit* box, Text_Number convert, int element = 0)
-{
-    rec.Set(field, convert(box->text(), Name_Of(rec, field)), element);
-}
-
-// Element k of a text-box array into element k of the field.
-template <class Boxes>
-void Put_Numbers(core::Record& rec, int field, const Boxes& boxes, Text_Number convert)
-{
-    for (int k = 0; k < static_cast<int>(boxes.size()); ++k)
-        Put_Number(rec, field, At(boxes, k), convert, k);
-}
-
 void Put_Text(core::Record& rec, int field, int element, const QString& text, Item_Coding coding)
 {
     const int width = rec.Field(field).width;
@@ -91,14 +76,46 @@ void Put_Text(core::Record& rec, int field, int element, const QString& text, It
     }
 }
 
+// A list row's index; a numbered index also stores its element number.
+void Put_List_Row(core::Record& rec, Page_Set& pages, const User_Item_Row& row, const Item_Place& place)
+{
+    if (place.Coding == Item_Coding::Numbered_Index) {
+        rec.Set(place.Field - 1, place.Element, place.Element);
+        Put_Index(rec, place.Field, place.Element, row.List(pages));
+        return;
+    }
+    Put_Index(rec, place.Field, place.Element, row.List(pages), place.Coding);
+}
+
+// Steps whose rows are saved at a point of their own (Save_Step), with the
+// values that the record stores beside them.
+bool Saved_Apart(Item_Step step)
+{
+    return step == Item_Step::Item_92 || step == Item_Step::PIMBIT;
+}
+
+// The list and number rows of a step in table order.
+void Save_Step(core::Record& rec, Page_Set& pages, Item_Step step)
+{
+    for (const User_Item_Row& row : User_Items()) {
+        const Item_Place& place = row.At(Generation::V14);
+        if (!place.Held() || place.Step != step)
+            continue;
+        if (row.List)
+            Put_List_Row(rec, pages, row, place);
+        else if (row.Number)
+            Save_Number_Row(pages, rec, row, place);
+    }
+}
+
 // The rows of the item table that this generation holds: the list choices
 // and options first, then the texts, each in table order.
 void Save_Items(core::Record& rec, Page_Set& pages)
 {
     for (const User_Item_Row& row : User_Items()) {
         const Item_Place& place = row.At(Generation::V14);
-        if (row.List && place.Held())
-            Put_Index(rec, place.Field, place.Element, row.List(pages), place.Coding);
+        if (row.List && place.Held() && !Saved_Apart(place.Step))
+            Put_List_Row(rec, pages, row, place);
         else if (row.Option && place.Held())
             rec.Set(place.Field, Saved_Option(row, pages), place.Element);
     }
@@ -303,35 +320,25 @@ void Save_HSD(core::Record& rec, Page_Set& pages)
 
 void Save_Sat_GES_Items(core::Record& rec, Page_Set& pages)
 {
-    const Page_Sat_GES& page = pages.Sat_GES();
-    for (int j = 0; j < V14_ITEM_92_ENTRIES; ++j) {
-        rec.Set(V14_ITEM_92_INDEX, j, j);
-        Put_Index(rec, V14_ITEM_92_PREF, j, At(page.Control_92, j));
-    }
+    Save_Step(rec, pages, Item_Step::Item_92);
     Save_Number_Items(pages, rec, Generation::V14, Item_Step::Items_93_97);
     Save_Number_Items(pages, rec, Generation::V14, Item_Step::Item_108);
 }
 
 // Revision 0: zeros; 1: from the page; 2 and above: left as the record held it.
-void Save_PIMBIT(core::Record& rec, const Page_Set& pages, int revision)
+void Save_PIMBIT(core::Record& rec, Page_Set& pages, int revision)
 {
     if (revision >= 2)
         return;
-    if (revision == 0) {
-        for (const int field : {V14_ITEM_103, V14_ITEM_104, V14_ITEM_105, V14_ITEM_106_AZ,
-                                V14_ITEM_106_EL, V14_ITEM_107})
-            for (int k = 0; k < rec.Count_Of(field); ++k)
-                rec.Set(field, 0, k);
+    if (revision != 0) {
+        Save_Step(rec, pages, Item_Step::PIMBIT);
         return;
     }
-    const Page_PIMBIT& page = pages.PIMBIT();
-    Put_Numbers(rec, V14_ITEM_103, page.Control_103, Text_To_Byte);
-    for (int k = 0; k < COUNT_104; ++k)
-        Put_Index(rec, V14_ITEM_104, k, At(page.Control_104, k));
-    Put_Numbers(rec, V14_ITEM_105, page.Control_105, Text_To_Byte);
-    Put_Numbers(rec, V14_ITEM_106_AZ, page.Control_106_Az, Text_To_Int16);
-    Put_Numbers(rec, V14_ITEM_106_EL, page.Control_106_El, Elevation_Code);
-    Put_Number(rec, V14_ITEM_107, page.Control_107, Text_To_Byte);
+    for (const User_Item_Row& row : User_Items()) {
+        const Item_Place& place = row.At(Generation::V14);
+        if (place.Held() && place.Step == Item_Step::PIMBIT)
+            rec.Set(place.Field, 0, place.Element);
+    }
 }
 
 } // namespace

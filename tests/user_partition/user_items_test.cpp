@@ -52,6 +52,7 @@ enum class Kind {
     Number, // a whole number, checked against its range on load
     Tenths, // a number with one decimal, stored in tenths, checked on load
     Plain,  // a whole number shown as stored
+    Halves, // a number with one decimal, stored in halves, checked on load
     Option, // a pair of options: the stored 1 checks the second
     Octet,  // a byte in a text box, in decimal
     Hex,    // a byte in a text box, in hexadecimal
@@ -105,6 +106,7 @@ constexpr Expected N(Kind kind, const char* control, const char* label, const ch
 constexpr Kind NUM = Kind::Number;
 constexpr Kind TEN = Kind::Tenths;
 constexpr Kind PLN = Kind::Plain;
+constexpr Kind HLF = Kind::Halves;
 
 // clang-format off
 const Expected EXPECTED[] = {
@@ -152,6 +154,14 @@ const Expected EXPECTED[] = {
     L("Control_99",      "ic",    4, 3, NO,           NO,            NO,           {19604, 4}),
     L("Control_100",     nullptr, 3, 2, NO,           NO,            NO,           {19608, 4}),
     L("Control_101",     nullptr, 2, 0, NO,           NO,            NO,           {19612, 2}),
+    // Item 92: each preference follows its element number (stored 4 bytes
+    // before it); a preference past the list refuses the load.
+    L("Control_92(0)",   nullptr, 4, 1, NO,           NO,            NO,           {19510, 1}),
+    L("Control_92(1)",   nullptr, 4, 2, NO,           NO,            NO,           {19515, 1}),
+    L("Control_92(2)",   nullptr, 4, 3, NO,           NO,            NO,           {19520, 1}),
+    L("Control_104(0)",  nullptr, 4, 0, NO,           NO,            NO,           {19625, 1}),
+    L("Control_104(1)",  nullptr, 4, 0, NO,           NO,            NO,           {19626, 1}),
+    L("Control_104(2)",  nullptr, 7, 1, NO,           NO,            NO,           {19627, 1}),
 
     // Texts: control, label, characters kept, character set; generations 5, 8, 11, 14.
     T("Control_33",         "xxxiii",                  24, 1,  {0, 25},    {0, 25},      {0, 25},    {0, 25}),
@@ -198,6 +208,23 @@ const Expected EXPECTED[] = {
     N(PLN, "Control_90pac",  nullptr,  "0",   "65535", "0",   NO,        NO,         NO,        {19466, 2}),
     N(PLN, "Control_90per",  nullptr,  "0",   "65535", "0",   NO,        NO,         NO,        {19468, 2}),
     N(PLN, "Control_102",    nullptr,  "0",   "65535", "256", NO,        NO,         NO,        {19614, 2}),
+    N(NUM, "Control_103(0)", "ciii-0", "70",  "255",  "208",  NO,        NO,         NO,        {19618, 1}),
+    N(NUM, "Control_103(1)", "ciii-1", "70",  "255",  "211",  NO,        NO,         NO,        {19619, 1}),
+    N(NUM, "Control_103(2)", "ciii-2", "70",  "255",  "213",  NO,        NO,         NO,        {19620, 1}),
+    N(NUM, "Control_103(3)", "ciii-3", "70",  "255",  "215",  NO,        NO,         NO,        {19621, 1}),
+    N(NUM, "Control_103(4)", "ciii-4", "70",  "255",  "217",  NO,        NO,         NO,        {19622, 1}),
+    N(NUM, "Control_103(5)", "ciii-5", "70",  "255",  "218",  NO,        NO,         NO,        {19623, 1}),
+    N(NUM, "Control_103(6)", "ciii-6", "70",  "255",  "219",  NO,        NO,         NO,        {19624, 1}),
+    N(PLN, "Control_105(0)", nullptr,  "0",   "255",  "100",  NO,        NO,         NO,        {19628, 1}),
+    N(PLN, "Control_105(1)", nullptr,  "0",   "255",  "80",   NO,        NO,         NO,        {19629, 1}),
+    N(PLN, "Control_105(2)", nullptr,  "0",   "255",  "10",   NO,        NO,         NO,        {19630, 1}),
+    N(PLN, "Control_105(3)", nullptr,  "0",   "255",  "15",   NO,        NO,         NO,        {19631, 1}),
+    N(NUM, "Control_106_Az(0)", "cvi-Azimuth 0", "-99", "99", "-15", NO,  NO,         NO,        {19632, 2}),
+    N(NUM, "Control_106_Az(1)", "cvi-Azimuth 1", "-99", "99", "0",   NO,  NO,         NO,        {19634, 2}),
+    N(NUM, "Control_106_Az(2)", "cvi-Azimuth 2", "-99", "99", "15",  NO,  NO,         NO,        {19636, 2}),
+    N(HLF, "Control_106_El(0)", "cvi-Elevation 0", "0", "90", "12.5", NO, NO,     NO,        {19638, 2}),
+    N(HLF, "Control_106_El(1)", "cvi-Elevation 1", "0", "90", "27.5", NO, NO,     NO,        {19640, 2}),
+    N(NUM, "Control_107",    "cvii",   "0",   "99",   "1",    NO,        NO,         NO,        {19642, 1}),
 
     // Options: control of the first option, label, default option; generations 5, 8, 11, 14.
     {"Control_26a(0)", Kind::Option, "xxvi-SDU 1", nullptr, nullptr, nullptr, 2, 1,
@@ -273,7 +300,7 @@ const At& Place(const Expected& item, Generation generation)
 
 bool Is_Number(Kind kind)
 {
-    return kind == Kind::Number || kind == Kind::Tenths || kind == Kind::Plain;
+    return kind == Kind::Number || kind == Kind::Tenths || kind == Kind::Plain || kind == Kind::Halves;
 }
 
 // --- values and their bytes --------------------------------------------------------
@@ -290,6 +317,8 @@ std::int64_t Steps_Of(Kind kind, const QString& shown)
 {
     if (kind == Kind::Hex)
         return shown.toLongLong(nullptr, 16);
+    if (kind == Kind::Halves)
+        return qRound64(shown.toDouble() * 2);
     return kind == Kind::Tenths ? qRound64(shown.toDouble() * 10) : shown.toLongLong();
 }
 
