@@ -220,6 +220,12 @@ const User_Item_Row ITEMS[] = {
     List([](Page_Set& p) { return p.General().Control_58; }, "lviii",
          SHORT3(P(V8_Item_58, 0, C::Index, S::Items_40_58)),
          P(V14_ITEM_58, 0, C::Index, S::Items_40_58)),
+    // Item 61: the generation-14 load reports flags that its save would not
+    // write back.
+    List([](Page_Set& p) { return p.General().Control_61; }, "lxi",
+         P(V8_Item_61_A, 0, C::Item_61_V5, S::Item_61), P(V8_Item_61_A, 0, C::Item_61_V8, S::Item_61),
+         P(V8_Item_61_A, 0, C::Item_61_V11, S::Item_61), P(V14_ITEM_61_A, 0, C::Item_61_V14, S::Item_61), 1)
+        | Starts(4),
     List([](Page_Set& p) { return p.Cockpit_Voice().Control_07; }, nullptr,
          SHORT3(P(V8_Item_07, 0, C::Index, S::Voice)),
          P(V14_ITEM_07, 0, C::Index, S::Voice)),
@@ -654,7 +660,11 @@ bool Is_Number_Coding(Item_Coding coding)
     case Item_Coding::Nul_Filled:
     case Item_Coding::Raw_Text:
     case Item_Coding::Second_If_One:
-    case Item_Coding::Numbered_Index: return false;
+    case Item_Coding::Numbered_Index:
+    case Item_Coding::Item_61_V5:
+    case Item_Coding::Item_61_V8:
+    case Item_Coding::Item_61_V11:
+    case Item_Coding::Item_61_V14: return false;
     default: return true;
     }
 }

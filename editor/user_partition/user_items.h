@@ -66,7 +66,8 @@ enum class Item_Step {
     Item_68,
     Item_26,
     Item_92,
-    PIMBIT,      // generation 14: only from a record of revision 1
+    PIMBIT,
+    Item_61,      // generation 14: only from a record of revision 1
 };
 
 // When the load direction reads a place (by the current user Airframer_Level).
@@ -111,6 +112,11 @@ enum class Item_Coding {
     // number outside those rows names the last of them, with a "***" line
     // under the report label.
     Numbered_Index,
+    // Item 61's flag bytes, as each generation codes them (user_item_61.h).
+    Item_61_V5,
+    Item_61_V8,
+    Item_61_V11,
+    Item_61_V14,
 };
 
 // Whether a place holds a number (the control may show it as a text).

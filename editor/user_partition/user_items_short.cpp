@@ -2,6 +2,7 @@
 
 #include "editor/core/conversion_report.h"
 #include "editor/core/text_helpers.h"
+#include "editor/user_partition/user_item_61.h"
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_v8_fields.h"
 #include "editor/user_partition/user_v8_lists.h"
@@ -25,6 +26,10 @@ bool In_HSD_Block(Item_Step step)
 void Load_List(Page_Set& pages, const core::Record& record, const User_Item_Row& row,
                const Item_Place& place, int airframer_level)
 {
+    if (Is_Item_61_Coding(place.Coding)) {
+        Load_Item_61(pages, record, row, place);
+        return;
+    }
     QComboBox* combo = row.List(pages);
     if (row.Report_Label) {
         std::optional<int> forced;
@@ -89,9 +94,13 @@ void Save_Short_Items(Page_Set& pages, core::Record& record, Generation generati
         const Item_Place& place = row.At(generation);
         if (!place.Held() || row.Number || Is_Number_Coding(place.Coding))
             continue;
-        if (step == Item_Step::None ? In_HSD_Block(place.Step) : place.Step != step)
+        // Item 61 is saved at a point of its own.
+        if (step == Item_Step::None ? In_HSD_Block(place.Step) || place.Step == Item_Step::Item_61
+                                    : place.Step != step)
             continue;
-        if (row.List) {
+        if (Is_Item_61_Coding(place.Coding)) {
+            Save_Item_61(pages, record, row, place);
+        } else if (row.List) {
             Put_Number(record, place.Field,
                        Encode_Item_Index(place.Coding, row.List(pages)->currentIndex()), place.Element);
         } else if (row.Option) {

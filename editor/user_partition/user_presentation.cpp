@@ -118,7 +118,6 @@ void Set_Factory_Defaults(Page_Set& pages)
 {
     for (const User_Item_Row& row : User_Items())
         Set_Row_Default(row, pages);
-    pages.General().Control_61->setCurrentIndex(4);
     pages.General().Control_78->clear();
     pages.HSD_S64().Control_66_Reset_Click();
     pages.HSD_S64().Control_67_Reset_Click();
@@ -148,7 +147,6 @@ void Set_User_Visibility(Page_Set& pages)
     }
 
     const bool l1 = fl > 0;
-    Show(general.Control_61, l1);
     Show(general.Label_General_U[6], l1);
     Show_All(cnfg.Label_User_L1, l1);
 

@@ -37,7 +37,7 @@ void Update_GUI_V11(Page_Set& pages)
     for (const QString& line : Read_PSID_Lines(record))
         general.Control_78->addItem(line);
     if (features)
-        Set_Stored_Index(general.Control_61, Item_61_Index_V11(record), "Item_61");
+        items(Item_Step::Item_61);
     items(Item_Step::Voice_Coded);
     items(Item_Step::Voice);
     items(Item_Step::Item_49);

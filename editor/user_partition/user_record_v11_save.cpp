@@ -76,7 +76,7 @@ void Write_Cabin_Numbers(Page_Set& pages, core::Record& record)
 void Write_Items_61_62(Page_Set& pages, core::Record& record)
 {
     if (core::Versions().User_Current.Feature_Level != 0) {
-        Write_Item_61_V11(record, pages.General().Control_61->currentIndex());
+        Save_Short_Items(pages, record, Generation::V11, Item_Step::Item_61);
         Save_Number_Items(pages, record, Generation::V11, Item_Step::Item_62);
         record.Set(V8_Constant_1, 1);
     } else {

@@ -9,6 +9,7 @@
 #include "editor/pages/field_edit.h"
 #include "editor/pages/psid_row.h"
 #include "editor/pages_tables/sat_row.h"
+#include "editor/user_partition/user_item_61.h"
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_items.h"
 #include "editor/user_partition/user_record_v14.h"
@@ -91,7 +92,6 @@ private:
     void Numbered_List(const User_Item_Row& row, const Item_Place& place);
     void Text(const User_Item_Row& row, const Item_Place& place);
     void PSID();
-    void Item_61();
     void HSD_Values();
     void LES(QListWidget* list, const LES_Fields& fields);
     void Per_SDU();
@@ -117,7 +117,9 @@ void V14_Loader::Rows(Item_Step step, int element)
     Walk_Step_Rows(Generation::V14, step, element, [&](const User_Item_Row& row, const Item_Place& place) {
         if (!Item_Read_At(place.When, airframer_))
             return;
-        if (row.List)
+        if (Is_Item_61_Coding(place.Coding))
+            Load_Item_61(pages_, rec_, row, place);
+        else if (row.List)
             List(row, place);
         else if (row.Option)
             Load_Option(row, pages_, rec_.Get(place.Field, place.Element));
@@ -183,26 +185,6 @@ void V14_Loader::PSID()
     QListWidget* list = pages_.General().Control_78;
     for (const pages::PSID_Values& values : Read_PSID_Entries(rec_, PSID_V14()))
         list->addItem(pages::Format_PSID_Row(values));
-}
-
-// The three flags decode as they are written, so all six orders come back.
-// The two keys that no order writes load as the list's catch-all entry,
-// which a save writes with another key: that is reported.
-void V14_Loader::Item_61()
-{
-    Item61_Flags flags;
-    flags.A0 = static_cast<std::uint8_t>(rec_.Get(V14_ITEM_61_A, 0));
-    flags.A2 = static_cast<std::uint8_t>(rec_.Get(V14_ITEM_61_A, 2));
-    flags.B0 = static_cast<std::uint8_t>(rec_.Get(V14_ITEM_61_B, 0));
-    const int index = Decode_Item61(flags);
-    const auto key = [](const Item61_Flags& f) { return (f.A2 ? 2 : 0) + (f.A0 ? 4 : 0) + (f.B0 ? 1 : 0); };
-    Item61_Flags written;
-    if (Encode_Item61(index, written) && key(written) == key(flags)) {
-        Set_List_Index(pages_.General().Control_61, index, Name_Of(rec_, V14_ITEM_61_A));
-        return;
-    }
-    int value = -1;
-    core::Report_List_Change(pages_.General().Control_61, value, QStringLiteral("lxi"), index);
 }
 
 void V14_Loader::HSD_Values()
@@ -359,7 +341,7 @@ void V14_Loader::Run()
     Rows(Item_Step::Item_34);
     Rows(Item_Step::Items_40_58);
     PSID();
-    Item_61();
+    Rows(Item_Step::Item_61);
     Rows(Item_Step::Voice);
     Rows(Item_Step::Item_63);
     Rows(Item_Step::Item_49);

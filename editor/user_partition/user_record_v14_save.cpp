@@ -5,6 +5,7 @@
 #include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages_tables/sat_row.h"
+#include "editor/user_partition/user_item_61.h"
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_items.h"
 #include "editor/user_partition/user_record_v14.h"
@@ -79,6 +80,10 @@ void Put_Text(core::Record& rec, int field, int element, const QString& text, It
 // A list row's index; a numbered index also stores its element number.
 void Put_List_Row(core::Record& rec, Page_Set& pages, const User_Item_Row& row, const Item_Place& place)
 {
+    if (Is_Item_61_Coding(place.Coding)) {
+        Save_Item_61(pages, rec, row, place);
+        return;
+    }
     if (place.Coding == Item_Coding::Numbered_Index) {
         rec.Set(place.Field - 1, place.Element, place.Element);
         Put_Index(rec, place.Field, place.Element, row.List(pages));
@@ -91,7 +96,7 @@ void Put_List_Row(core::Record& rec, Page_Set& pages, const User_Item_Row& row, 
 // values that the record stores beside them.
 bool Saved_Apart(Item_Step step)
 {
-    return step == Item_Step::Item_92 || step == Item_Step::PIMBIT;
+    return step == Item_Step::Item_92 || step == Item_Step::PIMBIT || step == Item_Step::Item_61;
 }
 
 // The list and number rows of a step in table order.
@@ -244,18 +249,7 @@ void Save_Head_Values(core::Record& rec, Page_Set& pages)
 
     Save_Number_Items(pages, rec, Generation::V14, Item_Step::Item_49);
 
-    Item61_Flags flags;
-    flags.A0 = static_cast<std::uint8_t>(rec.Get(V14_ITEM_61_A, 0));
-    flags.A2 = static_cast<std::uint8_t>(rec.Get(V14_ITEM_61_A, 2));
-    flags.B0 = static_cast<std::uint8_t>(rec.Get(V14_ITEM_61_B, 0));
-    // An index outside the six orders leaves the three flags as they were.
-    Encode_Item61(pages.General().Control_61->currentIndex(), flags);
-    rec.Set(V14_ITEM_61_A, flags.A0, 0);
-    rec.Set(V14_ITEM_61_A, 1, 1);
-    rec.Set(V14_ITEM_61_A, flags.A2, 2);
-    rec.Set(V14_ITEM_61_A, 1, 3);
-    rec.Set(V14_ITEM_61_B, flags.B0, 0);
-    rec.Set(V14_ITEM_61_B, 1, 1);
+    Save_Step(rec, pages, Item_Step::Item_61);
 
     Save_Number_Items(pages, rec, Generation::V14, Item_Step::Item_62);
 }

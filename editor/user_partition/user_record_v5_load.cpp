@@ -60,7 +60,6 @@ void Update_GUI_V5(Page_Set& pages)
 {
     core::Record& record = User_Record_V5();
     const int airframer_level = core::Versions().User_Current.Airframer_Level;
-    Page_General& general = pages.General();
 
     const auto items = [&](Item_Step step) {
         Load_Short_Items(pages, record, Generation::V5, step, airframer_level);
@@ -69,7 +68,7 @@ void Update_GUI_V5(Page_Set& pages)
     items(Item_Step::Item_4);
     items(Item_Step::Item_34);
     items(Item_Step::Items_40_58);
-    Set_Stored_Index(general.Control_61, Item_61_Index_Of_Code_V5(Item_61_Code_V5(record)), "Item_61");
+    items(Item_Step::Item_61);
     items(Item_Step::Voice_Coded);
     items(Item_Step::Voice);
     items(Item_Step::Item_49);

@@ -58,7 +58,7 @@ void Update_GUI_V8(Page_Set& pages)
     items(Item_Step::Items_40_58);
     for (const QString& line : Read_PSID_Lines(record))
         general.Control_78->addItem(line);
-    Set_Stored_Index(general.Control_61, Item_61_Index(record), "Item_61");
+    items(Item_Step::Item_61);
     items(Item_Step::Voice_Coded);
     items(Item_Step::Voice);
     items(Item_Step::Item_49);

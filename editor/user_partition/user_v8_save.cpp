@@ -56,7 +56,7 @@ void Write_Lists_And_Items(Page_Set& pages, core::Record& record)
 
     Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_45);
     Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_49);
-    Write_Item_61(record, pages.General().Control_61->currentIndex());
+    Save_Short_Items(pages, record, Generation::V8, Item_Step::Item_61);
     Save_Number_Items(pages, record, Generation::V8, Item_Step::Item_62);
     record.Set(V8_Constant_1, 1);
     Write_PSID_Table(record, sat_ges::List_Lines(pages.General().Control_78));
