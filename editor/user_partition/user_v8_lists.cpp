@@ -232,21 +232,6 @@ int Item_61_Index(const core::Record& record)
     return ITEM_61_OTHER_KEYS_INDEX;
 }
 
-namespace {
-constexpr int ITEM_14_IMMEDIATE_INDEX = 16;
-constexpr int ITEM_14_IMMEDIATE_STORED = 255;
-} // namespace
-
-std::int32_t Item_14_Stored(int index)
-{
-    return index == ITEM_14_IMMEDIATE_INDEX ? ITEM_14_IMMEDIATE_STORED : index;
-}
-
-int Item_14_Index(std::int32_t stored)
-{
-    return stored == ITEM_14_IMMEDIATE_STORED ? ITEM_14_IMMEDIATE_INDEX : stored;
-}
-
 // --- load direction ---------------------------------------------------------
 
 std::int32_t Checked_Sat_ID(std::int64_t stored, const char* head)

@@ -58,10 +58,6 @@ void Write_Item_61(core::Record& record, int index);
 // The list index of the stored key A2 * 2 + A0 * 4 + B0.
 int Item_61_Index(const core::Record& record);
 
-// Item 14: "Immediate" (index 16) is stored as 255.
-std::int32_t Item_14_Stored(int index);
-int Item_14_Index(std::int32_t stored);
-
 // --- load direction -------------------------------------------------------------
 
 // A Sat ID column of a list line (items 2, 3, 66 and 67): its two octal

@@ -2,6 +2,7 @@
 // without pages.
 
 #include "editor/core/conversion_report.h"
+#include "editor/user_partition/user_items.h"
 #include "editor/user_partition/user_record_v8.h"
 #include "editor/user_partition/user_v8_fields.h"
 #include "editor/user_partition/user_v8_lists.h"
@@ -187,12 +188,14 @@ TEST(UserRecordV8Lists, Item61CodingBothWays)
     EXPECT_EQ(Item_61_Index(record), 4);
 }
 
+// Item 14: "Immediate" (index 16) is stored as 255.
 TEST(UserRecordV8Lists, Item14Immediate)
 {
-    EXPECT_EQ(Item_14_Stored(16), 255);
-    EXPECT_EQ(Item_14_Stored(5), 5);
-    EXPECT_EQ(Item_14_Index(255), 16);
-    EXPECT_EQ(Item_14_Index(0), 0);
+    constexpr Item_Coding coding = Item_Coding::Index_16_As_255;
+    EXPECT_EQ(Encode_Item_Index(coding, 16), 255);
+    EXPECT_EQ(Encode_Item_Index(coding, 5), 5);
+    EXPECT_EQ(Decode_Item_Index(coding, 255), 16);
+    EXPECT_EQ(Decode_Item_Index(coding, 0), 0);
 }
 
 TEST(UserRecordV8Lists, ReadBackWhatWasWritten)
