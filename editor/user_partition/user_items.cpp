@@ -50,7 +50,7 @@ constexpr User_Item_Row List(List_Control control, const char* label, Item_Place
                              Item_Place v11, Item_Place v14, int shown_from = 0)
 {
     return {control, nullptr, label, 0, nullptr, {v5, v8, v11, v14}, nullptr, N::Plain, F::GES_ID, 0,
-            shown_from, nullptr, nullptr, {}, {}, 0};
+            shown_from, nullptr, nullptr, {}, {}, 0, false};
 }
 
 constexpr User_Item_Row Text(Text_Control control, const char* label, int char_set, Item_Place v5,
@@ -58,7 +58,7 @@ constexpr User_Item_Row Text(Text_Control control, const char* label, int char_s
                              int shown_from = 0)
 {
     return {nullptr, control, label, char_set, extra, {v5, v8, v11, v14}, nullptr, N::Plain, F::GES_ID, 0,
-            shown_from, nullptr, nullptr, {}, {}, 0};
+            shown_from, nullptr, nullptr, {}, {}, 0, false};
 }
 
 // A number row; a label for a checked number only.
@@ -67,7 +67,7 @@ constexpr User_Item_Row Number(Number_Control control, N shown, F fact, int fact
                                Spin_Control spin = nullptr)
 {
     return {nullptr, nullptr, label, 0, nullptr, {v5, v8, v11, v14}, control, shown, fact, fact_element,
-            shown_from, spin, nullptr, {}, {}, 0};
+            shown_from, spin, nullptr, {}, {}, 0, false};
 }
 
 using Option_Control = QRadioButton* (*)(Page_Set&, int);
@@ -76,7 +76,7 @@ constexpr User_Item_Row Choice(Option_Control control, const char* label, Item_P
                                Item_Place v11, Item_Place v14)
 {
     return {nullptr, nullptr, label, 0, nullptr, {v5, v8, v11, v14}, nullptr, N::Plain, F::GES_ID, 0,
-            0, nullptr, control, {}, {}, 0};
+            0, nullptr, control, {}, {}, 0, false};
 }
 
 // An address octet or MAC byte, a text that holds a number.
@@ -90,7 +90,7 @@ constexpr User_Item_Row Number_Text(Text_Control control, const char* label, int
                                     Item_Place v8, Item_Place v14, int shown_from)
 {
     return {nullptr, control, label, char_set, nullptr, {ABSENT, v8, ABSENT, v14}, nullptr, N::Plain, F::GES_ID, 0,
-            shown_from, nullptr, nullptr, {}, {}, part};
+            shown_from, nullptr, nullptr, {}, {}, part, false};
 }
 
 // Modifiers of a row, written after it: "List(...) | Starts(2)".
@@ -164,6 +164,11 @@ constexpr Modifier Airframer_Fixes(int level, const char* text)
                 r.Airframer.Text = m.Text;
             },
             level, 0, text};
+}
+// The field's row caption goes with it.
+constexpr Modifier Caption_Follows()
+{
+    return {[](User_Item_Row& r, const Modifier&) { r.Caption_Follows = true; }};
 }
 // The user may edit the control only at these Airframer_Levels.
 constexpr Modifier Editable(Item_When when)
@@ -447,10 +452,10 @@ const User_Item_Row ITEMS[] = {
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_81_PASS, 0, C::Nul_Filled, S::SDU_Text), nullptr, 4),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82a[0]; }, "lxxxii - SDU 1, Port 0", 13,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_82A, 0, C::Nul_Filled, S::SDU_Text), "_", 4)
-        | Starts("HSDU1_P1"),
+        | Starts("HSDU1_P1") | Caption_Follows(),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82b[0]; }, "lxxxii - SDU 2, Port 0", 13,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_82B, 0, C::Nul_Filled, S::SDU_Text), "_", 4)
-        | Starts("HSDU2_P1"),
+        | Starts("HSDU2_P1") | Caption_Follows(),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85user[0]; }, "lxxxv - SDU 0, Username", 13,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_85_USER, 0, C::Nul_Filled, S::SDU_Text), nullptr, 4),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85pass[0]; }, "lxxxv - SDU 0, Password", 13,
@@ -461,10 +466,10 @@ const User_Item_Row ITEMS[] = {
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_81_PASS, 1, C::Nul_Filled, S::SDU_Text), nullptr, 4),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82a[1]; }, "lxxxii - SDU 1, Port 1", 13,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_82A, 1, C::Nul_Filled, S::SDU_Text), "_", 4)
-        | Starts("HSDU1_P2"),
+        | Starts("HSDU1_P2") | Caption_Follows(),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82b[1]; }, "lxxxii - SDU 2, Port 1", 13,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_82B, 1, C::Nul_Filled, S::SDU_Text), "_", 4)
-        | Starts("HSDU2_P2"),
+        | Starts("HSDU2_P2") | Caption_Follows(),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85user[1]; }, "lxxxv - SDU 1, Username", 13,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_85_USER, 1, C::Nul_Filled, S::SDU_Text), nullptr, 4),
     Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85pass[1]; }, "lxxxv - SDU 1, Password", 13,
@@ -599,7 +604,7 @@ const User_Item_Row ITEMS[] = {
         | Starts(FACTORY_DESCRIPTION) | Airframer_Fixes(1, AIRFRAMER_DESCRIPTION),
     Text([](Page_Set& p) { return p.Main.Control_86; }, "lxxxvi", 11,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_86, 0, C::Fixed_Text, S::Items_33_86), nullptr, 4)
-        | Starts_With_Part_Number(),
+        | Starts_With_Part_Number() | Editable(W::Airframer_Below_3),
 };
 // clang-format on
 
@@ -645,6 +650,7 @@ bool Item_Read_At(Item_When when, int airframer_level)
     switch (when) {
     case Item_When::Airframer_0: return airframer_level == 0;
     case Item_When::Airframer_Below_2: return airframer_level < 2;
+    case Item_When::Airframer_Below_3: return airframer_level < 3;
     default: return true;
     }
 }

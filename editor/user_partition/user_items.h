@@ -75,6 +75,7 @@ enum class Item_When {
     Always,
     Airframer_0,
     Airframer_Below_2,
+    Airframer_Below_3,
     // Read through the report at level 0; above it the report fixes index 0.
     Fixed_Above_Airframer_0,
 };
@@ -203,6 +204,9 @@ struct User_Item_Row {
     // The part of a value held in several boxes (an address octet): a load
     // sets part 0 of every row of a step, then part 1, ...
     int Part;
+    // The field's row caption shows and hides with it (a caption repeated
+    // beside the field in each frame).
+    bool Caption_Follows;
 
     const Item_Place& At(Generation generation) const
     {

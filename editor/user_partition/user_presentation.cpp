@@ -129,7 +129,6 @@ void Set_Factory_Defaults(Page_Set& pages)
 void Set_User_Visibility(Page_Set& pages)
 {
     const int fl = core::Versions().User_Current.Feature_Level;
-    const int al = core::Versions().User_Current.Airframer_Level;
     Page_General& general = pages.General();
     Page_HSD_Cnfg& cnfg = pages.HSD_Cnfg();
     Page_HSD_SBB& sbb = pages.HSD_SBB();
@@ -142,6 +141,8 @@ void Set_User_Visibility(Page_Set& pages)
         if (row.Shown_From == 0)
             continue;
         Show(Item_Widget(row, pages), fl >= row.Shown_From);
+        if (row.Caption_Follows)
+            Show(pages::Row_Label(Item_Widget(row, pages)), fl >= row.Shown_From);
         if (row.Spin)
             Show(row.Spin(pages), fl >= row.Shown_From);
     }
@@ -165,13 +166,7 @@ void Set_User_Visibility(Page_Set& pages)
     Show_All(cnfg.Label_User_L4, l4);
     Show_All(sbb.Label_User_L4, l4);
     Show_All(sat_ges.Label_User_L4, l4);
-    for (std::size_t i = 0; i < 2; ++i) {
-        Show(cnfg.FrameIP2[i], l4);
-        // Each port frame repeats the host name's caption beside its field;
-        // the caption goes with the field.
-        for (const QLineEdit* host : {cnfg.Control_82a[i], cnfg.Control_82b[i]})
-            Show(pages::Row_Label(host), l4);
-    }
+    Show_All(cnfg.FrameIP2, l4);
     Show(sat_ges.Frame_92, l4);
     Sat_Table_Dialog* dialog = sat_ges.Sat_Dialog();
     Show(sat_ges.cmdSatTableSort[2], l4);
@@ -186,8 +181,6 @@ void Set_User_Visibility(Page_Set& pages)
     sat_ges.Fit_Tables(l4 ? modSat_Table_Dialog::SAT_COLUMN_COUNT : 2);
 
     Show(pages.Main.Label_86, l4);
-    if (pages.Main.Control_86)
-        pages.Main.Control_86->setEnabled(al < 3);
 
     const bool l5 = fl > 4;
     for (QWidget* widget : std::initializer_list<QWidget*>{

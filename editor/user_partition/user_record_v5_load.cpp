@@ -25,9 +25,6 @@ namespace User_Mod {
 
 namespace {
 
-constexpr int SET_ITEM_34 = 0;
-constexpr int SET_DESCRIPTION = 1;
-constexpr int SET_DIGITS = 4;
 constexpr int SET_CABIN_NUMBER = 7;
 
 // A text field of the record cleaned with its character set and stored back
@@ -38,20 +35,21 @@ void Store_Cleaned(core::Record& record, int id, int index, int char_set)
     Store_Padded(record, id, core::Clean_Text(text, core::Char_Sets(char_set)), index);
 }
 
-// Generation 5 keeps the cleaned texts of items 34, 25, 16 and 33, not
-// the texts as they were before cleaning.
-void Store_Cleaned_Texts(const Page_Set& pages, core::Record& record)
+// Generation 5 keeps the cleaned texts of its text rows (items 34, 25 and
+// 33, when the page set has its box) and of the cabin numbers, not the
+// texts as they were before cleaning.
+void Store_Cleaned_Texts(Page_Set& pages, core::Record& record)
 {
-    Store_Cleaned(record, V8_Item_34, 0, SET_ITEM_34);
-    Store_Cleaned(record, V8_Item_25, 0, SET_DIGITS);
-    Store_Cleaned(record, V8_Item_25, 1, SET_DIGITS);
+    for (const User_Item_Row& row : User_Items()) {
+        const Item_Place& place = row.At(Generation::V5);
+        if (row.Text && place.Held() && !Is_Number_Coding(place.Coding) && Item_Widget(row, pages))
+            Store_Cleaned(record, place.Field, place.Element, row.Char_Set);
+    }
     for (int sdu = 0; sdu < 2; ++sdu)
         for (int position = 1; position < 10; ++position)
             for (int channel = 0; channel < 2; ++channel)
                 Store_Cleaned(record, V8_Cabin_Number, sdu * 20 + 2 * position + channel,
                               SET_CABIN_NUMBER);
-    if (pages.Main.Control_33)
-        Store_Cleaned(record, V8_Description, 0, SET_DESCRIPTION);
 }
 
 } // namespace
