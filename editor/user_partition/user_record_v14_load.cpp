@@ -299,35 +299,9 @@ void V14_Loader::Satellite_Details()
 
 void V14_Loader::Cabin_Numbers()
 {
-    Page_Cabin_Numbers& page = pages_.Cabin_Numbers();
     Rows(Item_Step::Item_26);
-    // A channel B has a number of its own when its SDU's channels do not share one.
-    const bool shared[2] = {rec_.Get(V14_ITEM_26, 0) == 1, rec_.Get(V14_ITEM_26, 1) == 1};
-
-    for (int i = 1; i <= Page_Cabin_Numbers::SLOT_COUNT; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        const struct {
-            QLineEdit* box;
-            int element;
-            const char* channel;
-            const char* sdu;
-        } cabin_slots[] = {
-            {page.Control_16_Sat1_ChA[at], 2 * i, "xvi - APHONE A, ", ", SDU 1"},
-            {page.Control_16_Sat1_ChB[at], 2 * i + 1, "xvi - APHONE B, ", ", SDU 1"},
-            {page.Control_16_Sat2_ChA[at], 20 + 2 * i, "xvi - APHONE A, ", ", SDU 2"},
-            {page.Control_16_Sat2_ChB[at], 21 + 2 * i, "xvi - APHONE B, ", ", SDU 2"},
-        };
-        for (const auto& slot : cabin_slots) {
-            QString text = rec_.Get_Text(V14_CABIN_NUMBER, slot.element);
-            const QString label = QString::fromLatin1(slot.channel) + QString::number(i)
-                                  + QString::fromLatin1(slot.sdu);
-            const QString cleaned = core::Report_Text_Change(slot.box, text, label, 7);
-            const QString kept = core::Report_Text_Kept(cleaned, slot.box->text(), label);
-            rec_.Set_Text(V14_CABIN_NUMBER, Blank_Padded(kept, 19), slot.element);
-        }
-        page.Control_16_Sat1_ChB[at]->setEnabled(!shared[0]);
-        page.Control_16_Sat2_ChB[at]->setEnabled(!shared[1]);
-    }
+    Load_Cabin_Slots(pages_, rec_, V14_CABIN_NUMBER);
+    Enable_Channels_B(pages_, rec_, V14_ITEM_26);
 }
 
 void V14_Loader::Directory()

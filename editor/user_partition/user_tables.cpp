@@ -7,9 +7,12 @@
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_record_v14_layout.h"
 #include "editor/user_partition/user_record_v8.h"
+#include "editor/user_partition/user_v14_convert.h"
+#include "editor/user_partition/user_v8_controls.h"
 #include "editor/user_partition/user_v11_short_head.h"
 #include "editor/user_partition/user_v8_lists.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
 
@@ -23,6 +26,7 @@ constexpr int RADIX_DECIMAL = 0;
 constexpr int SET_DIR_NAME = 17;
 constexpr int SET_DIR_NUMBER = 12;
 constexpr int SET_SAT_NAME = 15;
+constexpr int SET_CABIN_NUMBER = 7;
 
 constexpr int CATEGORIES = 4;
 constexpr int SAT_NAME_WIDTH = 6;
@@ -164,6 +168,25 @@ QList<pages::PSID_Values> Read_PSID_Entries(core::Record& record, const PSID_Tab
         entries.append(values);
     }
     return entries;
+}
+
+void Load_Cabin_Slots(Page_Set& pages, core::Record& record, int field)
+{
+    const int width = record.Field(field).width;
+    for (const Cabin_Slot& slot : Cabin_Slots(pages)) {
+        QString text = record.Get_Text(field, slot.Element);
+        const QString cleaned = core::Report_Text_Change(slot.Field, text, slot.Label, SET_CABIN_NUMBER);
+        const QString kept = core::Report_Text_Kept(cleaned, slot.Field->text(), slot.Label);
+        record.Set_Text(field, Blank_Padded(kept, width), slot.Element);
+    }
+}
+
+void Enable_Channels_B(Page_Set& pages, const core::Record& record, int item_26_field)
+{
+    for (const Cabin_Slot& slot : Cabin_Slots(pages)) {
+        if (slot.Channel_B)
+            slot.Channel_B->setEnabled(record.Get(item_26_field, slot.Sdu) != 1);
+    }
 }
 
 } // namespace User_Mod

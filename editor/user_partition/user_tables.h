@@ -16,6 +16,8 @@
 
 class Page_Cockpit_Numbers;
 
+class Page_Set;
+
 namespace User_Mod {
 
 // --- save direction ----------------------------------------------------------
@@ -94,5 +96,17 @@ PSID_Table PSID_V14();
 // ("lxxviii-Size", 0 to Entries) and stored back; in each the Sat ID, the
 // table revision and each PSID but 0 (none) checked against its fact.
 QList<pages::PSID_Values> Read_PSID_Entries(core::Record& record, const PSID_Table& table);
+
+// --- cabin numbers (item 16) -------------------------------------------------
+
+// The cabin numbers of positions 1 to 9 from the elements of `field` into
+// their boxes through the report: characters outside their set are dropped
+// and a number longer than its box is cut, each with its "***" line. What a
+// box keeps is stored back blank-padded.
+void Load_Cabin_Slots(Page_Set& pages, core::Record& record, int field);
+
+// The channel-B boxes of an SDU enabled exactly when its channels have
+// numbers of their own (the stored item 26 of the SDU is not 1).
+void Enable_Channels_B(Page_Set& pages, const core::Record& record, int item_26_field);
 
 } // namespace User_Mod

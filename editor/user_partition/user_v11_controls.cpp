@@ -6,6 +6,7 @@
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_items_short.h"
 #include "editor/user_partition/user_record_v8.h"
+#include "editor/user_partition/user_tables.h"
 #include "editor/user_partition/user_v11_items.h"
 #include "editor/user_partition/user_v8_lists.h"
 #include "editor/user_partition/user_v8_load_steps.h"
@@ -17,12 +18,6 @@
 
 namespace User_Mod {
 
-namespace {
-
-constexpr int SET_CABIN_NUMBER = 7;
-
-} // namespace
-
 void Load_Item_45(Page_Set& pages, core::Record& record, Generation generation, int airframer_level)
 {
     for (int element = 0; element < 4; ++element)
@@ -32,18 +27,8 @@ void Load_Item_45(Page_Set& pages, core::Record& record, Generation generation, 
 void Load_Cabin_Numbers(Page_Set& pages, core::Record& record, Generation generation)
 {
     Load_Short_Items(pages, record, generation, Item_Step::Item_26, 0);
-    // A channel B has a number of its own when its SDU's channels do not share one.
-    const bool shared[2] = {record.Get(V8_Item_26, 0) == 1, record.Get(V8_Item_26, 1) == 1};
-    const std::vector<Cabin_Slot> cabin_slots = Cabin_Slots(pages);
-    for (const Cabin_Slot& slot : cabin_slots) {
-        QString text = record.Get_Text(V8_Cabin_Number, slot.Element);
-        core::Report_Text_Change(slot.Field, text, slot.Label, SET_CABIN_NUMBER);
-        Store_Padded(record, V8_Cabin_Number, text, slot.Element);
-    }
-    for (const Cabin_Slot& slot : cabin_slots) {
-        if (slot.Channel_B)
-            slot.Channel_B->setEnabled(!shared[slot.Sdu]);
-    }
+    Load_Cabin_Slots(pages, record, V8_Cabin_Number);
+    Enable_Channels_B(pages, record, V8_Item_26);
 }
 
 void Load_Description_And_Flag(Page_Set& pages, core::Record& record, Generation generation)

@@ -14,9 +14,8 @@ namespace User_Mod {
 // Item 45: the rows of the item table element by element (the called
 // terminal ID, then the assignment type).
 void Load_Item_45(Page_Set& pages, core::Record& record, Generation generation, int airframer_level);
-// Item 26, then the cabin numbers of positions 1 to 9 through the report
-// (cleaned texts stored back), then the channel-B boxes of an SDU enabled
-// exactly when its numbers are separate.
+// The rows of item 26, then the cabin numbers (Load_Cabin_Slots), then the
+// channel-B boxes (Enable_Channels_B).
 void Load_Cabin_Numbers(Page_Set& pages, core::Record& record, Generation generation);
 // The rows of the description step (item 33, through the report, cleaned
 // text stored back) and the user modified label; both only when the page

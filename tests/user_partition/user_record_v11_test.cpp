@@ -431,3 +431,19 @@ TEST_F(UserV11Test, ASharedFlagOtherThanZeroOrOneIsReported)
     EXPECT_TRUE(pages->Cabin_Numbers().Control_16_Sat2_ChB[1]->isEnabled());
     EXPECT_EQ(User_Record_V11().Get(V8_Item_26, 1), 0);
 }
+
+// A cabin number longer than its box loads cut with its "***" line, as in
+// generation 14.
+TEST_F(UserV11Test, ACabinNumberLongerThanItsBoxIsReported)
+{
+    New_V11();
+    Update_Data(*pages);
+    usertest::Put_Field_Into(User_Record_V11(), usertest::Cabin_Offset(0, 1, 0), QByteArray("1234567890123456789"));
+    Open_Report();
+    Reload_V11();
+    const QStringList entries = Report_Entries();
+    const QString first =
+        QStringLiteral("*** Item xvi - APHONE A, 1, SDU 1 - Value out of range, was: 1234567890123456789");
+    EXPECT_EQ(entries.filter(QStringLiteral("***")), QStringList{first}) << entries.join('\n').toStdString();
+    EXPECT_EQ(pages->Cabin_Numbers().Control_16_Sat1_ChA[1]->text(), QStringLiteral("123456789012345678"));
+}
