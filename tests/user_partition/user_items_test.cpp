@@ -487,6 +487,15 @@ void Versions_V14()
     v14test::Set_Loaded(14, 1);
 }
 
+// The factory defaults saved into a generation's record.
+template <void (*Versions)(), void (*Save)(Page_Set&), core::Record& (*Record)()>
+QByteArray Factory_Of(Page_Set& pages)
+{
+    Versions();
+    Save(pages);
+    return Record().Bytes();
+}
+
 const Generation_Case CASES[] = {
     // Generation 5 is read only: its values go on into generation 8. Its
     // record is the head of generation 11's, whose item-62 word says the
@@ -510,25 +519,13 @@ const Generation_Case CASES[] = {
      }},
     {Generation::V8, "generation 8", User_Record_V8, Update_GUI_V8, Generation::V8, User_Record_V8,
      Update_Data_V8, Versions_V8,
-     [](Page_Set& pages) {
-         Versions_V8();
-         Update_Data_V8(pages);
-         return User_Record_V8().Bytes();
-     }},
+     Factory_Of<Versions_V8, Update_Data_V8, User_Record_V8>},
     {Generation::V11, "generation 11", User_Record_V11, Update_GUI_V11, Generation::V11, User_Record_V11,
      Update_Data_V11, Versions_V11,
-     [](Page_Set& pages) {
-         Versions_V11();
-         Update_Data_V11(pages);
-         return User_Record_V11().Bytes();
-     }},
+     Factory_Of<Versions_V11, Update_Data_V11, User_Record_V11>},
     {Generation::V14, "generation 14", User_Record_V14, Update_GUI_V14, Generation::V14, User_Record_V14,
      Update_Data_V14, Versions_V14,
-     [](Page_Set& pages) {
-         Versions_V14();
-         Update_Data_V14(pages);
-         return User_Record_V14().Bytes();
-     }},
+     Factory_Of<Versions_V14, Update_Data_V14, User_Record_V14>},
 };
 
 // The control of each row by its object name.
