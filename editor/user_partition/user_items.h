@@ -1,15 +1,18 @@
 #pragma once
-// The scalar user items as one table: one row per list choice, text or
-// number, with its page control, its report label, its character set (a
-// text) or its item fact (a number), the feature level that shows it, and
-// its place in the record of each generation (field, element, coding, the
-// point of the load direction that sets it, and the user levels at which
-// the load reads it). The loaders of generations 5, 8, 11 and 14, the
-// savers of 8, 11 and 14 and the visibility rule walk these rows; nothing
-// else names these controls for them.
+// The scalar user items as one table: one row per list choice, option pair,
+// text or number, with its page control, its report label, its character
+// set (a text) or its item fact (a number), what a new ORT shows in it, the
+// feature level that shows it, what an airframer ORT fixes and locks in it,
+// and its place in the record of each generation (field, element, coding,
+// the point of the load direction that sets it, and the user levels at
+// which the load reads it). The loaders of generations 5, 8, 11 and 14, the
+// savers of 8, 11 and 14, the factory defaults, the visibility, caption and
+// enable rules walk these rows; outside the pages nothing else names these
+// controls.
 //
 // Adding a scalar item: add its control to its page and one row to ITEMS in
-// user_items.cpp, with a place for every generation whose record holds it.
+// user_items.cpp, with a place for every generation whose record holds it,
+// and its line to the expected table of tests/user_partition/user_items_test.cpp.
 
 #include "editor/core/item_facts.h"
 
@@ -66,8 +69,8 @@ enum class Item_Step {
     Item_68,
     Item_26,
     Item_92,
-    PIMBIT,
-    Item_61,      // generation 14: only from a record of revision 1
+    PIMBIT,      // generation 14: only from a record of revision 1
+    Item_61,
 };
 
 // When the load direction reads a place (by the current user Airframer_Level).
@@ -172,8 +175,8 @@ struct Item_Default {
     bool Disabled = false;
 };
 
-// What an airframer ORT fixes: from the user Airframer_Level From on, a
-// list's index or a text (0: nothing fixed); and the levels at which the
+// What an airframer ORT fixes: from the user Airframer_Level Fixed_From on,
+// a list's index or a text (0: nothing fixed); and the levels at which the
 // user may edit the control.
 struct Item_Airframer {
     int Fixed_From = 0;
