@@ -12,6 +12,7 @@
 #include "editor/user_partition/user_defaults.h"
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_items.h"
+#include "editor/user_partition/user_v8_controls.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -60,16 +61,15 @@ void Set_Row_Default(const User_Item_Row& row, Page_Set& pages)
         widget->setEnabled(false);
 }
 
-void Cabin_Numbers_Defaults(Page_Cabin_Numbers& page)
+// Every cabin number empty, the channel-B boxes disabled as the shared
+// numbers of a new ORT leave them.
+void Cabin_Numbers_Defaults(Page_Set& pages)
 {
     const QString none(18, QLatin1Char('-'));
-    for (int i = 1; i <= Page_Cabin_Numbers::SLOT_COUNT; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        for (QLineEdit* box : {page.Control_16_Sat1_ChA[at], page.Control_16_Sat1_ChB[at],
-                               page.Control_16_Sat2_ChA[at], page.Control_16_Sat2_ChB[at]})
-            box->setText(none);
-        page.Control_16_Sat1_ChB[at]->setEnabled(false);
-        page.Control_16_Sat2_ChB[at]->setEnabled(false);
+    for (const Cabin_Slot& slot : Cabin_Slots(pages)) {
+        slot.Field->setText(none);
+        if (slot.Channel_B)
+            slot.Channel_B->setEnabled(false);
     }
 }
 
@@ -122,7 +122,7 @@ void Set_Factory_Defaults(Page_Set& pages)
     pages.HSD_S64().Control_66_Reset_Click();
     pages.HSD_S64().Control_67_Reset_Click();
     Reset_Sat_GES_Lists(pages);
-    Cabin_Numbers_Defaults(pages.Cabin_Numbers());
+    Cabin_Numbers_Defaults(pages);
     Cockpit_Numbers_Defaults(pages.Cockpit_Numbers());
 }
 
