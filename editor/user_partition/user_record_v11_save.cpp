@@ -17,7 +17,6 @@
 #include "editor/user_partition/user_v8_lists.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTabWidget>

@@ -188,8 +188,7 @@ void Save_Satellites(core::Record& rec, const Page_Set& pages)
                 ++services;
             }
         } else {
-            for (const List_Column<Sat_Fields>& column : SAT_COLUMNS)
-                Put_Column_Fill(rec, Sat_Fields_V14().*column.Field, column.Format, i);
+            Fill_List_Entry(rec, Sat_Fields_V14(), SAT_COLUMNS, i);
             rec.Set(V14_SAT_PREF_ID, FILL_SAT_ID, i);
             rec.Set(V14_SAT_PREF_VALUE, 0, i);
         }

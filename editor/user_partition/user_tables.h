@@ -77,6 +77,15 @@ void Put_Column_Text(core::Record& record, int field, const Column_Format& colum
 // The column's fill into its field.
 void Put_Column_Fill(core::Record& record, int field, const Column_Format& column, int element);
 
+// Each column's fill into the element of an entry without a line.
+template <class Fields, std::size_t N>
+void Fill_List_Entry(core::Record& record, const Fields& fields,
+                     const std::array<List_Column<Fields>, N>& columns, int element)
+{
+    for (const List_Column<Fields>& column : columns)
+        Put_Column_Fill(record, fields.*column.Field, column.Format, element);
+}
+
 // The lines into the `entries` elements from `first_element`, the columns of
 // each line in row order, a number column through
 // put_number(record, field, column, line, element); every element after the
@@ -88,11 +97,13 @@ void Write_List_Entries(core::Record& record, const Fields& fields,
 {
     for (int j = 0; j < entries; ++j) {
         const int element = first_element + j;
+        if (j >= lines.size()) {
+            Fill_List_Entry(record, fields, columns, element);
+            continue;
+        }
         for (const List_Column<Fields>& column : columns) {
             const int field = fields.*column.Field;
-            if (j >= lines.size())
-                Put_Column_Fill(record, field, column.Format, element);
-            else if (column.Format.Kind == Column_Kind::Number)
+            if (column.Format.Kind == Column_Kind::Number)
                 put_number(record, field, column.Format, lines[j], element);
             else
                 Put_Column_Text(record, field, column.Format, lines[j], element);
