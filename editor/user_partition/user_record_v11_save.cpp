@@ -10,14 +10,13 @@
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_items_short.h"
 #include "editor/user_partition/user_record_v11.h"
+#include "editor/user_partition/user_tables.h"
 #include "editor/user_partition/user_v11_items.h"
 #include "editor/user_partition/user_v11_short_head.h"
-#include "editor/user_partition/user_v8_controls.h"
 #include "editor/user_partition/user_v8_fields.h"
 #include "editor/user_partition/user_v8_lists.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -26,7 +25,6 @@ namespace User_Mod {
 
 namespace {
 
-constexpr int CABIN_FIELD_WIDTH = 18;
 constexpr int RADIX_DECIMAL = 0;
 
 // A category beyond the 25 entries of this generation keeps its first 25
@@ -62,17 +60,6 @@ void Write_Directory_And_Names(Page_Set& pages, core::Record& record)
         Write_Short_Directory(record, k, Category_Lines(cockpit, k));
 }
 
-void Write_Cabin_Numbers(Page_Set& pages, core::Record& record)
-{
-    const QString none = core::Make_Fixed_String(QString(CABIN_FIELD_WIDTH, QLatin1Char('-')),
-                                                 CABIN_FIELD_WIDTH);
-    for (int element : {0, 1, 20, 21})
-        record.Set_Text(V8_Cabin_Number, none, element);
-    for (const Cabin_Slot& slot : Cabin_Slots(pages))
-        record.Set_Text(V8_Cabin_Number, core::Make_Fixed_String(slot.Field->text(), CABIN_FIELD_WIDTH),
-                        slot.Element);
-}
-
 void Write_Items_61_62(Page_Set& pages, core::Record& record)
 {
     if (core::Versions().User_Current.Feature_Level != 0) {
@@ -93,7 +80,7 @@ void Write_Record(Page_Set& pages, core::Record& record)
     Write_Sat_Table(record, sat_ges::List_Lines(pages.Sat_GES().Control_03));
     Write_Directory_And_Names(pages, record);
     Save_Short_Items(pages, record, Generation::V11);
-    Write_Cabin_Numbers(pages, record);
+    Save_Cabin_Slots(pages, record, V8_Cabin_Number);
     record.Set(V8_Reserved_18480, 0);
     record.Set(V8_Reserved_18486, 0);
     record.Set(V8_Modified, 0);

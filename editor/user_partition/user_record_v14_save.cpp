@@ -131,25 +131,40 @@ void Save_Items(core::Record& rec, Page_Set& pages)
     }
 }
 
+// A number column as this generation stores it: octal and hexadecimal digits
+// up to the largest unsigned value of the field's width, a decimal number
+// rounded, a byte into a one-byte field and a signed 16-bit value into any
+// other. A column that does not read is refused naming the field `what`.
+std::int32_t Column_Value(const core::Record& rec, int field, const Column_Format& column,
+                          const QString& line, const QString& what)
+{
+    const QString text = Columns(line, column.First, column.Last);
+    const bool byte = rec.Field(field).width == 1;
+    switch (column.Base) {
+    case 8:
+        return Octal_To_Whole(text, byte ? 0xFF : 0xFFFF, what);
+    case 16:
+        return Hex_To_Whole(text, byte ? 0xFF : 0xFFFF, what);
+    default:
+        return byte ? Text_To_Byte(text, what) : Text_To_Int16(text, what);
+    }
+}
+
+// The number columns of a table into their fields; a refusal names the
+// table's field `what_field`.
+auto Number_Columns(const core::Record& rec, int what_field)
+{
+    return [what = Name_Of(rec, what_field)](core::Record& record, int field, const Column_Format& column,
+                                             const QString& line, int element) {
+        record.Set(field, Column_Value(record, field, column, line, what), element);
+    };
+}
+
 void Save_GES(core::Record& rec, const Page_Set& pages)
 {
     const QStringList lines = List_Lines(pages.Sat_GES().Control_02, V14_GES_ENTRIES, "GES table");
-    const QString what = Name_Of(rec, V14_GES_SAT_ID);
-    for (int i = 0; i < V14_GES_ENTRIES; ++i) {
-        if (i < lines.size()) {
-            const QString& line = lines[i];
-            rec.Set(V14_GES_SAT_ID, Octal_To_Whole(Columns(line, 1, 2), 255, what), i);
-            rec.Set(V14_GES_ID, Octal_To_Whole(Columns(line, 6, 8), 255, what), i);
-            rec.Set(V14_GES_PREF, Text_To_Byte(Columns(line, 12, 12), what), i);
-            rec.Set_Text(V14_GES_NAME, core::Make_Phone_Field(Columns(line, 16, 29), 15), i);
-        } else {
-            rec.Set(V14_GES_SAT_ID, FILL_SAT_ID, i);
-            rec.Set(V14_GES_ID, FILL_GES_ID, i);
-            rec.Set(V14_GES_PREF, FILL_GES_PREF, i);
-            rec.Set_Text(V14_GES_NAME, core::Make_Phone_Field(QString(), 15), i);
-        }
-    }
-    rec.Set(V14_GES_COUNT, lines.size());
+    Write_List_Table(rec, GES_Fields_V14(), GES_COLUMNS, lines, V14_GES_ENTRIES, V14_GES_COUNT,
+                     Number_Columns(rec, V14_GES_SAT_ID));
 }
 
 // The satellite table with its preference entries, both counts, and the
@@ -173,8 +188,7 @@ void Save_Satellites(core::Record& rec, const Page_Set& pages)
                 ++services;
             }
         } else {
-            rec.Set(V14_SAT_ID, FILL_SAT_ID, i);
-            rec.Set_Text(V14_SAT_NAME, core::Make_Phone_Field(QString(), 6), i);
+            Fill_List_Entry(rec, Sat_Fields_V14(), SAT_COLUMNS, i);
             rec.Set(V14_SAT_PREF_ID, FILL_SAT_ID, i);
             rec.Set(V14_SAT_PREF_VALUE, 0, i);
         }
@@ -198,43 +212,12 @@ void Save_Directory(core::Record& rec, const Page_Set& pages)
     }
     page.Control_05_Tab->setCurrentIndex(0);
 
-    const QString what = Name_Of(rec, V14_DIR_PRIORITY);
+    const Directory_Table table = Directory_V14();
     for (int k = 0; k < V14_CATEGORIES; ++k) {
-        const QStringList lines = List_Lines(At(page.Control_05, k), V14_DIRECTORY_PER_CATEGORY,
+        const QStringList lines = List_Lines(At(page.Control_05, k), table.Entries,
                                              QStringLiteral("cockpit directory"));
-        for (int j = 0; j < V14_DIRECTORY_PER_CATEGORY; ++j) {
-            const int entry = k * V14_DIRECTORY_PER_CATEGORY + j;
-            if (j < lines.size()) {
-                const QString& line = lines[j];
-                rec.Set_Text(V14_DIR_NAME, core::Make_Fixed_String(Columns(line, 1, 14), 14), entry);
-                rec.Set_Text(V14_DIR_NUMBER, core::Make_Fixed_String(Columns(line, 19, 36), 18), entry);
-                rec.Set(V14_DIR_PRIORITY, Text_To_Int16(Columns(line, 41, 41), what), entry);
-                rec.Set(V14_DIR_PROTECTED, line.right(3) == QLatin1String("Yes") ? 1 : 0, entry);
-            } else {
-                rec.Set_Text(V14_DIR_NAME, core::Make_Phone_Field(QString(), 15), entry);
-                rec.Set_Text(V14_DIR_NUMBER, core::Make_Phone_Field(QString(), 19), entry);
-                rec.Set(V14_DIR_PRIORITY, FILL_PRIORITY, entry);
-                rec.Set(V14_DIR_PROTECTED, 0, entry);
-            }
-        }
-    }
-}
-
-// Elements 0, 1, 20 and 21 have no field and hold 18 minus signs.
-void Save_Cabin_Numbers(core::Record& rec, const Page_Set& pages)
-{
-    const QString none = core::Make_Fixed_String(QString(18, QLatin1Char('-')), 18);
-    for (const int element : {0, 1, 20, 21})
-        rec.Set_Text(V14_CABIN_NUMBER, none, element);
-    const Page_Cabin_Numbers& page = pages.Cabin_Numbers();
-    const auto put = [&rec](const QLineEdit* box, int element) {
-        rec.Set_Text(V14_CABIN_NUMBER, core::Make_Fixed_String(box->text(), 18), element);
-    };
-    for (int i = 1; i <= Page_Cabin_Numbers::SLOT_COUNT; ++i) {
-        put(At(page.Control_16_Sat1_ChA, i), 2 * i);
-        put(At(page.Control_16_Sat1_ChB, i), 2 * i + 1);
-        put(At(page.Control_16_Sat2_ChA, i), 20 + 2 * i);
-        put(At(page.Control_16_Sat2_ChB, i), 21 + 2 * i);
+        Write_List_Entries(rec, table, DIRECTORY_COLUMNS, lines, k * table.Entries, table.Entries,
+                           Number_Columns(rec, table.Priority));
     }
 }
 
@@ -256,43 +239,16 @@ void Save_Head_Values(core::Record& rec, Page_Set& pages)
 
 void Save_PSID(core::Record& rec, const Page_Set& pages)
 {
-    const QStringList lines =
-        List_Lines(pages.General().Control_78, V14_PSID_ENTRIES, "PSID table");
-    const QString what = Name_Of(rec, V14_PSID_SAT_ID);
-    for (int i = 0; i < V14_PSID_ENTRIES; ++i) {
-        if (i < lines.size()) {
-            const QString& line = lines[i];
-            rec.Set(V14_PSID_SAT_ID, Octal_To_Whole(Columns(line, 1, 2), 255, what), i);
-            rec.Set(V14_PSID_REVISION, Text_To_Int16(Columns(line, 8, 10), what), i);
-            rec.Set(V14_PSID_1, Hex_To_Whole(Columns(line, 16, 19), 0xFFFF, what), i);
-            rec.Set(V14_PSID_2, Hex_To_Whole(Columns(line, 23, 26), 0xFFFF, what), i);
-        } else {
-            rec.Set(V14_PSID_SAT_ID, FILL_SAT_ID, i);
-            rec.Set(V14_PSID_REVISION, 0, i);
-            rec.Set(V14_PSID_1, 0, i);
-            rec.Set(V14_PSID_2, 0, i);
-        }
-    }
-    rec.Set(V14_PSID_COUNT, lines.size());
+    const PSID_Table table = PSID_V14();
+    const QStringList lines = List_Lines(pages.General().Control_78, table.Entries, "PSID table");
+    Write_List_Table(rec, table, PSID_COLUMNS, lines, table.Entries, table.Count,
+                     Number_Columns(rec, table.Sat));
 }
 
 void Save_LES(core::Record& rec, const QListWidget* list, const LES_Fields& f)
 {
     const QStringList lines = List_Lines(list, f.Size, Name_Of(rec, f.Count));
-    const QString what = Name_Of(rec, f.Sat);
-    for (int i = 0; i < f.Size; ++i) {
-        if (i < lines.size()) {
-            const QString& line = lines[i];
-            rec.Set(f.Sat, Octal_To_Whole(Columns(line, 1, 2), 255, what), i);
-            rec.Set(f.LES, Text_To_Int16(Columns(line, 5, 7), what), i);
-            rec.Set(f.Pref, Text_To_Byte(Columns(line, 10, 10), what), i);
-        } else {
-            rec.Set(f.Sat, FILL_SAT_ID, i);
-            rec.Set(f.LES, FILL_LES_ID, i);
-            rec.Set(f.Pref, 0, i);
-        }
-    }
-    rec.Set(f.Count, lines.size());
+    Write_List_Table(rec, f, LES_COLUMNS, lines, f.Size, f.Count, Number_Columns(rec, f.Sat));
 }
 
 void Save_HSD(core::Record& rec, Page_Set& pages)
@@ -345,7 +301,7 @@ void Update_Data_V14(Page_Set& pages)
     Save_GES(rec, pages);
     Save_Satellites(rec, pages);
     Save_Directory(rec, pages);
-    Save_Cabin_Numbers(rec, pages);
+    Save_Cabin_Slots(pages, rec, V14_CABIN_NUMBER);
     Save_Head_Values(rec, pages);
     Save_Items(rec, pages);
     Save_PSID(rec, pages);

@@ -31,6 +31,7 @@ constexpr int SET_CABIN_NUMBER = 7;
 constexpr int CATEGORIES = 4;
 constexpr int SAT_NAME_WIDTH = 6;
 constexpr int SAT_NAME_LENGTH = 5;
+constexpr int CABIN_NUMBER_LENGTH = 18;
 
 // The stored text cleaned through the report and stored back blank-padded.
 QString Cleaned_Text(core::Record& record, int field, int element, const QString& label, int char_set)
@@ -50,6 +51,48 @@ bool Checked_Protected(std::int64_t stored, const QString& where)
 }
 
 } // namespace
+
+void Put_Column_Text(core::Record& record, int field, const Column_Format& column,
+                     const QString& line, int element)
+{
+    const QString text = line.mid(column.First - 1, column.Last - column.First + 1);
+    switch (column.Kind) {
+    case Column_Kind::Phone_Text:
+        record.Set_Text(field, core::Make_Phone_Field(text, column.Width), element);
+        break;
+    case Column_Kind::Fixed_Text:
+        record.Set_Text(field, core::Make_Fixed_String(text, column.Width - 1), element);
+        break;
+    case Column_Kind::Yes_Flag:
+        record.Set(field, line.right(3) == QLatin1String("Yes") ? 1 : 0, element);
+        break;
+    case Column_Kind::Number:
+        break; // each generation's own
+    }
+}
+
+void Put_Column_Fill(core::Record& record, int field, const Column_Format& column, int element)
+{
+    if (column.Kind == Column_Kind::Phone_Text || column.Kind == Column_Kind::Fixed_Text)
+        record.Set_Text(field, core::Make_Phone_Field(QString(), column.Width), element);
+    else
+        record.Set(field, column.Fill, element);
+}
+
+GES_Fields GES_Fields_V14()
+{
+    return {V14_GES_SAT_ID, V14_GES_ID, V14_GES_PREF, V14_GES_NAME};
+}
+
+Sat_Fields Sat_Fields_V8()
+{
+    return {V8_Sat_Id, V8_Sat_Name};
+}
+
+Sat_Fields Sat_Fields_V14()
+{
+    return {V14_SAT_ID, V14_SAT_NAME};
+}
 
 Directory_Table Directory_V8()
 {
@@ -179,6 +222,17 @@ void Load_Cabin_Slots(Page_Set& pages, core::Record& record, int field)
         const QString kept = core::Report_Text_Kept(cleaned, slot.Field->text(), slot.Label);
         record.Set_Text(field, Blank_Padded(kept, width), slot.Element);
     }
+}
+
+void Save_Cabin_Slots(Page_Set& pages, core::Record& record, int field)
+{
+    const QString none =
+        core::Make_Fixed_String(QString(CABIN_NUMBER_LENGTH, QLatin1Char('-')), CABIN_NUMBER_LENGTH);
+    for (const int element : {0, 1, 20, 21})
+        record.Set_Text(field, none, element);
+    for (const Cabin_Slot& slot : Cabin_Slots(pages))
+        record.Set_Text(field, core::Make_Fixed_String(slot.Field->text(), CABIN_NUMBER_LENGTH),
+                        slot.Element);
 }
 
 void Enable_Channels_B(Page_Set& pages, const core::Record& record, int item_26_field)

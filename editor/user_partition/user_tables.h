@@ -1,18 +1,21 @@
 #pragma once
-// The load checks of the user record's tables, each column's check stated
-// once here and used by every generation that holds the column. Each
-// generation keeps its own table layout (its field ids and sizes) and its
-// own list line; what a stored value must satisfy to load unchanged, and
-// the "***" line it gets when it does not, is decided here.
+// The user record's tables, each column stated once here and used by every
+// generation that holds the column. Each generation keeps its own table
+// layout (its field ids and sizes). On load, what a stored value must
+// satisfy to load unchanged, and the "***" line it gets when it does not, is
+// decided here; on save, which characters of a list line a column takes and
+// what an element after the list's last line holds. A save reads a number
+// column and refuses it in its generation's own way.
 
 #include "editor/core/record_layout.h"
 #include "editor/pages/psid_row.h"
 #include "editor/user_partition/user_v8_lists.h"
 
 #include <QList>
-
 #include <QString>
 #include <QStringList>
+
+#include <array>
 
 class Page_Cockpit_Numbers;
 
@@ -29,6 +32,106 @@ inline constexpr int FILL_GES_ID = 255;
 inline constexpr int FILL_GES_PREF = 1;
 inline constexpr int FILL_PRIORITY = 3;
 inline constexpr int FILL_LES_ID = 999;
+
+// How a save stores one column of a list line into its field.
+enum class Column_Kind {
+    Number,     // digits in Base, read by each generation's own save
+    Phone_Text, // as core::Make_Phone_Field of Width
+    Fixed_Text, // as core::Make_Fixed_String, Width counting its NUL
+    Yes_Flag,   // 1 when the line ends in "Yes", else 0 (no characters of its own)
+};
+
+// One column of a list line: characters First to Last (counted from 1), and
+// Fill, what an element after the list's last line holds. An empty text
+// column is filled with dashes (core::Make_Phone_Field of Width).
+struct Column_Format {
+    Column_Kind Kind;
+    int First;
+    int Last;
+    int Base;  // Number: 8, 10 or 16
+    int Width; // texts: the field's width
+    int Fill;  // Number and Yes_Flag
+};
+
+constexpr Column_Format Number_Column(int first, int last, int base, int fill)
+{
+    return {Column_Kind::Number, first, last, base, 0, fill};
+}
+
+constexpr Column_Format Text_Column(Column_Kind kind, int first, int last, int width)
+{
+    return {kind, first, last, 0, width, 0};
+}
+
+// A column and the member of a generation's table layout (Fields) that
+// names its field.
+template <class Fields>
+struct List_Column {
+    int Fields::*Field;
+    Column_Format Format;
+};
+
+// A text or flag column of the line into its field.
+void Put_Column_Text(core::Record& record, int field, const Column_Format& column,
+                     const QString& line, int element);
+// The column's fill into its field.
+void Put_Column_Fill(core::Record& record, int field, const Column_Format& column, int element);
+
+// Each column's fill into the element of an entry without a line.
+template <class Fields, std::size_t N>
+void Fill_List_Entry(core::Record& record, const Fields& fields,
+                     const std::array<List_Column<Fields>, N>& columns, int element)
+{
+    for (const List_Column<Fields>& column : columns)
+        Put_Column_Fill(record, fields.*column.Field, column.Format, element);
+}
+
+// The lines into the `entries` elements from `first_element`, the columns of
+// each line in row order, a number column through
+// put_number(record, field, column, line, element); every element after the
+// last line gets each column's fill. The caller checks the line count.
+template <class Fields, std::size_t N, class Put_Number>
+void Write_List_Entries(core::Record& record, const Fields& fields,
+                        const std::array<List_Column<Fields>, N>& columns, const QStringList& lines,
+                        int first_element, int entries, Put_Number put_number)
+{
+    for (int j = 0; j < entries; ++j) {
+        const int element = first_element + j;
+        if (j >= lines.size()) {
+            Fill_List_Entry(record, fields, columns, element);
+            continue;
+        }
+        for (const List_Column<Fields>& column : columns) {
+            const int field = fields.*column.Field;
+            if (column.Format.Kind == Column_Kind::Number)
+                put_number(record, field, column.Format, lines[j], element);
+            else
+                Put_Column_Text(record, field, column.Format, lines[j], element);
+        }
+    }
+}
+
+// Write_List_Entries from element 0, then the number of lines into count_field.
+template <class Fields, std::size_t N, class Put_Number>
+void Write_List_Table(core::Record& record, const Fields& fields,
+                      const std::array<List_Column<Fields>, N>& columns, const QStringList& lines,
+                      int entries, int count_field, Put_Number put_number)
+{
+    Write_List_Entries(record, fields, columns, lines, 0, entries, put_number);
+    record.Set(count_field, lines.size());
+}
+
+// --- GES table (item 2) ------------------------------------------------------
+
+GES_Fields GES_Fields_V14();
+
+// "07   320   1   PAUMALU-AM": Sat ID, GES ID, preference, name.
+inline constexpr std::array<List_Column<GES_Fields>, 4> GES_COLUMNS{{
+    {&GES_Fields::Sat, Number_Column(1, 2, 8, FILL_SAT_ID)},
+    {&GES_Fields::Id, Number_Column(6, 8, 8, FILL_GES_ID)},
+    {&GES_Fields::Pref, Number_Column(12, 12, 10, FILL_GES_PREF)},
+    {&GES_Fields::Name, Text_Column(Column_Kind::Phone_Text, 16, 29, 15)},
+}};
 
 // --- cockpit directory (item 5) ----------------------------------------------
 
@@ -62,7 +165,30 @@ QStringList Read_Directory_Category(core::Record& record, const Directory_Table&
 void Load_Directory(Page_Cockpit_Numbers& page, core::Record& record, int airframer_level,
                     const Directory_Table& table);
 
+// A directory line: name, number, priority, and "Yes" at its end when the
+// entry is protected.
+inline constexpr std::array<List_Column<Directory_Table>, 4> DIRECTORY_COLUMNS{{
+    {&Directory_Table::Name, Text_Column(Column_Kind::Fixed_Text, 1, 14, 15)},
+    {&Directory_Table::Number, Text_Column(Column_Kind::Fixed_Text, 19, 36, 19)},
+    {&Directory_Table::Priority, Number_Column(41, 41, 10, FILL_PRIORITY)},
+    {&Directory_Table::Protected, {Column_Kind::Yes_Flag, 0, 0, 0, 0, 0}},
+}};
+
 // --- satellites (item 3) -----------------------------------------------------
+
+struct Sat_Fields {
+    int Id;
+    int Name;
+};
+Sat_Fields Sat_Fields_V8(); // generations 8 and 11
+Sat_Fields Sat_Fields_V14();
+
+// "13   AOR-W": Sat ID and name (generations 8 and 11; generation 14's line
+// carries more and is read whole).
+inline constexpr std::array<List_Column<Sat_Fields>, 2> SAT_COLUMNS{{
+    {&Sat_Fields::Id, Number_Column(1, 2, 8, FILL_SAT_ID)},
+    {&Sat_Fields::Name, Text_Column(Column_Kind::Phone_Text, 6, 10, 6)},
+}};
 
 // The satellite name of stored element i cleaned through the report and
 // stored back blank-padded; then, when the list line keeps less of it than
@@ -79,6 +205,13 @@ QString Kept_Short_Sat_Name(const QString& name);
 LES_Fields MPDS_Fields_V14();
 LES_Fields MISDN_Fields_V14();
 
+// "02   22  1": Sat ID, LES ID, preference.
+inline constexpr std::array<List_Column<LES_Fields>, 3> LES_COLUMNS{{
+    {&LES_Fields::Sat, Number_Column(1, 2, 8, FILL_SAT_ID)},
+    {&LES_Fields::LES, Number_Column(5, 7, 10, FILL_LES_ID)},
+    {&LES_Fields::Pref, Number_Column(10, 10, 10, 0)},
+}};
+
 // --- PSID table (item 78) ------------------------------------------------------
 
 struct PSID_Table {
@@ -92,6 +225,14 @@ struct PSID_Table {
 PSID_Table PSID_V8(); // generations 8 and 11
 PSID_Table PSID_V14();
 
+// "12      42   0x1770 0x4C90": Sat ID, table revision, PSID 1 and PSID 2.
+inline constexpr std::array<List_Column<PSID_Table>, 4> PSID_COLUMNS{{
+    {&PSID_Table::Sat, Number_Column(1, 2, 8, FILL_SAT_ID)},
+    {&PSID_Table::Revision, Number_Column(8, 10, 10, 0)},
+    {&PSID_Table::PSID_1, Number_Column(16, 19, 16, 0)},
+    {&PSID_Table::PSID_2, Number_Column(23, 26, 16, 0)},
+}};
+
 // The entries of the stored elements, the stored count checked first
 // ("lxxviii-Size", 0 to Entries) and stored back; in each the Sat ID, the
 // table revision and each PSID but 0 (none) checked against its fact.
@@ -104,6 +245,10 @@ QList<pages::PSID_Values> Read_PSID_Entries(core::Record& record, const PSID_Tab
 // and a number longer than its box is cut, each with its "***" line. What a
 // box keeps is stored back blank-padded.
 void Load_Cabin_Slots(Page_Set& pages, core::Record& record, int field);
+
+// The cabin-number boxes into the elements of `field` (18 characters and a
+// NUL each); elements 0, 1, 20 and 21 have no box and hold 18 minus signs.
+void Save_Cabin_Slots(Page_Set& pages, core::Record& record, int field);
 
 // The channel-B boxes of an SDU enabled exactly when its channels have
 // numbers of their own (the stored item 26 of the SDU is not 1).

@@ -18,9 +18,6 @@ namespace {
 constexpr int RADIX_DECIMAL = 0;
 
 constexpr int GES_NAME_WIDTH = 15;
-constexpr int SAT_NAME_WIDTH = 6;
-constexpr int DIR_NAME_WIDTH = 15;
-constexpr int DIR_NUMBER_WIDTH = 19;
 
 // Checked ranges of the one-digit columns of a list line; the other
 // columns are item facts.
@@ -91,60 +88,45 @@ void Store_Padded(core::Record& record, int id, const QString& text, int index)
 
 // --- save direction ---------------------------------------------------------
 
+namespace {
+
+// A number column as these generations store it: an empty column is 0; a
+// column that is no number in its base, or a number its field cannot hold,
+// is refused.
+void Put_Column_Number(core::Record& record, int field, const Column_Format& column,
+                       const QString& line, int element)
+{
+    Put_Number(record, field, Column_Number(line, column.First, column.Last, column.Base), element);
+}
+
+template <class Fields, std::size_t N>
+void Write_Table(core::Record& record, const Fields& fields,
+                 const std::array<List_Column<Fields>, N>& columns, const QStringList& lines,
+                 int entries, int count_field, const char* table)
+{
+    Check_Line_Count(lines, entries, table);
+    Write_List_Table(record, fields, columns, lines, entries, count_field, Put_Column_Number);
+}
+
+} // namespace
+
 void Write_GES_Table(core::Record& record, const QStringList& lines)
 {
-    Check_Line_Count(lines, V8_GES_ENTRIES, "The GES table");
-    for (int i = 0; i < V8_GES_ENTRIES; ++i) {
-        if (i < lines.size()) {
-            const QString& line = lines[i];
-            Put_Number(record, V8_GES_Sat, Column_Number(line, 1, 2, 8), i);
-            Put_Number(record, V8_GES_Id, Column_Number(line, 6, 8, 8), i);
-            Put_Number(record, V8_GES_Pref, Column_Number(line, 12, 12, 10), i);
-            record.Set_Text(V8_GES_Name, core::Make_Phone_Field(line.mid(15, 14), GES_NAME_WIDTH), i);
-        } else {
-            record.Set(V8_GES_Sat, FILL_SAT_ID, i);
-            record.Set(V8_GES_Id, FILL_GES_ID, i);
-            record.Set(V8_GES_Pref, FILL_GES_PREF, i);
-            record.Set_Text(V8_GES_Name, core::Make_Phone_Field(QString(), GES_NAME_WIDTH), i);
-        }
-    }
-    record.Set(V8_GES_Count, lines.size());
+    Write_Table(record, GES_Fields_V8(), GES_COLUMNS, lines, V8_GES_ENTRIES, V8_GES_Count,
+                "The GES table");
 }
 
 void Write_Sat_Table(core::Record& record, const QStringList& lines)
 {
-    Check_Line_Count(lines, V8_SAT_ENTRIES, "The satellite table");
-    for (int i = 0; i < V8_SAT_ENTRIES; ++i) {
-        if (i < lines.size()) {
-            Put_Number(record, V8_Sat_Id, Column_Number(lines[i], 1, 2, 8), i);
-            record.Set_Text(V8_Sat_Name, core::Make_Phone_Field(lines[i].mid(5, 5), SAT_NAME_WIDTH), i);
-        } else {
-            record.Set(V8_Sat_Id, FILL_SAT_ID, i);
-            record.Set_Text(V8_Sat_Name, core::Make_Phone_Field(QString(), SAT_NAME_WIDTH), i);
-        }
-    }
-    record.Set(V8_Sat_Count, lines.size());
+    Write_Table(record, Sat_Fields_V8(), SAT_COLUMNS, lines, V8_SAT_ENTRIES, V8_Sat_Count,
+                "The satellite table");
 }
 
 void Write_Directory_Entries(core::Record& record, int first_element, int entries,
                              const QStringList& lines)
 {
-    for (int j = 0; j < entries; ++j) {
-        const int element = first_element + j;
-        if (j < lines.size()) {
-            const QString& line = lines[j];
-            record.Set_Text(V8_Dir_Name, core::Make_Fixed_String(line.mid(0, 14), 14), element);
-            record.Set_Text(V8_Dir_Number, core::Make_Fixed_String(line.mid(18, 18), 18), element);
-            Put_Number(record, V8_Dir_Priority, Column_Number(line, 41, 41, 10), element);
-            record.Set(V8_Dir_Protected, line.right(3) == QLatin1String("Yes") ? 1 : 0, element);
-        } else {
-            record.Set_Text(V8_Dir_Name, core::Make_Phone_Field(QString(), DIR_NAME_WIDTH), element);
-            record.Set_Text(V8_Dir_Number, core::Make_Phone_Field(QString(), DIR_NUMBER_WIDTH),
-                            element);
-            record.Set(V8_Dir_Priority, FILL_PRIORITY, element);
-            record.Set(V8_Dir_Protected, 0, element);
-        }
-    }
+    Write_List_Entries(record, Directory_V8(), DIRECTORY_COLUMNS, lines, first_element, entries,
+                       Put_Column_Number);
 }
 
 void Write_Directory(core::Record& record, int category, const QStringList& lines)
@@ -155,40 +137,13 @@ void Write_Directory(core::Record& record, int category, const QStringList& line
 
 void Write_LES_Table(core::Record& record, const LES_Fields& fields, const QStringList& lines)
 {
-    Check_Line_Count(lines, fields.Size, "An LES list");
-    for (int i = 0; i < fields.Size; ++i) {
-        if (i < lines.size()) {
-            const QString& line = lines[i];
-            Put_Number(record, fields.Sat, Column_Number(line, 1, 2, 8), i);
-            Put_Number(record, fields.LES, Column_Number(line, 5, 7, 10), i);
-            Put_Number(record, fields.Pref, Column_Number(line, 10, 10, 10), i);
-        } else {
-            record.Set(fields.Sat, FILL_SAT_ID, i);
-            record.Set(fields.LES, FILL_LES_ID, i);
-            record.Set(fields.Pref, 0, i);
-        }
-    }
-    record.Set(fields.Count, lines.size());
+    Write_Table(record, fields, LES_COLUMNS, lines, fields.Size, fields.Count, "An LES list");
 }
 
 void Write_PSID_Table(core::Record& record, const QStringList& lines)
 {
-    Check_Line_Count(lines, V8_PSID_ENTRIES, "The PSID table");
-    for (int i = 0; i < V8_PSID_ENTRIES; ++i) {
-        if (i < lines.size()) {
-            const QString& line = lines[i];
-            Put_Number(record, V8_PSID_Sat, Column_Number(line, 1, 2, 8), i);
-            Put_Number(record, V8_PSID_Revision, Column_Number(line, 8, 10, 10), i);
-            Put_Number(record, V8_PSID_1, Column_Number(line, 16, 19, 16), i);
-            Put_Number(record, V8_PSID_2, Column_Number(line, 23, 26, 16), i);
-        } else {
-            record.Set(V8_PSID_Sat, FILL_SAT_ID, i);
-            record.Set(V8_PSID_Revision, 0, i);
-            record.Set(V8_PSID_1, 0, i);
-            record.Set(V8_PSID_2, 0, i);
-        }
-    }
-    record.Set(V8_PSID_Count, lines.size());
+    const PSID_Table table = PSID_V8();
+    Write_Table(record, table, PSID_COLUMNS, lines, table.Entries, table.Count, "The PSID table");
 }
 
 namespace {

@@ -6,13 +6,12 @@
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_items_short.h"
 #include "editor/user_partition/user_record_v8.h"
-#include "editor/user_partition/user_v8_controls.h"
+#include "editor/user_partition/user_tables.h"
 #include "editor/user_partition/user_v8_fields.h"
 #include "editor/user_partition/user_v8_io.h"
 #include "editor/user_partition/user_v8_lists.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -21,7 +20,6 @@ namespace User_Mod {
 
 namespace {
 
-constexpr int CABIN_FIELD_WIDTH = 18;
 
 void Write_Lists_And_Items(Page_Set& pages, core::Record& record)
 {
@@ -40,14 +38,7 @@ void Write_Lists_And_Items(Page_Set& pages, core::Record& record)
 
     Save_Short_Items(pages, record, Generation::V8);
 
-    // Item 16: the elements without a field first, then the 36 fields.
-    const QString none = core::Make_Fixed_String(QString(CABIN_FIELD_WIDTH, QLatin1Char('-')),
-                                                 CABIN_FIELD_WIDTH);
-    for (int element : {0, 1, 20, 21})
-        record.Set_Text(V8_Cabin_Number, none, element);
-    for (const Cabin_Slot& slot : Cabin_Slots(pages))
-        record.Set_Text(V8_Cabin_Number,
-                        core::Make_Fixed_String(slot.Field->text(), CABIN_FIELD_WIDTH), slot.Element);
+    Save_Cabin_Slots(pages, record, V8_Cabin_Number);
     record.Set(V8_Reserved_18480, 0);
     record.Set(V8_Reserved_18486, 0);
 
