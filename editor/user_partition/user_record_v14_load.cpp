@@ -216,7 +216,7 @@ void V14_Loader::GES()
     QListWidget* list = pages_.Sat_GES().Control_02;
     list->clear();
     const int count = Checked_Count(rec_, V14_GES_COUNT, V14_GES_ENTRIES);
-    const GES_Fields fields{V14_GES_SAT_ID, V14_GES_ID, V14_GES_PREF, V14_GES_NAME};
+    const GES_Fields fields = GES_Fields_V14();
     for (int i = 0; i < count; ++i)
         list->addItem(Read_GES_Line(rec_, fields, i));
 }
