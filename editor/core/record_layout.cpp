@@ -38,6 +38,9 @@ void Record::Clear() { bytes_.fill('\0'); }
 
 const Field_Def& Record::Field(int id) const
 {
+    // Layouts list their fields in id order, so the id is mostly the index.
+    if (id >= 0 && static_cast<std::size_t>(id) < layout_.size() && layout_[static_cast<std::size_t>(id)].id == id)
+        return layout_[static_cast<std::size_t>(id)];
     for (const Field_Def& f : layout_)
         if (f.id == id)
             return f;
