@@ -88,6 +88,13 @@ void Load_Short_Items(Page_Set& pages, core::Record& record, Generation generati
     });
 }
 
+void Load_Short_Steps(Page_Set& pages, core::Record& record, Generation generation, int airframer_level,
+                      std::span<const Item_Step> steps)
+{
+    for (const Item_Step step : steps)
+        Load_Short_Items(pages, record, generation, step, airframer_level);
+}
+
 void Save_Short_Items(Page_Set& pages, core::Record& record, Generation generation, Item_Step step)
 {
     for (const User_Item_Row& row : User_Items()) {

@@ -5,6 +5,9 @@
 #include "editor/core/record_layout.h"
 #include "editor/user_partition/user_items.h"
 
+#include <array>
+#include <span>
+
 class Page_Set;
 
 namespace User_Mod {
@@ -16,6 +19,16 @@ namespace User_Mod {
 // text whose control the page set lacks is left alone.
 void Load_Short_Items(Page_Set& pages, core::Record& record, Generation generation, Item_Step step,
                       int airframer_level, int element = -1);
+
+// Load_Short_Items for each step in turn.
+void Load_Short_Steps(Page_Set& pages, core::Record& record, Generation generation, int airframer_level,
+                      std::span<const Item_Step> steps);
+
+// The steps that open the load of generations 5, 8 and 11, and those that
+// follow item 61 up to item 45.
+inline constexpr std::array SHORT_HEAD_STEPS{Item_Step::Item_4, Item_Step::Item_34, Item_Step::Items_40_58};
+inline constexpr std::array SHORT_VOICE_STEPS{Item_Step::Voice_Coded, Item_Step::Voice, Item_Step::Item_49,
+                                              Item_Step::Item_13, Item_Step::Item_25};
 
 // Writes the list and text rows that the generation holds into the record
 // (Save_Number_Items writes the numbers): with no step,

@@ -30,20 +30,14 @@ void Update_GUI_V11(Page_Set& pages)
         Load_Short_Items(pages, record, Generation::V11, step, airframer_level);
     };
 
-    items(Item_Step::Item_4);
-    items(Item_Step::Item_34);
-    items(Item_Step::Items_40_58);
+    Load_Short_Steps(pages, record, Generation::V11, airframer_level, SHORT_HEAD_STEPS);
     // The rows are added to what the list holds (the defaults leave it empty).
     for (const QString& line : Read_PSID_Lines(record))
         general.Control_78->addItem(line);
     if (features)
         items(Item_Step::Item_61);
-    items(Item_Step::Voice_Coded);
-    items(Item_Step::Voice);
-    items(Item_Step::Item_49);
     // Item 13 is the user's choice: read at every airframer level.
-    items(Item_Step::Item_13);
-    items(Item_Step::Item_25);
+    Load_Short_Steps(pages, record, Generation::V11, airframer_level, SHORT_VOICE_STEPS);
     Load_Item_45(pages, record, Generation::V11, airframer_level);
     if (features)
         items(Item_Step::Item_62);

@@ -63,15 +63,9 @@ void Update_GUI_V5(Page_Set& pages)
         Load_Short_Items(pages, record, Generation::V5, step, airframer_level);
     };
 
-    items(Item_Step::Item_4);
-    items(Item_Step::Item_34);
-    items(Item_Step::Items_40_58);
+    Load_Short_Steps(pages, record, Generation::V5, airframer_level, SHORT_HEAD_STEPS);
     items(Item_Step::Item_61);
-    items(Item_Step::Voice_Coded);
-    items(Item_Step::Voice);
-    items(Item_Step::Item_49);
-    items(Item_Step::Item_13);
-    items(Item_Step::Item_25);
+    Load_Short_Steps(pages, record, Generation::V5, airframer_level, SHORT_VOICE_STEPS);
     Load_Item_45(pages, record, Generation::V5, airframer_level);
     if (record.Get(V8_Constant_1) > 0)
         items(Item_Step::Item_62);

@@ -53,17 +53,11 @@ void Update_GUI_V8(Page_Set& pages)
     };
     Page_General& general = pages.General();
 
-    items(Item_Step::Item_4);
-    items(Item_Step::Item_34);
-    items(Item_Step::Items_40_58);
+    Load_Short_Steps(pages, record, Generation::V8, airframer_level, SHORT_HEAD_STEPS);
     for (const QString& line : Read_PSID_Lines(record))
         general.Control_78->addItem(line);
     items(Item_Step::Item_61);
-    items(Item_Step::Voice_Coded);
-    items(Item_Step::Voice);
-    items(Item_Step::Item_49);
-    items(Item_Step::Item_13);
-    items(Item_Step::Item_25);
+    Load_Short_Steps(pages, record, Generation::V8, airframer_level, SHORT_VOICE_STEPS);
     Load_Item_45(pages, record, Generation::V8, airframer_level);
     items(Item_Step::Item_62);
 
