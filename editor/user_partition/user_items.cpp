@@ -5,12 +5,12 @@
 #include "editor/pages/page_cabin.h"
 #include "editor/pages/pimbit_defaults.h"
 #include "editor/pages_hsd/hsd_defaults.h"
-#include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_presentation.h"
 #include "editor/user_partition/user_record_v14_layout.h"
 #include "editor/user_partition/user_record_v8.h"
 
 #include <QRadioButton>
+
 
 namespace User_Mod {
 
@@ -631,18 +631,6 @@ QWidget* Item_Widget(const User_Item_Row& row, Page_Set& pages)
     if (row.Option)
         return row.Option(pages, 0);
     return row.Text ? row.Text(pages) : row.Number(pages);
-}
-
-int Load_Option(const User_Item_Row& row, Page_Set& pages, std::int64_t stored)
-{
-    const int option = Report_Kept(stored, stored == 1 ? 1 : 0, QString::fromLatin1(row.Report_Label), 0);
-    row.Option(pages, option)->setChecked(true);
-    return option;
-}
-
-std::int64_t Saved_Option(const User_Item_Row& row, Page_Set& pages)
-{
-    return row.Option(pages, 1)->isChecked() ? 1 : 0;
 }
 
 bool Item_Read_At(Item_When when, int airframer_level)

@@ -244,11 +244,6 @@ void Walk_Step_Rows(Generation generation, Item_Step step, int element, Visit&& 
 // The row's control as a widget (nullptr when the page set lacks it).
 QWidget* Item_Widget(const User_Item_Row& row, Page_Set& pages);
 
-// The option of a choice row that a stored value checks, with its "***"
-// line; and the value that saves the option checked.
-int Load_Option(const User_Item_Row& row, Page_Set& pages, std::int64_t stored);
-std::int64_t Saved_Option(const User_Item_Row& row, Page_Set& pages);
-
 // Whether the load direction reads a place at the user Airframer_Level.
 bool Item_Read_At(Item_When when, int airframer_level);
 

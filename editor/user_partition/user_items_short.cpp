@@ -2,8 +2,7 @@
 
 #include "editor/core/conversion_report.h"
 #include "editor/core/text_helpers.h"
-#include "editor/user_partition/user_item_61.h"
-#include "editor/user_partition/user_item_numbers.h"
+#include "editor/user_partition/user_item_rows.h"
 #include "editor/user_partition/user_v8_fields.h"
 #include "editor/user_partition/user_v8_lists.h"
 #include "editor/user_partition/user_v8_load_steps.h"
@@ -26,10 +25,6 @@ bool In_HSD_Block(Item_Step step)
 void Load_List(Page_Set& pages, const core::Record& record, const User_Item_Row& row,
                const Item_Place& place, int airframer_level)
 {
-    if (Is_Item_61_Coding(place.Coding)) {
-        Load_Item_61(pages, record, row, place);
-        return;
-    }
     QComboBox* combo = row.List(pages);
     if (row.Report_Label) {
         std::optional<int> forced;
@@ -77,14 +72,12 @@ void Load_Short_Items(Page_Set& pages, core::Record& record, Generation generati
     Walk_Step_Rows(generation, step, element, [&](const User_Item_Row& row, const Item_Place& place) {
         if (!Item_Read_At(place.When, airframer_level))
             return;
+        if (Load_Common_Row(pages, record, row, place))
+            return;
         if (row.List)
             Load_List(pages, record, row, place, airframer_level);
-        else if (row.Option)
-            Load_Option(row, pages, record.Get(place.Field, place.Element));
-        else if (row.Text && !Is_Number_Coding(place.Coding))
-            Load_Text(pages, record, row, place);
         else
-            Load_Number_Row(pages, record, row, place);
+            Load_Text(pages, record, row, place);
     });
 }
 
@@ -105,13 +98,11 @@ void Save_Short_Items(Page_Set& pages, core::Record& record, Generation generati
         if (step == Item_Step::None ? In_HSD_Block(place.Step) || place.Step == Item_Step::Item_61
                                     : place.Step != step)
             continue;
-        if (Is_Item_61_Coding(place.Coding)) {
-            Save_Item_61(pages, record, row, place);
-        } else if (row.List) {
+        if (Save_Choice_Row(pages, record, row, place))
+            continue;
+        if (row.List) {
             Put_Number(record, place.Field,
                        Encode_Item_Index(place.Coding, row.List(pages)->currentIndex()), place.Element);
-        } else if (row.Option) {
-            record.Set(place.Field, Saved_Option(row, pages), place.Element);
         } else {
             const QLineEdit* box = row.Text(pages);
             Save_Text(record, box ? box->text() : QString(), place);

@@ -1,13 +1,8 @@
 #include "editor/user_partition/user_presentation.h"
 
-#include "editor/core/item_facts.h"
-#include "editor/core/ort_types.h"
 #include "editor/core/type_choice.h"
-#include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
-#include "editor/pages/page_cabin.h"
 #include "editor/pages/page_widgets.h"
-#include "editor/pages_hsd/hsd_defaults.h"
 #include "editor/pages_tables/sat_table_dialog.h"
 #include "editor/user_partition/user_defaults.h"
 #include "editor/user_partition/user_item_numbers.h"

@@ -9,7 +9,7 @@
 #include "editor/pages/field_edit.h"
 #include "editor/pages/psid_row.h"
 #include "editor/pages_tables/sat_row.h"
-#include "editor/user_partition/user_item_61.h"
+#include "editor/user_partition/user_item_rows.h"
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_items.h"
 #include "editor/user_partition/user_record_v14.h"
@@ -117,16 +117,12 @@ void V14_Loader::Rows(Item_Step step, int element)
     Walk_Step_Rows(Generation::V14, step, element, [&](const User_Item_Row& row, const Item_Place& place) {
         if (!Item_Read_At(place.When, airframer_))
             return;
-        if (Is_Item_61_Coding(place.Coding))
-            Load_Item_61(pages_, rec_, row, place);
-        else if (row.List)
+        if (Load_Common_Row(pages_, rec_, row, place))
+            return;
+        if (row.List)
             List(row, place);
-        else if (row.Option)
-            Load_Option(row, pages_, rec_.Get(place.Field, place.Element));
-        else if (row.Text && !Is_Number_Coding(place.Coding))
-            Text(row, place);
         else
-            Load_Number_Row(pages_, rec_, row, place);
+            Text(row, place);
     });
 }
 

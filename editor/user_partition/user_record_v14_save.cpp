@@ -5,7 +5,7 @@
 #include "editor/core/value_helpers.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages_tables/sat_row.h"
-#include "editor/user_partition/user_item_61.h"
+#include "editor/user_partition/user_item_rows.h"
 #include "editor/user_partition/user_item_numbers.h"
 #include "editor/user_partition/user_items.h"
 #include "editor/user_partition/user_record_v14.h"
@@ -17,7 +17,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
 #include <QTabWidget>
 
 namespace User_Mod {
@@ -80,10 +79,6 @@ void Put_Text(core::Record& rec, int field, int element, const QString& text, It
 // A list row's index; a numbered index also stores its element number.
 void Put_List_Row(core::Record& rec, Page_Set& pages, const User_Item_Row& row, const Item_Place& place)
 {
-    if (Is_Item_61_Coding(place.Coding)) {
-        Save_Item_61(pages, rec, row, place);
-        return;
-    }
     if (place.Coding == Item_Coding::Numbered_Index) {
         rec.Set(place.Field - 1, place.Element, place.Element);
         Put_Index(rec, place.Field, place.Element, row.List(pages));
@@ -106,6 +101,8 @@ void Save_Step(core::Record& rec, Page_Set& pages, Item_Step step)
         const Item_Place& place = row.At(Generation::V14);
         if (!place.Held() || place.Step != step)
             continue;
+        if (Save_Choice_Row(pages, rec, row, place))
+            continue;
         if (row.List)
             Put_List_Row(rec, pages, row, place);
         else if (row.Number)
@@ -119,10 +116,10 @@ void Save_Items(core::Record& rec, Page_Set& pages)
 {
     for (const User_Item_Row& row : User_Items()) {
         const Item_Place& place = row.At(Generation::V14);
-        if (row.List && place.Held() && !Saved_Apart(place.Step))
+        if (!place.Held() || Saved_Apart(place.Step) || Save_Choice_Row(pages, rec, row, place))
+            continue;
+        if (row.List)
             Put_List_Row(rec, pages, row, place);
-        else if (row.Option && place.Held())
-            rec.Set(place.Field, Saved_Option(row, pages), place.Element);
     }
     for (const User_Item_Row& row : User_Items()) {
         const Item_Place& place = row.At(Generation::V14);

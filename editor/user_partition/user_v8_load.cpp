@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
 #include <QTabWidget>
 
 namespace User_Mod {

@@ -13,7 +13,6 @@
 
 #include <QComboBox>
 #include <QListWidget>
-#include <QRadioButton>
 #include <QTabWidget>
 
 namespace User_Mod {
