@@ -15,7 +15,6 @@ namespace platform {
 
 namespace {
 
-constexpr int NAME_ATTEMPTS = 100;
 constexpr mode_t NEW_FILE_MODE = 0666; // less the process's umask
 constexpr mode_t ANY_WRITE = S_IWUSR | S_IWGRP | S_IWOTH;
 
@@ -54,41 +53,6 @@ bool Unnamed_Files_Usable()
 bool No_Unnamed_Files(int error)
 {
     return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
-}
-
-// Gives the unnamed file fd a fresh name in folder's work folder; false with
-// errno. The file is locked already, so no clearing takes it once named.
-bool Link_Unnamed(int fd, const QByteArray& folder, QByteArray& name)
-{
-    const QByteArray self = QByteArrayLiteral("/proc/self/fd/") + QByteArray::number(fd);
-    for (int attempt = 0; attempt < NAME_ATTEMPTS; ++attempt) {
-        if (const int error = Make_Work_Folder(folder)) {
-            errno = error;
-            return false;
-        }
-        const QByteArray candidate = Temporary_Name(folder, Temporary_Kind::Fresh);
-        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, candidate.constData(),
-                     AT_SYMLINK_FOLLOW) == 0) {
-            name = candidate;
-            return true;
-        }
-        // EEXIST: the name is taken; ENOENT: another writer removed the
-        // work folder since it was made.
-        if (errno == EEXIST || errno == ENOENT)
-            continue;
-        // Without /proc the file can be linked by itself, given the privilege.
-        const int error = errno;
-        if (::linkat(fd, "", AT_FDCWD, candidate.constData(), AT_EMPTY_PATH) == 0) {
-            name = candidate;
-            return true;
-        }
-        if (errno != EEXIST && errno != ENOENT) {
-            errno = error;
-            return false;
-        }
-    }
-    errno = EEXIST;
-    return false;
 }
 
 } // namespace
@@ -152,7 +116,9 @@ File_Write_Result Atomic_File::Open()
             return Fail(File_Write_Step::Open, errno);
     }
     if (fd_ < 0) {
-        fd_ = Create_Temporary(folder_, Temporary_Kind::Fresh, NEW_FILE_MODE, temporary_);
+        if (const int error = work_.Open(folder_))
+            return Fail(File_Write_Step::Open, error);
+        fd_ = work_.Create(Temporary_Kind::Fresh, NEW_FILE_MODE, temporary_);
         if (fd_ < 0)
             return Fail(File_Write_Step::Open, errno);
     } else {
@@ -229,7 +195,10 @@ File_Write_Result Atomic_File::Seal()
     if (::fsync(fd_) != 0 && errno != EINVAL)
         return Fail(File_Write_Step::Write, errno);
     if (unnamed_) {
-        if (!Link_Unnamed(fd_, folder_, temporary_))
+        // The file is locked already, so no clearing takes it once named.
+        if (const int error = work_.Open(folder_))
+            return Fail(File_Write_Step::Commit, error);
+        if (!work_.Link(fd_, temporary_))
             return Fail(File_Write_Step::Commit, errno);
         unnamed_ = false;
     }
@@ -240,12 +209,12 @@ File_Write_Result Atomic_File::Put_In_Place()
 {
     if (fd_ < 0 || temporary_.isEmpty())
         return Fail(File_Write_Step::Commit, EBADF);
-    if (::rename(temporary_.constData(), target_.constData()) != 0)
+    if (::renameat(work_.Fd(), temporary_.constData(), AT_FDCWD, target_.constData()) != 0)
         return Fail(File_Write_Step::Commit, errno);
     temporary_.clear();
     ::close(fd_); // flushed already: the data are on the disk
     fd_ = -1;
-    Remove_Work_Folder(folder_);
+    work_.Close();
     return {};
 }
 
@@ -257,11 +226,10 @@ File_Write_Result Atomic_File::Fail(File_Write_Step step, int error)
 
 void Atomic_File::Discard()
 {
-    if (!temporary_.isEmpty()) {
-        ::unlink(temporary_.constData());
-        Remove_Work_Folder(folder_);
-    }
+    if (!temporary_.isEmpty())
+        ::unlinkat(work_.Fd(), temporary_.constData(), 0);
     temporary_.clear();
+    work_.Close();
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = -1;

@@ -11,6 +11,8 @@
 // Writing past the process's file-size limit raises SIGXFSZ, which ends the
 // process unless it is ignored; a program that ignores it gets EFBIG here.
 
+#include "platform/temporary_names.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -90,7 +92,8 @@ private:
     QString path_;
     QByteArray target_;    // the native name the rename replaces
     QByteArray folder_;    // the target's folder
-    QByteArray temporary_; // the fresh file's name, empty while it has none
+    Work_Folder work_;     // where the fresh file has its name
+    QByteArray temporary_; // the fresh file's name there, empty while it has none
     int fd_ = -1;
     bool unnamed_ = false;      // the fresh file has no name yet
     bool check_at_open_ = true; // else the commit of its set checks the target

@@ -4,6 +4,8 @@
 #include "platform/temporary_names.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace platform {
 
@@ -51,6 +53,18 @@ File_Write_Result Replacement_Guard::Begin_Native(const std::vector<QByteArray>&
             return begun;
         }
         journals_.push_back(std::move(journal));
+    }
+    return {};
+}
+
+File_Write_Result Replacement_Guard::Placing(const QByteArray& target, int fd)
+{
+    struct stat fresh {};
+    if (::fstat(fd, &fresh) != 0)
+        return {File_Write_Step::Commit, errno};
+    for (const auto& journal : journals_) {
+        if (const File_Write_Result recorded = journal->Placing(target, fresh); !recorded.Ok())
+            return recorded;
     }
     return {};
 }
@@ -109,7 +123,9 @@ File_Write_Result Atomic_File_Set::Commit()
         return kept;
     }
     for (const auto& file : files_) {
-        const File_Write_Result put = file->Put_In_Place();
+        File_Write_Result put = guard.Placing(file->Target(), file->fd_);
+        if (put.Ok())
+            put = file->Put_In_Place();
         if (!put.Ok()) {
             failed_path_ = file->Path();
             return put;

@@ -47,6 +47,8 @@ private:
     // Begin for native targets; failed receives the index of the one that
     // failed.
     File_Write_Result Begin_Native(const std::vector<QByteArray>& targets, qsizetype* failed);
+    // Records that the fresh file open as fd is about to take target's place.
+    File_Write_Result Placing(const QByteArray& target, int fd);
     void Take_Back();
 
     std::vector<std::unique_ptr<Replacement_Journal>> journals_; // one per folder

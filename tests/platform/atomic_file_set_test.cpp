@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <csignal>
 #include <dlfcn.h>
@@ -47,6 +49,11 @@ int rename(const char* from, const char* to)
 {
     static const auto next = Next<int (*)(const char*, const char*)>("rename");
     return Fault_Here() ? -1 : next(from, to);
+}
+int renameat(int from_fd, const char* from, int to_fd, const char* to)
+{
+    static const auto next = Next<int (*)(int, const char*, int, const char*)>("renameat");
+    return Fault_Here() ? -1 : next(from_fd, from, to_fd, to);
 }
 int link(const char* from, const char* to)
 {
@@ -104,11 +111,17 @@ void Put(const QString& path, const QByteArray& bytes)
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-std::vector<platform::File_Bytes> New_Set(const QString& folder)
+// The set, with the file that did not exist before last or, when
+// new_file_first, first (so that steps still fail after it took its name).
+std::vector<platform::File_Bytes> New_Set(const QString& folder, bool new_file_first = false)
 {
-    return {{folder + QStringLiteral("/disk.cfg"), QByteArray("new image")},
-            {folder + QStringLiteral("/disk.txt"), QByteArray("new report")},
-            {folder + QStringLiteral("/config.ldr"), QByteArray("new loader")}};
+    std::vector<platform::File_Bytes> files{
+        {folder + QStringLiteral("/disk.cfg"), QByteArray("new image")},
+        {folder + QStringLiteral("/disk.txt"), QByteArray("new report")},
+        {folder + QStringLiteral("/config.ldr"), QByteArray("new loader")}};
+    if (new_file_first)
+        std::rotate(files.begin(), files.end() - 1, files.end());
+    return files;
 }
 
 const Contents OLD_SET{{QStringLiteral("disk.cfg"), QByteArray("old image")},
@@ -125,16 +138,19 @@ const Contents NEW_SET{{QStringLiteral("config.ldr"), QByteArray("new loader")},
 // folder leaves nothing of it behind.
 TEST(Atomic_File_Set, Each_Step_Failing_Or_Ending_The_Process_Leaves_One_Whole_Set)
 {
-    for (const Fault fault : {Fault::Fail, Fault::End_Process}) {
+    for (const auto& [fault, new_file_first] :
+         {std::pair{Fault::Fail, false}, std::pair{Fault::End_Process, false},
+          std::pair{Fault::Fail, true}, std::pair{Fault::End_Process, true}}) {
         bool completed = false;
         for (int step = 1; !completed && step < 100; ++step) {
             SCOPED_TRACE(testing::Message() << (fault == Fault::Fail ? "failure" : "end")
-                                            << " at step " << step);
+                                            << " at step " << step
+                                            << (new_file_first ? ", new file first" : ""));
             QTemporaryDir dir;
             const QString folder = dir.path();
             for (auto file = OLD_SET.begin(); file != OLD_SET.end(); ++file)
                 Put(folder + QLatin1Char('/') + file.key(), file.value());
-            const std::vector<platform::File_Bytes> files = New_Set(folder);
+            const std::vector<platform::File_Bytes> files = New_Set(folder, new_file_first);
 
             if (fault == Fault::Fail) {
                 const Armed_Fault armed(fault, step);
