@@ -12,6 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdarg>
+#include <dlfcn.h>
+#include <fcntl.h>
 #include <functional>
 #include <grp.h>
 #include <sys/stat.h>
@@ -20,6 +23,50 @@
 
 // Names and bytes shown as text in failure messages.
 static void PrintTo(const QByteArray& bytes, std::ostream* out) { *out << '"' << bytes.toStdString() << '"'; }
+
+namespace {
+
+// Set, the system refuses unnamed files, as some file systems do.
+bool g_refuse_unnamed = false;
+
+template <typename Function>
+Function Next(const char* name)
+{
+    return reinterpret_cast<Function>(::dlsym(RTLD_NEXT, name));
+}
+
+int Open_Unless_Refused(const char* name, const char* path, int flags, va_list rest)
+{
+    if (g_refuse_unnamed && (flags & O_TMPFILE) == O_TMPFILE) {
+        errno = EOPNOTSUPP;
+        return -1;
+    }
+    const mode_t mode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE ? va_arg(rest, mode_t) : 0;
+    static const auto open_next = Next<int (*)(const char*, int, ...)>("open");
+    static const auto open64_next = Next<int (*)(const char*, int, ...)>("open64");
+    return (name[4] == '6' ? open64_next : open_next)(path, flags, mode);
+}
+
+} // namespace
+
+extern "C" {
+int open(const char* path, int flags, ...)
+{
+    va_list rest;
+    va_start(rest, flags);
+    const int fd = Open_Unless_Refused("open", path, flags, rest);
+    va_end(rest);
+    return fd;
+}
+int open64(const char* path, int flags, ...)
+{
+    va_list rest;
+    va_start(rest, flags);
+    const int fd = Open_Unless_Refused("open64", path, flags, rest);
+    va_end(rest);
+    return fd;
+}
+}
 
 namespace {
 
@@ -318,35 +365,40 @@ TEST(Replacement_Recovery, An_Entry_At_The_Work_Folders_Name_Does_Not_Block_Save
 // goes between them, all succeed.
 TEST(Replacement_Recovery, Concurrent_Saves_Into_One_Folder_All_Succeed)
 {
-    QTemporaryDir dir;
-    const QString folder = dir.path();
-    constexpr int WRITERS = 6;
-    constexpr int SAVES = 150;
-    std::vector<pid_t> children;
-    for (int writer = 0; writer < WRITERS; ++writer) {
-        const pid_t child = ::fork();
-        if (child == 0) {
-            int failures = 0;
-            const QString name = folder + QStringLiteral("/w%1-").arg(writer);
-            for (int save = 0; save < SAVES; ++save) {
-                const std::vector<platform::File_Bytes> files{{name + QStringLiteral("a"), "a"},
-                                                              {name + QStringLiteral("b"), "b"}};
-                const bool ok = save % 2 == 0
-                                    ? platform::Write_Whole_File(name + QStringLiteral("s"), "s").Ok()
-                                    : platform::Write_Whole_Files(files, nullptr).Ok();
-                failures += ok ? 0 : 1;
+    for (const bool refused : {false, true}) {
+        SCOPED_TRACE(refused ? "unnamed files refused" : "unnamed files");
+        g_refuse_unnamed = refused;
+        QTemporaryDir dir;
+        const QString folder = dir.path();
+        constexpr int WRITERS = 6;
+        constexpr int SAVES = 150;
+        std::vector<pid_t> children;
+        for (int writer = 0; writer < WRITERS; ++writer) {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                int failures = 0;
+                const QString name = folder + QStringLiteral("/w%1-").arg(writer);
+                for (int save = 0; save < SAVES; ++save) {
+                    const std::vector<platform::File_Bytes> files{{name + QStringLiteral("a"), "a"},
+                                                                  {name + QStringLiteral("b"), "b"}};
+                    const bool ok = save % 2 == 0
+                                        ? platform::Write_Whole_File(name + QStringLiteral("s"), "s").Ok()
+                                        : platform::Write_Whole_Files(files, nullptr).Ok();
+                    failures += ok ? 0 : 1;
+                }
+                ::_exit(failures > 0 ? 1 : 0);
             }
-            ::_exit(failures > 0 ? 1 : 0);
+            ASSERT_GT(child, 0);
+            children.push_back(child);
         }
-        ASSERT_GT(child, 0);
-        children.push_back(child);
+        for (const pid_t child : children) {
+            int status = 0;
+            ASSERT_EQ(::waitpid(child, &status, 0), child);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        EXPECT_FALSE(QFileInfo::exists(Own_Work_Folder(folder)));
     }
-    for (const pid_t child : children) {
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    EXPECT_FALSE(QFileInfo::exists(Own_Work_Folder(folder)));
+    g_refuse_unnamed = false;
 }
 
 // A FIFO at a target's name is never opened: the guard refuses it at once
