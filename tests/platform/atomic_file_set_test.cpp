@@ -2,10 +2,8 @@
 // at each write, link and rename the replacement makes; and what the writer
 // clears in a folder.
 #include "platform/atomic_file_set.h"
+#include "support/folder_files.h"
 
-#include <QDir>
-#include <QFile>
-#include <QMap>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -89,27 +87,10 @@ struct Armed_Fault {
     bool Met() const { return g_countdown <= 0; }
 };
 
-using Contents = QMap<QString, QByteArray>;
+using Contents = test_support::Folder_Files;
+using test_support::Folder_Contents;
 
-// Every entry of the folder, hidden ones too, with its bytes.
-Contents Folder_Contents(const QString& folder)
-{
-    Contents files;
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                             QDir::NoDotAndDotDot)) {
-        QFile file(dir.filePath(name));
-        files.insert(name, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("?"));
-    }
-    return files;
-}
-
-void Put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+void Put(const QString& path, const QByteArray& bytes) { test_support::Put_File(path, bytes); }
 
 // The set, with the file that did not exist before last or, when
 // new_file_first, first (so that steps still fail after it took its name).

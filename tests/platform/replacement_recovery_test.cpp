@@ -4,10 +4,10 @@
 // planted in the folder or in its work folder.
 #include "platform/atomic_file_set.h"
 #include "platform/temporary_names.h"
+#include "support/folder_files.h"
 
 #include <QDir>
 #include <QFile>
-#include <QMap>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -20,9 +20,6 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-// Names and bytes shown as text in failure messages.
-static void PrintTo(const QByteArray& bytes, std::ostream* out) { *out << '"' << bytes.toStdString() << '"'; }
 
 namespace {
 
@@ -70,39 +67,10 @@ int open64(const char* path, int flags, ...)
 
 namespace {
 
-using Contents = QMap<QString, QByteArray>;
+using Contents = test_support::Folder_Files;
+using test_support::Folder_Contents;
 
-// Every entry of the folder, hidden ones too, with its bytes ("->" and the
-// target for a link, "<folder>" for a folder, "<special>" for a FIFO, a
-// socket or a device, "?" for what cannot be read).
-Contents Folder_Contents(const QString& folder)
-{
-    Contents files;
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                             QDir::NoDotAndDotDot)) {
-        const QString path = dir.filePath(name);
-        const QFileInfo info(path);
-        if (info.isSymLink()) {
-            files.insert(name, "->" + QFile::encodeName(info.symLinkTarget()));
-        } else if (info.isDir()) {
-            files.insert(name, "<folder>");
-        } else if (!info.isFile()) {
-            files.insert(name, "<special>"); // a FIFO is never opened
-        } else {
-            QFile file(path);
-            files.insert(name, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("?"));
-        }
-    }
-    return files;
-}
-
-void Put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+void Put(const QString& path, const QByteArray& bytes) { test_support::Put_File(path, bytes); }
 
 // Replaces path by a new file, as a program that writes elsewhere and
 // renames (mv) does.
