@@ -43,14 +43,14 @@ RealFileDialogService g_real;
 FileDialogService* g_service = nullptr;
 
 // Whether the user lets `path`, an existing file, be replaced.
+} // namespace
+
 bool May_Replace(const QString& path, const QString& title)
 {
     const QString text = QFileInfo(path).fileName() +
                          QStringLiteral(" already exists.\nDo you want to replace it?");
     return Msg_Box(text, MsgButtons::YesNo_Default_No, MsgIcon::Exclamation, title) == MsgAnswer::Yes;
 }
-
-} // namespace
 
 FileDialogService& File_Dialogs() { return g_service ? *g_service : g_real; }
 

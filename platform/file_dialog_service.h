@@ -31,6 +31,10 @@ QString Get_Open_File_Name(const QString& title, const QString& filter,
                            const QString& directory = QString(),
                            const QString& file_name = QString());
 
+// "<name> already exists.\nDo you want to replace it?" (titled title; Enter
+// answers No); true for Yes.
+bool May_Replace(const QString& path, const QString& title);
+
 // Turns the name chosen in a Save dialog into the name that is written (for
 // example adds a default extension).
 using Save_Name_Completion = std::function<QString(const QString& chosen)>;

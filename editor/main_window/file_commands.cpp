@@ -173,15 +173,16 @@ void File_Commands::mnuNew_Click()
     }
 }
 
-QString File_Commands::Ask_File_To_Open(const QString& filter, bool preset_current)
+QString File_Commands::Ask_File_To_Open(const QString& filter, const QString& preset_name,
+                                        const QString& default_extension)
 {
     const bool was_open = main_.Is_ORT_Loaded();
     if (was_open && !Offer_To_Save())
         return QString();
-    const QFileInfo current(main_.Current_File);
-    const QString name = platform::Get_Open_File_Name(
-        QStringLiteral("Open"), filter, current.absolutePath(),
-        preset_current ? current.fileName() : QString());
+    QString name = platform::Get_Open_File_Name(QStringLiteral("Open"), filter,
+                                                QFileInfo(main_.Current_File).absolutePath(), preset_name);
+    if (!QFileInfo(name).isFile())
+        name = With_Default_Extension(name, default_extension);
     main_window::set_Working_Directory_AppPath();
     const bool exists = !name.isEmpty() && QFileInfo(name).isFile();
     if (!exists && was_open)
@@ -194,7 +195,7 @@ QString File_Commands::Ask_File_To_Open(const QString& filter, bool preset_curre
 void File_Commands::mnuOpen_Click()
 {
     main_.ValidatePageControls();
-    const QString name = Ask_File_To_Open(ORT_FILTER, true);
+    const QString name = Ask_File_To_Open(ORT_FILTER, QFileInfo(main_.Current_File).fileName());
     if (!name.isEmpty())
         main_.Open_File(name);
 }
@@ -202,14 +203,21 @@ void File_Commands::mnuOpen_Click()
 void File_Commands::mnuOpenCmtAsciiHex_Click()
 {
     main_.ValidatePageControls();
-    const QString name = Ask_File_To_Open(HEX_FILTER, false);
+    const QString name =
+        Ask_File_To_Open(HEX_FILTER, core::Strip_Extension(QFileInfo(main_.Current_File).fileName()),
+                         core::Get_Extension(main_.Current_File));
     if (name.isEmpty())
+        return;
+    // The binary image is written beside the hex file; a file of its name
+    // is replaced only when the user says so.
+    const QString binary_path = name + QStringLiteral(".tmp");
+    if (QFileInfo::exists(binary_path) && !platform::May_Replace(binary_path, QStringLiteral("Open")))
         return;
     std::optional<QString> binary;
     {
         const Wait_Cursor wait;
         // A failed conversion has shown its box; nothing is loaded.
-        binary = core::Ascii_To_Binary(name, name + QStringLiteral(".tmp"));
+        binary = core::Ascii_To_Binary(name, binary_path);
     }
     if (!binary) {
         if (main_.Is_ORT_Loaded())

@@ -51,9 +51,11 @@ private:
     // open, then the file dialog. The ORT stays open until the load replaces
     // it, so that a load cancelled at the choice of its target leaves it as
     // it was; when no load follows it closes here. Empty when the user
-    // cancelled or no file is to be loaded. preset_current: the dialog
-    // starts at the current file's name.
-    QString Ask_File_To_Open(const QString& filter, bool preset_current);
+    // cancelled or no file is to be loaded. The dialog starts at preset_name
+    // in the current file's folder; a chosen name that names no file and has
+    // no extension gets default_extension.
+    QString Ask_File_To_Open(const QString& filter, const QString& preset_name,
+                             const QString& default_extension = QString());
     // Writes the ORT as ASCII hex to hexPath; its binary image stays in memory.
     bool Save_Ascii_Hex(const QString& hexPath, const QString& command);
     // Shows the box of a failed command for the file `name`.

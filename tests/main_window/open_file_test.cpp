@@ -192,6 +192,37 @@ TEST_F(OpenFileTest, CmtDownloadFileAsksToSaveAndLoadsItsBinaryCopy)
     EXPECT_EQ(Read_File(hex + QStringLiteral(".tmp")), Read_File(Path(QStringLiteral("a.cfg"))));
 }
 
+// The dialog starts at the current file's name without its extension, a
+// name without one gets the current file's, and a binary copy of that name
+// already there is replaced only after a Yes.
+TEST_F(OpenFileTest, CmtDownloadFileIsPresetAndAsksBeforeReplacingTheBinaryCopy)
+{
+    Saved_ORT(QStringLiteral("y.cfg"));
+    const QString hex = Path(QStringLiteral("y.Hex"));
+    ASSERT_TRUE(core::Binary_To_Ascii(Path(QStringLiteral("y.cfg")), hex));
+    main->Current_File = Path(QStringLiteral("y.Hex"));
+    Write_All(hex + QStringLiteral(".tmp"), QByteArray("mine"));
+    boxes.Clear();
+
+    // The ORT is saved: no save question comes first.
+    files.Answer(Path(QStringLiteral("y"))); // the default extension follows
+    boxes.Answer(MsgAnswer::No);             // replace y.Hex.tmp?
+    commands->mnuOpenCmtAsciiHex_Click();
+    EXPECT_EQ(files.Requests().back().file_name, QStringLiteral("y"));
+    EXPECT_EQ(files.Requests().back().directory, QFileInfo(dir.path()).absoluteFilePath());
+    ASSERT_EQ(boxes.Boxes().size(), 1) << boxes.Texts().join(u'|').toStdString();
+    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("y.Hex.tmp already exists.\nDo you want to replace it?"));
+    EXPECT_EQ(Read_File(hex + QStringLiteral(".tmp")), QByteArray("mine"));
+    EXPECT_EQ(main->Current_File, hex);
+
+    files.Answer(hex);
+    boxes.Answer(MsgAnswer::Yes); // replace y.Hex.tmp?
+    boxes.Answer(MsgAnswer::Yes); // the target configuration
+    commands->mnuOpenCmtAsciiHex_Click();
+    EXPECT_EQ(main->Current_File, hex + QStringLiteral(".tmp"));
+    EXPECT_EQ(Read_File(hex + QStringLiteral(".tmp")), Read_File(Path(QStringLiteral("y.cfg"))));
+}
+
 TEST_F(OpenFileTest, CmtDownloadFileStopsWhenTheConversionFails)
 {
     const QString hex = Path(QStringLiteral("bad.Hex"));
