@@ -36,8 +36,8 @@ void Disk_Commands::mnuCreateDownloadDisk_Click()
 
 void Disk_Commands::mnuCreateUploadDisk_Click()
 {
-    if (hooks_.Validate_Pages)
-        hooks_.Validate_Pages();
+    if (hooks_.Validate_Pages && !hooks_.Validate_Pages())
+        return;
     if (hooks_.Part_Number_Step)
         hooks_.Part_Number_Step();
     upload_->exec();

@@ -29,8 +29,9 @@ struct Disk_Hooks {
     std::function<void()> Part_Number_Step;
     // The data-loader type the text report prints.
     std::function<void(const QString& caption)> Set_Data_Loader_Type;
-    // ValidateControls on every page.
-    std::function<void()> Validate_Pages;
+    // The check of every field of the window and its pages (before the ORT
+    // is written); false when a field kept the focus.
+    std::function<bool()> Validate_Pages;
     // Makes the application folder the current folder again.
     std::function<void()> Restore_App_Folder;
 };

@@ -256,7 +256,8 @@ void File_Commands::mnuConvert_Click()
 
 bool File_Commands::mnuSave_Click()
 {
-    main_.ValidatePageControls();
+    if (!main_.Validate_All_Fields())
+        return false;
     if (main_.Current_File.isEmpty() || main_.Save_Needs_Name)
         return mnuSaveAs_Click();
     main_.Part_Number_Step();
@@ -278,7 +279,8 @@ bool File_Commands::mnuSave_Click()
 
 bool File_Commands::mnuSaveAs_Click()
 {
-    main_.ValidatePageControls();
+    if (!main_.Validate_All_Fields())
+        return false;
     main_.Part_Number_Step();
     const QString name = Ask_Save(QStringLiteral("Save As"), ORT_FILTER, main_.Current_File,
                                   core::Get_Extension(main_.Current_File));
@@ -304,7 +306,8 @@ bool File_Commands::mnuSaveAs_Click()
 
 bool File_Commands::mnuSaveCmtAsciiHex_Click()
 {
-    main_.ValidatePageControls();
+    if (!main_.Validate_All_Fields())
+        return false;
     main_.Part_Number_Step();
     const QString name = Ask_Save(QStringLiteral("Save As"), HEX_FILTER, main_.Current_File,
                                   core::Get_Extension(main_.Current_File));
@@ -342,6 +345,8 @@ bool File_Commands::Save_Ascii_Hex(const QString& hexPath, const QString& comman
 
 void File_Commands::mnuSaveAsText_Click()
 {
+    if (!main_.Validate_All_Fields())
+        return;
     for (Page_Frame* page : main_.Pages().Pages())
         page->Close_Action();
     const QString old_file = main_.Current_File;

@@ -389,6 +389,17 @@ bool MerivaneMain::ValidatePageControls()
     return all_good;
 }
 
+bool MerivaneMain::Validate_All_Fields()
+{
+    if (pages::Validate_Window(this))
+        return false;
+    for (Page_Frame* page : pages_.Pages()) {
+        if (!page->Validate_All_Controls())
+            return false;
+    }
+    return true;
+}
+
 void MerivaneMain::HidePages()
 {
     for (Page_Frame* page : pages_.Pages())

@@ -78,6 +78,11 @@ public:
 
     // Runs ValidateControls on every page; false when a field kept the focus.
     bool ValidatePageControls();
+    // What the commands that write the ORT run first: the check of every
+    // field of the window and of every page, in order, up to the first that
+    // keeps the focus (shown with its box). False when one kept it: nothing
+    // is to be written.
+    bool Validate_All_Fields();
     void HidePages();
     // Shows the type dialog so that the user chooses the target
     // configuration; false when the dialog was cancelled.

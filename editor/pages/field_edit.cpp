@@ -4,6 +4,7 @@
 #include "editor/core/item_facts.h"
 #include "editor/core/validation.h"
 #include "editor/core/value_helpers.h"
+#include "editor/pages/labelled_fields.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -147,6 +148,7 @@ Field_Edit::Field_Edit(QLineEdit* edit, int char_set)
     : QObject(edit), edit_(edit), char_set_(char_set), shown_(edit->text()), held_{edit->text()}
 {
     core::Char_Sets(char_set); // refuses a bad set number at once
+    Install_Field_Answers();
     edit->installEventFilter(this);
     edit->setAcceptDrops(false);
 
@@ -155,8 +157,10 @@ Field_Edit::Field_Edit(QLineEdit* edit, int char_set)
     connect(edit, &QLineEdit::textEdited, this, &Field_Edit::On_Text_Edited);
     connect(edit, &QLineEdit::textChanged, this, [this] {
         shown_ = edit_->text();
-        if (!user_edit_)
+        if (!user_edit_) {
             held_ = QStringList{shown_};
+            edited_ = false;
+        }
         else if (!held_.contains(shown_))
             held_ << shown_;
         user_edit_ = false;
@@ -170,12 +174,26 @@ Field_Edit::Field_Edit(QLineEdit* edit, int char_set)
 void Field_Edit::On_Text_Edited(const QString& text)
 {
     user_edit_ = true;
+    edited_ = true;
     // Undo and redo bring back a text the field has held since code last set
     // it: that text stays exactly as it was. (Any other edit that happens to
     // give such a text again gives nothing the field did not hold.)
     if (held_.contains(text))
         return;
-    const QString& before = shown_;
+    qsizetype cursor = edit_->cursorPosition();
+    const QString filtered = Filtered_Edit(shown_, text, &cursor);
+    if (filtered == text)
+        return;
+    // Setting the text clears the field's undo history, and so the texts it
+    // held.
+    user_edit_ = false;
+    edit_->setText(filtered);
+    edited_ = true;
+    edit_->setCursorPosition(static_cast<int>(cursor));
+}
+
+QString Field_Edit::Filtered_Edit(const QString& before, const QString& text, qsizetype* cursor) const
+{
     // The edit kept the text's first `head` and last `tail` characters and
     // put in what lies between them.
     const qsizetype shorter = std::min(before.size(), text.size());
@@ -186,20 +204,20 @@ void Field_Edit::On_Text_Edited(const QString& text)
     while (tail < shorter - head && before[before.size() - 1 - tail] == text[text.size() - 1 - tail])
         ++tail;
     const qsizetype end = text.size() - tail;
-    const QString put_in = text.mid(head, end - head);
-    const QString filtered = Filter_Text(put_in, char_set_);
-    if (filtered == put_in)
+    const QString filtered = Filter_Text(text.mid(head, end - head), char_set_);
+    if (cursor && *cursor > head) {
+        *cursor = head + Filter_Text(text.mid(head, std::min(*cursor, end) - head), char_set_).size() +
+                  std::max<qsizetype>(0, *cursor - end);
+    }
+    return text.left(head) + filtered + text.right(tail);
+}
+
+void Field_Edit::Put_Text(const QString& text)
+{
+    if (edit_->isReadOnly())
         return;
-    // Setting the text clears the field's undo history, and so the texts it
-    // held.
-    user_edit_ = false;
-    const qsizetype cursor = edit_->cursorPosition();
-    const qsizetype new_cursor =
-        cursor <= head ? cursor
-                       : head + Filter_Text(text.mid(head, std::min(cursor, end) - head), char_set_).size() +
-                             std::max<qsizetype>(0, cursor - end);
-    edit_->setText(text.left(head) + filtered + text.right(tail));
-    edit_->setCursorPosition(static_cast<int>(new_cursor));
+    edit_->setText(Filtered_Edit(edit_->text(), text, nullptr));
+    edited_ = true;
 }
 
 void Field_Edit::Set_Char_Set(int char_set)
@@ -349,19 +367,53 @@ bool Validate_Controls(QWidget* window)
     return true;
 }
 
-bool Validate_All_Fields(QWidget* root)
+namespace {
+
+// Runs the check of the fields of root that pass `which`, as
+// Validate_All_Fields describes.
+bool Validate_Fields(QWidget* root, bool (*which)(const Field_Edit&))
 {
     if (!root)
         return false;
     const QList<QLineEdit*> edits = root->findChildren<QLineEdit*>();
     for (QLineEdit* edit : edits) {
+        // The fields of root's own window that it shows and the user may
+        // edit; a dialog or page that is a child of root has its own.
+        if (edit->window() != root->window() || !edit->isVisibleTo(root->window()) ||
+            edit->isReadOnly())
+            continue;
         Field_Edit* field = Find_Field(edit);
-        if (field && field->Validate()) {
+        if (field && which(*field) && field->Correct()) {
             edit->setFocus(Qt::OtherFocusReason);
             return true;
         }
     }
     return false;
+}
+
+} // namespace
+
+bool Validate_All_Fields(QWidget* root)
+{
+    return Validate_Fields(root, [](const Field_Edit&) { return true; });
+}
+
+bool Validate_Edited_Fields(QWidget* root)
+{
+    return Validate_Fields(root, [](const Field_Edit& field) { return field.Edited(); });
+}
+
+bool Validate_Window(QWidget* window)
+{
+    return Validate_Controls(window) || Validate_Edited_Fields(window);
+}
+
+void Put_Field_Text(QLineEdit* edit, const QString& text)
+{
+    if (Field_Edit* field = Find_Field(edit))
+        field->Put_Text(text);
+    else if (edit && !edit->isReadOnly())
+        edit->setText(text);
 }
 
 void Select_Text(QLineEdit* edit)

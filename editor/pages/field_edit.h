@@ -84,12 +84,24 @@ public:
     // whatever the focus rule.
     bool Correct();
 
+    // Puts text into the field as an edit of the user's that did not come
+    // through the keyboard (a screen reader's or speech input's): the
+    // characters it puts in pass the field's filter, as typed ones do. A
+    // read-only field takes nothing.
+    void Put_Text(const QString& text);
+    // Whether the user (or a screen reader) changed the text since code last
+    // set it or a check last corrected it.
+    bool Edited() const { return edited_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Runs the check and replaces the text; true when it corrected the value.
     bool Run_Check();
+    // text, an edit of before, with the characters the edit put in filtered;
+    // cursor (a position in text) is moved to the same place in the result.
+    QString Filtered_Edit(const QString& before, const QString& text, qsizetype* cursor) const;
     void On_Focus_Out(Qt::FocusReason reason);
     void On_Text_Edited(const QString& text);
 
@@ -100,6 +112,7 @@ private:
     // clears the field's undo history): undo and redo bring back one of them.
     QStringList held_;
     bool user_edit_ = false; // the next textChanged ends a user edit
+    bool edited_ = false;    // see Edited()
     Field_Check check_;
     Focus_Rule rule_ = Focus_Rule::Keep_Focus;
     bool running_ = false;
@@ -126,10 +139,27 @@ bool Validate_Field(QLineEdit* edit);
 // field does not act).
 bool Validate_Controls(QWidget* window);
 
-// Runs the check of every bound field inside root (in creation order) and
-// stops at the first that keeps the focus, which gets the focus. Returns true
-// when one kept it.
+// Runs the check of every bound field of root's window inside root that the
+// window shows and the user may edit (in creation order) and stops at the
+// first that corrects its value with its box (whatever its focus rule: the
+// user sees the corrected value before anything acts on it), which gets the
+// focus. Returns true when one corrected its value. Text that reached a field without the user typing it (a screen
+// reader's edit) has been checked by then as well.
 bool Validate_All_Fields(QWidget* root);
+
+// The same for the fields whose text the user or a screen reader changed
+// since code last set it (Field_Edit::Edited): what code put in, a value of
+// the ORT or a preset, stays as it is.
+bool Validate_Edited_Fields(QWidget* root);
+
+// What a dialog's OK and a save do: Validate_Controls, then every edited
+// field (Validate_Edited_Fields). True when a field kept the focus or
+// corrected its value: nothing may act.
+bool Validate_Window(QWidget* window);
+
+// Puts text into edit as Field_Edit::Put_Text does (an unbound field takes
+// it as it is, unless it is read-only).
+void Put_Field_Text(QLineEdit* edit, const QString& text);
 
 // Selects the whole text of the field (start 0, length = text length).
 void Select_Text(QLineEdit* edit);

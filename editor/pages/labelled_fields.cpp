@@ -1,5 +1,6 @@
 #include "editor/pages/labelled_fields.h"
 
+#include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
 
 #include <QAccessibleWidget>
@@ -64,8 +65,8 @@ public:
     }
     void setText(QAccessible::Text t, const QString& text) override
     {
-        if (t == QAccessible::Value && !Edit()->isReadOnly())
-            Edit()->setText(text);
+        if (t == QAccessible::Value)
+            Put_Field_Text(Edit(), text);
         else
             QAccessibleWidget::setText(t, text);
     }
@@ -137,8 +138,7 @@ public:
     void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
     void replaceText(int start, int end, const QString& text) override
     {
-        if (!Edit()->isReadOnly())
-            Edit()->setText(Edit()->text().replace(start, end - start, text));
+        Put_Field_Text(Edit(), Edit()->text().replace(start, end - start, text));
     }
 
 private:
@@ -189,11 +189,15 @@ bool Is_Own(QAccessibleInterface* face)
 QAccessibleInterface* Field_Interface(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget || !Row_Label(widget))
+    if (!widget)
         return nullptr;
     // The accessibility cache owns the interface and deletes it with the field.
-    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+    // A field with a character set takes screen readers' edits through it,
+    // whether a row label names it or not.
+    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && (Row_Label(edit) || Find_Field(edit)))
         return new Labelled_Edit(edit);
+    if (!Row_Label(widget))
+        return nullptr;
     if (auto* cell = qobject_cast<QPushButton*>(widget))
         return new Labelled_Cell(cell);
     return nullptr;
@@ -201,13 +205,18 @@ QAccessibleInterface* Field_Interface(const QString&, QObject* object)
 
 } // namespace
 
-void Answer_As_Labelled_Field(QWidget* field)
+void Install_Field_Answers()
 {
     static const bool installed = [] {
         QAccessible::installFactory(&Field_Interface);
         return true;
     }();
     (void)installed;
+}
+
+void Answer_As_Labelled_Field(QWidget* field)
+{
+    Install_Field_Answers();
     if (!qobject_cast<QLineEdit*>(field) && !qobject_cast<QPushButton*>(field))
         return;
     // A field whose interface Qt made before drops it; the next question

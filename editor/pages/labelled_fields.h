@@ -22,6 +22,11 @@ using Accessible_Relations = QList<QPair<QAccessibleInterface*, QAccessible::Rel
 Accessible_Relations With_Row_Label(const QWidget* field, QAccessible::Relation match,
                                     Accessible_Relations found);
 
+// Makes the text fields bound to a character set (Bind_Field) and those
+// that Answer_As_Labelled_Field names answer screen readers this way; a
+// screen reader's edit of a bound field passes its character filter.
+void Install_Field_Answers();
+
 // Makes field (a text field or a push button) answer screen readers this
 // way once it has its row label; other widgets keep Qt's own answers.
 // Label_Field does it for every field it names.

@@ -152,6 +152,15 @@ bool Page_Frame::ValidateControls()
     return !pages::Validate_Controls(this);
 }
 
+bool Page_Frame::Validate_All_Controls()
+{
+    if (ValidateControls() && !pages::Validate_Edited_Fields(this))
+        return true;
+    if (!isVisible())
+        ShowMe();
+    return false;
+}
+
 void Page_Frame::Show_SDU2_Frames(bool visible)
 {
     const QString name = QStringLiteral("Frame_SDU2");

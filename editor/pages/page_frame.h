@@ -15,6 +15,7 @@
 //   SetVisiblity(sec, user)     shows the frames and the page's main-window button,
 //                               keeps Show_Secured and Show_User
 //   ValidateControls()          validates the field that has the focus
+// Validate_All_Controls() checks every field of the page (before a save).
 // ShowMe() shows the page and sizes it to its content; Fit_Changed_Content()
 // sizes a shown page again after its content changed.
 
@@ -79,6 +80,11 @@ public:
     // Returns false when the field kept the focus (its value was corrected
     // and the user has to look at it again).
     virtual bool ValidateControls();
+    // What a save runs: ValidateControls, then the check of every field the
+    // page shows whose text the user or a screen reader changed since code
+    // set it, in order, up to the first that corrects its value; that field
+    // is then shown with its page. Returns false when one did.
+    bool Validate_All_Controls();
 
     // The last value given to Dual (false until the first call).
     bool Dual_Mode() const { return dual_mode_; }

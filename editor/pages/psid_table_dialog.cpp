@@ -129,13 +129,15 @@ void PSID_Table_Dialog::Fill_Presets()
 void PSID_Table_Dialog::OK_Click()
 {
     // The field that has the focus is checked first; a correction that
-    // keeps the focus keeps the dialog open.
+    // keeps the focus keeps the dialog open. Then the PSIDs, then every field.
     if (pages::Validate_Controls(this))
         return;
     if (Hex_Value(Control_PSID_1->text()) == 0 && Hex_Value(Control_PSID_2->text()) == 0) {
         platform::Msg_Box(QStringLiteral("At least one PSID must be non-zero"));
         return;
     }
+    if (pages::Validate_Edited_Fields(this))
+        return;
     result_ = pages::Make_PSID_Compact({Control_Sat_ID->text(), Control_Table_Revision->text(),
                                         Control_PSID_1->text(), Control_PSID_2->text()});
     accept();

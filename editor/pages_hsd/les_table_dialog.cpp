@@ -102,7 +102,8 @@ void LES_Table_Dialog::Prepare_Edit(const QString& line)
 
 void LES_Table_Dialog::OK_Click()
 {
-    // The field that has the focus is checked first (Enter does not leave it).
+    // The field that has the focus is checked first (Enter does not leave
+    // it), then an empty field is asked for, then every field is checked.
     if (pages::Validate_Controls(this))
         return;
     if (Control_Sat_ID->text().isEmpty()) {
@@ -115,6 +116,8 @@ void LES_Table_Dialog::OK_Click()
                        QStringLiteral("LES ID out of range"));
         return;
     }
+    if (pages::Validate_Edited_Fields(this))
+        return;
     result_ = hsd::Compact_LES_Entry(Control_Sat_ID->text(), Control_LES_ID->text(),
                                      Control_Preference->currentText());
     accept();

@@ -134,6 +134,7 @@ void Cockpit_Numbers_Dialog::Prepare_Edit(const QString& line, int category)
 
 void Cockpit_Numbers_Dialog::OK_Click()
 {
+    // The field with the focus first, then the number, then every field.
     if (pages::Validate_Controls(this))
         return;
     if (Control_Number->text().isEmpty()) {
@@ -144,6 +145,8 @@ void Cockpit_Numbers_Dialog::OK_Click()
         platform::Warn(tables::Unused_Number_Message());
         return;
     }
+    if (pages::Validate_Edited_Fields(this))
+        return;
     result_ = tables::Cockpit_Number_Line(Control_Name->text(), Control_Number->text(),
                                           Control_Priority->currentIndex() + 1,
                                           Control_Protected->currentIndex() != 0);

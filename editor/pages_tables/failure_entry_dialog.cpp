@@ -115,6 +115,7 @@ void Failure_Entry_Dialog::Prepare_Modify(const QString& entry)
 
 void Failure_Entry_Dialog::OKButton_Click()
 {
+    // The field with the focus first, then a missing code, then every field.
     if (pages::Validate_Controls(this))
         return;
     const struct {
@@ -132,6 +133,8 @@ void Failure_Entry_Dialog::OKButton_Click()
             return;
         }
     }
+    if (pages::Validate_Edited_Fields(this))
+        return;
     const QString mask = Control_Mask->currentIndex() == 0 ? core::MASK_TYPE_INDICTMENT : core::MASK_TYPE_FAILURE;
     result_ = core::Format_Failure_Entry(Control_Level1->text(), Control_SRUCode->text(),
                                          Control_FailCode->text(), mask);

@@ -210,8 +210,16 @@ modSat_Table_Dialog::Sat_Row Sat_Table_Dialog::Read_Row() const
 
 void Sat_Table_Dialog::OKButton_Click()
 {
-    if (pages::Validate_Controls(this))
+    if (pages::Validate_Window(this))
         return;
+    // An empty SAT ID is never taken as 00 unseen: its check puts the
+    // default in with its box, and the user looks again.
+    if (Control_Sat_ID->text().isEmpty()) {
+        if (pages::Field_Edit* field = pages::Find_Field(Control_Sat_ID))
+            field->Correct();
+        Control_Sat_ID->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     accept();
 }
 

@@ -59,7 +59,10 @@ struct Disk_Test_Host {
                 part_number_step();
         };
         hooks.Set_Data_Loader_Type = [this](const QString& text) { data_loader_type = text; };
-        hooks.Validate_Pages = [this] { ++pages_validated; };
+        hooks.Validate_Pages = [this] {
+            ++pages_validated;
+            return true;
+        };
         hooks.Restore_App_Folder = [this] { ++app_folder_restored; };
         return hooks;
     }

@@ -5,12 +5,15 @@
 
 #include "editor/core/ascii_hex.h"
 #include "editor/core/ort_file_header.h"
+#include "editor/pages/page_cabin.h"
 #include "editor/pages/page_frame.h"
 
 #include "support/file_size_limit.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
 
@@ -58,6 +61,30 @@ TEST_F(SaveFileTest, SaveAsWritesTakesTheNameAndTheBaseline)
     ASSERT_TRUE(commands->mnuSaveAs_Click());
     EXPECT_EQ(files.Requests().last().file_name, Path(QStringLiteral("t")));
     EXPECT_EQ(main->Current_File, Path(QStringLiteral("u.cfg")));
+}
+
+// A save checks every field of every page, not only the one with the
+// focus: a value that reached a field without its check (a screen reader's
+// edit of a field never focused) stops the save at its box, and the page
+// shows the corrected field.
+TEST_F(SaveFileTest, SaveChecksEveryFieldOfEveryPageFirst)
+{
+    New_14();
+    QLineEdit* code = main->Pages().Cabin().Control_25a;
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(code);
+    ASSERT_NE(face, nullptr);
+    face->setText(QAccessible::Value, QStringLiteral("12ab"));
+    EXPECT_EQ(code->text(), QStringLiteral("12"));
+    EXPECT_FALSE(commands->mnuSaveAs_Click());
+    EXPECT_TRUE(files.Requests().isEmpty());
+    EXPECT_EQ(boxes.Texts(), QStringList{QStringLiteral("Must be exactly 4 digits")});
+    EXPECT_NE(code->text(), QStringLiteral("12"));
+    EXPECT_TRUE(main->Pages().Cabin().isVisible());
+
+    // Corrected, the value saves.
+    boxes.Clear();
+    ASSERT_TRUE(Save_As(QStringLiteral("s.cfg")));
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
 }
 
 TEST_F(SaveFileTest, SaveAsIntoAMissingFolderChangesNothing)

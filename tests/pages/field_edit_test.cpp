@@ -3,6 +3,7 @@
 #include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
@@ -115,6 +116,28 @@ TEST(FieldFilter, PasteAndInputMethodAreFilteredToo)
     commit.setCommitString(QStringLiteral("cq7"));
     QCoreApplication::sendEvent(&edit, &commit);
     EXPECT_EQ(edit.text(), "C7");
+}
+
+// A screen reader's or speech input's edit reaches the field through its
+// accessibility interface and passes the filter like typing; what the
+// field held before stays as it was.
+TEST(FieldFilter, TextSetOverTheAccessibilityInterfaceIsFiltered)
+{
+    QLineEdit edit;
+    Bind_Field(&edit, 5);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&edit);
+    ASSERT_NE(face, nullptr);
+    face->setText(QAccessible::Value, QStringLiteral("12ab?z"));
+    EXPECT_EQ(edit.text(), "12AB");
+    ASSERT_NE(face->editableTextInterface(), nullptr);
+    face->editableTextInterface()->replaceText(0, 4, QStringLiteral("x9f"));
+    EXPECT_EQ(edit.text(), "9F");
+    edit.setText(QStringLiteral("q 1")); // put in by code
+    face->editableTextInterface()->insertText(3, QStringLiteral("-c"));
+    EXPECT_EQ(edit.text(), "q 1C");
+    edit.setReadOnly(true);
+    face->setText(QAccessible::Value, QStringLiteral("1"));
+    EXPECT_EQ(edit.text(), "q 1C");
 }
 
 TEST(FieldFilter, TextSetByCodeIsNotAltered)

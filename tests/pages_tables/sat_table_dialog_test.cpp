@@ -198,6 +198,23 @@ TEST(SatDialogTest, AddReadsTheFieldsOnOK)
     EXPECT_EQ(row.Longitude, 25.0F);
 }
 
+// OK checks every field, also one that never had the focus: an empty SAT ID
+// is not taken as 00 behind the user's back.
+TEST(SatDialogTest, OkChecksTheFieldsThatNeverHadTheFocus)
+{
+    ScriptedMessages boxes;
+    Sat_Table_Dialog dialog;
+    dialog.show();
+    dialog.OKButton->setFocus();
+    dialog.Control_Sat_Name->setText(QStringLiteral("BM"));
+    dialog.OKButton->click();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    ASSERT_EQ(boxes.Boxes().size(), 1) << boxes.Texts().join(u'|').toStdString();
+    EXPECT_EQ(boxes.Boxes()[0].title, QStringLiteral("SAT ID"));
+    EXPECT_EQ(dialog.Control_Sat_ID->text(), QStringLiteral("00")); // shown before it is taken
+}
+
 TEST(SatDialogTest, CancelAndCloseBoxLeaveNoName)
 {
     ScriptedMessages boxes;
