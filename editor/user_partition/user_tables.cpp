@@ -33,6 +33,8 @@ constexpr int SAT_NAME_WIDTH = 6;
 constexpr int SAT_NAME_LENGTH = 5;
 constexpr int CABIN_NUMBER_LENGTH = 18;
 
+constexpr const char* SAT_NAME_LABEL = "iii - Sat Name";
+
 // The stored text cleaned through the report and stored back blank-padded.
 QString Cleaned_Text(core::Record& record, int field, int element, const QString& label, int char_set)
 {
@@ -157,9 +159,16 @@ void Load_Directory(Page_Cockpit_Numbers& page, core::Record& record, int airfra
 
 QString Read_Sat_Name(core::Record& record, int field, int i, QString (*kept)(const QString& name))
 {
-    const QString label = QStringLiteral("iii - Sat Name");
+    const QString label = QLatin1String(SAT_NAME_LABEL);
     const QString cleaned = Cleaned_Text(record, field, i, label, SET_SAT_NAME).trimmed();
     return core::Report_Text_Kept(cleaned, kept(cleaned), label);
+}
+
+QString Read_Stored_Sat_Name(const core::Record& record, int field, int i)
+{
+    const QString name = core::Strip_At_Null(record.Get_Text(field, i));
+    return core::Report_Text_Kept(core::Trim_Blanks(name), Kept_Short_Sat_Name(name),
+                                  QLatin1String(SAT_NAME_LABEL));
 }
 
 QString Kept_Short_Sat_Name(const QString& name)

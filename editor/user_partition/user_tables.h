@@ -196,6 +196,12 @@ inline constexpr std::array<List_Column<Sat_Fields>, 2> SAT_COLUMNS{{
 // the name the line keeps.
 QString Read_Sat_Name(core::Record& record, int field, int i, QString (*kept)(const QString& name));
 
+// The satellite name of stored element i as the file holds it, without a
+// character set: only a name a save of the short satellite line cannot keep
+// (Kept_Short_Sat_Name) shows what the save keeps, with its "***" line.
+// Returns the name the line keeps.
+QString Read_Stored_Sat_Name(const core::Record& record, int field, int i);
+
 // What a save of the generation-5 to -11 satellite line keeps of a name:
 // its first five characters, dashes for none.
 QString Kept_Short_Sat_Name(const QString& name);
