@@ -16,6 +16,8 @@
 #include <QListWidget>
 #include <QTabWidget>
 
+#include <algorithm>
+
 namespace User_Mod {
 
 namespace {
@@ -42,6 +44,31 @@ QString Cleaned_Text(core::Record& record, int field, int element, const QString
     const QString cleaned = core::Report_Value_Change(text, label, char_set);
     Store_Padded(record, field, cleaned, element);
     return cleaned;
+}
+
+QString Without_Trailing_Blanks(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == QLatin1Char(' '))
+        --end;
+    return text.left(end);
+}
+
+// What a save keeps of a text in a column of a list line: as many
+// characters as the column holds, the blanks that pad it dropped. Blanks in
+// front are the text's own (the cleaning puts them for refused characters)
+// and stay.
+QString Kept_Column(const QString& text, const Column_Format& column)
+{
+    return Without_Trailing_Blanks(text.left(column.Last - column.First + 1));
+}
+
+// The format of a directory column by the field it fills.
+const Column_Format& Directory_Column(int Directory_Table::*field)
+{
+    const auto row = std::find_if(DIRECTORY_COLUMNS.begin(), DIRECTORY_COLUMNS.end(),
+                                  [field](const auto& column) { return column.Field == field; });
+    return row->Format;
 }
 
 // Any value but 0 protects the entry, which is saved as 1.
@@ -129,13 +156,12 @@ QStringList Read_Directory_Category(core::Record& record, const Directory_Table&
         const QString number = Cleaned_Text(record, table.Number, entry, number_label, SET_DIR_NUMBER);
         const std::int32_t priority = Checked_Priority(record.Get(table.Priority, entry), where);
         const bool is_protected = Checked_Protected(record.Get(table.Protected, entry), where);
-        // A save writes a name's first 14 and a number's first 18 characters.
-        const tables::Cockpit_Entry kept =
-            tables::Read_Cockpit_Line(tables::Cockpit_Number_Line(name, number, priority, is_protected));
+        const QString kept_name = Kept_Column(name, Directory_Column(&Directory_Table::Name));
+        const QString kept_number = Kept_Column(number, Directory_Column(&Directory_Table::Number));
         lines.append(tables::Cockpit_Number_Line(
-            core::Report_Text_Kept(name.trimmed(), kept.Name, name_label),
-            core::Report_Text_Kept(number.trimmed(), kept.Number, number_label), priority,
-            is_protected, tables::Cockpit_Line_Width::Full));
+            core::Report_Text_Kept(Without_Trailing_Blanks(name), kept_name, name_label),
+            core::Report_Text_Kept(Without_Trailing_Blanks(number), kept_number, number_label),
+            priority, is_protected, tables::Cockpit_Line_Width::Full));
     }
     return lines;
 }

@@ -152,10 +152,11 @@ Directory_Table Directory_V14();
 // The Cockpit_Number_Lines of a category's used entries (number not
 // beginning with "-"); caption names the category in the report labels.
 // Name and number are cleaned through the report and stored back
-// blank-padded; a priority outside 0 to 9 loads as 3 and a protected flag
-// other than 0 and 1 as 1, each with its "***" line; a name or number
-// longer than the line's column (14 and 18 characters) keeps what the column
-// holds, with its "***" line.
+// blank-padded; the blanks the cleaning puts in front of them for refused
+// characters stay, in the line as in its save. A priority outside 0 to 9
+// loads as 3 and a protected flag other than 0 and 1 as 1, each with its
+// "***" line; a name or number longer than the line's column (14 and 18
+// characters) keeps what the column holds, with its "***" line.
 QStringList Read_Directory_Category(core::Record& record, const Directory_Table& table,
                                     int category, const QString& caption);
 
