@@ -63,6 +63,20 @@ QString Kept_Column(const QString& text, const Column_Format& column)
     return Without_Trailing_Blanks(text.left(column.Last - column.First + 1));
 }
 
+// A stored number that begins with "-" marks an unused entry, and a
+// reopening would drop it: a used entry keeps its number without the blanks
+// and minus signs in front.
+QString Kept_Number(const QString& number)
+{
+    if (!tables::Is_Unused_Number(number))
+        return number;
+    qsizetype start = 0;
+    while (start < number.size()
+           && (number[start] == QLatin1Char(' ') || number[start] == QLatin1Char('-')))
+        ++start;
+    return number.mid(start);
+}
+
 // The format of a directory column by the field it fills.
 const Column_Format& Directory_Column(int Directory_Table::*field)
 {
@@ -157,7 +171,8 @@ QStringList Read_Directory_Category(core::Record& record, const Directory_Table&
         const std::int32_t priority = Checked_Priority(record.Get(table.Priority, entry), where);
         const bool is_protected = Checked_Protected(record.Get(table.Protected, entry), where);
         const QString kept_name = Kept_Column(name, Directory_Column(&Directory_Table::Name));
-        const QString kept_number = Kept_Column(number, Directory_Column(&Directory_Table::Number));
+        const QString kept_number =
+            Kept_Number(Kept_Column(number, Directory_Column(&Directory_Table::Number)));
         lines.append(tables::Cockpit_Number_Line(
             core::Report_Text_Kept(Without_Trailing_Blanks(name), kept_name, name_label),
             core::Report_Text_Kept(Without_Trailing_Blanks(number), kept_number, number_label),

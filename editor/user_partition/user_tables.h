@@ -156,7 +156,10 @@ Directory_Table Directory_V14();
 // characters stay, in the line as in its save. A priority outside 0 to 9
 // loads as 3 and a protected flag other than 0 and 1 as 1, each with its
 // "***" line; a name or number longer than the line's column (14 and 18
-// characters) keeps what the column holds, with its "***" line.
+// characters) keeps what the column holds, with its "***" line; so does a
+// number that begins with "-" once its blanks in front are trimmed (a
+// reopening would take it for an unused entry): it keeps what follows its
+// blanks and minus signs in front.
 QStringList Read_Directory_Category(core::Record& record, const Directory_Table& table,
                                     int category, const QString& caption);
 

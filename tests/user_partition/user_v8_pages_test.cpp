@@ -353,3 +353,39 @@ TEST_F(UserV8Test, DirectoryBlanksForRefusedCharactersStayWhereTheyStand)
     EXPECT_EQ(Directory_Texts(Bytes(), element),
               Blank_Padded_Field("  ZZ", 15) + Blank_Padded_Field("  0123", 19));
 }
+
+// A stored number that begins with "-" marks an unused entry. One that does
+// so only after its blanks loads without its minus sign, with its line, and
+// stays through its save and reopening.
+TEST_F(UserV8Test, ShownEntryWhoseNumberBeginsWithAMinusSurvivesItsSave)
+{
+    New_And_Save(2);
+    core::Record& record = User_Record_V8();
+    const int element = 100; // category 1, entry 0
+    record.Set_Text(V8_Dir_Name, QStringLiteral("NAV"), element);
+    record.Set_Text(V8_Dir_Number, QStringLiteral(" -5551234"), element);
+    record.Set(V8_Dir_Priority, 2, element);
+    record.Set(V8_Dir_Protected, 0, element);
+    const QString shown = QStringLiteral("NAV").leftJustified(18)
+                          + QStringLiteral("5551234").leftJustified(22) + QStringLiteral("2    No ");
+    Open_Report();
+    Reload(2);
+    QStringList entries = Report_Entries();
+    const QStringList changes = entries.filter(QStringLiteral("v - Phone Number"));
+    ASSERT_EQ(changes.size(), 1) << entries.join('\n').toStdString();
+    EXPECT_TRUE(changes[0].startsWith(QStringLiteral("*** ")));
+    EXPECT_TRUE(changes[0].endsWith(QStringLiteral("was: -5551234")));
+    EXPECT_TRUE(entries[entries.indexOf(changes[0]) + 1].endsWith(QStringLiteral("Changed to: 5551234")));
+    QListWidget* list = pages->Cockpit_Numbers().Control_05[1];
+    ASSERT_GE(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), shown);
+    EXPECT_EQ(Directory_Texts(Bytes(), element),
+              Blank_Padded_Field("NAV", 15) + Blank_Padded_Field("5551234", 19));
+
+    Open_Report();
+    Reload(2);
+    entries = Report_Entries();
+    EXPECT_TRUE(entries.filter(QStringLiteral("v - Phone")).isEmpty()) << entries.join('\n').toStdString();
+    ASSERT_GE(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), shown);
+}
