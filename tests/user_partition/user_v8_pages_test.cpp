@@ -317,6 +317,15 @@ QByteArray Directory_Texts(const QByteArray& bytes, int element)
     return bytes.mid(2458 + 38 * element, 15 + 19);
 }
 
+// An unprotected entry of priority 2 into directory element `element`.
+void Put_Directory_Entry(core::Record& record, int element, const QString& name, const QString& number)
+{
+    record.Set_Text(V8_Dir_Name, name, element);
+    record.Set_Text(V8_Dir_Number, number, element);
+    record.Set(V8_Dir_Priority, 2, element);
+    record.Set(V8_Dir_Protected, 0, element);
+}
+
 QByteArray Blank_Padded_Field(const char* text, int width)
 {
     return QByteArray(text).leftJustified(width - 1, ' ') + '\0';
@@ -330,12 +339,8 @@ QByteArray Blank_Padded_Field(const char* text, int width)
 TEST_F(UserV8Test, DirectoryBlanksForRefusedCharactersStayWhereTheyStand)
 {
     New_And_Save(2);
-    core::Record& record = User_Record_V8();
     const int element = 100; // category 1, entry 0
-    record.Set_Text(V8_Dir_Name, QStringLiteral("~~ZZ"), element);
-    record.Set_Text(V8_Dir_Number, QStringLiteral("*#0123"), element);
-    record.Set(V8_Dir_Priority, 2, element);
-    record.Set(V8_Dir_Protected, 0, element);
+    Put_Directory_Entry(User_Record_V8(), element, QStringLiteral("~~ZZ"), QStringLiteral("*#0123"));
     Open_Report();
     Reload(2);
     const QStringList entries = Report_Entries();
@@ -360,12 +365,8 @@ TEST_F(UserV8Test, DirectoryBlanksForRefusedCharactersStayWhereTheyStand)
 TEST_F(UserV8Test, ShownEntryWhoseNumberBeginsWithAMinusSurvivesItsSave)
 {
     New_And_Save(2);
-    core::Record& record = User_Record_V8();
     const int element = 100; // category 1, entry 0
-    record.Set_Text(V8_Dir_Name, QStringLiteral("NAV"), element);
-    record.Set_Text(V8_Dir_Number, QStringLiteral(" -5551234"), element);
-    record.Set(V8_Dir_Priority, 2, element);
-    record.Set(V8_Dir_Protected, 0, element);
+    Put_Directory_Entry(User_Record_V8(), element, QStringLiteral("NAV"), QStringLiteral(" -5551234"));
     const QString shown = QStringLiteral("NAV").leftJustified(18)
                           + QStringLiteral("5551234").leftJustified(22) + QStringLiteral("2    No ");
     Open_Report();
