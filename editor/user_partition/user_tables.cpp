@@ -16,6 +16,8 @@
 #include <QListWidget>
 #include <QTabWidget>
 
+#include <algorithm>
+
 namespace User_Mod {
 
 namespace {
@@ -33,6 +35,8 @@ constexpr int SAT_NAME_WIDTH = 6;
 constexpr int SAT_NAME_LENGTH = 5;
 constexpr int CABIN_NUMBER_LENGTH = 18;
 
+constexpr const char* SAT_NAME_LABEL = "iii - Sat Name";
+
 // The stored text cleaned through the report and stored back blank-padded.
 QString Cleaned_Text(core::Record& record, int field, int element, const QString& label, int char_set)
 {
@@ -40,6 +44,45 @@ QString Cleaned_Text(core::Record& record, int field, int element, const QString
     const QString cleaned = core::Report_Value_Change(text, label, char_set);
     Store_Padded(record, field, cleaned, element);
     return cleaned;
+}
+
+QString Without_Trailing_Blanks(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == QLatin1Char(' '))
+        --end;
+    return text.left(end);
+}
+
+// What a save keeps of a text in a column of a list line: as many
+// characters as the column holds, the blanks that pad it dropped. Blanks in
+// front are the text's own (the cleaning puts them for refused characters)
+// and stay.
+QString Kept_Column(const QString& text, const Column_Format& column)
+{
+    return Without_Trailing_Blanks(text.left(column.Last - column.First + 1));
+}
+
+// A stored number that begins with "-" marks an unused entry, and a
+// reopening would drop it: a used entry keeps its number without the blanks
+// and minus signs in front.
+QString Kept_Number(const QString& number)
+{
+    if (!tables::Is_Unused_Number(number))
+        return number;
+    qsizetype start = 0;
+    while (start < number.size()
+           && (number[start] == QLatin1Char(' ') || number[start] == QLatin1Char('-')))
+        ++start;
+    return number.mid(start);
+}
+
+// The format of a directory column by the field it fills.
+const Column_Format& Directory_Column(int Directory_Table::*field)
+{
+    const auto row = std::find_if(DIRECTORY_COLUMNS.begin(), DIRECTORY_COLUMNS.end(),
+                                  [field](const auto& column) { return column.Field == field; });
+    return row->Format;
 }
 
 // Any value but 0 protects the entry, which is saved as 1.
@@ -127,13 +170,13 @@ QStringList Read_Directory_Category(core::Record& record, const Directory_Table&
         const QString number = Cleaned_Text(record, table.Number, entry, number_label, SET_DIR_NUMBER);
         const std::int32_t priority = Checked_Priority(record.Get(table.Priority, entry), where);
         const bool is_protected = Checked_Protected(record.Get(table.Protected, entry), where);
-        // A save writes a name's first 14 and a number's first 18 characters.
-        const tables::Cockpit_Entry kept =
-            tables::Read_Cockpit_Line(tables::Cockpit_Number_Line(name, number, priority, is_protected));
+        const QString kept_name = Kept_Column(name, Directory_Column(&Directory_Table::Name));
+        const QString kept_number =
+            Kept_Number(Kept_Column(number, Directory_Column(&Directory_Table::Number)));
         lines.append(tables::Cockpit_Number_Line(
-            core::Report_Text_Kept(name.trimmed(), kept.Name, name_label),
-            core::Report_Text_Kept(number.trimmed(), kept.Number, number_label), priority,
-            is_protected, tables::Cockpit_Line_Width::Full));
+            core::Report_Text_Kept(Without_Trailing_Blanks(name), kept_name, name_label),
+            core::Report_Text_Kept(Without_Trailing_Blanks(number), kept_number, number_label),
+            priority, is_protected, tables::Cockpit_Line_Width::Full));
     }
     return lines;
 }
@@ -157,9 +200,16 @@ void Load_Directory(Page_Cockpit_Numbers& page, core::Record& record, int airfra
 
 QString Read_Sat_Name(core::Record& record, int field, int i, QString (*kept)(const QString& name))
 {
-    const QString label = QStringLiteral("iii - Sat Name");
+    const QString label = QLatin1String(SAT_NAME_LABEL);
     const QString cleaned = Cleaned_Text(record, field, i, label, SET_SAT_NAME).trimmed();
     return core::Report_Text_Kept(cleaned, kept(cleaned), label);
+}
+
+QString Read_Stored_Sat_Name(const core::Record& record, int field, int i)
+{
+    const QString name = core::Strip_At_Null(record.Get_Text(field, i));
+    return core::Report_Text_Kept(core::Trim_Blanks(name), Kept_Short_Sat_Name(name),
+                                  QLatin1String(SAT_NAME_LABEL));
 }
 
 QString Kept_Short_Sat_Name(const QString& name)

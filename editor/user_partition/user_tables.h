@@ -152,10 +152,14 @@ Directory_Table Directory_V14();
 // The Cockpit_Number_Lines of a category's used entries (number not
 // beginning with "-"); caption names the category in the report labels.
 // Name and number are cleaned through the report and stored back
-// blank-padded; a priority outside 0 to 9 loads as 3 and a protected flag
-// other than 0 and 1 as 1, each with its "***" line; a name or number
-// longer than the line's column (14 and 18 characters) keeps what the column
-// holds, with its "***" line.
+// blank-padded; the blanks the cleaning puts in front of them for refused
+// characters stay, in the line as in its save. A priority outside 0 to 9
+// loads as 3 and a protected flag other than 0 and 1 as 1, each with its
+// "***" line; a name or number longer than the line's column (14 and 18
+// characters) keeps what the column holds, with its "***" line; so does a
+// number that begins with "-" once its blanks in front are trimmed (a
+// reopening would take it for an unused entry): it keeps what follows its
+// blanks and minus signs in front.
 QStringList Read_Directory_Category(core::Record& record, const Directory_Table& table,
                                     int category, const QString& caption);
 
@@ -195,6 +199,12 @@ inline constexpr std::array<List_Column<Sat_Fields>, 2> SAT_COLUMNS{{
 // `kept` gives (the name as a save writes it back), a "***" line. Returns
 // the name the line keeps.
 QString Read_Sat_Name(core::Record& record, int field, int i, QString (*kept)(const QString& name));
+
+// The satellite name of stored element i as the file holds it, without a
+// character set: only a name a save of the short satellite line cannot keep
+// (Kept_Short_Sat_Name) shows what the save keeps, with its "***" line.
+// Returns the name the line keeps.
+QString Read_Stored_Sat_Name(const core::Record& record, int field, int i);
 
 // What a save of the generation-5 to -11 satellite line keeps of a name:
 // its first five characters, dashes for none.

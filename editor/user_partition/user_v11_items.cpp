@@ -106,7 +106,7 @@ int Item_61_Index_Of_Code_V5(int code)
 
 QStringList Read_Sat_Lines_V5(core::Record& record)
 {
-    QStringList lines = Read_Sat_Lines(record);
+    QStringList lines = Read_Sat_Lines(record, Sat_Names::Cleaned);
     for (QString& line : lines)
         line = line.leftJustified(SAT_LINE_LENGTH);
     return lines;

@@ -229,15 +229,17 @@ QStringList Read_GES_Lines(core::Record& record)
     return lines;
 }
 
-QStringList Read_Sat_Lines(core::Record& record)
+QStringList Read_Sat_Lines(core::Record& record, Sat_Names names)
 {
     std::int32_t count = static_cast<std::int32_t>(record.Get(V8_Sat_Count));
     count = Checked(count, QStringLiteral("iii-Size"), 0, V8_SAT_ENTRIES, 0, RADIX_DECIMAL);
     QStringList lines;
     for (int i = 0; i < count; ++i) {
         const std::int32_t sat = Checked_Sat_ID(record.Get(V8_Sat_Id, i), "iii");
-        lines.append(Octal(sat, 2) + QStringLiteral("   ")
-                     + Read_Sat_Name(record, V8_Sat_Name, i, Kept_Short_Sat_Name));
+        const QString name = names == Sat_Names::Cleaned
+                                 ? Read_Sat_Name(record, V8_Sat_Name, i, Kept_Short_Sat_Name)
+                                 : Read_Stored_Sat_Name(record, V8_Sat_Name, i);
+        lines.append(Octal(sat, 2) + QStringLiteral("   ") + name);
     }
     return lines;
 }

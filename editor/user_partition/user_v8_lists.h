@@ -77,9 +77,13 @@ std::int32_t Checked_Priority(std::int64_t stored, const QString& where);
 QString Read_GES_Line(core::Record& record, const GES_Fields& fields, int i);
 // GES lines of the stored elements, the stored count checked first.
 QStringList Read_GES_Lines(core::Record& record);
+// How a satellite line takes its name: as the file holds it (generations 8
+// and 11) or cleaned through the report (generation 5).
+enum class Sat_Names { As_Stored, Cleaned };
 // Satellite lines of the stored elements, the stored count checked first:
-// the Sat ID, three blanks and the name as Read_Sat_Name keeps it.
-QStringList Read_Sat_Lines(core::Record& record);
+// the Sat ID, three blanks and the name as Read_Stored_Sat_Name or, when
+// cleaned, as Read_Sat_Name keeps it.
+QStringList Read_Sat_Lines(core::Record& record, Sat_Names names = Sat_Names::As_Stored);
 // Read_Directory_Category of the generation-8 directory.
 QStringList Read_Directory_Lines(core::Record& record, int category, const QString& caption);
 // The LES lines of the stored elements, the stored count checked first

@@ -447,3 +447,34 @@ TEST_F(UserV11Test, ACabinNumberLongerThanItsBoxIsReported)
     EXPECT_EQ(entries.filter(QStringLiteral("***")), QStringList{first}) << entries.join('\n').toStdString();
     EXPECT_EQ(pages->Cabin_Numbers().Control_16_Sat1_ChA[1]->text(), QStringLiteral("123456789012345678"));
 }
+
+// Generations 8 and 11 take satellite names as the file holds them: no
+// character set and no report line, and the save writes them back as they
+// were.
+TEST_F(UserV11Test, SatelliteNamesOfGenerations8And11KeepTheirCharacters)
+{
+    const QByteArray sats = QByteArray("\x0B", 1) + usertest::Text_Field("AOR,W", 6)
+                            + QByteArray("\x0C", 1) + usertest::Text_Field("@OR-E", 6);
+    for (const int generation : {8, 11}) {
+        SCOPED_TRACE(generation);
+        Set_User_Current(generation, 1, 5, 0);
+        Set_User_Defaults_New(*pages);
+        Update_Data(*pages);
+        core::Record& record = generation == 8 ? User_Record_V8() : User_Record_V11();
+        record.Set(V8_Sat_Count, 2);
+        for (int i = 0; i < 2; ++i) {
+            record.Set(V8_Sat_Id, static_cast<std::uint8_t>(sats.at(7 * i)), i);
+            record.Set_Raw(V8_Sat_Name, sats.mid(7 * i + 1, 6), i);
+        }
+        Open_Report();
+        Set_User_Loaded(generation, 1);
+        Convert_User(*pages);
+        const QString report = Report_Text();
+        EXPECT_FALSE(report.contains(QStringLiteral("Sat Name"))) << report.toStdString();
+        QListWidget* list = pages->Sat_GES().Control_03;
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_EQ(list->item(0)->text(), QStringLiteral("13   AOR,W"));
+        EXPECT_EQ(list->item(1)->text(), QStringLiteral("14   @OR-E"));
+        EXPECT_EQ(record.Bytes().mid(2338, 14), sats);
+    }
+}

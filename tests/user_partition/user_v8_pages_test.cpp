@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 
 using namespace User_Mod;
@@ -306,4 +307,86 @@ TEST_F(UserV8Test, FailedSaveLeavesTheRecordAsItWas)
     pages->HSD_Cnfg().Control_65->setCurrentIndex(-1);
     EXPECT_THROW(Update_Data(*pages), core::Record_Error);
     EXPECT_EQ(Bytes(), before);
+}
+
+namespace {
+
+// The name and number bytes of directory element `element` of the record.
+QByteArray Directory_Texts(const QByteArray& bytes, int element)
+{
+    return bytes.mid(2458 + 38 * element, 15 + 19);
+}
+
+// An unprotected entry of priority 2 into directory element `element`.
+void Put_Directory_Entry(core::Record& record, int element, const QString& name, const QString& number)
+{
+    record.Set_Text(V8_Dir_Name, name, element);
+    record.Set_Text(V8_Dir_Number, number, element);
+    record.Set(V8_Dir_Priority, 2, element);
+    record.Set(V8_Dir_Protected, 0, element);
+}
+
+QByteArray Blank_Padded_Field(const char* text, int width)
+{
+    return QByteArray(text).leftJustified(width - 1, ' ') + '\0';
+}
+
+} // namespace
+
+// Characters the directory's sets refuse become blanks where they stand, in
+// front of a name or number too: the report line, the list line and the
+// saved bytes show the same text.
+TEST_F(UserV8Test, DirectoryBlanksForRefusedCharactersStayWhereTheyStand)
+{
+    New_And_Save(2);
+    const int element = 100; // category 1, entry 0
+    Put_Directory_Entry(User_Record_V8(), element, QStringLiteral("~~ZZ"), QStringLiteral("*#0123"));
+    Open_Report();
+    Reload(2);
+    const QStringList entries = Report_Entries();
+    const QString report = entries.join('\n');
+    EXPECT_EQ(entries.filter(QStringLiteral("v - Phone")).size(), 2) << report.toStdString();
+    EXPECT_EQ(entries.filter(QRegularExpression(QStringLiteral("Changed to:   ZZ$"))).size(), 1)
+        << report.toStdString();
+    EXPECT_EQ(entries.filter(QRegularExpression(QStringLiteral("Changed to:   0123$"))).size(), 1)
+        << report.toStdString();
+    QListWidget* list = pages->Cockpit_Numbers().Control_05[1];
+    ASSERT_GE(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("  ZZ").leftJustified(18)
+                                         + QStringLiteral("  0123").leftJustified(22)
+                                         + QStringLiteral("2    No "));
+    EXPECT_EQ(Directory_Texts(Bytes(), element),
+              Blank_Padded_Field("  ZZ", 15) + Blank_Padded_Field("  0123", 19));
+}
+
+// A stored number that begins with "-" marks an unused entry. One that does
+// so only after its blanks loads without its minus sign, with its line, and
+// stays through its save and reopening.
+TEST_F(UserV8Test, ShownEntryWhoseNumberBeginsWithAMinusSurvivesItsSave)
+{
+    New_And_Save(2);
+    const int element = 100; // category 1, entry 0
+    Put_Directory_Entry(User_Record_V8(), element, QStringLiteral("NAV"), QStringLiteral(" -5551234"));
+    const QString shown = QStringLiteral("NAV").leftJustified(18)
+                          + QStringLiteral("5551234").leftJustified(22) + QStringLiteral("2    No ");
+    Open_Report();
+    Reload(2);
+    QStringList entries = Report_Entries();
+    const QStringList changes = entries.filter(QStringLiteral("v - Phone Number"));
+    ASSERT_EQ(changes.size(), 1) << entries.join('\n').toStdString();
+    EXPECT_TRUE(changes[0].startsWith(QStringLiteral("*** ")));
+    EXPECT_TRUE(changes[0].endsWith(QStringLiteral("was: -5551234")));
+    EXPECT_TRUE(entries[entries.indexOf(changes[0]) + 1].endsWith(QStringLiteral("Changed to: 5551234")));
+    QListWidget* list = pages->Cockpit_Numbers().Control_05[1];
+    ASSERT_GE(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), shown);
+    EXPECT_EQ(Directory_Texts(Bytes(), element),
+              Blank_Padded_Field("NAV", 15) + Blank_Padded_Field("5551234", 19));
+
+    Open_Report();
+    Reload(2);
+    entries = Report_Entries();
+    EXPECT_TRUE(entries.filter(QStringLiteral("v - Phone")).isEmpty()) << entries.join('\n').toStdString();
+    ASSERT_GE(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), shown);
 }
