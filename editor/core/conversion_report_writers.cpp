@@ -111,23 +111,26 @@ QString Report_Text_Change(QLineEdit* control, QString& text, const QString& lab
     if (control == nullptr)
         throw std::invalid_argument("Report_Text_Change: no text box");
     text = Trim_Blanks(Strip_At_Null(text));
-    QString cleaned = Clean_Text(text, char_set);
+    // What the box keeps, and so what a save writes: no more characters
+    // than the box takes. A change is one "***" line.
+    const QString kept = Clean_Text(text, char_set).left(control->maxLength());
 
-    if (cleaned != text)
-        Report(Shape::Out_Of_Range, label, text, cleaned);
+    if (kept != text)
+        Report(Shape::Out_Of_Range, label, text, kept);
     else if (!forced) {
         const QString shown = control->text();
         if (shown != text && !Trim_Blanks(shown).isEmpty())
-            Report(Shape::Default, label, shown, cleaned);
+            Report(Shape::Default, label, shown, kept);
     }
     // A forced text holds even when the stored one was out of range.
     if (forced) {
         if (*forced != text)
             Report(Shape::Box_Forced, label, text, *forced);
-        cleaned = *forced;
+        control->setText(*forced);
+    } else {
+        control->setText(kept);
     }
-    control->setText(cleaned);
-    return cleaned;
+    return control->text();
 }
 
 QString Report_Text_Change(QLineEdit* control, QString& text, const QString& label, int char_set,

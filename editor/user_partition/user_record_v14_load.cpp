@@ -170,9 +170,8 @@ void V14_Loader::Text(const User_Item_Row& row, const Item_Place& place)
         char_set.Allowed += QString::fromLatin1(row.Extra_Allowed);
     QLineEdit* box = row.Text(pages_);
     const QString label = QString::fromLatin1(row.Report_Label);
-    const QString cleaned = core::Report_Text_Change(box, text, label, char_set);
     // A field shorter than the stored text keeps its first characters.
-    const QString kept = core::Report_Text_Kept(cleaned, box->text(), label);
+    const QString kept = core::Report_Text_Change(box, text, label, char_set);
     rec_.Set_Text(place.Field, Blank_Padded(kept, rec_.Field(place.Field).width), place.Element);
 }
 

@@ -29,6 +29,7 @@
 #include <array>
 #include <deque>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <optional>
 #include <ostream>
@@ -730,4 +731,84 @@ TEST_F(UserItemsTest, EveryRowHasOneExpectedLine)
     }
     for (const Expected& item : All_Expected())
         EXPECT_EQ(rows[QLatin1String(item.Control)], 1) << "rows of " << item.Control;
+}
+
+// --- report lines of bad files ---------------------------------------------------------
+
+namespace {
+
+const Expected& Expected_Of(const char* control)
+{
+    for (const Expected& item : All_Expected())
+        if (qstrcmp(item.Control, control) == 0)
+            return item;
+    throw std::logic_error(control);
+}
+
+// The bytes with a value of the control where the generation keeps it
+// (unchanged when it keeps none).
+QByteArray With_Value(const QByteArray& bytes, Generation generation, const char* control, std::int64_t number,
+                      const QString& text = {})
+{
+    const Expected& item = Expected_Of(control);
+    const At& at = Place(item, generation);
+    return at.Held() ? With(bytes, at, Stored(item, at, {number, text, {}})) : bytes;
+}
+
+// Cabin number "xvi - APHONE A, 1, SDU 1": element 2 of the numbers.
+At Cabin_A1(Generation generation)
+{
+    const bool long_record = generation == Generation::V8 || generation == Generation::V14;
+    return {(long_record ? 17720 : 6320) + 2 * 19, 19};
+}
+
+} // namespace
+
+// A text longer than its box is cut to the box in every generation, with
+// one "***" line that names the text stored and the text kept (no
+// "Default:" line for a value the box never holds), and is saved as kept.
+TEST_F(UserItemsTest, EachCutTextHasOneOutOfRangeLine)
+{
+    struct Cut {
+        const char* Control; // nullptr: the cabin number
+        const char* Label;
+        QString Stored;
+        QString Kept;
+    };
+    const Cut cuts[] = {
+        {"Control_34", "xxxiv", QStringLiteral("ABCDE"), QStringLiteral("ABCD")},
+        {"Control_33", "xxxiii", QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"),
+         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWX")},
+        {"Control_69(0)", "lxix - SDU 1", QStringLiteral("ABCDEFGHIJKLMNOP"), QStringLiteral("ABCDEFGHIJKLMNO")},
+        {nullptr, "xvi - APHONE A, 1, SDU 1", QStringLiteral("1234567890123456789"),
+         QStringLiteral("123456789012345678")},
+    };
+    for (const Generation_Case& gen : CASES) {
+        SCOPED_TRACE(gen.Name);
+        auto set = Make_Pages();
+        Page_Set& pages = *set;
+        QByteArray bytes = gen.Factory(pages);
+        gen.Set_Versions();
+        for (const Cut& cut : cuts)
+            bytes = cut.Control ? With_Value(bytes, gen.Which, cut.Control, 0, cut.Stored)
+                                : With(bytes, Cabin_A1(gen.Which), cut.Stored.toLatin1());
+        QStringList entries;
+        Out_Of_Range_Lines(gen, pages, bytes, &entries);
+        const QByteArray saved = Save(gen, pages);
+        for (const Cut& cut : cuts) {
+            if (cut.Control && !Place(Expected_Of(cut.Control), gen.Which).Held())
+                continue;
+            SCOPED_TRACE(cut.Label);
+            const QString item = QStringLiteral("Item ") + QLatin1String(cut.Label) + QStringLiteral(" - ");
+            const QStringList lines = entries.filter(item);
+            ASSERT_EQ(lines, QStringList{QStringLiteral("*** ") + item + QStringLiteral("Value out of range, was: ")
+                                         + cut.Stored})
+                << entries.join(QLatin1Char('\n')).toStdString();
+            const qsizetype next = entries.indexOf(lines.front()) + 1;
+            ASSERT_LT(next, entries.size());
+            EXPECT_TRUE(entries.at(next).endsWith(QStringLiteral("Changed to: ") + cut.Kept));
+            const At at = cut.Control ? Place(Expected_Of(cut.Control), gen.Saved_As) : Cabin_A1(gen.Saved_As);
+            EXPECT_EQ(saved.mid(at.Offset, cut.Kept.size() + 1), cut.Kept.toLatin1() + '\0');
+        }
+    }
 }
