@@ -111,15 +111,21 @@ QString Report_Text_Change(QLineEdit* control, QString& text, const QString& lab
     if (control == nullptr)
         throw std::invalid_argument("Report_Text_Change: no text box");
     text = Trim_Blanks(Strip_At_Null(text));
-    // What the box keeps, and so what a save writes: no more characters
-    // than the box takes. A change is one "***" line.
-    const QString kept = Clean_Text(text, char_set).left(control->maxLength());
+    // What the box keeps, and so what a save writes and a reopening reads
+    // back: no blanks at either end (a refused character made one there) and
+    // no more characters than the box takes. A change is one "***" line.
+    QString kept = Clean_Text(text, char_set);
+    kept = Trim_Blanks(Trim_Blanks(kept).left(control->maxLength()));
+    const QString shown = control->text();
+    // A stored text that is the box's text but for its outer blanks (a
+    // default such as the factory description ends in a blank) is that
+    // text: the box keeps it, so the next save writes the same bytes.
+    const bool as_shown = Trim_Blanks(shown) == kept;
 
     if (kept != text)
         Report(Shape::Out_Of_Range, label, text, kept);
     else if (!forced) {
-        const QString shown = control->text();
-        if (shown != text && !Trim_Blanks(shown).isEmpty())
+        if (!as_shown && !Trim_Blanks(shown).isEmpty())
             Report(Shape::Default, label, shown, kept);
     }
     // A forced text holds even when the stored one was out of range.
@@ -127,7 +133,7 @@ QString Report_Text_Change(QLineEdit* control, QString& text, const QString& lab
         if (*forced != text)
             Report(Shape::Box_Forced, label, text, *forced);
         control->setText(*forced);
-    } else {
+    } else if (!as_shown) {
         control->setText(kept);
     }
     return control->text();
