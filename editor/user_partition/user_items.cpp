@@ -225,8 +225,8 @@ const User_Item_Row ITEMS[] = {
     List([](Page_Set& p) { return p.General().Control_58; }, "lviii",
          SHORT3(P(V8_Item_58, 0, C::Index, S::Items_40_58)),
          P(V14_ITEM_58, 0, C::Index, S::Items_40_58)),
-    // Item 61: the generation-14 load reports flags that its save would not
-    // write back.
+    // Item 61: the loads of generations 8, 11 and 14 report flags that their
+    // save would not write back.
     List([](Page_Set& p) { return p.General().Control_61; }, "lxi",
          P(V8_Item_61_A, 0, C::Item_61_V5, S::Item_61), P(V8_Item_61_A, 0, C::Item_61_V8, S::Item_61),
          P(V8_Item_61_A, 0, C::Item_61_V11, S::Item_61), P(V14_ITEM_61_A, 0, C::Item_61_V14, S::Item_61), 1)

@@ -31,6 +31,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -845,5 +846,55 @@ TEST_F(UserItemsTest, ASavedFileReopensAndSavesTheSame)
         auto fresh = Make_Pages();
         EXPECT_EQ(Out_Of_Range_Lines(gen, *fresh, first), QStringList{});
         EXPECT_EQ(Text(First_Difference(Save(gen, *fresh), first)), "");
+    }
+}
+
+// Item 61's flag bytes that no entry writes load as the list's default
+// with a "***" line, and are saved as the default's flags.
+TEST_F(UserItemsTest, Item61FlagsOfNoEntryLoadAsTheDefaultWithALine)
+{
+    struct Flags {
+        const Generation_Case* Gen;
+        std::vector<std::pair<int, int>> Stored; // offset, byte
+        std::vector<std::pair<int, int>> Saved;
+        int Index;                                // loaded; -1: the default with a line
+    };
+    const Generation_Case& v8 = CASES[1];
+    const Generation_Case& v11 = CASES[2];
+    const Generation_Case& v14 = CASES[3];
+    const std::vector<std::pair<int, int>> default_8_14 = {{18556, 0}, {18558, 1}, {18568, 1}};
+    const Flags cases[] = {
+        {&v8, {{18556, 1}, {18558, 0}, {18568, 0}}, {{18556, 1}, {18558, 0}, {18568, 0}}, 2},
+        {&v8, {{18556, 0}, {18558, 1}, {18568, 0}}, default_8_14, -1}, // key 2
+        {&v8, {{18556, 1}, {18558, 0}, {18568, 1}}, default_8_14, -1}, // key 5
+        {&v8, {{18556, 2}, {18558, 1}, {18568, 0}}, default_8_14, -1},
+        {&v14, {{18556, 2}, {18558, 1}, {18568, 0}}, default_8_14, -1},
+        {&v14, {{18556, 1}, {18558, 1}, {18568, 1}}, {{18556, 1}, {18558, 1}, {18568, 1}}, 1},
+        {&v11, {{7156, 2}, {7158, 1}}, {{7156, 0}, {7158, 1}}, -1},
+        {&v11, {{7156, 1}, {7158, 0}}, {{7156, 1}, {7158, 0}}, 2},
+    };
+    for (const Flags& flags : cases) {
+        const Generation_Case& gen = *flags.Gen;
+        SCOPED_TRACE(gen.Name);
+        SCOPED_TRACE(flags.Stored.front().second);
+        auto set = Make_Pages();
+        Page_Set& pages = *set;
+        QByteArray bytes = gen.Factory(pages);
+        gen.Set_Versions();
+        for (const auto& [offset, value] : flags.Stored)
+            bytes[offset] = static_cast<char>(value);
+        const QComboBox* box = pages.General().Control_61;
+        const QStringList lines = Out_Of_Range_Lines(gen, pages, bytes);
+        if (flags.Index >= 0) {
+            EXPECT_EQ(lines, QStringList{});
+            EXPECT_EQ(box->currentIndex(), flags.Index);
+        } else {
+            EXPECT_EQ(lines, QStringList{QStringLiteral("*** Item lxi - Value out of range, changed to: ")
+                                         + box->itemText(4)});
+            EXPECT_EQ(box->currentIndex(), 4);
+        }
+        const QByteArray saved = Save(gen, pages);
+        for (const auto& [offset, value] : flags.Saved)
+            EXPECT_EQ(static_cast<std::uint8_t>(saved.at(offset)), value) << offset;
     }
 }
