@@ -135,6 +135,10 @@ void V14_Loader::List(const User_Item_Row& row, const Item_Place& place)
     QComboBox* box = row.List(pages_);
     const std::int64_t stored =
         Decode_Item_Index(place.Coding, static_cast<int>(rec_.Get(place.Field, place.Element)));
+    if (place.Coding == Item_Coding::Checked_Index) {
+        Load_Checked_Index(box, stored, QString::fromLatin1(row.Report_Label));
+        return;
+    }
     if (row.Report_Label) {
         int value = static_cast<int>(stored);
         core::Report_List_Change(box, value, QString::fromLatin1(row.Report_Label));
