@@ -25,6 +25,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 #include <array>
 #include <deque>
@@ -768,6 +769,16 @@ At Cabin_A1(Generation generation)
     return {(long_record ? 17720 : 6320) + 2 * 19, 19};
 }
 
+// The labels of the "***" lines, in report order.
+QStringList Out_Of_Range_Labels(const QStringList& lines)
+{
+    static const QRegularExpression label(QStringLiteral("^\\*\\*\\* Item (.*) - Value out of range"));
+    QStringList labels;
+    for (const QString& line : lines)
+        labels << label.match(line).captured(1);
+    return labels;
+}
+
 } // namespace
 
 // A text longer than its box is cut to the box in every generation, with
@@ -896,5 +907,58 @@ TEST_F(UserItemsTest, Item61FlagsOfNoEntryLoadAsTheDefaultWithALine)
         const QByteArray saved = Save(gen, pages);
         for (const auto& [offset, value] : flags.Saved)
             EXPECT_EQ(static_cast<std::uint8_t>(saved.at(offset)), value) << offset;
+    }
+}
+
+// The "***" lines of a file with many bad values come in the order of each
+// generation's load steps.
+TEST_F(UserItemsTest, OutOfRangeLinesFollowTheLoadSteps)
+{
+    const QStringList head = {QStringLiteral("iv"), QStringLiteral("xxxiv"), QStringLiteral("xl-a"),
+                              QStringLiteral("lviii")};
+    const QStringList cabin = {QStringLiteral("xlix-0"), QStringLiteral("xiii"), QStringLiteral("xxv-SDU 1"),
+                               QStringLiteral("xlv-SDU 1, APHONE 1"), QStringLiteral("xlv-SDU 1, APHONE 1, Type"),
+                               QStringLiteral("lxii")};
+    const std::map<Generation, QStringList> expected = {
+        {Generation::V5, head + cabin + QStringList{QStringLiteral("xxvi-SDU 1"), QStringLiteral("xxxiii")}},
+        {Generation::V8, head + QStringList{QStringLiteral("lxi")} + cabin
+                             + QStringList{QStringLiteral("lxix - SDU 1"), QStringLiteral("xxvi-SDU 1"),
+                                           QStringLiteral("xxxiii")}},
+        {Generation::V11, head + QStringList{QStringLiteral("lxi")} + cabin
+                              + QStringList{QStringLiteral("xxvi-SDU 1"), QStringLiteral("xxxiii")}},
+        {Generation::V14, head + QStringList{QStringLiteral("lxi")} + cabin
+                              + QStringList{QStringLiteral("lxix - SDU 1"), QStringLiteral("xxvi-SDU 1"),
+                                            QStringLiteral("xxxiii"), QStringLiteral("civ-0")}},
+    };
+    for (const Generation_Case& gen : CASES) {
+        SCOPED_TRACE(gen.Name);
+        auto set = Make_Pages();
+        QByteArray bytes = gen.Factory(*set);
+        gen.Set_Versions();
+        const Generation g = gen.Which;
+        bytes = With_Value(bytes, g, "Control_33", 0, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"));
+        bytes = With_Value(bytes, g, "Control_26a(0)", 2);
+        bytes = With_Value(bytes, g, "Control_69(0)", 0, QStringLiteral("ABCDEFGHIJKLMNOP"));
+        bytes = With_Value(bytes, g, "Control_62", 251);
+        bytes = With_Value(bytes, g, "Control_45_1b1", 2);
+        bytes = With_Value(bytes, g, "Control_45_1a1", 1000);
+        bytes = With_Value(bytes, g, "Control_25a", 0, QStringLiteral("12A4"));
+        bytes = With_Value(bytes, g, "Control_13", 4);
+        bytes = With_Value(bytes, g, "Control_49(0)", 100);
+        bytes = With_Value(bytes, g, "Control_58", 2);
+        bytes = With_Value(bytes, g, "Control_40a", 2);
+        bytes = With_Value(bytes, g, "Control_34", 0, QStringLiteral("ABCDE"));
+        bytes = With_Value(bytes, g, "Control_04", 3);
+        bytes = With_Value(bytes, g, "Control_104(0)", 9);
+        // Item 61 flags that no entry writes: generations 8 and 14 A0 0,
+        // A2 1, B0 0; generation 11 A 2.
+        if (g == Generation::V8 || g == Generation::V14) {
+            bytes[18556] = 0;
+            bytes[18558] = 1;
+            bytes[18568] = 0;
+        }
+        if (g == Generation::V11)
+            bytes[7156] = 2;
+        EXPECT_EQ(Out_Of_Range_Labels(Out_Of_Range_Lines(gen, *set, bytes)), expected.at(g));
     }
 }
