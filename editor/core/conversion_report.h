@@ -142,11 +142,14 @@ std::int32_t Report_Number_Change(std::int32_t& value, const QString& label, std
 
 // A text box item. text is cut at its first character outside printable
 // ASCII, trimmed and (when the set says so) upper-cased in place; the text
-// cleaned by the set goes into the control and is returned. Characters
-// outside the set give a "***" line; a forced text always becomes the result
-// and gives a "###" line when it differs from the stored text; without one a
-// stored text that differs from a non-empty control text gives a plain
-// "Default:" entry.
+// cleaned by the set, trimmed and cut to the box's maximum length goes into
+// the control, and the control's text is returned. A text changed so (a
+// character outside the set, a text longer than the box) gives one "***"
+// line; a forced text always becomes the result and gives a "###" line when
+// it differs from the stored text; without one a stored text that differs
+// from a non-empty control text gives a plain "Default:" entry. A stored
+// text equal to the control's text but for its outer blanks leaves the
+// control as it is.
 QString Report_Text_Change(QLineEdit* control, QString& text, const QString& label,
                            const Char_Set& char_set,
                            std::optional<QString> forced = std::nullopt);

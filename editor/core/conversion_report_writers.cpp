@@ -111,23 +111,32 @@ QString Report_Text_Change(QLineEdit* control, QString& text, const QString& lab
     if (control == nullptr)
         throw std::invalid_argument("Report_Text_Change: no text box");
     text = Trim_Blanks(Strip_At_Null(text));
-    QString cleaned = Clean_Text(text, char_set);
+    // What the box keeps, and so what a save writes and a reopening reads
+    // back: no blanks at either end (a refused character made one there) and
+    // no more characters than the box takes. A change is one "***" line.
+    QString kept = Clean_Text(text, char_set);
+    kept = Trim_Blanks(Trim_Blanks(kept).left(control->maxLength()));
+    const QString shown = control->text();
+    // A stored text that is the box's text but for its outer blanks (a
+    // default such as the factory description ends in a blank) is that
+    // text: the box keeps it, so the next save writes the same bytes.
+    const bool as_shown = Trim_Blanks(shown) == kept;
 
-    if (cleaned != text)
-        Report(Shape::Out_Of_Range, label, text, cleaned);
+    if (kept != text)
+        Report(Shape::Out_Of_Range, label, text, kept);
     else if (!forced) {
-        const QString shown = control->text();
-        if (shown != text && !Trim_Blanks(shown).isEmpty())
-            Report(Shape::Default, label, shown, cleaned);
+        if (!as_shown && !Trim_Blanks(shown).isEmpty())
+            Report(Shape::Default, label, shown, kept);
     }
     // A forced text holds even when the stored one was out of range.
     if (forced) {
         if (*forced != text)
             Report(Shape::Box_Forced, label, text, *forced);
-        cleaned = *forced;
+        control->setText(*forced);
+    } else if (!as_shown) {
+        control->setText(kept);
     }
-    control->setText(cleaned);
-    return cleaned;
+    return control->text();
 }
 
 QString Report_Text_Change(QLineEdit* control, QString& text, const QString& label, int char_set,

@@ -12,8 +12,9 @@ namespace User_Mod {
 
 bool Is_Item_61_Coding(Item_Coding coding);
 
-// The list index that the record's flags give; generation 14 reports with a
-// "***" line under the row's label flags that its save would not write back.
+// The list index that the record's flags give. Generations 8, 11 and 14
+// load flags that their save would not write back as the list's default,
+// with a "***" line under the row's label.
 void Load_Item_61(Page_Set& pages, const core::Record& record, const User_Item_Row& row,
                   const Item_Place& place);
 

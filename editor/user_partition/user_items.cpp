@@ -26,16 +26,15 @@ using Text_Control = QLineEdit* (*)(Page_Set&);
 using Number_Control = QLineEdit* (*)(Page_Set&);
 using Spin_Control = QWidget* (*)(Page_Set&);
 
-constexpr Item_Place P(int field, int element, C coding, S step, W when = W::Always,
-                       const char* error_name = nullptr)
+constexpr Item_Place P(int field, int element, C coding, S step, W when = W::Always)
 {
-    return {field, element, coding, step, when, error_name, -1};
+    return {field, element, coding, step, when, -1};
 }
 
 // A place in byte 'byte' of element 'element' of a field of raw bytes.
 constexpr Item_Place P_Byte(int field, int element, int byte, C coding, S step)
 {
-    return {field, element, coding, step, W::Always, nullptr, byte};
+    return {field, element, coding, step, W::Always, byte};
 }
 
 constexpr Item_Place ABSENT{};
@@ -225,8 +224,8 @@ const User_Item_Row ITEMS[] = {
     List([](Page_Set& p) { return p.General().Control_58; }, "lviii",
          SHORT3(P(V8_Item_58, 0, C::Index, S::Items_40_58)),
          P(V14_ITEM_58, 0, C::Index, S::Items_40_58)),
-    // Item 61: the generation-14 load reports flags that its save would not
-    // write back.
+    // Item 61: the loads of generations 8, 11 and 14 report flags that their
+    // save would not write back.
     List([](Page_Set& p) { return p.General().Control_61; }, "lxi",
          P(V8_Item_61_A, 0, C::Item_61_V5, S::Item_61), P(V8_Item_61_A, 0, C::Item_61_V8, S::Item_61),
          P(V8_Item_61_A, 0, C::Item_61_V11, S::Item_61), P(V14_ITEM_61_A, 0, C::Item_61_V14, S::Item_61), 1)
@@ -351,21 +350,21 @@ const User_Item_Row ITEMS[] = {
            "xlv-SDU 2, APHONE 2",
            SHORT3(P(V8_Item_45_Number, 3, C::Range_Int16, S::Item_45)),
            P(V14_ITEM_45_NUMBER, 3, C::Range_Int16, S::Item_45)),
-    List([](Page_Set& p) { return p.Cabin().Control_45_1b1; }, nullptr,
-         SHORT3(P(V8_Item_45_Index, 0, C::Index, S::Item_45, W::Always, "Item_45")),
-         P(V14_ITEM_45_TYPE, 0, C::Index, S::Item_45))
+    List([](Page_Set& p) { return p.Cabin().Control_45_1b1; }, "xlv-SDU 1, APHONE 1, Type",
+         SHORT3(P(V8_Item_45_Index, 0, C::Checked_Index, S::Item_45)),
+         P(V14_ITEM_45_TYPE, 0, C::Checked_Index, S::Item_45))
         | Starts_Disabled(),
-    List([](Page_Set& p) { return p.Cabin().Control_45_1b2; }, nullptr,
-         SHORT3(P(V8_Item_45_Index, 1, C::Index, S::Item_45, W::Always, "Item_45")),
-         P(V14_ITEM_45_TYPE, 1, C::Index, S::Item_45))
+    List([](Page_Set& p) { return p.Cabin().Control_45_1b2; }, "xlv-SDU 1, APHONE 2, Type",
+         SHORT3(P(V8_Item_45_Index, 1, C::Checked_Index, S::Item_45)),
+         P(V14_ITEM_45_TYPE, 1, C::Checked_Index, S::Item_45))
         | Starts_Disabled(),
-    List([](Page_Set& p) { return p.Cabin().Control_45_2b1; }, nullptr,
-         SHORT3(P(V8_Item_45_Index, 2, C::Index, S::Item_45, W::Always, "Item_45")),
-         P(V14_ITEM_45_TYPE, 2, C::Index, S::Item_45))
+    List([](Page_Set& p) { return p.Cabin().Control_45_2b1; }, "xlv-SDU 2, APHONE 1, Type",
+         SHORT3(P(V8_Item_45_Index, 2, C::Checked_Index, S::Item_45)),
+         P(V14_ITEM_45_TYPE, 2, C::Checked_Index, S::Item_45))
         | Starts_Disabled(),
-    List([](Page_Set& p) { return p.Cabin().Control_45_2b2; }, nullptr,
-         SHORT3(P(V8_Item_45_Index, 3, C::Index, S::Item_45, W::Always, "Item_45")),
-         P(V14_ITEM_45_TYPE, 3, C::Index, S::Item_45))
+    List([](Page_Set& p) { return p.Cabin().Control_45_2b2; }, "xlv-SDU 2, APHONE 2, Type",
+         SHORT3(P(V8_Item_45_Index, 3, C::Checked_Index, S::Item_45)),
+         P(V14_ITEM_45_TYPE, 3, C::Checked_Index, S::Item_45))
         | Starts_Disabled(),
     Number([](Page_Set& p) { return p.HSD_Cnfg().Control_62; }, N::Tenths, F::Item_62, 0, "lxii",
            SHORT3(P(V8_Item_62, 0, C::Tenths, S::Item_62)),
@@ -553,14 +552,14 @@ const User_Item_Row ITEMS[] = {
     Number([](Page_Set& p) { return p.PIMBIT().Control_103[6]; }, N::Checked_Spin, F::Item_103_0, 6, "ciii-6",
            ABSENT, ABSENT, ABSENT, P(V14_ITEM_103, 6, C::Byte_Text, S::PIMBIT),
            0, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_103[6]; }),
-    List([](Page_Set& p) { return p.PIMBIT().Control_104[0]; }, nullptr,
-         ABSENT, ABSENT, ABSENT, P(V14_ITEM_104, 0, C::Index, S::PIMBIT))
+    List([](Page_Set& p) { return p.PIMBIT().Control_104[0]; }, "civ-0",
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_104, 0, C::Checked_Index, S::PIMBIT))
         | Starts(Default_104(0)),
-    List([](Page_Set& p) { return p.PIMBIT().Control_104[1]; }, nullptr,
-         ABSENT, ABSENT, ABSENT, P(V14_ITEM_104, 1, C::Index, S::PIMBIT))
+    List([](Page_Set& p) { return p.PIMBIT().Control_104[1]; }, "civ-1",
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_104, 1, C::Checked_Index, S::PIMBIT))
         | Starts(Default_104(1)),
-    List([](Page_Set& p) { return p.PIMBIT().Control_104[2]; }, nullptr,
-         ABSENT, ABSENT, ABSENT, P(V14_ITEM_104, 2, C::Index, S::PIMBIT))
+    List([](Page_Set& p) { return p.PIMBIT().Control_104[2]; }, "civ-2",
+         ABSENT, ABSENT, ABSENT, P(V14_ITEM_104, 2, C::Checked_Index, S::PIMBIT))
         | Starts(Default_104(2)),
     Number([](Page_Set& p) { return p.PIMBIT().Control_105[0]; }, N::Plain_Spin, F::Item_105_0, 0, nullptr,
            ABSENT, ABSENT, ABSENT, P(V14_ITEM_105, 0, C::Byte_Text, S::PIMBIT),
@@ -649,6 +648,7 @@ bool Is_Number_Coding(Item_Coding coding)
     case Item_Coding::Index:
     case Item_Coding::Index_16_As_255:
     case Item_Coding::Index_Plus_One:
+    case Item_Coding::Checked_Index:
     case Item_Coding::Fixed_Text:
     case Item_Coding::Blank_Padded:
     case Item_Coding::Nul_Filled:

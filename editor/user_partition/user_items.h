@@ -88,6 +88,9 @@ enum class Item_Coding {
     Index,           // list index as it stands
     Index_16_As_255, // item 14: list index 16 is stored as 255
     Index_Plus_One,  // item 20: list index + 1
+    // A list index as it stands; one the list does not hold loads as the
+    // control's default, with a "***" line under the row's report label.
+    Checked_Index,
     Fixed_Text,      // upper-cased, NUL-padded to the field (one byte for the NUL)
     Blank_Padded,    // as typed, cut or blank-padded to the field
     Nul_Filled,      // as typed, NUL-padded, an error when longer than the field
@@ -147,8 +150,6 @@ struct Item_Place {
     Item_Coding Coding = Item_Coding::Index;
     Item_Step Step = Item_Step::None;
     Item_When When = Item_When::Always;
-    // The field named by a refused load (nullptr: the layout's name).
-    const char* Error_Name = nullptr;
     // A byte of a field of raw bytes (-1: the field's element as a whole).
     int Byte = -1;
 

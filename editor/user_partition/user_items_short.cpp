@@ -26,6 +26,10 @@ void Load_List(Page_Set& pages, const core::Record& record, const User_Item_Row&
                const Item_Place& place, int airframer_level)
 {
     QComboBox* combo = row.List(pages);
+    if (place.Coding == Item_Coding::Checked_Index) {
+        Load_Checked_Index(combo, record.Get(place.Field, place.Element), QString::fromLatin1(row.Report_Label));
+        return;
+    }
     if (row.Report_Label) {
         std::optional<int> forced;
         if (place.When == Item_When::Fixed_Above_Airframer_0 && airframer_level > 0)
@@ -35,7 +39,7 @@ void Load_List(Page_Set& pages, const core::Record& record, const User_Item_Row&
         return;
     }
     Set_Stored_Index(combo, Decode_Item_Index(place.Coding, record.Get(place.Field, place.Element)),
-                     place.Error_Name ? place.Error_Name : record.Field(place.Field).name);
+                     record.Field(place.Field).name);
 }
 
 void Load_Text(Page_Set& pages, core::Record& record, const User_Item_Row& row, const Item_Place& place)

@@ -135,6 +135,10 @@ void V14_Loader::List(const User_Item_Row& row, const Item_Place& place)
     QComboBox* box = row.List(pages_);
     const std::int64_t stored =
         Decode_Item_Index(place.Coding, static_cast<int>(rec_.Get(place.Field, place.Element)));
+    if (place.Coding == Item_Coding::Checked_Index) {
+        Load_Checked_Index(box, stored, QString::fromLatin1(row.Report_Label));
+        return;
+    }
     if (row.Report_Label) {
         int value = static_cast<int>(stored);
         core::Report_List_Change(box, value, QString::fromLatin1(row.Report_Label));
@@ -170,9 +174,8 @@ void V14_Loader::Text(const User_Item_Row& row, const Item_Place& place)
         char_set.Allowed += QString::fromLatin1(row.Extra_Allowed);
     QLineEdit* box = row.Text(pages_);
     const QString label = QString::fromLatin1(row.Report_Label);
-    const QString cleaned = core::Report_Text_Change(box, text, label, char_set);
     // A field shorter than the stored text keeps its first characters.
-    const QString kept = core::Report_Text_Kept(cleaned, box->text(), label);
+    const QString kept = core::Report_Text_Change(box, text, label, char_set);
     rec_.Set_Text(place.Field, Blank_Padded(kept, rec_.Field(place.Field).width), place.Element);
 }
 

@@ -268,8 +268,7 @@ void Load_Cabin_Slots(Page_Set& pages, core::Record& record, int field)
     const int width = record.Field(field).width;
     for (const Cabin_Slot& slot : Cabin_Slots(pages)) {
         QString text = record.Get_Text(field, slot.Element);
-        const QString cleaned = core::Report_Text_Change(slot.Field, text, slot.Label, SET_CABIN_NUMBER);
-        const QString kept = core::Report_Text_Kept(cleaned, slot.Field->text(), slot.Label);
+        const QString kept = core::Report_Text_Change(slot.Field, text, slot.Label, SET_CABIN_NUMBER);
         record.Set_Text(field, Blank_Padded(kept, width), slot.Element);
     }
 }

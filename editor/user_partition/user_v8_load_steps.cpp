@@ -18,6 +18,16 @@ void Set_Stored_Index(QComboBox* combo, std::int64_t value, const char* field)
     combo->setCurrentIndex(static_cast<int>(value));
 }
 
+void Load_Checked_Index(QComboBox* combo, std::int64_t value, const QString& label)
+{
+    if (value >= -1 && value < combo->count()) {
+        combo->setCurrentIndex(static_cast<int>(value));
+        return;
+    }
+    int kept = -1;
+    core::Report_List_Change(combo, kept, label);
+}
+
 void Report_Stored_Index(QComboBox* combo, const core::Record& record, int id, int index,
                          const QString& label, std::optional<int> forced)
 {

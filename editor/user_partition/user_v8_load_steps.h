@@ -21,6 +21,10 @@ namespace User_Mod {
 // the field).
 void Set_Stored_Index(QComboBox* combo, std::int64_t value, const char* field);
 
+// A stored list index that the list holds (-1 clears the selection); any
+// other keeps the control's selection, with a "***" line.
+void Load_Checked_Index(QComboBox* combo, std::int64_t value, const QString& label);
+
 // A stored list index through the conversion report (out of range: the
 // control's selection; forced: that index).
 void Report_Stored_Index(QComboBox* combo, const core::Record& record, int id, int index,

@@ -25,11 +25,14 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 #include <array>
 #include <deque>
 #include <map>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -131,10 +134,10 @@ const Expected EXPECTED[] = {
     L("Control_21b",     nullptr, 3, 2, {7096, 4},    {18496, 4},    {7096, 4},    {18496, 4}),
     L("Control_24a",     nullptr, 3, 0, {7100, 4},    {18500, 4},    {7100, 4},    {18500, 4}),
     L("Control_24b",     nullptr, 3, 0, {7104, 4},    {18504, 4},    {7104, 4},    {18504, 4}),
-    L("Control_45_1b1",  nullptr, 2, 0, {7134, 2},    {18534, 2},    {7134, 2},    {18534, 2}),
-    L("Control_45_1b2",  nullptr, 2, 0, {7138, 2},    {18538, 2},    {7138, 2},    {18538, 2}),
-    L("Control_45_2b1",  nullptr, 2, 0, {7142, 2},    {18542, 2},    {7142, 2},    {18542, 2}),
-    L("Control_45_2b2",  nullptr, 2, 0, {7146, 2},    {18546, 2},    {7146, 2},    {18546, 2}),
+    L("Control_45_1b1",  "xlv-SDU 1, APHONE 1, Type", 2, 0, {7134, 2},    {18534, 2},    {7134, 2},    {18534, 2}),
+    L("Control_45_1b2",  "xlv-SDU 1, APHONE 2, Type", 2, 0, {7138, 2},    {18538, 2},    {7138, 2},    {18538, 2}),
+    L("Control_45_2b1",  "xlv-SDU 2, APHONE 1, Type", 2, 0, {7142, 2},    {18542, 2},    {7142, 2},    {18542, 2}),
+    L("Control_45_2b2",  "xlv-SDU 2, APHONE 2, Type", 2, 0, {7146, 2},    {18546, 2},    {7146, 2},    {18546, 2}),
     L("Control_65",      nullptr, 3, 0, NO,           {18575, 1},    NO,           {18575, 1}),
     L("Control_70",      nullptr, 2, 1, NO,           {18648, 2},    NO,           {18672, 2}),
     L("Control_71",      nullptr, 2, 0, NO,           {18650, 2},    NO,           {18674, 2}),
@@ -160,9 +163,9 @@ const Expected EXPECTED[] = {
     L("Control_92(0)",   nullptr, 4, 1, NO,           NO,            NO,           {19510, 1}),
     L("Control_92(1)",   nullptr, 4, 2, NO,           NO,            NO,           {19515, 1}),
     L("Control_92(2)",   nullptr, 4, 3, NO,           NO,            NO,           {19520, 1}),
-    L("Control_104(0)",  nullptr, 4, 0, NO,           NO,            NO,           {19625, 1}),
-    L("Control_104(1)",  nullptr, 4, 0, NO,           NO,            NO,           {19626, 1}),
-    L("Control_104(2)",  nullptr, 7, 1, NO,           NO,            NO,           {19627, 1}),
+    L("Control_104(0)",  "civ-0",  4, 0, NO,           NO,            NO,           {19625, 1}),
+    L("Control_104(1)",  "civ-1",  4, 0, NO,           NO,            NO,           {19626, 1}),
+    L("Control_104(2)",  "civ-2",  7, 1, NO,           NO,            NO,           {19627, 1}),
 
     // Texts: control, label, characters kept, character set; generations 5, 8, 11, 14.
     T("Control_33",         "xxxiii",                  24, 1,  {0, 25},    {0, 25},      {0, 25},    {0, 25}),
@@ -658,6 +661,10 @@ TEST_F(UserItemsTest, EveryRowOfEveryGenerationAtAndPastItsEdges)
             }
         }
         const QByteArray baseline = Save(gen, pages);
+        // A reopening starts from the New ORT's description, whose last
+        // blank the record keeps (a load keeps the box's text when the
+        // stored one differs from it only by its outer blanks).
+        const QString description = pages.Main.Control_33->text();
 
         for (const Expected& item : All_Expected()) {
             const At& at = Place(item, gen.Which);
@@ -677,6 +684,7 @@ TEST_F(UserItemsTest, EveryRowOfEveryGenerationAtAndPastItsEdges)
                 SCOPED_TRACE(value.Shown.toStdString());
                 // A text other than the one shown gives a line with its label.
                 const QString before = QStringLiteral("Z9");
+                pages.Main.Control_33->setText(description);
                 if (item.Is == Kind::Text)
                     qobject_cast<QLineEdit*>(control)->setText(before);
                 QStringList entries;
@@ -730,4 +738,227 @@ TEST_F(UserItemsTest, EveryRowHasOneExpectedLine)
     }
     for (const Expected& item : All_Expected())
         EXPECT_EQ(rows[QLatin1String(item.Control)], 1) << "rows of " << item.Control;
+}
+
+// --- report lines of bad files ---------------------------------------------------------
+
+namespace {
+
+const Expected& Expected_Of(const char* control)
+{
+    for (const Expected& item : All_Expected())
+        if (qstrcmp(item.Control, control) == 0)
+            return item;
+    throw std::logic_error(control);
+}
+
+// The bytes with a value of the control where the generation keeps it
+// (unchanged when it keeps none).
+QByteArray With_Value(const QByteArray& bytes, Generation generation, const char* control, std::int64_t number,
+                      const QString& text = {})
+{
+    const Expected& item = Expected_Of(control);
+    const At& at = Place(item, generation);
+    return at.Held() ? With(bytes, at, Stored(item, at, {number, text, {}})) : bytes;
+}
+
+// Cabin number "xvi - APHONE A, 1, SDU 1": element 2 of the numbers.
+At Cabin_A1(Generation generation)
+{
+    const bool long_record = generation == Generation::V8 || generation == Generation::V14;
+    return {(long_record ? 17720 : 6320) + 2 * 19, 19};
+}
+
+// The labels of the "***" lines, in report order.
+QStringList Out_Of_Range_Labels(const QStringList& lines)
+{
+    static const QRegularExpression label(QStringLiteral("^\\*\\*\\* Item (.*) - Value out of range"));
+    QStringList labels;
+    for (const QString& line : lines)
+        labels << label.match(line).captured(1);
+    return labels;
+}
+
+} // namespace
+
+// A text longer than its box is cut to the box in every generation, with
+// one "***" line that names the text stored and the text kept (no
+// "Default:" line for a value the box never holds), and is saved as kept.
+TEST_F(UserItemsTest, EachCutTextHasOneOutOfRangeLine)
+{
+    struct Cut {
+        const char* Control; // nullptr: the cabin number
+        const char* Label;
+        QString Stored;
+        QString Kept;
+    };
+    const Cut cuts[] = {
+        {"Control_34", "xxxiv", QStringLiteral("ABCDE"), QStringLiteral("ABCD")},
+        {"Control_33", "xxxiii", QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"),
+         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWX")},
+        {"Control_69(0)", "lxix - SDU 1", QStringLiteral("ABCDEFGHIJKLMNOP"), QStringLiteral("ABCDEFGHIJKLMNO")},
+        {nullptr, "xvi - APHONE A, 1, SDU 1", QStringLiteral("1234567890123456789"),
+         QStringLiteral("123456789012345678")},
+    };
+    for (const Generation_Case& gen : CASES) {
+        SCOPED_TRACE(gen.Name);
+        auto set = Make_Pages();
+        Page_Set& pages = *set;
+        QByteArray bytes = gen.Factory(pages);
+        gen.Set_Versions();
+        for (const Cut& cut : cuts)
+            bytes = cut.Control ? With_Value(bytes, gen.Which, cut.Control, 0, cut.Stored)
+                                : With(bytes, Cabin_A1(gen.Which), cut.Stored.toLatin1());
+        QStringList entries;
+        Out_Of_Range_Lines(gen, pages, bytes, &entries);
+        const QByteArray saved = Save(gen, pages);
+        for (const Cut& cut : cuts) {
+            if (cut.Control && !Place(Expected_Of(cut.Control), gen.Which).Held())
+                continue;
+            SCOPED_TRACE(cut.Label);
+            const QString item = QStringLiteral("Item ") + QLatin1String(cut.Label) + QStringLiteral(" - ");
+            const QStringList lines = entries.filter(item);
+            ASSERT_EQ(lines, QStringList{QStringLiteral("*** ") + item + QStringLiteral("Value out of range, was: ")
+                                         + cut.Stored})
+                << entries.join(QLatin1Char('\n')).toStdString();
+            const qsizetype next = entries.indexOf(lines.front()) + 1;
+            ASSERT_LT(next, entries.size());
+            EXPECT_TRUE(entries.at(next).endsWith(QStringLiteral("Changed to: ") + cut.Kept));
+            const At at = cut.Control ? Place(Expected_Of(cut.Control), gen.Saved_As) : Cabin_A1(gen.Saved_As);
+            EXPECT_EQ(saved.mid(at.Offset, cut.Kept.size() + 1), cut.Kept.toLatin1() + '\0');
+        }
+    }
+}
+
+// A file the editor saved reopens into a fresh page set without a "***"
+// line, a New ORT's without any line, and saves again byte for byte: texts
+// keep no blanks that the load made of refused characters at their ends,
+// and a stored text that is the default but for its last blank keeps the
+// default's blank.
+TEST_F(UserItemsTest, ASavedFileReopensAndSavesTheSame)
+{
+    for (const Generation_Case& gen : CASES) {
+        if (gen.Which == Generation::V5)
+            continue; // never saved
+        SCOPED_TRACE(gen.Name);
+        auto set = Make_Pages();
+        QByteArray bytes = gen.Factory(*set);
+        gen.Set_Versions();
+        QStringList entries;
+        Out_Of_Range_Lines(gen, *set, bytes, &entries);
+        EXPECT_EQ(entries, QStringList{});
+        EXPECT_EQ(Text(First_Difference(Save(gen, *set), bytes)), "");
+
+        bytes = With_Value(bytes, gen.Which, "Control_69(0)", 0, QStringLiteral("~AB~"));
+        bytes = With_Value(bytes, gen.Which, "Control_81user(0)", 0, QStringLiteral("~CD"));
+        bytes = With_Value(bytes, gen.Which, "Control_82a(0)", 0, QStringLiteral("EF~"));
+        Load(gen, *set, bytes);
+        const QByteArray first = Save(gen, *set);
+        auto fresh = Make_Pages();
+        EXPECT_EQ(Out_Of_Range_Lines(gen, *fresh, first), QStringList{});
+        EXPECT_EQ(Text(First_Difference(Save(gen, *fresh), first)), "");
+    }
+}
+
+// Item 61's flag bytes that no entry writes load as the list's default
+// with a "***" line, and are saved as the default's flags.
+TEST_F(UserItemsTest, Item61FlagsOfNoEntryLoadAsTheDefaultWithALine)
+{
+    struct Flags {
+        const Generation_Case* Gen;
+        std::vector<std::pair<int, int>> Stored; // offset, byte
+        std::vector<std::pair<int, int>> Saved;
+        int Index;                                // loaded; -1: the default with a line
+    };
+    const Generation_Case& v8 = CASES[1];
+    const Generation_Case& v11 = CASES[2];
+    const Generation_Case& v14 = CASES[3];
+    const std::vector<std::pair<int, int>> default_8_14 = {{18556, 0}, {18558, 1}, {18568, 1}};
+    const Flags cases[] = {
+        {&v8, {{18556, 1}, {18558, 0}, {18568, 0}}, {{18556, 1}, {18558, 0}, {18568, 0}}, 2},
+        {&v8, {{18556, 0}, {18558, 1}, {18568, 0}}, default_8_14, -1}, // key 2
+        {&v8, {{18556, 1}, {18558, 0}, {18568, 1}}, default_8_14, -1}, // key 5
+        {&v8, {{18556, 2}, {18558, 1}, {18568, 0}}, default_8_14, -1},
+        {&v14, {{18556, 2}, {18558, 1}, {18568, 0}}, default_8_14, -1},
+        {&v14, {{18556, 1}, {18558, 1}, {18568, 1}}, {{18556, 1}, {18558, 1}, {18568, 1}}, 1},
+        {&v11, {{7156, 2}, {7158, 1}}, {{7156, 0}, {7158, 1}}, -1},
+        {&v11, {{7156, 1}, {7158, 0}}, {{7156, 1}, {7158, 0}}, 2},
+    };
+    for (const Flags& flags : cases) {
+        const Generation_Case& gen = *flags.Gen;
+        SCOPED_TRACE(gen.Name);
+        SCOPED_TRACE(flags.Stored.front().second);
+        auto set = Make_Pages();
+        Page_Set& pages = *set;
+        QByteArray bytes = gen.Factory(pages);
+        gen.Set_Versions();
+        for (const auto& [offset, value] : flags.Stored)
+            bytes[offset] = static_cast<char>(value);
+        const QComboBox* box = pages.General().Control_61;
+        const QStringList lines = Out_Of_Range_Lines(gen, pages, bytes);
+        if (flags.Index >= 0) {
+            EXPECT_EQ(lines, QStringList{});
+            EXPECT_EQ(box->currentIndex(), flags.Index);
+        } else {
+            EXPECT_EQ(lines, QStringList{QStringLiteral("*** Item lxi - Value out of range, changed to: ")
+                                         + box->itemText(4)});
+            EXPECT_EQ(box->currentIndex(), 4);
+        }
+        const QByteArray saved = Save(gen, pages);
+        for (const auto& [offset, value] : flags.Saved)
+            EXPECT_EQ(static_cast<std::uint8_t>(saved.at(offset)), value) << offset;
+    }
+}
+
+// The "***" lines of a file with many bad values come in the order of each
+// generation's load steps.
+TEST_F(UserItemsTest, OutOfRangeLinesFollowTheLoadSteps)
+{
+    const QStringList head = {QStringLiteral("iv"), QStringLiteral("xxxiv"), QStringLiteral("xl-a"),
+                              QStringLiteral("lviii")};
+    const QStringList cabin = {QStringLiteral("xlix-0"), QStringLiteral("xiii"), QStringLiteral("xxv-SDU 1"),
+                               QStringLiteral("xlv-SDU 1, APHONE 1"), QStringLiteral("xlv-SDU 1, APHONE 1, Type"),
+                               QStringLiteral("lxii")};
+    const std::map<Generation, QStringList> expected = {
+        {Generation::V5, head + cabin + QStringList{QStringLiteral("xxvi-SDU 1"), QStringLiteral("xxxiii")}},
+        {Generation::V8, head + QStringList{QStringLiteral("lxi")} + cabin
+                             + QStringList{QStringLiteral("lxix - SDU 1"), QStringLiteral("xxvi-SDU 1"),
+                                           QStringLiteral("xxxiii")}},
+        {Generation::V11, head + QStringList{QStringLiteral("lxi")} + cabin
+                              + QStringList{QStringLiteral("xxvi-SDU 1"), QStringLiteral("xxxiii")}},
+        {Generation::V14, head + QStringList{QStringLiteral("lxi")} + cabin
+                              + QStringList{QStringLiteral("lxix - SDU 1"), QStringLiteral("xxvi-SDU 1"),
+                                            QStringLiteral("xxxiii"), QStringLiteral("civ-0")}},
+    };
+    for (const Generation_Case& gen : CASES) {
+        SCOPED_TRACE(gen.Name);
+        auto set = Make_Pages();
+        QByteArray bytes = gen.Factory(*set);
+        gen.Set_Versions();
+        const Generation g = gen.Which;
+        bytes = With_Value(bytes, g, "Control_33", 0, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"));
+        bytes = With_Value(bytes, g, "Control_26a(0)", 2);
+        bytes = With_Value(bytes, g, "Control_69(0)", 0, QStringLiteral("ABCDEFGHIJKLMNOP"));
+        bytes = With_Value(bytes, g, "Control_62", 251);
+        bytes = With_Value(bytes, g, "Control_45_1b1", 2);
+        bytes = With_Value(bytes, g, "Control_45_1a1", 1000);
+        bytes = With_Value(bytes, g, "Control_25a", 0, QStringLiteral("12A4"));
+        bytes = With_Value(bytes, g, "Control_13", 4);
+        bytes = With_Value(bytes, g, "Control_49(0)", 100);
+        bytes = With_Value(bytes, g, "Control_58", 2);
+        bytes = With_Value(bytes, g, "Control_40a", 2);
+        bytes = With_Value(bytes, g, "Control_34", 0, QStringLiteral("ABCDE"));
+        bytes = With_Value(bytes, g, "Control_04", 3);
+        bytes = With_Value(bytes, g, "Control_104(0)", 9);
+        // Item 61 flags that no entry writes: generations 8 and 14 A0 0,
+        // A2 1, B0 0; generation 11 A 2.
+        if (g == Generation::V8 || g == Generation::V14) {
+            bytes[18556] = 0;
+            bytes[18558] = 1;
+            bytes[18568] = 0;
+        }
+        if (g == Generation::V11)
+            bytes[7156] = 2;
+        EXPECT_EQ(Out_Of_Range_Labels(Out_Of_Range_Lines(gen, *set, bytes)), expected.at(g));
+    }
 }
