@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include <typeinfo>
+
 namespace pages {
 
 namespace {
@@ -146,7 +148,7 @@ void Answer_As_Labelled(QComboBox* combo)
     // A list whose interface Qt made before (a change of its entry makes one)
     // drops it; the next question makes the labelled one.
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(combo);
-    if (face && !dynamic_cast<Labelled_Combo*>(face))
+    if (face && typeid(*face) != typeid(Labelled_Combo))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(face));
 }
 
