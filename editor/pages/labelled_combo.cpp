@@ -1,5 +1,6 @@
 #include "editor/pages/labelled_combo.h"
 
+#include "editor/pages/closed_combo_entries.h"
 #include "editor/pages/labelled_fields.h"
 #include "editor/pages/page_widgets.h"
 
@@ -7,19 +8,31 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
-#include <QItemSelectionModel>
 #include <QLabel>
+
+#include <typeinfo>
 
 namespace pages {
 
 namespace {
 
-// Set on a list once its selection follows the entry it shows.
-const char* const SHOWN_ENTRY_SELECTED = "Shown_Entry_Selected";
+// The view combo's entries drop down in, once it has opened (QComboBox::view
+// builds it, with its popup, on the first call).
+QAbstractItemView* Built_View(const QComboBox* combo)
+{
+    return combo->findChild<QAbstractItemView*>();
+}
 
 class Labelled_Combo final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit Labelled_Combo(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+    ~Labelled_Combo() override
+    {
+        if (closed_entries_)
+            QAccessible::deleteAccessibleInterface(closed_entries_);
+    }
+    Labelled_Combo(const Labelled_Combo&) = delete;
+    Labelled_Combo& operator=(const Labelled_Combo&) = delete;
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -28,15 +41,27 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
-    // The one child is the list the entries drop down in.
+    // The one child is the list of entries: the view they drop down in while
+    // it is open, their closed list otherwise.
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override
     {
-        return index == 0 ? QAccessible::queryAccessibleInterface(Combo()->view()) : nullptr;
+        if (index != 0)
+            return nullptr;
+        if (QAbstractItemView* view = Open_View())
+            return QAccessible::queryAccessibleInterface(view);
+        if (!closed_entries_)
+            closed_entries_ = QAccessible::registerAccessibleInterface(Make_Closed_Combo_Entries(Combo()));
+        return QAccessible::accessibleInterface(closed_entries_);
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        return child && child->object() == Combo()->view() ? 0 : -1;
+        if (!child)
+            return -1;
+        const QAbstractItemView* view = Open_View();
+        if (view ? child->object() == view : child == QAccessible::accessibleInterface(closed_entries_))
+            return 0;
+        return -1;
     }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
@@ -54,7 +79,7 @@ public:
     {
         if (action != showMenuAction() && action != pressAction())
             return;
-        if (Combo()->view()->isVisible())
+        if (Open_View())
             Combo()->hidePopup();
         else
             Combo()->showPopup();
@@ -91,6 +116,13 @@ public:
 
 private:
     QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
+    QAbstractItemView* Open_View() const
+    {
+        QAbstractItemView* view = Built_View(Combo());
+        return view && view->isVisible() ? view : nullptr;
+    }
+
+    mutable QAccessible::Id closed_entries_ = 0;
 };
 
 QAccessibleInterface* Combo_Interface(const QString&, QObject* object)
@@ -100,22 +132,6 @@ QAccessibleInterface* Combo_Interface(const QString&, QObject* object)
         return nullptr;
     // The accessibility cache owns the interface and deletes it with the list.
     return new Labelled_Combo(combo);
-}
-
-// The entry the list shows is the selected entry of the list it drops down
-// in, before the list first drops down too.
-void Select_Shown_Entry(QComboBox* combo)
-{
-    QItemSelectionModel* selection = combo->view()->selectionModel();
-    if (!selection)
-        return;
-    const QModelIndex shown = combo->model()->index(combo->currentIndex(), combo->modelColumn(), combo->rootModelIndex());
-    if (!shown.isValid()) {
-        selection->clearSelection();
-        return;
-    }
-    if (!selection->isSelected(shown))
-        selection->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect);
 }
 
 } // namespace
@@ -129,15 +145,10 @@ void Answer_As_Labelled(QComboBox* combo)
     (void)installed;
     if (combo->isEditable())
         return;
-    if (!combo->property(SHOWN_ENTRY_SELECTED).toBool()) {
-        combo->setProperty(SHOWN_ENTRY_SELECTED, true);
-        QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] { Select_Shown_Entry(combo); });
-        Select_Shown_Entry(combo);
-    }
     // A list whose interface Qt made before (a change of its entry makes one)
     // drops it; the next question makes the labelled one.
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(combo);
-    if (face && !dynamic_cast<Labelled_Combo*>(face))
+    if (face && typeid(*face) != typeid(Labelled_Combo))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(face));
 }
 

@@ -28,8 +28,10 @@ Accessible_Relations With_Row_Label(const QWidget* field, QAccessible::Relation 
 void Install_Field_Answers();
 
 // Makes field (a text field or a push button) answer screen readers this
-// way once it has its row label; other widgets keep Qt's own answers.
-// Label_Field does it for every field it names.
+// way once it has its row (Has_Row: named by its row label, or a text field
+// Make_Edit made to be named, which answers so from the start); other
+// widgets keep Qt's own answers. Label_Field does it for every field it
+// names.
 void Answer_As_Labelled_Field(QWidget* field);
 
 } // namespace pages

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,8 +24,34 @@
 namespace pages {
 
 namespace {
+
 const char* const SPIN_VALUE = "Value";
-const char* const ROW_LABEL = "Row_Label";
+
+// The row of each field Label_Field named, or Make_Edit made to be named:
+// the field (an entry whose field is gone belongs to no live field, even
+// where a new widget takes its address) and its row label, if it has one
+// yet. A table and not a property of the field: screen reader support asks
+// for the row of every text field and button an interface is made for, and
+// a property is found by comparing its name with all the others of the
+// field's class. Never destroyed, as fields may outlive the program's statics.
+struct Row {
+    QPointer<QWidget> field;
+    QPointer<QLabel> label;
+};
+
+QHash<const QWidget*, Row>& Rows()
+{
+    static auto* const rows = new QHash<const QWidget*, Row>;
+    return *rows;
+}
+
+const Row* Row_Of(const QWidget* field)
+{
+    const auto& rows = Rows();
+    const auto found = rows.constFind(field);
+    return found != rows.cend() && found->field == field ? &*found : nullptr;
+}
+
 } // namespace
 
 QLabel* Make_Label(const QString& name, const QString& caption, const QString& tag, QWidget* parent)
@@ -63,6 +90,9 @@ QComboBox* Make_Combo(const QString& name, const QStringList& entries, const QSt
 QLineEdit* Make_Edit(const QString& name, int max_length, const QString& text, const QString& tooltip)
 {
     auto* edit = new QLineEdit(text);
+    // Before anything asks for the field's interface, so that the first one
+    // is the labelled one (labelled_fields.h).
+    Rows().insert(edit, {edit, nullptr});
     edit->setObjectName(name);
     if (max_length > 0)
         edit->setMaxLength(max_length);
@@ -93,7 +123,7 @@ void Fit_To_Length(QLineEdit* edit, int length)
 
 void Label_Field(QLabel* label, QWidget* field, const QString& heading)
 {
-    field->setProperty(ROW_LABEL, QVariant::fromValue(QPointer<QLabel>(label)));
+    Rows().insert(field, {field, label});
     if (auto* combo = qobject_cast<QComboBox*>(field))
         Answer_As_Labelled(combo);
     else
@@ -106,7 +136,13 @@ void Label_Field(QLabel* label, QWidget* field, const QString& heading)
 
 QLabel* Row_Label(const QWidget* field)
 {
-    return field->property(ROW_LABEL).value<QPointer<QLabel>>();
+    const Row* row = Row_Of(field);
+    return row ? row->label.data() : nullptr;
+}
+
+bool Has_Row(const QWidget* field)
+{
+    return Row_Of(field) != nullptr;
 }
 
 QWidget* Field_With_Spin(QLineEdit* edit, Up_Down* spin, bool trailing_stretch)

@@ -90,6 +90,8 @@ void Fit_To_Length(QLineEdit* edit, int length);
 void Label_Field(QLabel* label, QWidget* field, const QString& heading = QString());
 // The label that names field, if any.
 QLabel* Row_Label(const QWidget* field);
+// Whether field is named by a row label, or made to be (Make_Edit).
+bool Has_Row(const QWidget* field);
 
 // A spin button named name.
 Up_Down* Make_Spin(const QString& name);

@@ -5,6 +5,8 @@
 #include "support/page_test_support.h"
 #include "support/scripted_messages.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -342,4 +344,47 @@ TEST_F(PagePowerTest, DualAndSetVisiblity)
     EXPECT_FALSE(page.Frame_Secured()->isHidden());
     page.SetVisiblity(true, false);
     EXPECT_FALSE(button.isHidden());
+}
+
+namespace {
+
+// The names of the accessible objects under face that report the focus.
+void Collect_Focused(QAccessibleInterface* face, QStringList& names)
+{
+    for (int i = 0; i < face->childCount(); ++i) {
+        QAccessibleInterface* child = face->child(i);
+        if (!child)
+            continue;
+        if (child->state().focused)
+            names << child->text(QAccessible::Name);
+        Collect_Focused(child, names);
+    }
+}
+
+} // namespace
+
+// Only the field that has the focus reports it to screen readers: the entry
+// a closed drop-down list shows is selected in its list but neither focused
+// nor showing, and no drop-down list is built before it opens.
+TEST_F(PagePowerTest, OnlyTheFocusedFieldReportsTheFocus)
+{
+    page.Control_44->setCurrentIndex(3);
+    testsupport::Activate(&page);
+    Focus(page.Control_22a);
+    ASSERT_TRUE(page.Control_22a->hasFocus());
+
+    QStringList focused;
+    Collect_Focused(QAccessible::queryAccessibleInterface(&page), focused);
+    EXPECT_EQ(focused.join(QStringLiteral(", ")).toStdString(), "HGA Only");
+
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(page.Control_44)->child(0);
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->childCount(), 4);
+    QAccessibleInterface* shown = list->child(3);
+    EXPECT_EQ(shown->text(QAccessible::Name), QStringLiteral("Priority 4"));
+    EXPECT_TRUE(shown->state().selected);
+    EXPECT_FALSE(shown->state().focused);
+    EXPECT_TRUE(shown->state().invisible);
+    for (const QComboBox* combo : page.findChildren<QComboBox*>())
+        EXPECT_EQ(combo->findChild<QAbstractItemView*>(), nullptr) << combo->objectName().toStdString();
 }

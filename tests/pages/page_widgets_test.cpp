@@ -8,6 +8,8 @@
 #include "support/scripted_messages.h"
 #include "support/versions_guard.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -201,4 +203,62 @@ TEST(PageWidgets, OkCancelRowAndListLines)
     EXPECT_EQ(pages::List_Lines(&list), lines);
     pages::Set_List_Lines(&list, {});
     EXPECT_EQ(list.count(), 0);
+}
+
+// A screen reader reads a drop-down list by its row and reads the entry it
+// shows, from the start and after each change, without the list the entries
+// drop down in being built: Qt builds it (a view in a popup) when it first
+// opens, and only then does the view answer for the entries.
+TEST(PageWidgets, DropDownListsAreReadWithoutBuildingTheirList)
+{
+    QWidget window;
+    auto* layout = new QHBoxLayout(&window);
+    QLabel* label = pages::Make_Label(QStringLiteral("Label_01"), QStringLiteral("Telnet Access"));
+    QComboBox* combo = pages::Make_Combo(QStringLiteral("Control_01"),
+                                         {QStringLiteral("Not Allowed"), QStringLiteral("Allowed")});
+    layout->addWidget(label);
+    layout->addWidget(combo);
+    pages::Label_Field(label, combo);
+    const auto built = [combo] { return combo->findChild<QAbstractItemView*>() != nullptr; };
+    const auto selected = [](QAccessibleInterface* list) {
+        QStringList names;
+        for (int i = 0; i < list->childCount(); ++i)
+            if (list->child(i)->state().selected)
+                names << list->child(i)->text(QAccessible::Name);
+        return names;
+    };
+    testsupport::Activate(&window);
+
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(combo);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Telnet Access"));
+    for (const QString& shown : {QStringLiteral("Not Allowed"), QStringLiteral("Allowed")}) {
+        combo->setCurrentText(shown);
+        EXPECT_EQ(face->text(QAccessible::Value), shown);
+        QAccessibleTextInterface* text = face->textInterface();
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(text->text(0, text->characterCount()), shown);
+        ASSERT_EQ(face->childCount(), 1);
+        QAccessibleInterface* list = face->child(0);
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(face->indexOfChild(list), 0);
+        EXPECT_EQ(list->parent(), face);
+        ASSERT_EQ(list->childCount(), 2);
+        EXPECT_EQ(selected(list), QStringList{shown});
+        for (int i = 0; i < list->childCount(); ++i) {
+            EXPECT_EQ(list->indexOfChild(list->child(i)), i);
+            EXPECT_FALSE(list->child(i)->state().focused);
+            EXPECT_TRUE(list->child(i)->state().invisible);
+        }
+    }
+    EXPECT_FALSE(built());
+
+    combo->showPopup();
+    ASSERT_TRUE(built());
+    EXPECT_EQ(face->child(0)->object(), combo->view());
+    EXPECT_EQ(face->indexOfChild(face->child(0)), 0);
+    combo->hidePopup();
+    combo->setCurrentIndex(0);
+    EXPECT_EQ(face->child(0)->object(), nullptr);
+    EXPECT_EQ(selected(face->child(0)), QStringList{QStringLiteral("Not Allowed")});
 }
