@@ -143,11 +143,6 @@ QByteArray Backup_Name(const QByteArray& journal, std::size_t index)
     return journal + '.' + QByteArray::number(static_cast<qulonglong>(index));
 }
 
-QByteArray In_Folder(const QByteArray& folder, const QByteArray& name)
-{
-    return folder.endsWith('/') ? folder + name : folder + '/' + name;
-}
-
 QByteArray Name_Of(const QByteArray& target) { return target.mid(target.lastIndexOf('/') + 1); }
 
 QByteArray Stamp_Text(const File_Stamp& stamp)

@@ -47,11 +47,6 @@ bool Has_Shape(const QByteArray& name, const char* prefix)
     return true;
 }
 
-QByteArray In_Folder(const QByteArray& folder, const QByteArray& name)
-{
-    return folder.endsWith('/') ? folder + name : folder + '/' + name;
-}
-
 QByteArray Own_Name() { return WORK_FOLDER_PREFIX + QByteArray::number(::geteuid()); }
 
 // Opens the folder at path if it is a real folder of the user's own, taking
@@ -85,6 +80,11 @@ bool Lock(int fd, int operation)
 }
 
 } // namespace
+
+QByteArray In_Folder(const QByteArray& folder, const QByteArray& name)
+{
+    return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
 
 QByteArray Folder_Of(const QByteArray& path)
 {
@@ -131,7 +131,7 @@ int Work_Folder::Open(const QByteArray& folder)
     Close();
     parent_ = folder;
     for (int attempt = 0; attempt < ATTEMPTS; ++attempt) {
-        const QByteArray path = In_Folder(folder, Own_Name());
+        const QByteArray path = Work_Folder_Name(folder);
         if (::mkdir(path.constData(), WORK_FOLDER_MODE) != 0 && errno != EEXIST)
             return errno;
         fd_ = Open_Own_Folder(path);
@@ -167,7 +167,7 @@ bool Work_Folder::Open_Existing(const QByteArray& folder)
 {
     Close();
     parent_ = folder;
-    fd_ = Open_Own_Folder(In_Folder(folder, Own_Name()));
+    fd_ = Open_Own_Folder(Work_Folder_Name(folder));
     if (fd_ < 0)
         return false;
     name_ = Own_Name();

@@ -36,6 +36,9 @@ enum class Temporary_Kind {
 // The folder of a native file name ("." when it has none).
 QByteArray Folder_Of(const QByteArray& path);
 
+// The native name of name in folder.
+QByteArray In_Folder(const QByteArray& folder, const QByteArray& name);
+
 // The name of the user's own work folder in folder.
 QByteArray Work_Folder_Name(const QByteArray& folder);
 

@@ -64,7 +64,7 @@ Disk_Hooks Main_Disk_Hooks(MerivaneMain& main)
     hooks.Set_Last_Saved_CRC = [&main](std::uint16_t crc) { main.set_Last_Saved_CRC(crc); };
     hooks.Part_Number_Step = [&main] { main.Part_Number_Step(); };
     hooks.Set_Data_Loader_Type = [&main](const QString& text) { main.Data_Loader_Type_Text = text; };
-    hooks.Validate_Pages = [&main] { return main.Validate_All_Fields(); };
+    hooks.Validate_Pages = [&main] { return main.Validate_Before_Writing(); };
     hooks.Restore_App_Folder = [] { set_Working_Directory_AppPath(); };
     return hooks;
 }

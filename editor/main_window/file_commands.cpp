@@ -256,7 +256,7 @@ void File_Commands::mnuConvert_Click()
 
 bool File_Commands::mnuSave_Click()
 {
-    if (!main_.Validate_All_Fields())
+    if (!main_.Validate_Before_Writing())
         return false;
     if (main_.Current_File.isEmpty() || main_.Save_Needs_Name)
         return mnuSaveAs_Click();
@@ -279,7 +279,7 @@ bool File_Commands::mnuSave_Click()
 
 bool File_Commands::mnuSaveAs_Click()
 {
-    if (!main_.Validate_All_Fields())
+    if (!main_.Validate_Before_Writing())
         return false;
     main_.Part_Number_Step();
     const QString name = Ask_Save(QStringLiteral("Save As"), ORT_FILTER, main_.Current_File,
@@ -306,7 +306,7 @@ bool File_Commands::mnuSaveAs_Click()
 
 bool File_Commands::mnuSaveCmtAsciiHex_Click()
 {
-    if (!main_.Validate_All_Fields())
+    if (!main_.Validate_Before_Writing())
         return false;
     main_.Part_Number_Step();
     const QString name = Ask_Save(QStringLiteral("Save As"), HEX_FILTER, main_.Current_File,
@@ -345,7 +345,7 @@ bool File_Commands::Save_Ascii_Hex(const QString& hexPath, const QString& comman
 
 void File_Commands::mnuSaveAsText_Click()
 {
-    if (!main_.Validate_All_Fields())
+    if (!main_.Validate_Before_Writing())
         return;
     for (Page_Frame* page : main_.Pages().Pages())
         page->Close_Action();

@@ -389,7 +389,7 @@ bool MerivaneMain::ValidatePageControls()
     return all_good;
 }
 
-bool MerivaneMain::Validate_All_Fields()
+bool MerivaneMain::Validate_Before_Writing()
 {
     if (pages::Validate_Window(this))
         return false;

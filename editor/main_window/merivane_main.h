@@ -82,7 +82,7 @@ public:
     // field of the window and of every page, in order, up to the first that
     // keeps the focus (shown with its box). False when one kept it: nothing
     // is to be written.
-    bool Validate_All_Fields();
+    bool Validate_Before_Writing();
     void HidePages();
     // Shows the type dialog so that the user chooses the target
     // configuration; false when the dialog was cancelled.
