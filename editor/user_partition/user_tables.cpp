@@ -54,6 +54,24 @@ QString Without_Trailing_Blanks(const QString& text)
     return text.left(end);
 }
 
+// A directory name or number cleaned through the report and stored back
+// blank-padded. Blanks in front are the entry's own, as a save writes them
+// (the cleaning of a refused character puts them there): they stay, so a
+// saved entry reopens as it was shown, without a line.
+QString Cleaned_Directory_Text(core::Record& record, int field, int element, const QString& label,
+                               int char_set)
+{
+    const QString stored = Without_Trailing_Blanks(core::Strip_At_Null(record.Get_Text(field, element)));
+    qsizetype lead = 0;
+    while (lead < stored.size() && stored[lead] == QLatin1Char(' '))
+        ++lead;
+    QString rest = stored.mid(lead);
+    const QString cleaned =
+        core::Report_Text_Kept(stored, stored.left(lead) + core::Clean_Text(rest, core::Char_Sets(char_set)), label);
+    Store_Padded(record, field, cleaned, element);
+    return cleaned;
+}
+
 // What a save keeps of a text in a column of a list line: as many
 // characters as the column holds, the blanks that pad it dropped. Blanks in
 // front are the text's own (the cleaning puts them for refused characters)
@@ -166,8 +184,8 @@ QStringList Read_Directory_Category(core::Record& record, const Directory_Table&
         const QString where = caption + QStringLiteral(", ") + QString::number(j);
         const QString name_label = QStringLiteral("v - Phone Name, ") + where;
         const QString number_label = QStringLiteral("v - Phone Number, ") + where;
-        const QString name = Cleaned_Text(record, table.Name, entry, name_label, SET_DIR_NAME);
-        const QString number = Cleaned_Text(record, table.Number, entry, number_label, SET_DIR_NUMBER);
+        const QString name = Cleaned_Directory_Text(record, table.Name, entry, name_label, SET_DIR_NAME);
+        const QString number = Cleaned_Directory_Text(record, table.Number, entry, number_label, SET_DIR_NUMBER);
         const std::int32_t priority = Checked_Priority(record.Get(table.Priority, entry), where);
         const bool is_protected = Checked_Protected(record.Get(table.Protected, entry), where);
         const QString kept_name = Kept_Column(name, Directory_Column(&Directory_Table::Name));

@@ -375,7 +375,7 @@ TEST_F(UserV8Test, ShownEntryWhoseNumberBeginsWithAMinusSurvivesItsSave)
     const QStringList changes = entries.filter(QStringLiteral("v - Phone Number"));
     ASSERT_EQ(changes.size(), 1) << entries.join('\n').toStdString();
     EXPECT_TRUE(changes[0].startsWith(QStringLiteral("*** ")));
-    EXPECT_TRUE(changes[0].endsWith(QStringLiteral("was: -5551234")));
+    EXPECT_TRUE(changes[0].endsWith(QStringLiteral("was:  -5551234")));
     EXPECT_TRUE(entries[entries.indexOf(changes[0]) + 1].endsWith(QStringLiteral("Changed to: 5551234")));
     QListWidget* list = pages->Cockpit_Numbers().Control_05[1];
     ASSERT_GE(list->count(), 1);
@@ -389,4 +389,23 @@ TEST_F(UserV8Test, ShownEntryWhoseNumberBeginsWithAMinusSurvivesItsSave)
     EXPECT_TRUE(entries.filter(QStringLiteral("v - Phone")).isEmpty()) << entries.join('\n').toStdString();
     ASSERT_GE(list->count(), 1);
     EXPECT_EQ(list->item(0)->text(), shown);
+}
+
+// A saved entry with blanks in front reopens as the page showed it, without
+// a line, and saves the same bytes again.
+TEST_F(UserV8Test, DirectoryEntryWithBlanksInFrontReopensUnchanged)
+{
+    New_And_Save(2);
+    const int element = 100; // category 1, entry 0
+    User_Record_V8().Set_Text(V8_Dir_Name, QStringLiteral("  ZZ"), element);
+    User_Record_V8().Set_Text(V8_Dir_Number, QStringLiteral("  0123"), element);
+    Open_Report();
+    Reload(2);
+    Update_Data(*pages);
+    EXPECT_TRUE(Report_Entries().filter(QStringLiteral("v - Phone")).isEmpty())
+        << Report_Entries().join('\n').toStdString();
+    EXPECT_EQ(pages->Cockpit_Numbers().Control_05[1]->item(0)->text().left(24),
+              QStringLiteral("  ZZ").leftJustified(18) + QStringLiteral("  0123"));
+    EXPECT_EQ(Directory_Texts(Bytes(), element),
+              Blank_Padded_Field("  ZZ", 15) + Blank_Padded_Field("  0123", 19));
 }
