@@ -10,7 +10,7 @@
 // ASCII-hex form and the text report. Dates and the scratch folder are
 // replaced by <date> and <dir>.
 //
-//   ort_corpus [--out MANIFEST] [--shard I/N] [--keep DIR] [--only REGEX]
+//   ort_corpus [--out MANIFEST] [--shard I/N] [--keep DIR] [--only REGEX] [--round-trip 1]
 //
 // --shard runs only every N-th file of each configuration, starting with the
 // I-th (0 to N-1); the manifests of the N shards, joined in order, hold every
@@ -20,6 +20,10 @@
 // --keep writes the outputs of the files whose id matches --only (default
 // every file) into DIR/<id>@<configuration>/ for a closer look at a
 // difference.
+// --round-trip 1 also reopens every saved file into the same configuration
+// and saves it again; the manifest gets a "round-trip" line for each file
+// whose reopening reported a changed value or whose second save differs
+// (--keep adds that file's first save and the outputs of its reopening).
 #include "bench/ort_corpus_files.h"
 
 #include "editor/core/ascii_hex.h"
@@ -296,6 +300,7 @@ private:
         return text;
     }
 
+public:
     // The scratch folder and the dates of today as <dir> and <date>.
     QByteArray Normalise(QByteArray bytes) const
     {
@@ -307,6 +312,7 @@ private:
         return bytes;
     }
 
+private:
     QTemporaryDir dir_{Scratch_Template()};
     Box_Recorder recorder_;
     No_File_Dialogs dialogs_;
@@ -332,6 +338,7 @@ struct Options {
     int Shards = 1;
     QString Keep;
     QRegularExpression Only{QStringLiteral(".*")};
+    bool Round_Trip = false;
 };
 
 Options Parse(const QStringList& args)
@@ -344,12 +351,15 @@ Options Parse(const QStringList& args)
             options.Keep = QFileInfo(args[i + 1]).absoluteFilePath();
         else if (args[i] == QLatin1String("--only"))
             options.Only.setPattern(args[i + 1]);
+        else if (args[i] == QLatin1String("--round-trip"))
+            options.Round_Trip = args[i + 1] == QLatin1String("1");
         else if (args[i] == QLatin1String("--shard")) {
             const QStringList parts = args[i + 1].split(QLatin1Char('/'));
             options.Shard = parts.value(0).toInt();
             options.Shards = parts.value(1).toInt();
         } else
-            qFatal("usage: ort_corpus [--out MANIFEST] [--shard I/N] [--keep DIR] [--only REGEX]");
+            qFatal("usage: ort_corpus [--out MANIFEST] [--shard I/N] [--keep DIR] [--only REGEX] "
+                   "[--round-trip 1]");
     }
     if (options.Shards < 1 || options.Shard < 0 || options.Shard >= options.Shards)
         qFatal("--shard I/N needs 0 <= I < N");
@@ -384,9 +394,42 @@ public:
                  input, outputs, boxes);
     }
 
+    // Reopens what the editor saved last and saves it again.
+    void Round_Trip(const QString& id, const QString& choice, Editor& editor)
+    {
+        const QByteArray first = editor.Last_Saved();
+        if (first.isEmpty())
+            return;
+        const QByteArray first_normal = editor.Normalise(first);
+        editor.Open(first);
+        const std::map<QString, QByteArray> outputs = editor.Outputs();
+        const QStringList lines = QString::fromUtf8(outputs.at("convert")).split(QLatin1Char('\n'))
+                                      .filter(QRegularExpression(QStringLiteral("^ *\\*\\*\\* Item")));
+        const auto second = outputs.find("save");
+        const bool same = second != outputs.end() && second->second == first_normal;
+        if (same && lines.isEmpty())
+            return;
+        if (!options_.Keep.isEmpty() && options_.Only.match(id).hasMatch()) {
+            const QString folder = options_.Keep + QLatin1Char('/') +
+                                   QString(id + QLatin1Char('@') + choice).replace(QLatin1Char('/'), QLatin1Char('_'));
+            QDir().mkpath(folder);
+            Write_File(folder + QStringLiteral("/round-trip-first.cfg"), first_normal);
+            for (const auto& [output, bytes] : outputs)
+                Write_File(folder + QStringLiteral("/round-trip-") + output, bytes);
+        }
+        stream_ << "round-trip " << id << ' ' << choice << (same ? " same" : " differs") << " lines: "
+                << Escaped(lines.join(QStringLiteral(" || "))) << " boxes: "
+                << Escaped(editor.Boxes().join(QStringLiteral(" || "))) << '\n';
+        ++round_trip_faults_;
+    }
+
     QString Summary() const
     {
-        return QStringLiteral("%1 runs: %2 opened, %3 refused").arg(files_).arg(opened_).arg(refused_);
+        return QStringLiteral("%1 runs: %2 opened, %3 refused, %4 round-trip faults")
+            .arg(files_)
+            .arg(opened_)
+            .arg(refused_)
+            .arg(round_trip_faults_);
     }
 
 private:
@@ -404,7 +447,7 @@ private:
     const Options& options_;
     QFile file_;
     QTextStream stream_;
-    int files_ = 0, opened_ = 0, refused_ = 0;
+    int files_ = 0, opened_ = 0, refused_ = 0, round_trip_faults_ = 0;
 };
 
 // The file a New ORT wrote, dated as the corpus files are.
@@ -474,6 +517,8 @@ int main(int argc, char** argv)
             const QByteArray bytes = files[k]->Bytes();
             editor.Open(bytes);
             manifest.Add(files[k]->Id, choice.Name(), bytes, editor);
+            if (options.Round_Trip)
+                manifest.Round_Trip(files[k]->Id, choice.Name(), editor);
         }
     }
 
