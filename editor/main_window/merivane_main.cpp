@@ -11,6 +11,9 @@
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
 #include "editor/pages/page_widgets.h"
+#include "editor/secured_partition/secured_items.h"
+#include "editor/secured_partition/secured_mod.h"
+#include "editor/user_partition/user_presentation.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -52,6 +55,15 @@ bool Is_Typing_Key(const QKeyEvent* key)
            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
 }
 
+// A description's tooltip at design: its default without trailing blanks.
+QString Design_Tip(const char* description)
+{
+    QString text = QString::fromLatin1(description);
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return QStringLiteral("Default: ") + text;
+}
+
 } // namespace
 
 MerivaneMain::MerivaneMain(Page_Set& pages, QWidget* parent)
@@ -81,6 +93,8 @@ void MerivaneMain::Share_Controls()
     shared.Label_Secure_Modified = label_secure_modified_;
     shared.Label_User_Modified = label_user_modified_;
     shared.ShowPIMBIT = findChild<QPushButton*>(QStringLiteral("ShowPIMBIT"));
+    User_Mod::Set_Default_Tips(pages_);
+    Secured_Mod::Set_Secured_Default_Tips(pages_);
     Page_Set& pages = pages_;
     pages_.Sat_GES().Set_Update_Tables_Action(
         [&pages] { Composite_Mod::Merge_Default_Sat_GES(pages); });
@@ -177,7 +191,7 @@ void MerivaneMain::Build_Partition_Frames(QWidget* parent)
     label_53_ = Make_Label(frame_secured_, "Label_53", QStringLiteral("Description"),
                            QStringLiteral("Item 53"));
     control_53_ = pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_53"), DESCRIPTION_LENGTH,
-                                               QStringLiteral("Default: ------------------------"));
+                                               Design_Tip(Secured_Mod::FACTORY_DESCRIPTION));
     label_secure_modified_ =
         Make_Label(frame_secured_, "Label_Secure_Modified", QStringLiteral("Secure Partition Modified"));
     // Both frames hold a part number and a description: the frame's caption
@@ -200,7 +214,7 @@ void MerivaneMain::Build_Partition_Frames(QWidget* parent)
     label_33_ = Make_Label(frame_user_, "Label_33", QStringLiteral("Description"),
                            QStringLiteral("Item 33"));
     control_33_ = pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_33"), DESCRIPTION_LENGTH,
-                                               QStringLiteral("Default: FACTORY SET  OWNER REQS"));
+                                               Design_Tip(User_Mod::FACTORY_DESCRIPTION));
     label_user_modified_ =
         Make_Label(frame_user_, "Label_User_Modified", QStringLiteral("User Partition Modified"));
     status_description_u_ = Make_Label(frame_user_, "StatusBar_Description_U", QString());
@@ -343,9 +357,9 @@ void MerivaneMain::Setup_ToolTips()
     for (Page_Frame* page : pages_.Pages())
         page->Setup_ToolTips(mode);
 
-    const QString factory_user = QStringLiteral("FACTORY SET  OWNER REQS ");
-    const QString factory_secured(DESCRIPTION_LENGTH, QLatin1Char('-'));
-    const QString airbus_user = QStringLiteral("AIRBUS-USER-ORT").leftJustified(DESCRIPTION_LENGTH);
+    const QString factory_user = QString::fromLatin1(User_Mod::FACTORY_DESCRIPTION);
+    const QString factory_secured = QString::fromLatin1(Secured_Mod::FACTORY_DESCRIPTION);
+    const QString airbus_user = QString::fromLatin1(User_Mod::AIRFRAMER_DESCRIPTION);
     const QString airbus_secured =
         QStringLiteral("AIRBUS-SECURE-ORT").leftJustified(DESCRIPTION_LENGTH);
     const QString prefix = QStringLiteral("Default: ");

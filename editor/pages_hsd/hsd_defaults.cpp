@@ -83,6 +83,11 @@ std::uint8_t Default_72a2(std::int16_t index)
 {
     if (core::Versions().User_Current.Airframer_Level != 0)
         return Octet_At({172, 27, 2, 194}, index);
+    return Standard_72a2(index);
+}
+
+std::uint8_t Standard_72a2(std::int16_t index)
+{
     return Octet_At({192, 168, 1, 1}, index);
 }
 

@@ -39,8 +39,10 @@ QString Format_LES_Entry(const LES_Element& element);
 // Default octet of box `index` (0 first octet .. 3 last) of an address; an
 // index outside 0..3 gives 0.
 std::uint8_t Default_72a1(std::int16_t index); // IP address SDU 1 port 1
-// SDU 1 port 2; depends on the current user Airframer_Level.
+// SDU 1 port 2; depends on the current user Airframer_Level ...
 std::uint8_t Default_72a2(std::int16_t index);
+// ... and is this at level 0, which its tooltip names at every level.
+std::uint8_t Standard_72a2(std::int16_t index);
 std::uint8_t Default_72b1(std::int16_t index); // SDU 2 port 1
 std::uint8_t Default_72b2(std::int16_t index); // SDU 2 port 2
 std::uint8_t Default_73(std::int16_t index);   // subnet mask

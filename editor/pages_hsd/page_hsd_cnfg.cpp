@@ -4,6 +4,7 @@
 #include "editor/core/ort_types.h"
 #include "editor/core/validation.h"
 #include "editor/core/value_helpers.h"
+#include "editor/pages/default_tips.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
 #include "editor/pages_hsd/hsd_defaults.h"
@@ -138,6 +139,15 @@ void Fit_And_Name_Boxes(QLabel* label, const std::array<QLineEdit*, N>& boxes, c
             name = heading + QLatin1Char(' ') + name;
         pages::Label_Field(label, boxes[i], name);
     }
+}
+
+// "Default: " and the address whose octets give the default of each box.
+QString Address_Tip(std::uint8_t (*default_octet)(std::int16_t))
+{
+    QStringList octets;
+    for (std::int16_t i = 0; i < 4; ++i)
+        octets << QString::number(default_octet(i));
+    return QStringLiteral("Default: ") + octets.join(QLatin1Char('.'));
 }
 
 template <std::size_t N>
@@ -458,39 +468,30 @@ void Page_HSD_Cnfg::Bind_Fields()
     // Design-time tooltips; they stay for every tooltip mode.
     Control_62->setToolTip(core::Tooltip_Text(ITEM_62));
     Control_64->setToolTip(core::Tooltip_Text(ITEM_64));
-    Control_65->setToolTip(QStringLiteral("Default: Automatic"));
     Set_Tips(Control_68a, All_Defaults(MAC_OCTET, 6, QStringLiteral("-")));
     Set_Tips(Control_68b, All_Defaults(MAC_OCTET, 6, QStringLiteral("-")));
-    Control_69[0]->setToolTip(QStringLiteral("Default: DataIO"));
-    Control_69[1]->setToolTip(QStringLiteral("Default: DataIO-2"));
-    Control_70->setToolTip(QStringLiteral("Default: Allowed"));
-    Control_71->setToolTip(QStringLiteral("Default: Disallowed"));
-    Set_Tips(Control_72a1, QStringLiteral("Default: 192.168.0.1"));
-    Set_Tips(Control_72a2, QStringLiteral("Default: 192.168.1.1"));
-    Set_Tips(Control_72b1, QStringLiteral("Default: 192.168.0.2"));
-    Set_Tips(Control_72b2, QStringLiteral("Default: 192.168.1.2"));
+    Set_Tips(Control_72a1, Address_Tip(User_Mod::Default_72a1));
+    Set_Tips(Control_72a2, Address_Tip(User_Mod::Standard_72a2));
+    Set_Tips(Control_72b1, Address_Tip(User_Mod::Default_72b1));
+    Set_Tips(Control_72b2, Address_Tip(User_Mod::Default_72b2));
     for (const Octet_Boxes* boxes : {&Control_73a1, &Control_73a2, &Control_73b1, &Control_73b2})
-        Set_Tips(*boxes, QStringLiteral("Default: 255.255.255.0"));
+        Set_Tips(*boxes, Address_Tip(User_Mod::Default_73));
     for (const Octet_Boxes* boxes : {&Control_74a1, &Control_74a2, &Control_74b1, &Control_74b2})
         Set_Tips(*boxes, QStringLiteral("Default: ") + All_Defaults(IP_OCTET, 4, QStringLiteral(".")));
-    Set_Tips(Control_75, QStringLiteral("Default: 192.168.0.100"));
+    Set_Tips(Control_75, Address_Tip(User_Mod::Default_75));
     Control_76->setToolTip(core::Tooltip_Text(ITEM_76));
+    // The lists and names: the user partition names their defaults.
+    for (QWidget* control : std::initializer_list<QWidget*>{Control_65, Control_70, Control_71, Control_84,
+                                                             Control_88, Control_100})
+        pages::Tip_Default(control);
     for (int i = 0; i < 2; ++i) {
-        Control_79_1[i]->setToolTip(QStringLiteral("Default: Disabled"));
-        Control_79_2[i]->setToolTip(QStringLiteral("Default: Disabled"));
-        Control_81user[i]->setToolTip(QStringLiteral("Default: QUENDRALL"));
-        Control_85user[i]->setToolTip(QStringLiteral("Default: QUENDRALL"));
-        Control_81pass[i]->setToolTip(QStringLiteral("Default: BRELOX"));
-        Control_85pass[i]->setToolTip(QStringLiteral("Default: BRELOX"));
-        Control_98[i]->setToolTip(QStringLiteral("Default: Port 1: Half Duplex, Port 2: Half Duplex"));
+        for (QWidget* control : std::initializer_list<QWidget*>{
+                 Control_69[i], Control_79_1[i], Control_79_2[i], Control_98[i], Control_82a[i], Control_82b[i]})
+            pages::Tip_Default(control);
+        // The logins start empty, which the tooltip shows as "".
+        for (QWidget* control : {Control_81user[i], Control_85user[i], Control_81pass[i], Control_85pass[i]})
+            pages::Tip_Default(control, QStringLiteral("Default: \"%1\""));
     }
-    Control_82a[0]->setToolTip(QStringLiteral("Default: HSDU1_P1"));
-    Control_82a[1]->setToolTip(QStringLiteral("Default: HSDU1_P2"));
-    Control_82b[0]->setToolTip(QStringLiteral("Default: HSDU2_P1"));
-    Control_82b[1]->setToolTip(QStringLiteral("Default: HSDU2_P2"));
-    Control_84->setToolTip(QStringLiteral("Default: Disabled"));
-    Control_88->setToolTip(QStringLiteral("Default: Disallowed"));
-    Control_100->setToolTip(QStringLiteral("Default: HSD Channel Card 2"));
 }
 
 void Page_HSD_Cnfg::Bind_Address_Check(Octet_Boxes& boxes,

@@ -2,6 +2,7 @@
 
 #include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
+#include "editor/pages/default_tips.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
 #include "editor/pages_hsd/hsd_field_helpers.h"
@@ -225,14 +226,15 @@ void Page_HSD_SBB::Bind_Fields()
     hsd::Keep_Text_In_Set(Control_80, SET_PRINTABLE);
 
     // Design-time tooltips; they stay for every tooltip mode.
-    Control_77a->setToolTip(QStringLiteral("Default: Background"));
-    Control_80->setToolTip(QStringLiteral("Default: \"\""));
+    // The user partition names the defaults of the lists and the text.
+    for (QWidget* control : std::initializer_list<QWidget*>{Control_77a, Control_97, Control_101, Control_99})
+        pages::Tip_Default(control);
+    pages::Tip_Default(Control_80, QStringLiteral("Default: \"%1\""));
     for (QComboBox* combo : Control_89)
-        combo->setToolTip(QStringLiteral("Default: Fill channel card 1 first"));
-    Control_96->setToolTip(QStringLiteral("Default: 9 /  Range 0 to 9"));
-    Control_97->setToolTip(QStringLiteral("Default: Disabled"));
-    Control_101->setToolTip(QStringLiteral("Default: Disabled"));
-    Control_99->setToolTip(QStringLiteral("Default: Circuit & Packet Switched"));
+        pages::Tip_Default(combo);
+    // Item 96 names its default and range by the numbers of its entries.
+    pages::Tip_Default(Control_96,
+                       QStringLiteral("Default: %2 /  Range 0 to ") + QString::number(Control_96->count() - 1));
 }
 
 void Page_HSD_SBB::SetVisiblity(bool bSecured, bool bUser)

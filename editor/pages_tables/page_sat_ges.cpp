@@ -2,6 +2,7 @@
 
 #include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
+#include "editor/pages/default_tips.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
 #include "editor/pages_tables/ges_table_dialog.h"
@@ -196,8 +197,9 @@ void Page_Sat_GES::Build_Items()
     const int label_92[3] = {20, 21, 22};
     const char* const captions_92[3] = {"Classic Aero", "Aero + Swift64", "Aero + SwiftBroadband"};
     for (int i = 0; i < 3; ++i) {
-        QComboBox* combo = pages::Make_Combo(Array_Name(QStringLiteral("Control_92"), i), preferences,
-                                             QStringLiteral("Default: ") + QString::number(i + 1));
+        QComboBox* combo = pages::Make_Combo(Array_Name(QStringLiteral("Control_92"), i), preferences);
+        // Named by its number, as the entries "0 - Least Preferred" to "3 - Most Preferred".
+        pages::Tip_Default(combo, QStringLiteral("Default: %2"));
         Control_92[static_cast<std::size_t>(i)] = combo;
         QLabel* caption = label(label_92[i], captions_92[i]);
         pages::Label_Field(caption, combo);
@@ -209,8 +211,8 @@ void Page_Sat_GES::Build_Items()
 
     auto* grid = new QGridLayout;
     Control_93 = pages::Make_Combo(QStringLiteral("Control_93"),
-                                   {QStringLiteral("Disallowed"), QStringLiteral("Allowed")},
-                                   QStringLiteral("Default: Allowed"));
+                                   {QStringLiteral("Disallowed"), QStringLiteral("Allowed")});
+    pages::Tip_Default(Control_93);
     QLabel* handover = label(11, "Handover Based on Service Preferences");
     pages::Label_Field(handover, Control_93);
     grid->addWidget(handover, 0, 0);

@@ -22,6 +22,13 @@
 
 namespace {
 
+// Item 91 of a satellite line the dialog starts with or cannot read: that
+// of a new line.
+int Default_Pref()
+{
+    return modSat_Table_Dialog::Sat_Row{}.Pref;
+}
+
 constexpr const core::Item_Fact& SAT_ID = core::Fact(core::Item_Fact_Id::Sat_ID);
 // All that the two octal digits of a row's Sat ID hold.
 constexpr const core::Item_Fact& SAT_ID_COLUMN = core::Fact(core::Item_Fact_Id::Sat_ID_Column);
@@ -81,7 +88,7 @@ Sat_Table_Dialog::Sat_Table_Dialog(QWidget* owner) : QDialog(owner)
     Control_91 = new QComboBox(Frame_91);
     Control_91->setObjectName(QStringLiteral("Control_91"));
     Control_91->addItems({QStringLiteral("Not Considered (0)"), QStringLiteral("Considered (1)")});
-    Control_91->setToolTip(QStringLiteral("Default: Considered (1)"));
+    Control_91->setToolTip(QStringLiteral("Default: ") + Control_91->itemText(Default_Pref()));
     auto* frame_91 = new QHBoxLayout(Frame_91);
     frame_91->addWidget(Label_91);
     frame_91->addWidget(Control_91, 1);
@@ -171,7 +178,7 @@ void Sat_Table_Dialog::Clear_Fields()
     Control_Sat_ID->clear();
     Control_Sat_Name->clear();
     Control_95_Lng->clear();
-    Control_91->setCurrentIndex(1);
+    Control_91->setCurrentIndex(Default_Pref());
     for (QCheckBox* box : Control_95_Srv)
         box->setChecked(false);
     Set_Longitude_Tenths(0);
@@ -182,7 +189,7 @@ void Sat_Table_Dialog::Load_Row(const modSat_Table_Dialog::Sat_Row& row)
     using namespace modSat_Table_Dialog;
     Control_Sat_ID->setText(Sat_ID_Text(row.Sat_ID));
     Control_Sat_Name->setText(row.Name);
-    Control_91->setCurrentIndex((row.Pref < 0 || row.Pref > 1) ? 1 : row.Pref);
+    Control_91->setCurrentIndex((row.Pref < 0 || row.Pref > 1) ? Default_Pref() : row.Pref);
     for (int k = 0; k < SAT_SERVICE_COUNT; ++k)
         Control_95_Srv[k]->setChecked((row.Services >> k) & 1);
     const QString lng = Longitude_Text(QString::number(row.Longitude, 'g', 9).toDouble());
@@ -198,7 +205,7 @@ modSat_Table_Dialog::Sat_Row Sat_Table_Dialog::Read_Row() const
     const int id = Control_Sat_ID->text().toInt(&ok, 8);
     row.Sat_ID = (ok && id >= 0 && id <= SAT_ID_COLUMN.Maximum) ? static_cast<std::int16_t>(id) : std::int16_t{0};
     row.Name = Control_Sat_Name->text();
-    row.Pref = static_cast<std::int16_t>(Control_91->currentIndex() < 0 ? 1 : Control_91->currentIndex());
+    row.Pref = static_cast<std::int16_t>(Control_91->currentIndex() < 0 ? Default_Pref() : Control_91->currentIndex());
     int services = 0;
     for (int k = 0; k < SAT_SERVICE_COUNT; ++k)
         if (Control_95_Srv[k]->isChecked())
@@ -232,7 +239,7 @@ void Sat_Table_Dialog::reject()
 {
     Control_Sat_ID->clear();
     Control_Sat_Name->clear();
-    Control_91->setCurrentIndex(1);
+    Control_91->setCurrentIndex(Default_Pref());
     for (QCheckBox* box : Control_95_Srv)
         box->setChecked(false);
     Control_95_Lng->setText(Longitude_Text(LONGITUDE.Default));

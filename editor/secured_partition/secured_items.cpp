@@ -73,7 +73,7 @@ const Item_Row ITEMS[] = {
     List(Item31, 0, Group::Standard, PAGE_CONTROL(Cockpit_Voice, Control_31), "xxxi", 0),
     List(Item32, 0, Group::Standard, PAGE_CONTROL(Cockpit_Voice, Control_32), "xxxii", 0),
     List(Item43, 0, Group::Standard, PAGE_CONTROL(Cockpit_Voice, Control_43), "xliii", 0),
-    Text(Description, 0, Group::Standard, MAIN_CONTROL(Control_53), "liii", TEXT_SET, "------------------------"),
+    Text(Description, 0, Group::Standard, MAIN_CONTROL(Control_53), "liii", TEXT_SET, FACTORY_DESCRIPTION),
     // Airframer_Level below 2.
     List(Item01, 0, Group::Editable, PAGE_CONTROL(General, Control_01), "i", 0),
     Number(Item22_HGA, 0, N, Group::Editable, PAGE_CONTROL(Power, Control_22a), "xxii - HGA Only", Id::Item_22a),

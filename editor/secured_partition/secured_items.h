@@ -57,6 +57,9 @@ struct Item_Row {
     const char* default_text = nullptr;
 };
 
+// The factory description of the secured partition (item 53, 24 characters).
+inline constexpr const char* FACTORY_DESCRIPTION = "------------------------";
+
 // Every secured item, in the order the load direction visits them within a
 // group.
 std::span<const Item_Row> Items();

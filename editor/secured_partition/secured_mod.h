@@ -56,6 +56,11 @@ void Set_Secured_Defaults_New(Page_Set& pages);
 // As Set_Secured_Defaults_New, then Update_GUI and Update_Data.
 void Convert_Secured(Page_Set& pages);
 
+// Fills in the tooltip of every control whose page lets it name its
+// default (pages/default_tips.h): the list's entry at the row's default
+// index, or the row's default text. Once, when the pages are built.
+void Set_Secured_Default_Tips(Page_Set& pages);
+
 void Set_Secured_Default_Values(Page_Set& pages);
 void Set_Secured_Visibility(Page_Set& pages);
 void Set_Secured_Captions(Page_Set& pages);

@@ -9,6 +9,7 @@
 #include "editor/core/ort_types.h"
 #include "editor/core/type_choice.h"
 #include "editor/page_set/page_set.h"
+#include "editor/pages/default_tips.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
 #include "editor/pages_tables/transit_ges_cell.h"
@@ -172,6 +173,20 @@ void Set_Secured_Default_Values(Page_Set& pages)
     for (QPushButton* cell : pages.Transit_GES().Control_41)
         Require(cell, "Control_41")->setText(transit::NO_GES_CELL);
     Require(pages.Main.Control_87, "Control_87")->setText(chosen.Secured_Part_Number_Text);
+}
+
+void Set_Secured_Default_Tips(Page_Set& pages)
+{
+    for (const Item_Row& row : Items()) {
+        QWidget* const widget = row.control ? row.control(pages) : nullptr;
+        if (!widget)
+            continue;
+        auto* const list = qobject_cast<QComboBox*>(widget);
+        if (list && row.default_index != NO_DEFAULT_INDEX)
+            pages::Fill_Default_Tip(widget, list->itemText(row.default_index), row.default_index);
+        else if (row.kind == Kind::Text && row.default_text)
+            pages::Fill_Default_Tip(widget, QString::fromLatin1(row.default_text));
+    }
 }
 
 void Set_Secured_Visibility(Page_Set& pages)

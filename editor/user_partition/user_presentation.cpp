@@ -2,6 +2,7 @@
 
 #include "editor/core/type_choice.h"
 #include "editor/page_set/page_set.h"
+#include "editor/pages/default_tips.h"
 #include "editor/pages/page_widgets.h"
 #include "editor/pages_tables/sat_table_dialog.h"
 #include "editor/user_partition/user_defaults.h"
@@ -107,6 +108,19 @@ void Reset_Sat_GES_Lists(Page_Set& pages)
     pages.Sat_GES().Control_02->clear();
     pages.Sat_GES().Control_03->clear();
     Merge_Default_Sat_GES(pages.Sat_GES());
+}
+
+void Set_Default_Tips(Page_Set& pages)
+{
+    for (const User_Item_Row& row : User_Items()) {
+        QWidget* const widget = Item_Widget(row, pages);
+        if (!widget)
+            continue;
+        if (row.List)
+            pages::Fill_Default_Tip(widget, row.List(pages)->itemText(row.Default.Index), row.Default.Index);
+        else if (row.Text && row.Default.Text_Kind == Item_Default_Text::Fixed)
+            pages::Fill_Default_Tip(widget, Default_Text(row));
+    }
 }
 
 void Set_Factory_Defaults(Page_Set& pages)

@@ -15,6 +15,11 @@ void Set_User_Visibility(Page_Set& pages);
 void Set_User_Captions(Page_Set& pages);
 void Set_User_Enables(Page_Set& pages);
 
+// Fills in the tooltip of every control whose page lets it name its
+// default (pages/default_tips.h): the list's entry at the row's default
+// index, or the row's default text. Once, when the pages are built.
+void Set_Default_Tips(Page_Set& pages);
+
 // Empties the GES and satellite tables of the Sat/GES page and merges the
 // default lines into them.
 void Reset_Sat_GES_Lists(Page_Set& pages);

@@ -1,5 +1,6 @@
 #include "editor/pages_hsd/page_hsd_cnfg.h"
 
+#include "editor/pages/default_tips.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages_hsd/hsd_defaults.h"
 #include "editor/pages_hsd/hsd_field_helpers.h"
@@ -154,6 +155,12 @@ TEST(PageHsdCnfg, ControlsExistWithTheirEntries)
 TEST(PageHsdCnfg, DesignTooltipsStayForEveryMode)
 {
     Page_HSD_Cnfg page;
+    // The user partition fills in the defaults of the lists and names.
+    pages::Fill_Default_Tip(page.Control_69[1], QStringLiteral("DataIO-2"));
+    pages::Fill_Default_Tip(page.Control_82b[1], QStringLiteral("HSDU2_P2"));
+    pages::Fill_Default_Tip(page.Control_85pass[1], QString());
+    pages::Fill_Default_Tip(page.Control_81user[0], QString());
+    pages::Fill_Default_Tip(page.Control_100, QStringLiteral("HSD Channel Card 2"), 2);
     for (int mode : {0, 1, 2, 3, 4}) {
         page.Setup_ToolTips(mode);
         EXPECT_EQ(page.Control_62->toolTip(), QStringLiteral("Default: 18.0 / Range: 0.0 to 25.0"));
@@ -164,8 +171,8 @@ TEST(PageHsdCnfg, DesignTooltipsStayForEveryMode)
         EXPECT_EQ(page.Control_68b[4]->toolTip(), QStringLiteral("00-00-00-00-00-00"));
         EXPECT_EQ(page.Control_69[1]->toolTip(), QStringLiteral("Default: DataIO-2"));
         EXPECT_EQ(page.Control_82b[1]->toolTip(), QStringLiteral("Default: HSDU2_P2"));
-        EXPECT_EQ(page.Control_85pass[1]->toolTip(), QStringLiteral("Default: BRELOX"));
-        EXPECT_EQ(page.Control_81user[0]->toolTip(), QStringLiteral("Default: QUENDRALL"));
+        EXPECT_EQ(page.Control_85pass[1]->toolTip(), QStringLiteral("Default: \"\""));
+        EXPECT_EQ(page.Control_81user[0]->toolTip(), QStringLiteral("Default: \"\""));
         EXPECT_EQ(page.Control_100->toolTip(), QStringLiteral("Default: HSD Channel Card 2"));
     }
 }

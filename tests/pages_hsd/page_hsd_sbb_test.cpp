@@ -1,5 +1,6 @@
 #include "editor/pages_hsd/page_hsd_sbb.h"
 
+#include "editor/pages/default_tips.h"
 #include "editor/pages/field_edit.h"
 #include "hsd_test_support.h"
 #include "support/page_test_support.h"
@@ -83,6 +84,11 @@ TEST(PageHsdSbb, ControlsExistWithTheirEntries)
 TEST(PageHsdSbb, DesignTooltipsStayForEveryMode)
 {
     Page_HSD_SBB page;
+    // The user partition fills in the defaults of the lists and the text.
+    pages::Fill_Default_Tip(page.Control_80, QString());
+    pages::Fill_Default_Tip(page.Control_96, page.Control_96->itemText(9), 9);
+    pages::Fill_Default_Tip(page.Control_99, QStringLiteral("Circuit & Packet Switched"), 3);
+    pages::Fill_Default_Tip(page.Control_89[0], QStringLiteral("Fill channel card 1 first"), 1);
     for (int mode : {0, 1, 2}) {
         page.Setup_ToolTips(mode);
         EXPECT_EQ(page.Control_77b[3]->toolTip(), QStringLiteral("Default: 0 / Range 0 to 65535"));

@@ -4,6 +4,7 @@
 #include "editor/pages_tables/page_sat_ges.h"
 
 #include "editor/core/ort_types.h"
+#include "editor/pages/default_tips.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages_tables/ges_table_dialog.h"
 #include "editor/pages_tables/sat_ges_lists.h"
@@ -117,12 +118,15 @@ TEST_F(PageSatGESTest, ControlsExistWithTheirCaptionsAndTooltips)
         EXPECT_EQ(combo->itemText(1), QStringLiteral("1"));
         EXPECT_EQ(combo->itemText(2), QStringLiteral("2"));
         EXPECT_EQ(combo->itemText(3), QStringLiteral("3 - Most Preferred"));
+        // Named by the number of the default the user partition fills in.
+        pages::Fill_Default_Tip(combo, combo->itemText(i + 1), i + 1);
         EXPECT_EQ(combo->toolTip(), QStringLiteral("Default: ") + QString::number(i + 1));
     }
     auto* c93 = page.findChild<QComboBox*>(QStringLiteral("Control_93"));
     ASSERT_NE(c93, nullptr);
     EXPECT_EQ(c93->itemText(0), QStringLiteral("Disallowed"));
     EXPECT_EQ(c93->itemText(1), QStringLiteral("Allowed"));
+    pages::Fill_Default_Tip(c93, c93->itemText(1), 1);
     EXPECT_EQ(c93->toolTip(), QStringLiteral("Default: Allowed"));
     for (const char* name : {"Control_94", "Control_108"}) {
         auto* edit = page.findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -464,6 +468,7 @@ TEST_F(PageSatGESTest, VisibilityAndDual)
     EXPECT_FALSE(button.isHidden());
     page.Dual(true);
     EXPECT_FALSE(page.Dual_Mode());
+    pages::Fill_Default_Tip(page.Control_93, QStringLiteral("Allowed"), 1);
     page.Setup_ToolTips(2);
     EXPECT_EQ(page.Control_93->toolTip(), QStringLiteral("Default: Allowed"));
 }

@@ -1,0 +1,31 @@
+#include "editor/pages/default_tips.h"
+
+#include <QVariant>
+#include <QWidget>
+
+namespace pages {
+
+namespace {
+
+const char* const FORM_PROPERTY = "Default_Tip_Form";
+
+} // namespace
+
+void Tip_Default(QWidget* control, const QString& form)
+{
+    control->setProperty(FORM_PROPERTY, form);
+}
+
+bool Fill_Default_Tip(QWidget* control, const QString& shown, int index)
+{
+    const QVariant form = control->property(FORM_PROPERTY);
+    if (!form.isValid())
+        return false;
+    // The index first: a shown text may hold "%2", a number cannot hold "%1".
+    control->setToolTip(form.toString()
+                            .replace(QStringLiteral("%2"), QString::number(index))
+                            .replace(QStringLiteral("%1"), shown));
+    return true;
+}
+
+} // namespace pages
