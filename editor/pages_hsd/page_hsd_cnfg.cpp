@@ -481,16 +481,21 @@ void Page_HSD_Cnfg::Bind_Fields()
     Set_Tips(Control_75, Address_Tip(User_Mod::Default_75));
     Control_76->setToolTip(core::Tooltip_Text(ITEM_76));
     // The lists and names: the user partition names their defaults.
-    for (QWidget* control : std::initializer_list<QWidget*>{Control_65, Control_70, Control_71, Control_84,
-                                                             Control_88, Control_100})
+    for (QWidget* control : std::initializer_list<QWidget*>{Control_65, Control_70, Control_71, Control_88,
+                                                             Control_100})
         pages::Tip_Default(control);
+    // Items 81, 84 and 85 keep the tooltips users know, which name other
+    // values than a new ORT puts in (the logins start empty, item 84
+    // enabled).
+    Control_84->setToolTip(QStringLiteral("Default: Disabled"));
     for (int i = 0; i < 2; ++i) {
         for (QWidget* control : std::initializer_list<QWidget*>{
                  Control_69[i], Control_79_1[i], Control_79_2[i], Control_98[i], Control_82a[i], Control_82b[i]})
             pages::Tip_Default(control);
-        // The logins start empty, which the tooltip shows as "".
-        for (QWidget* control : {Control_81user[i], Control_85user[i], Control_81pass[i], Control_85pass[i]})
-            pages::Tip_Default(control, QStringLiteral("Default: \"%1\""));
+        for (QLineEdit* user : {Control_81user[i], Control_85user[i]})
+            user->setToolTip(QStringLiteral("Default: QUENDRALL"));
+        for (QLineEdit* password : {Control_81pass[i], Control_85pass[i]})
+            password->setToolTip(QStringLiteral("Default: BRELOX"));
     }
 }
 

@@ -65,8 +65,12 @@ TEST_F(MainWindowTest, DefaultTooltipsNameWhatANewOrtShows)
     }
     ASSERT_GT(controls.size(), 90U);
     for (QWidget* control : controls) {
-        // Item 34 is a text that starts empty and has no tooltip.
-        if (control->objectName() == QLatin1String("Control_34"))
+        // Item 34 is a text that starts empty and has no tooltip; the
+        // tooltips of items 81, 84 and 85 name other values than a new ORT
+        // puts in, as they always have.
+        static const QStringList own_tips{"Control_34", "Control_81user", "Control_81pass", "Control_84",
+                                          "Control_85user", "Control_85pass"};
+        if (own_tips.contains(control->objectName().section(QLatin1Char('('), 0, 0)))
             continue;
         EXPECT_TRUE(Names(control->toolTip(), Shown(control)))
             << control->objectName().toStdString() << ": " << control->toolTip().toStdString() << " / "

@@ -158,8 +158,6 @@ TEST(PageHsdCnfg, DesignTooltipsStayForEveryMode)
     // The user partition fills in the defaults of the lists and names.
     pages::Fill_Default_Tip(page.Control_69[1], QStringLiteral("DataIO-2"));
     pages::Fill_Default_Tip(page.Control_82b[1], QStringLiteral("HSDU2_P2"));
-    pages::Fill_Default_Tip(page.Control_85pass[1], QString());
-    pages::Fill_Default_Tip(page.Control_81user[0], QString());
     pages::Fill_Default_Tip(page.Control_100, QStringLiteral("HSD Channel Card 2"), 2);
     for (int mode : {0, 1, 2, 3, 4}) {
         page.Setup_ToolTips(mode);
@@ -171,8 +169,8 @@ TEST(PageHsdCnfg, DesignTooltipsStayForEveryMode)
         EXPECT_EQ(page.Control_68b[4]->toolTip(), QStringLiteral("00-00-00-00-00-00"));
         EXPECT_EQ(page.Control_69[1]->toolTip(), QStringLiteral("Default: DataIO-2"));
         EXPECT_EQ(page.Control_82b[1]->toolTip(), QStringLiteral("Default: HSDU2_P2"));
-        EXPECT_EQ(page.Control_85pass[1]->toolTip(), QStringLiteral("Default: \"\""));
-        EXPECT_EQ(page.Control_81user[0]->toolTip(), QStringLiteral("Default: \"\""));
+        EXPECT_EQ(page.Control_85pass[1]->toolTip(), QStringLiteral("Default: BRELOX"));
+        EXPECT_EQ(page.Control_81user[0]->toolTip(), QStringLiteral("Default: QUENDRALL"));
         EXPECT_EQ(page.Control_100->toolTip(), QStringLiteral("Default: HSD Channel Card 2"));
     }
 }
