@@ -16,6 +16,14 @@ void Tip_Default(QWidget* control, const QString& form)
     control->setProperty(FORM_PROPERTY, form);
 }
 
+void Tip_Or_Default(QWidget* control, const char* tooltip)
+{
+    if (tooltip)
+        control->setToolTip(QString::fromLatin1(tooltip));
+    else
+        Tip_Default(control);
+}
+
 bool Fill_Default_Tip(QWidget* control, const QString& shown, int index)
 {
     const QVariant form = control->property(FORM_PROPERTY);

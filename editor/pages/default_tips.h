@@ -15,6 +15,10 @@ namespace pages {
 // default index (item 96 names its default by its number).
 void Tip_Default(QWidget* control, const QString& form = QStringLiteral("Default: %1"));
 
+// A tooltip as a page's table of controls gives it: the text as it stands,
+// or, for nullptr, the default that the item's row states.
+void Tip_Or_Default(QWidget* control, const char* tooltip);
+
 // The tooltip of a marked control, for the default it shows; an unmarked
 // control keeps its own. Returns whether the control was marked.
 bool Fill_Default_Tip(QWidget* control, const QString& shown, int index = -1);

@@ -6,6 +6,7 @@
 #include "editor/core/text_helpers.h"
 #include "editor/core/validation.h"
 #include "editor/core/value_helpers.h"
+#include "editor/pages/default_tips.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
 #include "editor/pages/sdu_columns.h"
@@ -61,7 +62,8 @@ const struct {
     {"Assignment Type", "Item 45"},
 };
 
-// The combo boxes: entries separated by "|", in list-index order.
+// The combo boxes: entries separated by "|", in list-index order; a
+// tooltip of nullptr names the default the item's row states.
 const struct {
     Combo_Member combo;
     const char* name;
@@ -70,16 +72,16 @@ const struct {
 } COMBOS[] = {
     {&Page_Cabin::Control_23a, "Control_23a", "Not Allowed|Allowed", "Default: Allowed"},
     {&Page_Cabin::Control_23b, "Control_23b", "Not Allowed|Allowed", "Default: Allowed"},
-    {&Page_Cabin::Control_10, "Control_10", "Not Allowed|Allowed", "Default: Not Allowed"},
+    {&Page_Cabin::Control_10, "Control_10", "Not Allowed|Allowed", nullptr},
     {&Page_Cabin::Control_13, "Control_13", "Not Allowed|Analog Phone|Digital Phone|Headset", "Default: Headset"},
-    {&Page_Cabin::Control_21a, "Control_21a", "None|Channel 1|Channel 2", "Default: Channel 2"},
-    {&Page_Cabin::Control_21b, "Control_21b", "None|Channel 1|Channel 2", "Default: Channel 2"},
-    {&Page_Cabin::Control_24a, "Control_24a", "0: None|1: Short/Stored|2: All", "Default: 0: None"},
-    {&Page_Cabin::Control_24b, "Control_24b", "0: None|1: Short/Stored|2: All", "Default: 0: None"},
-    {&Page_Cabin::Control_45_1b1, "Control_45_1b1", "Not Exclusive|Exclusive", "Default: Not Exclusive"},
-    {&Page_Cabin::Control_45_1b2, "Control_45_1b2", "Not Exclusive|Exclusive", "Default: Not Exclusive"},
-    {&Page_Cabin::Control_45_2b1, "Control_45_2b1", "Not Exclusive|Exclusive", "Default: Not Exclusive"},
-    {&Page_Cabin::Control_45_2b2, "Control_45_2b2", "Not Exclusive|Exclusive", "Default: Not Exclusive"},
+    {&Page_Cabin::Control_21a, "Control_21a", "None|Channel 1|Channel 2", nullptr},
+    {&Page_Cabin::Control_21b, "Control_21b", "None|Channel 1|Channel 2", nullptr},
+    {&Page_Cabin::Control_24a, "Control_24a", "0: None|1: Short/Stored|2: All", nullptr},
+    {&Page_Cabin::Control_24b, "Control_24b", "0: None|1: Short/Stored|2: All", nullptr},
+    {&Page_Cabin::Control_45_1b1, "Control_45_1b1", "Not Exclusive|Exclusive", nullptr},
+    {&Page_Cabin::Control_45_1b2, "Control_45_1b2", "Not Exclusive|Exclusive", nullptr},
+    {&Page_Cabin::Control_45_2b1, "Control_45_2b1", "Not Exclusive|Exclusive", nullptr},
+    {&Page_Cabin::Control_45_2b2, "Control_45_2b2", "Not Exclusive|Exclusive", nullptr},
 };
 
 // The text fields: the numbers with their spin buttons, and the security
@@ -192,10 +194,12 @@ void Page_Cabin::Build_Controls()
         Label_User_L0[i] = Make_Label(QStringLiteral("Label_User_L0"), static_cast<int>(i), USER_LABELS[i].caption,
                                       USER_LABELS[i].tag);
 
-    for (const auto& row : COMBOS)
+    for (const auto& row : COMBOS) {
         this->*row.combo = pages::Make_Combo(QString::fromLatin1(row.name),
-                                             QString::fromLatin1(row.entries).split(QLatin1Char('|')),
-                                             QString::fromLatin1(row.tooltip), pages::Combo_Start::No_Entry);
+                                             QString::fromLatin1(row.entries).split(QLatin1Char('|')), QString(),
+                                             pages::Combo_Start::No_Entry);
+        pages::Tip_Or_Default(this->*row.combo, row.tooltip);
+    }
     for (const auto& row : FIELDS) {
         QLineEdit* edit = pages::Make_Edit(
             QString::fromLatin1(row.name), Field_Length(row.fact),

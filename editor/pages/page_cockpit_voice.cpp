@@ -3,6 +3,7 @@
 #include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/value_helpers.h"
+#include "editor/pages/default_tips.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
 #include "editor/pages/sdu_columns.h"
@@ -62,7 +63,8 @@ const struct {
     {"Headset Transit Call", "Item 36"},
 };
 
-// The combo boxes: entries separated by "|", in list-index order.
+// The combo boxes: entries separated by "|", in list-index order; a
+// tooltip of nullptr names the default the item's row states.
 const struct {
     Combo_Member combo;
     const char* name;
@@ -76,22 +78,22 @@ const struct {
     {&Page_Cockpit_Voice::Control_43, "Control_43",
      "0: All Prompts Enabled|1: Answer / End Disabled|2: All Disabled|3: Alt Interface",
      "Default: 0: All Prompts Enabled"},
-    {&Page_Cockpit_Voice::Control_06a1, "Control_06a1", "Automatic|Cockpit|Cabin", "Default: Automatic"},
-    {&Page_Cockpit_Voice::Control_06b1, "Control_06b1", "Automatic|Cockpit|Cabin", "Default: Automatic"},
-    {&Page_Cockpit_Voice::Control_06a2, "Control_06a2", "Automatic|Cockpit|Cabin", "Default: Automatic"},
-    {&Page_Cockpit_Voice::Control_06b2, "Control_06b2", "Automatic|Cockpit|Cabin", "Default: Automatic"},
-    {&Page_Cockpit_Voice::Control_07, "Control_07", "Disabled|Channel 1|Channel 2", "Default: Disabled"},
+    {&Page_Cockpit_Voice::Control_06a1, "Control_06a1", "Automatic|Cockpit|Cabin", nullptr},
+    {&Page_Cockpit_Voice::Control_06b1, "Control_06b1", "Automatic|Cockpit|Cabin", nullptr},
+    {&Page_Cockpit_Voice::Control_06a2, "Control_06a2", "Automatic|Cockpit|Cabin", nullptr},
+    {&Page_Cockpit_Voice::Control_06b2, "Control_06b2", "Automatic|Cockpit|Cabin", nullptr},
+    {&Page_Cockpit_Voice::Control_07, "Control_07", "Disabled|Channel 1|Channel 2", nullptr},
     {&Page_Cockpit_Voice::Control_14, "Control_14", "Indefinite|1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|Immediate",
      "Default: Indefinite"},
     {&Page_Cockpit_Voice::Control_15, "Control_15", "Cancel|Preempt", "Default: Cancel"},
     {&Page_Cockpit_Voice::Control_19a, "Control_19a", "Do Not Preempt|Preempt", "Default: Preempt"},
     {&Page_Cockpit_Voice::Control_19b, "Control_19b", "Do Not Preempt|Preempt", "Default: Preempt"},
-    {&Page_Cockpit_Voice::Control_20, "Control_20", "Channel 1|Channel 2", "Default: Channel 1"},
+    {&Page_Cockpit_Voice::Control_20, "Control_20", "Channel 1|Channel 2", nullptr},
     {&Page_Cockpit_Voice::Control_35, "Control_35", "0: No Calls Barred|1: All Barred Except Short/Stored",
-     "Default: 0: No Calls Barred"},
+     nullptr},
     {&Page_Cockpit_Voice::Control_36, "Control_36", "Disable|Enable", "Default: Disable"},
     {&Page_Cockpit_Voice::Control_63, "Control_63", "Disabled|Priority 1|Priority 2|Priority 3|Priority 4",
-     "Default: Priority 3"},
+     nullptr},
 };
 
 // The audio levels of item 46.
@@ -175,10 +177,12 @@ void Page_Cockpit_Voice::Build_Labels_And_Combos()
                                       USER_LABELS[i].tag);
     Label_User_L2[0] = Make_Label(QStringLiteral("Label_User_L2"), 0, "WSC Manual Dialing", "Item 63");
 
-    for (const auto& row : COMBOS)
+    for (const auto& row : COMBOS) {
         this->*row.combo = pages::Make_Combo(QString::fromLatin1(row.name),
-                                             QString::fromLatin1(row.entries).split(QLatin1Char('|')),
-                                             QString::fromLatin1(row.tooltip), pages::Combo_Start::No_Entry);
+                                             QString::fromLatin1(row.entries).split(QLatin1Char('|')), QString(),
+                                             pages::Combo_Start::No_Entry);
+        pages::Tip_Or_Default(this->*row.combo, row.tooltip);
+    }
     for (const auto& row : LEVELS) {
         const core::Item_Fact& fact = core::Fact(row.fact);
         QLineEdit* edit = pages::Make_Edit(QString::fromLatin1(row.name), core::Text_Length(fact),

@@ -3,6 +3,7 @@
 #include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/value_helpers.h"
+#include "editor/pages/default_tips.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
 
@@ -44,11 +45,11 @@ const struct {
     QComboBox* Page_Dual::*combo;
     const char* name;
     const char* entries[2];
-    const char* tooltip;
+    const char* tooltip; // nullptr: the default the item's row states
 } COMBOS[3] = {
-    {&Page_Dual::Control_48, "Control_48", {"Fixed", "Shared"}, "Default: Fixed"},
+    {&Page_Dual::Control_48, "Control_48", {"Fixed", "Shared"}, nullptr},
     {&Page_Dual::Control_50, "Control_50", {"Presented", "Suppressed"}, TOOLTIP_50},
-    {&Page_Dual::Control_56, "Control_56", {"Disallowed", "Allowed"}, "Default: Disallowed"},
+    {&Page_Dual::Control_56, "Control_56", {"Disallowed", "Allowed"}, nullptr},
 };
 
 } // namespace
@@ -79,7 +80,8 @@ void Page_Dual::Build_Secured()
         QComboBox* combo = pages::Make_Combo(
             QString::fromLatin1(COMBOS[i].name),
             {QString::fromLatin1(COMBOS[i].entries[0]), QString::fromLatin1(COMBOS[i].entries[1])},
-            QString::fromLatin1(COMBOS[i].tooltip), pages::Combo_Start::No_Entry);
+            QString(), pages::Combo_Start::No_Entry);
+        pages::Tip_Or_Default(combo, COMBOS[i].tooltip);
         this->*COMBOS[i].combo = combo;
 
         pages::Label_Field(label, combo);

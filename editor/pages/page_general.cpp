@@ -2,6 +2,7 @@
 
 #include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
+#include "editor/pages/default_tips.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
 #include "editor/pages/psid_row.h"
@@ -89,8 +90,7 @@ void Page_General::Build_Secured()
                             {QStringLiteral("Automatic"), QStringLiteral("Commanded")});
     Control_18 = pages::Make_Combo(QStringLiteral("Control_18"),
                             {QStringLiteral("Off"), QStringLiteral("-60 dBm0"),
-                             QStringLiteral("-50 dBm0"), QStringLiteral("-40 dBm0")},
-                            QStringLiteral("Default: -50 dBm0"));
+                             QStringLiteral("-50 dBm0"), QStringLiteral("-40 dBm0")});
     Control_30 = pages::Make_Edit(QStringLiteral("Control_30"), core::Text_Length(ITEM_30));
     UpDown_30 = pages::Make_Spin(QStringLiteral("UpDown_30"));
     Control_47a = pages::Make_Edit(QStringLiteral("Control_47a"), core::Text_Length(ITEM_47A));
@@ -103,8 +103,11 @@ void Page_General::Build_Secured()
                             {QStringLiteral("None"), QStringLiteral("Composite Disallowed"),
                              QStringLiteral("Uplink Disallowed"),
                              QStringLiteral("Composite and Uplink Disallowed")});
-    Control_60 = pages::Make_Combo(QStringLiteral("Control_60"), disabled_enabled,
-                            QStringLiteral("Default: Disabled"));
+    Control_60 = pages::Make_Combo(QStringLiteral("Control_60"), disabled_enabled);
+    // The secured partition names the defaults of 18 and 60; item 27 takes its
+    // default from the chosen SDU model, and its tooltip names the first one's.
+    pages::Tip_Default(Control_18);
+    pages::Tip_Default(Control_60);
 
     const QStringList no_yes{QStringLiteral("No"), QStringLiteral("Yes")};
     Control_27a = pages::Make_Combo(QStringLiteral("Control_27a"), no_yes, QStringLiteral("Default: No"));
@@ -190,22 +193,21 @@ void Page_General::Build_User()
                              QStringLiteral("On Ground Only")});
     Control_34 = pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_34"), 4);
     Control_40a = pages::Make_Combo(QStringLiteral("Control_40a"),
-                             {QStringLiteral("Disabled"), QStringLiteral("Enabled")},
-                             QStringLiteral("Default: Disabled"));
+                             {QStringLiteral("Disabled"), QStringLiteral("Enabled")});
     Control_40b = pages::Make_Combo(QStringLiteral("Control_40b"),
-                             {QStringLiteral("Disable"), QStringLiteral("Enabled")},
-                             QStringLiteral("Default: Enabled"));
+                             {QStringLiteral("Disable"), QStringLiteral("Enabled")});
     Control_58 = pages::Make_Combo(QStringLiteral("Control_58"),
-                            {QStringLiteral("Disabled"), QStringLiteral("Enabled")},
-                            QStringLiteral("Default: Disabled"));
+                            {QStringLiteral("Disabled"), QStringLiteral("Enabled")});
     Control_61 = pages::Make_Combo(QStringLiteral("Control_61"),
                             {QStringLiteral("0: C-P4 > MPDS > ISDN"),
                              QStringLiteral("1: C-P4 > ISDN > MPDS"),
                              QStringLiteral("2: MPDS > C-P4 > ISDN"),
                              QStringLiteral("3: MPDS > ISDN > C-P4"),
                              QStringLiteral("4: ISDN > C-P4 > MPDS"),
-                             QStringLiteral("5: ISDN > MPDS > C-P4")},
-                            QStringLiteral("Default: 4: ISDN > C-P4 > MPDS"));
+                             QStringLiteral("5: ISDN > MPDS > C-P4")});
+    // The user partition names their defaults.
+    for (QWidget* list : {Control_40a, Control_40b, Control_58, Control_61})
+        pages::Tip_Default(list);
 
     pages::Bind_Field(Control_34, SET_PRINTABLE,
                       pages::String_Check(SET_PRINTABLE, pages::Caption_Of(Label_General_U[1])));

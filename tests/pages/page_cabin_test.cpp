@@ -1,6 +1,7 @@
 // The cabin page: controls and entries, the security-code check, the
 // terminal-ID check with its assignment-type rule, tooltips and the report.
 #include "editor/core/ort_types.h"
+#include "editor/pages/default_tips.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_cabin.h"
 #include "support/page_test_support.h"
@@ -141,6 +142,9 @@ TEST_F(PageCabinTest, FieldsSpinButtonsLabelsAndFramesExistByName)
 
 TEST_F(PageCabinTest, TooltipsPerMode)
 {
+    // The user partition fills in the defaults of items 10 and 21.
+    pages::Fill_Default_Tip(page.Control_10, QStringLiteral("Not Allowed"), 0);
+    pages::Fill_Default_Tip(page.Control_21a, QStringLiteral("Channel 2"), 2);
     EXPECT_EQ(page.Control_59->toolTip(), QStringLiteral("Default: 56 / Range 0 to 255"));
     EXPECT_EQ(page.Control_45_1a2->toolTip(), QStringLiteral("Default: -1 / Range: -1 to 999"));
     EXPECT_EQ(page.Control_25b->toolTip(), QStringLiteral("Default: 6839"));

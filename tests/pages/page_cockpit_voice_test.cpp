@@ -2,6 +2,7 @@
 // and 32 (on leaving either combo and in ValidateControls), the audio level
 // checks, the level-dependent hints, tooltips per mode and the report.
 #include "editor/core/ort_types.h"
+#include "editor/pages/default_tips.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_cockpit_voice.h"
 #include "support/page_test_support.h"
@@ -133,6 +134,9 @@ TEST_F(PageCockpitVoiceTest, FieldsLabelsAndStatusLinesExistByName)
 
 TEST_F(PageCockpitVoiceTest, TooltipsPerMode)
 {
+    // The user partition fills in the defaults of items 7 and 63.
+    pages::Fill_Default_Tip(page.Control_07, QStringLiteral("Disabled"), 0);
+    pages::Fill_Default_Tip(page.Control_63, QStringLiteral("Priority 3"), 3);
     const struct {
         QWidget* control;
         const char* mode2;

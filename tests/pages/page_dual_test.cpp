@@ -2,6 +2,7 @@
 // defaults, the item 50 hint, tooltips per mode and the report.
 #include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
+#include "editor/pages/default_tips.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_dual.h"
 #include "support/modal_boxes.h"
@@ -35,7 +36,13 @@ const char* const TRAFFIC[6] = {
 
 class PageDualTest : public ::testing::Test {
 protected:
-    PageDualTest() { core::Reset_Versions(); }
+    PageDualTest()
+    {
+        core::Reset_Versions();
+        // The secured partition fills in the defaults of items 48 and 56.
+        pages::Fill_Default_Tip(page.Control_48, QStringLiteral("Fixed"), 0);
+        pages::Fill_Default_Tip(page.Control_56, QStringLiteral("Disallowed"), 0);
+    }
     ~PageDualTest() override { core::Reset_Versions(); }
 
     testsupport::ScriptedMessages boxes;

@@ -1,6 +1,7 @@
 // The General page: its controls, tooltips, field checks, status hints,
 // report section and the PSID table commands.
 #include "editor/core/ort_types.h"
+#include "editor/pages/default_tips.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_general.h"
 #include "editor/pages/psid_table_dialog.h"
@@ -216,6 +217,13 @@ TEST(PageGeneral, FieldsLabelsFramesAndPsidControls)
 TEST(PageGeneral, TooltipsPerMode)
 {
     Page_General page;
+    // The partitions fill in the defaults of the lists their rows state.
+    pages::Fill_Default_Tip(page.Control_18, QStringLiteral("-50 dBm0"), 2);
+    pages::Fill_Default_Tip(page.Control_60, QStringLiteral("Disabled"), 0);
+    pages::Fill_Default_Tip(page.Control_58, QStringLiteral("Disabled"), 0);
+    pages::Fill_Default_Tip(page.Control_40a, QStringLiteral("Disabled"), 0);
+    pages::Fill_Default_Tip(page.Control_40b, QStringLiteral("Enabled"), 1);
+    pages::Fill_Default_Tip(page.Control_61, QStringLiteral("4: ISDN > C-P4 > MPDS"), 4);
     const struct {
         QWidget* control;
         const char* fixed;
