@@ -1,5 +1,6 @@
 #include "editor/user_partition/user_items.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/page_set/page_set.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_cabin.h"
@@ -21,6 +22,7 @@ using S = Item_Step;
 using W = Item_When;
 using N = Item_Number;
 using F = core::Item_Fact_Id;
+using core::Chars;
 using List_Control = QComboBox* (*)(Page_Set&);
 using Text_Control = QLineEdit* (*)(Page_Set&);
 using Number_Control = QLineEdit* (*)(Page_Set&);
@@ -38,8 +40,6 @@ constexpr Item_Place P_Byte(int field, int element, int byte, C coding, S step)
 }
 
 constexpr Item_Place ABSENT{};
-
-constexpr int SET_DIGITS = 4;
 
 // Item 92 stores each element's number in the field before its preference.
 static_assert(V14_ITEM_92_INDEX + 1 == V14_ITEM_92_PREF);
@@ -193,14 +193,15 @@ constexpr Modifier Editable(Item_When when)
     ADDRESS_OCTET(boxes, label, 2, ABSENT, n, shown_from, starts), \
     ADDRESS_OCTET(boxes, label, 3, ABSENT, n, shown_from, starts)
 #define ADDRESS_OCTET(boxes, label, k, v8, n, shown_from, starts)                                              \
-    Number_Text(Cnfg_Box<&Page_HSD_Cnfg::boxes, k>, label #k, SET_DIGITS, k, v8,                                \
+    Number_Text(Cnfg_Box<&Page_HSD_Cnfg::boxes, k>, label #k, Chars::Digits, k, v8,                            \
                 P_Byte(V14_ADDRESS, n, k, C::Byte_Text, S::Addresses), shown_from) | starts
 // Byte K of the MAC address of SDU 1 and of SDU 2.
 #define MAC_BYTES(k)                                                                                            \
-    Number_Text(Cnfg_Box<&Page_HSD_Cnfg::Control_68a, k>, nullptr, 0, 0, P(V8_Item_68, k, C::Hex_Text, S::Item_68), \
-                P_Byte(V14_ITEM_68, 0, k, C::Hex_Byte_Text, S::Item_68), 3)                                    \
+    Number_Text(Cnfg_Box<&Page_HSD_Cnfg::Control_68a, k>, nullptr, Chars::Printable, 0,                         \
+                P(V8_Item_68, k, C::Hex_Text, S::Item_68),                                                      \
+                P_Byte(V14_ITEM_68, 0, k, C::Hex_Byte_Text, S::Item_68), 3)                                     \
         | Starts_At_Fact(F::Item_68, true),                                                                     \
-    Number_Text(Cnfg_Box<&Page_HSD_Cnfg::Control_68b, k>, nullptr, 0, 0,                                       \
+    Number_Text(Cnfg_Box<&Page_HSD_Cnfg::Control_68b, k>, nullptr, Chars::Printable, 0,                         \
                 P(V8_Item_68, 6 + (k), C::Hex_Text, S::Item_68),                                                \
                 P_Byte(V14_ITEM_68, 1, k, C::Hex_Byte_Text, S::Item_68), 3)                                     \
         | Starts_At_Fact(F::Item_68, true)
@@ -211,7 +212,7 @@ const User_Item_Row ITEMS[] = {
          SHORT3(P(V8_Item_04, 0, C::Index, S::Item_4, W::Airframer_0)),
          P(V14_ITEM_04, 0, C::Index, S::Item_4, W::Airframer_0))
         | Starts(2) | Airframer_Fixes(2, 0) | Editable(W::Airframer_0),
-    Text([](Page_Set& p) { return p.General().Control_34; }, "xxxiv", 0,
+    Text([](Page_Set& p) { return p.General().Control_34; }, "xxxiv", Chars::Printable,
          SHORT3(P(V8_Item_34, 0, C::Fixed_Text, S::Item_34)),
          P(V14_ITEM_34, 0, C::Fixed_Text, S::Item_34)),
     List([](Page_Set& p) { return p.General().Control_40a; }, "xl-a",
@@ -324,11 +325,11 @@ const User_Item_Row ITEMS[] = {
            "xxvi-SDU 2", SHORT3(P(V8_Item_26, 1, C::Second_If_One, S::Item_26)),
            P(V14_ITEM_26, 1, C::Second_If_One, S::Item_26))
         | Starts(1),
-    Text([](Page_Set& p) { return p.Cabin().Control_25a; }, "xxv-SDU 1", 4,
+    Text([](Page_Set& p) { return p.Cabin().Control_25a; }, "xxv-SDU 1", Chars::Digits,
          SHORT3(P(V8_Item_25, 0, C::Blank_Padded, S::Item_25)),
          P(V14_ITEM_25, 0, C::Blank_Padded, S::Item_25))
         | Starts(SECURITY_CODE_DEFAULT),
-    Text([](Page_Set& p) { return p.Cabin().Control_25b; }, "xxv-SDU 2", 4,
+    Text([](Page_Set& p) { return p.Cabin().Control_25b; }, "xxv-SDU 2", Chars::Digits,
          SHORT3(P(V8_Item_25, 1, C::Blank_Padded, S::Item_25)),
          P(V14_ITEM_25, 1, C::Blank_Padded, S::Item_25))
         | Starts(SECURITY_CODE_DEFAULT),
@@ -396,11 +397,11 @@ const User_Item_Row ITEMS[] = {
     ADDRESS_8_14(Control_75, "lxxv - Part ", V8_Item_75, 0, 12, 3, Starts_Octet(Default_75)),
     // Item 68: the MAC addresses, a byte in each box.
     MAC_BYTES(0), MAC_BYTES(1), MAC_BYTES(2), MAC_BYTES(3), MAC_BYTES(4), MAC_BYTES(5),
-    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_69[0]; }, "lxix - SDU 1", 13,
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_69[0]; }, "lxix - SDU 1", Chars::Mixed_Case_Name,
          ABSENT, P(V8_Item_69, 0, C::Raw_Text, S::Item_69), ABSENT,
          P(V14_ITEM_69, 0, C::Nul_Filled, S::Item_69))
         | Starts("DataIO"),
-    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_69[1]; }, "lxix - SDU 2", 13,
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_69[1]; }, "lxix - SDU 2", Chars::Mixed_Case_Name,
          ABSENT, P(V8_Item_69, 1, C::Raw_Text, S::Item_69), ABSENT,
          P(V14_ITEM_69, 1, C::Nul_Filled, S::Item_69))
         | Starts("DataIO-2"),
@@ -433,7 +434,7 @@ const User_Item_Row ITEMS[] = {
            ABSENT, P(V8_Item_77b, 3, C::Range_Whole, S::Item_77a), ABSENT,
            P(V14_ITEM_77B, 3, C::Range_Whole, S::Item_77a)),
     // Generation 14 only from here to item 101.
-    Text([](Page_Set& p) { return p.HSD_SBB().Control_80; }, "lxxx", 0,
+    Text([](Page_Set& p) { return p.HSD_SBB().Control_80; }, "lxxx", Chars::Printable,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_80, 0, C::Fixed_Text, S::Item_80), nullptr, 4),
     List([](Page_Set& p) { return p.HSD_Cnfg().Control_79_1[0]; }, nullptr,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_79_1, 0, C::Index, S::SDU_First), 4),
@@ -445,33 +446,33 @@ const User_Item_Row ITEMS[] = {
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_79_2, 1, C::Index, S::SDU_First), 4),
     // The SDUs of these labels are numbered 0 and 1. The host names keep the
     // "_" of their factory values, which the page lets stand.
-    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_81user[0]; }, "lxxxi - SDU 0, Username", 13,
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_81user[0]; }, "lxxxi - SDU 0, Username", Chars::Mixed_Case_Name,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_81_USER, 0, C::Nul_Filled, S::SDU_Text), nullptr, 4),
-    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_81pass[0]; }, "lxxxi - SDU 0, Password", 13,
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_81pass[0]; }, "lxxxi - SDU 0, Password", Chars::Mixed_Case_Name,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_81_PASS, 0, C::Nul_Filled, S::SDU_Text), nullptr, 4),
-    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82a[0]; }, "lxxxii - SDU 1, Port 0", 13,
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82a[0]; }, "lxxxii - SDU 1, Port 0", Chars::Mixed_Case_Name,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_82A, 0, C::Nul_Filled, S::SDU_Text), "_", 4)
         | Starts("HSDU1_P1") | Caption_Follows(),
-    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82b[0]; }, "lxxxii - SDU 2, Port 0", 13,
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82b[0]; }, "lxxxii - SDU 2, Port 0", Chars::Mixed_Case_Name,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_82B, 0, C::Nul_Filled, S::SDU_Text), "_", 4)
         | Starts("HSDU2_P1") | Caption_Follows(),
-    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85user[0]; }, "lxxxv - SDU 0, Username", 13,
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85user[0]; }, "lxxxv - SDU 0, Username", Chars::Mixed_Case_Name,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_85_USER, 0, C::Nul_Filled, S::SDU_Text), nullptr, 4),
-    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85pass[0]; }, "lxxxv - SDU 0, Password", 13,
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85pass[0]; }, "lxxxv - SDU 0, Password", Chars::Mixed_Case_Name,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_85_PASS, 0, C::Nul_Filled, S::SDU_Text), nullptr, 4),
-    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_81user[1]; }, "lxxxi - SDU 1, Username", 13,
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_81user[1]; }, "lxxxi - SDU 1, Username", Chars::Mixed_Case_Name,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_81_USER, 1, C::Nul_Filled, S::SDU_Text), nullptr, 4),
-    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_81pass[1]; }, "lxxxi - SDU 1, Password", 13,
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_81pass[1]; }, "lxxxi - SDU 1, Password", Chars::Mixed_Case_Name,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_81_PASS, 1, C::Nul_Filled, S::SDU_Text), nullptr, 4),
-    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82a[1]; }, "lxxxii - SDU 1, Port 1", 13,
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82a[1]; }, "lxxxii - SDU 1, Port 1", Chars::Mixed_Case_Name,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_82A, 1, C::Nul_Filled, S::SDU_Text), "_", 4)
         | Starts("HSDU1_P2") | Caption_Follows(),
-    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82b[1]; }, "lxxxii - SDU 2, Port 1", 13,
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_82b[1]; }, "lxxxii - SDU 2, Port 1", Chars::Mixed_Case_Name,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_82B, 1, C::Nul_Filled, S::SDU_Text), "_", 4)
         | Starts("HSDU2_P2") | Caption_Follows(),
-    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85user[1]; }, "lxxxv - SDU 1, Username", 13,
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85user[1]; }, "lxxxv - SDU 1, Username", Chars::Mixed_Case_Name,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_85_USER, 1, C::Nul_Filled, S::SDU_Text), nullptr, 4),
-    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85pass[1]; }, "lxxxv - SDU 1, Password", 13,
+    Text([](Page_Set& p) { return p.HSD_Cnfg().Control_85pass[1]; }, "lxxxv - SDU 1, Password", Chars::Mixed_Case_Name,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_85_PASS, 1, C::Nul_Filled, S::SDU_Text), nullptr, 4),
     List([](Page_Set& p) { return p.HSD_SBB().Control_89[0]; }, nullptr,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_89, 0, C::Index, S::SDU_Last), 4)
@@ -597,11 +598,11 @@ const User_Item_Row ITEMS[] = {
            ABSENT, ABSENT, ABSENT, P(V14_ITEM_107, 0, C::Byte_Text, S::PIMBIT),
            5, [](Page_Set& p) -> QWidget* { return p.PIMBIT().UpDown_107; }),
     // The main window's texts (absent from a page set without them).
-    Text([](Page_Set& p) { return p.Main.Control_33; }, "xxxiii", 1,
+    Text([](Page_Set& p) { return p.Main.Control_33; }, "xxxiii", Chars::Upper_Printable,
          SHORT3(P(V8_Description, 0, C::Fixed_Text, S::Description)),
          P(V14_DESCRIPTION_33, 0, C::Fixed_Text, S::Items_33_86))
         | Starts(FACTORY_DESCRIPTION) | Airframer_Fixes(1, AIRFRAMER_DESCRIPTION),
-    Text([](Page_Set& p) { return p.Main.Control_86; }, "lxxxvi", 11,
+    Text([](Page_Set& p) { return p.Main.Control_86; }, "lxxxvi", Chars::Alphanumeric,
          ABSENT, ABSENT, ABSENT, P(V14_ITEM_86, 0, C::Fixed_Text, S::Items_33_86), nullptr, 4)
         | Starts_With_Part_Number() | Editable(W::Airframer_Below_3),
 };
