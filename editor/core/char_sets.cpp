@@ -34,24 +34,24 @@ Char_Set_Table Build_Char_Sets()
     const QString product_id = DIGITS + Without(Range('A', 'Y'), QStringLiteral("IOQ"));
 
     return Char_Set_Table{{
-        {false, printable},                                   // 0
-        {true, upper_printable},                              // 1
-        {true, letters},                                      // 2
-        {false, Range('0', '7')},                             // 3
-        {false, DIGITS},                                      // 4
-        {true, DIGITS + Range('A', 'F')},                     // 5
-        {false, DIGITS + QLatin1Char('.')},                   // 6
-        {false, QLatin1Char('-') + DIGITS},                   // 7
-        {false, DIGITS + QStringLiteral(".-")},               // 8
-        {true, product_id},                                   // 9
-        {false, QStringLiteral(" /") + DIGITS + QLatin1Char('-')},             // 10
-        {true, DIGITS + letters},                             // 11
-        {false, QStringLiteral(" /") + DIGITS + QStringLiteral("-.")},         // 12
-        {false, QStringLiteral(" -") + DIGITS + letters + Range('a', 'z')},    // 13
-        {true, QLatin1Char('-') + DIGITS + letters},          // 14
-        {true, QStringLiteral(" -") + DIGITS + letters},      // 15
-        {true, QLatin1Char('-') + product_id},                // 16
-        {true, Without(upper_printable, QStringLiteral("$@^_`{|}~"))}, // 17
+        {false, printable},                                   // 0 Printable
+        {true, upper_printable},                              // 1 Upper_Printable
+        {true, letters},                                      // 2 Letters
+        {false, Range('0', '7')},                             // 3 Octal
+        {false, DIGITS},                                      // 4 Digits
+        {true, DIGITS + Range('A', 'F')},                     // 5 Hex
+        {false, DIGITS + QLatin1Char('.')},                   // 6 Digits_Point
+        {false, QLatin1Char('-') + DIGITS},                   // 7 Signed_Digits
+        {false, DIGITS + QStringLiteral(".-")},               // 8 Signed_Real
+        {true, product_id},                                   // 9 Product_Id
+        {false, QStringLiteral(" /") + DIGITS + QLatin1Char('-')},             // 10 Phone_Digits
+        {true, DIGITS + letters},                             // 11 Alphanumeric
+        {false, QStringLiteral(" /") + DIGITS + QStringLiteral("-.")},         // 12 Directory_Number
+        {false, QStringLiteral(" -") + DIGITS + letters + Range('a', 'z')},    // 13 Mixed_Case_Name
+        {true, QLatin1Char('-') + DIGITS + letters},          // 14 Part_Number
+        {true, QStringLiteral(" -") + DIGITS + letters},      // 15 Upper_Name
+        {true, QLatin1Char('-') + product_id},                // 16 Dashed_Product_Id
+        {true, Without(upper_printable, QStringLiteral("$@^_`{|}~"))}, // 17 Directory_Name
     }};
 }
 

@@ -16,7 +16,32 @@ struct Char_Set {
     bool Admits(QChar c) const { return Allowed.contains(c); }
 };
 
-constexpr int CHAR_SET_COUNT = 18;
+// The sets by what they admit; a set's number is its place in the table.
+// Callers name a set here and pass it where a set number is asked for.
+struct Chars {
+    enum Id : int {
+        Printable = 0,          // blank to tilde
+        Upper_Printable = 1,    // Printable without a to z, upper-cased
+        Letters = 2,            // A to Z, upper-cased
+        Octal = 3,              // 0 to 7
+        Digits = 4,             // 0 to 9
+        Hex = 5,                // digits, A to F, upper-cased
+        Digits_Point = 6,       // digits and "."
+        Signed_Digits = 7,      // "-" and digits
+        Signed_Real = 8,        // digits, "." and "-"
+        Product_Id = 9,         // digits, A to Y without I, O and Q, upper-cased
+        Phone_Digits = 10,      // blank, "/", digits and "-"
+        Alphanumeric = 11,      // digits and A to Z, upper-cased
+        Directory_Number = 12,  // Phone_Digits and "."
+        Mixed_Case_Name = 13,   // blank, "-", digits, A to Z and a to z
+        Part_Number = 14,       // "-", digits and A to Z, upper-cased
+        Upper_Name = 15,        // blank, "-", digits and A to Z, upper-cased
+        Dashed_Product_Id = 16, // "-" and Product_Id, upper-cased
+        Directory_Name = 17,    // Upper_Printable without $ @ ^ _ ` { | } ~
+    };
+};
+
+constexpr int CHAR_SET_COUNT = Chars::Directory_Name + 1;
 
 using Char_Set_Table = std::array<Char_Set, CHAR_SET_COUNT>;
 

@@ -1,5 +1,6 @@
 #include "editor/core/list_helpers.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/text_helpers.h"
 
 namespace core {
@@ -93,8 +94,8 @@ QString Parse_Phone_Entry(const QString& line)
     category = category.right(1);
     protection = protection.left(3);
 
-    name = Clean_Dropped(name, 1);
-    number = Clean_Dropped(number, 12);
+    name = Clean_Dropped(name, Chars::Upper_Printable);
+    number = Clean_Dropped(number, Chars::Directory_Number);
 
     const QChar digit = category.isEmpty() ? QChar() : category[0];
     if (digit < QLatin1Char('1') || digit > QLatin1Char('4'))
@@ -114,7 +115,7 @@ QString Format_Phone_Number(const QString& text)
     QString number = text.left(18);
     if (number.size() < 18)
         number.append(QString(18 - number.size(), QLatin1Char('-')));
-    return Clean_Dropped(number, 7);
+    return Clean_Dropped(number, Chars::Signed_Digits);
 }
 
 } // namespace core

@@ -52,7 +52,7 @@ QString Check_Hex(const QString& text, std::int32_t default_value, std::int32_t 
                   bool& cancel)
 {
     const QString upper = Upper_Text(text);
-    if (upper.isEmpty() || !Text_In_Set(upper, 5)) {
+    if (upper.isEmpty() || !Text_In_Set(upper, Chars::Hex)) {
         Range_Box(MSG_SET_DEFAULT, title, cancel);
         return To_Hex(default_value);
     }
@@ -115,7 +115,7 @@ QString Validate_Real(int mode, const QString& text, const QString& default_text
 QString Validate_Octal(const QString& text, std::int32_t default_value, std::int32_t minimum,
                        std::int32_t maximum, const QString& title, int width, bool& cancel)
 {
-    QString result = Validate_String(text, 3, title, cancel);
+    QString result = Validate_String(text, Chars::Octal, title, cancel);
     if (!cancel && !result.isEmpty()) {
         const std::int64_t value = Read_Digits(result, 8);
         if (value < minimum) {

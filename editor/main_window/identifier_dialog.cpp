@@ -1,5 +1,6 @@
 #include "editor/main_window/identifier_dialog.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/main_window/dialog_buttons.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
@@ -32,16 +33,16 @@ Identifier_Dialog::Identifier_Dialog(QWidget* owner) : QDialog(owner)
         grid->addWidget(edit, row, 1);
         return edit;
     };
-    file_id_ = add("File_ID_Text", "File_ID_Label", "File Identifier", main_window::FILE_ID_SET,
+    file_id_ = add("File_ID_Text", "File_ID_Label", "File Identifier", core::Chars::Alphanumeric,
                    main_window::FILE_ID_MAX, &file_id_label_);
     data_pn_ = add("Data_PN_Text", "Data_PN_Label", "Data File Part Number",
-                   main_window::PART_NUMBER_SET, main_window::B777_PART_NUMBER_MAX);
+                   core::Chars::Printable, main_window::B777_PART_NUMBER_MAX);
     disk_pn_ = add("Disk_PN_Text", "Disk_PN_Label", "Diskette Part Number",
-                   main_window::PART_NUMBER_SET, main_window::B777_PART_NUMBER_MAX);
+                   core::Chars::Printable, main_window::B777_PART_NUMBER_MAX);
     manuf_id_ = add("Manuf_ID_Text", "Manuf_ID_Label", "Manufacturer Identifier",
-                    main_window::MANUF_ID_SET, main_window::B777_MANUF_ID_LENGTH);
+                    core::Chars::Alphanumeric, main_window::B777_MANUF_ID_LENGTH);
     product_id_ = add("Product_ID_Text", "Product_ID_Label", "Product Identifier",
-                      main_window::PRODUCT_ID_SET, main_window::B777_PRODUCT_ID_LENGTH);
+                      core::Chars::Product_Id, main_window::B777_PRODUCT_ID_LENGTH);
     file_row_ = {file_id_label_, file_id_};
     for (const char* label : {"Data_PN_Label", "Disk_PN_Label", "Manuf_ID_Label", "Product_ID_Label"})
         b777_rows_ << findChild<QLabel*>(QString::fromLatin1(label));

@@ -18,12 +18,6 @@ constexpr int B777_PRODUCT_ID_LENGTH = 5;
 constexpr int B777_PART_NUMBER_MAX = 15;
 constexpr int FILE_ID_MAX = 8;
 
-// Character sets of the fields (indexes into core::Char_Sets).
-constexpr int FILE_ID_SET = 11;
-constexpr int PART_NUMBER_SET = 0;
-constexpr int MANUF_ID_SET = 11;
-constexpr int PRODUCT_ID_SET = 9;
-
 struct Identifier_Outcome {
     bool Accepted = false;
     QString Result;        // the upload identifier when accepted

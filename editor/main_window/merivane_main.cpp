@@ -1,5 +1,6 @@
 #include "editor/main_window/merivane_main.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/type_choice.h"
 #include "editor/core/version_labels.h"
@@ -228,19 +229,17 @@ void MerivaneMain::Build_Partition_Frames(QWidget* parent)
 
 void MerivaneMain::Bind_Fields()
 {
-    constexpr int DESCRIPTION_SET = 1;
-    constexpr int PART_NUMBER_SET = 0;
     // Boxes of the description checks are titled "<frame> <label>".
-    pages::Bind_Field(control_33_, DESCRIPTION_SET,
-                      pages::String_Check(DESCRIPTION_SET, [this] {
+    pages::Bind_Field(control_33_, core::Chars::Upper_Printable,
+                      pages::String_Check(core::Chars::Upper_Printable, [this] {
                           return frame_user_->title() + QLatin1Char(' ') + label_33_->text();
                       }));
-    pages::Bind_Field(control_53_, DESCRIPTION_SET,
-                      pages::String_Check(DESCRIPTION_SET, [this] {
+    pages::Bind_Field(control_53_, core::Chars::Upper_Printable,
+                      pages::String_Check(core::Chars::Upper_Printable, [this] {
                           return frame_secured_->title() + QLatin1Char(' ') + label_53_->text();
                       }));
-    pages::Bind_Field(control_86_, PART_NUMBER_SET);
-    pages::Bind_Field(control_87_, PART_NUMBER_SET);
+    pages::Bind_Field(control_86_, core::Chars::Printable);
+    pages::Bind_Field(control_87_, core::Chars::Printable);
     control_33_->installEventFilter(this);
     control_86_->installEventFilter(this);
     control_87_->installEventFilter(this);

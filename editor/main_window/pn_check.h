@@ -15,10 +15,6 @@ constexpr int PN_LENGTH = 15;
 constexpr int PN_MAN_CODE_LENGTH = 3;
 constexpr int PN_PRODUCT_ID_LENGTH = 10;
 
-// Character sets of the two fields (indexes into core::Char_Sets).
-constexpr int PN_MAN_CODE_SET = 11;   // digits and A-Z
-constexpr int PN_PRODUCT_ID_SET = 16; // "-", digits, letters without I, O, Q, Z
-
 // The cleared part number and its two cleared fields.
 QString Cleared_PN();          // 15 dashes
 QString Cleared_Man_Code();    // "---"

@@ -1,5 +1,6 @@
 #include "editor/main_window/pn_check_form.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/validation.h"
 #include "editor/main_window/dialog_buttons.h"
 #include "editor/pages/field_edit.h"
@@ -56,9 +57,9 @@ PN_Dialog_Form::PN_Dialog_Form(bool cleared_form_allowed, QWidget* owner)
         main_window::Make_Dialog_Button(this, "MakeArinc665_PN", QStringLiteral("Make ARINC 665 PN"));
     close_button_ = main_window::Make_Dialog_Button(this, "CloseButton", QStringLiteral("Close"));
 
-    pages::Bind_Field(man_code_, main_window::PN_MAN_CODE_SET,
+    pages::Bind_Field(man_code_, core::Chars::Alphanumeric,
                       [this](const QString& text, bool& cancel) { return Check_Man_Code(text, cancel); });
-    pages::Bind_Field(product_id_, main_window::PN_PRODUCT_ID_SET,
+    pages::Bind_Field(product_id_, core::Chars::Dashed_Product_Id,
                       [this](const QString& text, bool& cancel) {
                           return Check_Product_Id(text, cancel);
                       });
@@ -120,7 +121,7 @@ QString PN_Dialog_Form::Check_Man_Code(const QString& text, bool& cancel)
     if (Cleared_Form_Shown())
         return text;
     const QString clean =
-        core::Validate_String(text, main_window::PN_MAN_CODE_SET, MAN_CODE_CAPTION, cancel);
+        core::Validate_String(text, core::Chars::Alphanumeric, MAN_CODE_CAPTION, cancel);
     label_warning_->setText(main_window::Man_Code_Warning(clean));
     if (clean.size() < main_window::PN_MAN_CODE_LENGTH)
         cancel = true;
@@ -132,7 +133,7 @@ QString PN_Dialog_Form::Check_Product_Id(const QString& text, bool& cancel)
     if (Cleared_Form_Shown())
         return text;
     const QString clean =
-        core::Validate_String(text, main_window::PN_PRODUCT_ID_SET, PRODUCT_ID_CAPTION, cancel);
+        core::Validate_String(text, core::Chars::Dashed_Product_Id, PRODUCT_ID_CAPTION, cancel);
     label_warning_->setText(main_window::Product_Id_Warning(clean));
     if (clean.size() < main_window::PN_PRODUCT_ID_LENGTH)
         cancel = true;
@@ -145,9 +146,9 @@ void PN_Dialog_Form::MakeArinc665_PN_Click()
     if (!Cleared_Form_Shown()) {
         bool cancel = false;
         const QString man_warning = main_window::Man_Code_Warning(
-            Clean_Field(man_code_, main_window::PN_MAN_CODE_SET, MAN_CODE_CAPTION, cancel));
+            Clean_Field(man_code_, core::Chars::Alphanumeric, MAN_CODE_CAPTION, cancel));
         const QString product_warning = main_window::Product_Id_Warning(
-            Clean_Field(product_id_, main_window::PN_PRODUCT_ID_SET, PRODUCT_ID_CAPTION, cancel));
+            Clean_Field(product_id_, core::Chars::Dashed_Product_Id, PRODUCT_ID_CAPTION, cancel));
         // A short field outweighs the reserved-code note.
         const bool man_short = man_code_->text().size() < main_window::PN_MAN_CODE_LENGTH;
         label_warning_->setText(man_short || product_warning.isEmpty() ? man_warning : product_warning);
@@ -165,9 +166,9 @@ bool PN_Dialog_Form::Compose_For_Close()
         bool man_bad = false;
         bool product_bad = false;
         const QString man =
-            Clean_Field(man_code_, main_window::PN_MAN_CODE_SET, MAN_CODE_CAPTION, man_bad);
+            Clean_Field(man_code_, core::Chars::Alphanumeric, MAN_CODE_CAPTION, man_bad);
         const QString product =
-            Clean_Field(product_id_, main_window::PN_PRODUCT_ID_SET, PRODUCT_ID_CAPTION, product_bad);
+            Clean_Field(product_id_, core::Chars::Dashed_Product_Id, PRODUCT_ID_CAPTION, product_bad);
         // Nothing is composed from a field that is not full or holds a
         // character outside its set (its box has been shown).
         if (man_bad) {

@@ -31,10 +31,6 @@ using Combo_Member = QComboBox* Page_Cabin::*;
 using Edit_Member = QLineEdit* Page_Cabin::*;
 using Spin_Member = pages::Up_Down* Page_Cabin::*;
 
-// Character sets: decimal digits; "-" and decimal digits.
-constexpr int SET_DIGITS = 4;
-constexpr int SET_SIGNED_DIGITS = 7;
-
 constexpr int CODE_LENGTH = 4;
 
 constexpr const core::Item_Fact& ITEM_59 = core::Fact(core::Item_Fact_Id::Item_59);
@@ -155,10 +151,10 @@ QWidget* Spin_Pair(QLineEdit* edit, pages::Up_Down* spin)
 QString Validate_Security_Code(const QString& text, const QString& caption, bool& cancel)
 {
     bool bad_character = false;
-    QString code = core::Validate_String(text, SET_DIGITS, caption, bad_character);
+    QString code = core::Validate_String(text, core::Chars::Digits, caption, bad_character);
     if (bad_character) {
         // A code is digits only: what the box named is not kept.
-        code.removeIf([](QChar c) { return !core::Char_Sets(SET_DIGITS).Admits(c); });
+        code.removeIf([](QChar c) { return !core::Char_Sets(core::Chars::Digits).Admits(c); });
         cancel = true;
     }
     if (code.size() < CODE_LENGTH) {
@@ -279,12 +275,13 @@ void Page_Cabin::Bind_Fields()
     // Every check on this page lets the focus move on.
     const auto move_on = pages::Focus_Rule::Move_On;
 
-    pages::Bind_Whole_Spin(Control_59, UpDown_59, SET_DIGITS, ITEM_59, pages::Caption_Of(Label_Sec_L1[0]), move_on);
+    pages::Bind_Whole_Spin(Control_59, UpDown_59, core::Chars::Digits, ITEM_59, pages::Caption_Of(Label_Sec_L1[0]),
+                           move_on);
 
     const pages::Title_Source code_title = pages::Caption_Of(Label_User_L0[4]);
     for (QLineEdit* code : {Control_25a, Control_25b}) {
         pages::Bind_Field(
-            code, SET_DIGITS,
+            code, core::Chars::Digits,
             [code_title](const QString& text, bool& cancel) {
                 return Validate_Security_Code(text, code_title(), cancel);
             },
@@ -302,7 +299,7 @@ void Page_Cabin::Bind_Terminal(QLineEdit* edit, pages::Up_Down* spin, QComboBox*
     // A check and a click alike apply the assignment-type rule to the new text at once.
     const QPointer<QComboBox> guarded_type(type);
     pages::Bind_Whole_Spin(
-        edit, spin, SET_SIGNED_DIGITS, TERMINAL_ID,
+        edit, spin, core::Chars::Signed_Digits, TERMINAL_ID,
         [aphone, terminal] { return aphone() + QStringLiteral(": ") + terminal(); }, pages::Focus_Rule::Move_On,
         [guarded_type](const QString& text) { Assignment_Rule(text, guarded_type); });
 }

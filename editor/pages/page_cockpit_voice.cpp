@@ -1,5 +1,6 @@
 #include "editor/pages/page_cockpit_voice.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/value_helpers.h"
@@ -23,8 +24,6 @@
 namespace {
 
 using Combo_Member = QComboBox* Page_Cockpit_Voice::*;
-
-constexpr int SET_DIGITS = 4;
 
 const char* const PAIRING_TITLE = "Invalid pairing of ORT settings";
 const char* const HINT_HELP = "May have no effect, see Help";
@@ -256,7 +255,7 @@ void Page_Cockpit_Voice::Bind_Levels()
         const pages::Title_Source group = pages::Caption_Of(Label_Sec_L0[4]);
         const pages::Title_Source own = pages::Caption_Of(Label_Sec_L0[static_cast<std::size_t>(level.label)]);
         // A corrected level keeps the focus; the spin button follows the result.
-        pages::Bind_Whole_Spin(edit, spin, SET_DIGITS, core::Fact(level.fact),
+        pages::Bind_Whole_Spin(edit, spin, core::Chars::Digits, core::Fact(level.fact),
                                [group, own] { return group() + QStringLiteral(": ") + own(); },
                                pages::Focus_Rule::Keep_Focus);
     }

@@ -1,5 +1,6 @@
 #include "editor/pages/page_dual.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/value_helpers.h"
@@ -16,8 +17,6 @@
 
 
 namespace {
-
-constexpr int SET_DIGITS = 4;
 
 const char* const HINT_WSC = "No SATCOM effect with WSC";
 const char* const TOOLTIP_50 = "Default: Presented";
@@ -119,7 +118,7 @@ void Page_Dual::Build_User()
 
         // Titled with the traffic name alone; the corrected value stands and
         // the focus moves on. The spin button follows the result.
-        pages::Bind_Whole_Spin(edit, spin, SET_DIGITS, fact, pages::Caption_Of(Label_User_L0[i + 1]),
+        pages::Bind_Whole_Spin(edit, spin, core::Chars::Digits, fact, pages::Caption_Of(Label_User_L0[i + 1]),
                                pages::Focus_Rule::Move_On);
 
         pages::Label_Field(Label_User_L0[i + 1], edit);

@@ -1,5 +1,6 @@
 #include "editor/pages/page_general.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/pages/default_tips.h"
@@ -22,12 +23,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// Char_Sets entries of the fields.
-constexpr int SET_PRINTABLE = 0;
-constexpr int SET_UPPER_PRINTABLE = 1;
-constexpr int SET_DIGITS = 4;
-constexpr int SET_DIGITS_POINT = 6;
 
 constexpr int ADD = 1;
 constexpr int REPLACE = 2;
@@ -117,15 +112,17 @@ void Page_General::Build_Secured()
 
     // Field checks.
     const pages::Title_Source title_30 = pages::Caption_Of(Label_Sec_L0[2]);
-    pages::Bind_Field(Control_30, SET_DIGITS_POINT, pages::Fact_Check(ITEM_30, title_30));
+    pages::Bind_Field(Control_30, core::Chars::Digits_Point, pages::Fact_Check(ITEM_30, title_30));
     pages::Bind_Fact_Step(UpDown_30, Control_30, ITEM_30, title_30);
-    pages::Bind_Field(Control_47a, SET_DIGITS, pages::Fact_Check(ITEM_47A, pages::Caption_Of(Label_Sec_L0[3])));
+    pages::Bind_Field(Control_47a, core::Chars::Digits,
+                      pages::Fact_Check(ITEM_47A, pages::Caption_Of(Label_Sec_L0[3])));
     pages::Bind_Fact_Step(UpDown_47a, Control_47a, ITEM_47A);
-    pages::Bind_Field(Control_47b, SET_DIGITS, pages::Fact_Check(ITEM_47B, pages::Caption_Of(Label_Sec_L0[4])));
+    pages::Bind_Field(Control_47b, core::Chars::Digits,
+                      pages::Fact_Check(ITEM_47B, pages::Caption_Of(Label_Sec_L0[4])));
     pages::Bind_Fact_Step(UpDown_47b, Control_47b, ITEM_47B);
     for (QLineEdit* prompt : {Control_51a, Control_51b})
-        pages::Bind_Field(prompt, SET_UPPER_PRINTABLE,
-                          pages::String_Check(SET_UPPER_PRINTABLE,
+        pages::Bind_Field(prompt, core::Chars::Upper_Printable,
+                          pages::String_Check(core::Chars::Upper_Printable,
                                               pages::Caption_Of(Label_Sec_L0[8])));
     for (QWidget* control : {static_cast<QWidget*>(Control_51a),
                              static_cast<QWidget*>(Control_51b),
@@ -209,8 +206,8 @@ void Page_General::Build_User()
     for (QWidget* list : {Control_40a, Control_40b, Control_58, Control_61})
         pages::Tip_Default(list);
 
-    pages::Bind_Field(Control_34, SET_PRINTABLE,
-                      pages::String_Check(SET_PRINTABLE, pages::Caption_Of(Label_General_U[1])));
+    pages::Bind_Field(Control_34, core::Chars::Printable,
+                      pages::String_Check(core::Chars::Printable, pages::Caption_Of(Label_General_U[1])));
     pages::Bind_Status_Hint(Control_34, Status_User(),
                             QStringLiteral("Superceded by Central Maintenance Data if present"));
 

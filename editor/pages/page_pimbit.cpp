@@ -1,5 +1,6 @@
 #include "editor/pages/page_pimbit.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/value_helpers.h"
@@ -19,11 +20,6 @@
 #include <cmath>
 
 namespace {
-
-// Char_Sets entries of the fields.
-constexpr int SET_DIGITS = 4;
-constexpr int SET_DIGITS_POINT = 6;
-constexpr int SET_MINUS_DIGITS = 7;
 
 using core::Item_Fact_Id;
 
@@ -87,7 +83,7 @@ void Bind_Elevation(QLineEdit* edit, pages::Up_Down* spin, const core::Item_Fact
 {
     const pages::Field_Check check = pages::Fact_Check(fact, std::move(title));
     QPointer<pages::Up_Down> guarded_spin(spin);
-    pages::Bind_Field(edit, SET_DIGITS_POINT,
+    pages::Bind_Field(edit, core::Chars::Digits_Point,
                       [check, guarded_spin](const QString& text, bool& cancel) {
                           const QString checked = check(text, cancel);
                           const std::optional<double> value = core::Parse_Number(checked);
@@ -163,7 +159,7 @@ void Page_PIMBIT::Build_103()
         Label_User_L5_103[i] = pages::Make_Label(Array_Name(label_name, i), QString::fromLatin1(orders[i]));
         Control_103[i] = Make_Field(Array_Name(QStringLiteral("Control_103"), i), 3, fact);
         UpDown_103[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_103"), i));
-        Bind_Whole(Control_103[i], UpDown_103[i], SET_DIGITS, fact,
+        Bind_Whole(Control_103[i], UpDown_103[i], core::Chars::Digits, fact,
                    Element_Title(Frame_103, QStringLiteral(", "), Label_User_L5_103[i]));
         Fit_Row(Label_User_L5_103[i], Control_103[i]);
         grid->addWidget(Label_User_L5_103[i], i + 1, 0);
@@ -224,7 +220,7 @@ void Page_PIMBIT::Build_105()
         const core::Item_Fact& fact = core::Fact(Item_Fact_Id::Item_105_0, i);
         Control_105[i] = Make_Field(Array_Name(QStringLiteral("Control_105"), i), 3, fact);
         UpDown_105[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_105"), i));
-        Bind_Whole(Control_105[i], UpDown_105[i], SET_DIGITS, fact,
+        Bind_Whole(Control_105[i], UpDown_105[i], core::Chars::Digits, fact,
                    Element_Title(Frame_105, QStringLiteral(" - "), Label_User_L5_105[i]));
         Fit_Row(Label_User_L5_105[i], Control_105[i]);
         grid->addWidget(Label_User_L5_105[i], i + 1, 0);
@@ -247,7 +243,7 @@ void Page_PIMBIT::Build_106()
                                              QStringLiteral("Azimuth - ") + QString::number(i + 1));
         Control_106_Az[i] = Make_Field(Array_Name(QStringLiteral("Control_106_Az"), i), 4, fact);
         UpDown_106_Az[i] = pages::Make_Spin(Array_Name(QStringLiteral("UpDown_106_Az"), i));
-        Bind_Whole(Control_106_Az[i], UpDown_106_Az[i], SET_MINUS_DIGITS, fact,
+        Bind_Whole(Control_106_Az[i], UpDown_106_Az[i], core::Chars::Signed_Digits, fact,
                    Element_Title(Frame_106, QStringLiteral(", "), Label_User_L5_106_Az[i]));
         Fit_Row(Label_User_L5_106_Az[i], Control_106_Az[i]);
         grid->addWidget(Label_User_L5_106_Az[i], line, 0);
@@ -279,7 +275,7 @@ void Page_PIMBIT::Build_107()
     Set_Tag(Label_User_L5_107, QStringLiteral("Item 107"));
     Control_107 = Make_Field(QStringLiteral("Control_107"), 3, fact);
     UpDown_107 = pages::Make_Spin(QStringLiteral("UpDown_107"));
-    Bind_Whole(Control_107, UpDown_107, SET_DIGITS, fact, pages::Caption_Of(Label_User_L5_107));
+    Bind_Whole(Control_107, UpDown_107, core::Chars::Digits, fact, pages::Caption_Of(Label_User_L5_107));
     Fit_Row(Label_User_L5_107, Control_107);
     auto* row = new QHBoxLayout;
     row->addWidget(Label_User_L5_107);

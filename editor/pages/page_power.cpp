@@ -1,5 +1,6 @@
 #include "editor/pages/page_power.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/item_facts.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
@@ -26,10 +27,6 @@ using Edit_Member = QLineEdit* Page_Power::*;
 using Spin_Member = pages::Up_Down* Page_Power::*;
 
 constexpr int NONE = -1;
-
-// Character sets of the fields: decimal digits; digits, "." and "-".
-constexpr int SET_DIGITS = 4;
-constexpr int SET_SIGNED_REAL = 8;
 
 using core::Item_Fact_Id;
 
@@ -267,7 +264,7 @@ void Page_Power::Bind_Fields()
         const double minimum = fact.Minimum;
         const double maximum = fact.Maximum;
         pages::Bind_Field(
-            edit, tenths ? SET_SIGNED_REAL : SET_DIGITS,
+            edit, tenths ? core::Chars::Signed_Real : core::Chars::Digits,
             [check, guarded, tenths, minimum, maximum](const QString& text, bool& cancel) {
                 const QString result = check(text, cancel);
                 if (const std::optional<int> value = Field_Number(result, tenths, minimum, maximum))

@@ -17,17 +17,17 @@ struct Column {
     int compact_start; // 0-based
     int width;
     QChar pad;
-    int char_set; // the digits the column admits
+    core::Chars::Id char_set; // the digits the column admits
     int base;
 };
 
 const std::array<Column, 4>& Columns()
 {
     static const std::array<Column, 4> columns{{
-        {&PSID_Fields::Sat_ID, 0, 0, 2, QLatin1Char('0'), 3, 8},
-        {&PSID_Fields::Revision, 7, 2, 3, QLatin1Char(' '), 4, 10},
-        {&PSID_Fields::PSID_1, 15, 5, 4, QLatin1Char('0'), 5, 16},
-        {&PSID_Fields::PSID_2, 22, 9, 4, QLatin1Char('0'), 5, 16},
+        {&PSID_Fields::Sat_ID, 0, 0, 2, QLatin1Char('0'), core::Chars::Octal, 8},
+        {&PSID_Fields::Revision, 7, 2, 3, QLatin1Char(' '), core::Chars::Digits, 10},
+        {&PSID_Fields::PSID_1, 15, 5, 4, QLatin1Char('0'), core::Chars::Hex, 16},
+        {&PSID_Fields::PSID_2, 22, 9, 4, QLatin1Char('0'), core::Chars::Hex, 16},
     }};
     return columns;
 }

@@ -1,5 +1,6 @@
 #include "editor/pages/psid_table_dialog.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/item_facts.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
@@ -23,11 +24,6 @@ constexpr const core::Item_Fact& PSID = core::Fact(core::Item_Fact_Id::PSID);
 // The labels' captions; the PSID fields' boxes carry them as titles.
 const char* const CAPTION_PSID_1 = "PSID-1";
 const char* const CAPTION_PSID_2 = "PSID-2";
-
-// Char_Sets entries of the fields.
-constexpr int SET_OCTAL = 3;
-constexpr int SET_DECIMAL = 4;
-constexpr int SET_HEX = 5;
 
 QLabel* Make_Label(const QString& name, const QString& caption)
 {
@@ -74,14 +70,14 @@ PSID_Table_Dialog::PSID_Table_Dialog(QWidget* owner) : QDialog(owner)
     pages::Label_Field(Label_PSID_1, Control_PSID_1);
     pages::Label_Field(Label_PSID_2, Control_PSID_2);
 
-    pages::Bind_Field(Control_Sat_ID, SET_OCTAL,
+    pages::Bind_Field(Control_Sat_ID, core::Chars::Octal,
                       pages::Fact_Check(SAT_ID, pages::Fixed_Title(QStringLiteral("Sat ID"))));
-    pages::Bind_Field(Control_Table_Revision, SET_DECIMAL,
+    pages::Bind_Field(Control_Table_Revision, core::Chars::Digits,
                       pages::Fact_Check(REVISION, pages::Fixed_Title(revision_title)));
-    pages::Bind_Field(Control_PSID_1, SET_HEX,
+    pages::Bind_Field(Control_PSID_1, core::Chars::Hex,
                       pages::Fact_Check(PSID, pages::Fixed_Title(QString::fromLatin1(CAPTION_PSID_1))),
                       pages::Focus_Rule::Move_On);
-    pages::Bind_Field(Control_PSID_2, SET_HEX,
+    pages::Bind_Field(Control_PSID_2, core::Chars::Hex,
                       pages::Fact_Check(PSID, pages::Fixed_Title(QString::fromLatin1(CAPTION_PSID_2))),
                       pages::Focus_Rule::Move_On);
 

@@ -1,5 +1,6 @@
 #include "editor/pages_hsd/les_table_dialog.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/item_facts.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
@@ -16,8 +17,6 @@
 
 namespace {
 
-constexpr int SET_OCTAL = 3;
-constexpr int SET_DECIMAL = 4;
 constexpr const core::Item_Fact& SAT_ID = core::Fact(core::Item_Fact_Id::Sat_ID);
 constexpr const core::Item_Fact& LES_ID = core::Fact(core::Item_Fact_Id::LES_ID);
 
@@ -76,8 +75,8 @@ LES_Table_Dialog::LES_Table_Dialog(QWidget* owner) : QDialog(owner)
     setTabOrder(Control_Preference, OKButton);
     setTabOrder(OKButton, CancelButton);
 
-    pages::Bind_Field(Control_Sat_ID, SET_OCTAL, pages::Fact_Check(SAT_ID, pages::Caption_Of(Label_Sat_ID)));
-    pages::Bind_Field(Control_LES_ID, SET_DECIMAL, pages::Fact_Check(LES_ID, pages::Caption_Of(Label_LES_ID)));
+    pages::Bind_Field(Control_Sat_ID, core::Chars::Octal, pages::Fact_Check(SAT_ID, pages::Caption_Of(Label_Sat_ID)));
+    pages::Bind_Field(Control_LES_ID, core::Chars::Digits, pages::Fact_Check(LES_ID, pages::Caption_Of(Label_LES_ID)));
 
     connect(OKButton, &QPushButton::clicked, this, &LES_Table_Dialog::OK_Click);
     connect(CancelButton, &QPushButton::clicked, this, &LES_Table_Dialog::Cancel_Click);

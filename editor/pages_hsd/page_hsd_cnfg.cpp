@@ -1,5 +1,6 @@
 #include "editor/pages_hsd/page_hsd_cnfg.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/core/validation.h"
@@ -19,12 +20,6 @@
 #include <QLineEdit>
 
 namespace {
-
-// Character sets of the fields.
-constexpr int SET_DECIMAL = 4;
-constexpr int SET_HEX = 5;
-constexpr int SET_REAL = 6;
-constexpr int SET_NAME = 13;
 
 // Free-text fields hold at most 15 characters.
 constexpr int NAME_LENGTH = 15;
@@ -402,7 +397,7 @@ void Page_HSD_Cnfg::Bind_Fields()
         const double maximum = e.fact.Maximum;
         const pages::Field_Check check = pages::Fact_Check(e.fact, pages::Caption_Of(e.title));
         pages::Bind_Field(
-            edit, SET_REAL,
+            edit, core::Chars::Digits_Point,
             [spin, minimum, maximum, check](const QString& text, bool& cancel) {
                 const QString result = check(text, cancel);
                 hsd::Set_Spin_Value(spin, core::Real_To_Tenths(result, minimum, maximum, 0));
@@ -422,46 +417,46 @@ void Page_HSD_Cnfg::Bind_Fields()
     for (int i = 0; i < 4; ++i) {
         const auto index = static_cast<std::int16_t>(i);
         for (Octet_Boxes* boxes : {&Control_73a1, &Control_73a2, &Control_73b1, &Control_73b2})
-            pages::Bind_Field((*boxes)[i], SET_DECIMAL,
+            pages::Bind_Field((*boxes)[i], core::Chars::Digits,
                               Octet_Check(User_Mod::Default_73(index), pages::Caption_Of(Label_User_L3[20])),
                               Focus_Rule::Move_On);
         for (Octet_Boxes* boxes : {&Control_74a1, &Control_74a2, &Control_74b1, &Control_74b2})
-            pages::Bind_Field((*boxes)[i], SET_DECIMAL,
+            pages::Bind_Field((*boxes)[i], core::Chars::Digits,
                               pages::Fact_Check(IP_OCTET, pages::Caption_Of(Label_User_L3[21])),
                               Focus_Rule::Move_On);
-        pages::Bind_Field(Control_75[i], SET_DECIMAL,
+        pages::Bind_Field(Control_75[i], core::Chars::Digits,
                           Octet_Check(User_Mod::Default_75(index), pages::Caption_Of(Label_User_L3[4])),
                           Focus_Rule::Move_On);
     }
 
     // Item 68: one hexadecimal octet per box.
     for (int i = 0; i < 6; ++i) {
-        pages::Bind_Field(Control_68a[i], SET_HEX, pages::Fact_Check(MAC_OCTET, pages::Caption_Of(Label_User_L3[8])),
-                          Focus_Rule::Move_On);
-        pages::Bind_Field(Control_68b[i], SET_HEX, pages::Fact_Check(MAC_OCTET, pages::Caption_Of(Label_User_L3[9])),
-                          Focus_Rule::Move_On);
+        pages::Bind_Field(Control_68a[i], core::Chars::Hex,
+                          pages::Fact_Check(MAC_OCTET, pages::Caption_Of(Label_User_L3[8])), Focus_Rule::Move_On);
+        pages::Bind_Field(Control_68b[i], core::Chars::Hex,
+                          pages::Fact_Check(MAC_OCTET, pages::Caption_Of(Label_User_L3[9])), Focus_Rule::Move_On);
     }
 
     // Item 76 keeps the focus after a correction.
-    pages::Bind_Field(Control_76, SET_DECIMAL, pages::Fact_Check(ITEM_76, pages::Caption_Of(Label_User_L3[12])),
+    pages::Bind_Field(Control_76, core::Chars::Digits, pages::Fact_Check(ITEM_76, pages::Caption_Of(Label_User_L3[12])),
                       Focus_Rule::Keep_Focus);
     pages::Bind_Fact_Step(UpDown_76, Control_76, ITEM_76);
 
     // Names and logins: the character set alone; the PPPoE names must differ.
     for (int i = 0; i < 2; ++i) {
         pages::Bind_Field(
-            Control_69[i], SET_NAME,
+            Control_69[i], core::Chars::Mixed_Case_Name,
             [this, i](const QString& text, bool& /*cancel*/) { return Check_PPPoE_Name(i, text); },
             Focus_Rule::Move_On);
-        hsd::Keep_Text_In_Set(Control_69[i], SET_NAME);
+        hsd::Keep_Text_In_Set(Control_69[i], core::Chars::Mixed_Case_Name);
         for (QLineEdit* edit : {Control_81user[i], Control_81pass[i], Control_85user[i], Control_85pass[i]}) {
-            pages::Bind_Field(edit, SET_NAME);
-            hsd::Keep_Text_In_Set(edit, SET_NAME);
+            pages::Bind_Field(edit, core::Chars::Mixed_Case_Name);
+            hsd::Keep_Text_In_Set(edit, core::Chars::Mixed_Case_Name);
         }
         // The factory host names carry "_", which cannot be typed.
         for (QLineEdit* edit : {Control_82a[i], Control_82b[i]}) {
-            pages::Bind_Field(edit, SET_NAME);
-            hsd::Keep_Text_In_Set(edit, SET_NAME, QStringLiteral("_"));
+            pages::Bind_Field(edit, core::Chars::Mixed_Case_Name);
+            hsd::Keep_Text_In_Set(edit, core::Chars::Mixed_Case_Name, QStringLiteral("_"));
         }
     }
 
@@ -505,7 +500,7 @@ void Page_HSD_Cnfg::Bind_Address_Check(Octet_Boxes& boxes,
 {
     for (int i = 0; i < 4; ++i) {
         pages::Bind_Field(
-            boxes[i], SET_DECIMAL,
+            boxes[i], core::Chars::Digits,
             [this, &boxes, i, default_octet, title](const QString& text, bool& /*cancel*/) {
                 return Check_IP_Octet(boxes, i, text, default_octet, title);
             },

@@ -1,5 +1,6 @@
 #include "editor/pages_hsd/page_hsd_sbb.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/pages/default_tips.h"
@@ -16,8 +17,6 @@
 
 namespace {
 
-constexpr int SET_PRINTABLE = 0;
-constexpr int SET_DECIMAL = 4;
 constexpr int APN_LENGTH = 40;
 
 using core::Item_Fact_Id;
@@ -190,7 +189,7 @@ void Page_HSD_SBB::Bind_Fields()
 {
     using pages::Focus_Rule;
     for (QLineEdit* edit : Control_77b) {
-        pages::Bind_Field(edit, SET_DECIMAL, pages::Fact_Check(BIT_RATE, pages::Caption_Of(Label_User_L3[14])),
+        pages::Bind_Field(edit, core::Chars::Digits, pages::Fact_Check(BIT_RATE, pages::Caption_Of(Label_User_L3[14])),
                           Focus_Rule::Keep_Focus);
         edit->setToolTip(core::Tooltip_Text(BIT_RATE));
     }
@@ -215,15 +214,15 @@ void Page_HSD_SBB::Bind_Fields()
         } else {
             title = pages::Caption_Of(Label_User_L4[29]);
         }
-        pages::Bind_Field(s.edit, SET_DECIMAL, pages::Fact_Check(s.fact, title), Focus_Rule::Move_On);
+        pages::Bind_Field(s.edit, core::Chars::Digits, pages::Fact_Check(s.fact, title), Focus_Rule::Move_On);
         // The spin button steps from the field's (validated) number.
         pages::Bind_Fact_Step(s.spin, s.edit, s.fact);
         s.edit->setToolTip(core::Tooltip_Text(s.fact));
     }
 
     // The access point name: any printable character, whatever puts it in.
-    pages::Bind_Field(Control_80, SET_PRINTABLE);
-    hsd::Keep_Text_In_Set(Control_80, SET_PRINTABLE);
+    pages::Bind_Field(Control_80, core::Chars::Printable);
+    hsd::Keep_Text_In_Set(Control_80, core::Chars::Printable);
 
     // Design-time tooltips; they stay for every tooltip mode.
     // The user partition names the defaults of the lists and the text.

@@ -1,5 +1,6 @@
 #include "editor/pages_tables/cockpit_numbers_dialog.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/value_helpers.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
@@ -18,10 +19,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// Character sets of the two text fields.
-constexpr int NAME_SET = 17;
-constexpr int NUMBER_SET = 12;
 
 QFont Fixed_Pitch_Font()
 {
@@ -50,16 +47,16 @@ Cockpit_Numbers_Dialog::Cockpit_Numbers_Dialog(QWidget* owner) : QDialog(owner)
     Control_Name->setObjectName(QStringLiteral("Control_Name"));
     Control_Name->setMaxLength(tables::COCKPIT_NAME_LENGTH);
     Control_Name->setFont(Fixed_Pitch_Font());
-    pages::Bind_Field(Control_Name, NAME_SET,
-                      pages::String_Check(NAME_SET, pages::Fixed_Title(QStringLiteral("Name"))));
+    pages::Bind_Field(Control_Name, core::Chars::Directory_Name,
+                      pages::String_Check(core::Chars::Directory_Name, pages::Fixed_Title(QStringLiteral("Name"))));
 
     Control_Number = new QLineEdit(this);
     Control_Number->setObjectName(QStringLiteral("Control_Number"));
     Control_Number->setMaxLength(tables::COCKPIT_NUMBER_LENGTH);
     Control_Number->setFont(Fixed_Pitch_Font());
     pages::Bind_Field(
-        Control_Number, NUMBER_SET,
-        pages::String_Check(NUMBER_SET, pages::Fixed_Title(QStringLiteral("Number"))));
+        Control_Number, core::Chars::Directory_Number,
+        pages::String_Check(core::Chars::Directory_Number, pages::Fixed_Title(QStringLiteral("Number"))));
 
     Control_Priority = new QComboBox(this);
     Control_Priority->setObjectName(QStringLiteral("Control_Priority"));

@@ -1,5 +1,6 @@
 #include "editor/pages_tables/failure_entry_dialog.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/failure_mask.h"
 #include "editor/core/item_facts.h"
 #include "editor/pages/field_edit.h"
@@ -44,12 +45,13 @@ Failure_Entry_Dialog::Failure_Entry_Dialog(QWidget* owner) : QDialog(owner)
     Mask_Label = Make_Label(this, "Mask_Label", "Mask Type");
 
     Control_Level1 = Make_Code_Field("Control_Level1");
-    pages::Bind_Field(Control_Level1, 5, pages::Fact_Check(CODE, pages::Caption_Of(Level1_Label)));
+    pages::Bind_Field(Control_Level1, core::Chars::Hex, pages::Fact_Check(CODE, pages::Caption_Of(Level1_Label)));
     Control_SRUCode =
         pages::Make_Fixed_Pitch_Edit(QStringLiteral("Control_SRUCode"), 1, QStringLiteral("Range: 0-9, A-Z"));
-    pages::Bind_Field(Control_SRUCode, 11, pages::String_Check(11, pages::Caption_Of(SRU_Label)));
+    pages::Bind_Field(Control_SRUCode, core::Chars::Alphanumeric,
+                      pages::String_Check(core::Chars::Alphanumeric, pages::Caption_Of(SRU_Label)));
     Control_FailCode = Make_Code_Field("Control_FailCode");
-    pages::Bind_Field(Control_FailCode, 5, pages::Fact_Check(CODE, pages::Caption_Of(Failure_Label)));
+    pages::Bind_Field(Control_FailCode, core::Chars::Hex, pages::Fact_Check(CODE, pages::Caption_Of(Failure_Label)));
 
     Control_Mask = pages::Make_Combo(QStringLiteral("Control_Mask"),
                                      {core::MASK_TYPE_INDICTMENT, core::MASK_TYPE_FAILURE});

@@ -1,5 +1,6 @@
 #include "editor/pages_tables/ges_table_dialog.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/item_facts.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
@@ -46,7 +47,7 @@ GES_Table_Dialog::GES_Table_Dialog(QWidget* owner) : QDialog(owner)
     Control_GES_Id->setMaxLength(core::Text_Length(ges_id));
     Control_GES_Id->setFont(fixed);
     Control_GES_Id->setToolTip(core::Tooltip_Text(ges_id));
-    pages::Bind_Field(Control_GES_Id, 3,
+    pages::Bind_Field(Control_GES_Id, core::Chars::Octal,
                       pages::Fact_Check(ges_id, pages::Caption_Of(Label_GES_ID)));
 
     Control_Preference = new QComboBox(this);
@@ -58,8 +59,8 @@ GES_Table_Dialog::GES_Table_Dialog(QWidget* owner) : QDialog(owner)
     Control_GES_Name->setObjectName(QStringLiteral("Control_GES_Name"));
     Control_GES_Name->setMaxLength(ges::GES_NAME_MAX);
     Control_GES_Name->setFont(fixed);
-    pages::Bind_Field(Control_GES_Name, 17,
-                      pages::String_Check(17, pages::Caption_Of(Label_GES_Name)));
+    pages::Bind_Field(Control_GES_Name, core::Chars::Directory_Name,
+                      pages::String_Check(core::Chars::Directory_Name, pages::Caption_Of(Label_GES_Name)));
 
     pages::Label_Field(Label_SAT_ID, Control_Sat_ID);
     pages::Label_Field(Label_GES_ID, Control_GES_Id);

@@ -1,5 +1,6 @@
 #include "editor/pages_tables/page_cabin_numbers.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/list_helpers.h"
 #include "editor/core/text_helpers.h"
 #include "editor/pages/field_edit.h"
@@ -31,7 +32,6 @@ Page_Setup Setup()
 }
 
 constexpr int NUMBER_LENGTH = 18;
-constexpr int NUMBER_SET = 7; // minus sign and decimal digits
 
 // The text of a slot that holds no number.
 const QString EMPTY_NUMBER(NUMBER_LENGTH, QLatin1Char('-'));
@@ -167,7 +167,7 @@ QGroupBox* Page_Cabin_Numbers::Make_SDU_Frame(int sdu)
             });
             // No warning: leaving a slot only puts its number into the stored form.
             pages::Bind_Field(
-                slot, NUMBER_SET,
+                slot, core::Chars::Signed_Digits,
                 [](const QString& text, bool& cancel) {
                     cancel = false;
                     return Normal_Number(text);

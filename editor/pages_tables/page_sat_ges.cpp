@@ -1,5 +1,6 @@
 #include "editor/pages_tables/page_sat_ges.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/item_facts.h"
 #include "editor/core/ort_types.h"
 #include "editor/pages/default_tips.h"
@@ -239,7 +240,7 @@ void Page_Sat_GES::Build_Items()
                                      core::Tooltip_Text(fact));
         pages::Fit_To_Length(item.edit, item.edit->maxLength());
         pages::Label_Field(caption, item.edit);
-        pages::Bind_Field(item.edit, 4, pages::Fact_Check(fact, pages::Caption_Of(caption)));
+        pages::Bind_Field(item.edit, core::Chars::Digits, pages::Fact_Check(fact, pages::Caption_Of(caption)));
         item.spin = pages::Make_Spin(QString::fromLatin1(item.spin_name));
         pages::Bind_Fact_Step(item.spin, item.edit, fact);
         auto* value = new QHBoxLayout;

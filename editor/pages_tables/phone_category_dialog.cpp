@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int NAME_SET = 1;       // printable ASCII without lower-case letters
 constexpr int NAME_LENGTH = 10;
 
 // Turns the field's text to upper case when the focus leaves it.
@@ -58,7 +57,7 @@ Phone_Category_Dialog::Phone_Category_Dialog(QWidget* owner) : QDialog(owner)
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     Control_Category_Name->setFont(font);
-    pages::Bind_Field(Control_Category_Name, NAME_SET);
+    pages::Bind_Field(Control_Category_Name, core::Chars::Upper_Printable);
     new Upper_On_Leave(Control_Category_Name);
     pages::Label_Field(Label_Cat_Name, Control_Category_Name);
 

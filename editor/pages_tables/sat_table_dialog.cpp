@@ -1,5 +1,6 @@
 #include "editor/pages_tables/sat_table_dialog.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/item_facts.h"
 #include "editor/core/validation.h"
 #include "editor/core/value_helpers.h"
@@ -70,7 +71,7 @@ Sat_Table_Dialog::Sat_Table_Dialog(QWidget* owner) : QDialog(owner)
     Control_Sat_ID->setMaxLength(core::Text_Length(SAT_ID));
     Control_Sat_ID->setFont(fixed);
     Control_Sat_ID->setToolTip(core::Tooltip_Text(SAT_ID));
-    pages::Bind_Field(Control_Sat_ID, 3, pages::Fact_Check(SAT_ID, pages::Caption_Of(Label_Sat_ID)));
+    pages::Bind_Field(Control_Sat_ID, core::Chars::Octal, pages::Fact_Check(SAT_ID, pages::Caption_Of(Label_Sat_ID)));
 
     // The name admits no blank: the table line is split at blanks.
     Label_Sat_Name = Make_Label(this, QStringLiteral("Label_Sat_Name"), "Sat Name");
@@ -78,8 +79,8 @@ Sat_Table_Dialog::Sat_Table_Dialog(QWidget* owner) : QDialog(owner)
     Control_Sat_Name->setObjectName(QStringLiteral("Control_Sat_Name"));
     Control_Sat_Name->setMaxLength(SAT_NAME_MAX);
     Control_Sat_Name->setFont(fixed);
-    pages::Bind_Field(Control_Sat_Name, 14,
-                      pages::String_Check(14, pages::Caption_Of(Label_Sat_Name)));
+    pages::Bind_Field(Control_Sat_Name, core::Chars::Part_Number,
+                      pages::String_Check(core::Chars::Part_Number, pages::Caption_Of(Label_Sat_Name)));
 
     Frame_91 = new QGroupBox(this);
     Frame_91->setObjectName(QStringLiteral("Frame_91"));
@@ -112,7 +113,7 @@ Sat_Table_Dialog::Sat_Table_Dialog(QWidget* owner) : QDialog(owner)
     Control_95_Lng->setObjectName(QStringLiteral("Control_95_Lng"));
     // The tooltip states the range of a satellite's longitude.
     Control_95_Lng->setToolTip(core::Tooltip_Text(core::Fact(core::Item_Fact_Id::Longitude)));
-    pages::Bind_Field(Control_95_Lng, 8, [this](const QString& text, bool& cancel) {
+    pages::Bind_Field(Control_95_Lng, core::Chars::Signed_Real, [this](const QString& text, bool& cancel) {
         return Check_Longitude(text, cancel);
     });
     UpDown_95_Lng = new pages::Up_Down(Frame_95);

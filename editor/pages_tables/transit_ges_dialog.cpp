@@ -1,5 +1,6 @@
 #include "editor/pages_tables/transit_ges_dialog.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/item_facts.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_frame.h"
@@ -29,7 +30,7 @@ Transit_GES_Dialog::Transit_GES_Dialog(Page_Transit_GES& page) : QDialog(&page),
     const core::Item_Fact& cell = core::Fact(core::Item_Fact_Id::Item_41);
     Transit_GES_Text->setMaxLength(core::Text_Length(cell));
     Transit_GES_Text->setToolTip(core::Tooltip_Text(cell));
-    pages::Bind_Field(Transit_GES_Text, 3,
+    pages::Bind_Field(Transit_GES_Text, core::Chars::Octal,
                       pages::Fact_Check(cell, pages::Fixed_Title(QString::fromLatin1(cell.Title))));
 
     pages::Label_Field(Transit_Label, Transit_GES_Text);

@@ -1,5 +1,6 @@
 #include "editor/secured_partition/secured_items.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/page_set/page_set.h"
 
 namespace Secured_Mod {
@@ -8,13 +9,9 @@ namespace {
 
 using namespace core::secured;
 
-// Character sets of the text items: printable upper case for the texts, the
-// part-number set (digits, letters and "-") for item 87.
-constexpr int TEXT_SET = 1;
-constexpr int PART_NUMBER_SET = 14;
-
 using Control = QWidget* (*)(const Page_Set&);
 using Id = core::Item_Fact_Id;
+using core::Chars;
 
 // The rows of each kind of item.
 constexpr Item_Row List(Field field, int index, Group group, Control control, const char* label,
@@ -73,7 +70,7 @@ const Item_Row ITEMS[] = {
     List(Item31, 0, Group::Standard, PAGE_CONTROL(Cockpit_Voice, Control_31), "xxxi", 0),
     List(Item32, 0, Group::Standard, PAGE_CONTROL(Cockpit_Voice, Control_32), "xxxii", 0),
     List(Item43, 0, Group::Standard, PAGE_CONTROL(Cockpit_Voice, Control_43), "xliii", 0),
-    Text(Description, 0, Group::Standard, MAIN_CONTROL(Control_53), "liii", TEXT_SET, FACTORY_DESCRIPTION),
+    Text(Description, 0, Group::Standard, MAIN_CONTROL(Control_53), "liii", Chars::Upper_Printable, FACTORY_DESCRIPTION),
     // Airframer_Level below 2.
     List(Item01, 0, Group::Editable, PAGE_CONTROL(General, Control_01), "i", 0),
     Number(Item22_HGA, 0, N, Group::Editable, PAGE_CONTROL(Power, Control_22a), "xxii - HGA Only", Id::Item_22a),
@@ -95,13 +92,14 @@ const Item_Row ITEMS[] = {
     Number(Item47, 0, N, Group::Editable, PAGE_CONTROL(General, Control_47a), "xlvii - Ground", Id::Item_47a),
     Number(Item47, 1, N, Group::Editable, PAGE_CONTROL(General, Control_47b), "xlvii - Air", Id::Item_47b),
     List(Item50, 0, Group::Editable, PAGE_CONTROL(Dual, Control_50), "l", 0),
-    Text(Item51, 0, Group::Editable, PAGE_CONTROL(General, Control_51a), "li - SDU 1", TEXT_SET, "<SAT"),
-    Text(Item51, 1, Group::Editable, PAGE_CONTROL(General, Control_51b), "li - SDU 2", TEXT_SET, "<SAT-2"),
+    Text(Item51, 0, Group::Editable, PAGE_CONTROL(General, Control_51a), "li - SDU 1", Chars::Upper_Printable, "<SAT"),
+    Text(Item51, 1, Group::Editable, PAGE_CONTROL(General, Control_51b), "li - SDU 2", Chars::Upper_Printable,
+         "<SAT-2"),
     List(Item52, 0, Group::Editable, PAGE_CONTROL(General, Control_52), "lii", 0),
     Number(Item57, 0, N, Group::Editable, PAGE_CONTROL(Power, Control_57a), "lvii - With IRS", Id::Item_57a),
     Number(Item57, 1, N, Group::Editable, PAGE_CONTROL(Power, Control_57b), "lvii - Without IRS", Id::Item_57b),
     // Generation 4 only (the default comes from the chosen configuration).
-    Text(Item87, 0, Group::Part_Number, MAIN_CONTROL(Control_87), "lxxxvii", PART_NUMBER_SET, nullptr),
+    Text(Item87, 0, Group::Part_Number, MAIN_CONTROL(Control_87), "lxxxvii", Chars::Part_Number, nullptr),
 };
 
 #undef PAGE_CONTROL

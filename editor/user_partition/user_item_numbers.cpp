@@ -107,7 +107,7 @@ void Load_Number_Row(Page_Set& pages, const core::Record& record, const User_Ite
         return;
     }
     QLineEdit* field = row.Number(pages);
-    const core::Item_Fact& fact = core::Fact(row.Fact, row.Fact_Element);
+    const core::Item_Fact& fact = Item_Fact_Of(row);
     const QString label = QString::fromLatin1(row.Report_Label);
     switch (row.Shown) {
     case Item_Number::Checked:
@@ -139,7 +139,7 @@ void Load_Number_Row(Page_Set& pages, const core::Record& record, const User_Ite
 
 void Set_Number_Default(Page_Set& pages, const User_Item_Row& row)
 {
-    const core::Item_Fact& fact = core::Fact(row.Fact, row.Fact_Element);
+    const core::Item_Fact& fact = Item_Fact_Of(row);
     row.Number(pages)->setText(core::Default_Text(fact));
     if (row.Shown == Item_Number::Halves_Spin)
         Set_Spin(pages, row, static_cast<int>(std::lround(fact.Default * 10.0)));
@@ -147,23 +147,24 @@ void Set_Number_Default(Page_Set& pages, const User_Item_Row& row)
 
 namespace {
 
+// Only the codings that range-check or scale the number read the row's fact.
 std::int64_t Number_To_Store(const QString& text, const core::Record& record, const Item_Place& place,
-                             const core::Item_Fact& fact)
+                             const User_Item_Row& row)
 {
-    const core::Stored_Range range = core::Stored(fact);
+    const auto range = [&row] { return core::Stored(Item_Fact_Of(row)); };
     const char* name = record.Field(place.Field).name;
     switch (place.Coding) {
     case Item_Coding::Range_Byte:
-        return core::Range_Default_Byte(text, static_cast<std::uint8_t>(range.Minimum),
-                                        static_cast<std::uint8_t>(range.Maximum),
-                                        static_cast<std::uint8_t>(range.Default));
+        return core::Range_Default_Byte(text, static_cast<std::uint8_t>(range().Minimum),
+                                        static_cast<std::uint8_t>(range().Maximum),
+                                        static_cast<std::uint8_t>(range().Default));
     case Item_Coding::Range_Int16:
-        return core::Range_Default_Int(text, static_cast<std::int16_t>(range.Minimum),
-                                       static_cast<std::int16_t>(range.Maximum),
-                                       static_cast<std::int16_t>(range.Default));
+        return core::Range_Default_Int(text, static_cast<std::int16_t>(range().Minimum),
+                                       static_cast<std::int16_t>(range().Maximum),
+                                       static_cast<std::int16_t>(range().Default));
     case Item_Coding::Range_Whole:
-        return core::Range_Default_Long(text, range.Minimum, range.Maximum, range.Default);
-    case Item_Coding::Tenths: return Tenths_Of(text, fact);
+        return core::Range_Default_Long(text, range().Minimum, range().Maximum, range().Default);
+    case Item_Coding::Tenths: return Tenths_Of(text, Item_Fact_Of(row));
     case Item_Coding::Byte_Text: return Text_To_Byte(text, QString::fromLatin1(name));
     case Item_Coding::Int16_Text: return Text_To_Int16(text, QString::fromLatin1(name));
     case Item_Coding::Unsigned16_Text: return Text_To_Unsigned16(text, QString::fromLatin1(name));
@@ -180,8 +181,7 @@ std::int64_t Number_To_Store(const QString& text, const core::Record& record, co
 void Save_Number_Row(Page_Set& pages, core::Record& record, const User_Item_Row& row, const Item_Place& place)
 {
     const QLineEdit* box = row.Number ? row.Number(pages) : row.Text(pages);
-    const std::int64_t value =
-        Number_To_Store(box->text(), record, place, core::Fact(row.Fact, row.Fact_Element));
+    const std::int64_t value = Number_To_Store(box->text(), record, place, row);
     if (place.Byte >= 0) {
         QByteArray bytes = record.Get_Raw(place.Field, place.Element);
         bytes[place.Byte] = static_cast<char>(value);

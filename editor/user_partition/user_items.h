@@ -10,9 +10,10 @@
 // enable rules walk these rows; outside the pages nothing else names these
 // controls.
 //
-// Adding a scalar item: add its control to its page and one row to ITEMS in
-// user_items.cpp, with a place for every generation whose record holds it,
-// and its line to the expected table of tests/user_partition/user_items_test.cpp.
+// Adding a scalar item: add its control to its page and one line to ITEMS in
+// user_items.cpp (the control named by PAGE_CONTROL or its kin), with a
+// place for every generation whose record holds it, and its line to the
+// expected table of tests/user_partition/user_items_test.cpp.
 
 #include "editor/core/item_facts.h"
 
@@ -156,6 +157,10 @@ struct Item_Place {
     constexpr bool Held() const { return Field != NO_FIELD; }
 };
 
+// The Fact of a row without one: lists, texts, and the numbers held as
+// texts whose coding needs no range (Item_Fact_Of refuses it).
+inline constexpr core::Item_Fact_Id NO_FACT = core::Item_Fact_Id::Count;
+
 // What a new ORT shows in a row's control: a list's index, a text (nullptr:
 // empty), or a number's fact default. Some controls also start with a Tag or
 // disabled.
@@ -186,31 +191,33 @@ struct Item_Airframer {
     Item_When Editable = Item_When::Always;
 };
 
+// A row sets the members of its kind of item; the others keep the values
+// given here (a list row, say, has no character set, fact or spin button).
 struct User_Item_Row {
-    QComboBox* (*List)(Page_Set&); // a list choice, or
-    QLineEdit* (*Text)(Page_Set&); // a text
-    const char* Report_Label;      // nullptr: set without a report line
-    int Char_Set;                  // texts
-    const char* Extra_Allowed;     // characters a text admits beyond its set
-    std::array<Item_Place, GENERATION_COUNT> Places;
-    QLineEdit* (*Number)(Page_Set&); // or a number, with:
-    Item_Number Shown;
-    core::Item_Fact_Id Fact;       // its range and default
-    int Fact_Element;              // the fact's row from Fact on
+    QComboBox* (*List)(Page_Set&) = nullptr; // a list choice, or
+    QLineEdit* (*Text)(Page_Set&) = nullptr; // a text
+    const char* Report_Label = nullptr;      // nullptr: set without a report line
+    int Char_Set = 0;                        // texts: a core::Chars set
+    const char* Extra_Allowed = nullptr;     // characters a text admits beyond its set
+    std::array<Item_Place, GENERATION_COUNT> Places{};
+    QLineEdit* (*Number)(Page_Set&) = nullptr; // or a number, with:
+    Item_Number Shown = Item_Number::Plain;
+    core::Item_Fact_Id Fact = NO_FACT;       // its range and default
+    int Fact_Element = 0;                    // the fact's row from Fact on
     // The user Feature_Level from which the control shows (0: at every
     // level, or as the frame around it shows), with a number's spin button.
-    int Shown_From;
-    QWidget* (*Spin)(Page_Set&);
+    int Shown_From = 0;
+    QWidget* (*Spin)(Page_Set&) = nullptr;
     // Or a choice of options (its Default.Index the option checked).
-    QRadioButton* (*Option)(Page_Set&, int index);
+    QRadioButton* (*Option)(Page_Set&, int index) = nullptr;
     Item_Default Default{};
     Item_Airframer Airframer{};
     // The part of a value held in several boxes (an address octet): a load
     // sets part 0 of every row of a step, then part 1, ...
-    int Part;
+    int Part = 0;
     // The field's row caption shows and hides with it (a caption repeated
     // beside the field in each frame).
-    bool Caption_Follows;
+    bool Caption_Follows = false;
 
     const Item_Place& At(Generation generation) const
     {
@@ -241,6 +248,9 @@ void Walk_Step_Rows(Generation generation, Item_Step step, int element, Visit&& 
             return;
     }
 }
+
+// The row's range and default; std::logic_error for a row without a fact.
+const core::Item_Fact& Item_Fact_Of(const User_Item_Row& row);
 
 // The row's control as a widget (nullptr when the page set lacks it).
 QWidget* Item_Widget(const User_Item_Row& row, Page_Set& pages);

@@ -25,13 +25,12 @@ namespace {
 
 QString Default_Text(const User_Item_Row& row)
 {
-    const core::Item_Fact& fact = core::Fact(row.Fact, row.Fact_Element);
     switch (row.Default.Text_Kind) {
     case Item_Default_Text::Part_Number: return core::Chosen_Type().User_Part_Number_Text;
     case Item_Default_Text::Octet: return QString::number(row.Default.Octet(static_cast<std::int16_t>(row.Part)));
-    case Item_Default_Text::Fact: return core::Default_Text(fact);
+    case Item_Default_Text::Fact: return core::Default_Text(Item_Fact_Of(row));
     // A MAC address byte shows its hexadecimal digits without leading zeros.
-    case Item_Default_Text::Fact_Hex: return QString::number(static_cast<int>(fact.Default), 16).toUpper();
+    case Item_Default_Text::Fact_Hex: return QString::number(static_cast<int>(Item_Fact_Of(row).Default), 16).toUpper();
     default: return QString::fromLatin1(row.Default.Text);
     }
 }

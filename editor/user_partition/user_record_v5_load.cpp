@@ -25,8 +25,6 @@ namespace User_Mod {
 
 namespace {
 
-constexpr int SET_CABIN_NUMBER = 7;
-
 // A text field of the record cleaned with its character set and stored back
 // blank-padded, as the control shows it.
 void Store_Cleaned(core::Record& record, int id, int index, int char_set)
@@ -49,7 +47,7 @@ void Store_Cleaned_Texts(Page_Set& pages, core::Record& record)
         for (int position = 1; position < 10; ++position)
             for (int channel = 0; channel < 2; ++channel)
                 Store_Cleaned(record, V8_Cabin_Number, sdu * 20 + 2 * position + channel,
-                              SET_CABIN_NUMBER);
+                              core::Chars::Signed_Digits);
 }
 
 } // namespace

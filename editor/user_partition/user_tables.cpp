@@ -1,5 +1,6 @@
 #include "editor/user_partition/user_tables.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/conversion_report.h"
 #include "editor/core/text_helpers.h"
 #include "editor/pages_tables/cockpit_number_line.h"
@@ -23,12 +24,6 @@ namespace User_Mod {
 namespace {
 
 constexpr int RADIX_DECIMAL = 0;
-
-// Character sets of the cleaned texts.
-constexpr int SET_DIR_NAME = 17;
-constexpr int SET_DIR_NUMBER = 12;
-constexpr int SET_SAT_NAME = 15;
-constexpr int SET_CABIN_NUMBER = 7;
 
 constexpr int CATEGORIES = 4;
 constexpr int SAT_NAME_WIDTH = 6;
@@ -184,8 +179,10 @@ QStringList Read_Directory_Category(core::Record& record, const Directory_Table&
         const QString where = caption + QStringLiteral(", ") + QString::number(j);
         const QString name_label = QStringLiteral("v - Phone Name, ") + where;
         const QString number_label = QStringLiteral("v - Phone Number, ") + where;
-        const QString name = Cleaned_Directory_Text(record, table.Name, entry, name_label, SET_DIR_NAME);
-        const QString number = Cleaned_Directory_Text(record, table.Number, entry, number_label, SET_DIR_NUMBER);
+        const QString name =
+            Cleaned_Directory_Text(record, table.Name, entry, name_label, core::Chars::Directory_Name);
+        const QString number =
+            Cleaned_Directory_Text(record, table.Number, entry, number_label, core::Chars::Directory_Number);
         const std::int32_t priority = Checked_Priority(record.Get(table.Priority, entry), where);
         const bool is_protected = Checked_Protected(record.Get(table.Protected, entry), where);
         const QString kept_name = Kept_Column(name, Directory_Column(&Directory_Table::Name));
@@ -219,7 +216,7 @@ void Load_Directory(Page_Cockpit_Numbers& page, core::Record& record, int airfra
 QString Read_Sat_Name(core::Record& record, int field, int i, QString (*kept)(const QString& name))
 {
     const QString label = QLatin1String(SAT_NAME_LABEL);
-    const QString cleaned = Cleaned_Text(record, field, i, label, SET_SAT_NAME).trimmed();
+    const QString cleaned = Cleaned_Text(record, field, i, label, core::Chars::Upper_Name).trimmed();
     return core::Report_Text_Kept(cleaned, kept(cleaned), label);
 }
 
@@ -286,7 +283,7 @@ void Load_Cabin_Slots(Page_Set& pages, core::Record& record, int field)
     const int width = record.Field(field).width;
     for (const Cabin_Slot& slot : Cabin_Slots(pages)) {
         QString text = record.Get_Text(field, slot.Element);
-        const QString kept = core::Report_Text_Change(slot.Field, text, slot.Label, SET_CABIN_NUMBER);
+        const QString kept = core::Report_Text_Change(slot.Field, text, slot.Label, core::Chars::Signed_Digits);
         record.Set_Text(field, Blank_Padded(kept, width), slot.Element);
     }
 }

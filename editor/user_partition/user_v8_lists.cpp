@@ -1,5 +1,6 @@
 #include "editor/user_partition/user_v8_lists.h"
 
+#include "editor/core/char_sets.h"
 #include "editor/core/conversion_report.h"
 #include "editor/core/text_helpers.h"
 #include "editor/core/value_helpers.h"
@@ -207,7 +208,7 @@ QString Read_GES_Line(core::Record& record, const GES_Fields& fields, int i)
     QString name = record.Get_Text(fields.Name, i);
     // The cleaned text (characters outside the set replaced) is what the
     // list line shows and what the record keeps.
-    name = core::Report_Value_Change(name, QStringLiteral("ii - GES Name"), 17);
+    name = core::Report_Value_Change(name, QStringLiteral("ii - GES Name"), core::Chars::Directory_Name);
     Store_Padded(record, fields.Name, name, i);
     const QString line = ges::GES_Line(Octal(sat, 2), Octal(record.Get(fields.Id, i), 3),
                                        QString::number(pref), core::Pad_Right_Spaces(name, GES_NAME_WIDTH));
