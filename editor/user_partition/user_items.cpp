@@ -383,7 +383,9 @@ const User_Item_Row ITEMS[] = {
     Number(PAGE_CONTROL(PIMBIT, Control_107), N::Checked_Spin, F::Item_107, 0, "cvii", ABSENT, ABSENT, ABSENT, P(V14_ITEM_107, 0, C::Byte_Text, S::PIMBIT), Feature::L5, PAGE_SPIN(PIMBIT, UpDown_107)),
     // The main window's texts (absent from a page set without them).
     Text(MAIN_CONTROL(Control_33), "xxxiii", Chars::Upper_Printable, SHORT3(P(V8_Description, 0, C::Fixed_Text, S::Description)), P(V14_DESCRIPTION_33, 0, C::Fixed_Text, S::Items_33_86)) | Starts(FACTORY_DESCRIPTION) | Airframer_Fixes(Airframer::L1, AIRFRAMER_DESCRIPTION),
-    Text(MAIN_CONTROL(Control_86), "lxxxvi", Chars::Alphanumeric, ABSENT, ABSENT, ABSENT, P(V14_ITEM_86, 0, C::Fixed_Text, S::Items_33_86), Feature::L4) | Starts_With_Part_Number() | Editable(W::Airframer_Below_3),
+    // The part number keeps its dashes (a product identifier may hold them,
+    // a cleared part number is all dashes), as item 87 does.
+    Text(MAIN_CONTROL(Control_86), "lxxxvi", Chars::Part_Number, ABSENT, ABSENT, ABSENT, P(V14_ITEM_86, 0, C::Fixed_Text, S::Items_33_86), Feature::L4) | Starts_With_Part_Number() | Editable(W::Airframer_Below_3),
 };
 // clang-format on
 

@@ -380,3 +380,23 @@ TEST_F(OpenFileTest, SaveAfterALimitedLoadAsksForANameInsteadOfReplacingTheFile)
     EXPECT_TRUE(commands->mnuSave_Click());
     EXPECT_EQ(files.Requests().size(), requests + 3);
 }
+
+// A part number with dashes, as the part-number dialog writes it, reopens
+// as it was saved, without a line.
+TEST_F(OpenFileTest, APartNumberWithDashesReopensAsSaved)
+{
+    const QString part_number = QStringLiteral("AB1C2-D3456-789");
+    New_14();
+    main->Pages().Main.Control_86->setText(part_number);
+    ASSERT_TRUE(Save_As(QStringLiteral("p.cfg")));
+    boxes.Answer(MsgAnswer::No);  // Save before closing?
+    files.Answer(Path(QStringLiteral("p.cfg")));
+    boxes.Answer(MsgAnswer::Yes); // the configuration question
+    commands->mnuOpen_Click();
+
+    ASSERT_TRUE(main->Is_ORT_Loaded());
+    EXPECT_EQ(main->Pages().Main.Control_86->text(), part_number);
+    QFile report(core::Convert_Report_Path());
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(report.readAll().contains("lxxxvi"));
+}
