@@ -154,16 +154,20 @@ std::int64_t Number_To_Store(const QString& text, const core::Record& record, co
     const auto range = [&row] { return core::Stored(Item_Fact_Of(row)); };
     const char* name = record.Field(place.Field).name;
     switch (place.Coding) {
-    case Item_Coding::Range_Byte:
-        return core::Range_Default_Byte(text, static_cast<std::uint8_t>(range().Minimum),
-                                        static_cast<std::uint8_t>(range().Maximum),
-                                        static_cast<std::uint8_t>(range().Default));
-    case Item_Coding::Range_Int16:
-        return core::Range_Default_Int(text, static_cast<std::int16_t>(range().Minimum),
-                                       static_cast<std::int16_t>(range().Maximum),
-                                       static_cast<std::int16_t>(range().Default));
-    case Item_Coding::Range_Whole:
-        return core::Range_Default_Long(text, range().Minimum, range().Maximum, range().Default);
+    case Item_Coding::Range_Byte: {
+        const core::Stored_Range r = range();
+        return core::Range_Default_Byte(text, static_cast<std::uint8_t>(r.Minimum),
+                                        static_cast<std::uint8_t>(r.Maximum), static_cast<std::uint8_t>(r.Default));
+    }
+    case Item_Coding::Range_Int16: {
+        const core::Stored_Range r = range();
+        return core::Range_Default_Int(text, static_cast<std::int16_t>(r.Minimum),
+                                       static_cast<std::int16_t>(r.Maximum), static_cast<std::int16_t>(r.Default));
+    }
+    case Item_Coding::Range_Whole: {
+        const core::Stored_Range r = range();
+        return core::Range_Default_Long(text, r.Minimum, r.Maximum, r.Default);
+    }
     case Item_Coding::Tenths: return Tenths_Of(text, Item_Fact_Of(row));
     case Item_Coding::Byte_Text: return Text_To_Byte(text, QString::fromLatin1(name));
     case Item_Coding::Int16_Text: return Text_To_Int16(text, QString::fromLatin1(name));
