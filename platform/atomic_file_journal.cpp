@@ -338,10 +338,10 @@ int Open_Own_File(int work_fd, const QByteArray& name, int access)
     return fd;
 }
 
-QByteArrayList Names_In(const Work_Folder& work)
+QByteArrayList Names_In(int folder_fd)
 {
     QByteArrayList names;
-    const int listing = ::openat(work.Fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int listing = ::openat(folder_fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (listing < 0)
         return names;
     DIR* const dir = ::fdopendir(listing);
@@ -355,17 +355,28 @@ QByteArrayList Names_In(const Work_Folder& work)
     return names;
 }
 
-// The journals of this process, other than own, that its writers hold in
-// work, open for writing.
-std::vector<Outer> Outer_Journals(const Work_Folder& work, const QByteArray& own)
+bool Same_File(int a, int b)
 {
-    std::vector<Outer> outers;
-    for (const QByteArray& name : Names_In(work)) {
-        if (name == own || !Is_Journal_Name(name))
+    struct stat first {};
+    struct stat second {};
+    return ::fstat(a, &first) == 0 && ::fstat(b, &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
+// The journals of this process, other than own, that its writers hold in
+// the work folder work_fd, open for writing, added to outers.
+void Add_Outer_Journals(int work_fd, int own, std::vector<Outer>& outers)
+{
+    for (const QByteArray& name : Names_In(work_fd)) {
+        if (!Is_Journal_Name(name))
             continue;
-        const int fd = Open_Own_File(work.Fd(), name, O_RDWR);
+        const int fd = Open_Own_File(work_fd, name, O_RDWR);
         if (fd < 0)
             continue;
+        if (Same_File(fd, own)) {
+            ::close(fd);
+            continue;
+        }
         const Parsed_Journal parsed =
             Lock_Temporary(fd) ? Parsed_Journal{} : Read_Journal(fd, name);
         if (parsed.Kind != Parsed_Journal::Complete || parsed.Writer != ::getpid()) {
@@ -377,6 +388,29 @@ std::vector<Outer> Outer_Journals(const Work_Folder& work, const QByteArray& own
             outer.Names.push_back(entry.Name);
         outers.push_back(outer);
     }
+}
+
+// The journals of this process, other than own, in every work folder of the
+// user's in folder: a writer nested in another finds the outer one's
+// journal whether both work in the folder of the user's name or, where that
+// name is taken, each in one of a fresh name.
+std::vector<Outer> Outer_Journals(const QByteArray& folder, int own)
+{
+    std::vector<Outer> outers;
+    const int folder_fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder_fd < 0)
+        return outers;
+    for (const QByteArray& name : Names_In(folder_fd)) {
+        if (!Is_Own_Work_Folder_Name(name))
+            continue;
+        const int work_fd = ::openat(folder_fd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        struct stat info {};
+        if (work_fd >= 0 && ::fstat(work_fd, &info) == 0 && Is_Own(info))
+            Add_Outer_Journals(work_fd, own, outers);
+        if (work_fd >= 0)
+            ::close(work_fd);
+    }
+    ::close(folder_fd);
     return outers;
 }
 
@@ -443,8 +477,7 @@ File_Write_Result Replacement_Journal::Begin(const QByteArray& folder,
         return {File_Write_Step::Write, error};
     }
     recorded_ = true;
-    if (work_.Shared())
-        outers_ = Outer_Journals(work_, name_);
+    outers_ = Outer_Journals(folder_, fd_);
     return {};
 }
 
@@ -525,7 +558,7 @@ void Recover_Folder(const QByteArray& folder)
         const Work_Folder_Lock lock(work, true);
         if (!lock.Held())
             return;
-        const QByteArrayList names = Names_In(work);
+        const QByteArrayList names = Names_In(work.Fd());
 
         // Journals first: a journal that stays keeps its backups. One that
         // cannot be opened or read, that a writer holds, that is not of this

@@ -98,6 +98,20 @@ QByteArray Folder_Of(const QByteArray& path)
 
 QByteArray Work_Folder_Name(const QByteArray& folder) { return In_Folder(folder, Own_Name()); }
 
+bool Is_Own_Work_Folder_Name(const QByteArray& name)
+{
+    const QByteArray own = Own_Name();
+    if (name == own)
+        return true;
+    if (name.size() != own.size() + 1 + RANDOM_LENGTH || !name.startsWith(own + '-'))
+        return false;
+    for (qsizetype i = own.size() + 1; i < name.size(); ++i) {
+        if (!Is_Name_Letter(name[i]))
+            return false;
+    }
+    return true;
+}
+
 bool Is_Fresh_Name(const QByteArray& name) { return Has_Shape(name, FRESH_PREFIX); }
 
 bool Is_Journal_Name(const QByteArray& name) { return Has_Shape(name, JOURNAL_PREFIX); }
@@ -137,7 +151,6 @@ int Work_Folder::Open(const QByteArray& folder)
         fd_ = Open_Own_Folder(path);
         if (fd_ >= 0) {
             name_ = Own_Name();
-            shared_ = true;
             return 0;
         }
         // ENOENT: another writer removed it the moment it was empty.
@@ -171,7 +184,6 @@ bool Work_Folder::Open_Existing(const QByteArray& folder)
     if (fd_ < 0)
         return false;
     name_ = Own_Name();
-    shared_ = true;
     return true;
 }
 
@@ -250,7 +262,6 @@ void Work_Folder::Close()
         ::close(probe);
     ::close(fd_);
     fd_ = -1;
-    shared_ = false;
 }
 
 Work_Folder_Lock::Work_Folder_Lock(const Work_Folder& folder, bool exclusive)

@@ -13,8 +13,9 @@
 //
 // Where an entry that is not the user's own work folder stands at its name
 // (another account's folder, a plain file, a link), a save still goes ahead:
-// it makes a work folder of a fresh random name for itself alone and removes
-// it when done. What a write killed there leaves is not cleared by others.
+// it makes a work folder of a fresh random name for itself (writers nested
+// in it, of the same process, find its journal there) and removes it when
+// done. What a write killed there leaves is not cleared by others.
 //
 // The names in a work folder are short and random and always created
 // exclusively. A file in use is held under a lock; a file is locked before
@@ -41,6 +42,11 @@ QByteArray In_Folder(const QByteArray& folder, const QByteArray& name);
 
 // The name of the user's own work folder in folder.
 QByteArray Work_Folder_Name(const QByteArray& folder);
+
+// Whether name (a bare name in the targets' folder) is one of the user's
+// work folders: the one of the user's name, or one of a fresh name made
+// where that name was taken.
+bool Is_Own_Work_Folder_Name(const QByteArray& name);
 
 // Whether name (a bare name in the work folder) is a fresh file's or a
 // journal's name, or a backup's of the journal journal ("j-..." + "." + a
@@ -76,9 +82,6 @@ public:
 
     bool Is_Open() const { return fd_ >= 0; }
     int Fd() const { return fd_; }
-    // Whether this is the user's work folder of the fixed name, where other
-    // writers of the user find what is in it.
-    bool Shared() const { return shared_; }
 
     // Creates a file of kind with mode (less the umask), locked before any
     // clearing can see it; its descriptor, or -1 with errno. name receives
@@ -98,7 +101,6 @@ private:
     int fd_ = -1;
     QByteArray parent_; // the targets' folder
     QByteArray name_;   // the work folder's name in it
-    bool shared_ = false;
 };
 
 // The lock on a work folder by which creation (shared) and clearing

@@ -460,3 +460,24 @@ TEST(Replacement_Recovery, Two_Accounts_Share_A_Folder)
         EXPECT_FALSE(after.contains(QStringLiteral(".mrv-work-%1").arg(A)));
     }
 }
+
+// Where a plain file stands at the work folder's name, a writer nested in a
+// guard still records its file in the guard's journal: the guard, let go
+// without keeping, takes back what the writer put in place.
+TEST(Replacement_Recovery, A_Guard_Takes_Back_Nested_Writes_Where_The_Work_Folder_Name_Is_Taken)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path();
+    const QString path = folder + QStringLiteral("/x.cfg");
+    Put(Own_Work_Folder(folder), "not a folder");
+    Put(path, "old");
+    const Contents before = Folder_Contents(folder);
+    {
+        platform::Replacement_Guard guard;
+        ASSERT_TRUE(guard.Begin(QStringList{path}).Ok());
+        const std::vector<platform::File_Bytes> files{{path, "new"}};
+        ASSERT_TRUE(platform::Write_Whole_Files(files, nullptr).Ok());
+        EXPECT_EQ(Folder_Contents(folder).value(QStringLiteral("x.cfg")), "new");
+    }
+    EXPECT_EQ(Folder_Contents(folder), before);
+}
