@@ -111,6 +111,14 @@ QString Trim_Blanks(const QString& text)
     return text.mid(start, end - start);
 }
 
+QString Trim_Trailing_Blanks(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == QLatin1Char(' '))
+        --end;
+    return text.left(end);
+}
+
 QString Collapse_Spaces(const QString& text)
 {
     QString result;

@@ -45,6 +45,8 @@ QString Sanitize_String(const QString& text, int char_set);
 
 // Blanks (only blanks, as in every fixed-width field) trimmed at both ends.
 QString Trim_Blanks(const QString& text);
+// ... at the end only.
+QString Trim_Trailing_Blanks(const QString& text);
 
 // Blanks trimmed at both ends, every run of blanks reduced to one.
 QString Collapse_Spaces(const QString& text);

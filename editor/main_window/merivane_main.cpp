@@ -2,6 +2,7 @@
 
 #include "editor/core/char_sets.h"
 #include "editor/core/ort_types.h"
+#include "editor/core/text_helpers.h"
 #include "editor/core/type_choice.h"
 #include "editor/core/version_labels.h"
 #include "editor/document/default_sat_ges_merge.h"
@@ -59,10 +60,7 @@ bool Is_Typing_Key(const QKeyEvent* key)
 // A description's tooltip at design: its default without trailing blanks.
 QString Design_Tip(const char* description)
 {
-    QString text = QString::fromLatin1(description);
-    while (text.endsWith(QLatin1Char(' ')))
-        text.chop(1);
-    return QStringLiteral("Default: ") + text;
+    return QStringLiteral("Default: ") + core::Trim_Trailing_Blanks(QString::fromLatin1(description));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "editor/core/char_sets.h"
 #include "editor/core/item_facts.h"
+#include "editor/core/text_helpers.h"
 #include "editor/pages/field_edit.h"
 #include "editor/pages/page_widgets.h"
 #include "editor/pages_tables/ges_line.h"
@@ -120,10 +121,7 @@ void GES_Table_Dialog::Prepare_Edit(const QString& entry, const QString& sat_cho
     const int pref = fields.Pref.size() == 1 && fields.Pref[0].isDigit() ? fields.Pref.toInt() : 1;
     Control_Preference->setCurrentIndex(pref);
     // A name sort pads the name with blanks; the field shows the name alone.
-    QString name = fields.Name;
-    while (name.endsWith(QLatin1Char(' ')))
-        name.chop(1);
-    Control_GES_Name->setText(name);
+    Control_GES_Name->setText(core::Trim_Trailing_Blanks(fields.Name));
 }
 
 void GES_Table_Dialog::OKButton_Click()

@@ -41,14 +41,6 @@ QString Cleaned_Text(core::Record& record, int field, int element, const QString
     return cleaned;
 }
 
-QString Without_Trailing_Blanks(const QString& text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text[end - 1] == QLatin1Char(' '))
-        --end;
-    return text.left(end);
-}
-
 // A directory name or number cleaned through the report and stored back
 // blank-padded. Blanks in front are the entry's own, as a save writes them
 // (the cleaning of a refused character puts them there): they stay, so a
@@ -56,13 +48,11 @@ QString Without_Trailing_Blanks(const QString& text)
 QString Cleaned_Directory_Text(core::Record& record, int field, int element, const QString& label,
                                int char_set)
 {
-    const QString stored = Without_Trailing_Blanks(core::Strip_At_Null(record.Get_Text(field, element)));
-    qsizetype lead = 0;
-    while (lead < stored.size() && stored[lead] == QLatin1Char(' '))
-        ++lead;
-    QString rest = stored.mid(lead);
+    const QString stored = core::Trim_Trailing_Blanks(core::Strip_At_Null(record.Get_Text(field, element)));
+    QString rest = core::Trim_Blanks(stored);
+    const QString lead = stored.left(stored.size() - rest.size());
     const QString cleaned =
-        core::Report_Text_Kept(stored, stored.left(lead) + core::Clean_Text(rest, core::Char_Sets(char_set)), label);
+        core::Report_Text_Kept(stored, lead + core::Clean_Text(rest, core::Char_Sets(char_set)), label);
     Store_Padded(record, field, cleaned, element);
     return cleaned;
 }
@@ -73,7 +63,7 @@ QString Cleaned_Directory_Text(core::Record& record, int field, int element, con
 // and stay.
 QString Kept_Column(const QString& text, const Column_Format& column)
 {
-    return Without_Trailing_Blanks(text.left(column.Last - column.First + 1));
+    return core::Trim_Trailing_Blanks(text.left(column.Last - column.First + 1));
 }
 
 // A stored number that begins with "-" marks an unused entry, and a
@@ -189,8 +179,8 @@ QStringList Read_Directory_Category(core::Record& record, const Directory_Table&
         const QString kept_number =
             Kept_Number(Kept_Column(number, Directory_Column(&Directory_Table::Number)));
         lines.append(tables::Cockpit_Number_Line(
-            core::Report_Text_Kept(Without_Trailing_Blanks(name), kept_name, name_label),
-            core::Report_Text_Kept(Without_Trailing_Blanks(number), kept_number, number_label),
+            core::Report_Text_Kept(core::Trim_Trailing_Blanks(name), kept_name, name_label),
+            core::Report_Text_Kept(core::Trim_Trailing_Blanks(number), kept_number, number_label),
             priority, is_protected, tables::Cockpit_Line_Width::Full));
     }
     return lines;
