@@ -117,8 +117,6 @@ struct Modifier {
 constexpr User_Item_Row operator|(User_Item_Row row, const Modifier& modifier)
 {
     modifier.Apply(row, modifier);
-    if (modifier.Octet)
-        row.Default.Octet = modifier.Octet;
     return row;
 }
 
@@ -139,8 +137,11 @@ constexpr Modifier Starts_With_Part_Number()
 // ... or the octet 'Part' of an address default, or the row's fact default.
 constexpr Modifier Starts_Octet(std::uint8_t (*octet)(std::int16_t))
 {
-    return {[](User_Item_Row& r, const Modifier&) { r.Default.Text_Kind = Item_Default_Text::Octet; }, 0, 0, nullptr,
-            octet};
+    return {[](User_Item_Row& r, const Modifier& m) {
+                r.Default.Text_Kind = Item_Default_Text::Octet;
+                r.Default.Octet = m.Octet;
+            },
+            0, 0, nullptr, octet};
 }
 constexpr Modifier Starts_At_Fact(F fact, bool hex)
 {
