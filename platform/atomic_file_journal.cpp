@@ -554,54 +554,51 @@ void Recover_Folder(const QByteArray& folder)
     Work_Folder work;
     if (!work.Open_Existing(folder))
         return;
-    {
-        const Work_Folder_Lock lock(work, true);
-        if (!lock.Held())
-            return;
-        const QByteArrayList names = Names_In(work.Fd());
+    const Work_Folder_Lock lock(work, true);
+    if (!lock.Held())
+        return;
+    const QByteArrayList names = Names_In(work.Fd());
 
-        // Journals first: a journal that stays keeps its backups. One that
-        // cannot be opened or read, that a writer holds, that is not of this
-        // writer's making or that cannot be taken back whole stays.
-        QSet<QByteArray> staying;
-        for (const QByteArray& name : names) {
-            if (!Is_Journal_Name(name))
-                continue;
-            const int fd = Open_Own_File(work.Fd(), name, O_RDONLY);
-            bool gone = false;
-            if (fd >= 0 && Lock_Temporary(fd)) {
-                const Parsed_Journal parsed = Read_Journal(fd, name);
-                const bool undone =
-                    parsed.Kind == Parsed_Journal::Cut_Short ||
-                    (parsed.Kind == Parsed_Journal::Complete && Undo(folder, work.Fd(), parsed.Entries));
-                gone = undone && (::unlinkat(work.Fd(), name.constData(), 0) == 0 || errno == ENOENT);
-            }
-            if (fd >= 0)
-                ::close(fd);
-            if (!gone)
-                staying.insert(name);
+    // Journals first: a journal that stays keeps its backups. One that
+    // cannot be opened or read, that a writer holds, that is not of this
+    // writer's making or that cannot be taken back whole stays.
+    QSet<QByteArray> staying;
+    for (const QByteArray& name : names) {
+        if (!Is_Journal_Name(name))
+            continue;
+        const int fd = Open_Own_File(work.Fd(), name, O_RDONLY);
+        bool gone = false;
+        if (fd >= 0 && Lock_Temporary(fd)) {
+            const Parsed_Journal parsed = Read_Journal(fd, name);
+            const bool undone =
+                parsed.Kind == Parsed_Journal::Cut_Short ||
+                (parsed.Kind == Parsed_Journal::Complete && Undo(folder, work.Fd(), parsed.Entries));
+            gone = undone && (::unlinkat(work.Fd(), name.constData(), 0) == 0 || errno == ENOENT);
         }
-        // Then the user's own backups and fresh files no writer holds.
-        for (const QByteArray& name : names) {
-            QByteArray journal;
-            struct stat info {};
-            if (::fstatat(work.Fd(), name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
-                !Is_Own(info))
+        if (fd >= 0)
+            ::close(fd);
+        if (!gone)
+            staying.insert(name);
+    }
+    // Then the user's own backups and fresh files no writer holds.
+    for (const QByteArray& name : names) {
+        QByteArray journal;
+        struct stat info {};
+        if (::fstatat(work.Fd(), name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !Is_Own(info))
+            continue;
+        if (Is_Backup_Name(name, journal)) {
+            if (!staying.contains(journal) && (S_ISREG(info.st_mode) || S_ISLNK(info.st_mode)))
+                ::unlinkat(work.Fd(), name.constData(), 0);
+        } else if (Is_Fresh_Name(name)) {
+            const int fd = Open_Own_File(work.Fd(), name, O_RDONLY);
+            if (fd < 0)
                 continue;
-            if (Is_Backup_Name(name, journal)) {
-                if (!staying.contains(journal) && (S_ISREG(info.st_mode) || S_ISLNK(info.st_mode)))
-                    ::unlinkat(work.Fd(), name.constData(), 0);
-            } else if (Is_Fresh_Name(name)) {
-                const int fd = Open_Own_File(work.Fd(), name, O_RDONLY);
-                if (fd < 0)
-                    continue;
-                if (Lock_Temporary(fd))
-                    ::unlinkat(work.Fd(), name.constData(), 0);
-                ::close(fd);
-            }
+            if (Lock_Temporary(fd))
+                ::unlinkat(work.Fd(), name.constData(), 0);
+            ::close(fd);
         }
     }
-    work.Close();
 }
 
 } // namespace platform

@@ -42,7 +42,6 @@ public:
 RealFileDialogService g_real;
 FileDialogService* g_service = nullptr;
 
-// Whether the user lets `path`, an existing file, be replaced.
 } // namespace
 
 bool May_Replace(const QString& path, const QString& title)

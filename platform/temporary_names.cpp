@@ -145,18 +145,13 @@ int Work_Folder::Open(const QByteArray& folder)
     Close();
     parent_ = folder;
     for (int attempt = 0; attempt < ATTEMPTS; ++attempt) {
-        const QByteArray path = Work_Folder_Name(folder);
-        if (::mkdir(path.constData(), WORK_FOLDER_MODE) != 0 && errno != EEXIST)
+        if (::mkdir(Work_Folder_Name(folder).constData(), WORK_FOLDER_MODE) != 0 && errno != EEXIST)
             return errno;
-        fd_ = Open_Own_Folder(path);
-        if (fd_ >= 0) {
-            name_ = Own_Name();
+        if (Open_Existing(folder))
             return 0;
-        }
         // ENOENT: another writer removed it the moment it was empty.
-        if (errno == ENOENT)
-            continue;
-        break;
+        if (errno != ENOENT)
+            break;
     }
     // Not the user's own: a folder of a fresh name serves this writer alone.
     for (int attempt = 0; attempt < ATTEMPTS; ++attempt) {
@@ -253,13 +248,12 @@ void Work_Folder::Close()
     const QByteArray path = In_Folder(parent_, name_);
     struct stat open {};
     struct stat named {};
-    const int probe = ::openat(fd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (probe >= 0 && Lock(probe, LOCK_EX | LOCK_NB) && ::fstat(fd_, &open) == 0 &&
-        ::lstat(path.constData(), &named) == 0 && open.st_dev == named.st_dev &&
-        open.st_ino == named.st_ino)
-        static_cast<void>(::rmdir(path.constData()));
-    if (probe >= 0)
-        ::close(probe);
+    {
+        const Work_Folder_Lock lock(*this, true);
+        if (lock.Held() && ::fstat(fd_, &open) == 0 && ::lstat(path.constData(), &named) == 0 &&
+            open.st_dev == named.st_dev && open.st_ino == named.st_ino)
+            static_cast<void>(::rmdir(path.constData()));
+    }
     ::close(fd_);
     fd_ = -1;
 }
