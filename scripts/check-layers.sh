@@ -121,8 +121,7 @@ function fail(message) {
   included = $2
   layer = layer_of(file)
   if (layer == "") {
-    if (!(file in unplaced)) fail(file ": lies in a folder the layers do not know")
-    unplaced[file] = 1
+    if (included == "-") fail(file ": lies in a folder the layers do not know")
     next
   }
   if (included == "-" || included ~ /^</) next
