@@ -256,10 +256,11 @@ void File_Commands::mnuConvert_Click()
 
 bool File_Commands::mnuSave_Click()
 {
-    if (!main_.Validate_Before_Writing())
-        return false;
+    // Save As checks the fields itself.
     if (main_.Current_File.isEmpty() || main_.Save_Needs_Name)
         return mnuSaveAs_Click();
+    if (!main_.Validate_Before_Writing())
+        return false;
     main_.Part_Number_Step();
     if (main_.Current_Is_Ascii_Hex)
         return Save_Ascii_Hex(main_.Current_File, QStringLiteral("mnuSave"));

@@ -357,8 +357,7 @@ void MerivaneMain::Setup_ToolTips()
     const QString factory_user = QString::fromLatin1(User_Mod::FACTORY_DESCRIPTION);
     const QString factory_secured = QString::fromLatin1(Secured_Mod::FACTORY_DESCRIPTION);
     const QString airbus_user = QString::fromLatin1(User_Mod::AIRFRAMER_DESCRIPTION);
-    const QString airbus_secured =
-        QStringLiteral("AIRBUS-SECURE-ORT").leftJustified(DESCRIPTION_LENGTH);
+    const QString airbus_secured = QString::fromLatin1(Secured_Mod::AIRFRAMER_DESCRIPTION);
     const QString prefix = QStringLiteral("Default: ");
     if (mode == 0 || mode == 2) {
         control_33_->setToolTip(prefix + factory_user);

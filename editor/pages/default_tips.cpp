@@ -1,5 +1,6 @@
 #include "editor/pages/default_tips.h"
 
+#include <QComboBox>
 #include <QVariant>
 #include <QWidget>
 
@@ -24,16 +25,20 @@ void Tip_Or_Default(QWidget* control, const char* tooltip)
         Tip_Default(control);
 }
 
-bool Fill_Default_Tip(QWidget* control, const QString& shown, int index)
+void Fill_Default_Tip(QWidget* control, const QString& shown, int index)
 {
     const QVariant form = control->property(FORM_PROPERTY);
     if (!form.isValid())
-        return false;
+        return;
     // The index first: a shown text may hold "%2", a number cannot hold "%1".
     control->setToolTip(form.toString()
                             .replace(QStringLiteral("%2"), QString::number(index))
                             .replace(QStringLiteral("%1"), shown));
-    return true;
+}
+
+void Fill_Default_Tip(QComboBox* list, int index)
+{
+    Fill_Default_Tip(list, list->itemText(index), index);
 }
 
 } // namespace pages

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+class QComboBox;
 class QWidget;
 
 namespace pages {
@@ -20,7 +21,9 @@ void Tip_Default(QWidget* control, const QString& form = QStringLiteral("Default
 void Tip_Or_Default(QWidget* control, const char* tooltip);
 
 // The tooltip of a marked control, for the default it shows; an unmarked
-// control keeps its own. Returns whether the control was marked.
-bool Fill_Default_Tip(QWidget* control, const QString& shown, int index = -1);
+// control keeps its own.
+void Fill_Default_Tip(QWidget* control, const QString& shown, int index = -1);
+// The same for a list whose default is its entry at index.
+void Fill_Default_Tip(QComboBox* list, int index);
 
 } // namespace pages

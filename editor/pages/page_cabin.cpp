@@ -154,7 +154,7 @@ QString Validate_Security_Code(const QString& text, const QString& caption, bool
     QString code = core::Validate_String(text, core::Chars::Digits, caption, bad_character);
     if (bad_character) {
         // A code is digits only: what the box named is not kept.
-        code.removeIf([](QChar c) { return !core::Char_Sets(core::Chars::Digits).Admits(c); });
+        code = pages::Filter_Text(code, core::Chars::Digits);
         cancel = true;
     }
     if (code.size() < CODE_LENGTH) {

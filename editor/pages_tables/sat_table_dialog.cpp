@@ -223,8 +223,7 @@ void Sat_Table_Dialog::OKButton_Click()
     // An empty SAT ID is never taken as 00 unseen: its check puts the
     // default in with its box, and the user looks again.
     if (Control_Sat_ID->text().isEmpty()) {
-        if (pages::Field_Edit* field = pages::Find_Field(Control_Sat_ID))
-            field->Correct();
+        static_cast<void>(pages::Validate_Field(Control_Sat_ID));
         Control_Sat_ID->setFocus(Qt::OtherFocusReason);
         return;
     }

@@ -59,6 +59,8 @@ struct Item_Row {
 
 // The factory description of the secured partition (item 53, 24 characters).
 inline constexpr const char* FACTORY_DESCRIPTION = "------------------------";
+// ... and of an airframer ORT.
+inline constexpr const char* AIRFRAMER_DESCRIPTION = "AIRBUS-SECURE-ORT       ";
 
 // Every secured item, in the order the load direction visits them within a
 // group.

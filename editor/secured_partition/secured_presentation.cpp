@@ -183,7 +183,7 @@ void Set_Secured_Default_Tips(Page_Set& pages)
             continue;
         auto* const list = qobject_cast<QComboBox*>(widget);
         if (list && row.default_index != NO_DEFAULT_INDEX)
-            pages::Fill_Default_Tip(widget, list->itemText(row.default_index), row.default_index);
+            pages::Fill_Default_Tip(list, row.default_index);
         else if (row.kind == Kind::Text && row.default_text)
             pages::Fill_Default_Tip(widget, QString::fromLatin1(row.default_text));
     }
@@ -214,7 +214,7 @@ void Set_Secured_Captions(Page_Set& pages)
     Require(voice.Control_32, "Control_32")->setCurrentIndex(1);
     Require(voice.Control_43, "Control_43")->setCurrentIndex(3);
     Require(pages.Main.Control_53, "Control_53")
-        ->setText(QStringLiteral("AIRBUS-SECURE-ORT").leftJustified(24));
+        ->setText(QString::fromLatin1(AIRFRAMER_DESCRIPTION));
     if (level < 2)
         return;
     Require(pages.Cabin().Control_23a, "Control_23a")->setCurrentIndex(0);

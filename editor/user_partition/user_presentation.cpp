@@ -116,7 +116,7 @@ void Set_Default_Tips(Page_Set& pages)
         if (!widget)
             continue;
         if (row.List)
-            pages::Fill_Default_Tip(widget, row.List(pages)->itemText(row.Default.Index), row.Default.Index);
+            pages::Fill_Default_Tip(row.List(pages), row.Default.Index);
         else if (row.Text && row.Default.Text_Kind == Item_Default_Text::Fixed)
             pages::Fill_Default_Tip(widget, Default_Text(row));
     }
